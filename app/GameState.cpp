@@ -1,0 +1,3 @@
+#include "app/GameState.h"
+
+int32_t gGameState = 0;
