@@ -1,6 +1,7 @@
 #include "app/FatalError.h"
 
 #include "app/GameState.h"
+#include "engine/FatalErrorHook.h"
 #include "text/Text.h"
 
 std::string gFatalErrorText;
@@ -24,3 +25,5 @@ void raiseFatalError(int32_t code, const std::string& detail) {
     gFatalErrorText = std::string(text::kErrorHead) + body + text::kErrorTail;
     gGameState = kGameStateError;
 }
+
+void installFatalErrorHandler() { gFatalErrorHandler = raiseFatalError; }

@@ -20,4 +20,7 @@ enum FatalErrorCode : int32_t {
 // caller tests GameState and returns.
 void raiseFatalError(int32_t code, const std::string& detail);
 
+// Points the engine's fatal-error hook at raiseFatalError (done once at start-up).
+void installFatalErrorHandler();
+
 #endif
