@@ -1,0 +1,33 @@
+// The German build's texts that the code composes: the error screen spells
+// umlauts out for the stroke font, and the advice lines we wrote fit its 32
+// columns (longer given lines wrap on the screen).
+#include <gtest/gtest.h>
+
+#include "app/FatalError.h"
+#include "app/SaveCodec.h"
+
+namespace {
+void expectLinesFit(const std::string& message) {
+    size_t start = 0;
+    while (start <= message.size()) {
+        size_t end = message.find('\n', start);
+        if (end == std::string::npos) end = message.size();
+        EXPECT_LE(end - start, 32u) << message.substr(start, end - start);
+        start = end + 1;
+    }
+}
+}  // namespace
+
+TEST(GermanText, ErrorMessagesUseTheGermanPieces) {
+    raiseFatalError(kFatalResourceFile, "res/0");
+    EXPECT_EQ(0u, gFatalErrorText.find("fehler\n------\nkonnte ressourcendatei nicht laden:\nres/0\n"));
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("www.qvoss.example kontaktieren\n\nesc taste druecken"));
+    decodeSaveBool(0);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("spielstandsdatei beschaedigt\n\nversuche:\n"));
+}
+
+TEST(GermanText, AdviceTailFits) {
+    raiseFatalError(kFatalAudio, "");
+    gFatalErrorText = gFatalErrorText.substr(gFatalErrorText.find("systemanforderungen"));
+    expectLinesFit(gFatalErrorText);
+}
