@@ -1,0 +1,79 @@
+#include "engine/Music.h"
+
+#include <cstdlib>
+
+#include "engine/FileStream.h"
+#include "engine/Scramble.h"
+#include "engine/Sound.h"
+
+Music* gMusic = nullptr;
+
+Music::Music() : music(nullptr), reader(nullptr), buffer(nullptr) {}
+
+Music::~Music() { unload(); }
+
+void Music::unload() {
+    if (music) {
+        Mix_HaltMusic();
+        Mix_FreeMusic(music);
+        music = nullptr;
+    }
+    // The mixer does not take the reader over, so it is closed here, and only
+    // after the track that reads from it is gone; the bytes go last.
+    if (reader) {
+        SDL_RWclose(reader);
+        reader = nullptr;
+    }
+    free(buffer);
+    buffer = nullptr;
+}
+
+bool Music::load(const char* path) {
+    unload();
+    FileStream stream;
+    stream.openRead(path);
+    if (!stream.failed()) {
+        const uint32_t length = stream.size();
+        buffer = stream.readAll();
+        // A signed length reaches the mixer; a file past 2 GiB is refused.
+        if (buffer && length <= 0x7fffffffu) {
+            unscrambleBuffer(buffer, length);
+            reader = SDL_RWFromMem(buffer, static_cast<int>(length));
+            if (reader) {
+                music = Mix_LoadMUS_RW(reader);
+            }
+        }
+        if (!music) {
+            unload();
+        }
+    }
+    stream.close();
+    if (!music) {
+        return false;
+    }
+    Mix_PlayMusic(music, -1);
+    Mix_PauseMusic();
+    return true;
+}
+
+void Music::resume() {
+    if (music) {
+        Mix_ResumeMusic();
+    }
+}
+
+void Music::pause() {
+    if (music) {
+        Mix_PauseMusic();
+    }
+}
+
+void Music::restart() {
+    if (music) {
+        Mix_HaltMusic();
+        Mix_PlayMusic(music, -1);
+        Mix_PauseMusic();
+    }
+}
+
+void Music::setVolume(float volume) { Mix_VolumeMusic(mixerVolume(volume)); }

@@ -1,0 +1,65 @@
+#ifndef QUENDRALVOSS_ENGINE_RESOURCECACHE_H
+#define QUENDRALVOSS_ENGINE_RESOURCECACHE_H
+
+#include <cstdint>
+
+#include "engine/ResourceTable.h"
+#include "engine/Sound.h"
+
+// The directory of every resource file, put before each entry name to form
+// the key and the path an object loads from.
+extern const char* const gResourcePrefix;
+
+// The one store of loaded meshes, textures and sounds, each kind in its own
+// table, so one name can stand for a mesh, a texture and a sound at once.
+// Handles are the objects themselves; holders only count, the cache owns.
+// failed() reports the last operation's own outcome (the flag is not sticky).
+//
+// Meshes and textures join as two more tables beside the sounds, with the same
+// three operations each (acquireMesh/reacquireMesh/releaseMesh and
+// acquireTexture/reacquireTexture/releaseTexture), purged in the order meshes,
+// textures, sounds, and cleared in that order by the destructor.
+class ResourceCache {
+public:
+    ResourceCache();
+    // Deletes every object of every kind, whatever its count.
+    ~ResourceCache();
+    ResourceCache(const ResourceCache&) = delete;
+    ResourceCache& operator=(const ResourceCache&) = delete;
+
+    // Outcome of the last operation: true when it failed.
+    bool failed() const;
+
+    // The sound of entry name (loaded from gResourcePrefix + name on first
+    // use), with one more holder. A failed load sets the flag and still
+    // returns the (empty) sound, which later acquires share without reloading.
+    Sound* acquireSound(const char* name);
+    // One more holder of handle's sound. A handle never handed out returns
+    // the sound of the empty name and sets the flag.
+    Sound* reacquireSound(const Sound* handle);
+    // One holder fewer; sets the flag for a foreign handle or a count that
+    // was already 0 (then -1). Nothing is freed.
+    void releaseSound(const Sound* handle);
+
+    // Deletes every object whose count is exactly 0 (a sound halts every
+    // mixer channel as it goes); clears the flag.
+    void purgeUnused();
+
+    const ResourceTable<Sound>& soundTable() const { return sounds; }
+
+private:
+    template <typename T>
+    T* acquireIn(ResourceTable<T>& table, const char* name);
+    template <typename T>
+    T* reacquireIn(ResourceTable<T>& table, const T* handle);
+    template <typename T>
+    void releaseIn(ResourceTable<T>& table, const T* handle);
+
+    // Mesh and texture tables go here, before the sounds.
+    ResourceTable<Sound> sounds;
+    uint8_t failedFlag;
+};
+
+extern ResourceCache* gResourceCache;
+
+#endif

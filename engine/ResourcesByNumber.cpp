@@ -1,0 +1,63 @@
+#include "engine/ResourcesByNumber.h"
+
+#include <sstream>
+
+#include "engine/FatalErrorHook.h"
+#include "engine/Music.h"
+#include "engine/ResourceCache.h"
+
+namespace {
+
+const int32_t kFatalResourceFile = 1;
+
+}  // namespace
+
+int32_t gCurrentMusicTrack = -1;
+
+std::string resourceEntryName(int32_t n) {
+    std::ostringstream name;
+    name << n << ".dat";
+    return name.str();
+}
+
+Sound* acquireSoundByNumber(int32_t n) {
+    const std::string name = resourceEntryName(n);
+    Sound* sound = gResourceCache->acquireSound(name.c_str());
+    if (gResourceCache->failed()) {
+        reportFatalError(kFatalResourceFile, name);
+    }
+    return sound;
+}
+
+void releaseSoundByNumber(int32_t n) {
+    // The acquire finds the entry (loading it if need be) and adds one, so two
+    // releases give back that one and the one the caller held.
+    Sound* sound = acquireSoundByNumber(n);
+    gResourceCache->releaseSound(sound);
+    gResourceCache->releaseSound(sound);
+}
+
+void playSoundOnAnyChannel(int32_t n, float volume) {
+    Sound* sound = acquireSoundByNumber(n);
+    sound->play(volume);
+    gResourceCache->releaseSound(sound);
+}
+
+void playSoundOnChannel1(int32_t n, float volume) {
+    Sound* sound = acquireSoundByNumber(n);
+    sound->playOnChannel1(volume);
+    gResourceCache->releaseSound(sound);
+}
+
+void playMusicTrack(int32_t n) {
+    if (n == gCurrentMusicTrack) {
+        return;
+    }
+    gCurrentMusicTrack = n;
+    const std::string path = std::string(gResourcePrefix) + resourceEntryName(n);
+    if (!gMusic->load(path.c_str())) {
+        reportFatalError(kFatalResourceFile, path);
+        return;
+    }
+    gMusic->resume();
+}

@@ -1,0 +1,37 @@
+#ifndef QUENDRALVOSS_ENGINE_RESOURCESBYNUMBER_H
+#define QUENDRALVOSS_ENGINE_RESOURCESBYNUMBER_H
+
+#include <cstdint>
+#include <string>
+
+#include "engine/Sound.h"
+
+// Resources named by number: resource n is the file gResourcePrefix + "n.dat".
+// Every load failure is reported as fatal error 1 (resource file) and the call
+// still returns normally; callers return when the game state has become the
+// error screen. The sound operations need gResourceCache, the music gMusic.
+
+// The number of the track last asked for; -1 before any.
+extern int32_t gCurrentMusicTrack;
+
+// The entry name of resource n: its decimal digits and ".dat" ("168.dat").
+std::string resourceEntryName(int32_t n);
+
+// Sound n with one more holder; a failed load reports the entry name
+// ("168.dat") and still returns the (empty) sound, counted like any other.
+Sound* acquireSoundByNumber(int32_t n);
+// Gives back one reference of sound n (loading it first when not cached; a
+// missing file is reported as by acquireSoundByNumber).
+void releaseSoundByNumber(int32_t n);
+// Plays sound n once on any free channel at volume (0..1), leaving its count
+// where it was; the sound stays cached until the next purge.
+void playSoundOnAnyChannel(int32_t n, float volume);
+// The same on channel 1, cutting off whatever channel 1 was playing.
+void playSoundOnChannel1(int32_t n, float volume);
+
+// Switches the music to track n and lets it be heard. Asking for the current
+// track does nothing. The number is taken before loading, so a missing track
+// is reported once (with the full path, "res/93.dat") and not retried.
+void playMusicTrack(int32_t n);
+
+#endif

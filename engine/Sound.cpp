@@ -1,0 +1,61 @@
+#include "engine/Sound.h"
+
+#include <cstdlib>
+
+#include "engine/FileStream.h"
+#include "engine/Scramble.h"
+
+int mixerVolume(float volume) { return static_cast<int>(volume * 128.0f); }
+
+Sound::Sound() : chunk(nullptr) {}
+
+Sound::~Sound() { unload(); }
+
+void Sound::unload() {
+    if (!chunk) {
+        return;
+    }
+    // The mixer may still be playing the chunk on any channel.
+    Mix_HaltChannel(-1);
+    Mix_FreeChunk(chunk);
+    chunk = nullptr;
+}
+
+bool Sound::load(const char* path) {
+    unload();
+    FileStream stream;
+    stream.openRead(path);
+    if (!stream.failed()) {
+        const uint32_t length = stream.size();
+        uint8_t* contents = stream.readAll();
+        // The mixer reads through a signed length; no effect of ours is
+        // anywhere near 2 GiB, so a larger file is refused, not wrapped.
+        if (contents && length <= 0x7fffffffu) {
+            unscrambleBuffer(contents, length);
+            SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
+            if (reader) {
+                // The chunk keeps its own copy of the samples, so the file's
+                // bytes and the reader go at once.
+                chunk = Mix_LoadWAV_RW(reader, 0);
+                SDL_RWclose(reader);
+            }
+            free(contents);
+        }
+    }
+    stream.close();
+    return chunk != nullptr;
+}
+
+void Sound::play(float volume) const { playOn(-1, volume); }
+
+void Sound::playOnChannel1(float volume) const { playOn(1, volume); }
+
+void Sound::playOn(int channel, float volume) const {
+    if (!chunk) {
+        return;
+    }
+    const int playing = Mix_PlayChannelTimed(channel, chunk, 0, -1);
+    if (playing != -1) {
+        Mix_Volume(playing, mixerVolume(volume));
+    }
+}
