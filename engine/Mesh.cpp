@@ -1,0 +1,326 @@
+#include "engine/Mesh.h"
+
+#include <SDL_opengl.h>
+
+#include <cfloat>
+#include <cstring>
+
+#include "engine/MemoryReader.h"
+#include "engine/Random.h"
+
+namespace {
+
+// Fixed-point values of the file are integers in units of 0.0001; the scale
+// is the single-precision constant, applied in double precision.
+float fixedToFloat(int32_t value) { return static_cast<float>(static_cast<double>(value) * static_cast<double>(0.0001f)); }
+
+int32_t readI32(MemoryReader& reader) { return static_cast<int32_t>(reader.readU32()); }
+
+// Bytes left to read.
+int64_t remaining(const MemoryReader& reader) {
+    return static_cast<int64_t>(reader.getLength()) - static_cast<int64_t>(reader.getPosition());
+}
+
+void blendInto(float* out, const float* a, const float* b, float f, int32_t count) {
+    for (int32_t k = 0; k < count; ++k) {
+        out[k] = a[k] * (1.0f - f) + b[k] * f;
+    }
+}
+
+}  // namespace
+
+Mesh::Mesh()
+    : frameCount(0),
+      vertexCount(0),
+      keyTimes(nullptr),
+      framePositions(nullptr),
+      frameNormals(nullptr),
+      texCoords(nullptr),
+      workPositions(nullptr),
+      workNormals(nullptr),
+      lastTime(-1.0f),
+      displayList(0) {}
+
+Mesh::~Mesh() { clear(); }
+
+void Mesh::clear() {
+    if (framePositions) {
+        for (int32_t k = 0; k < frameCount; ++k) {
+            delete[] framePositions[k];
+        }
+    }
+    if (frameNormals) {
+        for (int32_t k = 0; k < frameCount; ++k) {
+            delete[] frameNormals[k];
+        }
+    }
+    delete[] framePositions;
+    delete[] frameNormals;
+    delete[] keyTimes;
+    delete[] texCoords;
+    delete[] workPositions;
+    delete[] workNormals;
+    if (displayList != 0) {
+        glDeleteLists(displayList, 1);
+    }
+    frameCount = 0;
+    vertexCount = 0;
+    keyTimes = nullptr;
+    framePositions = nullptr;
+    frameNormals = nullptr;
+    texCoords = nullptr;
+    workPositions = nullptr;
+    workNormals = nullptr;
+    lastTime = -1.0f;
+    displayList = 0;
+}
+
+bool Mesh::load(const char* path) {
+    clear();
+    if (!path || path[0] == '\0') {
+        return false;
+    }
+    MemoryReader reader;
+    reader.loadFile(path);
+    if (reader.failed()) {
+        return false;
+    }
+    const bool parsed = parse(reader);
+    reader.release();
+    if (!parsed) {
+        clear();
+        return false;
+    }
+    if (frameCount == 1) {
+        compile();
+    }
+    return true;
+}
+
+bool Mesh::parse(MemoryReader& reader) {
+    static const char magic[4] = {'m', 's', 'h', '1'};
+    for (int k = 0; k < 4; ++k) {
+        if (reader.readByte() != static_cast<uint8_t>(magic[k]) || reader.failed()) {
+            return false;
+        }
+    }
+    const int32_t v = readI32(reader);
+    if (reader.failed() || v < 1 || v % 3 != 0) {
+        return false;
+    }
+    // The counts come from the file: check them against its length before
+    // allocating, so a corrupt count cannot ask for gigabytes.
+    if (8 * static_cast<int64_t>(v) > remaining(reader)) {
+        return false;
+    }
+    vertexCount = v;
+    texCoords = new float[2 * static_cast<size_t>(v)];
+    for (int32_t k = 0; k < 2 * v; ++k) {
+        texCoords[k] = fixedToFloat(readI32(reader));
+        if (k % 2 == 1) {
+            texCoords[k] = 1.0f - texCoords[k];
+        }
+    }
+    if (reader.failed()) {
+        return false;
+    }
+    const int32_t f = readI32(reader);
+    if (reader.failed() || f < 1) {
+        return false;
+    }
+    if (static_cast<int64_t>(f) * (4 + 15 * static_cast<int64_t>(v)) > remaining(reader)) {
+        return false;
+    }
+    const size_t floats = 3 * static_cast<size_t>(v);
+    keyTimes = new float[static_cast<size_t>(f)];
+    framePositions = new float*[static_cast<size_t>(f)]();
+    frameNormals = new float*[static_cast<size_t>(f)]();
+    frameCount = f;
+    for (int32_t k = 0; k < f; ++k) {
+        framePositions[k] = new float[floats];
+        frameNormals[k] = new float[floats];
+    }
+    float previous = 0.0f;
+    for (int32_t k = 0; k < f; ++k) {
+        const float time = fixedToFloat(readI32(reader));
+        if (time < 0.0f || time < previous) {
+            return false;
+        }
+        keyTimes[k] = time;
+        previous = time;
+        for (size_t n = 0; n < floats; ++n) {
+            framePositions[k][n] = fixedToFloat(readI32(reader));
+        }
+        for (size_t n = 0; n < floats; ++n) {
+            frameNormals[k][n] = static_cast<float>(static_cast<int8_t>(reader.readByte())) / 127.0f;
+        }
+        if (reader.failed()) {
+            return false;
+        }
+    }
+    workPositions = new float[floats];
+    workNormals = new float[floats];
+    return true;
+}
+
+void Mesh::compile() {
+    const GLuint list = glGenLists(1);
+    if (list != 0) {
+        glNewList(list, GL_COMPILE);
+        drawClamped(0.0f);
+        glEndList();
+    }
+    // Only the counts and the key times stay; the list holds the geometry.
+    // Without a list (OpenGL gave no name) the arrays stay and the mesh draws
+    // from them.
+    if (list == 0) {
+        return;
+    }
+    for (int32_t k = 0; k < frameCount; ++k) {
+        delete[] framePositions[k];
+        delete[] frameNormals[k];
+    }
+    delete[] framePositions;
+    delete[] frameNormals;
+    delete[] texCoords;
+    delete[] workPositions;
+    delete[] workNormals;
+    framePositions = nullptr;
+    frameNormals = nullptr;
+    texCoords = nullptr;
+    workPositions = nullptr;
+    workNormals = nullptr;
+    displayList = list;
+}
+
+float Mesh::wrapTime(float t) const {
+    const float last = keyTimes[frameCount - 1];
+    return last == 0.0f ? 0.0f : wrapPositive(t, last);
+}
+
+void Mesh::chooseFrames(float t, int32_t& a, int32_t& b, float& f) const {
+    const int32_t n = frameCount;
+    a = n - 1;
+    b = n - 1;
+    for (int32_t i = 0, j = n - 1; i < n; ++i, --j) {
+        if (keyTimes[i] <= t) {
+            a = i;
+        }
+        if (keyTimes[j] >= t) {
+            b = j;
+        }
+    }
+    if (a == n - 1) {
+        // Before the first key (or a single frame): loop from the last
+        // keyframe towards the first over [0, first key].
+        f = keyTimes[b] == 0.0f ? 1.0f : t / keyTimes[b];
+        return;
+    }
+    const float d = keyTimes[b] - keyTimes[a];
+    f = d == 0.0f ? 1.0f : (t - keyTimes[a]) / d;
+}
+
+void Mesh::drawWorkArrays() {
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, workPositions);
+    glNormalPointer(GL_FLOAT, 0, workNormals);
+    glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
+    glEnable(GL_NORMALIZE);
+    glDrawArrays(GL_TRIANGLES, 0, vertexCount);
+    glDisable(GL_NORMALIZE);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+}
+
+void Mesh::draw(float t) {
+    if (frameCount == 0) {
+        return;
+    }
+    if (displayList != 0) {
+        glCallList(displayList);
+        return;
+    }
+    const float wrapped = wrapTime(t);
+    if (wrapped != lastTime) {
+        lastTime = wrapped;
+        int32_t a = 0;
+        int32_t b = 0;
+        float f = 0.0f;
+        chooseFrames(wrapped, a, b, f);
+        blendInto(workPositions, framePositions[a], framePositions[b], f, 3 * vertexCount);
+        blendInto(workNormals, frameNormals[a], frameNormals[b], f, 3 * vertexCount);
+    }
+    drawWorkArrays();
+}
+
+void Mesh::drawClamped(float t) {
+    if (frameCount == 0) {
+        return;
+    }
+    const float first = keyTimes[0];
+    const float last = keyTimes[frameCount - 1];
+    draw(t < first ? first : (t > last ? last : t));
+}
+
+bool Mesh::canBlendWith(const Mesh& other) const {
+    return displayList == 0 && other.displayList == 0 && frameCount != 0 && other.frameCount != 0 &&
+           vertexCount == other.vertexCount;
+}
+
+void Mesh::drawBlended(float tThis, float tOther, Mesh& other, float p) {
+    if (!canBlendWith(other)) {
+        if (p >= 0.5f) {
+            draw(tThis);
+        } else {
+            other.draw(tOther);
+        }
+        return;
+    }
+    int32_t a1 = 0, b1 = 0, a2 = 0, b2 = 0;
+    float f1 = 0.0f, f2 = 0.0f;
+    chooseFrames(wrapTime(tThis), a1, b1, f1);
+    other.chooseFrames(other.wrapTime(tOther), a2, b2, f2);
+    // The work arrays now hold a cross-fade, so the next plain draw must
+    // recompute whatever its time.
+    lastTime = -FLT_MAX;
+    const int32_t count = 3 * vertexCount;
+    for (int32_t k = 0; k < count; ++k) {
+        const float mine = framePositions[a1][k] * (1.0f - f1) + framePositions[b1][k] * f1;
+        const float theirs = other.framePositions[a2][k] * (1.0f - f2) + other.framePositions[b2][k] * f2;
+        workPositions[k] = mine * p + theirs * (1.0f - p);
+        const float mineN = frameNormals[a1][k] * (1.0f - f1) + frameNormals[b1][k] * f1;
+        const float theirsN = other.frameNormals[a2][k] * (1.0f - f2) + other.frameNormals[b2][k] * f2;
+        workNormals[k] = mineN * p + theirsN * (1.0f - p);
+    }
+    drawWorkArrays();
+}
+
+Vec3 Mesh::vertexAt(int32_t i, float t) const {
+    if (i < 0 || i >= vertexCount || frameCount == 0 || displayList != 0) {
+        return Vec3(0.0f, 0.0f, 0.0f);
+    }
+    int32_t a = 0;
+    int32_t b = 0;
+    float f = 0.0f;
+    chooseFrames(wrapTime(t), a, b, f);
+    const float* pa = framePositions[a] + 3 * i;
+    const float* pb = framePositions[b] + 3 * i;
+    return Vec3(pa[0] * (1.0f - f) + pb[0] * f, pa[1] * (1.0f - f) + pb[1] * f, pa[2] * (1.0f - f) + pb[2] * f);
+}
+
+Vec3 Mesh::vertexAtBlended(int32_t i, float tThis, float tOther, Mesh& other, float p) {
+    if (!canBlendWith(other)) {
+        return p >= 0.5f ? vertexAt(i, tThis) : other.vertexAt(i, tOther);
+    }
+    if (i < 0 || i >= vertexCount) {
+        return Vec3(0.0f, 0.0f, 0.0f);
+    }
+    lastTime = -FLT_MAX;
+    const Vec3 mine = vertexAt(i, tThis);
+    const Vec3 theirs = other.vertexAt(i, tOther);
+    return Vec3(mine.x * p + theirs.x * (1.0f - p), mine.y * p + theirs.y * (1.0f - p),
+                mine.z * p + theirs.z * (1.0f - p));
+}

@@ -1,0 +1,65 @@
+#ifndef QUENDRALVOSS_ENGINE_MESH_H
+#define QUENDRALVOSS_ENGINE_MESH_H
+
+#include <cstdint>
+
+#include "engine/Vec3.h"
+
+class MemoryReader;
+
+// A keyframe triangle mesh from a mesh resource file: positions and normals per
+// keyframe, blended linearly at draw time over a looping animation, and one set
+// of texture coordinates. A one-frame mesh is compiled into a display list at
+// load time and keeps only its counts and key times.
+class Mesh {
+public:
+    // An empty mesh.
+    Mesh();
+    ~Mesh();
+    Mesh(const Mesh&) = delete;
+    Mesh& operator=(const Mesh&) = delete;
+
+    // Frees every array and the display list; the mesh is empty again.
+    void clear();
+    // Loads the scrambled mesh file at path. False, leaving the mesh empty, on
+    // an empty path, a missing or empty file, a wrong magic, bad counts or key
+    // times, or a file too short for its counts.
+    bool load(const char* path);
+    // Draws the pose at time t (seconds) of the looping animation; texture,
+    // colour and transform are the caller's. An empty mesh draws nothing.
+    void draw(float t);
+    // Draws at t clamped to the first and last key time.
+    void drawClamped(float t);
+    // Draws the cross-fade of this mesh at tThis (weight p) with other at
+    // tOther (weight 1 - p); when the two cannot be blended (a display list,
+    // no frames, different vertex counts) only the dominant one is drawn.
+    void drawBlended(float tThis, float tOther, Mesh& other, float p);
+    // Position of vertex i at time t; zero for a bad index, an empty mesh or a
+    // compiled one. Leaves the drawing cache alone.
+    Vec3 vertexAt(int32_t i, float t) const;
+    // Position of vertex i in the cross-fade as drawBlended would draw it.
+    Vec3 vertexAtBlended(int32_t i, float tThis, float tOther, Mesh& other, float p);
+
+    int32_t frameCount;
+    int32_t vertexCount;
+    float* keyTimes;
+    float** framePositions;
+    float** frameNormals;
+    float* texCoords;
+    float* workPositions;
+    float* workNormals;
+    float lastTime;
+    uint32_t displayList;
+
+private:
+    // Brings t into one animation period.
+    float wrapTime(float t) const;
+    // The two keyframes a, b and the fraction f of b for the wrapped time t.
+    void chooseFrames(float t, int32_t& a, int32_t& b, float& f) const;
+    bool canBlendWith(const Mesh& other) const;
+    bool parse(MemoryReader& reader);
+    void compile();
+    void drawWorkArrays();
+};
+
+#endif

@@ -1,0 +1,16 @@
+// Kept apart from Platform.cpp: shut-down is the one platform step that needs
+// the font registry, and only the programs themselves shut the platform down.
+#include "engine/Platform.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+// Defined with the font registry: frees the glyph textures of every font that
+// no text label holds any more.
+void purgeUnusedFonts();
+
+void shutdownPlatform() {
+    purgeUnusedFonts();
+    Mix_CloseAudio();
+    SDL_Quit();
+}
