@@ -1,9 +1,17 @@
-// Entry point of both programs. The window, the screens and the run loop are
-// not part of this build yet, so the program says so and exits with failure
-// rather than pretend to be the game.
-#include <cstdio>
+// Entry point of both programs: picks a video mode from the command line or
+// the built-in list, runs the game and returns 0 after a normal quit, 1 when
+// no mode opens or the run ended on the error screen.
+#include "app/GameApp.h"
+#include "app/VideoModeChoice.h"
+#include "engine/Platform.h"
 
-int main(int, char**) {
-    std::fputs("quendralvoss: this build has no game loop yet\n", stderr);
-    return 1;
+int main(int argc, char** argv) {
+    if (!openChosenVideoMode(argc, argv)) {
+        return 1;
+    }
+    GameApp* app = new GameApp();
+    const bool normalQuit = app->runGameApp();
+    delete app;
+    shutdownPlatform();
+    return normalQuit ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+FrameTimer* gFrameTimer = nullptr;
+
 namespace {
 uint32_t sdlTicks() { return SDL_GetTicks(); }
 void sdlDelay(uint32_t milliseconds) { SDL_Delay(milliseconds); }

@@ -28,4 +28,7 @@ private:
     DelayFunction delayFunction;
 };
 
+// The run loop's timer, created by the application.
+extern FrameTimer* gFrameTimer;
+
 #endif

@@ -5,9 +5,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-// Defined with the font registry: frees the glyph textures of every font that
-// no text label holds any more.
-void purgeUnusedFonts();
+#include "engine/FontRegistry.h"
 
 void shutdownPlatform() {
     purgeUnusedFonts();

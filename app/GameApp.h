@@ -1,0 +1,49 @@
+#ifndef QUENDRALVOSS_APP_GAMEAPP_H
+#define QUENDRALVOSS_APP_GAMEAPP_H
+
+#include <cstdint>
+
+class ErrorScreen;
+
+// The spine of the program: creates the engine services and the screens, runs
+// the one loop that paces frames, routes SDL events to the device states and
+// runs the screen that GameState selects, and tears everything down.
+class GameApp {
+public:
+    // Creates the services, opens audio, checks the aspect ratio, builds the
+    // screens and enters the splash, or the error screen after a fatal error.
+    GameApp();
+    // Frees the screens, then the services in the order they were created.
+    ~GameApp();
+    GameApp(const GameApp&) = delete;
+    GameApp& operator=(const GameApp&) = delete;
+
+    // Runs frames until a quit: true for a normal quit (GameState 1 or the
+    // window closed), false for the exit after the error screen.
+    bool runGameApp();
+    // One frame of the loop: tick, events, the current screen and any screen
+    // change. True when the loop must end, with normalQuit telling how.
+    bool runFrame(bool& normalQuit);
+
+private:
+    // Drains the SDL queue into the device states; false on a quit event.
+    bool drainEvents();
+    void enterScreen(int32_t state);
+    void updateScreen(int32_t state, float dt);
+    void leaveScreen(int32_t state);
+
+    ErrorScreen* errorScreen;
+};
+
+// The hand-over flags through which screens pass requests and results; the
+// play screen acts on them at the start of its next frame. All 0 at start.
+extern uint8_t gControllerSetupDone;
+extern uint8_t gSetupThenIntro;
+extern uint8_t gNewGameRequest;
+extern uint8_t gLoadRequest;
+extern uint8_t gSaveRequest;
+extern uint8_t gSavedOk;
+extern uint8_t gSaveFailed;
+extern uint8_t gSaveAllowed;
+
+#endif

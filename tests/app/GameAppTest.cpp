@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <vector>
+#include <string>
+
+#include "app/ErrorScreen.h"
+#include "app/FatalError.h"
+#include "app/GameApp.h"
+#include "app/GameState.h"
+#include "app/VideoModeChoice.h"
+#include "engine/FrameTimer.h"
+#include "engine/KeyState.h"
+#include "engine/Platform.h"
+#include "support/TestDirectory.h"
+
+namespace {
+void pushKey(SDLKey sym, bool down) {
+    SDL_Event event = {};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.keysym.sym = sym;
+    SDL_PushEvent(&event);
+}
+
+// The colour at the centre of the picture that the last frame showed.
+void centrePixel(unsigned char rgb[3]) {
+    glReadBuffer(GL_BACK);
+    glReadPixels(static_cast<int>(gScreenWidth / 2), static_cast<int>(gScreenHeight / 2), 1, 1, GL_RGB,
+                 GL_UNSIGNED_BYTE, rgb);
+}
+
+// Runs frames until the loop ends or the count runs out; true when it ended.
+bool runFrames(GameApp& app, int count, bool& normalQuit) {
+    for (int i = 0; i < count; ++i) {
+        if (app.runFrame(normalQuit)) return true;
+    }
+    return false;
+}
+
+class GameAppTest : public testing::Test {
+protected:
+    void TearDown() override { shutdownPlatform(); }
+    TestDirectory dir;
+};
+}  // namespace
+
+TEST_F(GameAppTest, SquareWindowShowsTheAspectErrorUntilEscape) {
+    ASSERT_TRUE(initVideo(kGameTitle, 480, 480, false));
+    GameApp app;
+    ASSERT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("invalid aspect ratio"));
+    EXPECT_FLOAT_EQ(10.0f, gFrameTimer->fps);
+
+    bool normalQuit = true;
+    EXPECT_FALSE(runFrames(app, 2, normalQuit));
+    unsigned char rgb[3];
+    centrePixel(rgb);
+    EXPECT_GT(rgb[0], 200);
+    EXPECT_LT(rgb[1], 60);
+
+    pushKey(SDLK_ESCAPE, true);
+    EXPECT_TRUE(runFrames(app, 1, normalQuit));
+    EXPECT_FALSE(normalQuit);
+    EXPECT_EQ(kGameStateErrorExit, gGameState);
+}
+
+TEST_F(GameAppTest, EscapeHeldWhenTheErrorArisesDoesNotCloseIt) {
+    ASSERT_TRUE(initVideo(kGameTitle, 640, 360, false));
+    GameApp app;
+    ASSERT_EQ(kGameStateSplash, gGameState);
+    SDL_Event escape = {};
+    escape.type = SDL_KEYDOWN;
+    escape.key.keysym.sym = SDLK_ESCAPE;
+    gKeyState->handleEvent(escape);
+
+    raiseFatalError(kFatalGeneral, "exception:\n1");
+    ErrorScreen screen;
+    screen.enterErrorScreen();
+    screen.updateErrorScreen(0.1f);
+    EXPECT_EQ(kGameStateError, gGameState);
+    gKeyState->handleEvent(escape);
+    screen.updateErrorScreen(0.1f);
+    EXPECT_EQ(kGameStateErrorExit, gGameState);
+}
+
+TEST_F(GameAppTest, QuitEventEndsTheLoopAsANormalQuit) {
+    ASSERT_TRUE(initVideo(kGameTitle, 640, 360, false));
+    GameApp app;
+    SDL_Event quit = {};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    bool normalQuit = false;
+    EXPECT_TRUE(runFrames(app, 1, normalQuit));
+    EXPECT_TRUE(normalQuit);
+}
+
+TEST_F(GameAppTest, BadAspectOutranksBrokenAudio) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    ASSERT_TRUE(initVideo(kGameTitle, 640, 360, false));
+    {
+        GameApp app;
+        EXPECT_EQ(kGameStateError, gGameState);
+        EXPECT_NE(std::string::npos, gFatalErrorText.find("could not init:\naudio"));
+    }
+    shutdownPlatform();
+    ASSERT_TRUE(initVideo(kGameTitle, 480, 480, false));
+    GameApp app;
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("invalid aspect ratio"));
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+TEST(VideoModeChoice, ExplicitModeNeedsExactlyThreeGoodArguments) {
+    VideoMode mode = {0, 0, false};
+    auto parse = [&mode](std::initializer_list<const char*> args) {
+        std::vector<char*> argv = {const_cast<char*>("quendralvoss")};
+        for (const char* a : args) argv.push_back(const_cast<char*>(a));
+        return parseVideoModeArguments(static_cast<int>(argv.size()), argv.data(), mode);
+    };
+    EXPECT_TRUE(parse({"w", "1280", "720"}));
+    EXPECT_EQ(1280, mode.width);
+    EXPECT_FALSE(mode.fullscreen);
+    EXPECT_TRUE(parse({"f", "1920", "1080"}));
+    EXPECT_TRUE(mode.fullscreen);
+    EXPECT_TRUE(parse({"w", "320", "240"}));
+    EXPECT_TRUE(parse({"w", "7680", "4320"}));
+    EXPECT_TRUE(parse({"w", "1280abc", "720"}));
+    EXPECT_EQ(1280, mode.width);
+
+    EXPECT_FALSE(parse({"W", "1280", "720"}));
+    EXPECT_FALSE(parse({"wx", "1280", "720"}));
+    EXPECT_FALSE(parse({"f", "1280"}));
+    EXPECT_FALSE(parse({"w", "1280", "720", "x"}));
+    EXPECT_FALSE(parse({"w", "319", "720"}));
+    EXPECT_FALSE(parse({"w", "7681", "720"}));
+    EXPECT_FALSE(parse({"w", "1280", "239"}));
+    EXPECT_FALSE(parse({"w", "1280", "4321"}));
+    EXPECT_FALSE(parse({"w", "wide", "720"}));
+    // Numbers past the range of int must not wrap into the accepted range.
+    EXPECT_FALSE(parse({"w", "4294968576", "720"}));
+    EXPECT_FALSE(parse({"w", "99999999999999999999999", "720"}));
+}
+
+TEST(VideoModeChoice, BuiltInListEndsWithTheTwoWindows) {
+    EXPECT_EQ(3840, kBuiltInVideoModes[0].width);
+    EXPECT_TRUE(kBuiltInVideoModes[24].fullscreen);
+    EXPECT_EQ(320, kBuiltInVideoModes[24].width);
+    EXPECT_FALSE(kBuiltInVideoModes[25].fullscreen);
+    EXPECT_EQ(450, kBuiltInVideoModes[25].height);
+    EXPECT_EQ(640, kBuiltInVideoModes[26].width);
+}
+
+// The programs themselves: without any display no mode opens and the program
+// ends with 1 before building anything.
+TEST(Program, NoDisplayExitsWithOne) {
+    const char* build = QV_BUILD_DIR;
+    TestDirectory dir;
+    const std::string command = std::string("env -u DISPLAY SDL_VIDEODRIVER=x11 ") + build +
+                                "/quendralvoss w 800 450 > out.txt 2>&1";
+    const int status = system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(1, WEXITSTATUS(status));
+    struct stat info;
+    EXPECT_NE(0, stat("app.log", &info));
+}
