@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
+#include "engine/Mesh.h"
 #include "engine/ResourceTable.h"
 #include "engine/Sound.h"
+#include "engine/Texture.h"
 
 // The directory of every resource file, put before each entry name to form
 // the key and the path an object loads from.
@@ -34,6 +36,13 @@ public:
     // use), with one more holder. A failed load sets the flag and still
     // returns the (empty) sound, which later acquires share without reloading.
     Sound* acquireSound(const char* name);
+    // The same three operations for meshes and textures.
+    Mesh* acquireMesh(const char* name);
+    Mesh* reacquireMesh(const Mesh* handle);
+    void releaseMesh(const Mesh* handle);
+    Texture* acquireTexture(const char* name);
+    Texture* reacquireTexture(const Texture* handle);
+    void releaseTexture(const Texture* handle);
     // One more holder of handle's sound. A handle never handed out returns
     // the sound of the empty name and sets the flag.
     Sound* reacquireSound(const Sound* handle);
@@ -45,6 +54,8 @@ public:
     // mixer channel as it goes); clears the flag.
     void purgeUnused();
 
+    const ResourceTable<Mesh>& meshTable() const { return meshes; }
+    const ResourceTable<Texture>& textureTable() const { return textures; }
     const ResourceTable<Sound>& soundTable() const { return sounds; }
 
 private:
@@ -55,7 +66,8 @@ private:
     template <typename T>
     void releaseIn(ResourceTable<T>& table, const T* handle);
 
-    // Mesh and texture tables go here, before the sounds.
+    ResourceTable<Mesh> meshes;
+    ResourceTable<Texture> textures;
     ResourceTable<Sound> sounds;
     uint8_t failedFlag;
 };
