@@ -8,7 +8,8 @@ ResourceCache* gResourceCache = nullptr;
 ResourceCache::ResourceCache() : failedFlag(0) {}
 
 ResourceCache::~ResourceCache() {
-    // Meshes and textures are cleared here first, once they are cached.
+    meshes.clear();
+    textures.clear();
     sounds.clear();
 }
 
@@ -39,6 +40,18 @@ void ResourceCache::releaseIn(ResourceTable<T>& table, const T* handle) {
     failedFlag = refused ? 1 : 0;
 }
 
+Mesh* ResourceCache::acquireMesh(const char* name) { return acquireIn(meshes, name); }
+
+Mesh* ResourceCache::reacquireMesh(const Mesh* handle) { return reacquireIn(meshes, handle); }
+
+void ResourceCache::releaseMesh(const Mesh* handle) { releaseIn(meshes, handle); }
+
+Texture* ResourceCache::acquireTexture(const char* name) { return acquireIn(textures, name); }
+
+Texture* ResourceCache::reacquireTexture(const Texture* handle) { return reacquireIn(textures, handle); }
+
+void ResourceCache::releaseTexture(const Texture* handle) { releaseIn(textures, handle); }
+
 Sound* ResourceCache::acquireSound(const char* name) { return acquireIn(sounds, name); }
 
 Sound* ResourceCache::reacquireSound(const Sound* handle) { return reacquireIn(sounds, handle); }
@@ -46,7 +59,8 @@ Sound* ResourceCache::reacquireSound(const Sound* handle) { return reacquireIn(s
 void ResourceCache::releaseSound(const Sound* handle) { releaseIn(sounds, handle); }
 
 void ResourceCache::purgeUnused() {
-    // Meshes, then textures, then sounds.
+    meshes.purgeUnused();
+    textures.purgeUnused();
     sounds.purgeUnused();
     failedFlag = 0;
 }

@@ -19,4 +19,8 @@ const char* const kErrorTail =
 const char* const kErrorSaveCorrupted = "spielstandsdatei beschaedigt";
 const char* const kErrorFileRead = "dateilesefehler";
 
+const char* const kErrorMissingMeshObject = "ressourcenobjekt nicht gefunden:\nmesh";
+const char* const kErrorMissingTextureObject = "ressourcenobjekt nicht gefunden:\ntexture";
+const char* const kErrorMissingSoundObject = "ressourcenobjekt nicht gefunden:\nsound";
+
 }  // namespace text
