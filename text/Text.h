@@ -22,6 +22,11 @@ extern const char* const kErrorTail;
 extern const char* const kErrorSaveCorrupted;
 extern const char* const kErrorFileRead;
 
+// Details of the general error when a resource object is not found again.
+extern const char* const kErrorMissingMeshObject;
+extern const char* const kErrorMissingTextureObject;
+extern const char* const kErrorMissingSoundObject;
+
 // Play world: caption names of the actions by ActionId (0..18), the name of
 // any other id, and the text shown for an empty action list.
 const int kActionNameCount = 19;

@@ -19,6 +19,10 @@ const char* const kErrorTail =
 const char* const kErrorSaveCorrupted = "spielstandsdatei beschaedigt";
 const char* const kErrorFileRead = "dateilesefehler";
 
+const char* const kErrorMissingMeshObject = "ressourcenobjekt nicht gefunden:\nmesh";
+const char* const kErrorMissingTextureObject = "ressourcenobjekt nicht gefunden:\ntexture";
+const char* const kErrorMissingSoundObject = "ressourcenobjekt nicht gefunden:\nsound";
+
 const char* const kActionNames[kActionNameCount] = {
     "klopfe an",
     "frage",

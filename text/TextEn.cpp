@@ -18,6 +18,10 @@ const char* const kErrorTail =
 const char* const kErrorSaveCorrupted = "save file corrupted";
 const char* const kErrorFileRead = "file read error";
 
+const char* const kErrorMissingMeshObject = "could not find resource object:\nmesh";
+const char* const kErrorMissingTextureObject = "could not find resource object:\ntexture";
+const char* const kErrorMissingSoundObject = "could not find resource object:\nsound";
+
 const char* const kActionNames[kActionNameCount] = {
     "knock on",          "ask",          "trick",        "take",
     "use rock on",       "use key on",   "use bristles on", "use broomstick on",
