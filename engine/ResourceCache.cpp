@@ -8,7 +8,8 @@ ResourceCache* gResourceCache = nullptr;
 ResourceCache::ResourceCache() : failedFlag(0) {}
 
 ResourceCache::~ResourceCache() {
-    // Meshes and textures are cleared here first, once they are cached.
+    meshes.clear();
+    textures.clear();
     sounds.clear();
 }
 
@@ -45,8 +46,21 @@ Sound* ResourceCache::reacquireSound(const Sound* handle) { return reacquireIn(s
 
 void ResourceCache::releaseSound(const Sound* handle) { releaseIn(sounds, handle); }
 
+Mesh* ResourceCache::acquireMesh(const char* name) { return acquireIn(meshes, name); }
+
+Mesh* ResourceCache::reacquireMesh(const Mesh* handle) { return reacquireIn(meshes, handle); }
+
+void ResourceCache::releaseMesh(const Mesh* handle) { releaseIn(meshes, handle); }
+
+Texture* ResourceCache::acquireTexture(const char* name) { return acquireIn(textures, name); }
+
+Texture* ResourceCache::reacquireTexture(const Texture* handle) { return reacquireIn(textures, handle); }
+
+void ResourceCache::releaseTexture(const Texture* handle) { releaseIn(textures, handle); }
+
 void ResourceCache::purgeUnused() {
-    // Meshes, then textures, then sounds.
+    meshes.purgeUnused();
+    textures.purgeUnused();
     sounds.purgeUnused();
     failedFlag = 0;
 }

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
+#include "engine/Mesh.h"
 #include "engine/ResourceTable.h"
 #include "engine/Sound.h"
+#include "engine/Texture.h"
 
 // The directory of every resource file, put before each entry name to form
 // the key and the path an object loads from.
@@ -41,10 +43,20 @@ public:
     // was already 0 (then -1). Nothing is freed.
     void releaseSound(const Sound* handle);
 
+    // Meshes and textures, with the same rules as the sounds.
+    Mesh* acquireMesh(const char* name);
+    Mesh* reacquireMesh(const Mesh* handle);
+    void releaseMesh(const Mesh* handle);
+    Texture* acquireTexture(const char* name);
+    Texture* reacquireTexture(const Texture* handle);
+    void releaseTexture(const Texture* handle);
+
     // Deletes every object whose count is exactly 0 (a sound halts every
     // mixer channel as it goes); clears the flag.
     void purgeUnused();
 
+    const ResourceTable<Mesh>& meshTable() const { return meshes; }
+    const ResourceTable<Texture>& textureTable() const { return textures; }
     const ResourceTable<Sound>& soundTable() const { return sounds; }
 
 private:
@@ -55,7 +67,8 @@ private:
     template <typename T>
     void releaseIn(ResourceTable<T>& table, const T* handle);
 
-    // Mesh and texture tables go here, before the sounds.
+    ResourceTable<Mesh> meshes;
+    ResourceTable<Texture> textures;
     ResourceTable<Sound> sounds;
     uint8_t failedFlag;
 };

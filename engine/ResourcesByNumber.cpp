@@ -20,6 +20,24 @@ std::string resourceEntryName(int32_t n) {
     return name.str();
 }
 
+Mesh* acquireMeshByNumber(int32_t n) {
+    const std::string name = resourceEntryName(n);
+    Mesh* mesh = gResourceCache->acquireMesh(name.c_str());
+    if (gResourceCache->failed()) {
+        reportFatalError(kFatalResourceFile, name);
+    }
+    return mesh;
+}
+
+Texture* acquireTextureByNumber(int32_t n) {
+    const std::string name = resourceEntryName(n);
+    Texture* texture = gResourceCache->acquireTexture(name.c_str());
+    if (gResourceCache->failed()) {
+        reportFatalError(kFatalResourceFile, name);
+    }
+    return texture;
+}
+
 Sound* acquireSoundByNumber(int32_t n) {
     const std::string name = resourceEntryName(n);
     Sound* sound = gResourceCache->acquireSound(name.c_str());

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/Mesh.h"
 #include "engine/Sound.h"
+#include "engine/Texture.h"
 
 // Resources named by number: resource n is the file gResourcePrefix + "n.dat".
 // Every load failure is reported as fatal error 1 (resource file) and the call
@@ -16,6 +18,11 @@ extern int32_t gCurrentMusicTrack;
 
 // The entry name of resource n: its decimal digits and ".dat" ("168.dat").
 std::string resourceEntryName(int32_t n);
+
+// Mesh n / texture n with one more holder; a failed load reports the entry
+// name and still returns the (empty) object, counted like any other.
+Mesh* acquireMeshByNumber(int32_t n);
+Texture* acquireTextureByNumber(int32_t n);
 
 // Sound n with one more holder; a failed load reports the entry name
 // ("168.dat") and still returns the (empty) sound, counted like any other.
