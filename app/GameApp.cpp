@@ -2,9 +2,15 @@
 
 #include <SDL.h>
 
+#include "app/ControllerSetupScreen.h"
+#include "app/EndingScreen.h"
 #include "app/ErrorScreen.h"
 #include "app/FatalError.h"
 #include "app/GameState.h"
+#include "app/IntroScreen.h"
+#include "app/MainMenuScreen.h"
+#include "app/PauseMenuScreen.h"
+#include "app/SplashScreen.h"
 #include "engine/Camera.h"
 #include "engine/FrameTimer.h"
 #include "engine/JoystickState.h"
@@ -31,7 +37,9 @@ const float kNarrowestAspect = 1.1666666f;
 const float kWidestAspect = 2.0f;
 }  // namespace
 
-GameApp::GameApp() : errorScreen(nullptr) {
+GameApp::GameApp()
+    : errorScreen(nullptr), pauseMenuScreen(nullptr), mainMenuScreen(nullptr), splashScreen(nullptr),
+      introScreen(nullptr), controllerSetupScreen(nullptr), endingScreen(nullptr) {
     installFatalErrorHandler();
     gCamera = new Camera();
     gCamera->setAspect(gScreenWidth, gScreenHeight);
@@ -59,17 +67,41 @@ GameApp::GameApp() : errorScreen(nullptr) {
     if (!(aspect >= kNarrowestAspect && aspect <= kWidestAspect)) {
         raiseFatalError(kFatalAspectRatio, "");
     }
-    // The other screens are built here, in the order play, pause menu, main
-    // menu, splash, intro, controller set-up, ending, stopping at an error;
-    // the splash is then entered. Until those screens exist the run loop
-    // simply has nothing to run in their states.
+    if (gGameState != kGameStateError) {
+        buildScreens();
+    }
+    if (gGameState != kGameStateError) {
+        splashScreen->enterSplashScreen();
+    }
     if (gGameState == kGameStateError) {
         errorScreen->enterErrorScreen();
     }
 }
 
+// The play screen comes first once it exists; a state without a screen
+// simply has nothing to run.
+void GameApp::buildScreens() {
+    pauseMenuScreen = new PauseMenuScreen();
+    if (gGameState == kGameStateError) return;
+    mainMenuScreen = new MainMenuScreen();
+    if (gGameState == kGameStateError) return;
+    splashScreen = new SplashScreen();
+    if (gGameState == kGameStateError) return;
+    introScreen = new IntroScreen();
+    if (gGameState == kGameStateError) return;
+    controllerSetupScreen = new ControllerSetupScreen();
+    if (gGameState == kGameStateError) return;
+    endingScreen = new EndingScreen();
+}
+
 GameApp::~GameApp() {
     delete errorScreen;
+    delete pauseMenuScreen;
+    delete mainMenuScreen;
+    delete splashScreen;
+    delete introScreen;
+    delete controllerSetupScreen;
+    delete endingScreen;
 
     delete gCamera;
     gCamera = nullptr;
@@ -126,6 +158,24 @@ void GameApp::enterScreen(int32_t state) {
     case kGameStateError:
         errorScreen->enterErrorScreen();
         break;
+    case kGameStatePauseMenu:
+        if (pauseMenuScreen) pauseMenuScreen->enterPauseMenuScreen();
+        break;
+    case kGameStateMainMenu:
+        if (mainMenuScreen) mainMenuScreen->enterMainMenuScreen();
+        break;
+    case kGameStateSplash:
+        if (splashScreen) splashScreen->enterSplashScreen();
+        break;
+    case kGameStateIntro:
+        if (introScreen) introScreen->enterIntroScreen();
+        break;
+    case kGameStateControllerSetup:
+        if (controllerSetupScreen) controllerSetupScreen->enterControllerSetupScreen();
+        break;
+    case kGameStateEnding:
+        if (endingScreen) endingScreen->enterEndingScreen();
+        break;
     default:
         break;
     }
@@ -136,6 +186,24 @@ void GameApp::updateScreen(int32_t state, float dt) {
     case kGameStateError:
         errorScreen->updateErrorScreen(dt);
         break;
+    case kGameStatePauseMenu:
+        if (pauseMenuScreen) pauseMenuScreen->updatePauseMenuScreen(dt);
+        break;
+    case kGameStateMainMenu:
+        if (mainMenuScreen) mainMenuScreen->updateMainMenuScreen(dt);
+        break;
+    case kGameStateSplash:
+        if (splashScreen) splashScreen->updateSplashScreen(dt);
+        break;
+    case kGameStateIntro:
+        if (introScreen) introScreen->updateIntroScreen(dt);
+        break;
+    case kGameStateControllerSetup:
+        if (controllerSetupScreen) controllerSetupScreen->updateControllerSetupScreen(dt);
+        break;
+    case kGameStateEnding:
+        if (endingScreen) endingScreen->updateEndingScreen(dt);
+        break;
     default:
         break;
     }
@@ -145,6 +213,24 @@ void GameApp::leaveScreen(int32_t state) {
     switch (state) {
     case kGameStateError:
         errorScreen->leaveErrorScreen();
+        break;
+    case kGameStatePauseMenu:
+        if (pauseMenuScreen) pauseMenuScreen->leavePauseMenuScreen();
+        break;
+    case kGameStateMainMenu:
+        if (mainMenuScreen) mainMenuScreen->leaveMainMenuScreen();
+        break;
+    case kGameStateSplash:
+        if (splashScreen) splashScreen->leaveSplashScreen();
+        break;
+    case kGameStateIntro:
+        if (introScreen) introScreen->leaveIntroScreen();
+        break;
+    case kGameStateControllerSetup:
+        if (controllerSetupScreen) controllerSetupScreen->leaveControllerSetupScreen();
+        break;
+    case kGameStateEnding:
+        if (endingScreen) endingScreen->leaveEndingScreen();
         break;
     default:
         break;

@@ -3,7 +3,13 @@
 
 #include <cstdint>
 
+class ControllerSetupScreen;
+class EndingScreen;
 class ErrorScreen;
+class IntroScreen;
+class MainMenuScreen;
+class PauseMenuScreen;
+class SplashScreen;
 
 // The spine of the program: creates the engine services and the screens, runs
 // the one loop that paces frames, routes SDL events to the device states and
@@ -32,7 +38,19 @@ private:
     void updateScreen(int32_t state, float dt);
     void leaveScreen(int32_t state);
 
+    // Builds the screens other than the error screen, in the order pause
+    // menu, main menu, splash, intro, controller set-up, ending, stopping as
+    // soon as one raised a fatal error.
+    void buildScreens();
+
+    // The screens, each null until built, in the order they are freed.
     ErrorScreen* errorScreen;
+    PauseMenuScreen* pauseMenuScreen;
+    MainMenuScreen* mainMenuScreen;
+    SplashScreen* splashScreen;
+    IntroScreen* introScreen;
+    ControllerSetupScreen* controllerSetupScreen;
+    EndingScreen* endingScreen;
 };
 
 // The hand-over flags through which screens pass requests and results; the

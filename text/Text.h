@@ -45,6 +45,49 @@ extern const char* const kPlayException3;
 extern const char* const kPlayException4;
 extern const char* const kPlayException5;
 
+// Menus: each entry's plain text; the selected entry is drawn as "[ " + text
+// + " ]". The pause menu shares continue and exit with the main menu.
+extern const char* const kMenuNewGame;
+extern const char* const kMenuContinue;
+extern const char* const kMenuExit;
+extern const char* const kMenuSave;
+extern const char* const kMenuSetUpController;
+extern const char* const kSaveFailedNotice;
+extern const char* const kSavedNotice;
+
+// Controller set-up: the eight prompts in step order, then the three hint
+// lines, each starting with the line breaks that place it under the prompt.
+extern const char* const kSetupPrompts[8];
+extern const char* const kSetupHintController;
+extern const char* const kSetupHintEscape;
+extern const char* const kSetupHintKeyboard;
+
+// Intro pages (1, 3, 4, 5, 7; page 6's narration line is exactly as long as
+// the costume line under it) and the costume entries, selected and not, in
+// costume order death, ghost, werewolf, with the gaps between them.
+extern const char* const kIntroPage1;
+extern const char* const kIntroPage3;
+extern const char* const kIntroPage4;
+extern const char* const kIntroPage5;
+extern const char* const kIntroPage6;
+extern const char* const kIntroPage7;
+extern const char* const kCostumeSelected[3];
+extern const char* const kCostumeUnselected[3];
+extern const char* const kCostumeGapAfterDeath;
+extern const char* const kCostumeGapAfterGhost;
+
+// Ending: the first page, the two narration lines of pages 15 and 16, the
+// closing words and the credits (the "by" line and the maker's name are
+// equally long, so that they stand centred over each other).
+extern const char* const kEndingTheEnd;
+extern const char* const kEndingPage15;
+extern const char* const kEndingPage16;
+extern const char* const kEndingThanks;
+extern const char* const kEndingNoAlternative;
+extern const char* const kEndingCredits;
+extern const char* const kEndingBy;
+extern const char* const kEndingMakerName;
+
 }  // namespace text
 
 #endif

@@ -54,4 +54,43 @@ const char* const kPlayException3 = "ausnahme:\n3";
 const char* const kPlayException4 = "ausnahme:\n4";
 const char* const kPlayException5 = "ausnahme:\n5";
 
+const char* const kMenuNewGame = "neues spiel";
+const char* const kMenuContinue = "weiter";
+const char* const kMenuExit = "beenden";
+const char* const kMenuSave = "speichern";
+const char* const kMenuSetUpController = "controller setup";
+const char* const kSaveFailedNotice = "speichern fehlgeschlagen";
+const char* const kSavedNotice = "gespeichert";
+
+const char* const kSetupPrompts[8] = {"laufe nach links", "laufe vorwArts", "sehe nach links",
+                                      "sehe nach oben",   "wAhle eine aktion", "wAhle ein ziel",
+                                      "wende an",         "wechsle das menU"};
+const char* const kSetupHintController = "\num controller nr 1 zu benutzen";
+const char* const kSetupHintEscape = "\n\n\noder drUcke escape";
+const char* const kSetupHintKeyboard = "\n\n\n\num die tastatur zu benutzen";
+
+const char* const kIntroPage1 =
+    "vor ein paar nAchten schob jemand\n"
+    " dieses papier unter deine tUr.";
+const char* const kIntroPage3 = "du solltest niemals hingehen.";
+const char* const kIntroPage4 = "aber heute ist die nacht.";
+const char* const kIntroPage5 = "der nebel steigt vom fluss herauf.";
+const char* const kIntroPage6 = "du greifst nach dem alten kostUm.";
+const char* const kIntroPage7 =
+    "ein letzter blick auf die rUckseite\n"
+    "          der einladung.";
+const char* const kCostumeSelected[3] = {"[ tod ] ", "[ geist ]", "[ werwolf ]"};
+const char* const kCostumeUnselected[3] = {"  tod   ", "  geist  ", "  werwolf  "};
+const char* const kCostumeGapAfterDeath = "   ";
+const char* const kCostumeGapAfterGhost = "  ";
+
+const char* const kEndingTheEnd = "ende";
+const char* const kEndingPage15 = "doch irgendetwas stimmt hier nicht.";
+const char* const kEndingPage16 = "etwas ist jetzt anders.";
+const char* const kEndingThanks = "danke fUrs spielen.\n\n";
+const char* const kEndingNoAlternative = "\n\nes gibt kein alternatives ende.";
+const char* const kEndingCredits = "story, code, video, audio\n\n";
+const char* const kEndingBy = "\n\nvon       ";
+const char* const kEndingMakerName = "\n\n   ilvaren";
+
 }  // namespace text

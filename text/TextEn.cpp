@@ -39,4 +39,42 @@ const char* const kPlayException3 = "exception:\n3";
 const char* const kPlayException4 = "exception:\n4";
 const char* const kPlayException5 = "exception:\n5";
 
+const char* const kMenuNewGame = "new game";
+const char* const kMenuContinue = "continue";
+const char* const kMenuExit = "exit";
+const char* const kMenuSave = "save";
+const char* const kMenuSetUpController = "set up controller";
+const char* const kSaveFailedNotice = "saving failed";
+const char* const kSavedNotice = "saved";
+
+const char* const kSetupPrompts[8] = {"walk left",     "walk ahead",    "look left", "look up",
+                                      "select action", "select target", "execute",   "switch menu"};
+const char* const kSetupHintController = "\nto use controller nr 1";
+const char* const kSetupHintEscape = "\n\n\nor hit escape";
+const char* const kSetupHintKeyboard = "\n\n\n\nto use your keyboard";
+
+const char* const kIntroPage1 =
+    "a few nights ago someone slid this\n"
+    "    paper under your door.";
+const char* const kIntroPage3 = "you were never meant to go.";
+const char* const kIntroPage4 = "but tonight is the night.";
+const char* const kIntroPage5 = "the fog has come up from the river.";
+const char* const kIntroPage6 = "you grab the costume you made for this.";
+const char* const kIntroPage7 =
+    "one last look at the back\n"
+    "   of the invitation.";
+const char* const kCostumeSelected[3] = {"[ death ]", "[ ghost ]", "[ werewolf ]"};
+const char* const kCostumeUnselected[3] = {"  death  ", "  ghost  ", "  werewolf  "};
+const char* const kCostumeGapAfterDeath = "     ";
+const char* const kCostumeGapAfterGhost = "    ";
+
+const char* const kEndingTheEnd = "the end";
+const char* const kEndingPage15 = "but something here is not right.";
+const char* const kEndingPage16 = "something is different now.";
+const char* const kEndingThanks = "thank you for playing.\n\n";
+const char* const kEndingNoAlternative = "\n\nthere is no alternative ending.";
+const char* const kEndingCredits = "story, code, video, audio\n\n";
+const char* const kEndingBy = "\n\nby        ";
+const char* const kEndingMakerName = "\n\n   ilvaren";
+
 }  // namespace text

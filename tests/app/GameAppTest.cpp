@@ -18,6 +18,7 @@
 #include "engine/FrameTimer.h"
 #include "engine/KeyState.h"
 #include "engine/Platform.h"
+#include "support/ScreenHarness.h"
 #include "support/TestDirectory.h"
 
 namespace {
@@ -71,6 +72,7 @@ TEST_F(GameAppTest, SquareWindowShowsTheAspectErrorUntilEscape) {
 }
 
 TEST_F(GameAppTest, EscapeHeldWhenTheErrorArisesDoesNotCloseIt) {
+    screentest::writeScreenResources();
     ASSERT_TRUE(initVideo(kGameTitle, 640, 360, false));
     GameApp app;
     ASSERT_EQ(kGameStateSplash, gGameState);
@@ -87,6 +89,16 @@ TEST_F(GameAppTest, EscapeHeldWhenTheErrorArisesDoesNotCloseIt) {
     gKeyState->handleEvent(escape);
     screen.updateErrorScreen(0.1f);
     EXPECT_EQ(kGameStateErrorExit, gGameState);
+}
+
+// Without the font the first screen built raises the error, no later screen
+// is built and the splash is not entered.
+TEST_F(GameAppTest, MissingFontStopsBuildingTheScreens) {
+    ASSERT_TRUE(initVideo(kGameTitle, 640, 360, false));
+    GameApp app;
+    ASSERT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("could not load resource file:\nres/0"));
+    EXPECT_EQ(0u, gResourceCache->textureTable().size());
 }
 
 TEST_F(GameAppTest, QuitEventEndsTheLoopAsANormalQuit) {

@@ -1,0 +1,3 @@
+#include "app/Costume.h"
+
+int32_t gCostume = -1;

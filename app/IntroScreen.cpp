@@ -1,0 +1,294 @@
+#include "app/IntroScreen.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Costume.h"
+#include "app/FatalError.h"
+#include "app/GameApp.h"
+#include "app/GameState.h"
+#include "app/InputActions.h"
+#include "app/OverlayQuad.h"
+#include "engine/Camera.h"
+#include "engine/Light.h"
+#include "engine/Mesh.h"
+#include "engine/MouseState.h"
+#include "engine/Music.h"
+#include "engine/ResourceCache.h"
+#include "engine/ResourcesByNumber.h"
+#include "engine/ScreenSize2D.h"
+#include "engine/SurfaceColour.h"
+#include "engine/Texture.h"
+#include "text/Text.h"
+
+namespace {
+const char* const kFontName = "res/0";
+const int32_t kSilentTrack = 1;
+const int32_t kIntroMusic = 93;
+const float kMusicVolume = 0.7f;
+const int32_t kMoveSound = 38;
+const float kMoveVolume = 0.6f;
+const int32_t kConfirmSound = 40;
+const float kConfirmVolume = 0.8f;
+const float kPi = 3.14159265f;
+const int32_t kLastPage = 8;
+// How fast the costume mesh follows the selection, in costumes per second.
+const float kCostumeSpeed = 3.0f;
+
+// The pictures that carry text come from other numbers in the German build.
+int32_t textPicture(int32_t english, int32_t german) { return text::kGerman ? german : english; }
+
+void lit() { applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f); }
+}  // namespace
+
+IntroScreen::IntroScreen()
+    : frameCounter(0), time(0.0f), paperShade(nullptr), reflection(nullptr), paperMesh(nullptr),
+      paperTexture(nullptr), sheenTexture(nullptr), cardMesh(nullptr), cardTexture(nullptr),
+      backMesh(nullptr), ghostBack(nullptr), deathBack(nullptr), werewolfBack(nullptr),
+      costumeMesh(nullptr), costumeTexture(nullptr), selectedCostume(0), shownCostume(0.0f),
+      musicDelay(0.0f), fade(0.0f), fadeSpeed(0.0f), showing(0), page(0), fogGlow(0.0f) {
+    overlay.createScreenOverlay();
+    label.glyphSize = 1.0f;
+    label.setAnchor(0.5f, 0.5f);
+    gMouseState->clear();
+    if (label.setFont(kFontName) == 0) {
+        raiseFatalError(kFatalResourceFile, kFontName);
+    }
+    setFontLinear(kFontName);
+}
+
+void IntroScreen::enterIntroScreen() {
+    gMusic->setVolume(0.0f);
+    playMusicTrack(kSilentTrack);
+    setAmbientLight(0.9f, 0.9f, 0.9f);
+    gMainLight->setDirection(0.0f, 0.0f, -1.0f);
+    gMainLight->setColour(1.0f, 1.0f, 1.0f);
+    frameCounter = 0;
+    time = 0.0f;
+    paperShade = acquireTextureByNumber(116);
+    reflection = acquireTextureByNumber(91);
+    paperMesh = acquireMeshByNumber(80);
+    paperTexture = acquireTextureByNumber(72);
+    sheenTexture = acquireTextureByNumber(85);
+    cardMesh = acquireMeshByNumber(81);
+    cardTexture = acquireTextureByNumber(textPicture(84, 348));
+    backMesh = acquireMeshByNumber(82);
+    ghostBack = acquireTextureByNumber(textPicture(86, 349));
+    deathBack = acquireTextureByNumber(textPicture(97, 350));
+    werewolfBack = acquireTextureByNumber(textPicture(98, 351));
+    costumeMesh = acquireMeshByNumber(87);
+    costumeTexture = acquireTextureByNumber(72);
+    selectedCostume = kCostumeGhost;
+    shownCostume = 1.0f;
+    overlay.reloadScreenOverlay();
+    fadeSpeed = 0.25f;
+    showing = 1;
+    page = 1;
+    musicDelay = 1.0f;
+    fade = 0.0f;
+    fogGlow = 0.0f;
+}
+
+std::string IntroScreen::costumePageText() const {
+    std::string line;
+    for (int32_t c = 0; c < 3; ++c) {
+        line += c == selectedCostume ? text::kCostumeSelected[c] : text::kCostumeUnselected[c];
+        if (c == 0) line += text::kCostumeGapAfterDeath;
+        if (c == 1) line += text::kCostumeGapAfterGhost;
+    }
+    return std::string(text::kIntroPage6) + "\n\n" + line + std::string(25, '\n');
+}
+
+void IntroScreen::chooseCostume(float dt) {
+    if (inputLeft(true) && selectedCostume > kCostumeDeath) {
+        --selectedCostume;
+        playSoundOnChannel1(kMoveSound, kMoveVolume);
+    }
+    if (inputRight(true) && selectedCostume < kCostumeWerewolf) {
+        ++selectedCostume;
+        playSoundOnChannel1(kMoveSound, kMoveVolume);
+    }
+    const float target = static_cast<float>(selectedCostume);
+    const float step = kCostumeSpeed * dt;
+    if (shownCostume < target) {
+        shownCostume = std::min(target, shownCostume + step);
+    } else if (shownCostume > target) {
+        shownCostume = std::max(target, shownCostume - step);
+    }
+}
+
+// The invitation card: sheen, then its picture in a dark material, then the
+// paper shade over it.
+void IntroScreen::drawCard(Mesh* mesh, float t, Texture* face) {
+    sheenTexture->bind();
+    setSphereMapTexGen(true);
+    mesh->draw(t);
+    setSphereMapTexGen(false);
+    applyMaterial(0.1f, 0.1f, 0.1f, 1.0f, 0.0f, 0.5f);
+    face->bind();
+    mesh->draw(t);
+    applyPlainColour(0.2f, 0.2f, 0.2f, 0.5f);
+    paperShade->bind();
+    mesh->draw(t);
+    unbindTexture();
+}
+
+void IntroScreen::drawPage() {
+    switch (page) {
+    case 1:
+        label.text = text::kIntroPage1;
+        glPushMatrix();
+        glTranslatef(0.0f, 0.3f, -0.2f);
+        glScalef(0.6f, 0.6f, 0.6f);
+        paperTexture->bind();
+        paperMesh->draw(time);
+        applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
+        paperShade->bind();
+        paperMesh->draw(time);
+        unbindTexture();
+        glPopMatrix();
+        break;
+    case 2:
+        label.text.clear();
+        drawCard(cardMesh, std::sin(time) * std::sin(3.0f * time), cardTexture);
+        break;
+    case 3:
+        label.text = text::kIntroPage3;
+        break;
+    case 4:
+        label.text = text::kIntroPage4;
+        break;
+    case 5:
+        label.text = text::kIntroPage5;
+        gMouseState->clear();
+        break;
+    case 6:
+        label.text = costumePageText();
+        glPushMatrix();
+        glTranslatef(0.1f, 0.055f, -0.1f);
+        glRotatef(15.0f, 0.0f, 0.0f, 1.0f);
+        lit();
+        costumeTexture->bind();
+        costumeMesh->draw(shownCostume);
+        applyPlainColour(0.8f, 0.8f, 0.8f, 0.2f);
+        reflection->bind();
+        setSphereMapTexGen(true);
+        costumeMesh->draw(shownCostume);
+        setSphereMapTexGen(false);
+        unbindTexture();
+        glPopMatrix();
+        break;
+    case 7:
+        label.text = text::kIntroPage7;
+        break;
+    default: {
+        label.text.clear();
+        Texture* back = selectedCostume == kCostumeDeath   ? deathBack
+                        : selectedCostume == kCostumeGhost ? ghostBack
+                                                           : werewolfBack;
+        drawCard(backMesh, 1.0f + 0.8f * std::sin(time) * std::sin(3.0f * time), back);
+        break;
+    }
+    }
+}
+
+void IntroScreen::updateIntroScreen(float dt) {
+    if (fade == 1.0f && showing) {
+        if (inputMenu(true)) {
+            gGameState = kGameStateMainMenu;
+            return;
+        }
+        if (inputConfirm(true)) {
+            playSoundOnAnyChannel(kConfirmSound, kConfirmVolume);
+            showing = 0;
+            // Page 1 comes slowly out of black and page 8 goes slowly back.
+            if (page == 1) fadeSpeed = 1.0f;
+            if (page == kLastPage) fadeSpeed = 0.25f;
+        }
+    }
+    overlay.advanceScreenOverlay(dt);
+    ++frameCounter;
+    if (page == kLastPage && !showing && frameCounter % 3 == 0) {
+        gMusic->setVolume(kMusicVolume * fade);
+    }
+    time += dt;
+    if (musicDelay > 0.0f) {
+        musicDelay -= dt;
+        if (musicDelay <= 0.0f) {
+            musicDelay = 0.0f;
+            playMusicTrack(kIntroMusic);
+            gMusic->setVolume(kMusicVolume);
+        }
+    }
+    if (showing) {
+        if (musicDelay <= 0.0f) {
+            fade = std::min(1.0f, fade + dt * fadeSpeed);
+        }
+    } else {
+        fade -= dt * fadeSpeed;
+        if (fade <= 0.0f) {
+            fade = 0.0f;
+            showing = 1;
+            ++page;
+        }
+    }
+    if (page > kLastPage) {
+        gNewGameRequest = 1;
+        gCostume = selectedCostume;
+        gGameState = kGameStatePlay;
+        return;
+    }
+    if (page >= 5) {
+        fogGlow = std::min(1.0f, fogGlow + 0.1f * dt);
+    }
+    if (page == 6) {
+        chooseCostume(dt);
+    }
+
+    gCamera->nearPlane = 0.01f;
+    gCamera->farPlane = 2.0f;
+    gCamera->fogOn = 1;
+    gCamera->fogStart = 0.3f * fade + 0.02f;
+    gCamera->fogEnd = fade + 0.04f;
+    for (float& channel : gCamera->fogColour) {
+        channel = 0.2f * fogGlow;
+    }
+    gCamera->rotation = Vec3(0.0f, 0.0f, kPi);
+    gCamera->position = Vec3(0.5f, 0.0f, 0.0f);
+    gCamera->apply(true);
+    lit();
+    drawPage();
+
+    gScreenSize2D->apply();
+    overlay.drawScreenOverlayFog();
+    label.position = Vec3(0.0f, 24.0f, 18.0f);
+    label.setColour(0.85f, 0.85f, 0.85f, 0.999f * fade);
+    label.draw();
+    overlay.drawScreenOverlayVignette();
+    if ((page == 1 && showing) || (page == kLastPage && !showing)) {
+        applyPlainColour(0.0f, 0.0f, 0.0f, 1.0f - fade);
+        drawFullOverlayQuad();
+    }
+    glFlush();
+    glFinish();
+    SDL_GL_SwapBuffers();
+}
+
+void IntroScreen::leaveIntroScreen() {
+    Texture* textures[] = {paperShade, reflection,   paperTexture, sheenTexture, cardTexture,
+                           ghostBack,  deathBack,    werewolfBack, costumeTexture};
+    Mesh* meshes[] = {paperMesh, cardMesh, backMesh, costumeMesh};
+    for (Texture* texture : textures) {
+        if (texture) gResourceCache->releaseTexture(texture);
+    }
+    for (Mesh* mesh : meshes) {
+        if (mesh) gResourceCache->releaseMesh(mesh);
+    }
+    paperShade = reflection = paperTexture = sheenTexture = cardTexture = nullptr;
+    ghostBack = deathBack = werewolfBack = costumeTexture = nullptr;
+    paperMesh = cardMesh = backMesh = costumeMesh = nullptr;
+    gResourceCache->purgeUnused();
+}

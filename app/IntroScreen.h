@@ -1,0 +1,67 @@
+#ifndef QUENDRALVOSS_APP_INTROSCREEN_H
+#define QUENDRALVOSS_APP_INTROSCREEN_H
+
+#include <cstdint>
+#include <string>
+
+#include "app/ScreenOverlay.h"
+#include "engine/TextLabel.h"
+
+class Mesh;
+class Texture;
+
+// The intro (GameState 8): eight pages that fade in, wait for confirm and
+// fade out, the costume choice on page 6, then a new game in play with the
+// chosen costume in gCostume.
+class IntroScreen {
+public:
+    // Creates the overlay and builds the label on font "res/0" (no glyph at
+    // all: fatal error 1 with "res/0").
+    IntroScreen();
+
+    // Starts track 1 silently, lights the scene, takes the thirteen resources
+    // and starts page 1 (ghost selected); the music follows after 1 s.
+    void enterIntroScreen();
+    // At full fade: menu returns to the main menu, confirm turns the page.
+    // After page 8: gNewGameRequest 1, gCostume, GameState 4, no drawing.
+    void updateIntroScreen(float dt);
+    // Gives back the thirteen resources and purges the cache.
+    void leaveIntroScreen();
+
+    // The text page 6 shows: narration, an empty line, the entries with the
+    // selected one bracketed, then 25 line breaks.
+    std::string costumePageText() const;
+
+    uint32_t frameCounter;
+    float time;
+    Texture* paperShade;      // 116
+    Texture* reflection;      // 91
+    Mesh* paperMesh;          // 80
+    Texture* paperTexture;    // 72
+    Texture* sheenTexture;    // 85
+    Mesh* cardMesh;           // 81
+    Texture* cardTexture;     // 84 (German build 348)
+    Mesh* backMesh;           // 82
+    Texture* ghostBack;       // 86 (349)
+    Texture* deathBack;       // 97 (350)
+    Texture* werewolfBack;    // 98 (351)
+    Mesh* costumeMesh;        // 87
+    Texture* costumeTexture;  // 72 again
+    int32_t selectedCostume;
+    float shownCostume;
+    ScreenOverlay overlay;
+    TextLabel label;
+    float musicDelay;
+    float fade;
+    float fadeSpeed;
+    uint8_t showing;
+    int32_t page;
+    float fogGlow;
+
+private:
+    void chooseCostume(float dt);
+    void drawCard(Mesh* mesh, float t, Texture* face);
+    void drawPage();
+};
+
+#endif

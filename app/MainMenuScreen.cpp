@@ -1,0 +1,320 @@
+#include "app/MainMenuScreen.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <algorithm>
+
+#include "app/FatalError.h"
+#include "app/GameApp.h"
+#include "app/GameState.h"
+#include "app/InputActions.h"
+#include "app/JoystickBindings.h"
+#include "app/MenuEntry.h"
+#include "app/OverlayQuad.h"
+#include "app/SavedBindings.h"
+#include "engine/Camera.h"
+#include "engine/JoystickState.h"
+#include "engine/Light.h"
+#include "engine/Mesh.h"
+#include "engine/MouseState.h"
+#include "engine/Music.h"
+#include "engine/ResourceCache.h"
+#include "engine/ResourcesByNumber.h"
+#include "engine/ScreenSize2D.h"
+#include "engine/SurfaceColour.h"
+#include "engine/Texture.h"
+#include "text/Text.h"
+
+namespace {
+const char* const kFontName = "res/0";
+const int32_t kMenuMusic = 96;
+const int32_t kMoveSound = 38;
+const float kMoveVolume = 0.6f;
+const int32_t kConfirmSound = 40;
+const float kConfirmVolume = 0.8f;
+const float kMusicVolume = 0.7f;
+const float kPi = 3.14159265f;
+
+enum Entry : int32_t { kNewGame = 0, kContinue = 1, kExit = 2 };
+
+void lit() { applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f); }
+
+// The reflection picture laid over the mesh just drawn, in sphere-mapped
+// coordinates at the given colour.
+void gloss(Mesh* mesh, Texture* reflection, float t, float grey, float alpha) {
+    applyPlainColour(grey, grey, grey, alpha);
+    reflection->bind();
+    setSphereMapTexGen(true);
+    mesh->draw(t);
+    setSphereMapTexGen(false);
+    unbindTexture();
+}
+
+void litWith(Mesh* mesh, Texture* texture, float t) {
+    lit();
+    texture->bind();
+    mesh->draw(t);
+    unbindTexture();
+}
+
+void sheen(Mesh* mesh, Texture* texture, float t, int32_t times) {
+    lit();
+    texture->bind();
+    setSphereMapTexGen(true);
+    for (int32_t i = 0; i < times; ++i) {
+        mesh->draw(t);
+    }
+    setSphereMapTexGen(false);
+    unbindTexture();
+}
+}  // namespace
+
+MainMenuScreen::MainMenuScreen()
+    : reflection(nullptr), shadow(nullptr), hallMesh(nullptr), leftColumnMesh(nullptr),
+      rightColumnMesh(nullptr), houseMesh(nullptr), groundMesh(nullptr), frontMesh(nullptr),
+      hallTexture(nullptr), columnTexture(nullptr), houseTexture(nullptr), groundTexture(nullptr),
+      sheenTexture(nullptr), frontTexture(nullptr), titleStrip(nullptr), frameCounter(0), time(0.0f),
+      scroll(0.0f), selected(0), continueAllowed(0), fade(0.0f), titleAlpha(0.0f) {
+    label.glyphSize = 2.0f;
+    label.setAnchor(0.5f, 0.5f);
+    overlay.createScreenOverlay();
+    if (label.setFont(kFontName) == 0) {
+        raiseFatalError(kFatalResourceFile, kFontName);
+    }
+    setFontLinear(kFontName);
+}
+
+void MainMenuScreen::enterMainMenuScreen() {
+    gMusic->setVolume(0.0f);
+    gMouseState->clear();
+    playMusicTrack(kMenuMusic);
+    setAmbientLight(0.9f, 0.9f, 0.9f);
+    gMainLight->setDirection(0.0f, 0.0f, -1.0f);
+    gMainLight->setColour(1.0f, 1.0f, 1.0f);
+
+    reflection = acquireTextureByNumber(91);
+    shadow = acquireTextureByNumber(115);
+    hallMesh = acquireMeshByNumber(68);
+    leftColumnMesh = acquireMeshByNumber(70);
+    rightColumnMesh = acquireMeshByNumber(71);
+    houseMesh = acquireMeshByNumber(73);
+    groundMesh = acquireMeshByNumber(75);
+    frontMesh = acquireMeshByNumber(78);
+    hallTexture = acquireTextureByNumber(69);
+    hallTexture->setNearest();
+    columnTexture = acquireTextureByNumber(72);
+    houseTexture = acquireTextureByNumber(74);
+    groundTexture = acquireTextureByNumber(76);
+    sheenTexture = acquireTextureByNumber(77);
+    frontTexture = acquireTextureByNumber(79);
+    titleStrip = acquireTextureByNumber(346);
+
+    frameCounter = 0;
+    time = 0.0f;
+    scroll = 0.0f;
+    fade = 0.0f;
+    titleAlpha = 0.0f;
+    overlay.reloadScreenOverlay();
+
+    // "continue" is offered exactly when there is a save file to continue.
+    continueAllowed = loadSavedJoystickBindings() ? 1 : 0;
+    selected = continueAllowed ? kContinue : kNewGame;
+}
+
+void MainMenuScreen::handOver() {
+    gMusic->setVolume(0.0f);
+    gCamera->fogColour[0] = 0.0f;
+    gCamera->fogColour[1] = 0.0f;
+    gCamera->fogColour[2] = 0.0f;
+    gCamera->apply(true);
+    glFlush();
+    glFinish();
+    SDL_GL_SwapBuffers();
+    SDL_Delay(1000);
+}
+
+bool MainMenuScreen::readInput() {
+    if (inputMenu(true)) {
+        if (selected == kExit) {
+            gGameState = kGameStateQuit;
+            return true;
+        }
+        playSoundOnAnyChannel(kMoveSound, kMoveVolume);
+        selected = kExit;
+    }
+    if (inputUp(true)) {
+        if (selected - 1 >= 0) {
+            --selected;
+            playSoundOnChannel1(kMoveSound, kMoveVolume);
+        }
+    }
+    if (inputDown(true)) {
+        if (selected + 1 < 3) {
+            ++selected;
+            playSoundOnChannel1(kMoveSound, kMoveVolume);
+        }
+    }
+    if (!inputConfirm(true)) {
+        return false;
+    }
+    switch (selected) {
+    case kNewGame:
+        playSoundOnAnyChannel(kConfirmSound, kConfirmVolume);
+        resetJoystickBindings();
+        if (gJoystickState->isOpen()) {
+            gSetupThenIntro = 1;
+            gGameState = kGameStateControllerSetup;
+        } else {
+            gGameState = kGameStateIntro;
+        }
+        handOver();
+        return true;
+    case kContinue:
+        if (!continueAllowed) {
+            return false;
+        }
+        playSoundOnAnyChannel(kConfirmSound, kConfirmVolume);
+        gLoadRequest = 1;
+        gGameState = kGameStatePlay;
+        handOver();
+        return true;
+    default:
+        gGameState = kGameStateQuit;
+        return true;
+    }
+}
+
+void MainMenuScreen::drawScene() {
+    // The hall, its picture sliding slowly along s.
+    lit();
+    hallTexture->bind();
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glTranslatef(0.05f * time, 0.0f, 0.0f);
+    glMatrixMode(GL_MODELVIEW);
+    hallMesh->draw(1.2f * time);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    unbindTexture();
+    gloss(hallMesh, reflection, 1.2f * time, 0.2f, 0.25f);
+    sheen(hallMesh, sheenTexture, 1.2f * time, 1);
+
+    // The house sinks into place as the fade completes.
+    const float rise = 1.0f - fade;
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, 0.51f * rise * rise - 0.05f);
+    litWith(houseMesh, houseTexture, 2.0f * time);
+    gloss(houseMesh, reflection, 2.0f * time, 1.0f, 0.2f);
+    glPopMatrix();
+
+    litWith(groundMesh, groundTexture, time);
+    applyPlainColour(0.0f, 0.0f, 0.0f, 0.1f);
+    reflection->bind();
+    groundMesh->draw(time);
+    unbindTexture();
+
+    // Two columns drifting past each other, with their shadows.
+    glDepthMask(GL_FALSE);
+    for (int32_t column = 0; column < 2; ++column) {
+        Mesh* mesh = column == 0 ? leftColumnMesh : rightColumnMesh;
+        const float start = column == 0 ? -3.0f - scroll : scroll - 3.0f;
+        for (int32_t i = 1; i <= 7; ++i) {
+            glPushMatrix();
+            glTranslatef(0.0f, start + static_cast<float>(i), 0.0f);
+            litWith(mesh, columnTexture, time);
+            applyPlainColour(0.0f, 0.0f, 0.0f, 0.08f);
+            shadow->bind();
+            mesh->draw(time);
+            unbindTexture();
+            glPopMatrix();
+        }
+    }
+    glDepthMask(GL_TRUE);
+
+    litWith(frontMesh, frontTexture, time);
+    gloss(frontMesh, reflection, time, 0.2f, 0.2f);
+    sheen(frontMesh, sheenTexture, time, 2);
+}
+
+void MainMenuScreen::drawEntry(const char* text, int32_t index, float up, float grey, float alpha) {
+    label.text = menuEntryText(text, selected == index);
+    label.position = Vec3(0.0f, 24.0f, up);
+    label.setColour(0.0f, 0.0f, 0.0f, alpha);
+    label.draw();
+    label.position = Vec3(0.0f, 24.1f, up + 0.1f);
+    label.setColour(grey, grey, grey, alpha);
+    label.draw();
+}
+
+void MainMenuScreen::updateMainMenuScreen(float dt) {
+    if (fade > 0.5f && readInput()) {
+        return;
+    }
+    ++frameCounter;
+    if (frameCounter % 3 == 0) {
+        gMusic->setVolume(fade * kMusicVolume);
+    }
+    time += dt;
+    scroll += 0.1f * dt;
+    if (scroll > 1.0f) {
+        scroll -= 1.0f;
+    }
+    fade += 0.333f * dt;
+    if (fade > 1.0f) {
+        fade = 1.0f;
+        titleAlpha = std::min(1.0f, titleAlpha + dt);
+    }
+    overlay.advanceScreenOverlay(dt);
+
+    gCamera->nearPlane = 0.01f;
+    gCamera->farPlane = 2.0f;
+    gCamera->fogOn = 1;
+    gCamera->fogStart = fade + 0.02f;
+    gCamera->fogEnd = fade + 0.1f;
+    gCamera->fogColour[0] = 0.3f * fade;
+    gCamera->fogColour[1] = 0.0f;
+    gCamera->fogColour[2] = 0.15f * fade;
+    gCamera->rotation = Vec3(0.0f, 0.0f, kPi);
+    gCamera->position = Vec3((1.0f - fade) * 0.02f + 0.5f, 0.0f, 0.0f);
+    gCamera->apply(true);
+    drawScene();
+
+    gScreenSize2D->apply();
+    const float alpha = 1.001f * std::max(0.0f, 2.0f * fade - 1.0f);
+    drawEntry(text::kMenuNewGame, kNewGame, 15.5f, 1.0f, alpha);
+    drawEntry(text::kMenuContinue, kContinue, 12.5f, continueAllowed ? 1.0f : 0.5f, alpha);
+    drawEntry(text::kMenuExit, kExit, 9.5f, 1.0f, alpha);
+    overlay.drawScreenOverlayVignette();
+    overlay.drawScreenOverlayVignette();
+
+    applyPlainColour(1.0f, 1.0f, 1.0f, titleAlpha);
+    titleStrip->bind();
+    drawOverlayQuad(16.5f, 1.0f, 31.5f, 2.0f);
+    unbindTexture();
+    glFlush();
+    glFinish();
+    SDL_GL_SwapBuffers();
+}
+
+void MainMenuScreen::leaveMainMenuScreen() {
+    gMusic->setVolume(0.0f);
+    Texture* textures[] = {reflection,    shadow,        hallTexture,  columnTexture, houseTexture,
+                           groundTexture, sheenTexture, frontTexture, titleStrip};
+    Mesh* meshes[] = {hallMesh, leftColumnMesh, rightColumnMesh, houseMesh, groundMesh, frontMesh};
+    for (Texture* texture : textures) {
+        if (texture) {
+            gResourceCache->releaseTexture(texture);
+        }
+    }
+    for (Mesh* mesh : meshes) {
+        if (mesh) {
+            gResourceCache->releaseMesh(mesh);
+        }
+    }
+    reflection = shadow = hallTexture = columnTexture = houseTexture = nullptr;
+    groundTexture = sheenTexture = frontTexture = titleStrip = nullptr;
+    hallMesh = leftColumnMesh = rightColumnMesh = houseMesh = groundMesh = frontMesh = nullptr;
+    gResourceCache->purgeUnused();
+}

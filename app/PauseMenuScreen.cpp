@@ -1,0 +1,157 @@
+#include "app/PauseMenuScreen.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include "app/FatalError.h"
+#include "app/GameApp.h"
+#include "app/GameState.h"
+#include "app/InputActions.h"
+#include "app/MenuEntry.h"
+#include "app/OverlayQuad.h"
+#include "engine/JoystickState.h"
+#include "engine/MouseState.h"
+#include "engine/ResourcesByNumber.h"
+#include "engine/ScreenSize2D.h"
+#include "engine/SurfaceColour.h"
+#include "text/Text.h"
+
+namespace {
+const char* const kFontName = "res/0";
+const int32_t kPauseSound = 277;
+const int32_t kMoveSound = 38;
+const float kMoveVolume = 0.6f;
+const int32_t kConfirmSound = 40;
+const float kSoundVolume = 0.8f;
+const float kGrey = 0.85f;
+const float kGreyDisabled = 0.425f;
+
+enum Entry : int32_t { kContinue = 0, kSave = 1, kExit = 2, kSetUpController = 3 };
+
+void beginFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gScreenSize2D->apply();
+    applyPlainColour(0.0f, 0.0f, 0.0f, 1.0f);
+    drawFullOverlayQuad();
+}
+
+void endFrame() {
+    glFlush();
+    glFinish();
+    SDL_GL_SwapBuffers();
+}
+}  // namespace
+
+PauseMenuScreen::PauseMenuScreen() : selected(kContinue) {
+    glyphSize = 2.0f;
+    setAnchor(0.5f, 0.5f);
+    if (setFont(kFontName) == 0) {
+        raiseFatalError(kFatalResourceFile, kFontName);
+    }
+    setFontLinear(kFontName);
+}
+
+void PauseMenuScreen::enterPauseMenuScreen() {
+    gMouseState->clear();
+    selected = kContinue;
+    if (!gSaveFailed && !gSavedOk) {
+        playSoundOnAnyChannel(kPauseSound, kSoundVolume);
+    }
+}
+
+void PauseMenuScreen::leavePauseMenuScreen() {}
+
+void PauseMenuScreen::updateSaveNotice(uint8_t& flag, const char* notice) {
+    if (inputMenu(true)) {
+        playSoundOnAnyChannel(kPauseSound, kSoundVolume);
+        flag = 0;
+        gGameState = kGameStatePlay;
+        return;
+    }
+    if (inputConfirm(true)) {
+        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        flag = 0;
+        gGameState = kGameStatePlay;
+        return;
+    }
+    beginFrame();
+    text = notice;
+    position = Vec3(0.0f, 24.0f, 18.0f);
+    setColour(kGrey, kGrey, kGrey, 1.001f);
+    draw();
+    endFrame();
+}
+
+bool PauseMenuScreen::readInput() {
+    if (inputMenu(true)) {
+        playSoundOnAnyChannel(kPauseSound, kSoundVolume);
+        gGameState = kGameStatePlay;
+        return true;
+    }
+    if (inputUp(true) && selected - 1 >= 0) {
+        --selected;
+        playSoundOnChannel1(kMoveSound, kMoveVolume);
+    }
+    const int32_t last = gJoystickState->isOpen() ? kSetUpController : kExit;
+    if (inputDown(true) && selected + 1 <= last) {
+        ++selected;
+        playSoundOnChannel1(kMoveSound, kMoveVolume);
+    }
+    if (!inputConfirm(true)) {
+        return false;
+    }
+    switch (selected) {
+    case kContinue:
+        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        gGameState = kGameStatePlay;
+        return true;
+    case kSave:
+        if (!gSaveAllowed) {
+            return false;
+        }
+        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        gSaveRequest = 1;
+        gGameState = kGameStatePlay;
+        return true;
+    case kExit:
+        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        gGameState = kGameStateMainMenu;
+        return true;
+    default:
+        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        gSetupThenIntro = 0;
+        gGameState = kGameStateControllerSetup;
+        return true;
+    }
+}
+
+void PauseMenuScreen::drawEntry(const char* entry, int32_t index, float up, float grey) {
+    text = menuEntryText(entry, selected == index);
+    position = Vec3(0.0f, 24.0f, up);
+    setColour(grey, grey, grey, 1.001f);
+    draw();
+}
+
+void PauseMenuScreen::updatePauseMenuScreen(float) {
+    if (gSaveFailed) {
+        updateSaveNotice(gSaveFailed, text::kSaveFailedNotice);
+        return;
+    }
+    if (gSavedOk) {
+        updateSaveNotice(gSavedOk, text::kSavedNotice);
+        return;
+    }
+    if (readInput()) {
+        return;
+    }
+    beginFrame();
+    const bool joystick = gJoystickState->isOpen();
+    const float j = joystick ? 2.0f : 0.0f;
+    drawEntry(text::kMenuContinue, kContinue, 22.0f + j, kGrey);
+    drawEntry(text::kMenuSave, kSave, 18.0f + j, gSaveAllowed ? kGrey : kGreyDisabled);
+    drawEntry(text::kMenuExit, kExit, 14.0f + j, kGrey);
+    if (joystick) {
+        drawEntry(text::kMenuSetUpController, kSetUpController, 10.0f + j, kGrey);
+    }
+    endFrame();
+}

@@ -1,0 +1,42 @@
+#ifndef QUENDRALVOSS_APP_SCREENOVERLAY_H
+#define QUENDRALVOSS_APP_SCREENOVERLAY_H
+
+class Texture;
+
+// Two full-screen layers drawn over the 3D view on the 2D overlay: a faint
+// drifting fog picture (2) that turns with the camera, and a darkening
+// vignette (3). The main menu, the intro and the play screen each own one.
+class ScreenOverlay {
+public:
+    // Holds nothing; its owner calls createScreenOverlay.
+    ScreenOverlay();
+    // Gives back what is still held (freeScreenOverlay), so that an owner's
+    // destruction frees it in member order.
+    ~ScreenOverlay();
+    ScreenOverlay(const ScreenOverlay&) = delete;
+    ScreenOverlay& operator=(const ScreenOverlay&) = delete;
+
+    // Time 0; acquires pictures 2 and 3 (a missing one is the resource-file
+    // fatal error, raised by the acquire).
+    void createScreenOverlay();
+    // Releases both pictures that are held.
+    void freeScreenOverlay();
+    // Time 0; gives back what is held and takes pictures 2 and 3 afresh (the
+    // cache may have been purged since).
+    void reloadScreenOverlay();
+    void advanceScreenOverlay(float dt);
+    // Both expect the 2D overlay projection; each covers the whole overlay
+    // and ends with the texture unbound.
+    void drawScreenOverlayFog() const;
+    void drawScreenOverlayVignette() const;
+
+    // The fog picture's lower-left texture coordinate for the camera's
+    // rotation now and the time: it repeats four times per full turn.
+    void fogOffset(float& u0, float& v0) const;
+
+    float time;
+    Texture* fogLayer;
+    Texture* vignette;
+};
+
+#endif
