@@ -10,6 +10,7 @@
 #include "app/GameState.h"
 #include "app/JoystickBindings.h"
 #include "app/OverlayQuad.h"
+#include "engine/FontRegistry.h"
 #include "engine/KeyState.h"
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"

@@ -11,6 +11,7 @@
 #include "app/MainMenuScreen.h"
 #include "app/PauseMenuScreen.h"
 #include "app/SplashScreen.h"
+#include "play/PlayScreen.h"
 #include "engine/Camera.h"
 #include "engine/FrameTimer.h"
 #include "engine/JoystickState.h"
@@ -38,7 +39,7 @@ const float kWidestAspect = 2.0f;
 }  // namespace
 
 GameApp::GameApp()
-    : errorScreen(nullptr), pauseMenuScreen(nullptr), mainMenuScreen(nullptr), splashScreen(nullptr),
+    : errorScreen(nullptr), playScreen(nullptr), pauseMenuScreen(nullptr), mainMenuScreen(nullptr), splashScreen(nullptr),
       introScreen(nullptr), controllerSetupScreen(nullptr), endingScreen(nullptr) {
     installFatalErrorHandler();
     gCamera = new Camera();
@@ -78,9 +79,11 @@ GameApp::GameApp()
     }
 }
 
-// The play screen comes first once it exists; a state without a screen
-// simply has nothing to run.
+// In the order play, pause menu, main menu, splash, intro, controller set-up,
+// ending, stopping at the first that raises a fatal error.
 void GameApp::buildScreens() {
+    playScreen = new PlayScreen();
+    if (gGameState == kGameStateError) return;
     pauseMenuScreen = new PauseMenuScreen();
     if (gGameState == kGameStateError) return;
     mainMenuScreen = new MainMenuScreen();
@@ -96,6 +99,7 @@ void GameApp::buildScreens() {
 
 GameApp::~GameApp() {
     delete errorScreen;
+    delete playScreen;
     delete pauseMenuScreen;
     delete mainMenuScreen;
     delete splashScreen;
@@ -158,6 +162,9 @@ void GameApp::enterScreen(int32_t state) {
     case kGameStateError:
         errorScreen->enterErrorScreen();
         break;
+    case kGameStatePlay:
+        if (playScreen) playScreen->enterPlayScreen();
+        break;
     case kGameStatePauseMenu:
         if (pauseMenuScreen) pauseMenuScreen->enterPauseMenuScreen();
         break;
@@ -186,6 +193,9 @@ void GameApp::updateScreen(int32_t state, float dt) {
     case kGameStateError:
         errorScreen->updateErrorScreen(dt);
         break;
+    case kGameStatePlay:
+        if (playScreen) playScreen->updatePlayScreen(dt);
+        break;
     case kGameStatePauseMenu:
         if (pauseMenuScreen) pauseMenuScreen->updatePauseMenuScreen(dt);
         break;
@@ -213,6 +223,9 @@ void GameApp::leaveScreen(int32_t state) {
     switch (state) {
     case kGameStateError:
         errorScreen->leaveErrorScreen();
+        break;
+    case kGameStatePlay:
+        if (playScreen) playScreen->leavePlayScreen();
         break;
     case kGameStatePauseMenu:
         if (pauseMenuScreen) pauseMenuScreen->leavePauseMenuScreen();

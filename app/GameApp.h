@@ -8,6 +8,7 @@ class EndingScreen;
 class ErrorScreen;
 class IntroScreen;
 class MainMenuScreen;
+class PlayScreen;
 class PauseMenuScreen;
 class SplashScreen;
 
@@ -30,6 +31,8 @@ public:
     // One frame of the loop: tick, events, the current screen and any screen
     // change. True when the loop must end, with normalQuit telling how.
     bool runFrame(bool& normalQuit);
+    // The play screen (null until built), for looking into the play world.
+    PlayScreen* getPlayScreen() const { return playScreen; }
 
 private:
     // Drains the SDL queue into the device states; false on a quit event.
@@ -45,6 +48,7 @@ private:
 
     // The screens, each null until built, in the order they are freed.
     ErrorScreen* errorScreen;
+    PlayScreen* playScreen;
     PauseMenuScreen* pauseMenuScreen;
     MainMenuScreen* mainMenuScreen;
     SplashScreen* splashScreen;

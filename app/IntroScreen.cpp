@@ -12,6 +12,7 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "engine/FontRegistry.h"
 #include "engine/Camera.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"

@@ -13,6 +13,7 @@
 #include "app/MenuEntry.h"
 #include "app/OverlayQuad.h"
 #include "app/SavedBindings.h"
+#include "engine/FontRegistry.h"
 #include "engine/Camera.h"
 #include "engine/JoystickState.h"
 #include "engine/Light.h"

@@ -9,6 +9,7 @@
 #include "app/InputActions.h"
 #include "app/MenuEntry.h"
 #include "app/OverlayQuad.h"
+#include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
 #include "engine/MouseState.h"
 #include "engine/ResourcesByNumber.h"

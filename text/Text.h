@@ -88,6 +88,15 @@ extern const char* const kEndingCredits;
 extern const char* const kEndingBy;
 extern const char* const kEndingMakerName;
 
+// Tutorial hints by stage (look, walk, action, target, execute) and form
+// (0 mouse and keys, 1 gamepad). Each mark line lays "!" under the hint's key
+// words; a "#" stands for one direction mark, filled in by the tutorial in
+// the order of its stage's directions.
+const int kTutorialStageCount = 5;
+const int kTutorialFormCount = 2;
+extern const char* const kTutorialHints[kTutorialStageCount][kTutorialFormCount];
+extern const char* const kTutorialMarks[kTutorialStageCount][kTutorialFormCount];
+
 }  // namespace text
 
 #endif

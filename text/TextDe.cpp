@@ -1,5 +1,7 @@
 #include "text/Text.h"
 
+#include "text/ObjectNames.h"
+
 namespace text {
 
 const bool kGerman = true;
@@ -92,5 +94,83 @@ const char* const kEndingNoAlternative = "\n\nes gibt kein alternatives ende.";
 const char* const kEndingCredits = "story, code, video, audio\n\n";
 const char* const kEndingBy = "\n\nvon       ";
 const char* const kEndingMakerName = "\n\n   ilvaren";
+
+// Scene-object names by ObjectName id.
+const char* const kObjectNames[] = {
+    "schloss",
+    "blume",
+    "stein",
+    "schlUssel",
+    "spalt",
+    "borsten",
+    "besenstiel",
+    " schloss ",
+    "kerze",
+    "linker schieber",
+    "rechter schieber",
+    "mUnzschacht",
+    "etwas",
+    "monique",
+    "hut",
+    "verfolgter anfUhrer",
+    "messer",
+    "stationAre hexe",
+    "verdAchtige katze",
+    "heimatloses skelett",
+    "tor",
+    "gate1",
+    "schlafende schlange",
+    "rechte vogelstatue",
+    "linke vogelstatue",
+    "knochen",
+    "hund",
+    "groSer kUrbis",
+    "tUr",
+    "fischmensch",
+    "groSes gemAlde",
+    "ziegenmensch",
+    "staub",
+    "person",
+    "brief",
+    "letter1",
+    "letter2",
+    "tunnel start 1",
+    "tunnel start 2",
+    "tunnel wall 1",
+    "tunnel wall 2",
+    "eye 1",
+    "eye 2",
+    "tmp",
+    "you",
+    "rat",
+    "skeleton",
+};
+static_assert(sizeof(kObjectNames) / sizeof(kObjectNames[0]) == kObjectNameCount,
+              "one name for every object id");
+
+const char* const kTutorialHints[kTutorialStageCount][kTutorialFormCount] = {
+    {"du kannst dich umsehen mit der maus\noder den pfeiltasten\n",
+     "du kannst dich umsehen\nmit dem rechten analog stick\n"},
+    {"du kannst herumlaufen mit den tasten w a s d\n",
+     "du kannst herumlaufen mit dem linken analog stick\n"},
+    {"du kannst eine aktion auswAhlen\nmit dem mausrad\noder der 1 taste\n",
+     "du kannst eine aktion auswAhlen mit button 1\n"},
+    {"du kannst ein ziel auswAhlen\nmit der rechten maustaste\noder der 2 taste\n",
+     "du kannst ein ziel auswAhlen mit button 2\n"},
+    {"du kannst die auswahl anwenden\nmit der linken maustaste\noder der 3 taste\n",
+     "du kannst die auswahl anwenden mit button 3\n"},
+};
+const char* const kTutorialMarks[kTutorialStageCount][kTutorialFormCount] = {
+    {"               ####                \n",
+     "               ####         \n"},
+    {"                                     # # # #",
+     "          ####                                   "},
+    {"               !!!!!!          \n\n",
+     "               !!!!!!                       "},
+    {"              !!!!          \n\n",
+     "              !!!!                       "},
+    {"                      !!!!!!!!\n\n",
+     "                      !!!!!!!!             "},
+};
 
 }  // namespace text

@@ -1,5 +1,7 @@
 #include "text/Text.h"
 
+#include "text/ObjectNames.h"
+
 namespace text {
 
 const bool kGerman = false;
@@ -76,5 +78,83 @@ const char* const kEndingNoAlternative = "\n\nthere is no alternative ending.";
 const char* const kEndingCredits = "story, code, video, audio\n\n";
 const char* const kEndingBy = "\n\nby        ";
 const char* const kEndingMakerName = "\n\n   ilvaren";
+
+// Scene-object names by ObjectName id.
+const char* const kObjectNames[] = {
+    "lock",
+    "flower",
+    "rock",
+    "key",
+    "crack",
+    "bristles",
+    "broomstick",
+    " lock ",
+    "candle",
+    "left slider",
+    "right slider",
+    "coin slot",
+    "something",
+    "monique",
+    "hat",
+    "followed leader",
+    "knife",
+    "stationary witch",
+    "shady cat",
+    "homeless skeleton",
+    "gate",
+    "gate1",
+    "sleeping snake",
+    "right bird statue",
+    "left bird statue",
+    "bone",
+    "dog",
+    "big pumpkin",
+    "door",
+    "fish person",
+    "big painting",
+    "goat person",
+    "dust",
+    "person",
+    "letter",
+    "letter1",
+    "letter2",
+    "tunnel start 1",
+    "tunnel start 2",
+    "tunnel wall 1",
+    "tunnel wall 2",
+    "eye 1",
+    "eye 2",
+    "tmp",
+    "you",
+    "rat",
+    "skeleton",
+};
+static_assert(sizeof(kObjectNames) / sizeof(kObjectNames[0]) == kObjectNameCount,
+              "one name for every object id");
+
+const char* const kTutorialHints[kTutorialStageCount][kTutorialFormCount] = {
+    {"you can look around using the mouse\nor the arrow keys\n",
+     "you can look around using the right analog stick\n"},
+    {"you can walk around using the keys w a s d\n",
+     "you can walk around using the left analog stick\n"},
+    {"you can select an action\nwith the mouse wheel\nor the 1 key\n",
+     "you can select an action with button 1\n"},
+    {"you can select a target\nwith the right mouse button\nor the 2 key\n",
+     "you can select a target with button 2\n"},
+    {"you can execute your selection\nwith the left mouse button\nor the 3 key\n",
+     "you can execute your selection with button 3\n"},
+};
+const char* const kTutorialMarks[kTutorialStageCount][kTutorialFormCount] = {
+    {"        ####                       \n",
+     "        ####                                    "},
+    {"                                   # # # #",
+     "        ####                                   "},
+    {"                  !!!!!!\n\n",
+     "                  !!!!!!              "},
+    {"                 !!!!!!    \n\n",
+     "                 !!!!!!              "},
+    {"        !!!!!!!               \n\n",
+     "        !!!!!!!                             "},
+};
 
 }  // namespace text

@@ -21,6 +21,7 @@
 #include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
+#include "support/PlayResources.h"
 #include "support/PngData.h"
 #include "support/TestDirectory.h"
 #include "support/WavData.h"
@@ -94,6 +95,8 @@ inline void writeScreenResources() {
     for (int32_t n : sounds) writeScrambledFile("res/" + std::to_string(n) + ".dat", makeWavBytes(3000));
     const int32_t tracks[] = {1, 93, 95, 96};
     for (int32_t n : tracks) writeScrambledFile("res/" + std::to_string(n) + ".dat", makeWavBytes(500));
+    // The play screen is built with the others and holds room 0 from then on.
+    playtest::writePlayResources();
 }
 
 // A save file with the version word, the bindings block and nothing more.

@@ -1,0 +1,223 @@
+#ifndef QUENDRALVOSS_PLAY_PLAYSCREEN_H
+#define QUENDRALVOSS_PLAY_PLAYSCREEN_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/ScreenOverlay.h"
+#include "engine/Vec3.h"
+#include "play/ActionSelection.h"
+#include "play/AnswerPanel.h"
+#include "play/CameraFlight.h"
+#include "play/CaptionText.h"
+#include "play/Player.h"
+#include "play/SceneObjectList.h"
+#include "play/TutorialHints.h"
+#include "text/ObjectNames.h"
+
+class BackdropLayer;
+class ClothMesh;
+class FileStream;
+class GroundGrid;
+class NoiseOverlay;
+class SceneObject;
+class SweepEffect;
+
+// The screen of GameState 4, where the game is played. It owns the whole play
+// world: the room with its scene objects and effects, the player, the answer
+// panel, the caption, the tutorial, the camera flight, the script step and the
+// story's flags. New game, load and save are asked for through the hand-over
+// flags of app/GameApp.h and done at the start of the next frame.
+//
+// The operations live in several files by concern: PlayScreen.cpp (life cycle
+// and the frame), PlayScreenSave.cpp (play state, save, load, new game),
+// RoomBuilder.cpp and Room0.cpp (rooms), SceneDrawing.cpp (drawing) and
+// script/WorldScript.cpp (the world script).
+class PlayScreen {
+public:
+    // Builds the world in the state of a new game in room 0 (taking the
+    // costume from gCostume), then the tutorial. Missing resources raise fatal
+    // errors; construction completes regardless.
+    PlayScreen();
+    // The world part (room, references of the room, player, panel, overlay),
+    // then the members.
+    ~PlayScreen();
+    PlayScreen(const PlayScreen&) = delete;
+    PlayScreen& operator=(const PlayScreen&) = delete;
+
+    // Resumes the music and clears the mouse state.
+    void enterPlayScreen();
+    // One frame of play: requests, tutorial, menu, walking and looking, world
+    // script, camera, selection and execute, caption, drawing.
+    void updatePlayScreen(float dt);
+    // Pauses the music and records in gSaveAllowed whether the player was in
+    // control.
+    void leavePlayScreen();
+
+    // Writes "game.sav" through a temporary file beside it that replaces the
+    // old file only once every write and the close succeeded: false, with the
+    // old file untouched, on any failure.
+    bool saveGame();
+    // Reads "game.sav" whole: false when it is missing, of another version,
+    // short, unreadable or holds an impossible room.
+    bool loadGame();
+    // A new game: defaults, room 0, tutorial from the start, "knock on".
+    void startNewGame();
+
+    // New game state: every field of the play-state table to its default,
+    // costume from gCostume, the sub-objects reset and room 0 built.
+    void resetPlayState();
+    // Words 1 to 53 and the player block; false at the first failed write.
+    bool savePlayState(FileStream& stream);
+    // Resets, reads words 1 to 53 and the player block and builds the saved
+    // room; false at the first failed read or for a room outside 0..7 (then
+    // "save file corrupted" is raised).
+    bool loadPlayState(FileStream& stream);
+
+    // Builds room (0..7) from its tables and the story flags, handing the
+    // resource references over from the room before. Any other number builds
+    // nothing but an empty world.
+    void enterRoom(int32_t room);
+    // enterRoom(0) from whatever room is current (-1 after a reset).
+    void setUpStartRoom();
+    // Destroys every scene object and every room effect.
+    void clearRoom();
+
+    // The first world object named name; a missing one is fatal error
+    // "exception:\n5" and yields a blank object that belongs to no room.
+    SceneObject* findSceneObject(const std::string& name);
+    SceneObject* findSceneObject(ObjectName name);
+    // True when the box overlaps any scene object's collision box.
+    bool boxHitsAnySceneObject(float cx, float cy, float cz, float hx, float hy, float hz) const;
+    // Flies gCamera from its pose now to the end pose.
+    void startCameraFlight(const Vec3& endPosition, const Vec3& endAngles, float duration, bool ease);
+    // No room change waiting, no answer showing, no delay, no flight, no step.
+    bool isPlayerInControl() const;
+    // Refills the player's targets from the world list.
+    void rebuildTargetList();
+
+    // The world script's frame: fades, music volume, visibility, delay,
+    // flight, fog, ending progress, one script step, the room's behaviour and
+    // the common updates. False when a step ended the frame (the ending).
+    bool updateWorldScript(float dt);
+    // Runs the handler of the current ScriptStep; false when it ended the
+    // frame.
+    bool runScriptStep();
+    // Exits, clamps and ambient animation of the current room.
+    void updateRoomBehaviour(float dt);
+    // Carries out the chosen action on the chosen target.
+    void performAction();
+
+    // The 3D room in its passes.
+    void drawRoom();
+    // Fade, caption, answer panel and the screen-wide layers on the 2D
+    // overlay.
+    void drawPlayOverlay(bool actionSelectionLearned, bool targetSelectionLearned);
+
+    // World part.
+    int32_t frameCounter;
+    float elapsedTime;
+    int32_t room;
+    SceneObjectList worldList;
+    float roomFade;
+    int32_t pendingRoom;
+    float sceneVisibility;
+    float sceneVisibilityTarget;
+    float sceneVisibilityRate;
+    float scriptStepDelay;
+    CameraFlight flight;
+    int32_t scriptStep;
+
+    // Play state (saved words in the order of the play-state table).
+    bool costumeGhost;
+    bool costumeWerewolf;
+    bool costumeDeath;
+    bool processionWalking;
+    float storyValue04;
+    bool flowerTaken;
+    bool lockOpened;
+    bool storyFlag07;
+    bool candleTaken;
+    bool keyTaken;
+    bool bristlesTaken;
+    bool broomstickTaken;
+    bool broomstickInCrack;
+    bool moniqueHasFlower;
+    float storyValue14;
+    bool hatTaken;
+    bool hatOnBroomstick;
+    bool knifeTaken;
+    bool ropeTaken;
+    bool rockTaken;
+    bool storyFlag20;
+    bool storyFlag21;
+    bool storyFlag22;
+    bool storyFlag23;
+    bool storyFlag24;
+    bool coinHeld;
+    bool coinInserted;
+    bool coinInWell;
+    bool ropeOnPole;
+    bool broomTaken;
+    bool bonePlaced;
+    bool boneTaken;
+    bool dogGotBone;
+    int32_t storyCount33;
+    bool doorKnocked;
+    bool storyCount35;
+    bool storyFlag36;
+    bool storyFlag37;
+    int32_t chairKnocks;
+    float chairAngle;
+    int32_t storyCount40;
+    bool storyFlag41;
+    bool storyFlag42;
+    bool storyFlag43;
+    bool specialTrickLearned;
+    bool nightAlmostOver;
+    float personGlow;
+    bool treatTaken;
+    bool letterTaken;
+    bool storyFlag48;
+    float storyValue49;
+    float storyValue50;
+    std::vector<SceneObject*> tunnelFloorList;  // not owned
+    std::vector<SceneObject*> tunnelRowList;    // not owned
+    bool storyFlag51;
+    float storyValue52;
+    float endingProgress;
+    std::vector<SceneObject*> reactionList;  // not owned
+
+    // Effect slots, each null while the room has none.
+    GroundGrid* groundGrid;
+    ClothMesh* clothMeshes[4];
+    SweepEffect* sweepEffect;
+    NoiseOverlay* noiseOverlay;
+    BackdropLayer* backdropLayer;
+
+    ScreenOverlay screenOverlay;
+    CaptionText caption;
+    AnswerPanel answerPanel;
+    Player player;
+    ActionSelection selection;
+    TutorialHints tutorial;
+
+private:
+    void walkPlayer(float dt);
+    void lookPlayer(float dt);
+    void applyExecuteInput();
+    void drawFrame();
+    // Sets every field of the play-state table to its default and the three
+    // object lists empty.
+    void applyPlayStateDefaults();
+    void applyCostumeFlags();
+    // Gives back the references that building the current room took (the
+    // common sounds and its pinned list) and sets room to -1.
+    void releaseRoomReferences();
+    void selectLastActionWithId(int32_t id);
+    // Room contents by room number; rooms without contents yet build nothing.
+    void buildRoom0();
+};
+
+#endif

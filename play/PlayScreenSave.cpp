@@ -1,0 +1,190 @@
+#include "play/PlayScreen.h"
+
+#include <cstdio>
+#include <string>
+
+#include "app/ActionEntry.h"
+#include "app/Costume.h"
+#include "app/FatalError.h"
+#include "app/JoystickBindings.h"
+#include "app/SaveCodec.h"
+#include "engine/FileStream.h"
+#include "play/PlayStateTable.h"
+#include "text/Text.h"
+
+namespace {
+
+const int32_t kSaveVersion = 1;
+const int32_t kKnockOn = 0;
+const int32_t kAsk = 1;
+
+// Where a save is written before it replaces "game.sav".
+std::string temporarySaveName() { return std::string(saveFileName()) + ".tmp"; }
+
+bool isRoomNumber(int32_t room) { return room >= 0 && room <= 7; }
+
+}  // namespace
+
+void PlayScreen::applyPlayStateDefaults() {
+    for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
+        resetPlayStateField(*this, kPlayStateFields[k]);
+    }
+    // The lists only point into the world list, which owns their objects.
+    tunnelFloorList.clear();
+    tunnelRowList.clear();
+    reactionList.clear();
+}
+
+void PlayScreen::applyCostumeFlags() {
+    switch (gCostume) {
+    case kCostumeDeath:
+        costumeDeath = true;
+        break;
+    case kCostumeGhost:
+        costumeGhost = true;
+        break;
+    case kCostumeWerewolf:
+        costumeWerewolf = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void PlayScreen::resetPlayState() {
+    frameCounter = 0;
+    elapsedTime = 0.0f;
+    releaseRoomReferences();
+    clearRoom();
+    roomFade = 0.0f;
+    pendingRoom = -1;
+    sceneVisibility = 1.0f;
+    sceneVisibilityTarget = 1.0f;
+    sceneVisibilityRate = 1.0f;
+    scriptStepDelay = 0.0f;
+    flight.resetCameraFlight();
+    scriptStep = -1;
+    applyPlayStateDefaults();
+    applyCostumeFlags();
+    screenOverlay.reloadScreenOverlay();
+    caption.loadCaptionText();
+    answerPanel.resetAnswerPanel();
+    player.resetPlayer();
+    setUpStartRoom();
+    rebuildTargetList();
+    player.validateCurrentTarget();
+}
+
+bool PlayScreen::savePlayState(FileStream& stream) {
+    for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
+        const PlayStateField& field = kPlayStateFields[k];
+        if (field.word == 0) {
+            continue;
+        }
+        stream.writeU32(encodePlayStateField(*this, field));
+        if (stream.failed()) {
+            return false;
+        }
+    }
+    return player.savePlayer(stream);
+}
+
+bool PlayScreen::loadPlayState(FileStream& stream) {
+    resetPlayState();
+    // The saved room takes its own references as a first build does.
+    releaseRoomReferences();
+    for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
+        const PlayStateField& field = kPlayStateFields[k];
+        if (field.word == 0) {
+            continue;
+        }
+        const uint32_t word = stream.readU32();
+        // A short file ends the load at the missing word; its field keeps the
+        // new-game value rather than a decoded zero word.
+        if (stream.failed()) {
+            return false;
+        }
+        decodePlayStateField(*this, field, word);
+        if (field.word == kRoomWord) {
+            // The room is built last, from the flags just read. A room that
+            // does not exist marks the file as damaged.
+            if (!isRoomNumber(room)) {
+                room = -1;
+                raiseFatalError(kFatalGeneral, text::kErrorSaveCorrupted);
+                return false;
+            }
+            const int32_t saved = room;
+            room = -1;
+            enterRoom(saved);
+        }
+    }
+    if (!player.loadPlayer(stream)) {
+        return false;
+    }
+    rebuildTargetList();
+    player.validateCurrentTarget();
+    return true;
+}
+
+bool PlayScreen::saveGame() {
+    const std::string temporary = temporarySaveName();
+    FileStream stream;
+    stream.openWrite(temporary.c_str());
+    if (stream.failed()) {
+        return false;
+    }
+    bool written = true;
+    stream.writeU32(encodeSaveInt(kSaveVersion));
+    if (stream.failed()) {
+        written = false;
+    }
+    written = written && writeJoystickBindings(stream);
+    written = written && savePlayState(stream);
+    written = written && tutorial.saveTutorialState(stream);
+    // The close flushes what stdio still buffers, so its outcome counts.
+    stream.close();
+    written = written && !stream.failed();
+    // Only a complete file replaces the old save.
+    if (written && std::rename(temporary.c_str(), saveFileName()) == 0) {
+        return true;
+    }
+    std::remove(temporary.c_str());
+    return false;
+}
+
+bool PlayScreen::loadGame() {
+    FileStream stream;
+    stream.openRead(saveFileName());
+    if (stream.failed()) {
+        return false;
+    }
+    const uint32_t version = stream.readU32();
+    if (stream.failed() || decodeSaveInt(version) != kSaveVersion) {
+        return false;
+    }
+    if (!readJoystickBindings(stream) || !loadPlayState(stream) || !tutorial.loadTutorialState(stream)) {
+        return false;
+    }
+    stream.close();
+    if (stream.failed()) {
+        return false;
+    }
+    if (!player.actions.empty()) {
+        selectLastActionWithId(tutorial.executionLearned ? kAsk : kKnockOn);
+    }
+    return true;
+}
+
+void PlayScreen::selectLastActionWithId(int32_t id) {
+    for (ActionEntry* entry : player.actions) {
+        if (entry->actionId == id) {
+            player.selectedAction = entry;
+        }
+    }
+}
+
+void PlayScreen::startNewGame() {
+    resetPlayState();
+    tutorial.restartTutorial();
+    selectLastActionWithId(kKnockOn);
+}

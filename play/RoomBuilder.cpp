@@ -1,0 +1,123 @@
+#include "play/PlayScreen.h"
+
+#include "engine/Camera.h"
+#include "engine/Light.h"
+#include "engine/Music.h"
+#include "engine/ResourceCache.h"
+#include "engine/ResourcesByNumber.h"
+#include "play/RoomTables.h"
+#include "play/SoundCue.h"
+
+namespace {
+
+bool isRoomNumber(int32_t room) { return room >= 0 && room < kRoomCount; }
+
+// Plays the sounds that mark a change between rooms from and to.
+void playRoomChangeSounds(int32_t from, int32_t to) {
+    const bool oneAndThree = (from == 1 && to == 3) || (from == 3 && to == 1);
+    const bool oneAndTwo = (from == 1 && to == 2) || (from == 2 && to == 1);
+    if (oneAndThree) {
+        playCueOnAnyChannel(44, 0.3f);
+    }
+    if (oneAndTwo) {
+        playCueOnAnyChannel(316, 0.48f);
+    }
+}
+
+}  // namespace
+
+void PlayScreen::setUpStartRoom() { enterRoom(0); }
+
+void PlayScreen::enterRoom(int32_t next) {
+    const int32_t prev = room;
+    room = next;
+    clearRoom();
+    roomFade = 0.0f;
+    pendingRoom = -1;
+    gMusic->setVolume(0.0f);
+
+    // The base atmosphere of every room.
+    gCamera->nearPlane = 0.01f;
+    gCamera->farPlane = 10.0f;
+    gCamera->fogOn = 1;
+    gCamera->fogStart = 0.02f;
+    gCamera->fogEnd = 5.0f;
+    gCamera->fogColour[0] = 0.2f;
+    gCamera->fogColour[1] = 0.2f;
+    gCamera->fogColour[2] = 0.2f;
+    setAmbientLight(0.9f, 0.9f, 0.9f);
+    gMainLight->setDirection(0.0f, 0.0f, -1.0f);
+    gMainLight->setColour(1.0f, 1.0f, 1.0f);
+    if (nightAlmostOver && isRoomNumber(next)) {
+        const RoomAtmosphere& atmosphere = kRoomAtmospheres[next];
+        gCamera->fogColour[0] = atmosphere.lateFogColour[0];
+        gCamera->fogColour[1] = atmosphere.lateFogColour[1];
+        gCamera->fogColour[2] = atmosphere.lateFogColour[2];
+    }
+    if (nightAlmostOver) {
+        gMainLight->setColour(1.0f, 0.2f, 0.2f);
+    }
+
+    if (isRoomNumber(next)) {
+        playMusicTrack(roomMusicTrack(next, nightAlmostOver, specialTrickLearned));
+        const RoomAtmosphere& atmosphere = kRoomAtmospheres[next];
+        if (atmosphere.lightFromBelow) {
+            gMainLight->setDirection(0.0f, 0.0f, 1.0f);
+        }
+        for (int32_t k = 0; k < kRoomSpawnCount; ++k) {
+            const RoomSpawn& spawn = kRoomSpawns[k];
+            if (spawn.room != next || spawn.fromRoom != prev) {
+                continue;
+            }
+            player.position.x = spawn.x;
+            player.position.y = spawn.y;
+            if (spawn.setZ) {
+                player.position.z = spawn.z;
+            }
+            if (spawn.setView) {
+                player.viewAngles.set(spawn.roll, spawn.pitch, spawn.yaw);
+            }
+        }
+        if (atmosphere.fogEnd > 0.0f) {
+            gCamera->fogEnd = atmosphere.fogEnd;
+        }
+        // The records of rooms 1 to 7 join the world with their contents.
+        if (next == 0) {
+            buildRoom0();
+        }
+    }
+
+    // The interface sounds stay referenced across the change.
+    acquireCommonSounds();
+    if (prev >= 0) {
+        releaseCommonSounds();
+    }
+    // The new room's list first, so a resource both rooms use never falls to
+    // zero and is never reloaded.
+    for (int32_t k = 0; k < kRoomCount; ++k) {
+        if (next == k) {
+            acquirePinnedList(kRoomPinned[k]);
+        }
+        if (prev == k) {
+            releasePinnedList(kRoomPinned[k]);
+        }
+    }
+    gResourceCache->purgeUnused();
+    playRoomChangeSounds(prev, next);
+    if (player.selectedTarget) {
+        rebuildTargetList();
+        player.validateCurrentTarget();
+    }
+}
+
+void PlayScreen::releaseRoomReferences() {
+    const int32_t built = room;
+    room = -1;
+    if (built < 0) {
+        return;
+    }
+    releaseCommonSounds();
+    if (isRoomNumber(built)) {
+        releasePinnedList(kRoomPinned[built]);
+    }
+}

@@ -1,0 +1,70 @@
+#include "play/RoomRecord.h"
+
+#include "play/GlowSprite.h"
+#include "play/SceneObject.h"
+
+namespace {
+const float kDegrees = 0.0174533f;
+}  // namespace
+
+RoomRecord::RoomRecord() : object(new SceneObject()) { object->constructSceneObject(); }
+
+RoomRecord& RoomRecord::name(ObjectName id) {
+    object->name = objectName(id);
+    return *this;
+}
+
+RoomRecord& RoomRecord::mesh(int32_t n) {
+    object->setSceneObjectMesh(n);
+    return *this;
+}
+
+RoomRecord& RoomRecord::texture(int32_t n) {
+    object->setSceneObjectTexture(n);
+    return *this;
+}
+
+RoomRecord& RoomRecord::secondTexture(int32_t n) {
+    object->setSceneObjectSecondTexture(n);
+    return *this;
+}
+
+RoomRecord& RoomRecord::at(float x, float y, float z) {
+    object->position.set(x, y, z);
+    return *this;
+}
+
+RoomRecord& RoomRecord::turnDegrees(float x, float y, float z) {
+    object->rotation.set(x * kDegrees, y * kDegrees, z * kDegrees);
+    return *this;
+}
+
+RoomRecord& RoomRecord::turnRadians(float x, float y, float z) {
+    object->rotation.set(x, y, z);
+    return *this;
+}
+
+RoomRecord& RoomRecord::size(float hx, float hy, float hz) {
+    object->halfSize.set(hx, hy, hz);
+    return *this;
+}
+
+RoomRecord& RoomRecord::speed(float s) {
+    object->animSpeed = s;
+    return *this;
+}
+
+GlowSprite* RoomRecord::glow(int32_t vertex) {
+    GlowSprite* sprite = new GlowSprite();
+    sprite->createGlowSprite();
+    sprite->vertexIndex = vertex;
+    object->attachments.push_back(sprite);
+    return sprite;
+}
+
+void setGlowColour(GlowSprite* sprite, float r, float g, float b, float a) {
+    sprite->colour[0] = r;
+    sprite->colour[1] = g;
+    sprite->colour[2] = b;
+    sprite->colour[3] = a;
+}

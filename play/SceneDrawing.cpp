@@ -1,0 +1,109 @@
+#include "play/PlayScreen.h"
+
+#include <SDL_opengl.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/Camera.h"
+#include "engine/ScreenSize2D.h"
+#include "engine/SurfaceColour.h"
+#include "engine/Texture.h"
+#include "play/SceneObject.h"
+#include "text/Text.h"
+
+namespace {
+
+// Objects with a draw distance below this are meant to be seen close up and
+// must also lie in the wedge in front of the camera.
+const float kViewTestDistance = 7.1f;
+
+// The distance test, and for close-up objects the view wedge: no more than 1
+// behind the camera, inside sides opening 0.8 sideways per unit forward from
+// an apex 2.5 behind it.
+bool isObjectVisible(const SceneObject& object, const Vec3& camera, float yaw) {
+    Vec3 d = camera;
+    d.subtract(object.position);
+    if (d.length() > object.drawDistance) {
+        return false;
+    }
+    if (object.drawDistance >= kViewTestDistance) {
+        return true;
+    }
+    d.rotate(0.0f, 0.0f, -yaw);
+    return d.x <= 1.0f && (d.x - 2.5f) * 0.8f <= -std::fabs(d.y);
+}
+
+// The German grammar rule: "dir selbst" after "frage", "trickse aus" and
+// "nimm" becomes "dich selbst".
+std::string applyTargetGrammar(const std::string& first, const std::string& second) {
+    if (!text::kGerman || second != text::kTargetSelf) {
+        return second;
+    }
+    if (first == text::kActionNames[1] || first == text::kActionNames[2] || first == text::kActionNames[3]) {
+        return "dich selbst";
+    }
+    return second;
+}
+
+}  // namespace
+
+void PlayScreen::drawRoom() {
+    const Vec3 camera = gCamera->position;
+    const float yaw = gCamera->rotation.z;
+    // The backdrop's sky is drawn first once rooms have one.
+    applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f);
+    const std::vector<SceneObject*>& objects = worldList.objects();
+    for (SceneObject* object : objects) {
+        if (isObjectVisible(*object, camera, yaw)) {
+            object->drawSceneObject();
+        }
+    }
+    setSphereMapTexGen(true);
+    applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
+    for (SceneObject* object : objects) {
+        if (isObjectVisible(*object, camera, yaw)) {
+            object->drawSceneObjectSecondPass();
+        }
+    }
+    setSphereMapTexGen(false);
+    unbindTexture();
+    // Room effects (ground grid, cloth, sweep, backdrop costume) are drawn
+    // here once rooms have them.
+    glDepthMask(GL_FALSE);
+    for (SceneObject* object : objects) {
+        object->drawSceneObjectAttachments();
+    }
+    glDepthMask(GL_TRUE);
+    unbindTexture();
+}
+
+void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelectionLearned) {
+    if (!backdropLayer) {
+        screenOverlay.drawScreenOverlayFog();
+    }
+    const float w = gScreenSize2D->width;
+    const float h = gScreenSize2D->height;
+    applyPlainColour(0.0f, 0.0f, 0.0f, 1.0f - roomFade * sceneVisibility);
+    glBegin(GL_QUADS);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(0.0f, w, 0.0f);
+    glVertex3f(0.0f, w, h);
+    glVertex3f(0.0f, 0.0f, h);
+    glEnd();
+
+    const bool cue = caption.visibility == 1.0f && isPlayerInControl();
+    std::string first;
+    if (actionSelectionLearned) {
+        first = selection.currentActionName();
+    }
+    std::string second;
+    if (targetSelectionLearned) {
+        second = selection.currentTargetName(cue);
+    }
+    second = applyTargetGrammar(first, second);
+    caption.drawCaptionText(first, second);
+    answerPanel.drawAnswerPanel(room == 7 && storyValue50 > 0.0f);
+    // The noise overlay joins here once rooms have one.
+    screenOverlay.drawScreenOverlayVignette();
+}
