@@ -16,11 +16,14 @@ bool FileStream::failed() const { return failedFlag != 0; }
 
 void FileStream::openWith(const char* path, const char* mode) {
     if (file) {
-        if (fclose(file) != 0) {
+        // fclose releases the stream even when its final flush fails, so the
+        // handle is dropped either way and never closed twice.
+        const int closed = fclose(file);
+        file = nullptr;
+        if (closed != 0) {
             failedFlag = 1;
             return;
         }
-        file = nullptr;
     }
     file = fopen(path, mode);
     if (!file) {
@@ -52,12 +55,10 @@ void FileStream::close() {
         failedFlag = 0;
         return;
     }
-    if (fclose(file) != 0) {
-        failedFlag = 1;
-        return;
-    }
+    // The stream is released even when the close fails (its last flush).
+    const int closed = fclose(file);
     file = nullptr;
-    failedFlag = 0;
+    failedFlag = closed != 0 ? 1 : 0;
 }
 
 uint32_t FileStream::size() {

@@ -26,8 +26,8 @@ public:
     void openWrite(const char* path);
     // Flushes the open file; with none open it only clears the flag.
     void flush();
-    // Closes the file; with none open it only clears the flag. On a failed
-    // close the handle is kept.
+    // Closes the file; with none open it only clears the flag. A failed close
+    // (its last flush) fails, and the file is released all the same.
     void close();
     // Length of the file in bytes, rewinding to the start; 0 and a failure when
     // no file is open, seeking fails or the length does not fit in 32 bits.

@@ -1,0 +1,308 @@
+// "game.sav" written and read by the play screen through the run loop: the
+// golden bytes of a new game, a round trip of every field, short files,
+// damaged words and failed writes.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "app/ActionEntry.h"
+#include "app/FatalError.h"
+#include "app/SaveCodec.h"
+#include "engine/FrameTimer.h"
+#include "engine/ScreenSize2D.h"
+#include "play/PlayStateTable.h"
+#include "support/PlayHarness.h"
+#include "text/Text.h"
+
+using namespace playtest;
+
+namespace {
+
+const uint32_t kTrue = 792;
+const uint32_t kFalse = 990;
+const uint32_t kIntZero = 669;
+const uint32_t kFloatZero = 669669;
+
+// The words of "game.sav" right after a new game in the ghost costume with
+// unbound controls: version, bindings, the 53 play-state words, the player
+// at its spawn pose with the four starting actions, the running tutorial.
+std::vector<uint32_t> newGameWords() {
+    std::vector<uint32_t> w = {670};
+    for (int k = 0; k < 8; ++k) w.push_back(668);
+    for (int k = 0; k < 4; ++k) w.push_back(kFloatZero);
+    w.push_back(kTrue);                                  // 1 ghost
+    w.push_back(kFalse);                                 // 2
+    w.push_back(kFalse);                                 // 3
+    w.push_back(kFloatZero);                             // 4
+    for (int k = 5; k <= 13; ++k) w.push_back(kFalse);  // 5..13
+    w.push_back(kFloatZero);                             // 14
+    for (int k = 15; k <= 32; ++k) w.push_back(kFalse);
+    w.push_back(kIntZero);                   // 33
+    w.push_back(kIntZero);                   // 34 as an int
+    w.push_back(kIntZero);                   // 35 as an int
+    w.push_back(kTrue);                      // 36
+    w.push_back(kFalse);                     // 37
+    w.push_back(kIntZero);                   // 38
+    w.push_back(0xfff99615u);                // 39: -109.0 is -420331
+    w.push_back(kIntZero);                   // 40
+    w.push_back(kTrue);                      // 41
+    for (int k = 42; k <= 48; ++k) w.push_back(kFalse);
+    w.push_back(kFloatZero);                 // 49
+    w.push_back(kFloatZero);                 // 50
+    w.push_back(kFalse);                     // 51
+    w.push_back(kFloatZero);                 // 52
+    w.push_back(kIntZero);                   // 53: room 0
+    w.push_back(669669 + 35000);             // x 3.5
+    w.push_back(669669 + 50100);             // y 5.01
+    w.push_back(kFloatZero);                 // z
+    w.push_back(669669 + 4000);              // pitch 0.4
+    w.push_back(kFloatZero);                 // yaw
+    w.push_back(673);                        // four actions
+    for (uint32_t id = 0; id < 4; ++id) w.push_back(669 + id);
+    w.push_back(kTrue);  // tutorial still running
+    return w;
+}
+
+// After a fatal error the run loop has entered the error screen; this puts
+// the game back into play for the next case.
+void backToPlay() {
+    gGameState = kGameStatePlay;
+    gFatalErrorText.clear();
+    gScreenSize2D->width = 48.0f;
+    gScreenSize2D->height = 36.0f;
+    gFrameTimer->fps = 60.0f;
+}
+
+void save(ScreenSession& s) {
+    gSaveRequest = 1;
+    s.frames(1);
+    ASSERT_EQ(kGameStatePauseMenu, gGameState);
+    s.tap(SDLK_ESCAPE);
+    ASSERT_EQ(kGameStatePlay, gGameState);
+}
+
+void load(ScreenSession& s) {
+    gLoadRequest = 1;
+    s.frames(1);
+}
+
+class SaveFileTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(reachPlayByNewGame(s)); }
+    ScreenSession s;
+};
+
+}  // namespace
+
+TEST_F(SaveFileTest, ANewGameSavesTheGoldenWords) {
+    save(s);
+    EXPECT_EQ(newGameWords(), fileWords(saveFileName()));
+    EXPECT_EQ(292u + 16u, readFileBytes(saveFileName()).size());
+    // Nothing is left beside it.
+    EXPECT_TRUE(readFileBytes(std::string(saveFileName()) + ".tmp").empty());
+}
+
+TEST_F(SaveFileTest, EveryFieldRoundTrips) {
+    PlayScreen& p = play(s);
+    p.enterRoom(3);
+    // Every saved field away from its new-game value: booleans flipped,
+    // integers and floats distinct per word.
+    std::vector<float> expected;
+    for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
+        const PlayStateField& f = kPlayStateFields[k];
+        float value = 3.0f;
+        if (f.word != 0 && f.word != kRoomWord) {
+            if (f.kind == kFieldBool || f.kind == kFieldBoolAsInt) {
+                p.*f.boolMember = f.defaultValue == 0.0f;
+                value = p.*f.boolMember ? 1.0f : 0.0f;
+            } else if (f.kind == kFieldInt) {
+                p.*f.intMember = 7 * f.word - 100;
+                value = static_cast<float>(p.*f.intMember);
+            } else {
+                p.*f.floatMember = -3.14159f + 0.25371f * static_cast<float>(f.word);
+                value = p.*f.floatMember;
+            }
+        }
+        expected.push_back(value);
+    }
+    p.player.position.set(1.23456f, -6.5f, 0.0f);
+    p.player.viewAngles.set(0.0f, -0.3f, 2.5f);
+    p.player.removeActionById(2);
+    for (int32_t id : {5, 17, 1}) {
+        ActionEntry* entry = new ActionEntry();
+        entry->constructActionEntry(id);
+        p.player.actions.push_back(entry);
+    }
+    p.tutorial.executionLearned = true;
+    save(s);
+    EXPECT_EQ(292u + 4u * 6u, readFileBytes(saveFileName()).size());
+
+    gNewGameRequest = 1;
+    s.frames(1);
+    ASSERT_EQ(0, p.room);
+    ASSERT_FALSE(p.nightAlmostOver);
+    load(s);
+    ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+    for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
+        const PlayStateField& f = kPlayStateFields[k];
+        if (f.word == 0 || f.word == kRoomWord) continue;
+        if (f.kind == kFieldBool || f.kind == kFieldBoolAsInt) {
+            EXPECT_EQ(expected[k] != 0.0f, p.*f.boolMember) << "word " << f.word;
+        } else if (f.kind == kFieldInt) {
+            EXPECT_EQ(static_cast<int32_t>(expected[k]), p.*f.intMember) << "word " << f.word;
+        } else {
+            EXPECT_NEAR(expected[k], p.*f.floatMember, 0.0001f) << "word " << f.word;
+        }
+    }
+    // The unsaved fields start from their new-game values.
+    EXPECT_FLOAT_EQ(1.0f, p.personGlow);
+    EXPECT_FLOAT_EQ(0.0f, p.endingProgress);
+    EXPECT_EQ(-1, p.scriptStep);
+    EXPECT_EQ(3, p.room);
+    EXPECT_NEAR(1.23456f, p.player.position.x, 0.0001f);
+    EXPECT_FLOAT_EQ(-6.5f, p.player.position.y);
+    EXPECT_NEAR(-0.3f, p.player.viewAngles.y, 0.0001f);
+    EXPECT_NEAR(2.5f, p.player.viewAngles.z, 0.0001f);
+    std::vector<int32_t> ids;
+    for (const ActionEntry* entry : p.player.actions) ids.push_back(entry->actionId);
+    EXPECT_EQ((std::vector<int32_t>{0, 1, 3, 5, 17, 1}), ids);
+    // A finished tutorial chooses the last "ask".
+    EXPECT_TRUE(p.tutorial.executionLearned && p.tutorial.actionSelectionLearned);
+    EXPECT_EQ(p.player.actions.back(), p.player.selectedAction);
+}
+
+TEST_F(SaveFileTest, EveryShortenedFileFailsWithAReadError) {
+    PlayScreen& p = play(s);
+    save(s);
+    const std::vector<uint8_t> whole = readFileBytes(saveFileName());
+    ASSERT_EQ(308u, whole.size());
+    for (size_t length = 0; length < whole.size(); ++length) {
+        writeFileBytes(saveFileName(), std::vector<uint8_t>(whole.begin(), whole.begin() + length));
+        load(s);
+        ASSERT_EQ(kGameStateError, gGameState) << length;
+        ASSERT_EQ(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted)) << length;
+        ASSERT_NE(std::string::npos, gFatalErrorText.find(text::kErrorFileRead)) << length;
+        // A file cut inside the play state never builds a room from a
+        // missing word.
+        ASSERT_TRUE(p.room == -1 || p.room == 0) << length;
+        backToPlay();
+    }
+    writeFileBytes(saveFileName(), whole);
+    load(s);
+    EXPECT_EQ(kGameStatePlay, gGameState);
+}
+
+TEST_F(SaveFileTest, DamagedWordsReportACorruptFile) {
+    PlayScreen& p = play(s);
+    save(s);
+    std::vector<uint32_t> words = fileWords(saveFileName());
+    // Word 5 (the flower) is neither boolean code: reported, read as false,
+    // and the rest of the file is still read.
+    std::vector<uint32_t> badFlag = words;
+    badFlag[13 + 4] = 670;
+    badFlag[13 + 5] = kTrue;  // lockOpened
+    writeWords(saveFileName(), badFlag);
+    load(s);
+    EXPECT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted));
+    EXPECT_FALSE(p.flowerTaken);
+    EXPECT_TRUE(p.lockOpened);
+    backToPlay();
+
+    // A room that does not exist is a damaged file, not a room to build.
+    for (uint32_t roomWord : {669u + 8u, 669u - 1u, 669u + 1000u}) {
+        std::vector<uint32_t> badRoom = words;
+        badRoom[13 + 52] = roomWord;
+        writeWords(saveFileName(), badRoom);
+        load(s);
+        EXPECT_EQ(kGameStateError, gGameState);
+        EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted)) << roomWord;
+        EXPECT_EQ(std::string::npos, gFatalErrorText.find(text::kErrorFileRead)) << roomWord;
+        EXPECT_EQ(-1, p.room);
+        backToPlay();
+    }
+
+    // Action ids outside 0..18 are carried, named "use unknown item on" and
+    // never used to index the names.
+    std::vector<uint32_t> strange(words.begin(), words.begin() + 13 + 53 + 5);
+    strange.push_back(669 + 3);
+    strange.push_back(669 + 99);
+    strange.push_back(669 - 5);
+    strange.push_back(669 + 2);
+    strange.push_back(kFalse);
+    writeWords(saveFileName(), strange);
+    load(s);
+    ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+    EXPECT_EQ(text::kActionUnknown, p.selection.currentActionName());
+    EXPECT_FALSE(p.selection.selectNextActionWrapping());
+    EXPECT_EQ(text::kActionUnknown, p.selection.currentActionName());
+    EXPECT_FALSE(p.selection.selectNextActionWrapping());
+    EXPECT_EQ(text::kActionNames[2], p.selection.currentActionName());
+    EXPECT_TRUE(p.selection.selectNextActionWrapping());
+    EXPECT_EQ(99, p.player.selectedAction->actionId);
+    s.frames(3);
+    EXPECT_EQ(kGameStatePlay, gGameState);
+}
+
+TEST_F(SaveFileTest, AFailedSaveKeepsTheOldFile) {
+    PlayScreen& p = play(s);
+    save(s);
+    const std::vector<uint8_t> old = readFileBytes(saveFileName());
+    p.player.position.set(8.0f, 4.0f, 0.0f);
+
+    // The temporary file cannot be created.
+    const std::string temporary = std::string(saveFileName()) + ".tmp";
+    ASSERT_EQ(0, mkdir(temporary.c_str(), 0700));
+    gSavedOk = 0;
+    gSaveRequest = 1;
+    s.frames(1);
+    EXPECT_EQ(kGameStatePauseMenu, gGameState);
+    EXPECT_EQ(1, gSaveFailed);
+    EXPECT_EQ(0, gSavedOk);
+    EXPECT_EQ(old, readFileBytes(saveFileName()));
+    rmdir(temporary.c_str());
+    s.tap(SDLK_ESCAPE);
+    ASSERT_EQ(kGameStatePlay, gGameState);
+
+    // The disk takes only 100 bytes: the writes land in the buffer, the close
+    // fails, and the short file never replaces the save.
+    gSaveFailed = 0;
+    struct rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 100;
+    void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    gSaveRequest = 1;
+    s.frames(1);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previous);
+    EXPECT_EQ(1, gSaveFailed);
+    EXPECT_EQ(0, gSavedOk);
+    EXPECT_EQ(old, readFileBytes(saveFileName()));
+    EXPECT_TRUE(readFileBytes(temporary).empty());
+    s.tap(SDLK_ESCAPE);
+
+    // With room again the save goes through and replaces the old one.
+    gSaveRequest = 1;
+    s.frames(1);
+    EXPECT_EQ(1, gSavedOk);
+    EXPECT_NE(old, readFileBytes(saveFileName()));
+}
+
+TEST_F(SaveFileTest, AnErrorRaisedInTheFrameIsNotTakenOverByTheMenu) {
+    save(s);
+    std::vector<uint32_t> words = fileWords(saveFileName());
+    words[13 + 4] = 12345;
+    writeWords(saveFileName(), words);
+    // The load fails and Escape is down in the same frame.
+    holdKey(SDLK_ESCAPE, true);
+    load(s);
+    holdKey(SDLK_ESCAPE, false);
+    EXPECT_EQ(kGameStateError, gGameState);
+    s.frames(2);
+    EXPECT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted));
+}
