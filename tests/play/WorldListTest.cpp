@@ -110,6 +110,11 @@ TEST_F(WorldListTest, FreedObjectsLeaveEveryList) {
     EXPECT_EQ(std::vector<SceneObject*>{player.selfTarget}, player.targets);
     EXPECT_EQ(nullptr, player.selectedTarget);
     EXPECT_EQ(0, blankMeshCount() - 1) << "only the player's own target holds the blank mesh";
+    // An object appended twice is freed once.
+    SceneObject* twice = add("twice", 0, 0, 0);
+    world.appendSceneObject(twice);
+    world.clearSceneObjects();
+    EXPECT_TRUE(world.objects().empty());
     // Clearing an empty room does nothing and fails nothing.
     world.clearSceneObjects();
     EXPECT_EQ(kGameStatePlay, gGameState);
