@@ -34,8 +34,7 @@ protected:
         return out;
     }
     void give(int32_t id) {
-        ActionEntry* entry = new ActionEntry();
-        entry->constructActionEntry(id);
+        ActionEntry* entry = new ActionEntry(constructActionEntry(id));
         player.actions.push_back(entry);
     }
     // Walks for seconds at 60 frames a second the way the play screen drives
