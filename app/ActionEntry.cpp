@@ -1,7 +1,9 @@
 #include "app/ActionEntry.h"
 
-ActionEntry::ActionEntry() : actionId(-1) {}
+ActionEntry constructActionEntry(int32_t actionId) {
+    ActionEntry entry;
+    entry.actionId = actionId;
+    return entry;
+}
 
-void ActionEntry::constructActionEntry(int32_t id) { actionId = id; }
-
-void ActionEntry::constructEmptyActionEntry() { actionId = -1; }
+ActionEntry constructEmptyActionEntry() { return constructActionEntry(-1); }

@@ -54,8 +54,7 @@ bool ActionSelection::selectNextActionWrapping() {
         return true;
     }
     if (player.actions.empty()) {
-        ActionEntry* placeholder = new ActionEntry();
-        placeholder->constructEmptyActionEntry();
+        ActionEntry* placeholder = new ActionEntry(constructEmptyActionEntry());
         player.selectedAction = placeholder;
         player.actions.push_back(placeholder);
         raiseFatalError(kFatalGeneral, text::kPlayException3);

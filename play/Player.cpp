@@ -97,8 +97,7 @@ void Player::deleteActions() {
 }
 
 ActionEntry* Player::appendAction(int32_t id) {
-    ActionEntry* entry = new ActionEntry();
-    entry->constructActionEntry(id);
+    ActionEntry* entry = new ActionEntry(constructActionEntry(id));
     actions.push_back(entry);
     return entry;
 }
@@ -144,8 +143,7 @@ void Player::removeActionById(int32_t id) {
 bool Player::validateCurrentAction() {
     if (actions.empty()) {
         raiseFatalError(kFatalGeneral, text::kPlayException1);
-        ActionEntry* placeholder = new ActionEntry();
-        placeholder->constructEmptyActionEntry();
+        ActionEntry* placeholder = new ActionEntry(constructEmptyActionEntry());
         actions.push_back(placeholder);
         selectedAction = placeholder;
         return true;

@@ -6,7 +6,7 @@
 
 #include "engine/Vec3.h"
 
-class ActionEntry;
+struct ActionEntry;
 class FileStream;
 class SceneObject;
 

@@ -15,10 +15,17 @@ void removeAll(std::vector<SceneObject*>& list, const SceneObject* object) {
     }
 }
 
+// Frees each object once, even one that was appended twice.
 void destroyAll(std::vector<SceneObject*>& list) {
     for (size_t k = 0; k < list.size(); ++k) {
-        list[k]->destroySceneObject();
-        delete list[k];
+        bool seen = false;
+        for (size_t j = 0; j < k && !seen; ++j) {
+            seen = list[j] == list[k];
+        }
+        if (!seen) {
+            list[k]->destroySceneObject();
+            delete list[k];
+        }
     }
     list.clear();
 }

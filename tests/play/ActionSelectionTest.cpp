@@ -31,8 +31,7 @@ protected:
         }
     }
     void give(int32_t id) {
-        ActionEntry* entry = new ActionEntry();
-        entry->constructActionEntry(id);
+        ActionEntry* entry = new ActionEntry(constructActionEntry(id));
         player.actions.push_back(entry);
         player.selectedAction = entry;
     }
@@ -108,8 +107,7 @@ TEST_F(ActionSelectionTest, UsedUpItemFallsBackToAskEvenAtTheSameAddress) {
     give(13);
     EXPECT_EQ("use candle on", selection.currentActionName());
     player.removeActionById(13);
-    ActionEntry* lit = new ActionEntry();
-    lit->constructActionEntry(14);
+    ActionEntry* lit = new ActionEntry(constructActionEntry(14));
     player.actions.push_back(lit);
     EXPECT_EQ(std::vector<int32_t>{39}, press(SDLK_1)) << "only a correction, heard as a wrap";
     EXPECT_EQ(1, selectedId());

@@ -4,8 +4,6 @@
 #include "play/GlowSprite.h"
 #include "play/SceneObject.h"
 
-#include <cstdlib>
-
 #include "engine/SurfaceColour.h"
 #include "tests/play/PlayFixture.h"
 
@@ -111,30 +109,6 @@ TEST_F(GlowSpriteTest, FollowsItsVertex) {
     EXPECT_GT(drawnAt(object, 3.0f, -1.0f, 0.0f)[0], 100);
     sprite->vertexIndex = 99;
     EXPECT_GT(drawnAt(object, 3.0f, 0.0f, 0.0f)[0], 100);
-}
-
-TEST_F(GlowSpriteTest, BlinkAndColourCycle) {
-    GlowSprite sprite;
-    sprite.createGlowSprite();
-    sprite.blinkPeriod = 2.0f;
-    sprite.time = 0.075f;
-    EXPECT_NEAR(0.5f, sprite.blinkFactor(), 1e-4f);
-    sprite.time = 1.0f;
-    EXPECT_FLOAT_EQ(1.0f, sprite.blinkFactor());
-    sprite.time = 1.925f;
-    EXPECT_NEAR(0.5f, sprite.blinkFactor(), 1e-3f);
-    sprite.blinkEdge = 0.0f;
-    EXPECT_FLOAT_EQ(1.0f, sprite.blinkFactor());
-
-    sprite.colourCycling = true;
-    sprite.time = 0.0f;
-    sprite.advanceGlowSprite(12.5f / 4.0f);  // a quarter of red's period
-    EXPECT_NEAR(1.0f, sprite.colour[0], 1e-4f);
-    EXPECT_NEAR(0.5f + 0.5f * sinf(3.1415927f / 4.0f), sprite.colour[1], 1e-4f);
-    EXPECT_FLOAT_EQ(1.0f, sprite.colour[3]);
-    sprite.freeGlowSprite();
-    EXPECT_EQ(0, textureCount(35));
-    EXPECT_EQ(0, textureCount(6));
 }
 
 }  // namespace

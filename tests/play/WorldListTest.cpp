@@ -1,5 +1,5 @@
 // The world list, its collision test and the camera flight; the targets in
-// view and the in-control test built on them.
+// view, and the in-control test.
 #include "play/CameraFlight.h"
 #include "play/Player.h"
 #include "play/PlayerControl.h"
@@ -110,6 +110,11 @@ TEST_F(WorldListTest, FreedObjectsLeaveEveryList) {
     EXPECT_EQ(std::vector<SceneObject*>{player.selfTarget}, player.targets);
     EXPECT_EQ(nullptr, player.selectedTarget);
     EXPECT_EQ(0, blankMeshCount() - 1) << "only the player's own target holds the blank mesh";
+    // An object appended twice is freed once.
+    SceneObject* twice = add("twice", 0, 0, 0);
+    world.appendSceneObject(twice);
+    world.clearSceneObjects();
+    EXPECT_TRUE(world.objects().empty());
     // Clearing an empty room does nothing and fails nothing.
     world.clearSceneObjects();
     EXPECT_EQ(kGameStatePlay, gGameState);
@@ -170,20 +175,14 @@ TEST_F(WorldListTest, CameraFlightTurnsTheShortWayAndEases) {
         EXPECT_FLOAT_EQ(3.0f, gCamera->position.z);
         EXPECT_FLOAT_EQ(1.0f, gCamera->rotation.z);
     }
+    // Without a flight the world is idle, unless something else waits.
+    EXPECT_TRUE(isPlayerInControl(-1, false, -0.5f, flight, -1));
+    EXPECT_FALSE(isPlayerInControl(-1, true, 0.0f, flight, -1));
+    EXPECT_FALSE(isPlayerInControl(-1, false, 0.0f, flight, 12));
     // Stepping with no flight leaves the camera alone.
     gCamera->position.set(9, 9, 9);
     flight.stepCameraFlight(1.0f);
     EXPECT_FLOAT_EQ(9.0f, gCamera->position.x);
-}
-
-TEST_F(WorldListTest, InControlOnlyWhenTheWorldIsIdle) {
-    CameraFlight idle;
-    EXPECT_TRUE(isPlayerInControl(-1, false, 0.0f, idle, -1));
-    EXPECT_TRUE(isPlayerInControl(-1, false, -0.5f, idle, -1));
-    EXPECT_FALSE(isPlayerInControl(3, false, 0.0f, idle, -1));
-    EXPECT_FALSE(isPlayerInControl(-1, true, 0.0f, idle, -1));
-    EXPECT_FALSE(isPlayerInControl(-1, false, 0.01f, idle, -1));
-    EXPECT_FALSE(isPlayerInControl(-1, false, 0.0f, idle, 12));
 }
 
 }  // namespace
