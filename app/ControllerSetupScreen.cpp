@@ -11,6 +11,7 @@
 #include "app/JoystickBindings.h"
 #include "app/OverlayQuad.h"
 #include "engine/KeyState.h"
+#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"

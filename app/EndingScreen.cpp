@@ -10,6 +10,7 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
 #include "engine/Platform.h"

@@ -1,6 +1,7 @@
 #include "app/FatalError.h"
 
 #include "app/GameState.h"
+#include "engine/EngineTexts.h"
 #include "engine/FatalErrorHook.h"
 #include "text/Text.h"
 
@@ -26,4 +27,9 @@ void raiseFatalError(int32_t code, const std::string& detail) {
     gGameState = kGameStateError;
 }
 
-void installFatalErrorHandler() { gFatalErrorHandler = raiseFatalError; }
+void installFatalErrorHandler() {
+    gFatalErrorHandler = raiseFatalError;
+    gEngineTexts.missingMeshObject = text::kErrorMissingMeshObject;
+    gEngineTexts.missingTextureObject = text::kErrorMissingTextureObject;
+    gEngineTexts.missingSoundObject = text::kErrorMissingSoundObject;
+}

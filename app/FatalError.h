@@ -20,7 +20,8 @@ enum FatalErrorCode : int32_t {
 // caller tests GameState and returns.
 void raiseFatalError(int32_t code, const std::string& detail);
 
-// Points the engine's fatal-error hook at raiseFatalError (done once at start-up).
+// Points the engine's fatal-error hook at raiseFatalError and the engine's
+// language-dependent error texts at this build's table (done once at start-up).
 void installFatalErrorHandler();
 
 #endif

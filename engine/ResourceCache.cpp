@@ -40,12 +40,6 @@ void ResourceCache::releaseIn(ResourceTable<T>& table, const T* handle) {
     failedFlag = refused ? 1 : 0;
 }
 
-Sound* ResourceCache::acquireSound(const char* name) { return acquireIn(sounds, name); }
-
-Sound* ResourceCache::reacquireSound(const Sound* handle) { return reacquireIn(sounds, handle); }
-
-void ResourceCache::releaseSound(const Sound* handle) { releaseIn(sounds, handle); }
-
 Mesh* ResourceCache::acquireMesh(const char* name) { return acquireIn(meshes, name); }
 
 Mesh* ResourceCache::reacquireMesh(const Mesh* handle) { return reacquireIn(meshes, handle); }
@@ -57,6 +51,12 @@ Texture* ResourceCache::acquireTexture(const char* name) { return acquireIn(text
 Texture* ResourceCache::reacquireTexture(const Texture* handle) { return reacquireIn(textures, handle); }
 
 void ResourceCache::releaseTexture(const Texture* handle) { releaseIn(textures, handle); }
+
+Sound* ResourceCache::acquireSound(const char* name) { return acquireIn(sounds, name); }
+
+Sound* ResourceCache::reacquireSound(const Sound* handle) { return reacquireIn(sounds, handle); }
+
+void ResourceCache::releaseSound(const Sound* handle) { releaseIn(sounds, handle); }
 
 void ResourceCache::purgeUnused() {
     meshes.purgeUnused();

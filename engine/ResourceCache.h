@@ -16,11 +16,8 @@ extern const char* const gResourcePrefix;
 // table, so one name can stand for a mesh, a texture and a sound at once.
 // Handles are the objects themselves; holders only count, the cache owns.
 // failed() reports the last operation's own outcome (the flag is not sticky).
-//
-// Meshes and textures join as two more tables beside the sounds, with the same
-// three operations each (acquireMesh/reacquireMesh/releaseMesh and
-// acquireTexture/reacquireTexture/releaseTexture), purged in the order meshes,
-// textures, sounds, and cleared in that order by the destructor.
+// The three kinds behave alike; purges and the destructor go through meshes,
+// then textures, then sounds.
 class ResourceCache {
 public:
     ResourceCache();
@@ -32,24 +29,27 @@ public:
     // Outcome of the last operation: true when it failed.
     bool failed() const;
 
-    // The sound of entry name (loaded from gResourcePrefix + name on first
+    // The mesh of entry name (loaded from gResourcePrefix + name on first
     // use), with one more holder. A failed load sets the flag and still
-    // returns the (empty) sound, which later acquires share without reloading.
-    Sound* acquireSound(const char* name);
-    // One more holder of handle's sound. A handle never handed out returns
-    // the sound of the empty name and sets the flag.
-    Sound* reacquireSound(const Sound* handle);
+    // returns the (empty) mesh, which later acquires share without reloading;
+    // the empty name gives the empty default mesh of the bare prefix.
+    Mesh* acquireMesh(const char* name);
+    // One more holder of handle's mesh. A handle never handed out returns
+    // the mesh of the empty name and sets the flag.
+    Mesh* reacquireMesh(const Mesh* handle);
     // One holder fewer; sets the flag for a foreign handle or a count that
     // was already 0 (then -1). Nothing is freed.
-    void releaseSound(const Sound* handle);
-
-    // Meshes and textures, with the same rules as the sounds.
-    Mesh* acquireMesh(const char* name);
-    Mesh* reacquireMesh(const Mesh* handle);
     void releaseMesh(const Mesh* handle);
+
+    // The same three for textures.
     Texture* acquireTexture(const char* name);
     Texture* reacquireTexture(const Texture* handle);
     void releaseTexture(const Texture* handle);
+
+    // The same three for sounds.
+    Sound* acquireSound(const char* name);
+    Sound* reacquireSound(const Sound* handle);
+    void releaseSound(const Sound* handle);
 
     // Deletes every object whose count is exactly 0 (a sound halts every
     // mixer channel as it goes); clears the flag.

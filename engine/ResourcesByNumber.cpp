@@ -2,13 +2,27 @@
 
 #include <sstream>
 
+#include "engine/EngineTexts.h"
 #include "engine/FatalErrorHook.h"
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"
 
 namespace {
 
+const int32_t kFatalGeneral = 0;
 const int32_t kFatalResourceFile = 1;
+
+void reportIfFailed(const std::string& name) {
+    if (gResourceCache->failed()) {
+        reportFatalError(kFatalResourceFile, name);
+    }
+}
+
+void reportMissingObjectIfFailed(const char* text) {
+    if (gResourceCache->failed()) {
+        reportFatalError(kFatalGeneral, text);
+    }
+}
 
 }  // namespace
 
@@ -23,27 +37,39 @@ std::string resourceEntryName(int32_t n) {
 Mesh* acquireMeshByNumber(int32_t n) {
     const std::string name = resourceEntryName(n);
     Mesh* mesh = gResourceCache->acquireMesh(name.c_str());
-    if (gResourceCache->failed()) {
-        reportFatalError(kFatalResourceFile, name);
-    }
+    reportIfFailed(name);
     return mesh;
 }
 
 Texture* acquireTextureByNumber(int32_t n) {
     const std::string name = resourceEntryName(n);
     Texture* texture = gResourceCache->acquireTexture(name.c_str());
-    if (gResourceCache->failed()) {
-        reportFatalError(kFatalResourceFile, name);
-    }
+    reportIfFailed(name);
     return texture;
 }
 
 Sound* acquireSoundByNumber(int32_t n) {
     const std::string name = resourceEntryName(n);
     Sound* sound = gResourceCache->acquireSound(name.c_str());
-    if (gResourceCache->failed()) {
-        reportFatalError(kFatalResourceFile, name);
-    }
+    reportIfFailed(name);
+    return sound;
+}
+
+Mesh* reacquireMeshChecked(const Mesh* handle) {
+    Mesh* mesh = gResourceCache->reacquireMesh(handle);
+    reportMissingObjectIfFailed(gEngineTexts.missingMeshObject);
+    return mesh;
+}
+
+Texture* reacquireTextureChecked(const Texture* handle) {
+    Texture* texture = gResourceCache->reacquireTexture(handle);
+    reportMissingObjectIfFailed(gEngineTexts.missingTextureObject);
+    return texture;
+}
+
+Sound* reacquireSoundChecked(const Sound* handle) {
+    Sound* sound = gResourceCache->reacquireSound(handle);
+    reportMissingObjectIfFailed(gEngineTexts.missingSoundObject);
     return sound;
 }
 

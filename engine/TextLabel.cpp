@@ -7,15 +7,17 @@
 #include "engine/Texture.h"
 
 namespace {
-const float kDegreesPerRadian = 57.29578f;
 
-// Longest line's byte count and the number of lines of text.
+const float kDegreesPerRadian = 57.29578f;
+const char kLineBreak = '\n';
+
+// Characters of the longest line and the number of lines of text.
 void measure(const std::string& text, int32_t& longest, int32_t& lines) {
     longest = 0;
     lines = 1;
     int32_t current = 0;
-    for (char c : text) {
-        if (c == '\n') {
+    for (std::string::size_type i = 0; i < text.size(); ++i) {
+        if (text[i] == kLineBreak) {
             ++lines;
             current = 0;
         } else if (++current > longest) {
@@ -24,55 +26,27 @@ void measure(const std::string& text, int32_t& longest, int32_t& lines) {
     }
 }
 
-void setFontFilter(const std::string& name, bool nearest) {
-    auto found = gFontGlyphs.find(name);
-    if (found == gFontGlyphs.end()) {
-        return;
-    }
-    for (int32_t c = 0; c < kFontGlyphCount; ++c) {
-        if (nearest) {
-            found->second[c].setNearest();
-        } else {
-            found->second[c].setLinear();
-        }
-    }
-}
 }  // namespace
 
 TextLabel::TextLabel()
-    : anchorX(0.0f), anchorY(0.0f), unlit(1), colour{1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.0f}, glyphSize(1.0f) {}
+    : anchorX(0.0f), anchorY(0.0f), unlit(1), colour{1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.0f},
+      glyphSize(1.0f) {}
 
 TextLabel::~TextLabel() {
     if (!fontName.empty()) {
-        --gFontRefCounts[fontName];
+        releaseFont(fontName);
     }
 }
 
 int32_t TextLabel::setFont(const std::string& name) {
+    if (name.empty()) {
+        return 0;
+    }
     if (!fontName.empty()) {
-        --gFontRefCounts[fontName];
+        releaseFont(fontName);
         fontName.clear();
     }
-    auto registered = gFontRefCounts.find(name);
-    if (registered != gFontRefCounts.end()) {
-        fontName = name;
-        ++registered->second;
-        return gFontGlyphCounts[name];
-    }
-    Texture* glyphs = new Texture[kFontGlyphCount];
-    int32_t found = 0;
-    for (int32_t c = 0; c < kFontGlyphCount; ++c) {
-        const std::string path = name + "/" + std::to_string(c) + ".dat";
-        if (glyphs[c].load(path.c_str())) {
-            ++found;
-        } else {
-            glyphs[c].load((name + "/0.dat").c_str());
-        }
-        glyphs[c].setNearest();
-    }
-    gFontGlyphs[name] = glyphs;
-    gFontGlyphCounts[name] = found;
-    gFontRefCounts[name] = 1;
+    const int32_t found = acquireFont(name);
     fontName = name;
     return found;
 }
@@ -86,7 +60,10 @@ void TextLabel::setColour(float r, float g, float b, float a) {
 }
 
 void TextLabel::setMaterial(float r, float g, float b, float a, float specular, float shininess) {
-    setColour(r, g, b, a);
+    colour[0] = r;
+    colour[1] = g;
+    colour[2] = b;
+    colour[3] = a;
     colour[4] = specular;
     colour[5] = shininess;
     unlit = 0;
@@ -111,7 +88,29 @@ float TextLabel::height() const {
     return glyphSize * static_cast<float>(lines);
 }
 
-void TextLabel::draw() {
+std::vector<TextLabel::GlyphSquare> TextLabel::layout() const {
+    const float s = glyphSize;
+    const float lineStart = -width() * anchorX;
+    float y = lineStart;
+    float z = height() * anchorY;
+    std::vector<GlyphSquare> squares;
+    squares.reserve(text.size());
+    for (std::string::size_type i = 0; i < text.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(text[i]);
+        if (byte == static_cast<unsigned char>(kLineBreak)) {
+            // Every line starts at the same y: flush left within the block.
+            y = lineStart;
+            z -= s;
+            continue;
+        }
+        const int32_t code = byte < kFontGlyphCount ? byte : 0;
+        squares.push_back(GlyphSquare{y, z, code});
+        y += s;
+    }
+    return squares;
+}
+
+void TextLabel::draw() const {
     if (fontName.empty()) {
         return;
     }
@@ -125,37 +124,23 @@ void TextLabel::draw() {
     } else {
         applyMaterial(colour[0], colour[1], colour[2], colour[3], colour[4], colour[5]);
     }
+    const Texture* glyphs = fontGlyphs(fontName);
     const float s = glyphSize;
-    const float w = width();
-    const float h = height();
-    float y = -w * anchorX;
-    float z = h * anchorY;
-    Texture* glyphs = gFontGlyphs[fontName];
-    for (char c : text) {
-        const unsigned char code = static_cast<unsigned char>(c);
-        if (code == '\n') {
-            y = -w * anchorX;
-            z -= s;
-            continue;
-        }
-        glyphs[code < kFontGlyphCount ? code : 0].bind();
+    const std::vector<GlyphSquare> squares = layout();
+    for (std::vector<GlyphSquare>::const_iterator it = squares.begin(); glyphs && it != squares.end(); ++it) {
+        glyphs[it->code].bind();
         glBegin(GL_QUADS);
         glNormal3f(1.0f, 0.0f, 0.0f);
         glTexCoord2f(0.0f, 0.0f);
-        glVertex3f(0.0f, y, z);
+        glVertex3f(0.0f, it->y, it->z);
         glTexCoord2f(0.0f, 1.0f);
-        glVertex3f(0.0f, y, z - s);
+        glVertex3f(0.0f, it->y, it->z - s);
         glTexCoord2f(1.0f, 1.0f);
-        glVertex3f(0.0f, y + s, z - s);
+        glVertex3f(0.0f, it->y + s, it->z - s);
         glTexCoord2f(1.0f, 0.0f);
-        glVertex3f(0.0f, y + s, z);
+        glVertex3f(0.0f, it->y + s, it->z);
         glEnd();
         unbindTexture();
-        y += s;
     }
     glPopMatrix();
 }
-
-void setFontNearest(const std::string& name) { setFontFilter(name, true); }
-
-void setFontLinear(const std::string& name) { setFontFilter(name, false); }

@@ -64,6 +64,10 @@ extern const char* const kEndingNoAlternative;
 extern const char* const kEndingCredits;
 extern const char* const kEndingBy;
 extern const char* const kEndingMakerName;
+// Details of the general error when a resource object is not found again.
+extern const char* const kErrorMissingMeshObject;
+extern const char* const kErrorMissingTextureObject;
+extern const char* const kErrorMissingSoundObject;
 
 }  // namespace text
 

@@ -57,5 +57,8 @@ const char* const kEndingNoAlternative = "\n\nes gibt kein alternatives ende.";
 const char* const kEndingCredits = "story, code, video, audio\n\n";
 const char* const kEndingBy = "\n\nvon       ";
 const char* const kEndingMakerName = "\n\n   ilvaren";
+const char* const kErrorMissingMeshObject = "ressourcenobjekt nicht gefunden:\nmesh";
+const char* const kErrorMissingTextureObject = "ressourcenobjekt nicht gefunden:\ntexture";
+const char* const kErrorMissingSoundObject = "ressourcenobjekt nicht gefunden:\nsound";
 
 }  // namespace text

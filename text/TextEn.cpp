@@ -55,5 +55,8 @@ const char* const kEndingNoAlternative = "\n\nthere is no alternative ending.";
 const char* const kEndingCredits = "story, code, video, audio\n\n";
 const char* const kEndingBy = "\n\nby        ";
 const char* const kEndingMakerName = "\n\n   ilvaren";
+const char* const kErrorMissingMeshObject = "could not find resource object:\nmesh";
+const char* const kErrorMissingTextureObject = "could not find resource object:\ntexture";
+const char* const kErrorMissingSoundObject = "could not find resource object:\nsound";
 
 }  // namespace text

@@ -5,6 +5,7 @@
 
 #include "app/FatalError.h"
 #include "app/SaveCodec.h"
+#include "engine/EngineTexts.h"
 
 namespace {
 void expectLinesFit(const std::string& message) {
@@ -30,4 +31,11 @@ TEST(GermanText, AdviceTailFits) {
     raiseFatalError(kFatalAudio, "");
     gFatalErrorText = gFatalErrorText.substr(gFatalErrorText.find("systemanforderungen"));
     expectLinesFit(gFatalErrorText);
+}
+
+TEST(GermanText, EngineErrorTextsComeFromTheGermanTable) {
+    installFatalErrorHandler();
+    EXPECT_STREQ("ressourcenobjekt nicht gefunden:\nmesh", gEngineTexts.missingMeshObject);
+    EXPECT_STREQ("ressourcenobjekt nicht gefunden:\ntexture", gEngineTexts.missingTextureObject);
+    EXPECT_STREQ("ressourcenobjekt nicht gefunden:\nsound", gEngineTexts.missingSoundObject);
 }

@@ -1,5 +1,7 @@
-// Sounds and music asked for by number, and the fatal errors that a missing
-// file raises: the entry name for a sound, the full path for a music track.
+// Resources asked for by number, and the fatal errors that a missing file
+// raises: the entry name for a mesh, picture or sound, the full path for a
+// music track, and the general error of a failed checked reacquire.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,8 +9,10 @@
 #include "app/FatalError.h"
 #include "app/GameState.h"
 #include "engine/Music.h"
+#include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
+#include "support/BmpPicture.h"
 #include "support/MixerSession.h"
 #include "support/TestDirectory.h"
 #include "support/WavData.h"
@@ -113,6 +117,64 @@ TEST_F(ResourcesByNumberTest, MissingTrackRaisesTheFullPathOnce) {
     playMusicTrack(93);
     EXPECT_EQ(kGameStateSplash, gGameState);
     EXPECT_TRUE(gFatalErrorText.empty());
+}
+
+class MeshesAndTexturesByNumberTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(initVideo("by number", 64, 48, false)) << SDL_GetError();
+        installFatalErrorHandler();
+        gGameState = kGameStateSplash;
+        gFatalErrorText.clear();
+        gResourceCache = &cache;
+        ASSERT_TRUE(writeScrambledFile("res/84.dat", makePlainBmpPicture(2, 2, 0xff0000)));
+    }
+    void TearDown() override {
+        cache.purgeUnused();
+        gResourceCache = nullptr;
+        SDL_Quit();
+    }
+
+    TestDirectory directory;
+    ResourceCache cache;
+};
+
+TEST_F(MeshesAndTexturesByNumberTest, MissingMeshAndPictureRaiseTheEntryName) {
+    Texture* picture = acquireTextureByNumber(84);
+    EXPECT_NE(0u, picture->glName);
+    EXPECT_EQ(kGameStateSplash, gGameState);
+
+    Texture* missing = acquireTextureByNumber(203);
+    ASSERT_NE(nullptr, missing);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("could not load resource file:\n203.dat\n\n"));
+    EXPECT_EQ(1, cache.textureTable().countOf("res/203.dat"));
+    cache.releaseTexture(missing);
+    EXPECT_EQ(0, cache.textureTable().countOf("res/203.dat"));
+
+    gGameState = kGameStateSplash;
+    Mesh* mesh = acquireMeshByNumber(12);
+    ASSERT_NE(nullptr, mesh);
+    EXPECT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("could not load resource file:\n12.dat\n\n"));
+    EXPECT_EQ(1, cache.meshTable().countOf("res/12.dat"));
+}
+
+TEST_F(MeshesAndTexturesByNumberTest, CheckedReacquiresRaiseOnlyForForeignHandles) {
+    Texture* picture = acquireTextureByNumber(84);
+    EXPECT_EQ(picture, reacquireTextureChecked(picture));
+    EXPECT_EQ(2, cache.textureTable().countOf("res/84.dat"));
+    EXPECT_EQ(kGameStateSplash, gGameState);
+
+    Mesh strangerMesh;
+    reacquireMeshChecked(&strangerMesh);
+    EXPECT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("could not find resource object:\nmesh\n\ntry:\n"));
+    Texture strangerTexture;
+    EXPECT_EQ("res/", *cache.textureTable().keyOf(reacquireTextureChecked(&strangerTexture)));
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("could not find resource object:\ntexture\n"));
+    Sound strangerSound;
+    reacquireSoundChecked(&strangerSound);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("could not find resource object:\nsound\n"));
 }
 
 }  // namespace

@@ -1,0 +1,3 @@
+#include "engine/EngineTexts.h"
+
+EngineTexts gEngineTexts = {"", "", ""};
