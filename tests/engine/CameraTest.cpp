@@ -39,23 +39,6 @@ protected:
 
 }  // namespace
 
-TEST_F(CameraTest, StartsWithTheGameDefaults) {
-    Camera fresh;
-    EXPECT_FLOAT_EQ(4.0f / 3.0f, fresh.aspect);
-    EXPECT_EQ(70.0f, fresh.fovy);
-    EXPECT_EQ(0.01f, fresh.nearPlane);
-    EXPECT_EQ(100.0f, fresh.farPlane);
-    EXPECT_EQ(1u, fresh.fogOn);
-    EXPECT_EQ(80.0f, fresh.fogStart);
-    EXPECT_EQ(100.0f, fresh.fogEnd);
-    GLint value = 0;
-    glGetIntegerv(GL_FOG_MODE, &value);
-    EXPECT_EQ(GL_LINEAR, value);
-    glGetIntegerv(GL_FOG_HINT, &value);
-    EXPECT_EQ(GL_NICEST, value);
-    EXPECT_FLOAT_EQ(800.0f / 450.0f, camera.aspect);
-}
-
 TEST_F(CameraTest, LooksAlongPlusXWithPlusYToTheLeft) {
     camera.fogOn = 0;
     camera.apply(true);

@@ -57,40 +57,53 @@ protected:
         }
     }
 
+    // Pushed events; the type byte is shared by every member of the union.
+    static void push(SDL_Event event) { SDL_PushEvent(&event); }
+    static SDL_Event ofType(Uint8 type) {
+        SDL_Event event = {};
+        event.type = type;
+        return event;
+    }
     void pushKey(Uint8 type, SDLKey key) {
-        SDL_Event event = {};
-        event.type = type;
-        event.key.type = type;
-        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        SDL_Event event = ofType(type);
         event.key.keysym.sym = key;
-        SDL_PushEvent(&event);
+        push(event);
     }
-
     void pushButton(Uint8 type, Uint8 button) {
-        SDL_Event event = {};
-        event.type = type;
-        event.button.type = type;
+        SDL_Event event = ofType(type);
         event.button.button = button;
-        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        SDL_PushEvent(&event);
+        push(event);
     }
-
     void pushMotion(Sint16 xrel, Sint16 yrel) {
-        SDL_Event event = {};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.type = SDL_MOUSEMOTION;
+        SDL_Event event = ofType(SDL_MOUSEMOTION);
         event.motion.xrel = xrel;
         event.motion.yrel = yrel;
-        SDL_PushEvent(&event);
+        push(event);
     }
-
     void pushActive(Uint8 gain, Uint8 state) {
-        SDL_Event event = {};
-        event.type = SDL_ACTIVEEVENT;
-        event.active.type = SDL_ACTIVEEVENT;
+        SDL_Event event = ofType(SDL_ACTIVEEVENT);
         event.active.gain = gain;
         event.active.state = state;
-        SDL_PushEvent(&event);
+        push(event);
+    }
+    void pushAxis(Uint8 which, Uint8 axis, Sint16 value) {
+        SDL_Event event = ofType(SDL_JOYAXISMOTION);
+        event.jaxis.which = which;
+        event.jaxis.axis = axis;
+        event.jaxis.value = value;
+        push(event);
+    }
+    void pushHat(Uint8 which, Uint8 value) {
+        SDL_Event event = ofType(SDL_JOYHATMOTION);
+        event.jhat.which = which;
+        event.jhat.value = value;
+        push(event);
+    }
+    void pushJoyButton(Uint8 type, Uint8 which, Uint8 button) {
+        SDL_Event event = ofType(type);
+        event.jbutton.which = which;
+        event.jbutton.button = button;
+        push(event);
     }
 
     // Moves the X input focus to the game's window or away from it and lets
@@ -107,36 +120,6 @@ protected:
         SDL_Delay(20);
         SDL_PumpEvents();
         drain();
-    }
-
-    void pushJoy(SDL_Event event) { SDL_PushEvent(&event); }
-
-    SDL_Event axisEvent(Uint8 which, Uint8 axis, Sint16 value) {
-        SDL_Event event = {};
-        event.type = SDL_JOYAXISMOTION;
-        event.jaxis.type = SDL_JOYAXISMOTION;
-        event.jaxis.which = which;
-        event.jaxis.axis = axis;
-        event.jaxis.value = value;
-        return event;
-    }
-
-    SDL_Event hatEvent(Uint8 which, Uint8 value) {
-        SDL_Event event = {};
-        event.type = SDL_JOYHATMOTION;
-        event.jhat.type = SDL_JOYHATMOTION;
-        event.jhat.which = which;
-        event.jhat.value = value;
-        return event;
-    }
-
-    SDL_Event joyButtonEvent(Uint8 type, Uint8 which, Uint8 button) {
-        SDL_Event event = {};
-        event.type = type;
-        event.jbutton.type = type;
-        event.jbutton.which = which;
-        event.jbutton.button = button;
-        return event;
     }
 
     PrivateDisplay display;
@@ -353,12 +336,12 @@ TEST_F(InputTest, JoystickAxesButtonsAndHatFollowTheirJoystickOnly) {
         EXPECT_EQ(0.0f, state.axis(i));
     }
 
-    pushJoy(axisEvent(0, 0, 6553));
-    pushJoy(axisEvent(0, 1, 6554));
-    pushJoy(axisEvent(0, 2, -32768));
-    pushJoy(axisEvent(0, 3, 32767));
-    pushJoy(axisEvent(0, 16, 32767));
-    pushJoy(axisEvent(1, 4, 32767));
+    pushAxis(0, 0, 6553);
+    pushAxis(0, 1, 6554);
+    pushAxis(0, 2, -32768);
+    pushAxis(0, 3, 32767);
+    pushAxis(0, 16, 32767);
+    pushAxis(1, 4, 32767);
     drain();
     EXPECT_EQ(0.0f, state.axis(0));
     EXPECT_FLOAT_EQ(6554.0f / 32768.0f, state.axis(1));
@@ -368,10 +351,10 @@ TEST_F(InputTest, JoystickAxesButtonsAndHatFollowTheirJoystickOnly) {
     EXPECT_EQ(0.0f, state.axis(16));
     EXPECT_EQ(0.0f, state.axis(-1));
 
-    pushJoy(joyButtonEvent(SDL_JOYBUTTONDOWN, 0, 5));
-    pushJoy(joyButtonEvent(SDL_JOYBUTTONDOWN, 0, 31));
-    pushJoy(joyButtonEvent(SDL_JOYBUTTONDOWN, 0, 32));
-    pushJoy(joyButtonEvent(SDL_JOYBUTTONDOWN, 1, 6));
+    pushJoyButton(SDL_JOYBUTTONDOWN, 0, 5);
+    pushJoyButton(SDL_JOYBUTTONDOWN, 0, 31);
+    pushJoyButton(SDL_JOYBUTTONDOWN, 0, 32);
+    pushJoyButton(SDL_JOYBUTTONDOWN, 1, 6);
     drain();
     EXPECT_EQ(1, state.button(5));
     EXPECT_EQ(1, state.button(31));
@@ -386,28 +369,28 @@ TEST_F(InputTest, JoystickAxesButtonsAndHatFollowTheirJoystickOnly) {
     }
     state.setButton(5, 0);
     EXPECT_EQ(0, state.button(5));
-    pushJoy(joyButtonEvent(SDL_JOYBUTTONUP, 0, 31));
+    pushJoyButton(SDL_JOYBUTTONUP, 0, 31);
     drain();
     EXPECT_EQ(0, state.button(31));
 
-    pushJoy(hatEvent(0, SDL_HAT_UP));
-    pushJoy(hatEvent(0, SDL_HAT_RIGHTUP));
+    pushHat(0, SDL_HAT_UP);
+    pushHat(0, SDL_HAT_RIGHTUP);
     drain();
     EXPECT_EQ(1, state.hatUp);
     EXPECT_EQ(0, state.hatRight);
-    pushJoy(hatEvent(0, SDL_HAT_LEFT));
+    pushHat(0, SDL_HAT_LEFT);
     drain();
     EXPECT_EQ(1, state.hatLeft);
     EXPECT_EQ(0, state.hatUp);
-    pushJoy(hatEvent(1, SDL_HAT_DOWN));
+    pushHat(1, SDL_HAT_DOWN);
     drain();
     EXPECT_EQ(0, state.hatDown);
     EXPECT_EQ(1, state.hatLeft);
-    pushJoy(hatEvent(0, SDL_HAT_DOWN));
+    pushHat(0, SDL_HAT_DOWN);
     drain();
     EXPECT_EQ(1, state.hatDown);
     EXPECT_EQ(0, state.hatLeft);
-    pushJoy(hatEvent(0, SDL_HAT_CENTERED));
+    pushHat(0, SDL_HAT_CENTERED);
     drain();
     EXPECT_EQ(0, state.hatLeft + state.hatRight + state.hatUp + state.hatDown);
     joystick = nullptr;
