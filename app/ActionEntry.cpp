@@ -1,0 +1,9 @@
+#include "app/ActionEntry.h"
+
+ActionEntry constructActionEntry(int32_t actionId) {
+    ActionEntry entry;
+    entry.actionId = actionId;
+    return entry;
+}
+
+ActionEntry constructEmptyActionEntry() { return constructActionEntry(-1); }
