@@ -69,6 +69,24 @@ extern const char* const kErrorMissingMeshObject;
 extern const char* const kErrorMissingTextureObject;
 extern const char* const kErrorMissingSoundObject;
 
+// Play world: caption names of the actions by ActionId (0..18), the name of
+// any other id, and the text shown for an empty action list.
+const int kActionNameCount = 19;
+extern const char* const kActionNames[kActionNameCount];
+extern const char* const kActionUnknown;
+extern const char* const kActionNone;
+// Target texts: the player's own default target, the empty list, the
+// placeholder target.
+extern const char* const kTargetSelf;
+extern const char* const kTargetNothing;
+extern const char* const kTargetUnknown;
+// Internal-consistency failures of the play world, "exception:\n1" to "\n5".
+extern const char* const kPlayException1;
+extern const char* const kPlayException2;
+extern const char* const kPlayException3;
+extern const char* const kPlayException4;
+extern const char* const kPlayException5;
+
 }  // namespace text
 
 #endif

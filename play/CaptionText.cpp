@@ -1,0 +1,76 @@
+#include "play/CaptionText.h"
+
+#include "app/FatalError.h"
+#include "engine/FontRegistry.h"
+#include "engine/ScreenSize2D.h"
+
+namespace {
+
+const char* const kFont = "res/0";
+// Shadow copies stand this far apart, 5 x 5 of them.
+const float kShadowStep = 0.055f;
+
+void setUpLine(TextLabel& label, float y, float z) {
+    if (label.setFont(kFont) == 0) {
+        raiseFatalError(kFatalResourceFile, kFont);
+    }
+    label.position.set(0.0f, y, z);
+    label.glyphSize = 1.0f;
+    label.setAnchor(0.5f, 0.0f);
+}
+
+}  // namespace
+
+CaptionText::CaptionText() : visibility(0.0f), targetVisibility(1.0f) { loadCaptionText(); }
+
+void CaptionText::loadCaptionText() {
+    const float w = gScreenSize2D ? gScreenSize2D->width : 48.0f;
+    const float h = gScreenSize2D ? gScreenSize2D->height : 36.0f;
+    setUpLine(firstLine, w / 2.0f, h - 1.0f);
+    setFontLinear(kFont);
+    setUpLine(secondLine, w / 2.0f, h - 2.0f);
+    visibility = 0.0f;
+    targetVisibility = 1.0f;
+}
+
+void CaptionText::updateCaptionText(float dt, bool shown) {
+    targetVisibility = shown ? 1.0f : 0.0f;
+    if (targetVisibility > visibility) {
+        visibility += 2.0f * dt;
+        if (visibility > 1.0f) {
+            visibility = 1.0f;
+        }
+    } else if (visibility > targetVisibility) {
+        visibility -= 2.0f * dt;
+        if (visibility < 0.0f) {
+            visibility = 0.0f;
+        }
+    }
+}
+
+void CaptionText::drawCaptionText(const std::string& first, const std::string& second) {
+    if (targetVisibility != 0.0f) {
+        firstLine.text = first;
+        secondLine.text = second;
+    }
+    const Vec3 firstAt = firstLine.position;
+    const Vec3 secondAt = secondLine.position;
+    firstLine.setColour(0.2f, 0.2f, 0.2f, 0.5f * visibility);
+    secondLine.setColour(0.2f, 0.2f, 0.2f, 0.5f * visibility);
+    for (int j = -2; j <= 2; ++j) {
+        for (int i = -2; i <= 2; ++i) {
+            firstLine.position = firstAt;
+            firstLine.position.add(0.0f, kShadowStep * static_cast<float>(j), kShadowStep * static_cast<float>(i));
+            secondLine.position = secondAt;
+            secondLine.position.add(0.0f, kShadowStep * static_cast<float>(j), kShadowStep * static_cast<float>(i));
+            firstLine.draw();
+            secondLine.draw();
+        }
+    }
+    firstLine.position = firstAt;
+    secondLine.position = secondAt;
+    firstLine.setColour(0.8f, 0.8f, 0.8f, visibility);
+    secondLine.setColour(0.8f, 0.8f, 0.8f, visibility);
+    firstLine.draw();
+    secondLine.draw();
+}

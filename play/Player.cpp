@@ -1,0 +1,326 @@
+#include "play/Player.h"
+
+#include <cmath>
+
+#include "app/ActionEntry.h"
+#include "app/FatalError.h"
+#include "app/SaveCodec.h"
+#include "engine/FileStream.h"
+#include "engine/Random.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+#include "text/Text.h"
+
+namespace {
+
+const int32_t kAskAction = 1;
+// 3 pi x phase: one step every 2/3 s, the bob at that rate, the sway at half.
+const float kStepRate = 9.424778f;
+const float kSwayRate = 4.712389f;
+const float kTurn = 6.2831855f;
+const float kHalfTurn = 3.1415927f;
+
+bool contains(const std::vector<ActionEntry*>& list, const ActionEntry* entry) {
+    for (size_t k = 0; k < list.size(); ++k) {
+        if (list[k] == entry) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool contains(const std::vector<SceneObject*>& list, const SceneObject* object) {
+    for (size_t k = 0; k < list.size(); ++k) {
+        if (list[k] == object) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The footstep of one sound group: base + k, k uniform in 0..count-1.
+int32_t pickFrom(int32_t base, float scale) { return base + static_cast<int32_t>(randomUnit() * scale); }
+
+}  // namespace
+
+void copyVec3(Vec3& destination, const Vec3& source) { destination.set(source.x, source.y, source.z); }
+
+Player::Player()
+    : halfSize(0.2f, 0.2f, 0.8f),
+      eyeHeight(1.5f),
+      stepHeight(0.34f),
+      lastFootstepSound(-1),
+      airTime(1.0f),
+      selfTarget(nullptr),
+      selectedAction(nullptr),
+      selectedTarget(nullptr),
+      walkPhase(0.0f),
+      walkIntensity(0.0f),
+      unknownTarget(nullptr) {}
+
+Player::~Player() { destroyPlayer(); }
+
+void Player::constructPlayer() {
+    destroyPlayer();
+    halfSize.set(0.2f, 0.2f, 0.8f);
+    eyeHeight = 1.5f;
+    stepHeight = 0.34f;
+    selfTarget = new SceneObject();
+    selfTarget->constructSceneObject();
+    selfTarget->position.set(-999.0f, -999.0f, -999.0f);
+    selfTarget->name = text::kTargetSelf;
+    resetPlayer();
+}
+
+void Player::destroyPlayer() {
+    deleteActions();
+    targets.clear();
+    selectedAction = nullptr;
+    selectedTarget = nullptr;
+    if (selfTarget) {
+        selfTarget->destroySceneObject();
+        delete selfTarget;
+        selfTarget = nullptr;
+    }
+    if (unknownTarget) {
+        unknownTarget->destroySceneObject();
+        delete unknownTarget;
+        unknownTarget = nullptr;
+    }
+}
+
+void Player::deleteActions() {
+    for (size_t k = 0; k < actions.size(); ++k) {
+        delete actions[k];
+    }
+    actions.clear();
+}
+
+ActionEntry* Player::appendAction(int32_t id) {
+    ActionEntry* entry = new ActionEntry(constructActionEntry(id));
+    actions.push_back(entry);
+    return entry;
+}
+
+void Player::clearPlayerLists() {
+    deleteActions();
+    targets.clear();
+    lastFootstepSound = -1;
+    airTime = 1.0f;
+    selectedAction = nullptr;
+    selectedTarget = nullptr;
+    walkPhase = 0.0f;
+    walkIntensity = 0.0f;
+}
+
+void Player::resetPlayer() {
+    position.set(0.0f, 0.0f, 0.0f);
+    viewAngles.set(0.0f, 0.0f, 0.0f);
+    clearPlayerLists();
+    ActionEntry* first = appendAction(0);
+    appendAction(1);
+    appendAction(2);
+    appendAction(3);
+    selectedAction = first;
+}
+
+void Player::removeActionById(int32_t id) {
+    for (size_t k = 0; k < actions.size(); ++k) {
+        if (actions[k]->actionId != id) {
+            continue;
+        }
+        // A later entry could reuse the freed address and pass the identity
+        // test as the old choice, so the choice goes with the entry.
+        if (selectedAction == actions[k]) {
+            selectedAction = nullptr;
+        }
+        delete actions[k];
+        actions.erase(actions.begin() + static_cast<std::ptrdiff_t>(k));
+        return;
+    }
+}
+
+bool Player::validateCurrentAction() {
+    if (actions.empty()) {
+        raiseFatalError(kFatalGeneral, text::kPlayException1);
+        ActionEntry* placeholder = new ActionEntry(constructEmptyActionEntry());
+        actions.push_back(placeholder);
+        selectedAction = placeholder;
+        return true;
+    }
+    if (selectedAction && contains(actions, selectedAction)) {
+        return false;
+    }
+    selectedAction = actions.front();
+    for (size_t k = 0; k < actions.size(); ++k) {
+        if (actions[k]->actionId == kAskAction) {
+            selectedAction = actions[k];
+            break;
+        }
+    }
+    return true;
+}
+
+SceneObject* Player::placeholderTarget() {
+    if (!unknownTarget) {
+        unknownTarget = new SceneObject();
+        unknownTarget->constructSceneObject();
+        unknownTarget->name = text::kTargetUnknown;
+    }
+    return unknownTarget;
+}
+
+bool Player::validateCurrentTarget() {
+    if (targets.empty()) {
+        raiseFatalError(kFatalGeneral, text::kPlayException2);
+        SceneObject* placeholder = placeholderTarget();
+        targets.push_back(placeholder);
+        selectedTarget = placeholder;
+        return true;
+    }
+    if (selectedTarget && contains(targets, selectedTarget)) {
+        return false;
+    }
+    selectedTarget = targets.front();
+    return true;
+}
+
+void Player::forgetTarget(const SceneObject* object) {
+    if (selectedTarget == object) {
+        selectedTarget = nullptr;
+    }
+    for (size_t k = targets.size(); k-- > 0;) {
+        if (targets[k] == object) {
+            targets.erase(targets.begin() + static_cast<std::ptrdiff_t>(k));
+        }
+    }
+}
+
+void Player::updateFootsteps(float dt, bool flag1, bool flag2, bool flag3, bool flag4) {
+    const float old = walkPhase;
+    walkPhase = old + dt;
+    const float i = walkIntensity - 2.0f * dt;
+    if (i < 0.0f) {
+        walkIntensity = 0.0f;
+        return;
+    }
+    if (i > 1.0f) {
+        walkIntensity = 1.0f;
+    } else {
+        walkIntensity = i;
+        if (!(i > 0.0f)) {
+            return;
+        }
+    }
+    if (!(airTime < 0.55f)) {
+        return;
+    }
+    const float a = wrapPositive(old * kStepRate, kTurn);
+    const float b = wrapPositive(walkPhase * kStepRate, kTurn);
+    if (!(a > kHalfTurn && b < kHalfTurn)) {
+        return;
+    }
+    int32_t s = -1;
+    do {
+        s = -1;
+        if (flag1) {
+            s = pickFrom(280, 5.9999f);
+        }
+        if (flag2) {
+            s = pickFrom(296, 5.9999f);
+        }
+        if (flag3) {
+            s = pickFrom(286, 5.9999f);
+        }
+        if (flag4) {
+            s = pickFrom(292, 3.9999f);
+        }
+    } while (s != -1 && s == lastFootstepSound);
+    if (s != -1) {
+        playCueOnAnyChannel(s, 0.2f * walkIntensity);
+    }
+    lastFootstepSound = s;
+}
+
+Vec3 Player::playerEyePosition() const {
+    Vec3 eye = position;
+    eye.add(0.0f, 0.0f, eyeHeight);
+    eye.add(0.0f, 0.0f, cosf(kStepRate * walkPhase) * 0.03f * walkIntensity);
+    return eye;
+}
+
+Vec3 Player::playerViewAngles() const {
+    Vec3 angles = viewAngles;
+    angles.add(sinf(kSwayRate * walkPhase) * 0.01f * walkIntensity, 0.0f, 0.0f);
+    return angles;
+}
+
+Vec3 Player::playerBoxHalfSize() const {
+    Vec3 half;
+    copyVec3(half, halfSize);
+    half.subtract(0.0f, 0.0f, 0.5f * stepHeight);
+    return half;
+}
+
+Vec3 Player::playerBoxCentre() const {
+    Vec3 centre = position;
+    centre.add(0.0f, 0.0f, halfSize.z + 0.5f * stepHeight);
+    return centre;
+}
+
+Vec3 Player::playerFeetProbe() const {
+    Vec3 centre = position;
+    centre.add(0.0f, 0.0f, halfSize.z);
+    return centre;
+}
+
+bool Player::savePlayer(FileStream& stream) const {
+    const float floats[5] = {position.x, position.y, position.z, viewAngles.y, viewAngles.z};
+    for (int k = 0; k < 5; ++k) {
+        stream.writeU32(encodeSaveFloat(floats[k]));
+        if (stream.failed()) {
+            return false;
+        }
+    }
+    stream.writeU32(encodeSaveInt(static_cast<int32_t>(actions.size())));
+    if (stream.failed()) {
+        return false;
+    }
+    for (size_t k = 0; k < actions.size(); ++k) {
+        stream.writeU32(encodeSaveInt(actions[k]->actionId));
+        if (stream.failed()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Player::loadPlayer(FileStream& stream) {
+    float values[5] = {0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+    for (int k = 0; k < 5; ++k) {
+        values[k] = decodeSaveFloat(stream.readU32());
+        if (stream.failed()) {
+            return false;
+        }
+        if (k == 2) {
+            position.set(values[0], values[1], values[2]);
+        }
+    }
+    viewAngles.set(0.0f, values[3], values[4]);
+    clearPlayerLists();
+    const int32_t n = decodeSaveInt(stream.readU32());
+    if (stream.failed()) {
+        return false;
+    }
+    for (int32_t k = 0; k < n; ++k) {
+        const int32_t id = decodeSaveInt(stream.readU32());
+        if (stream.failed()) {
+            return false;
+        }
+        ActionEntry* entry = appendAction(id);
+        if (id == kAskAction) {
+            selectedAction = entry;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,235 @@
+#include "play/SceneObject.h"
+
+#include <SDL_opengl.h>
+
+#include "engine/Camera.h"
+#include "engine/Mesh.h"
+#include "engine/ResourceCache.h"
+#include "engine/ResourcesByNumber.h"
+#include "engine/Texture.h"
+#include "play/GlowSprite.h"
+
+namespace {
+
+const float kDegreesPerRadian = 57.29578f;
+// Second-texture number that switches the reflection pass off.
+const int32_t kNoReflectionTexture = 58;
+
+}  // namespace
+
+SceneObject::SceneObject()
+    : mesh(nullptr),
+      texture(nullptr),
+      reflectionTexture(nullptr),
+      reflectionShown(true),
+      fadeFromMesh(nullptr),
+      fadeElapsed(0.0f),
+      fadeDuration(0.0f),
+      meshAssigned(false),
+      position(0.0f, 0.0f, 0.0f),
+      rotation(0.0f, 0.0f, 0.0f),
+      halfSize(-1000.0f, -1000.0f, -1000.0f),
+      animTime(0.0f),
+      animSpeed(1.0f),
+      drawDistance(0.0f),
+      sphereMapped(false) {}
+
+SceneObject::~SceneObject() { destroySceneObject(); }
+
+void SceneObject::constructSceneObject() {
+    destroySceneObject();
+    name.clear();
+    // The empty entry never loads; its failure is expected and not reported.
+    mesh = gResourceCache->acquireMesh("");
+    texture = gResourceCache->acquireTexture("");
+    reflectionTexture = acquireTextureByNumber(117);
+    reflectionShown = true;
+    fadeFromMesh = nullptr;
+    fadeElapsed = 0.0f;
+    fadeDuration = 0.0f;
+    meshAssigned = false;
+    position.set(0.0f, 0.0f, 0.0f);
+    rotation.set(0.0f, 0.0f, 0.0f);
+    halfSize.set(-1000.0f, -1000.0f, -1000.0f);
+    drawDistance = (gCamera ? gCamera->farPlane : 0.0f) + 2.0f;
+    animTime = 0.0f;
+    animSpeed = 1.0f;
+    sphereMapped = false;
+}
+
+void SceneObject::destroySceneObject() {
+    if (mesh) {
+        gResourceCache->releaseMesh(mesh);
+        mesh = nullptr;
+    }
+    if (texture) {
+        gResourceCache->releaseTexture(texture);
+        texture = nullptr;
+    }
+    if (reflectionTexture) {
+        gResourceCache->releaseTexture(reflectionTexture);
+        reflectionTexture = nullptr;
+    }
+    releaseFadeSource();
+    for (size_t k = 0; k < attachments.size(); ++k) {
+        attachments[k]->freeGlowSprite();
+        delete attachments[k];
+    }
+    attachments.clear();
+    name.clear();
+}
+
+void SceneObject::releaseFadeSource() {
+    if (fadeFromMesh) {
+        gResourceCache->releaseMesh(fadeFromMesh);
+        fadeFromMesh = nullptr;
+    }
+}
+
+void SceneObject::setSceneObjectMesh(int32_t n) {
+    meshAssigned = true;
+    if (mesh) {
+        gResourceCache->releaseMesh(mesh);
+    }
+    mesh = acquireMeshByNumber(n);
+    releaseFadeSource();
+}
+
+void SceneObject::crossFadeSceneObjectMesh(int32_t n, float duration) {
+    // Nothing to fade from, or no time to fade in: a cut.
+    if (!meshAssigned || !(duration > 0.0f)) {
+        setSceneObjectMesh(n);
+        return;
+    }
+    Mesh* wanted = acquireMeshByNumber(n);
+    gResourceCache->releaseMesh(wanted);
+    if (wanted == mesh) {
+        return;
+    }
+    if (fadeFromMesh && wanted == fadeFromMesh) {
+        const float r = fadeElapsed / fadeDuration;
+        if (r == 0.0f) {
+            // Turned back before any of the new mesh showed: the fade simply
+            // ends on the mesh that is fully shown.
+            gResourceCache->releaseMesh(mesh);
+            mesh = fadeFromMesh;
+            fadeFromMesh = nullptr;
+            return;
+        }
+        fadeFromMesh = mesh;
+        mesh = wanted;
+        // The blend goes on from 1 - r, where it stood, and ends in duration.
+        fadeElapsed = duration * (1.0f - r) / r;
+        fadeDuration = duration / r;
+        return;
+    }
+    if (fadeFromMesh) {
+        // Keep whichever of the two dominates now as the new fade source.
+        const float r = fadeElapsed / fadeDuration;
+        if (r >= 0.5f) {
+            gResourceCache->releaseMesh(fadeFromMesh);
+            fadeFromMesh = mesh;
+        } else {
+            gResourceCache->releaseMesh(mesh);
+        }
+    } else {
+        fadeFromMesh = mesh;
+    }
+    mesh = acquireMeshByNumber(n);
+    fadeElapsed = 0.0f;
+    fadeDuration = duration;
+}
+
+Texture* SceneObject::setSceneObjectTexture(int32_t n) {
+    Texture* next = n == -1 ? gResourceCache->acquireTexture("") : acquireTextureByNumber(n);
+    if (texture) {
+        gResourceCache->releaseTexture(texture);
+    }
+    texture = next;
+    return texture;
+}
+
+Texture* SceneObject::setSceneObjectSecondTexture(int32_t n) {
+    Texture* next = acquireTextureByNumber(n);
+    if (reflectionTexture) {
+        gResourceCache->releaseTexture(reflectionTexture);
+    }
+    reflectionTexture = next;
+    reflectionShown = n != kNoReflectionTexture;
+    return reflectionTexture;
+}
+
+void SceneObject::updateSceneObject(float dt) {
+    animTime += dt * animSpeed;
+    for (size_t k = 0; k < attachments.size(); ++k) {
+        attachments[k]->advanceGlowSprite(dt);
+    }
+    if (fadeFromMesh) {
+        fadeElapsed += dt;
+        if (fadeElapsed >= fadeDuration) {
+            releaseFadeSource();
+        }
+    }
+}
+
+float SceneObject::fadeWeight() const { return fadeFromMesh ? fadeElapsed / fadeDuration : 1.0f; }
+
+void SceneObject::transform() const {
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(rotation.z * kDegreesPerRadian, 0.0f, 0.0f, 1.0f);
+    glRotatef(rotation.y * kDegreesPerRadian, 0.0f, 1.0f, 0.0f);
+    glRotatef(rotation.x * kDegreesPerRadian, 1.0f, 0.0f, 0.0f);
+}
+
+void SceneObject::drawMeshes() {
+    if (!mesh) {
+        return;
+    }
+    if (fadeFromMesh) {
+        mesh->drawBlended(animTime, animTime, *fadeFromMesh, fadeWeight());
+    } else {
+        mesh->draw(animTime);
+    }
+}
+
+void SceneObject::drawSceneObject() {
+    glPushMatrix();
+    transform();
+    if (texture) {
+        texture->bind();
+    }
+    if (sphereMapped) {
+        setSphereMapTexGen(true);
+    }
+    drawMeshes();
+    if (sphereMapped) {
+        setSphereMapTexGen(false);
+    }
+    glPopMatrix();
+}
+
+void SceneObject::drawSceneObjectSecondPass() {
+    if (!reflectionShown) {
+        return;
+    }
+    glPushMatrix();
+    transform();
+    if (reflectionTexture) {
+        reflectionTexture->bind();
+    }
+    drawMeshes();
+    glPopMatrix();
+}
+
+void SceneObject::drawSceneObjectAttachments() {
+    for (size_t k = 0; k < attachments.size(); ++k) {
+        GlowSprite* sprite = attachments[k];
+        Vec3 vertex(0.0f, 0.0f, 0.0f);
+        if (mesh && fadeFromMesh) {
+            vertex = mesh->vertexAtBlended(sprite->vertexIndex, animTime, animTime, *fadeFromMesh, fadeWeight());
+        } else if (mesh) {
+            vertex = mesh->vertexAt(sprite->vertexIndex, animTime);
+        }
+        sprite->drawGlowSprite(position, rotation, vertex);
+    }
+}

@@ -1,0 +1,88 @@
+#ifndef QUENDRALVOSS_PLAY_SCENEOBJECT_H
+#define QUENDRALVOSS_PLAY_SCENEOBJECT_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Vec3.h"
+
+class GlowSprite;
+class Mesh;
+class Texture;
+
+// One placed model of a room: a keyframe mesh with its texture and a
+// sphere-mapped second texture, a pose, a collision box, the name by which the
+// player targets it and the story finds it, an animation clock, an optional
+// cross-fade to another mesh and glow sprites pinned to its vertices. It holds
+// one cache reference per mesh and texture handle and gives them back when it
+// replaces them or is destroyed.
+class SceneObject {
+public:
+    // Null handles and the plain defaults; constructSceneObject takes the
+    // resources.
+    SceneObject();
+    // Runs destroySceneObject when that has not run yet.
+    ~SceneObject();
+    SceneObject(const SceneObject&) = delete;
+    SceneObject& operator=(const SceneObject&) = delete;
+
+    // The blank mesh and texture (the cache's empty entry, no error), texture
+    // 117 as the second texture (missing: fatal error 1), box (-1000, ...),
+    // draw distance = the camera's far distance + 2.
+    void constructSceneObject();
+    // Gives back every reference (mesh, texture, second texture, fade source)
+    // and frees the attachments and the name; safe to run twice.
+    void destroySceneObject();
+    // Cuts to mesh n at once, ending any cross-fade.
+    void setSceneObjectMesh(int32_t n);
+    // Blends from the present mesh to mesh n over duration seconds. Without a
+    // mesh set before, or with a duration of 0 or less, it cuts like
+    // setSceneObjectMesh; to the mesh shown it does nothing; back to the mesh
+    // being faded out it turns round from where the blend stands.
+    void crossFadeSceneObjectMesh(int32_t n, float duration);
+    // Replaces the main texture by texture n (-1: the blank texture); returns
+    // the new handle.
+    Texture* setSceneObjectTexture(int32_t n);
+    // Replaces the second texture by texture n; 58 hides the second pass, any
+    // other number shows it. Returns the new handle.
+    Texture* setSceneObjectSecondTexture(int32_t n);
+    // Advances the clock by dt x animSpeed, the attachments by dt and the
+    // cross-fade by dt (ending it at its duration).
+    void updateSceneObject(float dt);
+    // The main pass at the object's pose; colour and lighting are the caller's.
+    void drawSceneObject();
+    // The reflection pass with the second texture; nothing when hidden.
+    void drawSceneObjectSecondPass();
+    // Every attached glow sprite at the present position of its vertex.
+    void drawSceneObjectAttachments();
+    Mesh* sceneObjectMesh() const { return mesh; }
+
+    // The weight of mesh in a running cross-fade (0..1); 1 when none runs.
+    float fadeWeight() const;
+
+    Mesh* mesh;
+    Texture* texture;
+    Texture* reflectionTexture;
+    bool reflectionShown;
+    Mesh* fadeFromMesh;
+    float fadeElapsed;
+    float fadeDuration;
+    bool meshAssigned;
+    Vec3 position;
+    Vec3 rotation;
+    Vec3 halfSize;
+    std::string name;
+    float animTime;
+    float animSpeed;
+    std::vector<GlowSprite*> attachments;  // owned
+    float drawDistance;
+    bool sphereMapped;
+
+private:
+    void transform() const;
+    void drawMeshes();
+    void releaseFadeSource();
+};
+
+#endif
