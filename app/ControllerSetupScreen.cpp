@@ -12,6 +12,7 @@
 #include "app/OverlayQuad.h"
 #include "engine/FontRegistry.h"
 #include "engine/KeyState.h"
+#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"

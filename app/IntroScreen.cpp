@@ -16,6 +16,7 @@
 #include "engine/Camera.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
+#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"

@@ -18,6 +18,7 @@
 #include "engine/JoystickState.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
+#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"

@@ -11,6 +11,7 @@
 #include "app/OverlayQuad.h"
 #include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
+#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"

@@ -28,8 +28,8 @@ public:
     // Axis i in -1..1, 0 inside the dead zone; 0 for i outside 0..15.
     float axis(int32_t i) const;
 
-    static const int32_t buttonCount = 32;
-    static const int32_t axisCount = 16;
+    static constexpr int32_t buttonCount = 32;
+    static constexpr int32_t axisCount = 16;
 
     int32_t index;
     SDL_Joystick* joystick;

@@ -2,8 +2,7 @@
 
 #include <cstdlib>
 
-#include "engine/FileStream.h"
-#include "engine/Scramble.h"
+#include "engine/ResourceFile.h"
 
 MemoryReader::MemoryReader() : position(0), length(0), data(nullptr), errorFlag(0) {}
 
@@ -17,25 +16,13 @@ void MemoryReader::loadFile(const char* path) {
     free(data);
     data = nullptr;
 
-    FileStream stream;
-    stream.openRead(path);
-    if (stream.failed()) {
-        errorFlag = 1;
-        return;
-    }
-    const uint32_t size = stream.size();
-    data = stream.readAll();
-    stream.close();
-    // The reader counts with signed positions; a file past 2 GiB is no
-    // resource of ours and is refused rather than wrapped.
-    if (!data || size > 0x7fffffffu) {
-        free(data);
-        data = nullptr;
+    uint32_t size = 0;
+    data = readResourceFile(path, size);
+    if (!data) {
         errorFlag = 1;
         return;
     }
     length = static_cast<int32_t>(size);
-    unscrambleBuffer(data, size);
     errorFlag = 0;
 }
 

@@ -2,8 +2,7 @@
 
 #include <cstdlib>
 
-#include "engine/FileStream.h"
-#include "engine/Scramble.h"
+#include "engine/ResourceFile.h"
 #include "engine/Sound.h"
 
 Music* gMusic = nullptr;
@@ -30,24 +29,17 @@ void Music::unload() {
 
 bool Music::load(const char* path) {
     unload();
-    FileStream stream;
-    stream.openRead(path);
-    if (!stream.failed()) {
-        const uint32_t length = stream.size();
-        buffer = stream.readAll();
-        // A signed length reaches the mixer; a file past 2 GiB is refused.
-        if (buffer && length <= 0x7fffffffu) {
-            unscrambleBuffer(buffer, length);
-            reader = SDL_RWFromMem(buffer, static_cast<int>(length));
-            if (reader) {
-                music = Mix_LoadMUS_RW(reader);
-            }
-        }
-        if (!music) {
-            unload();
+    uint32_t length = 0;
+    buffer = readResourceFile(path, length);
+    if (buffer) {
+        reader = SDL_RWFromMem(buffer, static_cast<int>(length));
+        if (reader) {
+            music = Mix_LoadMUS_RW(reader);
         }
     }
-    stream.close();
+    if (!music) {
+        unload();
+    }
     if (!music) {
         return false;
     }

@@ -2,8 +2,7 @@
 
 #include <cstdlib>
 
-#include "engine/FileStream.h"
-#include "engine/Scramble.h"
+#include "engine/ResourceFile.h"
 
 int mixerVolume(float volume) { return static_cast<int>(volume * 128.0f); }
 
@@ -23,26 +22,18 @@ void Sound::unload() {
 
 bool Sound::load(const char* path) {
     unload();
-    FileStream stream;
-    stream.openRead(path);
-    if (!stream.failed()) {
-        const uint32_t length = stream.size();
-        uint8_t* contents = stream.readAll();
-        // The mixer reads through a signed length; no effect of ours is
-        // anywhere near 2 GiB, so a larger file is refused, not wrapped.
-        if (contents && length <= 0x7fffffffu) {
-            unscrambleBuffer(contents, length);
-            SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
-            if (reader) {
-                // The chunk keeps its own copy of the samples, so the file's
-                // bytes and the reader go at once.
-                chunk = Mix_LoadWAV_RW(reader, 0);
-                SDL_RWclose(reader);
-            }
-            free(contents);
+    uint32_t length = 0;
+    uint8_t* contents = readResourceFile(path, length);
+    if (contents) {
+        SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
+        if (reader) {
+            // The chunk keeps its own copy of the samples, so the file's bytes
+            // and the reader go at once.
+            chunk = Mix_LoadWAV_RW(reader, 0);
+            SDL_RWclose(reader);
         }
+        free(contents);
     }
-    stream.close();
     return chunk != nullptr;
 }
 

@@ -6,8 +6,7 @@
 
 #include <cstdlib>
 
-#include "engine/FileStream.h"
-#include "engine/Scramble.h"
+#include "engine/ResourceFile.h"
 #include "engine/SurfaceColour.h"
 
 namespace {
@@ -70,24 +69,18 @@ SDL_Surface* toUploadable(SDL_Surface* picture) {
 
 // Reads, unscrambles and decodes the file; null when any step fails.
 SDL_Surface* decodeFile(const char* path) {
-    FileStream stream;
-    stream.openRead(path);
-    if (stream.failed()) {
+    uint32_t length = 0;
+    uint8_t* contents = readResourceFile(path, length);
+    if (!contents) {
         return nullptr;
     }
     SDL_Surface* picture = nullptr;
-    const uint32_t length = stream.size();
-    uint8_t* contents = stream.readAll();
-    if (contents && length <= 0x7fffffffu) {
-        unscrambleBuffer(contents, length);
-        SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
-        if (reader) {
-            picture = IMG_Load_RW(reader, 0);
-            SDL_RWclose(reader);
-        }
+    SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
+    if (reader) {
+        picture = IMG_Load_RW(reader, 0);
+        SDL_RWclose(reader);
     }
     free(contents);
-    stream.close();
     return picture;
 }
 

@@ -8,9 +8,9 @@
 // test and blending to match, so drawing code never sets them itself.
 class Texture {
 public:
-    static const int32_t alphaOpaque = 0;
-    static const int32_t alphaTested = 1;   // alpha only 0 or 255
-    static const int32_t alphaBlended = 2;  // some alpha between
+    static constexpr int32_t alphaOpaque = 0;
+    static constexpr int32_t alphaTested = 1;   // alpha only 0 or 255
+    static constexpr int32_t alphaBlended = 2;  // some alpha between
 
     // No GL texture, opaque.
     Texture();

@@ -13,4 +13,4 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri \
   libpng-dev libfreetype-dev fonts-dejavu-core libvorbis-dev libogg-dev \
   libgtest-dev googletest \
-  xvfb xauth
+  libx11-dev xvfb xauth

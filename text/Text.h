@@ -22,29 +22,6 @@ extern const char* const kErrorTail;
 extern const char* const kErrorSaveCorrupted;
 extern const char* const kErrorFileRead;
 
-// Details of the general error when a resource object is not found again.
-extern const char* const kErrorMissingMeshObject;
-extern const char* const kErrorMissingTextureObject;
-extern const char* const kErrorMissingSoundObject;
-
-// Play world: caption names of the actions by ActionId (0..18), the name of
-// any other id, and the text shown for an empty action list.
-const int kActionNameCount = 19;
-extern const char* const kActionNames[kActionNameCount];
-extern const char* const kActionUnknown;
-extern const char* const kActionNone;
-// Target texts: the player's own default target, the empty list, the
-// placeholder target.
-extern const char* const kTargetSelf;
-extern const char* const kTargetNothing;
-extern const char* const kTargetUnknown;
-// Internal-consistency failures of the play world, "exception:\n1" to "\n5".
-extern const char* const kPlayException1;
-extern const char* const kPlayException2;
-extern const char* const kPlayException3;
-extern const char* const kPlayException4;
-extern const char* const kPlayException5;
-
 // Menus: each entry's plain text; the selected entry is drawn as "[ " + text
 // + " ]". The pause menu shares continue and exit with the main menu.
 extern const char* const kMenuNewGame;
@@ -87,6 +64,28 @@ extern const char* const kEndingNoAlternative;
 extern const char* const kEndingCredits;
 extern const char* const kEndingBy;
 extern const char* const kEndingMakerName;
+// Details of the general error when a resource object is not found again.
+extern const char* const kErrorMissingMeshObject;
+extern const char* const kErrorMissingTextureObject;
+extern const char* const kErrorMissingSoundObject;
+
+// Play world: caption names of the actions by ActionId (0..18), the name of
+// any other id, and the text shown for an empty action list.
+const int kActionNameCount = 19;
+extern const char* const kActionNames[kActionNameCount];
+extern const char* const kActionUnknown;
+extern const char* const kActionNone;
+// Target texts: the player's own default target, the empty list, the
+// placeholder target.
+extern const char* const kTargetSelf;
+extern const char* const kTargetNothing;
+extern const char* const kTargetUnknown;
+// Internal-consistency failures of the play world, "exception:\n1" to "\n5".
+extern const char* const kPlayException1;
+extern const char* const kPlayException2;
+extern const char* const kPlayException3;
+extern const char* const kPlayException4;
+extern const char* const kPlayException5;
 
 // Tutorial hints by stage (look, walk, action, target, execute) and form
 // (0 mouse and keys, 1 gamepad). Each mark line lays "!" under the hint's key

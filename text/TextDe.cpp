@@ -21,41 +21,6 @@ const char* const kErrorTail =
 const char* const kErrorSaveCorrupted = "spielstandsdatei beschaedigt";
 const char* const kErrorFileRead = "dateilesefehler";
 
-const char* const kErrorMissingMeshObject = "ressourcenobjekt nicht gefunden:\nmesh";
-const char* const kErrorMissingTextureObject = "ressourcenobjekt nicht gefunden:\ntexture";
-const char* const kErrorMissingSoundObject = "ressourcenobjekt nicht gefunden:\nsound";
-
-const char* const kActionNames[kActionNameCount] = {
-    "klopfe an",
-    "frage",
-    "trickse\n\n  aus",
-    "nimm",
-    "benutze stein mit",
-    "benutze schlUssel mit",
-    "benutze borsten mit",
-    "benutze besenstiel mit",
-    "benutze blume mit",
-    "benutze hut mit",
-    "benutze messer mit",
-    "benutze seil mit",
-    "benutze mUnze mit",
-    "benutze kerze mit",
-    "benutze brennende kerze mit",
-    "benutze besen mit",
-    "benutze knochen mit",
-    "benutze speziellen trick mit",
-    "benutze sUSes mit"};
-const char* const kActionUnknown = "benutze unbekannten gegenstand mit";
-const char* const kActionNone = "mache nichts mit";
-const char* const kTargetSelf = "dir selbst";
-const char* const kTargetNothing = "nichts";
-const char* const kTargetUnknown = "unbekanntes objekt";
-const char* const kPlayException1 = "ausnahme:\n1";
-const char* const kPlayException2 = "ausnahme:\n2";
-const char* const kPlayException3 = "ausnahme:\n3";
-const char* const kPlayException4 = "ausnahme:\n4";
-const char* const kPlayException5 = "ausnahme:\n5";
-
 const char* const kMenuNewGame = "neues spiel";
 const char* const kMenuContinue = "weiter";
 const char* const kMenuExit = "beenden";
@@ -94,6 +59,40 @@ const char* const kEndingNoAlternative = "\n\nes gibt kein alternatives ende.";
 const char* const kEndingCredits = "story, code, video, audio\n\n";
 const char* const kEndingBy = "\n\nvon       ";
 const char* const kEndingMakerName = "\n\n   ilvaren";
+const char* const kErrorMissingMeshObject = "ressourcenobjekt nicht gefunden:\nmesh";
+const char* const kErrorMissingTextureObject = "ressourcenobjekt nicht gefunden:\ntexture";
+const char* const kErrorMissingSoundObject = "ressourcenobjekt nicht gefunden:\nsound";
+
+const char* const kActionNames[kActionNameCount] = {
+    "klopfe an",
+    "frage",
+    "trickse\n\n  aus",
+    "nimm",
+    "benutze stein mit",
+    "benutze schlUssel mit",
+    "benutze borsten mit",
+    "benutze besenstiel mit",
+    "benutze blume mit",
+    "benutze hut mit",
+    "benutze messer mit",
+    "benutze seil mit",
+    "benutze mUnze mit",
+    "benutze kerze mit",
+    "benutze brennende kerze mit",
+    "benutze besen mit",
+    "benutze knochen mit",
+    "benutze speziellen trick mit",
+    "benutze sUSes mit"};
+const char* const kActionUnknown = "benutze unbekannten gegenstand mit";
+const char* const kActionNone = "mache nichts mit";
+const char* const kTargetSelf = "dir selbst";
+const char* const kTargetNothing = "nichts";
+const char* const kTargetUnknown = "unbekanntes objekt";
+const char* const kPlayException1 = "ausnahme:\n1";
+const char* const kPlayException2 = "ausnahme:\n2";
+const char* const kPlayException3 = "ausnahme:\n3";
+const char* const kPlayException4 = "ausnahme:\n4";
+const char* const kPlayException5 = "ausnahme:\n5";
 
 // Scene-object names by ObjectName id.
 const char* const kObjectNames[] = {

@@ -20,27 +20,6 @@ const char* const kErrorTail =
 const char* const kErrorSaveCorrupted = "save file corrupted";
 const char* const kErrorFileRead = "file read error";
 
-const char* const kErrorMissingMeshObject = "could not find resource object:\nmesh";
-const char* const kErrorMissingTextureObject = "could not find resource object:\ntexture";
-const char* const kErrorMissingSoundObject = "could not find resource object:\nsound";
-
-const char* const kActionNames[kActionNameCount] = {
-    "knock on",          "ask",          "trick",        "take",
-    "use rock on",       "use key on",   "use bristles on", "use broomstick on",
-    "use flower on",     "use hat on",   "use knife on", "use rope on",
-    "use coin on",       "use candle on", "use lit candle on", "use broom on",
-    "use bone on",       "use special trick on", "use treat on"};
-const char* const kActionUnknown = "use unknown item on";
-const char* const kActionNone = "do nothing to";
-const char* const kTargetSelf = "yourself";
-const char* const kTargetNothing = "nothing";
-const char* const kTargetUnknown = "unknown object";
-const char* const kPlayException1 = "exception:\n1";
-const char* const kPlayException2 = "exception:\n2";
-const char* const kPlayException3 = "exception:\n3";
-const char* const kPlayException4 = "exception:\n4";
-const char* const kPlayException5 = "exception:\n5";
-
 const char* const kMenuNewGame = "new game";
 const char* const kMenuContinue = "continue";
 const char* const kMenuExit = "exit";
@@ -78,6 +57,26 @@ const char* const kEndingNoAlternative = "\n\nthere is no alternative ending.";
 const char* const kEndingCredits = "story, code, video, audio\n\n";
 const char* const kEndingBy = "\n\nby        ";
 const char* const kEndingMakerName = "\n\n   ilvaren";
+const char* const kErrorMissingMeshObject = "could not find resource object:\nmesh";
+const char* const kErrorMissingTextureObject = "could not find resource object:\ntexture";
+const char* const kErrorMissingSoundObject = "could not find resource object:\nsound";
+
+const char* const kActionNames[kActionNameCount] = {
+    "knock on",          "ask",          "trick",        "take",
+    "use rock on",       "use key on",   "use bristles on", "use broomstick on",
+    "use flower on",     "use hat on",   "use knife on", "use rope on",
+    "use coin on",       "use candle on", "use lit candle on", "use broom on",
+    "use bone on",       "use special trick on", "use treat on"};
+const char* const kActionUnknown = "use unknown item on";
+const char* const kActionNone = "do nothing to";
+const char* const kTargetSelf = "yourself";
+const char* const kTargetNothing = "nothing";
+const char* const kTargetUnknown = "unknown object";
+const char* const kPlayException1 = "exception:\n1";
+const char* const kPlayException2 = "exception:\n2";
+const char* const kPlayException3 = "exception:\n3";
+const char* const kPlayException4 = "exception:\n4";
+const char* const kPlayException5 = "exception:\n5";
 
 // Scene-object names by ObjectName id.
 const char* const kObjectNames[] = {

@@ -131,9 +131,7 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
     p.player.viewAngles.set(0.0f, -0.3f, 2.5f);
     p.player.removeActionById(2);
     for (int32_t id : {5, 17, 1}) {
-        ActionEntry* entry = new ActionEntry();
-        entry->constructActionEntry(id);
-        p.player.actions.push_back(entry);
+        p.player.actions.push_back(new ActionEntry(constructActionEntry(id)));
     }
     p.tutorial.executionLearned = true;
     save(s);

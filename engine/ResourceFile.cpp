@@ -1,0 +1,25 @@
+#include "engine/ResourceFile.h"
+
+#include <cstdlib>
+
+#include "engine/FileStream.h"
+#include "engine/Scramble.h"
+
+uint8_t* readResourceFile(const char* path, uint32_t& length) {
+    length = 0;
+    FileStream stream;
+    stream.openRead(path);
+    if (stream.failed()) {
+        return nullptr;
+    }
+    const uint32_t size = stream.size();
+    uint8_t* contents = stream.readAll();
+    stream.close();
+    if (!contents || size > 0x7fffffffu) {
+        free(contents);
+        return nullptr;
+    }
+    unscrambleBuffer(contents, size);
+    length = size;
+    return contents;
+}

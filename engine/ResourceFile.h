@@ -1,0 +1,12 @@
+#ifndef QUENDRALVOSS_ENGINE_RESOURCEFILE_H
+#define QUENDRALVOSS_ENGINE_RESOURCEFILE_H
+
+#include <cstdint>
+
+// Reads the whole resource file at path and unscrambles it. Returns a malloc'd
+// buffer that the caller frees, with its length in length; null (length 0)
+// when the file is missing, empty, unreadable or past 2 GiB, since every
+// decoder takes a signed length.
+uint8_t* readResourceFile(const char* path, uint32_t& length);
+
+#endif

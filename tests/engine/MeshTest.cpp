@@ -1,0 +1,377 @@
+// Keyframe meshes loaded from scrambled mesh files and drawn on the 2D overlay
+// of a small window (two pixels a unit), so poses can be read back.
+#include <SDL.h>
+#include <SDL_opengl.h>
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <string>
+
+#include "engine/Mesh.h"
+#include "engine/Platform.h"
+#include "engine/ScreenSize2D.h"
+#include "engine/SurfaceColour.h"
+#include "engine/Texture.h"
+#include "support/GlTestWindow.h"
+#include "support/MeshFile.h"
+#include "support/TestDirectory.h"
+
+namespace {
+
+const int kWidth = 96;
+const int kHeight = 72;
+
+int32_t fixed(float value) { return static_cast<int32_t>(value * 10000.0f); }
+
+// A triangle in the overlay plane X = 0 around (y, z), facing the viewer.
+MeshFileFrame triangleFrame(int32_t time, float y, float z) {
+    MeshFileFrame frame;
+    frame.time = time;
+    frame.positions = {0, fixed(y - 2), fixed(z - 2), 0, fixed(y + 2), fixed(z - 2), 0, fixed(y), fixed(z + 2)};
+    frame.normals = {127, 0, 0, 127, 0, 0, 127, 0, 0};
+    return frame;
+}
+
+MeshFile triangleMesh(const std::vector<MeshFileFrame>& frames) {
+    MeshFile file;
+    file.vertexCount = 3;
+    file.texCoords.assign(6, 0);
+    file.frameCount = static_cast<int32_t>(frames.size());
+    file.frames = frames;
+    return file;
+}
+
+// A mesh whose vertex 0 has x = xs[k] in keyframe k (in units) at key time
+// keys[k] (in units of 0.0001 s).
+MeshFile lineOfPoses(const std::vector<int32_t>& keys, const std::vector<float>& xs) {
+    MeshFile file = MeshFile::plain(3, keys);
+    for (size_t k = 0; k < keys.size(); ++k) {
+        file.frames[k].positions[0] = fixed(xs[k]);
+    }
+    return file;
+}
+
+class MeshTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(initVideo("Quendralvoss", kWidth, kHeight, false)) << SDL_GetError();
+        overlay.width = 48.0f;
+        overlay.height = 36.0f;
+    }
+    void TearDown() override { SDL_Quit(); }
+
+    bool write(const std::string& path, const MeshFile& file) { return writeScrambledFile(path, file.bytes()); }
+
+    void startFrame() {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        overlay.apply();
+        unbindTexture();
+        applyPlainColour(1.0f, 0.0f, 0.0f, 1.0f);
+    }
+
+    // Whether the overlay point (y, z) is drawn red.
+    bool redAt(float y, float z) {
+        return isRed(readPixel(static_cast<int>(y * 2.0f), static_cast<int>(z * 2.0f)));
+    }
+
+    void expectEmpty(const Mesh& mesh) {
+        EXPECT_EQ(0, mesh.frameCount);
+        EXPECT_EQ(0, mesh.vertexCount);
+        EXPECT_EQ(nullptr, mesh.keyTimes);
+        EXPECT_EQ(nullptr, mesh.framePositions);
+        EXPECT_EQ(nullptr, mesh.frameNormals);
+        EXPECT_EQ(nullptr, mesh.texCoords);
+        EXPECT_EQ(nullptr, mesh.workPositions);
+        EXPECT_EQ(nullptr, mesh.workNormals);
+        EXPECT_EQ(0u, mesh.displayList);
+        EXPECT_EQ(-1.0f, mesh.lastTime);
+    }
+
+    TestDirectory directory;
+    ScreenSize2D overlay;
+};
+
+}  // namespace
+
+TEST_F(MeshTest, LoadsScaledCoordinatesNormalsAndKeyTimes) {
+    MeshFile file = MeshFile::plain(3, {0, 10000});
+    file.texCoords = {2500, 2500, 0, 10000, -5000, 0};
+    file.frames[1].positions[0] = 12345;
+    file.frames[1].positions[8] = -20000;
+    file.frames[1].normals[0] = -127;
+    file.frames[1].normals[1] = 127;
+    file.frames[1].normals[2] = -128;
+    ASSERT_TRUE(write("res/1.dat", file));
+
+    Mesh mesh;
+    ASSERT_TRUE(mesh.load("res/1.dat"));
+    EXPECT_EQ(2, mesh.frameCount);
+    EXPECT_EQ(3, mesh.vertexCount);
+    EXPECT_EQ(0u, mesh.displayList);
+    EXPECT_EQ(-1.0f, mesh.lastTime);
+    EXPECT_FLOAT_EQ(0.25f, mesh.texCoords[0]);
+    EXPECT_FLOAT_EQ(0.75f, mesh.texCoords[1]);
+    EXPECT_FLOAT_EQ(0.0f, mesh.texCoords[2]);
+    EXPECT_FLOAT_EQ(0.0f, mesh.texCoords[3]);
+    EXPECT_FLOAT_EQ(-0.5f, mesh.texCoords[4]);
+    EXPECT_FLOAT_EQ(1.0f, mesh.texCoords[5]);
+    EXPECT_EQ(0.0f, mesh.keyTimes[0]);
+    EXPECT_FLOAT_EQ(1.0f, mesh.keyTimes[1]);
+    EXPECT_EQ(static_cast<float>(12345 * static_cast<double>(0.0001f)), mesh.framePositions[1][0]);
+    EXPECT_FLOAT_EQ(-2.0f, mesh.framePositions[1][8]);
+    EXPECT_EQ(-1.0f, mesh.frameNormals[1][0]);
+    EXPECT_EQ(1.0f, mesh.frameNormals[1][1]);
+    EXPECT_FLOAT_EQ(-128.0f / 127.0f, mesh.frameNormals[1][2]);
+    EXPECT_NE(nullptr, mesh.workPositions);
+    EXPECT_NE(nullptr, mesh.workNormals);
+
+    // Equal neighbouring key times and bytes after the last keyframe are fine.
+    MeshFile doubled = MeshFile::plain(3, {0, 5000, 5000, 10000});
+    std::vector<uint8_t> bytes = doubled.bytes();
+    bytes.insert(bytes.end(), {1, 2, 3, 4, 5});
+    ASSERT_TRUE(writeScrambledFile("res/2.dat", bytes));
+    ASSERT_TRUE(mesh.load("res/2.dat"));
+    EXPECT_EQ(4, mesh.frameCount);
+}
+
+TEST_F(MeshTest, BrokenFilesFailAndLeaveAnEmptyMesh) {
+    const MeshFile good = MeshFile::plain(3, {0, 10000});
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
+    MeshFile file = good;
+    file.magic = "msh2";
+    files.push_back({"magic msh2", file.bytes()});
+    for (int32_t v : {0, 4, -3}) {
+        file = good;
+        file.vertexCount = v;
+        files.push_back({"V " + std::to_string(v), file.bytes()});
+    }
+    file = good;
+    file.frameCount = 0;
+    files.push_back({"F 0", file.bytes()});
+    std::vector<uint8_t> shortFile = good.bytes();
+    shortFile.pop_back();
+    files.push_back({"one byte short", shortFile});
+    files.push_back({"falling key time", MeshFile::plain(3, {5000, 4000}).bytes()});
+    files.push_back({"negative first key", MeshFile::plain(3, {-1, 4000}).bytes()});
+    files.push_back({"magic only", {'m', 's', 'h', '1'}});
+    files.push_back({"empty", {}});
+
+    ASSERT_TRUE(write("res/good.dat", good));
+    for (size_t k = 0; k < files.size(); ++k) {
+        SCOPED_TRACE(files[k].first);
+        const std::string path = "res/" + std::to_string(k) + ".dat";
+        ASSERT_TRUE(files[k].second.empty() ? writeFileBytes(path, {}) : writeScrambledFile(path, files[k].second));
+        Mesh mesh;
+        // A failed load also drops what was loaded before.
+        ASSERT_TRUE(mesh.load("res/good.dat"));
+        EXPECT_FALSE(mesh.load(path.c_str()));
+        expectEmpty(mesh);
+    }
+    Mesh mesh;
+    EXPECT_FALSE(mesh.load(""));
+    expectEmpty(mesh);
+    EXPECT_FALSE(mesh.load("res/missing.dat"));
+    expectEmpty(mesh);
+    // Drawing and asking an empty mesh does nothing.
+    startFrame();
+    mesh.draw(0.5f);
+    mesh.drawClamped(0.5f);
+    EXPECT_EQ(0.0f, mesh.vertexAt(0, 0.0f).length());
+}
+
+TEST_F(MeshTest, CountsTooLargeForTheFileFailBeforeAllocating) {
+    struct Case {
+        const char* name;
+        int32_t v;
+        int32_t f;
+    };
+    // Each would ask for gigabytes, or overflow 32-bit sizes, if the counts
+    // were trusted before being checked against the file's length.
+    const Case cases[] = {
+        {"V 0x7FFFFFFB", 0x7ffffffb, 1},
+        {"V 0x7FFFFFFD", 0x7ffffffd, 1},
+        {"F 0x7FFFFFFF", 3, 0x7fffffff},
+        {"F wrapping 32 bits", 3, 0x14e5e0a8},
+        {"F one frame more than stored", 3, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MeshFile file = MeshFile::plain(3, {0, 10000});
+        file.vertexCount = c.v;
+        file.frameCount = c.f;
+        ASSERT_TRUE(write("res/1.dat", file));
+        Mesh mesh;
+        EXPECT_FALSE(mesh.load("res/1.dat"));
+        expectEmpty(mesh);
+    }
+}
+
+TEST_F(MeshTest, KeyframesAreChosenAndBlendedByTheWrappedTime) {
+    ASSERT_TRUE(write("res/1.dat", lineOfPoses({5000, 15000}, {0.0f, 10.0f})));
+    Mesh mesh;
+    ASSERT_TRUE(mesh.load("res/1.dat"));
+    // Before the first key the pose runs from the last frame back to the first.
+    EXPECT_FLOAT_EQ(5.0f, mesh.vertexAt(0, 0.25f).x);
+    EXPECT_FLOAT_EQ(2.0f, mesh.vertexAt(0, 0.4f).x);
+    EXPECT_FLOAT_EQ(0.0f, mesh.vertexAt(0, 0.5f).x);
+    EXPECT_FLOAT_EQ(5.0f, mesh.vertexAt(0, 1.0f).x);
+    EXPECT_FLOAT_EQ(7.5f, mesh.vertexAt(0, 1.25f).x);
+    EXPECT_FLOAT_EQ(10.0f, mesh.vertexAt(0, 1.5f).x);
+    EXPECT_FLOAT_EQ(7.5f, mesh.vertexAt(0, -0.25f).x);
+    EXPECT_FLOAT_EQ(2.0f, mesh.vertexAt(0, 1.9f).x);
+    EXPECT_EQ(0.0f, mesh.vertexAt(-1, 1.0f).length());
+    EXPECT_EQ(0.0f, mesh.vertexAt(3, 1.0f).length());
+
+    ASSERT_TRUE(write("res/2.dat", lineOfPoses({0, 5000, 5000, 10000}, {0.0f, 10.0f, 20.0f, 30.0f})));
+    ASSERT_TRUE(mesh.load("res/2.dat"));
+    EXPECT_FLOAT_EQ(0.0f, mesh.vertexAt(0, 0.0f).x);
+    EXPECT_FLOAT_EQ(8.0f, mesh.vertexAt(0, 0.4f).x);
+    // On the doubled key the pose is frame 1, just after it frame 2 onwards.
+    EXPECT_FLOAT_EQ(10.0f, mesh.vertexAt(0, 0.5f).x);
+    EXPECT_NEAR(22.0f, mesh.vertexAt(0, 0.6f).x, 1e-4);
+
+    ASSERT_TRUE(write("res/3.dat", lineOfPoses({0, 10000}, {4.0f, 8.0f})));
+    ASSERT_TRUE(mesh.load("res/3.dat"));
+    EXPECT_FLOAT_EQ(4.0f, mesh.vertexAt(0, 0.0f).x);
+    // Clamped to the last key, which wraps to time 0: frame 0.
+    startFrame();
+    mesh.drawClamped(5.0f);
+    EXPECT_EQ(0.0f, mesh.lastTime);
+    EXPECT_FLOAT_EQ(4.0f, mesh.workPositions[0]);
+    mesh.drawClamped(-3.0f);
+    EXPECT_EQ(0.0f, mesh.lastTime);
+    mesh.drawClamped(0.5f);
+    EXPECT_FLOAT_EQ(6.0f, mesh.workPositions[0]);
+}
+
+TEST_F(MeshTest, DrawingRecomputesOnlyWhenTheTimeChangesOrAfterACrossFade) {
+    ASSERT_TRUE(write("res/1.dat", lineOfPoses({5000, 15000}, {0.0f, 10.0f})));
+    Mesh mesh;
+    Mesh other;
+    ASSERT_TRUE(mesh.load("res/1.dat"));
+    ASSERT_TRUE(other.load("res/1.dat"));
+    startFrame();
+    mesh.draw(0.4f);
+    EXPECT_FLOAT_EQ(0.4f, mesh.lastTime);
+    EXPECT_FLOAT_EQ(2.0f, mesh.workPositions[0]);
+    mesh.workPositions[0] = 99.0f;
+    mesh.draw(0.4f);
+    EXPECT_EQ(99.0f, mesh.workPositions[0]);
+
+    mesh.drawBlended(0.4f, 0.4f, other, 1.0f);
+    EXPECT_EQ(-FLT_MAX, mesh.lastTime);
+    mesh.workPositions[0] = 99.0f;
+    mesh.draw(0.4f);
+    EXPECT_FLOAT_EQ(2.0f, mesh.workPositions[0]);
+
+    mesh.vertexAtBlended(0, 0.4f, 0.4f, other, 0.5f);
+    EXPECT_EQ(-FLT_MAX, mesh.lastTime);
+    // vertexAt leaves the drawing cache alone.
+    mesh.draw(1.0f);
+    mesh.vertexAt(0, 0.25f);
+    EXPECT_FLOAT_EQ(1.0f, mesh.lastTime);
+}
+
+TEST_F(MeshTest, DrawnPoseMovesOnScreen) {
+    ASSERT_TRUE(write("res/1.dat", triangleMesh({triangleFrame(0, 12, 18), triangleFrame(10000, 36, 18)})));
+    Mesh mesh;
+    ASSERT_TRUE(mesh.load("res/1.dat"));
+    startFrame();
+    mesh.draw(0.0f);
+    EXPECT_TRUE(redAt(12, 18));
+    EXPECT_FALSE(redAt(24, 18));
+    EXPECT_FALSE(redAt(36, 18));
+
+    startFrame();
+    mesh.draw(0.5f);
+    EXPECT_FALSE(redAt(12, 18));
+    EXPECT_TRUE(redAt(24, 18));
+
+    startFrame();
+    mesh.draw(0.99f);
+    EXPECT_FALSE(redAt(24, 18));
+    EXPECT_TRUE(redAt(36, 18));
+    // Drawing leaves the client arrays and normalising off again.
+    EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
+    EXPECT_FALSE(glIsEnabled(GL_NORMAL_ARRAY));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
+    EXPECT_FALSE(glIsEnabled(GL_NORMALIZE));
+}
+
+TEST_F(MeshTest, OneFrameMeshIsCompiledAndDrawsWhatTheArraysDrew) {
+    ASSERT_TRUE(write("res/1.dat", triangleMesh({triangleFrame(2500, 20, 14)})));
+    ASSERT_TRUE(write("res/2.dat", triangleMesh({triangleFrame(0, 20, 14), triangleFrame(2500, 20, 14)})));
+    Mesh compiled;
+    Mesh animated;
+    ASSERT_TRUE(compiled.load("res/1.dat"));
+    ASSERT_TRUE(animated.load("res/2.dat"));
+    EXPECT_NE(0u, compiled.displayList);
+    EXPECT_TRUE(glIsList(compiled.displayList));
+    EXPECT_EQ(1, compiled.frameCount);
+    EXPECT_EQ(3, compiled.vertexCount);
+    ASSERT_NE(nullptr, compiled.keyTimes);
+    EXPECT_FLOAT_EQ(0.25f, compiled.keyTimes[0]);
+    EXPECT_EQ(nullptr, compiled.framePositions);
+    EXPECT_EQ(nullptr, compiled.frameNormals);
+    EXPECT_EQ(nullptr, compiled.texCoords);
+    EXPECT_EQ(nullptr, compiled.workPositions);
+    EXPECT_EQ(nullptr, compiled.workNormals);
+    EXPECT_EQ(0.0f, compiled.vertexAt(0, 0.0f).length());
+
+    startFrame();
+    animated.draw(0.0f);
+    const std::vector<uint8_t> fromArrays = readWindow(kWidth, kHeight);
+    EXPECT_TRUE(redAt(20, 14));
+    for (const float t : {0.0f, 0.1f, 7.0f}) {
+        SCOPED_TRACE(t);
+        startFrame();
+        compiled.draw(t);
+        EXPECT_EQ(fromArrays, readWindow(kWidth, kHeight));
+    }
+
+    const GLuint list = compiled.displayList;
+    compiled.clear();
+    EXPECT_FALSE(glIsList(list));
+    expectEmpty(compiled);
+}
+
+TEST_F(MeshTest, CrossFadeBlendsTwoMeshesOrDrawsTheDominantOne) {
+    ASSERT_TRUE(write("res/1.dat", triangleMesh({triangleFrame(0, 12, 18), triangleFrame(10000, 12, 18)})));
+    ASSERT_TRUE(write("res/2.dat", triangleMesh({triangleFrame(0, 36, 18), triangleFrame(10000, 36, 18)})));
+    ASSERT_TRUE(write("res/3.dat", triangleMesh({triangleFrame(0, 36, 18)})));
+    MeshFile six = MeshFile::plain(6, {0, 10000});
+    ASSERT_TRUE(write("res/4.dat", six));
+    Mesh left;
+    Mesh right;
+    Mesh compiledRight;
+    Mesh sixVertices;
+    ASSERT_TRUE(left.load("res/1.dat"));
+    ASSERT_TRUE(right.load("res/2.dat"));
+    ASSERT_TRUE(compiledRight.load("res/3.dat"));
+    ASSERT_TRUE(sixVertices.load("res/4.dat"));
+
+    startFrame();
+    left.drawBlended(0.0f, 0.0f, right, 0.5f);
+    EXPECT_FALSE(redAt(12, 18));
+    EXPECT_TRUE(redAt(24, 18));
+    EXPECT_FALSE(redAt(36, 18));
+    // Vertex 0 lies at y - 2: 10 on the left mesh, 34 on the right one.
+    EXPECT_FLOAT_EQ(28.0f, left.vertexAtBlended(0, 0.0f, 0.0f, right, 0.25f).y);
+    EXPECT_EQ(0.0f, left.vertexAtBlended(3, 0.0f, 0.0f, right, 0.25f).length());
+
+    // With a compiled mesh only the dominant one is drawn; 0.5 is this one.
+    for (const float p : {0.7f, 0.5f, 0.3f}) {
+        SCOPED_TRACE(p);
+        startFrame();
+        left.drawBlended(0.0f, 0.0f, compiledRight, p);
+        EXPECT_EQ(p >= 0.5f, redAt(12, 18));
+        EXPECT_EQ(p < 0.5f, redAt(36, 18));
+        EXPECT_FALSE(redAt(24, 18));
+    }
+    EXPECT_FLOAT_EQ(10.0f, left.vertexAtBlended(0, 0.0f, 0.0f, compiledRight, 0.7f).y);
+    EXPECT_EQ(0.0f, left.vertexAtBlended(0, 0.0f, 0.0f, compiledRight, 0.3f).length());
+    // Different vertex counts: the dominant mesh alone.
+    EXPECT_FLOAT_EQ(10.0f, left.vertexAtBlended(0, 0.0f, 0.0f, sixVertices, 0.5f).y);
+    EXPECT_EQ(0.0f, left.vertexAtBlended(0, 0.0f, 0.0f, sixVertices, 0.4f).length());
+}

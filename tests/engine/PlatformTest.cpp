@@ -1,0 +1,126 @@
+// The window, the fixed OpenGL state and the audio device, opened for real
+// under the test display and the silent audio driver.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <SDL_opengl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/Platform.h"
+
+namespace {
+
+void forgetMode() {
+    gFullscreen = 0;
+    gScreenWidth = 0.0f;
+    gScreenHeight = 0.0f;
+}
+
+GLint glInteger(GLenum name) {
+    GLint value = -1;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+}  // namespace
+
+TEST(Platform, WindowOpensWithTitleSizeAndFixedGlState) {
+    forgetMode();
+    ASSERT_TRUE(initVideo("Quendralvoss", 800, 450, false));
+    EXPECT_EQ(static_cast<Uint32>(0x231), SDL_WasInit(0x231));
+    const SDL_Surface* screen = SDL_GetVideoSurface();
+    ASSERT_NE(nullptr, screen);
+    EXPECT_EQ(800, screen->w);
+    EXPECT_EQ(450, screen->h);
+    EXPECT_TRUE(screen->flags & SDL_OPENGL);
+    EXPECT_FALSE(screen->flags & SDL_FULLSCREEN);
+    char* title = nullptr;
+    char* icon = nullptr;
+    SDL_WM_GetCaption(&title, &icon);
+    EXPECT_STREQ("Quendralvoss", title);
+    EXPECT_STREQ("Quendralvoss", icon);
+    int stencil = 0;
+    SDL_GL_GetAttribute(SDL_GL_STENCIL_SIZE, &stencil);
+    EXPECT_GE(stencil, 1);
+
+    EXPECT_EQ(0, gFullscreen);
+    EXPECT_EQ(800.0f, gScreenWidth);
+    EXPECT_EQ(450.0f, gScreenHeight);
+    EXPECT_EQ(SDL_ENABLE, SDL_ShowCursor(SDL_QUERY));
+
+    EXPECT_FALSE(glIsEnabled(GL_POINT_SMOOTH));
+    EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+    EXPECT_FALSE(glIsEnabled(GL_POLYGON_SMOOTH));
+    EXPECT_FALSE(glIsEnabled(GL_DITHER));
+    EXPECT_EQ(GL_SMOOTH, glInteger(GL_SHADE_MODEL));
+    EXPECT_EQ(1, glInteger(GL_LIGHT_MODEL_LOCAL_VIEWER));
+    EXPECT_FALSE(glIsEnabled(GL_NORMALIZE));
+    EXPECT_EQ(GL_CCW, glInteger(GL_FRONT_FACE));
+    EXPECT_EQ(GL_BACK, glInteger(GL_CULL_FACE_MODE));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_EQ(GL_NOTEQUAL, glInteger(GL_ALPHA_TEST_FUNC));
+    GLfloat reference = -1.0f;
+    glGetFloatv(GL_ALPHA_TEST_REF, &reference);
+    EXPECT_EQ(0.0f, reference);
+    EXPECT_EQ(GL_SRC_ALPHA, glInteger(GL_BLEND_SRC));
+    EXPECT_EQ(GL_ONE_MINUS_SRC_ALPHA, glInteger(GL_BLEND_DST));
+    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    // Left to their users.
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    SDL_Quit();
+}
+
+TEST(Platform, FailedModeQuitsSdlAndTheNextModeOpens) {
+    forgetMode();
+    ASSERT_FALSE(initVideo("Quendralvoss", 5000, 5000, true));
+    EXPECT_EQ(0u, SDL_WasInit(SDL_INIT_EVERYTHING));
+    EXPECT_EQ(0, gFullscreen);
+    EXPECT_EQ(0.0f, gScreenWidth);
+    EXPECT_EQ(0.0f, gScreenHeight);
+
+    ASSERT_TRUE(initVideo("Quendralvoss", 640, 360, false));
+    EXPECT_EQ(640.0f, gScreenWidth);
+    EXPECT_EQ(360.0f, gScreenHeight);
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    SDL_Quit();
+}
+
+TEST(Platform, SdlThatDoesNotStartLeavesTheGlobals) {
+    forgetMode();
+    gScreenWidth = 320.0f;
+    setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+    EXPECT_FALSE(initVideo("Quendralvoss", 800, 450, false));
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    EXPECT_EQ(320.0f, gScreenWidth);
+    EXPECT_EQ(0.0f, gScreenHeight);
+    SDL_Quit();
+}
+
+TEST(Platform, FullScreenHidesTheCursor) {
+    forgetMode();
+    ASSERT_TRUE(initVideo("Quendralvoss", 800, 450, true));
+    EXPECT_EQ(1, gFullscreen);
+    EXPECT_TRUE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
+    EXPECT_EQ(SDL_DISABLE, SDL_ShowCursor(SDL_QUERY));
+    SDL_Quit();
+}
+
+TEST(Platform, AudioOpensAt44100HzStereo16Bit) {
+    forgetMode();
+    ASSERT_TRUE(initVideo("Quendralvoss", 320, 240, false));
+    ASSERT_TRUE(openAudio());
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    ASSERT_EQ(1, Mix_QuerySpec(&frequency, &format, &channels));
+    EXPECT_EQ(44100, frequency);
+    EXPECT_EQ(AUDIO_S16LSB, format);
+    EXPECT_EQ(2, channels);
+    Mix_CloseAudio();
+    SDL_Quit();
+}
