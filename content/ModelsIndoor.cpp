@@ -1,0 +1,417 @@
+// The house inside, the living gate, the tunnel of room 7, the backdrop sky
+// and mist, and the meshes of the main menu and the intro.
+#include <cmath>
+
+#include "content/Figure.h"
+#include "content/ModelKit.h"
+#include "content/ModelsWorld.h"
+
+namespace {
+
+using modelkit::held;
+using modelkit::still;
+typedef std::vector<BonePose> Pose;
+
+void room(MeshBuilder& b, V3 lo, V3 hi) {
+    const size_t s = b.size();
+    b.box((lo + hi) * 0.5f, (hi - lo) * 0.5f);
+    b.flipFaces(s);  // seen from inside
+}
+
+MeshBuilder house() {
+    MeshBuilder b;
+    const V3 o(12.5f, 7.5f, 0);
+    room(b, V3(1.5f, 29.5f, 1.0f) - o, V3(23.5f, 41.3f, 6.9f) - o);    // hall
+    room(b, V3(1.5f, 41.5f, 1.0f) - o, V3(23.5f, 47.0f, 6.9f) - o);    // back room
+    room(b, V3(1.5f, 29.5f, 7.31f) - o, V3(23.5f, 47.0f, 11.6f) - o);  // upper floor
+    // Stairs along the far wall up to the upper floor.
+    for (int i = 0; i < 16; ++i)
+        b.box(V3(20.0f + i * 0.2f, 40.5f, 1.0f + (i + 0.5f) * 0.2f) - o, V3(0.12f, 0.7f, 0.2f));
+    b.box(V3(1.5f, 42.75f, 1.0f) - o, V3(0.7f, 1.0f, 2.0f));           // planks
+    b.box(V3(3.5f, 43.0f, 1.005f) - o, V3(0.5f, 0.5f, 0.005f));        // trapdoor
+    b.box(V3(11.0f, 40.6f, 8.1f) - o, V3(0.8f, 0.5f, 0.5f));           // the desk
+    return b;
+}
+
+MeshBuilder gateBody() {
+    // A tall arched gate standing in the street, doors facing +x.
+    MeshBuilder b;
+    b.box(V3(-1.0f, -1.3f, 1.2f), V3(0.4f, 0.3f, 1.8f));
+    b.box(V3(-1.0f, 1.3f, 1.2f), V3(0.4f, 0.3f, 1.8f));
+    b.box(V3(-1.0f, 0, 3.1f), V3(0.45f, 1.6f, 0.3f));
+    return b;
+}
+
+std::vector<uint8_t> gate(int n) {
+    MeshBuilder b = gateBody();
+    b.assignBone(0);
+    const size_t doorStart = b.size();
+    b.box(V3(-0.9f, -0.5f, 0.8f), V3(0.05f, 0.5f, 1.5f));
+    b.assignBone(1, doorStart);
+    const size_t door2 = b.size();
+    b.box(V3(-0.9f, 0.5f, 0.8f), V3(0.05f, 0.5f, 1.5f));
+    b.assignBone(2, door2);
+    // Padding with dense detail so the eye points fall where the game expects.
+    const int tA = int(b.size() / 3);
+    b.setBone(0);
+    b.triangle(V3(-0.5f, -0.6f, 2.5f), V3(-0.5f, -0.65f, 2.45f), V3(-0.5f, -0.55f, 2.45f));
+    b.triangle(V3(-0.5f, 0.6f, 2.5f), V3(-0.5f, 0.55f, 2.45f), V3(-0.5f, 0.65f, 2.45f));
+    b.assignBone(0, b.size() - 6);
+    modelkit::placeMarkers(b.vertices, {{7584, tA, 0}, {7338, tA + 1, 0}}, V3(-1.0f, 0, 1.0f));
+    Rig rig;
+    rig.addBone(-1, V3(0, 0, 0));
+    rig.addBone(0, V3(-0.9f, -1.0f, 0));
+    rig.addBone(0, V3(-0.9f, 1.0f, 0));
+    Pose closed(3), open(3), breathe(3);
+    open[1].rotation = V3(0, 0, -80);
+    open[2].rotation = V3(0, 0, 80);
+    breathe[0].scale = V3(1.0f, 1.01f, 1.01f);
+    modelkit::PoseKeys keys;
+    if (n == 208) keys = {{0, closed}, {1.0f, closed}, {6.0f, open}, {8.0f, open}};
+    else if (n == 210) keys = {{0, closed}, {2, breathe}, {4, closed}};
+    else {
+        Pose ob = open;
+        ob[0] = breathe[0];
+        keys = {{0, open}, {2, ob}, {4, open}};
+    }
+    return modelkit::posed(b.vertices, rig, keys, Transform::translation(V3(0, 0, -0.62393f)));
+}
+
+MeshBuilder frameWithPicture(float w, float h, float depth) {
+    MeshBuilder b;
+    b.quad(V3(-w / 2, -depth, -h / 2), V3(w / 2, -depth, -h / 2), V3(w / 2, -depth, h / 2), V3(-w / 2, -depth, h / 2));
+    b.setUvRect(0, 0, 0.05f, 0.05f);
+    b.box(V3(0, 0, h / 2 + 0.03f), V3(w / 2 + 0.06f, 0.03f, 0.03f));
+    b.box(V3(0, 0, -h / 2 - 0.03f), V3(w / 2 + 0.06f, 0.03f, 0.03f));
+    b.box(V3(-w / 2 - 0.03f, 0, 0), V3(0.03f, 0.03f, h / 2));
+    b.box(V3(w / 2 + 0.03f, 0, 0), V3(0.03f, 0.03f, h / 2));
+    return b;
+}
+
+MeshBuilder cellQuad(V3 c, float w, float h, float u0, float v0, float u1, float v1) {
+    MeshBuilder b;
+    b.setUvRect(u0, v0, u1, v1);
+    b.quad(c + V3(-w / 2, -0.02f, -h / 2), c + V3(w / 2, -0.02f, -h / 2), c + V3(w / 2, -0.02f, h / 2),
+           c + V3(-w / 2, -0.02f, h / 2));
+    return b;
+}
+
+MeshBuilder chair(bool wheels) {
+    MeshBuilder b;
+    b.box(V3(0, 0, 0.45f), V3(0.25f, 0.25f, 0.03f));
+    for (int i = 0; i < 4; ++i) b.box(V3(i % 2 ? 0.22f : -0.22f, i / 2 ? 0.22f : -0.22f, 0.22f), V3(0.025f, 0.025f, 0.22f));
+    b.box(V3(-0.23f, 0, 0.8f), V3(0.02f, 0.25f, 0.35f));
+    if (wheels)
+        for (int s = -1; s <= 1; s += 2) {
+            b.cylinder(V3(0, s * 0.3f, 0.3f), 0.3f, 0.03f, 16);
+            b.transform(Transform::rotateAbout(V3(0, s * 0.3f, 0.3f), V3(90, 0, 0)), b.size() - 16 * 3 * 4);
+        }
+    return b;
+}
+
+MeshBuilder table(float w, float d, float h) {
+    MeshBuilder b;
+    b.box(V3(0, 0, h - 0.03f), V3(w / 2, d / 2, 0.03f));
+    for (int i = 0; i < 4; ++i) b.box(V3((i % 2 ? 1 : -1) * (w / 2 - 0.05f), (i / 2 ? 1 : -1) * (d / 2 - 0.05f), h / 2), V3(0.04f, 0.04f, h / 2));
+    return b;
+}
+
+MeshBuilder tunnelRing() {
+    MeshBuilder b;
+    // An arch of planks around the axis, 1.5 long along x.
+    for (int i = 0; i < 12; ++i) {
+        const float a = i * 0.5236f;
+        const size_t s = b.size();
+        b.box(V3(0, 0, 1.3f), V3(0.7f, 0.36f, 0.05f));
+        b.transform(Transform::rotationX(a * 57.2958f), s);
+    }
+    b.flipFaces(0);
+    b.addBackFaces();
+    return b;
+}
+
+MeshBuilder sky() {
+    MeshBuilder b;
+    b.sphere(V3(0, 0, 0), V3(26, 26, 26), 24, 12);
+    b.flipFaces(0);
+    for (MeshVertex& v : b.vertices) {
+        v.u *= 4;
+        v.v *= 2;
+    }
+    return b;
+}
+
+MeshBuilder mist() {
+    MeshBuilder b;
+    for (int layer = 0; layer < 3; ++layer) {
+        const float z = 0.2f + layer * 0.4f;
+        for (int i = -2; i < 2; ++i)
+            for (int j = -2; j < 2; ++j) {
+                const float x0 = i * 12.0f, y0 = j * 12.0f;
+                b.quad(V3(x0, y0, z), V3(x0 + 12, y0, z), V3(x0 + 12, y0 + 12, z), V3(x0, y0 + 12, z));
+            }
+    }
+    b.planarUv(V3(1.0f / 12, 0, 0), 0, V3(0, 1.0f / 12, 0), 0);
+    b.addBackFaces();
+    return b;
+}
+
+MeshBuilder room7(int n) {
+    MeshBuilder b;
+    switch (n) {
+        case 223:  // the ground of one period
+            for (int i = 0; i < 6; ++i)
+                for (int j = -9; j < 3; ++j)
+                    b.quad(V3(-30.0f + i * 5, j * 5.0f, 0), V3(-25.0f + i * 5, j * 5.0f, 0),
+                           V3(-25.0f + i * 5, j * 5.0f + 5, 0), V3(-30.0f + i * 5, j * 5.0f + 5, 0));
+            b.planarUv(V3(0.2f, 0, 0), 0, V3(0, 0.2f, 0), 0);
+            break;
+        case 224:  // the tunnel's post rows
+            for (int k = 0; k < 20; ++k)
+                for (float y : {3.85f, 6.15f}) b.box(V3(1.0f - 1.5f * k, y, 1.2f), V3(0.25f, 0.25f, 1.2f));
+            break;
+        case 225:  // the hall: walls with the north doorway
+            b.box(V3(-11.175f, -4.98f, 1.5f), V3(2.525f, 0.1f, 1.5f));
+            b.box(V3(-13.7f, -3.53f, 1.5f), V3(0.1f, 1.45f, 1.5f));
+            b.box(V3(-8.65f, -3.53f, 1.5f), V3(0.1f, 1.45f, 1.5f));
+            b.box(V3(-13.15f, -2.08f, 1.5f), V3(0.55f, 0.1f, 1.5f));
+            b.box(V3(-10.07f, -2.08f, 1.5f), V3(1.43f, 0.1f, 1.5f));
+            b.box(V3(-11.175f, -3.53f, 3.05f), V3(2.6f, 1.55f, 0.05f));
+            break;
+        case 226:  // far ridges north
+            for (int i = 0; i < 6; ++i) b.box(V3(-27.5f + i * 5, 14.0f + (i % 2), 1.5f), V3(2.5f, 1.5f, 1.5f + (i % 3)));
+            break;
+        case 237:  // stones to the south, periodic in 5 along y
+            for (int j = 0; j < 9; ++j)
+                for (int i = 0; i < 6; ++i) b.sphere(V3(-27.0f + i * 5 + (j % 2), -2.0f - j * 5.0f, 0.1f), V3(0.4f, 0.3f, 0.25f), 6, 3);
+            break;
+        default:  // 239: dead trees
+            for (int i = 0; i < 4; ++i) {
+                const float x = -26.0f + i * 7.5f, y = i % 2 ? -12.0f : 9.0f;
+                b.cylinder(V3(x, y, 0), 0.15f, 3.0f, 6);
+                b.tube({V3(x, y, 2.0f), V3(x + 0.6f, y + 0.3f, 2.8f), V3(x + 1.0f, y + 0.2f, 3.2f)}, 0.05f, 4);
+            }
+            break;
+    }
+    return b;
+}
+
+MeshBuilder eyesShape() {
+    MeshBuilder b;
+    b.sphere(V3(-13.5f, 6.0f, 2.5f), V3(0.9f, 0.3f, 0.6f), 16, 8);
+    b.sphere(V3(-10.5f, 6.0f, 2.5f), V3(0.9f, 0.3f, 0.6f), 16, 8);
+    return b;
+}
+
+std::vector<uint8_t> menuLayer(int n) {
+    MeshBuilder b;
+    Rig rig;
+    rig.addBone(-1, V3(-0.5f, 0, 0));
+    Pose a(1), c(1);
+    switch (n) {
+        case 68:  // a rolling hill of fog-lit ground below the title
+            for (int i = 0; i < 8; ++i)
+                b.quad(V3(-0.6f, -1.6f + i * 0.4f, -0.5f), V3(-0.3f, -1.6f + i * 0.4f, -0.35f),
+                       V3(-0.3f, -1.2f + i * 0.4f, -0.35f), V3(-0.6f, -1.2f + i * 0.4f, -0.5f));
+            b.planarUv(V3(0, 1, 0), 0, V3(1, 0, 0), 0);
+            c[0].offset = V3(0, 0, 0.02f);
+            return modelkit::posed(b.vertices, rig, {{0, a}, {2, c}, {4, a}});
+        case 70: case 71:  // a frieze segment exactly one unit long
+            b.box(V3(-0.55f, 0, n == 70 ? 0.55f : -0.6f), V3(0.03f, 0.5f, 0.06f));
+            b.box(V3(-0.55f, 0, n == 70 ? 0.45f : -0.5f), V3(0.05f, 0.08f, 0.05f));
+            return still(b);
+        case 73:  // the house's silhouette
+            b.box(V3(-0.5f, 0.4f, -0.2f), V3(0.02f, 0.35f, 0.25f));
+            b.box(V3(-0.5f, 0.4f, 0.12f), V3(0.02f, 0.4f, 0.04f));
+            c[0].offset = V3(0, 0, 0.01f);
+            return modelkit::posed(b.vertices, rig, {{0, a}, {3, c}, {6, a}});
+        case 75:  // bare trees at the sides
+            for (int s = -1; s <= 1; s += 2) {
+                b.cylinder(V3(-0.5f, s * 1.1f, -0.7f), 0.02f, 1.0f, 6);
+                b.tube({V3(-0.5f, s * 1.1f, 0.0f), V3(-0.5f, s * 0.9f, 0.2f), V3(-0.5f, s * 0.8f, 0.3f)}, 0.008f, 4);
+            }
+            c[0].rotation = V3(1, 0, 0);
+            return modelkit::posed(b.vertices, rig, {{0, a}, {4, c}, {8, a}});
+        case 78:  // sweets on the ground in front
+            for (int i = 0; i < 5; ++i) {
+                b.sphere(V3(-0.3f, -0.6f + i * 0.3f, -0.45f), V3(0.03f, 0.05f, 0.03f), 8, 5);
+                b.cone(V3(-0.3f, -0.6f + i * 0.3f + 0.04f, -0.45f), 0.025f, 0.04f, 6);
+            }
+            return still(b);
+        case 80: case 81: case 82: {  // the invitation card (80: folded paper)
+            b.setUvRect(0, 0, 1, 1);
+            b.quad(V3(-0.1f, -0.25f, -0.33f), V3(-0.1f, 0.25f, -0.33f), V3(-0.1f, 0.25f, 0.33f), V3(-0.1f, -0.25f, 0.33f));
+            b.addBackFaces();
+            // The card faces +x; UVs put the picture upright for the viewer.
+            for (MeshVertex& v : b.vertices) {
+                v.u = (v.position.y + 0.25f) / 0.5f;
+                v.v = (v.position.z + 0.33f) / 0.66f;
+            }
+            c[0].rotation = V3(0, 0, n == 80 ? 8.0f : 6.0f);
+            Pose d(1);
+            d[0].rotation = V3(0, 0, -6.0f);
+            return modelkit::posed(b.vertices, rig, {{0, a}, {1, c}, {2, d}, {3, a}});
+        }
+        default: return {};
+    }
+}
+
+std::vector<uint8_t> introCostume() {
+    FigureStyle s;
+    s.height = 0.5f;
+    s.ground = -0.25f;
+    s.head = FigureStyle::Hood;
+    s.main = 1;
+    s.second = 2;
+    Figure f = buildFigure(s);
+    Pose death(Figure::BoneCount), ghost(Figure::BoneCount), wolf(Figure::BoneCount);
+    ghost[Figure::ArmL].rotation = V3(0, -100, 0);
+    ghost[Figure::ArmR].rotation = V3(0, -100, 0);
+    ghost[Figure::Root].offset = V3(0, 0, 0.03f);
+    wolf[Figure::Torso].rotation = V3(0, 25, 0);
+    wolf[Figure::ArmL].rotation = V3(0, -50, 0);
+    wolf[Figure::ArmR].rotation = V3(0, -50, 0);
+    wolf[Figure::Head].scale = V3(1.3f, 1.1f, 1.0f);
+    for (Pose* p : {&death, &ghost, &wolf}) hideProp(*p);
+    return modelkit::posed(f.mesh.vertices, f.rig, {{0, death}, {1, ghost}, {2, wolf}, {3, wolf}}, Transform::rotationZ(0));
+}
+
+}  // namespace
+
+std::vector<uint8_t> indoorMesh(int n) {
+    MeshBuilder b;
+    switch (n) {
+        case 156: return still(house());
+        case 157: b.cylinder(V3(0, 0, -0.0f), 0.05f, 0.3f, 8); b.cylinder(V3(0, 0, -0.03f), 0.1f, 0.03f, 10); return still(b);
+        case 159: return still(chair(false));
+        case 187: {
+            MeshBuilder c = chair(true);
+            c.transform(Transform::translation(V3(0, 0, -1.14f)));
+            return still(c);
+        }
+        case 160: b.sphere(V3(0, 0, 0), V3(0.18f, 0.18f, 0.18f), 16, 10); b.cylinder(V3(0, 0, -0.22f), 0.1f, 0.06f, 10); return still(b);
+        case 162: return still(frameWithPicture(1.3f, 3.6f, 0.0f));
+        case 170: {
+            b = frameWithPicture(1.3f, 3.6f, 0.0f);
+            b.addBackFaces();
+            Rig rig;
+            rig.addBone(-1, V3(-0.7f, 0, 0));
+            Pose shut(1), open(1);
+            open.front().rotation = V3(0, 0, 95);
+            return modelkit::posed(b.vertices, rig, {{0, shut}, {5, open}, {7, open}});
+        }
+        case 163:
+            b.merge(cellQuad(V3(-0.3f, 0, 0.1f), 0.5f, 0.7f, 0, 0.52f, 0.24f, 0.98f));
+            b.merge(cellQuad(V3(0.3f, 0, 0.1f), 0.5f, 0.7f, 0.26f, 0.52f, 0.49f, 0.98f));
+            return still(b);
+        case 164:
+            b.merge(cellQuad(V3(-0.2f, 0, 0), 0.35f, 0.35f, 0.01f, 0.02f, 0.24f, 0.24f));
+            b.merge(cellQuad(V3(0.2f, 0, 0), 0.35f, 0.35f, 0.26f, 0.02f, 0.49f, 0.24f));
+            return still(b);
+        case 165: b.merge(cellQuad(V3(0, 0, 0), 0.3f, 0.3f, 0.53f, 0.03f, 0.97f, 0.47f)); return still(b);
+        case 168: b.merge(cellQuad(V3(0, 0, 0), 1.2f, 0.5f, 0, 0, 1, 1)); return still(b);
+        case 171: b.box(V3(0, 0, 0), V3(0.8f, 0.8f, 0.8f)); return still(b);
+        case 176: {
+            b.quad(V3(-0.7f, -0.7f, 0.005f), V3(0.7f, -0.7f, 0.005f), V3(0.7f, 0.7f, 0.005f), V3(-0.7f, 0.7f, 0.005f));
+            return still(b);
+        }
+        case 177: case 178: {
+            MeshBuilder t = table(2.0f, 1.2f, 0.9f);
+            t.transform(Transform::translation(V3(0, 0, -1.0f)));
+            return still(t);
+        }
+        case 188:
+            b.box(V3(0, 0, -0.4f), V3(0.9f, 0.3f, 0.75f));
+            b.box(V3(0.4f, 0, 0.5f), V3(0.3f, 0.2f, 0.15f));
+            b.planarUv(V3(0.5f, 0, 0), 0.5f, V3(0, 0, 0.5f), 0.5f);
+            return still(b);
+        case 198: {
+            FigureStyle s;
+            s.height = 1.55f;
+            s.ground = -1.14f;
+            s.head = FigureStyle::Skull;
+            s.skin = 15;
+            s.main = 15;
+            Figure f = buildFigure(s);
+            Pose sit(Figure::BoneCount);
+            sit[Figure::LegL].rotation = V3(0, -85, 0);
+            sit[Figure::LegR].rotation = V3(0, -85, 0);
+            sit[Figure::Root].offset = V3(-0.05f, 0, -0.35f);
+            Pose nod = sit;
+            nod[Figure::Head].rotation = V3(0, 15, 0);
+            return modelkit::posed(f.mesh.vertices, f.rig, {{0, sit}, {2, nod}, {4, sit}});
+        }
+        case 201: case 204: {
+            b.quad(V3(-0.21f, -0.28f, 10.0f), V3(0.21f, -0.28f, 10.0f), V3(0.21f, 0.28f, 10.0f), V3(-0.21f, 0.28f, 10.0f));
+            if (n == 201) return still(b);
+            Rig rig;
+            rig.addBone(-1, V3(0, 0, 10.0f));
+            Pose lie(1), lift(1), away(1);
+            lift.front().offset = V3(0, 0, 0.2f);
+            lift.front().rotation = V3(20, 0, 0);
+            away.front().offset = V3(0, 0.3f, 0.5f);
+            away.front().scale = V3(0.05f, 0.05f, 0.05f);
+            return modelkit::posed(b.vertices, rig, {{0, lie}, {4, lift}, {9, away}, {10, away}});
+        }
+        case 202:
+            b.sphere(V3(0, 0, 0.03f), V3(0.04f, 0.03f, 0.03f), 8, 5);
+            b.cone(V3(0.035f, 0, 0.03f), 0.025f, 0.04f, 6);
+            b.transform(Transform::rotateAbout(V3(0.035f, 0, 0.03f), V3(0, 90, 0)), b.size() - 36);
+            return still(b);
+        case 208: case 210: case 211: return gate(n);
+        case 223: case 224: case 225: case 226: case 237: case 239: return still(room7(n));
+        case 227: {
+            // Drawn rotated 180 about X: the floor (world z 0) is local z +1.
+            for (int i = 0; i < 20; ++i)
+                b.quad(V3(-1.5f * i - 0.75f, 1.0f, 1.0f), V3(-1.5f * i + 0.75f, 1.0f, 1.0f), V3(-1.5f * i + 0.75f, -1.0f, 1.0f),
+                       V3(-1.5f * i - 0.75f, -1.0f, 1.0f));
+            b.planarUv(V3(1.0f / 1.5f, 0, 0), 0, V3(0, 0.5f, 0), 0);
+            b.addBackFaces();
+            return still(b);
+        }
+        case 228: return still(mist());
+        case 229: return still(sky());
+        case 241: {
+            b.quad(V3(-0.75f, -1.0f, -1.0f), V3(0.75f, -1.0f, -1.0f), V3(0.75f, 1.0f, -1.0f), V3(-0.75f, 1.0f, -1.0f));
+            b.planarUv(V3(1.0f / 1.5f, 0, 0), 0.5f, V3(0, 0.5f, 0), 0.5f);
+            Rig rig;
+            rig.addBone(-1, V3(0, 0, -1.0f));
+            Pose a(1), c(1);
+            c.front().offset = V3(0, 0, 0.03f);
+            return modelkit::posed(b.vertices, rig, {{0, a}, {1, c}, {2, a}});
+        }
+        case 242: return still(tunnelRing());
+        case 245: {
+            b = tunnelRing();
+            Rig rig;
+            rig.addBone(-1, V3(0, 0, 0));
+            Pose a(1), shut(1);
+            shut.front().scale = V3(1, 0.05f, 0.05f);
+            return modelkit::posed(b.vertices, rig, {{0, a}, {12, a}, {28, shut}, {30, shut}});
+        }
+        case 246: b.box(V3(0, 0, 0.5f), V3(10.6f, 1.0f, 1.5f)); b.flipFaces(0); return still(b);
+        case 247: b.box(V3(-10.55f, 0, 0.5f), V3(0.05f, 1.0f, 1.5f)); return still(b);
+        case 248: case 251: {
+            b = eyesShape();
+            Rig rig;
+            rig.addBone(-1, V3(-12.0f, 6.0f, 2.5f));
+            Pose shut(1), open(1), half(1);
+            shut.front().scale = V3(1, 1, 0.05f);
+            half.front().scale = V3(1, 1, 0.85f);
+            if (n == 248) return modelkit::posed(b.vertices, rig, {{0, shut}, {5, open}, {6, open}});
+            return modelkit::posed(b.vertices, rig, {{0, open}, {3, half}, {6, open}});
+        }
+        case 253: {
+            FigureStyle s;
+            s.height = 1.7f;
+            s.ground = 0;
+            s.head = FigureStyle::Hood;
+            Figure f = buildFigure(s);
+            MeshBuilder fig = f.mesh;
+            fig.transform(Transform::translation(V3(-12.1f, 2.0f, 0)) * Transform::rotationZ(-90));
+            return still(fig);
+        }
+        case 87: return introCostume();
+        default: return menuLayer(n);
+    }
+}
