@@ -20,6 +20,8 @@ std::vector<uint8_t> makeGlyphPicture(int code) {
         // square with room above and below for line spacing.
         text.setPixelSize(46);
         text.drawGlyphCoverage(image, unsigned(code), 46);
+        // Soft edges: every glyph blends smoothly when scaled.
+        image.softenAlpha();
     }
     // A mostly transparent picture: colour stays white everywhere so linear
     // filtering never darkens the edges.

@@ -104,3 +104,28 @@ std::vector<unsigned char> Image::bytes() const {
         }
     return out;
 }
+
+Image Image::resampled(int width, int height) const {
+    Image out(width, height, alpha);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const float* p = at(x * w / width, y * h / height);
+            out.set(x, y, V3(p[0], p[1], p[2]), p[3]);
+        }
+    return out;
+}
+
+void Image::softenAlpha() {
+    std::vector<float> a(size_t(w) * size_t(h));
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int dx = pass == 0 ? 1 : 0, dy = pass == 0 ? 0 : 1;
+                const float l = x - dx >= 0 && y - dy >= 0 ? at(x - dx, y - dy)[3] : 0.0f;
+                const float r = x + dx < w && y + dy < h ? at(x + dx, y + dy)[3] : 0.0f;
+                a[size_t(y) * size_t(w) + size_t(x)] = (l + 2 * at(x, y)[3] + r) * 0.25f;
+            }
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) at(x, y)[3] = a[size_t(y) * size_t(w) + size_t(x)];
+    }
+}

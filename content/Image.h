@@ -34,6 +34,11 @@ public:
     // Clears a frame of the given width to transparent.
     void clearBorder(int pixels);
 
+    // A copy scaled to the new size by nearest sampling (keeps pixel art crisp).
+    Image resampled(int width, int height) const;
+    // Softens the alpha channel with a 1-2-1 kernel in both directions.
+    void softenAlpha();
+
     // 8-bit bytes, 3 or 4 per pixel, rows top to bottom.
     std::vector<unsigned char> bytes() const;
 

@@ -150,11 +150,11 @@ void MeshBuilder::tube(const std::vector<V3>& path, float radius, int segments) 
             const float u0 = float(s) / segments, u1 = float(s + 1) / segments;
             const float v0 = float(i) / (path.size() - 1), v1 = float(i + 1) / (path.size() - 1);
             push(path[i] + n00 * radius, n00, u0, v0);
-            push(path[i + 1] + n10 * radius, n10, u0, v1);
+            push(path[i] + n01 * radius, n01, u1, v0);
             push(path[i + 1] + n11 * radius, n11, u1, v1);
             push(path[i] + n00 * radius, n00, u0, v0);
             push(path[i + 1] + n11 * radius, n11, u1, v1);
-            push(path[i] + n01 * radius, n01, u1, v0);
+            push(path[i + 1] + n10 * radius, n10, u0, v1);
         }
     }
 }

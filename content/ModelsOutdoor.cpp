@@ -12,13 +12,16 @@ using modelkit::still;
 MeshBuilder groundTile(bool crack, bool well) {
     MeshBuilder b;
     // Top at z 0, 5 x 5, a few subdivisions for lighting; a thin skirt below.
-    const int n = 5;
+    // The well's tile is finer so that its opening hugs the rim (radius 1),
+    // which hides the ragged edge.
+    const int n = well ? 20 : 5;
+    const float cell = 5.0f / n;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j) {
-            const float x0 = -2.5f + i, y0 = -2.5f + j;
-            if (well && std::fabs(x0 + 0.5f + 1.65f) < 1.0f && std::fabs(y0 + 0.5f - 1.63f) < 1.0f) continue;
+            const float x0 = -2.5f + i * cell, y0 = -2.5f + j * cell;
+            if (well && std::hypot(x0 + cell * 0.5f + 1.65f, y0 + cell * 0.5f - 1.63f) < 0.8f) continue;
             if (crack && i == 2 && j == 3) continue;
-            b.quad(V3(x0, y0, 0), V3(x0 + 1, y0, 0), V3(x0 + 1, y0 + 1, 0), V3(x0, y0 + 1, 0));
+            b.quad(V3(x0, y0, 0), V3(x0 + cell, y0, 0), V3(x0 + cell, y0 + cell, 0), V3(x0, y0 + cell, 0));
         }
     if (crack) {
         // The cell around (-0.5, 1.0): two halves with a slot between, 0.2 deep.
@@ -27,7 +30,6 @@ MeshBuilder groundTile(bool crack, bool well) {
         b.quad(V3(-0.5f, 0.9f, -0.22f), V3(0.5f, 0.9f, -0.22f), V3(0.5f, 1.1f, -0.22f), V3(-0.5f, 1.1f, -0.22f));
         b.quad(V3(-0.5f, 0.9f, 0), V3(0.5f, 0.9f, 0), V3(0.5f, 0.9f, -0.22f), V3(-0.5f, 0.9f, -0.22f));
         b.quad(V3(0.5f, 1.1f, 0), V3(-0.5f, 1.1f, 0), V3(-0.5f, 1.1f, -0.22f), V3(0.5f, 1.1f, -0.22f));
-        b.flipFaces(b.size() - 12);
     }
     if (well) {
         // The shaft opening: a ring hole lined with stone going down.
@@ -376,9 +378,8 @@ std::vector<uint8_t> outdoorMesh(int n) {
             const V3 o(12.5f, 7.5f, 0);
             const float y = 29.28f - o.y;
             auto face = [&](float xa, float xb, float za, float zb) {
+                // Faces -y, toward the garden.
                 b.quad(V3(xa - o.x, y, za), V3(xb - o.x, y, za), V3(xb - o.x, y, zb), V3(xa - o.x, y, zb));
-                b.flipFaces(b.size() - 6);
-                b.vertices[b.size() - 1].u = b.vertices[b.size() - 1].u;
             };
             face(1.5f, 11.74f, 0, 12);
             face(13.25f, 23.5f, 0, 12);

@@ -279,8 +279,10 @@ Image curtain() {
 std::vector<uint8_t> makePictureResource(int n) {
     std::vector<uint8_t> text = makeTextPicture(n);
     if (!text.empty()) return text;
-    if (n >= 257 && n <= 271) return encodePng(endingPicture(n));
-    if (n >= 215 && n <= 222) return encodePng(controllerPrompt(n - 215));
+    // 4:3 screen pictures are painted at 4:3 and stored square (power-of-two
+    // sides); the screens stretch them back to 4:3.
+    if (n >= 257 && n <= 271) return encodePng(endingPicture(n).resampled(256, 256));
+    if (n >= 215 && n <= 222) return encodePng(controllerPrompt(n - 215).resampled(256, 256));
     if (n >= 179 && n <= 182) return encodePng(dust(n - 178));
     switch (n) {
         case 2: return encodePng(fog(2, 0.25f, 0.95f));
@@ -295,10 +297,10 @@ std::vector<uint8_t> makePictureResource(int n) {
         case 47: return encodePng(characterPicture(V3(0.25f, 0.22f, 0.2f), V3(0.15f, 0.13f, 0.12f),
                                                    V3(0.35f, 0.3f, 0.25f), V3(0.05f, 0.05f, 0.05f), 47));
         case 51: return encodePng(characterAtlas());
-        case 58: return encodePng(plain(V3(0, 0, 0), 64, 48));
+        case 58: return encodePng(plain(V3(0, 0, 0), 64, 64));
         case 62: return encodePng(characterPicture(V3(0.2f, 0.2f, 0.22f), V3(0.08f, 0.08f, 0.1f),
                                                    V3(0.18f, 0.16f, 0.2f), V3(0.02f, 0.02f, 0.03f), 62));
-        case 67: return encodePng(splashLogo());
+        case 67: return encodePng(splashLogo().resampled(128, 128));
         case 69: return encodePng(fog(69, 0.2f, 0.7f));
         case 72: return encodePng(surface(5, V3(0.85f, 0.78f, 0.62f), 72));
         case 74: return encodePng(surface(1, V3(0.45f, 0.3f, 0.35f), 74));
