@@ -32,6 +32,7 @@ void setupRig(Figure& f, float h, float ground) {
     r.addBone(Figure::Root, V3(0, -0.08f * h, hip));    // LegR
     r.addBone(Figure::ArmR, V3(0.05f * h, -0.22f * h, ground + 0.5f * h));  // Prop (hand)
     r.addBone(Figure::Root, V3(-0.1f * h, 0, hip));     // Tail
+    r.addBone(Figure::Head, V3(0, 0, ground + 1.0f * h));  // HatBone (hat's brim)
 }
 
 }  // namespace
@@ -71,7 +72,7 @@ Figure buildFigure(const FigureStyle& s) {
     }
     if (s.dress) {
         useCell(m, s.second);
-        m.lathe({{0.0f, 0.25f * h}, {0.09f * h * w, 0.25f * h}, {0.26f * h * w, 0.0f}, {0.0f, 0.0f}},
+        m.lathe({{0.0f, 0.0f}, {0.26f * h * w, 0.0f}, {0.09f * h * w, 0.25f * h}, {0.0f, 0.25f * h}},
                 V3(0, 0, g + 0.2f * h), seg + 2);
     }
     // Arms.
@@ -142,10 +143,15 @@ Figure buildFigure(const FigureStyle& s) {
             break;
     }
     if (s.hat) {
+        m.setBone(Figure::HatBone);
         useCell(m, s.hatCell);
         m.cylinder(hc + V3(0, 0, hr * 0.8f), hr * 2.0f, hr * 0.08f, 12);
-        m.lathe({{hr * 0.9f, 0}, {hr * 0.6f, hr * 1.2f}, {hr * 0.2f, hr * 2.4f}, {0.0f, hr * 2.8f}},
-                hc + V3(-hr * 0.1f, 0, hr * 0.85f), 10);
+        if (s.pointedHat)
+            m.lathe({{hr * 0.9f, 0}, {hr * 0.6f, hr * 1.2f}, {hr * 0.2f, hr * 2.4f}, {0.0f, hr * 2.8f}},
+                    hc + V3(-hr * 0.1f, 0, hr * 0.85f), 10);
+        else
+            m.lathe({{hr * 0.95f, 0}, {hr * 0.9f, hr * 0.7f}, {hr * 0.6f, hr * 1.1f}, {0.0f, hr * 1.2f}},
+                    hc + V3(0, 0, hr * 0.85f), 12);
     }
     m.setBone(Figure::Head);
     useCell(m, 13);
@@ -189,6 +195,7 @@ Figure buildCreature(Creature kind, float size, float ground, int mainCell, int 
     r.addBone(Figure::Root, V3(-0.3f * s, -0.1f * s, bodyZ));     // LegR
     r.addBone(Figure::Head, V3(0.5f * s, 0, bodyZ));              // Prop (jaw)
     r.addBone(Figure::Root, V3(-0.45f * s, 0, bodyZ));            // Tail
+    r.addBone(Figure::Head, V3(0.5f * s, 0, bodyZ));              // HatBone (unused)
     V3 headC(0.5f * s, 0, bodyZ + 0.2f * s);
     float hr = 0.16f * s;
     auto cellOf = [&](int c) {
@@ -336,4 +343,9 @@ std::vector<BonePose> talkPose(float phase, float amount) {
 void hideProp(std::vector<BonePose>& pose) {
     pose.resize(Figure::BoneCount);
     pose[Figure::Prop].scale = V3(0.001f, 0.001f, 0.001f);
+}
+
+void hideHat(std::vector<BonePose>& pose) {
+    pose.resize(Figure::BoneCount);
+    pose[Figure::HatBone].scale = V3(0.001f, 0.001f, 0.001f);
 }

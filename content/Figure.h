@@ -10,7 +10,7 @@
 // with its feet at local z `ground`, and the triangles of its two eye
 // points (corner 0 of each lies exactly on the eye).
 struct Figure {
-    enum Bones { Root, Torso, Head, ArmL, ArmR, LegL, LegR, Prop, Tail, BoneCount };
+    enum Bones { Root, Torso, Head, ArmL, ArmR, LegL, LegR, Prop, Tail, HatBone, BoneCount };
     MeshBuilder mesh;
     Rig rig;
     int eyeTriangle[2] = {0, 0};
@@ -25,7 +25,8 @@ struct FigureStyle {
     float ground = -1.0f;
     Head head = Round;
     bool dress = false;   // a skirt instead of trousers
-    bool hat = false;     // a pointed hat
+    bool hat = false;     // a hat on its own bone (HatBone) above the head
+    bool pointedHat = true;  // a witch's point, else a round crown and wide brim
     bool knife = false;   // carried in the right hand (bone Prop)
     bool flower = false;  // held in the right hand (bone Prop)
     int skin = 0, main = 1, second = 2, hatCell = 2, dark = 12;
@@ -43,5 +44,7 @@ std::vector<BonePose> idlePose(float phase, float amount);
 std::vector<BonePose> talkPose(float phase, float amount);
 // Scales the prop bone to nothing (the prop is not held).
 void hideProp(std::vector<BonePose>& pose);
+// Scales the hat bone to nothing (the hat is off).
+void hideHat(std::vector<BonePose>& pose);
 
 #endif

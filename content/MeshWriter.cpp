@@ -34,7 +34,7 @@ std::vector<uint8_t> encodeMesh(const KeyframeMesh& mesh) {
     putInt(out, count);
     for (int i = 0; i < count; ++i) {
         putInt(out, fixed(mesh.u[size_t(i)]));
-        putInt(out, fixed(1.0f - mesh.v[size_t(i)]));
+        putInt(out, fixed(mesh.v[size_t(i)]));
     }
     putInt(out, int32_t(mesh.frames.size()));
     for (const KeyframeMesh::Frame& f : mesh.frames) {

@@ -51,6 +51,7 @@ FigureStyle moniqueStyle() {
     s.dress = true;
     s.hat = true;
     s.flower = true;
+    s.pointedHat = false;
     s.skin = atlas::Skin;
     s.main = atlas::Dress;
     s.second = atlas::Dress;
@@ -59,23 +60,27 @@ FigureStyle moniqueStyle() {
     return s;
 }
 
-// Monique: hat on bone Head (kept), flower on bone Prop (shown from 52 on).
+// Monique: her hat on its bone (gone once she has given it away), the
+// flower on the prop bone (shown once she has it).
 std::vector<uint8_t> monique(int n) {
     Figure f = buildFigure(moniqueStyle());
-    const bool flower = n == 52 || n == 54 || n == 55 || n == 56;
+    const bool flower = n == 52 || n == 54 || n == 56;
     PoseKeys keys;
     switch (n) {
         case 17: case 52: keys = motionLoop(0, 1.2f, 0.8f, flower); break;
         case 53: case 54: keys = motionLoop(1, 3.0f, 0.6f, flower); break;
         case 56: keys = motionLoop(2, 0.8f, 1.2f, true); break;
-        default: {  // 55: receives the flower, 0..3.5 s, held after
+        default: {  // 55: takes the flower, her hat comes off; 0..3.5 s, held after
             Pose a = idlePose(0, 0), b = talkPose(0.25f, 1.0f), c = idlePose(0, 0.2f);
             hideProp(a);
+            b[Figure::HatBone].offset = V3(-0.1f, 0, 0.15f);
+            b[Figure::HatBone].rotation = V3(0, -40, 0);
+            hideHat(c);
             keys = {{0, a}, {1.5f, b}, {3.0f, c}, {4.0f, c}};
         }
     }
-    // The hat comes off once she has the flower: scale it away with the head
-    // bone would hide the face, so her hat stays; the dropped hat is mesh 18.
+    if (flower)
+        for (auto& k : keys) hideHat(k.second);
     return finishFigure(f, {{1486, 2}, {1771, 3}, {1918, 0}}, keys, 180);
 }
 

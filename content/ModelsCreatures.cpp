@@ -80,28 +80,90 @@ std::vector<uint8_t> dog(int n) {
     return finish(f, {{505, 0}, {2162, 1}}, keys, n == 121 || n == 122 || n == 124 ? 90 : 0);
 }
 
+// The shady cat sits upright below its origin (ground at local z -0.6), its
+// head at about local z -0.2, facing +x before the turn to the street.
+Figure sittingCat() {
+    Figure f;
+    MeshBuilder& m = f.mesh;
+    Rig& r = f.rig;
+    r.addBone(-1, V3(0, 0, -0.5f));                 // Root
+    r.addBone(Figure::Root, V3(0, 0, -0.5f));       // Torso
+    r.addBone(Figure::Torso, V3(0.04f, 0, -0.3f));  // Head
+    r.addBone(Figure::Torso, V3(0.07f, 0.04f, -0.45f));   // ArmL
+    r.addBone(Figure::Torso, V3(0.07f, -0.04f, -0.45f));  // ArmR
+    r.addBone(Figure::Root, V3(-0.05f, 0.06f, -0.55f));   // LegL
+    r.addBone(Figure::Root, V3(-0.05f, -0.06f, -0.55f));  // LegR
+    r.addBone(Figure::Head, V3(0.12f, 0, -0.24f));        // Prop (jaw)
+    r.addBone(Figure::Root, V3(-0.14f, 0, -0.56f));       // Tail
+    r.addBone(Figure::Head, V3(0.05f, 0, -0.15f));        // HatBone
+    auto cell = [&](int c) {
+        float rr[4];
+        atlas::cell(c, rr);
+        m.setUvRect(rr[0], rr[1], rr[2], rr[3]);
+    };
+    cell(1);
+    m.setBone(Figure::Torso);
+    m.sphere(V3(-0.04f, 0, -0.5f), V3(0.12f, 0.1f, 0.1f), 12, 7);
+    m.sphere(V3(0.03f, 0, -0.38f), V3(0.07f, 0.075f, 0.13f), 10, 7);
+    for (int side = 0; side < 2; ++side) {
+        const float y = side ? -0.04f : 0.04f;
+        m.setBone(side ? Figure::ArmR : Figure::ArmL);
+        m.cylinder(V3(0.08f, y, -0.6f), 0.022f, 0.18f, 6);
+        m.setBone(side ? Figure::LegR : Figure::LegL);
+        m.sphere(V3(0.02f, y * 1.8f, -0.58f), V3(0.06f, 0.025f, 0.02f), 6, 4);
+    }
+    m.setBone(Figure::Head);
+    const V3 hc(0.06f, 0, -0.22f);
+    m.sphere(hc, V3(0.065f, 0.07f, 0.06f), 12, 7);
+    for (int side = -1; side <= 1; side += 2)
+        m.cone(hc + V3(-0.01f, side * 0.04f, 0.04f), 0.025f, 0.055f, 5);
+    m.setBone(Figure::Prop);
+    cell(7);
+    m.sphere(hc + V3(0.055f, 0, -0.02f), V3(0.025f, 0.03f, 0.02f), 6, 4);
+    m.setBone(Figure::Tail);
+    cell(1);
+    std::vector<V3> tail;
+    for (int k = 0; k <= 8; ++k) {
+        const float a = 3.1416f + k * 0.3f;
+        tail.push_back(V3(-0.04f + 0.16f * std::cos(a), 0.16f * std::sin(a) * -1.0f, -0.585f));
+    }
+    m.tube(tail, 0.018f, 5);
+    m.setBone(Figure::Head);
+    cell(13);
+    const int e0 = int(m.size() / 3);
+    const V3 eyeL = hc + V3(0.058f, 0.025f, 0.012f), eyeR = hc + V3(0.058f, -0.025f, 0.012f);
+    m.triangle(eyeL, eyeL + V3(0, -0.006f, -0.006f), eyeL + V3(0, 0.006f, -0.006f));
+    m.triangle(eyeR, eyeR + V3(0, -0.006f, -0.006f), eyeR + V3(0, 0.006f, -0.006f));
+    f.eyeTriangle[0] = e0;
+    f.eyeTriangle[1] = e0 + 1;
+    // The white light of the shadow scene sits just above the cat's head.
+    const int e2 = int(m.size() / 3);
+    const V3 spot = hc + V3(0.0f, 0, 0.12f);
+    m.triangle(spot, spot + V3(0, -0.004f, -0.004f), spot + V3(0, 0.004f, -0.004f));
+    f.extraTriangle[0] = e2;
+    f.extraTriangle[1] = e2;
+    return f;
+}
+
 std::vector<uint8_t> cat(int n) {
-    Figure f = buildCreature(Creature::Cat, 0.55f, -0.6f, 1, 7);
+    Figure f = sittingCat();
     Pose sit(Figure::BoneCount);
-    sit[Figure::LegL].rotation = V3(0, 60, 0);
-    sit[Figure::LegR].rotation = V3(0, 60, 0);
-    sit[Figure::Torso].rotation = V3(0, -30, 0);
     std::vector<Pose> poses;
     for (int i = 0; i < 4; ++i) {
         Pose p = sit;
-        p[Figure::Tail].rotation = V3(0, 0, i % 2 ? 20.0f : -20.0f);
-        p[Figure::Head].rotation = V3(0, 0, i == 1 ? 10.0f : 0.0f);
+        p[Figure::Tail].rotation = V3(0, 0, i % 2 ? 12.0f : -12.0f);
+        p[Figure::Head].rotation = V3(0, 0, i == 1 ? 12.0f : i == 3 ? -8.0f : 0.0f);
         poses.push_back(p);
     }
     PoseKeys keys = modelkit::loop(poses, 3.0f);
-    if (n == 48) {
+    if (n == 48) {  // looks up at something above it, then stares
         Pose look = sit;
-        look[Figure::Head].rotation = V3(0, -20, 40);
+        look[Figure::Head].rotation = V3(0, -25, 30);
         keys = {{0, sit}, {3, sit}, {5, look}, {7, look}, {8, look}};
-    } else if (n == 49) {
+    } else if (n == 49) {  // shrinks down, ears back, before its shadow
         Pose crouch = sit;
-        crouch[Figure::Root].offset = V3(0, 0, -0.1f);
-        crouch[Figure::Head].rotation = V3(0, 20, -40);
+        crouch[Figure::Root].offset = V3(0, 0, -0.03f);
+        crouch[Figure::Head].rotation = V3(0, 20, -30);
         keys = {{0, sit}, {1, crouch}, {4, crouch}};
     }
     return finish(f, {{1031, 2}}, keys, 90);

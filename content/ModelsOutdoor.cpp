@@ -93,10 +93,13 @@ MeshBuilder broomstick(bool bristles) {
     return b;
 }
 
+// Monique's hat: a wide brim and a round crown about 0.2 high, origin at
+// the brim's centre (upside down the crown rests on the street).
 MeshBuilder hat() {
     MeshBuilder b;
-    b.cylinder(V3(0, 0, 0), 0.2f, 0.012f, 14);
-    b.lathe({{0.1f, 0.01f}, {0.08f, 0.12f}, {0.03f, 0.22f}, {0.0f, 0.26f}}, V3(0, 0, 0), 12);
+    b.cylinder(V3(0, 0, 0), 0.2f, 0.012f, 16);
+    b.lathe({{0.11f, 0.0f}, {0.105f, 0.13f}, {0.07f, 0.19f}, {0.0f, 0.2f}}, V3(0, 0, 0.012f), 14);
+    b.cylinder(V3(0, 0, 0.012f), 0.112f, 0.03f, 14, false);
     return b;
 }
 

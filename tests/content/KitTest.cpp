@@ -98,11 +98,12 @@ TEST(MeshWriter, OutputParsesByTheFileRulesAndKeepsValues) {
     ASSERT_EQ(f.vertexCount, 6);
     ASSERT_EQ(f.keyTimes.size(), 3u);
     EXPECT_FLOAT_EQ(f.keyTimes[1], 1.5f);
-    // UVs come back as built, after the reader's flip of v.
+    // The reader flips v into GL's top-row-first t: a corner at the
+    // picture's bottom (v 0) reads as t 1.
     EXPECT_NEAR(f.u[0], 0.25f, 1e-6f);
-    EXPECT_NEAR(f.v[0], 0.75f, 1e-6f);
-    EXPECT_NEAR(f.v[1], 0.0f, 1e-6f);
-    EXPECT_NEAR(f.v[2], 1.0f, 1e-6f);
+    EXPECT_NEAR(f.v[0], 0.25f, 1e-6f);
+    EXPECT_NEAR(f.v[1], 1.0f, 1e-6f);
+    EXPECT_NEAR(f.v[2], 0.0f, 1e-6f);
     EXPECT_NEAR(f.positions[0][3 * 4], -1.2346f, 1e-6f);  // rounded to 0.0001
     EXPECT_NEAR(f.positions[1][2], 2.0f, 1e-6f);
     // Normals are unit vectors in bytes: the first triangle faces +z.

@@ -12,7 +12,7 @@
 // 12 + 8V + F(4 + 15V) bytes long.
 struct MshFile {
     int vertexCount = 0;
-    std::vector<float> u, v;
+    std::vector<float> u, v;  // v as the game uses it: 1 - stored value
     std::vector<float> keyTimes;
     std::vector<std::vector<float>> positions;  // per frame, 3V
     std::vector<std::vector<float>> normals;    // per frame, 3V
