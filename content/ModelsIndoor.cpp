@@ -240,12 +240,13 @@ std::vector<uint8_t> menuLayer(int n) {
             return still(b);
         case 80: case 81: case 82: {  // the invitation card (80: folded paper)
             b.setUvRect(0, 0, 1, 1);
-            b.quad(V3(-0.1f, -0.25f, -0.33f), V3(-0.1f, 0.25f, -0.33f), V3(-0.1f, 0.25f, 0.33f), V3(-0.1f, -0.25f, 0.33f));
+            // A square card facing +x (the camera), the picture upright on it;
+            // the back face shows it mirrored, as paper held to the light.
+            b.quad(V3(-0.1f, -0.25f, -0.25f), V3(-0.1f, 0.25f, -0.25f), V3(-0.1f, 0.25f, 0.25f), V3(-0.1f, -0.25f, 0.25f));
             b.addBackFaces();
-            // The card faces +x; UVs put the picture upright for the viewer.
             for (MeshVertex& v : b.vertices) {
                 v.u = (v.position.y + 0.25f) / 0.5f;
-                v.v = (v.position.z + 0.33f) / 0.66f;
+                v.v = (v.position.z + 0.25f) / 0.5f;
             }
             c[0].rotation = V3(0, 0, n == 80 ? 8.0f : 6.0f);
             Pose d(1);
@@ -342,7 +343,8 @@ std::vector<uint8_t> indoorMesh(int n) {
             return modelkit::posed(f.mesh.vertices, f.rig, {{0, sit}, {2, nod}, {4, sit}});
         }
         case 201: case 204: {
-            b.quad(V3(-0.21f, -0.28f, 10.0f), V3(0.21f, -0.28f, 10.0f), V3(0.21f, 0.28f, 10.0f), V3(-0.21f, 0.28f, 10.0f));
+            // A square sheet 10 above the origin, read from above with +y up the page.
+            b.quad(V3(-0.24f, -0.24f, 10.0f), V3(0.24f, -0.24f, 10.0f), V3(0.24f, 0.24f, 10.0f), V3(-0.24f, 0.24f, 10.0f));
             if (n == 201) return still(b);
             Rig rig;
             rig.addBone(-1, V3(0, 0, 10.0f));

@@ -1,5 +1,6 @@
 #include "content/PictureTexts.h"
 
+#include <algorithm>
 #include <string>
 
 #include "content/Image.h"
@@ -17,25 +18,25 @@ struct Page {
 
 const Page kPages[] = {
     {84, "You are invited",
-     "to the last night of October.\n\nCome in costume. Come alone.\nFollow the procession "
+     "to the last night of October.\n\nCome in costume. Come alone.\nFollow the procession\n"
      "down the foggy street\nand knock where no one knocks.\n\nBe home before the sun.\nTell no one.",
      0},
     {348, "Du bist eingeladen",
-     "zur letzten Nacht im Oktober.\n\nKomm verkleidet. Komm allein.\nFolge dem Umzug die "
-     "neblige Straße hinab\nund klopfe, wo niemand klopft.\n\nSei daheim vor der Sonne.\nSag es niemandem.",
+     "zur letzten Nacht im Oktober.\n\nKomm verkleidet. Komm allein.\nFolge dem Umzug\n"
+     "die neblige Straße hinab\nund klopfe, wo niemand klopft.\n\nSei daheim vor der Sonne.\nSag es niemandem.",
      0},
     {97, "Death", "A black hood, a bony grin.\nNo one asks Death\nwhere it is going.", 1},
-    {350, "Der Tod", "Schwarze Kapuze, knöchernes Grinsen.\nNiemand fragt den Tod,\nwohin er geht.", 1},
+    {350, "Der Tod", "Schwarze Kapuze,\nknöchernes Grinsen.\nNiemand fragt den Tod,\nwohin er geht.", 1},
     {86, "The ghost", "An old white sheet, two holes.\nNo one looks twice\nat a ghost.", 2},
-    {349, "Das Gespenst", "Ein altes weißes Laken, zwei Löcher.\nNiemand sieht zweimal\nnach einem Gespenst.", 2},
+    {349, "Das Gespenst", "Ein altes weißes Laken,\nzwei Löcher.\nNiemand sieht zweimal\nnach einem Gespenst.", 2},
     {98, "The werewolf", "Fur, teeth and a howl.\nEven the dogs\nwill step aside.", 3},
     {351, "Der Werwolf", "Fell, Zähne und ein Heulen.\nSelbst die Hunde\nweichen zur Seite.", 3},
-    {203, "To the one in the costume,",
-     "thank you for climbing all those stairs.\nNobody visits any more.\n\nThe sweet is for you. "
+    {203, "To you in the costume,",
+     "thank you for climbing\nall those stairs.\nNobody visits any more.\n\nThe sweet is for you. "
      "Take it,\nand go home before it is light.\n\nDo not look back at the house.",
      4},
     {352, "An dich im Kostüm,",
-     "danke, dass du all die Stufen gestiegen bist.\nNiemand kommt mehr zu Besuch.\n\nDie "
+     "danke, dass du all die Stufen\ngestiegen bist.\nNiemand kommt mehr zu Besuch.\n\nDie "
      "Süßigkeit ist für dich. Nimm sie\nund geh heim, bevor es hell wird.\n\nSieh dich nicht "
      "nach dem Haus um.",
      4},
@@ -99,13 +100,16 @@ std::vector<uint8_t> makeTextPicture(int number) {
     TextRenderer body(dejaVuPath("Serif"));
     if (!title.ok() || !body.ok()) return {};
     const bool costume = page->drawing >= 1 && page->drawing <= 3;
-    title.setPixelSize(costume ? 40 : 34);
+    title.setPixelSize(costume ? 40 : 30);
     const float margin = 36;
-    title.drawParagraph(img, page->title, margin, 70, size - 2 * margin, 44, ink, true);
-    body.setPixelSize(costume ? 26 : 23);
-    float y = costume ? 140.0f : 130.0f;
-    y = body.drawParagraph(img, page->body, margin, y, size - 2 * margin, costume ? 34 : 31, ink, true);
-    if (page->drawing) drawFigure(img, page->drawing, size * 0.5f, std::min(y + 110.0f, 400.0f), 70, ink);
+    float y = title.drawParagraph(img, page->title, margin, 72, size - 2 * margin, 40, ink, true);
+    body.setPixelSize(costume ? 26 : 22);
+    y = body.drawParagraph(img, page->body, margin, y + (costume ? 30.0f : 22.0f), size - 2 * margin,
+                           costume ? 34 : 30, ink, true);
+    if (page->drawing) {
+        const float below = page->drawing == 4 ? 40.0f : 110.0f;
+        drawFigure(img, page->drawing, size * 0.5f, std::min(y + below, 420.0f), 70, ink);
+    }
     // A thin ruled frame, like a printed card.
     img.rect(18, 18, size - 18, 20, ink, 0.8f);
     img.rect(18, size - 20, size - 18, size - 18, ink, 0.8f);
