@@ -70,12 +70,12 @@ void MeshBuilder::lathe(const Profile& profile, V3 base, int segments, float ySc
             const V3 p00 = at(r0, z0, a0), p01 = at(r0, z0, a1);
             const V3 p11 = at(r1, z1, a1), p10 = at(r1, z1, a0);
             const float u0 = float(s) / segments, u1 = float(s + 1) / segments;
-            if (r0 > 1e-6f) {
+            if (r0 > 0.0f) {
                 push(p00, nrm(a0), u0, v0);
                 push(p01, nrm(a1), u1, v0);
                 push(p11, nrm(a1), u1, v1);
             }
-            if (r1 > 1e-6f) {
+            if (r1 > 0.0f) {
                 push(p00, nrm(a0), u0, v0);
                 push(p11, nrm(a1), u1, v1);
                 push(p10, nrm(a0), u0, v1);

@@ -37,7 +37,8 @@ public:
     // Axis-aligned box with outward faces.
     void box(V3 centre, V3 half);
     // Surface of revolution about +Z through base: profile points (radius, z)
-    // from bottom to top; radius 0 closes the shape at the axis. yScale
+    // from bottom to top; radius exactly 0 closes the shape at the axis (no
+    // triangles there; any other radius keeps the triangle count). yScale
     // squashes it along Y to make ovals.
     void lathe(const Profile& profile, V3 base, int segments, float yScale = 1.0f);
     void cylinder(V3 base, float radius, float height, int segments, bool caps = true);

@@ -4,6 +4,7 @@
 #include "content/ModelsCharacters.h"
 
 #include "content/Atlas.h"
+#include "content/CostumeFigure.h"
 #include "content/Figure.h"
 #include "content/ModelKit.h"
 
@@ -256,25 +257,17 @@ std::vector<uint8_t> person(int n) {
     return finishFigure(f, {{2, 0}, {716, 1}}, keys, 0);
 }
 
-// The player's costume figures for the trick, and the intro's costume.
+// 'you' in the chosen costume performing the trick for the person: feet at
+// the origin (the upper floor), facing the person toward -y.
 std::vector<uint8_t> costume(int n) {
-    FigureStyle s;
-    s.height = 1.6f;
-    s.ground = n == 87 ? -0.3f : -1.0f;
-    if (n == 87) s.height = 0.5f;
-    s.head = n == 192 ? FigureStyle::Hood : n == 193 ? FigureStyle::Sheet : FigureStyle::Wolf;
-    s.main = 1;
-    s.second = 2;
-    Figure f = buildFigure(s);
+    Figure f = buildCostumeFigure(n - 192, 1.6f, 0.0f);
     PoseKeys keys;
-    Pose rest = idlePose(0, 0);
-    hideProp(rest);
+    Pose rest(Figure::BoneCount);
     std::vector<Pose> trick;
     for (int i = 0; i < 8; ++i) {
         Pose p = talkPose(i / 8.0f, 2.0f);
         p[Figure::ArmL].rotation = V3(0, -60 - 30 * (i % 2), 0);
         p[Figure::Root].offset = V3(0, 0, 0.05f * (i % 2));
-        hideProp(p);
         trick.push_back(p);
     }
     keys.push_back({0, rest});
@@ -283,7 +276,7 @@ std::vector<uint8_t> costume(int n) {
     for (int i = 0; i < 10; ++i) keys.push_back({16.0f + i * 6.0f, trick[size_t(i % 8)]});
     keys.push_back({80.0f, rest});
     keys.push_back({90.0f, rest});
-    return finishFigure(f, {}, keys, 0);
+    return finishFigure(f, {}, keys, -105);
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // and mist, and the meshes of the main menu and the intro.
 #include <cmath>
 
+#include "content/CostumeFigure.h"
 #include "content/Figure.h"
+#include "content/KeyframeMesh.h"
+#include "content/MeshWriter.h"
 #include "content/ModelKit.h"
 #include "content/ModelsWorld.h"
 
@@ -257,24 +260,29 @@ std::vector<uint8_t> menuLayer(int n) {
     }
 }
 
+// The intro's costume figure: death at 0, ghost at 1, werewolf at 2 (and
+// again at 3, so the shown costume 2 is not the wrapped time 0); between the
+// keys one costume morphs into the next.
 std::vector<uint8_t> introCostume() {
-    FigureStyle s;
-    s.height = 0.5f;
-    s.ground = -0.25f;
-    s.head = FigureStyle::Hood;
-    s.main = 1;
-    s.second = 2;
-    Figure f = buildFigure(s);
-    Pose death(Figure::BoneCount), ghost(Figure::BoneCount), wolf(Figure::BoneCount);
-    ghost[Figure::ArmL].rotation = V3(0, -100, 0);
-    ghost[Figure::ArmR].rotation = V3(0, -100, 0);
-    ghost[Figure::Root].offset = V3(0, 0, 0.03f);
-    wolf[Figure::Torso].rotation = V3(0, 25, 0);
-    wolf[Figure::ArmL].rotation = V3(0, -50, 0);
-    wolf[Figure::ArmR].rotation = V3(0, -50, 0);
-    wolf[Figure::Head].scale = V3(1.3f, 1.1f, 1.0f);
-    for (Pose* p : {&death, &ghost, &wolf}) hideProp(*p);
-    return modelkit::posed(f.mesh.vertices, f.rig, {{0, death}, {1, ghost}, {2, wolf}, {3, wolf}}, Transform::rotationZ(0));
+    const float h = 0.5f, g = -0.25f;
+    Figure shapes[3] = {buildCostumeFigure(0, h, g), buildCostumeFigure(1, h, g), buildCostumeFigure(2, h, g)};
+    KeyframeMesh mesh;
+    mesh.setBase(shapes[0].mesh.vertices);
+    const float times[4] = {0, 1, 2, 3};
+    for (int k = 0; k < 4; ++k) {
+        const Figure& f = shapes[k < 3 ? k : 2];
+        Pose p(Figure::BoneCount);
+        if (k == 1) {  // the ghost lifts its arms
+            p[Figure::ArmL].rotation = V3(0, -90, 0);
+            p[Figure::ArmR].rotation = V3(0, -90, 0);
+        } else if (k >= 2) {  // the werewolf hunches and claws
+            p[Figure::Torso].rotation = V3(0, 15, 0);
+            p[Figure::ArmL].rotation = V3(0, -45, 0);
+            p[Figure::ArmR].rotation = V3(0, -45, 0);
+        }
+        if (!mesh.addFrame(times[k], f.rig.apply(f.mesh.vertices, p, Transform::rotationZ(-15)))) return {};
+    }
+    return encodeMesh(mesh);
 }
 
 }  // namespace
@@ -404,11 +412,9 @@ std::vector<uint8_t> indoorMesh(int n) {
             return modelkit::posed(b.vertices, rig, {{0, open}, {3, half}, {6, open}});
         }
         case 253: {
-            FigureStyle s;
-            s.height = 1.7f;
-            s.ground = 0;
-            s.head = FigureStyle::Hood;
-            Figure f = buildFigure(s);
+            // A figure in a costume (which one the backdrop's picture decides),
+            // standing north of the hall's doorway, facing the ending camera.
+            Figure f = buildCostumeFigure(0, 1.7f, 0.0f);
             MeshBuilder fig = f.mesh;
             fig.transform(Transform::translation(V3(-12.1f, 2.0f, 0)) * Transform::rotationZ(-90));
             return still(fig);
