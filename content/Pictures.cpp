@@ -247,17 +247,28 @@ Image panels() {
     return img;
 }
 
+// The house front of mesh 205: u runs over world x 1.5..23.5, v over z 0..12.
+// The windows sit where the panes of mesh 90 are (x 4.5, 9, 16, 20.5, two
+// units wide; z 2..3.8 and 8.5..10.3): lit at night, grey toward dawn.
 Image facade(bool late) {
     Image img(256, 256, false);
-    const V3 wall = late ? V3(0.45f, 0.42f, 0.45f) : V3(0.3f, 0.28f, 0.32f);
-    paint::wood(img, whole(img), wall, 16, 206);
-    const V3 window = late ? V3(0.55f, 0.6f, 0.75f) : V3(0.95f, 0.75f, 0.3f);
-    for (int i = 0; i < 4; ++i) {
-        const float x = 24 + i * 58.0f;
-        img.rect(x, 40, x + 34, 90, window);
-        img.rect(x, 150, x + 34, 200, late ? window : V3(0.1f, 0.08f, 0.06f));
-        img.rect(x + 15, 40, x + 19, 90, V3(0.1f, 0.08f, 0.06f));
-    }
+    const V3 wall = late ? V3(0.42f, 0.4f, 0.43f) : V3(0.3f, 0.28f, 0.32f);
+    paint::wood(img, whole(img), wall, 24, 206);
+    const V3 window = late ? V3(0.35f, 0.38f, 0.48f) : V3(0.95f, 0.72f, 0.3f);
+    const V3 frame(0.12f, 0.1f, 0.08f);
+    const float xs[4] = {4.5f, 9.0f, 16.0f, 20.5f};
+    auto px = [](float x) { return (x - 1.5f) / 22.0f * 256.0f; };
+    auto py = [](float z) { return (1.0f - z / 12.0f) * 256.0f; };
+    for (float x : xs)
+        for (float z : {2.0f, 8.5f}) {
+            img.rect(px(x - 1.15f), py(z + 1.95f), px(x + 1.15f), py(z - 0.15f), frame);
+            const bool lit = !late && (z < 5 || x > 10);
+            img.rect(px(x - 1.0f), py(z + 1.8f), px(x + 1.0f), py(z), lit ? window : window * 0.35f);
+            img.rect(px(x - 0.05f), py(z + 1.8f), px(x + 0.05f), py(z), frame);
+            img.rect(px(x - 1.0f), py(z + 0.95f), px(x + 1.0f), py(z + 0.85f), frame);
+        }
+    // The eaves under the roof.
+    img.rect(0, 0, 256, py(11.6f), V3(0.08f, 0.07f, 0.07f));
     return img;
 }
 
