@@ -159,6 +159,40 @@ void MeshBuilder::tube(const std::vector<V3>& path, float radius, int segments) 
     }
 }
 
+void MeshBuilder::wallWithHoles(float y, float x0, float x1, float z0, float z1,
+                                const std::vector<Hole>& holes, bool facingNegativeY) {
+    // Split the wall on every hole edge and keep the cells outside all holes.
+    std::vector<float> xs = {x0, x1}, zs = {z0, z1};
+    for (const Hole& h : holes) {
+        xs.push_back(std::max(x0, std::min(x1, h.x0)));
+        xs.push_back(std::max(x0, std::min(x1, h.x1)));
+        zs.push_back(std::max(z0, std::min(z1, h.z0)));
+        zs.push_back(std::max(z0, std::min(z1, h.z1)));
+    }
+    std::sort(xs.begin(), xs.end());
+    std::sort(zs.begin(), zs.end());
+    const float du = x1 - x0, dv = z1 - z0;
+    for (size_t i = 0; i + 1 < xs.size(); ++i)
+        for (size_t k = 0; k + 1 < zs.size(); ++k) {
+            const float a = xs[i], b = xs[i + 1], c = zs[k], d = zs[k + 1];
+            if (b - a < 1e-5f || d - c < 1e-5f) continue;
+            const float mx = (a + b) * 0.5f, mz = (c + d) * 0.5f;
+            bool inside = false;
+            for (const Hole& h : holes)
+                if (mx > h.x0 && mx < h.x1 && mz > h.z0 && mz < h.z1) inside = true;
+            if (inside) continue;
+            const V3 p00(a, y, c), p10(b, y, c), p11(b, y, d), p01(a, y, d);
+            const float u0 = (a - x0) / du, u1 = (b - x0) / du, v0 = (c - z0) / dv, v1 = (d - z0) / dv;
+            if (facingNegativeY) {
+                triangle(p00, p10, p11, u0, v0, u1, v0, u1, v1);
+                triangle(p00, p11, p01, u0, v0, u1, v1, u0, v1);
+            } else {
+                triangle(p10, p00, p01, u1, v0, u0, v0, u0, v1);
+                triangle(p10, p01, p11, u1, v0, u0, v1, u1, v1);
+            }
+        }
+}
+
 void MeshBuilder::merge(const MeshBuilder& other) {
     vertices.insert(vertices.end(), other.vertices.begin(), other.vertices.end());
 }

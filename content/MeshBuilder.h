@@ -50,6 +50,15 @@ public:
     // Tube of the given radius along a path of at least two points, open ends.
     void tube(const std::vector<V3>& path, float radius, int segments);
 
+    // A flat wall in the plane y = `y` over x0..x1, z0..z1 with rectangular
+    // holes (x0, z0, x1, z1 each), facing -y when facingNegativeY, else +y.
+    // UVs run over the wall's extent.
+    struct Hole {
+        float x0, z0, x1, z1;
+    };
+    void wallWithHoles(float y, float x0, float x1, float z0, float z1, const std::vector<Hole>& holes,
+                       bool facingNegativeY);
+
     void merge(const MeshBuilder& other);
     void transform(const Transform& t, size_t from = 0);
     // Reverses winding and normals.

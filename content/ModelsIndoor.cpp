@@ -4,6 +4,7 @@
 
 #include "content/CostumeFigure.h"
 #include "content/Figure.h"
+#include "content/HouseLayout.h"
 #include "content/KeyframeMesh.h"
 #include "content/MeshWriter.h"
 #include "content/ModelKit.h"
@@ -15,24 +16,61 @@ using modelkit::held;
 using modelkit::still;
 typedef std::vector<BonePose> Pose;
 
-void room(MeshBuilder& b, V3 lo, V3 hi) {
-    const size_t s = b.size();
-    b.box((lo + hi) * 0.5f, (hi - lo) * 0.5f);
-    b.flipFaces(s);  // seen from inside
-}
 
-MeshBuilder house() {
+// The inside of the house, in world coordinates less (12.5, 7.5, 0): the
+// hall (x 1.5-23.5, y 29.5-45.5, floor z 1) with the back room (room 5,
+// x 10.3-23.5 behind the far wall at y 41.3), the two flights of stairs and
+// the landing, and the upper floor (z 7.31) under a ceiling at 11.5.
+MeshBuilder houseShell() {
     MeshBuilder b;
     const V3 o(12.5f, 7.5f, 0);
-    room(b, V3(1.5f, 29.5f, 1.0f) - o, V3(23.5f, 41.3f, 6.9f) - o);    // hall
-    room(b, V3(1.5f, 41.5f, 1.0f) - o, V3(23.5f, 47.0f, 6.9f) - o);    // back room
-    room(b, V3(1.5f, 29.5f, 7.31f) - o, V3(23.5f, 47.0f, 11.6f) - o);  // upper floor
-    // Stairs along the far wall up to the upper floor.
-    for (int i = 0; i < 16; ++i)
-        b.box(V3(20.0f + i * 0.2f, 40.5f, 1.0f + (i + 0.5f) * 0.2f) - o, V3(0.12f, 0.7f, 0.2f));
+    const size_t start = b.size();
+    auto floorAt = [&](float x0, float y0, float x1, float y1, float z, bool up) {
+        if (up) b.quad(V3(x0, y0, z), V3(x1, y0, z), V3(x1, y1, z), V3(x0, y1, z));
+        else b.quad(V3(x0, y0, z), V3(x0, y1, z), V3(x1, y1, z), V3(x1, y0, z));
+    };
+    // Ground floor and the ceiling over it.
+    floorAt(1.5f, 29.5f, 23.5f, 45.5f, 1.0f, true);
+    floorAt(1.5f, 29.5f, 23.5f, 45.5f, 7.0f, false);
+    // Front wall from inside (faces +y) with the door and the windows.
+    b.wallWithHoles(house::kInsideFrontY, 1.5f, 23.5f, 1.0f, 7.0f, house::frontOpenings(), false);
+    b.wallWithHoles(house::kInsideFrontY, 1.5f, 23.5f, 7.31f, 11.5f, house::frontOpenings(), false);
+    // Back wall (faces -y) on both floors.
+    b.wallWithHoles(45.5f, 1.5f, 23.5f, 1.0f, 11.5f, {}, true);
+    // Side walls: walls along x turned a quarter about Z (x becomes y).
+    for (int side = 0; side < 2; ++side) {
+        MeshBuilder w;
+        w.wallWithHoles(0, 29.5f, 45.5f, 1.0f, 11.5f, {}, side == 0);
+        w.transform(Transform::translation(V3(side == 0 ? 1.5f : 23.5f, 0, 0)) * Transform::rotationZ(90));
+        b.merge(w);
+    }
+    // The far wall of the hall (both sides), x 10.3-19.5, with the passage
+    // behind the big painting; and the back room's west wall at x 10.3.
+    const std::vector<MeshBuilder::Hole> passage = {{13.4f, 1.0f, 14.8f, 4.7f}};
+    b.wallWithHoles(41.3f, 10.3f, 19.5f, 1.0f, 7.0f, passage, true);
+    b.wallWithHoles(41.3f, 10.3f, 19.5f, 1.0f, 7.0f, passage, false);
+    b.box(V3(10.3f, 43.4f, 4.0f), V3(0.05f, 2.1f, 3.0f));
+    // First flight: along +y at x 19.5-23.5, steps 0.6 deep and 0.25 high.
+    for (int k = 0; k < 10; ++k) {
+        const float top = 1.25f + 0.25f * k, y = 35.85f + 0.6f * k;
+        b.box(V3(21.5f, y, (1.0f + top) * 0.5f), V3(2.0f, 0.3f, (top - 1.0f) * 0.5f));
+    }
+    b.box(V3(21.5f, 43.55f, 3.35f), V3(2.0f, 2.0f, 0.15f));  // the landing, top 3.5
+    // Second flight: west along y 41.55-45.55 from x 19.2 to 10.8, up to 7.0.
+    for (int k = 0; k < 14; ++k) {
+        const float top = 3.75f + 0.25f * k, x = 19.2f - 0.6f * (k + 0.5f);
+        b.box(V3(x, 43.55f, top - 0.12f), V3(0.3f, 2.0f, 0.12f));
+    }
+    // Upper floor around the stairwell (x 10.8-19.2, y 41.55-45.55 open).
+    floorAt(1.5f, 29.5f, 23.5f, 41.55f, 7.31f, true);
+    floorAt(1.5f, 41.55f, 10.8f, 45.5f, 7.31f, true);
+    floorAt(19.2f, 41.55f, 23.5f, 45.5f, 7.31f, true);
+    floorAt(1.5f, 29.5f, 23.5f, 45.5f, 11.5f, false);
+    b.transform(Transform::translation(o * -1.0f), start);
     b.box(V3(1.5f, 42.75f, 1.0f) - o, V3(0.7f, 1.0f, 2.0f));           // planks
     b.box(V3(3.5f, 43.0f, 1.005f) - o, V3(0.5f, 0.5f, 0.005f));        // trapdoor
-    b.box(V3(11.0f, 40.6f, 8.1f) - o, V3(0.8f, 0.5f, 0.5f));           // the desk
+    b.box(V3(11.0f, 40.6f, 7.97f) - o, V3(0.8f, 0.5f, 0.66f));         // the desk, top 8.63
+    b.box(V3(19.25f, 41.1f, 5.2f) - o, V3(0.3f, 0.2f, 0.04f));         // the crystal ball's shelf
     return b;
 }
 
@@ -368,7 +406,7 @@ std::vector<uint8_t> introCostume() {
 std::vector<uint8_t> indoorMesh(int n) {
     MeshBuilder b;
     switch (n) {
-        case 156: return still(house());
+        case 156: return still(houseShell());
         case 157: b.cylinder(V3(0, 0, -0.0f), 0.05f, 0.3f, 8); b.cylinder(V3(0, 0, -0.03f), 0.1f, 0.03f, 10); return still(b);
         case 159: return still(chair(false));
         case 187: {
@@ -477,8 +515,8 @@ std::vector<uint8_t> indoorMesh(int n) {
             shut.front().scale = V3(1, 0.05f, 0.05f);
             return modelkit::posed(b.vertices, rig, {{0, a}, {12, a}, {28, shut}, {30, shut}});
         }
-        case 246: b.box(V3(0, 0, 0.5f), V3(10.6f, 1.0f, 1.5f)); b.flipFaces(0); return still(b);
-        case 247: b.box(V3(-10.55f, 0, 0.5f), V3(0.05f, 1.0f, 1.5f)); return still(b);
+        case 246: b.box(V3(0, 0, 0.5f), V3(10.6f, 1.0f, 1.5f)); return still(b);  // seen from outside
+        case 247: b.box(V3(-10.65f, 0, 0.5f), V3(0.05f, 1.0f, 1.5f)); return still(b);
         case 248: case 251: {
             b = eyesShape();
             Rig rig;

@@ -1,6 +1,7 @@
 // Street, garden, well and shed pieces, placed as the room tables put them.
 #include <cmath>
 
+#include "content/HouseLayout.h"
 #include "content/ModelKit.h"
 #include "content/ModelsWorld.h"
 
@@ -377,31 +378,26 @@ std::vector<uint8_t> outdoorMesh(int n) {
             return still(b);
         }
         case 205: {
-            // The house's front wall and roof, textured (206 / 207).
+            // The house's front (faces -y, toward the garden) with its door and
+            // window openings, and the roof; textured with 206 / 207.
             const V3 o(12.5f, 7.5f, 0);
-            const float y = 29.28f - o.y;
-            auto face = [&](float xa, float xb, float za, float zb) {
-                // Faces -y, toward the garden.
-                b.quad(V3(xa - o.x, y, za), V3(xb - o.x, y, za), V3(xb - o.x, y, zb), V3(xa - o.x, y, zb));
-            };
-            face(1.5f, 11.74f, 0, 12);
-            face(13.25f, 23.5f, 0, 12);
-            face(11.74f, 13.25f, 3.8f, 12);
-            b.planarUv(V3(1.0f / 22, 0, 0), -1.5f / 22 + o.x / 22, V3(0, 0, 1.0f / 12), 0);
-            b.box(V3(12.5f, 35.4f, 14.0f) - o, V3(11.5f, 6.5f, 0.2f));
+            b.wallWithHoles(house::kFrontY, 1.5f, 23.5f, 0.0f, 12.0f, house::frontOpenings(), true);
+            b.planarUv(V3(1.0f / 22, 0, 0), -1.5f / 22, V3(0, 0, 1.0f / 12), 0);
+            b.box(V3(12.5f, 37.4f, 12.2f), V3(11.6f, 8.2f, 0.2f));
+            b.transform(Transform::translation(o * -1.0f));
             return still(b);
         }
         case 90: {
+            // Glass in every front opening but the door, seen from both sides.
             const V3 o(12.5f, 7.5f, 0);
-            const float xs[4] = {4.5f, 9.0f, 16.0f, 20.5f};
-            // Glass in the upper windows; the lower ones show the lit rooms
-            // painted on the house front (picture 206).
-            for (float x : xs)
-                for (float z : {8.5f}) {
-                    b.quad(V3(x - 1 - o.x, 29.2f - o.y, z), V3(x + 1 - o.x, 29.2f - o.y, z),
-                           V3(x + 1 - o.x, 29.2f - o.y, z + 1.8f), V3(x - 1 - o.x, 29.2f - o.y, z + 1.8f));
-                }
+            std::vector<MeshBuilder::Hole> open = house::frontOpenings();
+            for (size_t k = 1; k < open.size(); ++k) {
+                const MeshBuilder::Hole& h = open[k];
+                const float y = house::kFrontY + 0.05f;
+                b.quad(V3(h.x0, y, h.z0), V3(h.x1, y, h.z0), V3(h.x1, y, h.z1), V3(h.x0, y, h.z1));
+            }
             b.addBackFaces();
+            b.transform(Transform::translation(o * -1.0f));
             return still(b);
         }
         case 89: {

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "content/Catalog.h"
+#include "content/HouseLayout.h"
 #include "content/Noise.h"
 #include "content/Painters.h"
 #include "content/PictureScenes.h"
@@ -247,28 +248,19 @@ Image panels() {
     return img;
 }
 
-// The house front of mesh 205: u runs over world x 1.5..23.5, v over z 0..12.
-// The windows sit where the panes of mesh 90 are (x 4.5, 9, 16, 20.5, two
-// units wide; z 2..3.8 and 8.5..10.3): lit at night, grey toward dawn.
+// The house front of mesh 205: u runs over world x 1.5..23.5, v over z
+// 0..12; frames around the openings that the glass (mesh 90) fills.
 Image facade(bool late) {
     Image img(256, 256, false);
     const V3 wall = late ? V3(0.42f, 0.4f, 0.43f) : V3(0.3f, 0.28f, 0.32f);
     paint::wood(img, whole(img), wall, 24, 206);
-    const V3 window = late ? V3(0.35f, 0.38f, 0.48f) : V3(0.95f, 0.72f, 0.3f);
     const V3 frame(0.12f, 0.1f, 0.08f);
-    const float xs[4] = {4.5f, 9.0f, 16.0f, 20.5f};
     auto px = [](float x) { return (x - 1.5f) / 22.0f * 256.0f; };
     auto py = [](float z) { return (1.0f - z / 12.0f) * 256.0f; };
-    for (float x : xs)
-        for (float z : {2.0f, 8.5f}) {
-            img.rect(px(x - 1.15f), py(z + 1.95f), px(x + 1.15f), py(z - 0.15f), frame);
-            const bool lit = !late && (z < 5 || x > 10);
-            img.rect(px(x - 1.0f), py(z + 1.8f), px(x + 1.0f), py(z), lit ? window : window * 0.35f);
-            img.rect(px(x - 0.05f), py(z + 1.8f), px(x + 0.05f), py(z), frame);
-            img.rect(px(x - 1.0f), py(z + 0.95f), px(x + 1.0f), py(z + 0.85f), frame);
-        }
-    // The eaves under the roof.
-    img.rect(0, 0, 256, py(11.6f), V3(0.08f, 0.07f, 0.07f));
+    for (const MeshBuilder::Hole& h : house::frontOpenings())
+        img.rect(px(h.x0 - 0.2f), py(h.z1 + 0.2f), px(h.x1 + 0.2f), py(h.z0 - 0.2f), frame);
+    img.rect(0, 0, 256, py(11.6f), V3(0.08f, 0.07f, 0.07f));  // eaves
+    img.rect(0, py(1.0f), 256, 256, V3(0.18f, 0.17f, 0.17f));  // the base under the porch
     return img;
 }
 
@@ -324,7 +316,7 @@ std::vector<uint8_t> makePictureResource(int n) {
         }
         case 85: return encodePng(sphere(V3(1, 0.98f, 0.92f), V3(0.92f, 0.88f, 0.8f), V3(0.7f, 0.66f, 0.6f), V3(0.3f, 0.3f, 0.3f), 85));
         case 91: return encodePng(sphere(V3(0.9f, 0.9f, 0.95f), V3(0.4f, 0.4f, 0.45f), V3(0.05f, 0.05f, 0.06f), V3(1, 1, 1), 91));
-        case 92: return encodePng(sphere(V3(0.15f, 0.18f, 0.3f), V3(0.35f, 0.35f, 0.45f), V3(0.05f, 0.07f, 0.05f), V3(0.8f, 0.8f, 0.7f), 92));
+        case 92: return encodePng(sphere(V3(0.35f, 0.3f, 0.35f), V3(0.75f, 0.5f, 0.25f), V3(0.2f, 0.12f, 0.06f), V3(0.9f, 0.75f, 0.4f), 92));
         case 113: return encodePng(shedAtlas());
         case 115: return encodePng(sphere(V3(0.55f, 0.55f, 0.6f), V3(0.4f, 0.38f, 0.4f), V3(0.12f, 0.12f, 0.12f), V3(0.5f, 0.5f, 0.5f), 115));
         case 116: return encodePng(sphere(V3(0.5f, 0.6f, 0.6f), V3(0.35f, 0.4f, 0.4f), V3(0.1f, 0.12f, 0.12f), V3(0.5f, 0.55f, 0.55f), 116));
