@@ -161,10 +161,13 @@ Figure buildFigure(const FigureStyle& s) {
     m.setBone(Figure::Prop);
     const V3 hand(0.05f * h, -0.22f * h, g + 0.5f * h);
     if (s.knife) {
+        // A long knife held low, its blade pointing back and up past the hip
+        // (the 'knife' target lies beside and behind the figure).
+        const V3 tip = hand + V3(-0.24f * h, -0.04f * h, 0.14f * h);
         useCell(m, atlas::Metal);
-        m.box(hand + V3(0.06f * h, 0, 0), V3(0.06f * h, 0.005f * h, 0.015f * h));
+        m.tube({hand + V3(-0.02f * h, 0, 0.01f * h), tip}, 0.008f * h, 4);
         useCell(m, atlas::DogDark);
-        m.box(hand + V3(-0.01f * h, 0, 0), V3(0.02f * h, 0.01f * h, 0.012f * h));
+        m.tube({hand + V3(0.02f * h, 0, -0.01f * h), hand + V3(-0.02f * h, 0, 0.01f * h)}, 0.012f * h, 5);
     }
     if (s.flower) {
         useCell(m, atlas::Leaf);

@@ -233,6 +233,9 @@ std::vector<uint8_t> bat() {
 
 std::vector<uint8_t> rat() {
     Figure f = buildCreature(Creature::Rat, 0.3f, 0.0f, 11, 12);
+    // The ledge it runs along, outside the upper floor; on no bone, so it stays.
+    f.mesh.setBone(-1);
+    f.mesh.box(V3(0, 0, -0.04f), V3(0.8f, 0.14f, 0.04f));
     std::vector<Pose> poses;
     for (int i = 0; i < 4; ++i) poses.push_back(walkPose(i / 4.0f, 30));
     return modelkit::posed(f.mesh.vertices, f.rig, modelkit::loop(poses, 0.4f));

@@ -237,10 +237,15 @@ MeshBuilder room7(int n) {
     return b;
 }
 
+// Two huge eyes north of the tunnel, facing the hall's doorway (-y): each
+// an ellipsoid turned so that its picture's centre (the iris) looks south.
 MeshBuilder eyesShape() {
     MeshBuilder b;
-    b.sphere(V3(-13.5f, 6.0f, 2.5f), V3(0.9f, 0.3f, 0.6f), 16, 8);
-    b.sphere(V3(-10.5f, 6.0f, 2.5f), V3(0.9f, 0.3f, 0.6f), 16, 8);
+    for (float x : {-14.0f, -10.2f}) {
+        const size_t from = b.size();
+        b.sphere(V3(0, 0, 0), V3(0.35f, 1.3f, 0.8f), 20, 10);
+        b.transform(Transform::translation(V3(x, 10.0f, 3.0f)) * Transform::rotationZ(90), from);
+    }
     return b;
 }
 
@@ -520,7 +525,7 @@ std::vector<uint8_t> indoorMesh(int n) {
         case 248: case 251: {
             b = eyesShape();
             Rig rig;
-            rig.addBone(-1, V3(-12.0f, 6.0f, 2.5f));
+            rig.addBone(-1, V3(-12.1f, 10.0f, 3.0f));
             Pose shut(1), open(1), half(1);
             shut.front().scale = V3(1, 1, 0.05f);
             half.front().scale = V3(1, 1, 0.85f);

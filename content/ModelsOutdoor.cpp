@@ -129,6 +129,9 @@ MeshBuilder pumpkinShape(int carveStage) {
         const float y = s == 0 ? 0.15f : s == 1 ? -0.15f : 0.0f, z = s < 2 ? 0.45f : 0.22f;
         b.box(V3(-0.43f, y, -0.7357f + z), V3(0.03f, s < 2 ? 0.06f : 0.15f, s < 2 ? 0.06f : 0.04f));
     }
+    // The face (and the painted face of the lit picture) turns to +x, toward
+    // the side the pumpkin is reached from.
+    b.transform(Transform::rotationZ(180));
     return b;
 }
 
@@ -136,8 +139,8 @@ std::vector<uint8_t> litPumpkin(bool leaving) {
     MeshBuilder b = pumpkinShape(3);
     b.assignBone(0);
     const int t0 = int(b.size() / 3);
-    b.triangle(V3(-0.47f, 0.15f, -0.29f), V3(-0.47f, 0.14f, -0.3f), V3(-0.47f, 0.16f, -0.3f));
-    b.triangle(V3(-0.47f, -0.15f, -0.29f), V3(-0.47f, -0.16f, -0.3f), V3(-0.47f, -0.14f, -0.3f));
+    b.triangle(V3(0.47f, -0.15f, -0.29f), V3(0.47f, -0.16f, -0.3f), V3(0.47f, -0.14f, -0.3f));
+    b.triangle(V3(0.47f, 0.15f, -0.29f), V3(0.47f, 0.14f, -0.3f), V3(0.47f, 0.16f, -0.3f));
     modelkit::placeMarkers(b.vertices, {{1090, t0, 0}, {1092, t0 + 1, 0}}, V3(0, 0, 0));
     Rig rig;
     rig.addBone(-1, V3(0, 0, -0.7357f));
