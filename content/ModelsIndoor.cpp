@@ -74,12 +74,24 @@ MeshBuilder houseShell() {
     return b;
 }
 
+// The living gate in the street (origin 0.62 above the ground): two side
+// walls along the passage (world y 3.6-4.0 and 6.0-6.4), a lintel with a
+// pointed roof above the doors, the dark way into the tunnel behind. Its
+// doors face +x, the street.
 MeshBuilder gateBody() {
-    // A tall arched gate standing in the street, doors facing +x.
     MeshBuilder b;
-    b.box(V3(-1.0f, -1.3f, 1.2f), V3(0.4f, 0.3f, 1.8f));
-    b.box(V3(-1.0f, 1.3f, 1.2f), V3(0.4f, 0.3f, 1.8f));
-    b.box(V3(-1.0f, 0, 3.1f), V3(0.45f, 1.6f, 0.3f));
+    const float g = -0.62f;
+    b.box(V3(-1.05f, -1.2f, g + 1.8f), V3(1.0f, 0.2f, 1.8f));
+    b.box(V3(-1.05f, 1.2f, g + 1.8f), V3(1.0f, 0.2f, 1.8f));
+    b.box(V3(-0.2f, -1.25f, g + 1.9f), V3(0.18f, 0.3f, 1.9f));  // door posts
+    b.box(V3(-0.2f, 1.25f, g + 1.9f), V3(0.18f, 0.3f, 1.9f));
+    b.box(V3(-0.6f, 0, g + 3.1f), V3(0.55f, 1.55f, 0.25f));      // lintel
+    // Pointed roof over the lintel.
+    const V3 apex(-0.6f, 0, g + 4.3f);
+    b.triangle(V3(-0.05f, -1.6f, g + 3.35f), V3(-0.05f, 1.6f, g + 3.35f), apex + V3(0.55f, 0, 0));
+    b.quad(V3(-1.15f, -1.6f, g + 3.35f), V3(-0.05f, -1.6f, g + 3.35f), apex + V3(0.55f, 0, 0), apex + V3(-0.55f, 0, 0));
+    b.quad(V3(-0.05f, 1.6f, g + 3.35f), V3(-1.15f, 1.6f, g + 3.35f), apex + V3(-0.55f, 0, 0), apex + V3(0.55f, 0, 0));
+    b.box(V3(-2.29f, 0, g + 1.6f), V3(0.5f, 0.8f, 1.6f));        // the dark way behind
     return b;
 }
 
@@ -87,22 +99,23 @@ std::vector<uint8_t> gate(int n) {
     MeshBuilder b = gateBody();
     b.assignBone(0);
     const size_t doorStart = b.size();
-    b.box(V3(-0.9f, -0.5f, 0.8f), V3(0.05f, 0.5f, 1.5f));
+    b.box(V3(-0.25f, -0.5f, 0.8f), V3(0.05f, 0.5f, 1.4f));
     b.assignBone(1, doorStart);
     const size_t door2 = b.size();
-    b.box(V3(-0.9f, 0.5f, 0.8f), V3(0.05f, 0.5f, 1.5f));
+    b.box(V3(-0.25f, 0.5f, 0.8f), V3(0.05f, 0.5f, 1.4f));
     b.assignBone(2, door2);
     // Padding with dense detail so the eye points fall where the game expects.
     const int tA = int(b.size() / 3);
     b.setBone(0);
-    b.triangle(V3(-0.5f, -0.6f, 2.5f), V3(-0.5f, -0.65f, 2.45f), V3(-0.5f, -0.55f, 2.45f));
-    b.triangle(V3(-0.5f, 0.6f, 2.5f), V3(-0.5f, 0.55f, 2.45f), V3(-0.5f, 0.65f, 2.45f));
+    // The gate's eyes: two points on the lintel's face.
+    b.triangle(V3(-0.03f, -0.6f, 2.5f), V3(-0.03f, -0.65f, 2.45f), V3(-0.03f, -0.55f, 2.45f));
+    b.triangle(V3(-0.03f, 0.6f, 2.5f), V3(-0.03f, 0.55f, 2.45f), V3(-0.03f, 0.65f, 2.45f));
     b.assignBone(0, b.size() - 6);
     modelkit::placeMarkers(b.vertices, {{7584, tA, 0}, {7338, tA + 1, 0}}, V3(-1.0f, 0, 1.0f));
     Rig rig;
     rig.addBone(-1, V3(0, 0, 0));
-    rig.addBone(0, V3(-0.9f, -1.0f, 0));
-    rig.addBone(0, V3(-0.9f, 1.0f, 0));
+    rig.addBone(0, V3(-0.25f, -1.0f, 0));
+    rig.addBone(0, V3(-0.25f, 1.0f, 0));
     Pose closed(3), open(3), breathe(3);
     open[1].rotation = V3(0, 0, -80);
     open[2].rotation = V3(0, 0, 80);
@@ -115,7 +128,7 @@ std::vector<uint8_t> gate(int n) {
         ob[0] = breathe[0];
         keys = {{0, open}, {2, ob}, {4, open}};
     }
-    return modelkit::posed(b.vertices, rig, keys, Transform::translation(V3(0, 0, -0.62393f)));
+    return modelkit::posed(b.vertices, rig, keys);
 }
 
 MeshBuilder frameWithPicture(float w, float h, float depth) {
