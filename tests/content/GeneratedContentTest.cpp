@@ -72,7 +72,6 @@ protected:
         std::string error;
         generatedA = generateContent(root + "/a", 8, error);
         generationError = error;
-        generatedB = generateContent(root + "/b", 3, error);
     }
     static void TearDownTestSuite() { removeTree(root); }
 
@@ -115,13 +114,12 @@ protected:
     }
 
     static std::string root;
-    static bool generatedA, generatedB;
+    static bool generatedA;
     static std::string generationError;
 };
 
 std::string GeneratedContent::root;
 bool GeneratedContent::generatedA = false;
-bool GeneratedContent::generatedB = false;
 std::string GeneratedContent::generationError;
 
 bool startsWith(const std::vector<uint8_t>& d, const char* magic) {
@@ -149,7 +147,10 @@ TEST_F(GeneratedContent, EveryNumberIsWrittenAsItsKind) {
 }
 
 TEST_F(GeneratedContent, TwoRunsWriteIdenticalFiles) {
-    ASSERT_TRUE(generatedA && generatedB);
+    // A second run with another number of threads writes the same bytes.
+    std::string error;
+    ASSERT_TRUE(generatedA);
+    ASSERT_TRUE(generateContent(root + "/b", 3, error)) << error;
     std::vector<std::string> names;
     for (int n : kMeshes) names.push_back(std::to_string(n) + ".dat");
     for (int n : kPictures) names.push_back(std::to_string(n) + ".dat");
