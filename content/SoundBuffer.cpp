@@ -18,12 +18,14 @@ float waveAt(SoundBuffer::Wave w, float phase) {
     }
 }
 
-float envelope(float t, float duration, float attack, float decay) {
+// Attack, decay and a short release against clicks; a voice that fills a
+// whole looping buffer (`endless`) has no release, so the loop has no dip.
+float envelope(float t, float duration, float attack, float decay, bool endless = false) {
     if (t < 0 || t > duration) return 0;
     float e = attack > 0 && t < attack ? t / attack : 1.0f;
     if (decay > 0) e *= std::exp(-3.0f * t / decay);
     const float release = std::min(0.01f, duration * 0.5f);
-    if (t > duration - release) e *= (duration - t) / release;
+    if (!endless && t > duration - release) e *= (duration - t) / release;
     return e;
 }
 
@@ -58,13 +60,14 @@ void SoundBuffer::tone(float start, float duration, float freq, float amp, float
                        Wave wave, float freqEnd, float vibrato) {
     const long first = long(start * float(sampleRate));
     const long count = long(duration * float(sampleRate));
+    const bool endless = wrapAround && count >= long(samples.size()) && attack <= 0 && decay <= 0;
     double phase = 0;
     for (long k = 0; k < count; ++k) {
         const float t = float(k) / float(sampleRate);
         float f = freqEnd > 0 ? freq + (freqEnd - freq) * (t / duration) : freq;
         if (vibrato > 0) f *= 1.0f + vibrato * std::sin(kTwoPi * 5.5f * t);
         phase += double(f) / double(sampleRate);
-        add(first + k, waveAt(wave, float(phase)) * amp * envelope(t, duration, attack, decay));
+        add(first + k, waveAt(wave, float(phase)) * amp * envelope(t, duration, attack, decay, endless));
     }
 }
 
@@ -73,12 +76,13 @@ void SoundBuffer::noise(float start, float duration, float amp, float attack, fl
     Noise rng(seed);
     const long first = long(start * float(sampleRate));
     const long count = long(duration * float(sampleRate));
+    const bool endless = wrapAround && count >= long(samples.size()) && attack <= 0 && decay <= 0;
     float state = 0;
     const float gain = 1.0f / std::sqrt(std::max(0.01f, smoothing));
     for (long k = 0; k < count; ++k) {
         const float t = float(k) / float(sampleRate);
         state += (rng.next() * 2 - 1 - state) * smoothing;
-        add(first + k, state * gain * amp * envelope(t, duration, attack, decay));
+        add(first + k, state * gain * amp * envelope(t, duration, attack, decay, endless));
     }
 }
 
