@@ -252,14 +252,21 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.transform(Transform::rotateAbout(V3(0, -0.3f, 1.15f), V3(-20, 0, 0)), b.size() - 36);
             b.box(V3(-0.91f, 0, 0.35f), V3(0.01f, 0.25f, 0.3f));
             return still(b);
-        case 101:
-            b.box(V3(0, 0, 0), V3(0.6f, 0.6f, 0.55f));
+        case 101:  // a rain barrel by the porch, hooped
+            b.lathe({{0.0f, 0.0f}, {0.42f, 0.0f}, {0.5f, 0.55f}, {0.42f, 1.1f}, {0.0f, 1.1f}}, V3(0, 0, -0.547f), 14);
+            for (float z : {0.15f, 0.95f}) b.cylinder(V3(0, 0, -0.547f + z), 0.47f, 0.04f, 14, false);
             return still(b);
         case 102: b.box(V3(0, 0, 0.9f), V3(1.5f, 1.5f, 0.95f)); b.sphere(V3(0, 0, 1.85f), V3(1.5f, 1.5f, 0.3f), 10, 4); return still(b);
         case 103: b.box(V3(0, 0, 0.9f), V3(0.6f, 1.3f, 0.95f)); return still(b);
-        case 104:
-            b.cylinder(V3(0, 0, -1), 0.18f, 3.5f, 8);
-            b.sphere(V3(0, 0, 3.2f), V3(1.1f, 1.1f, 1.4f), 8, 6);
+        case 104:  // a bare old tree, branches reaching out
+            b.lathe({{0.22f, -1.0f}, {0.16f, 0.5f}, {0.1f, 2.5f}, {0.0f, 3.6f}}, V3(0, 0, 0), 8);
+            for (int k = 0; k < 7; ++k) {
+                const float a = k * 2.4f, z = 0.6f + 0.35f * k, len = 1.3f - 0.12f * k;
+                const V3 root(0, 0, z), mid = root + V3(std::cos(a), std::sin(a), 0.5f) * (len * 0.55f);
+                const V3 tip = mid + V3(std::cos(a + 0.4f), std::sin(a + 0.4f), 0.2f) * (len * 0.5f);
+                b.tube({root, mid, tip}, 0.045f - 0.004f * k, 5);
+                b.tube({mid, mid + V3(std::cos(a - 0.7f), std::sin(a - 0.7f), 0.6f) * (len * 0.3f)}, 0.02f, 4);
+            }
             return still(b);
         case 105: b.box(V3(0, 0, -0.3f), V3(0.05f, 0.25f, 0.7f)); return still(b);
         case 106: {

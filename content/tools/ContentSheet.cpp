@@ -171,6 +171,7 @@ int meshSheet(const std::string& res, const char* out, int cols, int tile, const
         if (t) glDeleteTextures(1, &t);
     }
     std::vector<uint8_t> px(size_t(w) * size_t(h) * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, px.data());
     Image img(w, h, false);
     for (int y = 0; y < h; ++y)
