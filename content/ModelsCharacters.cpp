@@ -13,11 +13,13 @@ namespace {
 using modelkit::PoseKeys;
 typedef std::vector<BonePose> Pose;
 
-Pose sitPose() {
+// Sitting with the legs forward, the hips lowered by `drop` (onto a chair
+// seat, or down to the floor).
+Pose sitPose(float drop) {
     Pose p(Figure::BoneCount);
     p[Figure::LegL].rotation = V3(0, -85, 0);
     p[Figure::LegR].rotation = V3(0, -85, 0);
-    p[Figure::Root].offset = V3(-0.05f, 0, -0.35f);
+    p[Figure::Root].offset = V3(-0.05f, 0, -drop);
     return p;
 }
 
@@ -147,6 +149,7 @@ std::vector<uint8_t> witch() {
 std::vector<uint8_t> goat(int n) {
     FigureStyle s;
     s.height = 1.7f;
+    s.ground = 0.0f;  // its places stand on the floors (z 1.0 and 7.31)
     s.head = FigureStyle::Goat;
     s.skin = 0;
     s.main = 1;
@@ -154,7 +157,7 @@ std::vector<uint8_t> goat(int n) {
     s.dark = 7;
     Figure f = buildFigure(s);
     PoseKeys keys;
-    const Pose sit = sitPose();
+    const Pose sit = sitPose(0.72f);  // on the floor, in the dust
     switch (n) {
         case 172: {  // sitting bound in the dust
             std::vector<Pose> poses = {sit, sit, sit, sit};
@@ -232,7 +235,7 @@ std::vector<uint8_t> person(int n) {
     s.second = 2;
     s.dark = 11;
     Figure f = buildFigure(s);
-    Pose sit = sitPose();
+    Pose sit = sitPose(0.35f);  // on the chair's seat
     hideProp(sit);
     PoseKeys keys;
     if (n == 190) {

@@ -170,7 +170,8 @@ std::vector<uint8_t> cat(int n) {
 }
 
 std::vector<uint8_t> bird(int n) {
-    Figure f = buildCreature(Creature::Bird, 0.5f, 0.0f, atlas::StoneGrey, atlas::Metal);
+    // Origin 0.08 below the post top: the feet stand on it.
+    Figure f = buildCreature(Creature::Bird, 0.5f, 0.08f, atlas::StoneGrey, atlas::Metal);
     Pose asleep(Figure::BoneCount);
     asleep[Figure::Head].rotation = V3(0, 30, 0);
     asleep[Figure::Head].offset = V3(0, 0, -0.05f);
