@@ -7,6 +7,8 @@ std::vector<uint8_t> makeMeshResource(int n) {
     std::vector<uint8_t> m = characterMesh(n);
     if (m.empty()) m = creatureMesh(n);
     if (m.empty()) m = outdoorMesh(n);
-    if (m.empty()) m = indoorMesh(n);
+    if (m.empty()) m = houseMesh(n);
+    if (m.empty()) m = tunnelMesh(n);
+    if (m.empty()) m = screenMesh(n);
     return m;
 }
