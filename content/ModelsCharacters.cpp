@@ -13,12 +13,12 @@ namespace {
 using modelkit::PoseKeys;
 typedef std::vector<BonePose> Pose;
 
-// Sitting with the legs forward, the hips lowered by `drop` (onto a chair
-// seat, or down to the floor).
-Pose sitPose(float drop) {
+// Sitting with the legs turned forward by `legs` degrees, the hips lowered
+// by `drop` (onto a chair seat, or down to the floor).
+Pose sitPose(float drop, float legs = 85) {
     Pose p(Figure::BoneCount);
-    p[Figure::LegL].rotation = V3(0, -85, 0);
-    p[Figure::LegR].rotation = V3(0, -85, 0);
+    p[Figure::LegL].rotation = V3(0, -legs, 0);
+    p[Figure::LegR].rotation = V3(0, -legs, 0);
     p[Figure::Root].offset = V3(-0.05f, 0, -drop);
     return p;
 }
@@ -235,7 +235,7 @@ std::vector<uint8_t> person(int n) {
     s.second = 2;
     s.dark = 11;
     Figure f = buildFigure(s);
-    Pose sit = sitPose(0.35f);  // on the chair's seat
+    Pose sit = sitPose(0.35f, 58);  // on the chair's seat, feet reaching the floor
     hideProp(sit);
     PoseKeys keys;
     if (n == 190) {

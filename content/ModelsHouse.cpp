@@ -61,7 +61,8 @@ MeshBuilder houseShell() {
     floorAt(19.2f, 41.55f, 23.5f, 45.5f, 7.31f, true);
     floorAt(1.5f, 29.5f, 23.5f, 45.5f, 11.5f, false);
     b.transform(Transform::translation(o * -1.0f), start);
-    b.box(V3(1.5f, 42.75f, 1.0f) - o, V3(0.7f, 1.0f, 2.0f));           // planks
+    for (int k = 0; k < 5; ++k)                                          // planks against the wall
+        b.box(V3(1.62f + 0.02f * (k % 2), 41.95f + 0.4f * k, 2.3f) - o, V3(0.04f, 0.18f, 1.3f));
     b.box(V3(3.5f, 43.0f, 1.005f) - o, V3(0.5f, 0.5f, 0.005f));        // trapdoor
     b.box(V3(11.0f, 40.6f, 7.97f) - o, V3(0.8f, 0.5f, 0.66f));         // the desk, top 8.63
     b.box(V3(19.25f, 41.1f, 5.2f) - o, V3(0.3f, 0.2f, 0.04f));         // the crystal ball's shelf

@@ -393,7 +393,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             const V3 o(12.5f, 7.5f, 0);
             b.wallWithHoles(house::kFrontY, 1.5f, 23.5f, 0.0f, 12.0f, house::frontOpenings(), true);
             b.planarUv(V3(1.0f / 22, 0, 0), -1.5f / 22, V3(0, 0, 1.0f / 12), 0);
-            b.box(V3(12.5f, 37.4f, 12.2f), V3(11.6f, 8.2f, 0.2f));
+            b.box(V3(12.5f, 37.39f, 12.2f), V3(11.6f, 8.11f, 0.2f));  // the roof, flush with the front
             b.transform(Transform::translation(o * -1.0f));
             return still(b);
         }

@@ -72,7 +72,7 @@ std::vector<uint8_t> menuLayer(int n) {
             return still(b);
         }
         case 73: {  // the house on its hill
-            const V3 o(-0.45f, 0.74f, -0.27f);
+            const V3 o(-0.4f, 0.74f, -0.27f);
             b.box(o + V3(0, 0, 0.11f), V3(0.1f, 0.17f, 0.11f));
             b.box(o + V3(0, 0.12f, 0.27f), V3(0.02f, 0.015f, 0.06f));  // chimney
             // The roof: two slopes.
@@ -83,7 +83,7 @@ std::vector<uint8_t> menuLayer(int n) {
             // Windows and door on the front (+x).
             for (int w = 0; w < 2; ++w) b.box(o + V3(0.1f, -0.09f + 0.18f * w, 0.14f), V3(0.004f, 0.03f, 0.03f));
             b.box(o + V3(0.1f, 0, 0.05f), V3(0.004f, 0.025f, 0.05f));
-            b.sphere(V3(-0.45f, 0.74f, -0.47f), V3(0.3f, 0.5f, 0.21f), 12, 6);  // the hill
+            b.sphere(V3(-0.4f, 0.74f, -0.47f), V3(0.12f, 0.5f, 0.21f), 12, 6);  // the hill
             b.planarUv(V3(0, 2.0f, 0), 0.5f, V3(0, 0, 2.0f), 0.5f);
             c[0].rotation = V3(0.5f, 0, 0);
             return modelkit::posed(b.vertices, rig, {{0, a}, {3, c}, {6, a}});

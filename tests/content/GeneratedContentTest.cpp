@@ -18,27 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "GeneratedContent.h"
 #include "MshFile.h"
 #include "content/Generator.h"
-#include "engine/Scramble.h"
 
 namespace {
-
-std::vector<uint8_t> readPlain(const std::string& path) {
-    std::vector<uint8_t> data;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return data;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) data.push_back(uint8_t(c));
-    std::fclose(f);
-    unscrambleBuffer(data.data(), uint32_t(data.size()));
-    return data;
-}
-
-void removeTree(const std::string& dir) {
-    const std::string cmd = "rm -rf '" + dir + "'";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
-}
 
 // The numbers the game asks for, by kind (independent of the generator's own
 // catalogue, so a number dropped there is caught here).
@@ -64,63 +48,7 @@ const int kSounds[] = {4, 5, 38, 39, 40, 41, 42, 43, 44, 45, 46, 66, 99, 276, 27
                        334, 335, 336, 337, 338, 339, 341, 342, 343, 344, 347};
 const int kMusic[] = {1, 83, 93, 94, 95, 96, 154, 155, 272, 273, 274, 345};
 
-class GeneratedContent : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        char pattern[] = "/tmp/qv-content-XXXXXX";
-        root = mkdtemp(pattern);
-        std::string error;
-        generatedA = generateContent(root + "/a", 8, error);
-        generationError = error;
-    }
-    static void TearDownTestSuite() { removeTree(root); }
 
-    static std::vector<uint8_t> resource(int n) { return readPlain(root + "/a/" + std::to_string(n) + ".dat"); }
-
-    static MshFile mesh(int n) {
-        MshFile f;
-        std::string why;
-        EXPECT_TRUE(parseMsh(resource(n), f, why)) << "mesh " << n << ": " << why;
-        return f;
-    }
-
-    // Decodes like the game's texture loader; returns bytes per pixel (0 if it
-    // fails) and the alpha mode the loader would give (0 opaque, 1 cut, 2 blend).
-    static int decodePicture(const std::vector<uint8_t>& data, int& mode, int* width = nullptr, int* height = nullptr,
-                             SDL_Surface** keep = nullptr) {
-        SDL_RWops* rw = SDL_RWFromMem(const_cast<uint8_t*>(data.data()), int(data.size()));
-        SDL_Surface* s = IMG_Load_RW(rw, 0);
-        SDL_RWclose(rw);
-        if (!s) return 0;
-        const int bpp = s->format->BytesPerPixel;
-        mode = 0;
-        if (bpp == 4) {
-            mode = 1;
-            const uint8_t* px = static_cast<const uint8_t*>(s->pixels);
-            for (int y = 0; y < s->h && mode == 1; ++y)
-                for (int x = 0; x < s->w; ++x) {
-                    const uint8_t a = px[y * s->pitch + x * 4 + 3];
-                    if (a > 0 && a < 255) {
-                        mode = 2;
-                        break;
-                    }
-                }
-        }
-        if (width) *width = s->w;
-        if (height) *height = s->h;
-        if (keep) *keep = s;
-        else SDL_FreeSurface(s);
-        return bpp;
-    }
-
-    static std::string root;
-    static bool generatedA;
-    static std::string generationError;
-};
-
-std::string GeneratedContent::root;
-bool GeneratedContent::generatedA = false;
-std::string GeneratedContent::generationError;
 
 bool startsWith(const std::vector<uint8_t>& d, const char* magic) {
     const size_t n = std::char_traits<char>::length(magic);
