@@ -107,6 +107,7 @@ std::vector<uint8_t> skeleton(int n) {
     s.height = 1.75f;
     s.ground = -1.565f;
     s.head = FigureStyle::Skull;
+    s.dress = true;  // the rags it wears, hanging from the hips
     s.skin = 15;
     s.main = 15;
     s.second = 1;
