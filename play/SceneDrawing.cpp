@@ -1,3 +1,5 @@
+#include "play/SceneDrawing.h"
+
 #include "play/PlayScreen.h"
 
 #include <SDL_opengl.h>
@@ -18,10 +20,11 @@ namespace {
 // must also lie in the wedge in front of the camera.
 const float kViewTestDistance = 7.1f;
 
-// The distance test, and for close-up objects the view wedge: no more than 1
-// behind the camera, inside sides opening 0.8 sideways per unit forward from
-// an apex 2.5 behind it.
-bool isObjectVisible(const SceneObject& object, const Vec3& camera, float yaw) {
+}  // namespace
+
+// The wedge's sides open 0.8 sideways per unit forward from an apex 2.5
+// behind the camera.
+bool isSceneObjectVisible(const SceneObject& object, const Vec3& camera, float yaw) {
     Vec3 d = camera;
     d.subtract(object.position);
     if (d.length() > object.drawDistance) {
@@ -34,8 +37,6 @@ bool isObjectVisible(const SceneObject& object, const Vec3& camera, float yaw) {
     return d.x <= 1.0f && (d.x - 2.5f) * 0.8f <= -std::fabs(d.y);
 }
 
-// The German grammar rule: "dir selbst" after "frage", "trickse aus" and
-// "nimm" becomes "dich selbst".
 std::string applyTargetGrammar(const std::string& first, const std::string& second) {
     if (!text::kGerman || second != text::kTargetSelf) {
         return second;
@@ -46,8 +47,6 @@ std::string applyTargetGrammar(const std::string& first, const std::string& seco
     return second;
 }
 
-}  // namespace
-
 void PlayScreen::drawRoom() {
     const Vec3 camera = gCamera->position;
     const float yaw = gCamera->rotation.z;
@@ -55,14 +54,14 @@ void PlayScreen::drawRoom() {
     applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f);
     const std::vector<SceneObject*>& objects = worldList.objects();
     for (SceneObject* object : objects) {
-        if (isObjectVisible(*object, camera, yaw)) {
+        if (isSceneObjectVisible(*object, camera, yaw)) {
             object->drawSceneObject();
         }
     }
     setSphereMapTexGen(true);
     applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
     for (SceneObject* object : objects) {
-        if (isObjectVisible(*object, camera, yaw)) {
+        if (isSceneObjectVisible(*object, camera, yaw)) {
             object->drawSceneObjectSecondPass();
         }
     }
