@@ -186,9 +186,16 @@ void TutorialHints::updateTutorialHints(float dt, bool active) {
 }
 
 std::string TutorialHints::markLine() const {
+    std::string line;
+    fillMarkLine(line);
+    return line;
+}
+
+void TutorialHints::fillMarkLine(std::string& line) const {
     const int at = stage();
     if (at == kStageDone) {
-        return std::string();
+        line.clear();
+        return;
     }
     bool directions[4] = {false, false, false, false};
     if (at == kStageLook) {
@@ -198,14 +205,13 @@ std::string TutorialHints::markLine() const {
         const bool order[4] = {walkForwardLearned, walkLeftLearned, walkBackLearned, walkRightLearned};
         std::copy(order, order + 4, directions);
     }
-    std::string line = text::kTutorialMarks[at][currentForm()];
+    line.assign(text::kTutorialMarks[at][currentForm()]);
     int next = 0;
     for (char& c : line) {
         if (c == '#' && next < 4) {
             c = directionMark(directions[next++]);
         }
     }
-    return line;
 }
 
 void TutorialHints::drawTutorialHints() {
@@ -215,10 +221,12 @@ void TutorialHints::drawTutorialHints() {
     draw();
     position.set(0.0f, w / 2.0f, 2.0f);
     if (textFadeTarget == 1.0f) {
-        const std::string hint = text;
-        text = markLine();
+        // The marks take the hint's place for one draw; the buffer keeps its
+        // room from frame to frame.
+        fillMarkLine(markBuffer);
+        text.swap(markBuffer);
         draw();
-        text = hint;
+        text.swap(markBuffer);
     }
 }
 

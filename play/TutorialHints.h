@@ -63,6 +63,9 @@ private:
     int stage() const;
     void chooseNextHint();
     void checkSteadyStage();
+    void fillMarkLine(std::string& line) const;
+
+    std::string markBuffer;  // the marks while they are drawn
 };
 
 #endif
