@@ -12,11 +12,13 @@
 
 namespace {
 
+// By ActionId: knock on, ask, trick, take, then the use actions in item order.
 const ActionTable* const kActionTables[] = {
-    &kKnockOnTable,   &kAskTable,          &kTrickTable,     &kTakeTable,           &kUseRockTable,
-    &kUseKeyTable,    &kUseBristlesTable,  &kUseBroomstickTable, &kUseFlowerTable,  &kUseHatTable,
-    &kUseKnifeTable,  &kUseRopeTable,      &kUseCoinTable,   &kUseCandleTable,      &kUseLitCandleTable,
-    &kUseBroomTable,  &kUseBoneTable,      &kUseSpecialTrickTable, &kUseTreatTable,
+    &kKnockOnTable,      &kAskTable,          &kTrickTable,           &kTakeTable,
+    &kUseRockTable,      &kUseKeyTable,       &kUseBristlesTable,     &kUseBroomstickTable,
+    &kUseFlowerTable,    &kUseHatTable,       &kUseKnifeTable,        &kUseRopeTable,
+    &kUseCoinTable,      &kUseCandleTable,    &kUseLitCandleTable,    &kUseBroomTable,
+    &kUseBoneTable,      &kUseSpecialTrickTable, &kUseTreatTable,
 };
 const int32_t kActionTableCount = static_cast<int32_t>(sizeof(kActionTables) / sizeof(kActionTables[0]));
 static_assert(sizeof(kActionTables) / sizeof(kActionTables[0]) == 19, "one table for every ActionId");
