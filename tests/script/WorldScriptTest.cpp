@@ -1,0 +1,145 @@
+// The world script's frame through the run loop: the room change with its
+// fades, the answer panel holding it back, the step machine, the ending step,
+// music volume, fog breathing, visibility and ending progress.
+#include <gtest/gtest.h>
+
+#include <SDL_mixer.h>
+
+#include <cmath>
+
+#include "engine/Camera.h"
+#include "engine/ResourcesByNumber.h"
+#include "support/PlayHarness.h"
+
+using namespace playtest;
+
+namespace {
+class WorldScriptTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(reachPlayByNewGame(s));
+        s.frames(30);  // faded in
+        ASSERT_FLOAT_EQ(1.0f, play(s).roomFade);
+    }
+    ScreenSession s;
+};
+}  // namespace
+
+TEST_F(WorldScriptTest, ARoomChangeFadesOutBuildsOneFrameLaterAndFadesIn) {
+    PlayScreen& p = play(s);
+    p.pendingRoom = 3;
+    EXPECT_FALSE(p.isPlayerInControl());
+    int frames = 0;
+    while (p.roomFade > 0.0f && frames < 100) {
+        s.frames(1);
+        ++frames;
+    }
+    EXPECT_EQ(23, frames);  // 1 s at 0.045 s a frame
+    EXPECT_EQ(0, p.room);
+    EXPECT_EQ(3, p.pendingRoom);
+    s.frames(1);
+    EXPECT_EQ(3, p.room);
+    EXPECT_EQ(-1, p.pendingRoom);
+    EXPECT_FLOAT_EQ(0.0f, p.roomFade);
+    EXPECT_EQ(155, gCurrentMusicTrack);
+    EXPECT_TRUE(p.worldList.objects().empty());
+    s.frames(1);
+    EXPECT_FLOAT_EQ(0.045f, p.roomFade);
+    // Room 3 keeps the short fog its builder gave it.
+    EXPECT_FLOAT_EQ(2.5f, gCamera->fogEnd);
+    s.frames(25);
+    EXPECT_FLOAT_EQ(1.0f, p.roomFade);
+    EXPECT_TRUE(p.isPlayerInControl());
+}
+
+TEST_F(WorldScriptTest, APendingRoomWaitsForTheAnswerPanel) {
+    PlayScreen& p = play(s);
+    p.answerPanel.setAnswerText("a door creaks");
+    p.pendingRoom = 0;
+    s.frames(30);
+    EXPECT_FLOAT_EQ(1.0f, p.roomFade);
+    EXPECT_EQ(0, p.pendingRoom);
+    EXPECT_FLOAT_EQ(1.0f, p.answerPanel.openness);
+    s.tap(SDLK_RETURN);
+    // Closing: showing until half closed, then the fade falls.
+    int frames = 0;
+    while (p.pendingRoom != -1 && frames < 200) {
+        s.frames(1);
+        ++frames;
+    }
+    EXPECT_GT(frames, 22 + 10);
+    EXPECT_LT(frames, 22 + 14);
+    EXPECT_EQ(0, p.room);
+}
+
+TEST_F(WorldScriptTest, TheStepMachineRunsOnlyWhenNothingHoldsItBack) {
+    PlayScreen& p = play(s);
+    p.scriptStep = 200;
+    p.scriptStepDelay = 0.2f;
+    s.frames(4);
+    EXPECT_EQ(200, p.scriptStep);
+    s.frames(2);
+    EXPECT_EQ(-1, p.scriptStep);
+
+    p.scriptStep = 143;
+    s.frames(3);
+    EXPECT_EQ(143, p.scriptStep);
+    p.scriptStep = 0;
+    s.frames(1);
+    EXPECT_EQ(-1, p.scriptStep);
+
+    // A running flight does not hold the machine back.
+    p.startCameraFlight(Vec3(1.0f, 2.0f, 3.0f), Vec3(0.0f, 0.0f, 1.0f), 2.0f, false);
+    p.scriptStep = -7;
+    s.frames(1);
+    EXPECT_EQ(-1, p.scriptStep);
+    EXPECT_FALSE(p.isPlayerInControl());
+    s.frames(50);
+    EXPECT_TRUE(p.isPlayerInControl());
+}
+
+TEST_F(WorldScriptTest, StepOneFortyTwoEndsTheFrameInTheEnding) {
+    PlayScreen& p = play(s);
+    const float scroll = p.answerPanel.scrollTime;
+    const float walk = p.player.walkPhase;
+    const int32_t counter = p.frameCounter;
+    p.scriptStep = 142;
+    markBackBuffer();
+    s.frames(1);
+    EXPECT_EQ(kGameStateEnding, gGameState);
+    EXPECT_EQ(143, p.scriptStep);
+    EXPECT_EQ(counter + 1, p.frameCounter);
+    // No common updates and no drawing after the step.
+    EXPECT_FLOAT_EQ(scroll, p.answerPanel.scrollTime);
+    EXPECT_FLOAT_EQ(walk, p.player.walkPhase);
+    EXPECT_TRUE(backBufferStillMarked());
+}
+
+TEST_F(WorldScriptTest, MusicFogVisibilityAndEndingFollowTheClock) {
+    PlayScreen& p = play(s);
+    s.frames(3);
+    EXPECT_EQ(89, Mix_VolumeMusic(-1));  // 0.7 of full
+    EXPECT_NEAR(5.0f - 0.125f * (std::cos(0.5f * p.elapsedTime) + 1.0f), gCamera->fogEnd, 1e-5f);
+
+    // In room 7 the tunnel's two values scale the music.
+    p.storyValue49 = 0.5f;
+    p.storyValue50 = 0.25f;
+    p.enterRoom(7);
+    EXPECT_EQ(93, gCurrentMusicTrack);
+    s.frames(30);
+    EXPECT_EQ(26, Mix_VolumeMusic(-1));  // 0.7 x 1.5 / 5 of full
+
+    p.sceneVisibilityTarget = 0.0f;
+    p.sceneVisibilityRate = 2.0f;
+    s.frames(5);
+    EXPECT_NEAR(1.0f - 5 * 0.09f, p.sceneVisibility, 1e-5f);
+    s.frames(10);
+    EXPECT_FLOAT_EQ(0.0f, p.sceneVisibility);
+
+    p.endingProgress = 0.45f;
+    s.frames(20);
+    EXPECT_FLOAT_EQ(0.5f, p.endingProgress);
+    p.endingProgress = 0.6f;
+    s.frames(1);
+    EXPECT_NEAR(0.6f + 0.045f / 12.0f, p.endingProgress, 1e-6f);
+}
