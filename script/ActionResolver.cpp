@@ -1,5 +1,106 @@
-#include "play/PlayScreen.h"
+#include <string>
 
-// The answers to the actions come with the story; until then executing an
-// action only sounds its click (played by the play screen).
-void PlayScreen::performAction() {}
+#include "app/ActionEntry.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "script/ActionRow.h"
+#include "script/RowParts.h"
+
+// The action resolver: the world's answer to the chosen action on the chosen
+// target. It never waits; longer scenes go to the world script through the
+// step, the step delay, a camera flight or a pending room.
+
+namespace {
+
+// By ActionId: knock on, ask, trick, take, then the use actions in item order.
+const ActionTable* const kActionTables[] = {
+    &kKnockOnTable,      &kAskTable,          &kTrickTable,           &kTakeTable,
+    &kUseRockTable,      &kUseKeyTable,       &kUseBristlesTable,     &kUseBroomstickTable,
+    &kUseFlowerTable,    &kUseHatTable,       &kUseKnifeTable,        &kUseRopeTable,
+    &kUseCoinTable,      &kUseCandleTable,    &kUseLitCandleTable,    &kUseBroomTable,
+    &kUseBoneTable,      &kUseSpecialTrickTable, &kUseTreatTable,
+};
+const int32_t kActionTableCount = static_cast<int32_t>(sizeof(kActionTables) / sizeof(kActionTables[0]));
+static_assert(sizeof(kActionTables) / sizeof(kActionTables[0]) == 19, "one table for every ActionId");
+
+bool rowNamesTarget(const ActionRow& row, const std::string& name) {
+    for (int32_t k = 0; k < row.targets.count; ++k) {
+        if (name == objectName(row.targets.names[k])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The first row for the target whose condition holds, else the fall-back.
+const ActionRow& chooseRow(const ActionTable& table, const PlayScreen& play, const std::string& name) {
+    for (int32_t k = 0; k < table.rowCount; ++k) {
+        const ActionRow& row = table.rows[k];
+        if (rowNamesTarget(row, name) && (!row.condition || row.condition(play))) {
+            return row;
+        }
+    }
+    return *table.fallback;
+}
+
+void applyRow(PlayScreen& play, const ActionRow& row) {
+    if (row.answer != kNoAnswer) {
+        showAnswer(play, row.answer);
+    }
+    if (row.sound >= 0) {
+        playRowSound(row.sound, row.volume);
+    }
+    if (row.step >= 0) {
+        play.scriptStep = row.step;
+    }
+    if (row.removedAction >= 0) {
+        play.player.removeActionById(row.removedAction);
+    }
+    if (row.effects) {
+        row.effects(play);
+    }
+}
+
+// Two objects stand where they can only be touched from one corner of the
+// room; the bounds are strict.
+bool outOfReach(const std::string& name, const Vec3& feet) {
+    if (name == objectName(kObjBigPumpkin)) {
+        return !(feet.x > 14.0f && feet.y > 25.5f);
+    }
+    if (name == objectName(kObjDoor)) {
+        return !(feet.x > 11.05f && feet.y > 27.0f);
+    }
+    return false;
+}
+
+}  // namespace
+
+const ActionTable* actionTable(int32_t actionId) {
+    if (actionId < 0 || actionId >= kActionTableCount) {
+        return nullptr;
+    }
+    return kActionTables[actionId];
+}
+
+void PlayScreen::performAction() {
+    rebuildTargetList();
+    if (player.actions.empty() || player.targets.empty()) {
+        return;
+    }
+    // A corrected choice is shown in the caption; the player executes again.
+    if (player.validateCurrentAction() || player.validateCurrentTarget()) {
+        return;
+    }
+    // The row may destroy the target (a pick-up), so its name is kept.
+    const std::string name = player.selectedTarget->name;
+    if (outOfReach(name, player.position)) {
+        showAnswer(*this, kAnsCantReach);
+        return;
+    }
+    const ActionTable* table = actionTable(player.selectedAction->actionId);
+    if (!table) {
+        showAnswer(*this, kAnsUnknownAction);
+        return;
+    }
+    applyRow(*this, chooseRow(*table, *this, name));
+}

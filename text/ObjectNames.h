@@ -55,6 +55,32 @@ enum ObjectName : int32_t {
     kObjYou,
     kObjRat,
     kObjSkeleton,
+    // Further targets of the action resolver's rows.
+    kObjBat,
+    kObjBox,
+    kObjBricks,
+    kObjBroom,
+    kObjChair,
+    kObjSpacedChair,  // " chair ", a different target
+    kObjCoins,
+    kObjCrystalBall,
+    kObjDogHouse,
+    kObjSpacedDoor,  // " door ", a different target
+    kObjDustyShelf,
+    kObjInstantPicture,
+    kObjMedicalEquipment,
+    kObjPillar,
+    kObjPole,
+    kObjRope,
+    kObjRoundDrawings,
+    kObjSmallPaintings,
+    kObjSmallPictures,
+    kObjSpider,
+    kObjTable,
+    kObjTrapdoor,
+    kObjTreat,
+    kObjWell,
+    kObjYourself,  // the player's own default target
     kObjectNameCount
 };
 

@@ -1,0 +1,123 @@
+#include "script/RowParts.h"
+
+#include "app/ActionEntry.h"
+#include "play/GroundGrid.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+
+namespace {
+
+const int32_t kGiveSound = 278;
+const float kFlightSeconds = 2.0f;
+
+}  // namespace
+
+void showAnswer(PlayScreen& play, AnswerText id) { play.answerPanel.setAnswerText(answerText(id)); }
+
+void playRowSound(int32_t n, float volume) { playCueOnAnyChannel(n, volume); }
+
+SceneObject* rowObject(PlayScreen& play, ObjectName name) { return play.findSceneObject(name); }
+
+void deleteRowObject(PlayScreen& play, ObjectName name) {
+    // A blank stand-in for a missing name is not in the world list, so this
+    // frees nothing then; the blank goes with the room.
+    play.worldList.deleteSceneObject(rowObject(play, name));
+}
+
+SceneObject* addRowObject(PlayScreen& play, const char* name, int32_t mesh, int32_t texture, int32_t reflection,
+                          const Vec3& position) {
+    SceneObject* object = new SceneObject();
+    object->constructSceneObject();
+    object->name = name;
+    object->setSceneObjectMesh(mesh);
+    if (texture >= 0) {
+        object->setSceneObjectTexture(texture);
+    }
+    if (reflection >= 0) {
+        object->setSceneObjectSecondTexture(reflection);
+    }
+    object->position = position;
+    play.worldList.appendSceneObject(object);
+    return object;
+}
+
+void giveAction(PlayScreen& play, int32_t actionId) {
+    ActionEntry* entry = new ActionEntry();
+    entry->constructActionEntry(actionId);
+    play.player.actions.push_back(entry);
+    play.player.selectedAction = entry;
+}
+
+void finishGive(PlayScreen& play, float volume) {
+    playRowSound(kGiveSound, volume);
+    play.rebuildTargetList();
+    play.player.validateCurrentTarget();
+}
+
+void pickUp(PlayScreen& play, ObjectName name, int32_t actionId, bool PlayScreen::*flag, bool PlayScreen::*cleared) {
+    deleteRowObject(play, name);
+    giveAction(play, actionId);
+    play.*flag = true;
+    if (cleared) {
+        play.*cleared = false;
+    }
+    finishGive(play, 0.5f);
+}
+
+void fadeOutToStep(PlayScreen& play, int32_t step) {
+    play.sceneVisibilityTarget = 0.0f;
+    play.sceneVisibilityRate = 1.0f;
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = step;
+}
+
+void startRowFlight(PlayScreen& play, const Vec3& position, const Vec3& angles) {
+    play.scriptStepDelay = kFlightSeconds;
+    play.startCameraFlight(position, angles, kFlightSeconds, true);
+    play.player.walkIntensity = 0.0f;
+}
+
+void rippleGroundGrid(PlayScreen& play) {
+    if (!play.groundGrid) {
+        return;
+    }
+    play.groundGrid->sourceColumn += 2;
+    play.groundGrid->sourceOffset = 0.1f;
+}
+
+void showCostumeAnswer(PlayScreen& play) {
+    if (play.costumeGhost) {
+        showAnswer(play, kAnsSpookySound);
+    }
+    if (play.costumeWerewolf) {
+        showAnswer(play, kAnsRoar);
+    }
+    if (play.costumeDeath) {
+        showAnswer(play, kAnsTakeTheirSoul);
+    }
+}
+
+void stepForDog(PlayScreen& play) { play.scriptStep = play.bonePlaced ? 48 : 47; }
+
+void useShedDoor(PlayScreen& play) {
+    if (play.room == 1) {
+        play.pendingRoom = 3;
+        showAnswer(play, kAnsNotLockedEnter);
+    } else if (play.room == 3) {
+        play.pendingRoom = 1;
+        showAnswer(play, kAnsNotLockedExit);
+    }
+}
+
+void useRopeBetweenRooms(PlayScreen& play) {
+    if (play.room == 1) {
+        play.pendingRoom = 2;
+    } else if (play.room == 2) {
+        play.pendingRoom = 1;
+    }
+}
+
+bool birdStatuesAwake(const PlayScreen& play) { return play.storyFlag20; }
+
+bool bonePlaced(const PlayScreen& play) { return play.bonePlaced; }

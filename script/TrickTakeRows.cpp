@@ -1,0 +1,159 @@
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "script/ActionRow.h"
+#include "script/RowParts.h"
+
+// The answers to "trick" and "take". Columns of a row: targets, condition,
+// answer, sound, volume, step, item used up, further effects.
+
+namespace {
+
+// Trick. A few targets answer on their own; every other one hears the
+// costume's line first, and its row only chooses the step that follows.
+
+void trickPerson(PlayScreen& play) {
+    play.storyFlag42 = true;
+    fadeOutToStep(play, 93);
+}
+
+void trickDog(PlayScreen& play) {
+    showCostumeAnswer(play);
+    stepForDog(play);
+}
+
+const ActionRow kTrickRows[] = {
+    {targets(kObjSleepingSnake, kObjRope), nullptr, kAnsNeedMirror, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMedicalEquipment), nullptr, kAnsRolesReversed, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjPerson), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, trickPerson},
+    {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider, kObjYourself), nullptr, kAnsYouCant, kNoSound, 0.0f,
+     kNoStep, kNoItem, nullptr},
+    // After the costume's line.
+    {targets(kObjStationaryWitch), nullptr, kNoAnswer, kNoSound, 0.0f, 6, kNoItem, showCostumeAnswer},
+    {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, kNoSound, 0.0f, 7, kNoItem, showCostumeAnswer},
+    {targets(kObjFishPerson), nullptr, kNoAnswer, kNoSound, 0.0f, 69, kNoItem, showCostumeAnswer},
+    {targets(kObjFollowedLeader), nullptr, kNoAnswer, kNoSound, 0.0f, 8, kNoItem, showCostumeAnswer},
+    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 9, kNoItem, showCostumeAnswer},
+    {targets(kObjMonique), nullptr, kNoAnswer, kNoSound, 0.0f, 10, kNoItem, showCostumeAnswer},
+    {targets(kObjShadyCat), nullptr, kNoAnswer, kNoSound, 0.0f, 24, kNoItem, showCostumeAnswer},
+    {targets(kObjGoatPerson), nullptr, kNoAnswer, kNoSound, 0.0f, 78, kNoItem, showCostumeAnswer},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, 38, kNoItem, showCostumeAnswer},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, 39, kNoItem, showCostumeAnswer},
+    {targets(kObjSpider), nullptr, kNoAnswer, kNoSound, 0.0f, 132, kNoItem, showCostumeAnswer},
+    {targets(kObjBat), nullptr, kNoAnswer, kNoSound, 0.0f, 133, kNoItem, showCostumeAnswer},
+    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, showCostumeAnswer},
+    {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, trickDog},
+};
+const ActionRow kTrickFallback = {targets(), nullptr, kNoAnswer, kNoSound, 0.0f, 1, kNoItem, showCostumeAnswer};
+
+// Take.
+
+bool ropeLeadsDown(const PlayScreen& play) { return play.ropeOnPole && !play.nightAlmostOver; }
+
+void takeTreat(PlayScreen& play) { pickUp(play, kObjTreat, 18, &PlayScreen::treatTaken); }
+
+void takeLetter(PlayScreen& play) {
+    play.letterTaken = true;
+    fadeOutToStep(play, 119);
+}
+
+void takeBone(PlayScreen& play) { pickUp(play, kObjBone, 16, &PlayScreen::boneTaken); }
+
+// The "sleeping snake" turns out to be a rope.
+void takeSleepingSnake(PlayScreen& play) {
+    pickUp(play, kObjSleepingSnake, 11, &PlayScreen::ropeTaken);
+    showAnswer(play, kAnsJustARope);
+}
+
+void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, 15, &PlayScreen::broomTaken); }
+
+// Under the rock lies the key.
+void takeRock(PlayScreen& play) {
+    deleteRowObject(play, kObjRock);
+    addRowObject(play, objectName(kObjKey), 15, 28, -1, Vec3(6.0f, 2.0f, 0.012f));
+    giveAction(play, 4);
+    play.rockTaken = true;
+    finishGive(play, 0.5f);
+}
+
+void takeKey(PlayScreen& play) { pickUp(play, kObjKey, 5, &PlayScreen::keyTaken); }
+
+void takeBristles(PlayScreen& play) { pickUp(play, kObjBristles, 6, &PlayScreen::bristlesTaken); }
+
+// With the hat on it the broomstick is the scarecrow and stays.
+void takeBroomstick(PlayScreen& play) {
+    if (play.hatOnBroomstick) {
+        showAnswer(play, play.storyFlag20 ? kAnsBreakIllusion : kAnsHatWouldFall);
+        return;
+    }
+    pickUp(play, kObjBroomstick, 7, &PlayScreen::broomstickTaken, &PlayScreen::broomstickInCrack);
+}
+
+void takeHat(PlayScreen& play) {
+    if (play.storyFlag20 && play.hatOnBroomstick) {
+        showAnswer(play, kAnsBreakIllusion);
+        return;
+    }
+    pickUp(play, kObjHat, 9, &PlayScreen::hatTaken, &PlayScreen::hatOnBroomstick);
+}
+
+void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &PlayScreen::flowerTaken); }
+
+// The followed leader held the knife and is left empty-handed.
+void takeKnife(PlayScreen& play) {
+    deleteRowObject(play, kObjKnife);
+    rowObject(play, kObjFollowedLeader)->setSceneObjectMesh(59);
+    giveAction(play, 10);
+    play.knifeTaken = true;
+    playRowSound(278, 0.4f);
+    playRowSound(347, 0.6f);
+    play.rebuildTargetList();
+    play.player.validateCurrentTarget();
+}
+
+// One coin at a time; the heap of coins stays.
+void takeCoin(PlayScreen& play) {
+    if (play.coinHeld) {
+        showAnswer(play, kAnsAlreadyHaveCoin);
+        return;
+    }
+    giveAction(play, 12);
+    play.coinHeld = true;
+    finishGive(play, 0.5f);
+    showAnswer(play, kAnsTookOneCoin);
+}
+
+void takeCandle(PlayScreen& play) { pickUp(play, kObjCandle, 13, &PlayScreen::candleTaken); }
+
+const ActionRow kTakeRows[] = {
+    {targets(kObjRope), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
+    {targets(kObjWell), ropeLeadsDown, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
+    {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSpider), nullptr, kAnsSpiderThanks, 334, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
+    {targets(kObjTrapdoor), nullptr, kAnsStuck, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDust), nullptr, kAnsNeedRightTool, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBricks), nullptr, kAnsTooHeavy, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSpacedDoor), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useShedDoor},
+    {targets(kObjTreat), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeTreat},
+    {targets(kObjLetter), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeLetter},
+    {targets(kObjBone), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeBone},
+    {targets(kObjSleepingSnake), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeSleepingSnake},
+    {targets(kObjBroom), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeBroom},
+    {targets(kObjRock), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeRock},
+    {targets(kObjKey), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeKey},
+    {targets(kObjBristles), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeBristles},
+    {targets(kObjBroomstick), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeBroomstick},
+    {targets(kObjHat), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeHat},
+    {targets(kObjFlower), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeFlower},
+    {targets(kObjKnife), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeKnife},
+    {targets(kObjCoins), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeCoin},
+    {targets(kObjCandle), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, takeCandle},
+    {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
+     kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+};
+const ActionRow kTakeFallback = {targets(), nullptr, kAnsYouCant, kNoSound, 0.0f, kNoStep, kNoItem, nullptr};
+
+}  // namespace
+
+const ActionTable kTrickTable = {kTrickRows, rowCount(kTrickRows), &kTrickFallback};
+const ActionTable kTakeTable = {kTakeRows, rowCount(kTakeRows), &kTakeFallback};

@@ -1,0 +1,163 @@
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "script/ActionRow.h"
+#include "script/RowParts.h"
+
+// The answers to "use rock on", "use key on", "use bristles on", "use
+// broomstick on", "use flower on" and "use hat on". Columns of a row:
+// targets, condition, answer, sound, volume, step, item used up, further
+// effects. With no matching row each answers "this doesn't work.".
+
+namespace {
+
+const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0f, kNoStep, kNoItem, nullptr};
+
+// Use rock on. Put back where the key lay, the rock hides it again.
+void coverKey(PlayScreen& play) {
+    deleteRowObject(play, kObjKey);
+    addRowObject(play, objectName(kObjRock), 14, 275, 115, Vec3(6.0f, 2.0f, 0.0f));
+    play.rockTaken = false;
+}
+
+const ActionRow kUseRockRows[] = {
+    {targets(kObjKey), nullptr, kNoAnswer, 45, 0.3f, kNoStep, 4, coverKey},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 45, 0.6f, kNoStep, 4, nullptr},
+    {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
+     kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 4, nullptr},
+    {targets(kObjWell), nullptr, kAnsItFell, 326, 1.0f, kNoStep, 4, nullptr},
+    {targets(kObjCrack), nullptr, kAnsDoesntFit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSleepingSnake, kObjHat, kObjMonique, kObjStationaryWitch, kObjHomelessSkeleton, kObjFlower,
+             kObjShadyCat, kObjSomething, kObjRightBirdStatue, kObjLeftBirdStatue, kObjBroom, kObjFishPerson,
+             kObjGoatPerson, kObjRope, kObjPerson, kObjDoor, kObjBat, kObjDog, kObjGate, kObjSpider, kObjBone,
+             kObjPillar, kObjCrystalBall),
+     nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+};
+
+// Use key on.
+void openLock(PlayScreen& play) {
+    SceneObject* lock = rowObject(play, kObjLock);
+    lock->setSceneObjectMesh(34);
+    lock->animTime = 0.0f;
+    play.lockOpened = true;
+    play.scriptStepDelay = 6.0f;
+}
+
+// Death may have the skeleton's key scene.
+void offerKeyToSkeleton(PlayScreen& play) {
+    if (play.costumeDeath) {
+        play.scriptStep = 13;
+    }
+}
+
+const ActionRow kUseKeyRows[] = {
+    {targets(kObjLock), nullptr, kNoAnswer, 314, 0.8f, 14, 5, openLock},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoUseForKey, 328, 1.0f, kNoStep, kNoItem,
+     offerKeyToSkeleton},
+    {targets(kObjSpacedLock, kObjCoinSlot), nullptr, kAnsDoesntFit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjSomething), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem,
+     nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjYourself), nullptr, kAnsNotThatEasy, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+};
+
+// Use bristles on. The dog takes them only once the bone lies there.
+void offerBristlesToDog(PlayScreen& play) {
+    if (play.bonePlaced) {
+        play.scriptStep = 48;
+    } else {
+        showAnswer(play, kAnsDoesntWork);
+    }
+}
+
+const ActionRow kUseBristlesRows[] = {
+    {targets(kObjWell), nullptr, kAnsTheyFell, 326, 1.0f, kNoStep, 6, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteThem, 306, 0.4f, kNoStep, 6, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutThemAway, kNoSound, 0.0f, kNoStep, 6, nullptr},
+    {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumblesLoudly, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBroomstick), nullptr, kAnsBroomBeyondRepair, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBroom), nullptr, kAnsAlreadyHasSome, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGoatPerson), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGate), nullptr, kAnsGateNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTime, 331, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, 330, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerBristlesToDog},
+};
+
+// Use broomstick on. Stood in the crack, it can carry the hat.
+void standInCrack(PlayScreen& play) {
+    addRowObject(play, objectName(kObjBroomstick), 21, -1, 115, Vec3(12.1f, 8.45f, 0.421f));
+    play.broomstickInCrack = true;
+}
+
+const ActionRow kUseBroomstickRows[] = {
+    {targets(kObjCrack), nullptr, kNoAnswer, 307, 0.42f, kNoStep, 7, standInCrack},
+    {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumblesLoudly, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBristles), nullptr, kAnsBroomBeyondRepair, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonDodges, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjYourself, kObjMonique, kObjPerson, kObjFollowedLeader), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f,
+     kNoStep, kNoItem, nullptr},
+    {targets(kObjSomething), nullptr, kAnsCannotTellIfHit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueBaffled, 331, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, 330, 0.8f, kNoStep, kNoItem, nullptr},
+};
+
+// Use flower on.
+void giveFlowerToMonique(PlayScreen& play) { fadeOutToStep(play, 25); }
+
+const ActionRow kUseFlowerRows[] = {
+    {targets(kObjMonique), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, giveFlowerToMonique},
+    {targets(kObjYourself), nullptr, kAnsGestureFlatters, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonDodges, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSleepingSnake, kObjFollowedLeader), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem,
+     nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatuePuzzled, 331, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNoUseForFlower, 330, 0.8f, kNoStep, kNoItem,
+     nullptr},
+};
+
+// Use hat on. On the broomstick in the crack the hat makes a scarecrow.
+void dressBroomstick(PlayScreen& play) {
+    if (!play.broomstickInCrack) {
+        showAnswer(play, kAnsWouldFallOver);
+        return;
+    }
+    playRowSound(304, 0.42f);
+    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, 115, Vec3(12.17f, 8.4f, 0.9f));
+    hat->rotation.set(-0.10472f, 0.610865f, -1.64061f);
+    play.player.removeActionById(9);
+    play.hatOnBroomstick = true;
+}
+
+const ActionRow kUseHatRows[] = {
+    {targets(kObjBroomstick), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, dressBroomstick},
+    {targets(kObjMonique), nullptr, kAnsMoniqueSameHat, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjYourself), nullptr, kAnsHatWouldNotFitYou, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsWitchHasHat, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonHatWouldNotFit, 328, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjKnife, kObjSleepingSnake, kObjFollowedLeader), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTimeForThis, 331, 0.8f, kNoStep, kNoItem,
+     nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclinesPolitely, 330, 0.8f, kNoStep, kNoItem,
+     nullptr},
+};
+
+}  // namespace
+
+const ActionTable kUseRockTable = {kUseRockRows, rowCount(kUseRockRows), &kDoesntWork};
+const ActionTable kUseKeyTable = {kUseKeyRows, rowCount(kUseKeyRows), &kDoesntWork};
+const ActionTable kUseBristlesTable = {kUseBristlesRows, rowCount(kUseBristlesRows), &kDoesntWork};
+const ActionTable kUseBroomstickTable = {kUseBroomstickRows, rowCount(kUseBroomstickRows), &kDoesntWork};
+const ActionTable kUseFlowerTable = {kUseFlowerRows, rowCount(kUseFlowerRows), &kDoesntWork};
+const ActionTable kUseHatTable = {kUseHatRows, rowCount(kUseHatRows), &kDoesntWork};

@@ -1,0 +1,295 @@
+#include "play/GlowSprite.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "script/ActionRow.h"
+#include "script/RowParts.h"
+
+// The answers to "use knife on", "use rope on", "use coin on", "use candle
+// on", "use lit candle on", "use broom on", "use bone on", "use special trick
+// on" and "use treat on". Columns of a row: targets, condition, answer,
+// sound, volume, step, item used up, further effects. With no matching row
+// each answers "this doesn't work.", the special trick its own line.
+
+namespace {
+
+const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0f, kNoStep, kNoItem, nullptr};
+
+// Use knife on. The pumpkin is carved in four cuts, counted in storyCount33;
+// only the first cut starts a scene.
+
+void cutFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &PlayScreen::flowerTaken); }
+
+void carvePumpkin(PlayScreen& play) {
+    const int32_t stage = play.storyCount33;
+    if (stage < 0 || stage > 3) {
+        showAnswer(play, kAnsDoneCarving);
+        return;
+    }
+    static const int32_t kStageMeshes[] = {133, 135, 136, 137};
+    play.storyCount33 = stage + 1;
+    SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
+    pumpkin->setSceneObjectMesh(kStageMeshes[stage]);
+    if (stage == 0) {
+        pumpkin->animTime = 0.0f;
+        play.scriptStepDelay = 1.0f;
+        playRowSound(309, 0.3f);
+        play.scriptStep = 57;
+    } else {
+        playRowSound(310, 0.3f);
+    }
+}
+
+bool stillCarving(const PlayScreen& play) { return play.storyCount33 <= 3; }
+
+const ActionRow kUseKnifeRows[] = {
+    {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFlower), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, cutFlower},
+    {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
+     kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBigPumpkin), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, carvePumpkin},
+    {targets(kObjSleepingSnake, kObjHat, kObjMonique, kObjStationaryWitch, kObjHomelessSkeleton, kObjSomething,
+             kObjFishPerson, kObjGoatPerson, kObjPillar, kObjGate, kObjSpider, kObjBat, kObjPerson, kObjRope,
+             kObjRightBirdStatue, kObjDog, kObjLeftBirdStatue),
+     nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjWell, kObjDustyShelf), stillCarving, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
+     kNoItem, nullptr},
+    // Carving done: the knife may go.
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 10, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 305, 0.48f, kNoStep, 10, nullptr},
+    {targets(kObjWell), nullptr, kAnsItFell, 326, 1.0f, kNoStep, 10, nullptr},
+};
+
+// Use rope on.
+void tieRopeToPole(PlayScreen& play) {
+    addRowObject(play, objectName(kObjRope), 109, 212, -1, Vec3(25.85f, 15.43f, 0.75f));
+    play.ropeOnPole = true;
+}
+
+const ActionRow kUseRopeRows[] = {
+    {targets(kObjPole), nullptr, kNoAnswer, 315, 0.36f, kNoStep, 11, tieRopeToPole},
+    {targets(kObjWell), nullptr, kAnsThrowingItIn, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique, kObjStationaryWitch, kObjDustyShelf, kObjSomething, kObjHomelessSkeleton,
+             kObjFollowedLeader, kObjRightBirdStatue, kObjLeftBirdStatue),
+     nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDog), nullptr, kAnsRopeInUse, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+};
+
+// Use coin on. One wish per well.
+void wishAtWell(PlayScreen& play) {
+    if (play.coinInWell) {
+        showAnswer(play, kAnsAlreadyDid);
+        return;
+    }
+    playRowSound(326, 1.0f);
+    play.player.removeActionById(12);
+    play.coinHeld = false;
+    play.coinInWell = true;
+    showAnswer(play, kAnsWishThingsChange);
+}
+
+// The slot takes one coin until it has dispensed its candle; otherwise the
+// coin falls through and stays the player's.
+void insertCoin(PlayScreen& play) {
+    if (play.candleTaken || play.storyFlag07 || play.coinInserted) {
+        playRowSound(312, 0.48f);
+        showAnswer(play, kAnsFellThrough);
+        return;
+    }
+    playRowSound(324, 0.6f);
+    play.player.removeActionById(12);
+    play.coinHeld = false;
+    play.coinInserted = true;
+    showAnswer(play, kAnsInsertedCoin);
+}
+
+void letGoOfCoin(PlayScreen& play) { play.coinHeld = false; }
+
+const ActionRow kUseCoinRows[] = {
+    {targets(kObjWell), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, wishAtWell},
+    {targets(kObjFishPerson), nullptr, kAnsFishDoubtfulHum, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSomething), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjCoins), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
+    {targets(kObjGoatPerson), nullptr, kAnsGoatNotTroubled, 339, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjCoinSlot), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, insertCoin},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, 328, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 46, 0.18f, kNoStep, 12, letGoOfCoin},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 12, letGoOfCoin},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
+};
+
+// Use candle on. The pumpkin needs its carving first, and a lit candle.
+bool pumpkinCarvedOnce(const PlayScreen& play) { return play.storyCount33 > 1; }
+
+void offerCandleToPumpkin(PlayScreen& play) {
+    showAnswer(play, play.storyCount33 == 4 ? kAnsNotLit : kAnsNotDoneCarving);
+}
+
+const ActionRow kUseCandleRows[] = {
+    {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerCandleToPumpkin},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, 328, 1.0f, 42, kNoItem, nullptr},
+    {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjSomething, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
+};
+
+// Use lit candle on. In the fully carved pumpkin the candle makes a lantern
+// with two glowing eyes.
+GlowSprite* pumpkinEye(int32_t vertex) {
+    GlowSprite* sprite = new GlowSprite();
+    sprite->createGlowSprite();
+    sprite->vertexIndex = vertex;
+    sprite->quadExtent.scale(2.0f);
+    sprite->colour[0] = 1.0f;
+    sprite->colour[1] = 0.501961f;
+    sprite->colour[2] = 0.0627451f;
+    return sprite;
+}
+
+void lightPumpkin(PlayScreen& play) {
+    if (play.storyCount33 != 4) {
+        showAnswer(play, kAnsNotDoneCarving);
+        return;
+    }
+    playRowSound(311, 0.24f);
+    play.player.removeActionById(14);
+    play.storyCount33 += 1;
+    play.storyFlag07 = true;
+    addRowObject(play, "", 134, 132, 58, Vec3(13.5f, 26.4f, 0.7357f));
+    SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
+    pumpkin->setSceneObjectMesh(138);
+    pumpkin->setSceneObjectTexture(139);
+    pumpkin->attachments.push_back(pumpkinEye(1090));
+    pumpkin->attachments.push_back(pumpkinEye(1092));
+}
+
+const ActionRow kUseLitCandleRows[] = {
+    {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, lightPumpkin},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonStillBurning, 328, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjSomething, kObjSpider, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound,
+     0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjCrack), nullptr, kAnsNothingInIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
+};
+
+// Use broom on. The dust goes only after the goat person's greeting.
+void sweepDust(PlayScreen& play) {
+    if (!play.storyFlag43) {
+        showAnswer(play, kAnsDustNotYet);
+        return;
+    }
+    play.scriptStepDelay = 1.0f;
+    play.storyCount40 = -1;
+    play.scriptStep = 73;
+}
+
+void sweepTable(PlayScreen& play) {
+    if (!play.storyFlag41) {
+        showAnswer(play, kAnsNoDustOnTable);
+        return;
+    }
+    playRowSound(303, 0.18f);
+    play.storyFlag41 = false;
+    showAnswer(play, kAnsRemoveDust);
+}
+
+void sweepSpiderAway(PlayScreen& play) {
+    play.storyCount35 = true;
+    deleteRowObject(play, kObjSpider);
+}
+
+const ActionRow kUseBroomRows[] = {
+    {targets(kObjBristles), nullptr, kAnsCanTakeThem, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
+     kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjKnife), nullptr, kAnsCouldJustTake, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBat), nullptr, kAnsBatStop, 335, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGoatPerson), nullptr, kAnsGoatApprovesBroom, 339, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDust), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, sweepDust},
+    {targets(kObjTable), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, sweepTable},
+    {targets(kObjBroomstick), nullptr, kAnsEnoughAlready, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsWitchWavesOff, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSleepingSnake), nullptr, kAnsDoesntWakeUp, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSpider), nullptr, kAnsSpiderLeft, kNoSound, 0.0f, kNoStep, kNoItem, sweepSpiderAway},
+    {targets(kObjWell), nullptr, kAnsCantReachBottom, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjPillar, kObjPerson), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, stepForDog},
+    {targets(kObjSomething), nullptr, kAnsCannotTellIfHit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+};
+
+// Use bone on.
+void giveBoneToDog(PlayScreen& play) {
+    play.dogGotBone = true;
+    play.player.removeActionById(16);
+    fadeOutToStep(play, 53);
+}
+
+const ActionRow kUseBoneRows[] = {
+    {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, giveBoneToDog},
+    {targets(kObjBroomstick), nullptr, kAnsEnoughAlready, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 49, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDismayed, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjDustyShelf, kObjWell), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNotHisBone, 328, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDogHouse), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+};
+
+// Use special trick on.
+void trickPersonSpecially(PlayScreen& play) { fadeOutToStep(play, 97); }
+
+const ActionRow kUseSpecialTrickRows[] = {
+    {targets(kObjPerson), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, trickPersonSpecially},
+};
+const ActionRow kNotYetSpecial = {targets(), nullptr, kAnsSpecialOccasion, kNoSound, 0.0f, kNoStep, kNoItem,
+                                  nullptr};
+
+// Use treat on. Put on the letter, the treat can be taken again.
+void putTreatOnLetter(PlayScreen& play) {
+    addRowObject(play, objectName(kObjTreat), 202, 79, -1, Vec3(11.1296f, 40.804f, 8.63261f));
+    play.player.removeActionById(18);
+    play.treatTaken = false;
+}
+
+const ActionRow kUseTreatRows[] = {
+    {targets(kObjYourself), nullptr, kAnsMaybeLater, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBat), nullptr, kAnsBatAsleep, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLetter), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, putTreatOnLetter},
+    {targets(kObjChair, kObjSpacedChair, kObjBox, kObjWell, kObjCrack, kObjDustyShelf, kObjGate, kObjDogHouse,
+             kObjTable),
+     nullptr, kAnsItsYours, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
+};
+
+}  // namespace
+
+const ActionTable kUseKnifeTable = {kUseKnifeRows, rowCount(kUseKnifeRows), &kDoesntWork};
+const ActionTable kUseRopeTable = {kUseRopeRows, rowCount(kUseRopeRows), &kDoesntWork};
+const ActionTable kUseCoinTable = {kUseCoinRows, rowCount(kUseCoinRows), &kDoesntWork};
+const ActionTable kUseCandleTable = {kUseCandleRows, rowCount(kUseCandleRows), &kDoesntWork};
+const ActionTable kUseLitCandleTable = {kUseLitCandleRows, rowCount(kUseLitCandleRows), &kDoesntWork};
+const ActionTable kUseBroomTable = {kUseBroomRows, rowCount(kUseBroomRows), &kDoesntWork};
+const ActionTable kUseBoneTable = {kUseBoneRows, rowCount(kUseBoneRows), &kDoesntWork};
+const ActionTable kUseSpecialTrickTable = {kUseSpecialTrickRows, rowCount(kUseSpecialTrickRows), &kNotYetSpecial};
+const ActionTable kUseTreatTable = {kUseTreatRows, rowCount(kUseTreatRows), &kDoesntWork};
