@@ -43,8 +43,7 @@ SceneObject* addRowObject(PlayScreen& play, const char* name, int32_t mesh, int3
 }
 
 void giveAction(PlayScreen& play, int32_t actionId) {
-    ActionEntry* entry = new ActionEntry();
-    entry->constructActionEntry(actionId);
+    ActionEntry* entry = new ActionEntry(constructActionEntry(actionId));
     play.player.actions.push_back(entry);
     play.player.selectedAction = entry;
 }

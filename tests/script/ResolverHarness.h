@@ -156,8 +156,7 @@ protected:
         for (ActionEntry* entry : p.player.actions) {
             if (entry->actionId == actionId) return entry;
         }
-        ActionEntry* entry = new ActionEntry();
-        entry->constructActionEntry(actionId);
+        ActionEntry* entry = new ActionEntry(constructActionEntry(actionId));
         p.player.actions.push_back(entry);
         return entry;
     }
