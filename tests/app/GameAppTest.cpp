@@ -71,6 +71,29 @@ TEST_F(GameAppTest, SquareWindowShowsTheAspectErrorUntilEscape) {
     EXPECT_EQ(kGameStateErrorExit, gGameState);
 }
 
+// An error that arises in the middle of a textured drawing: the red screen
+// must not be drawn through the picture that was bound then.
+TEST_F(GameAppTest, ErrorScreenIgnoresTheTextureBoundWhenItArose) {
+    ASSERT_TRUE(initVideo(kGameTitle, 480, 480, false));
+    GameApp app;
+    ASSERT_EQ(kGameStateError, gGameState);
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    const unsigned char green[4] = {0, 255, 0, 255};
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, green);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glEnable(GL_TEXTURE_2D);
+
+    bool normalQuit = true;
+    EXPECT_FALSE(runFrames(app, 1, normalQuit));
+    unsigned char rgb[3];
+    centrePixel(rgb);
+    EXPECT_GT(rgb[0], 200);
+    EXPECT_LT(rgb[1], 60);
+    glDeleteTextures(1, &name);
+}
+
 TEST_F(GameAppTest, EscapeHeldWhenTheErrorArisesDoesNotCloseIt) {
     screentest::writeScreenResources();
     ASSERT_TRUE(initVideo(kGameTitle, 640, 360, false));
