@@ -6,12 +6,29 @@
 #include "engine/Vec3.h"
 
 // The rippling surface of room 2: an 80 x 80 grid of points at one height
-// that springs back to flat, spreads disturbances and is driven at a small
-// source region. Only its fields stand here so far, for the answers that move
-// the source; building, stepping and drawing it come with the room effects.
+// that springs back to flat, spreads disturbances to its neighbours, is driven
+// at a small source region and pushed down where the player wades through it.
+// Points beyond radius 5 of the origin, at four posts and at the centre never
+// move. Large (three planes of 6,400 points): allocate it on the heap.
 class GroundGrid {
 public:
     static const int32_t kCells = 80;
+
+    // A flat grid at the origin with no source; constructGroundGrid places it.
+    GroundGrid();
+
+    // Builds the flat grid from (x0, y0, z0) over size s with its fixed and
+    // visible flags; the source fields and the clock 0. Cannot fail.
+    void constructGroundGrid(float x0, float y0, float z0, float s);
+    // The grid holds no resources: nothing to give back; the owner deletes it.
+    void destroyGroundGrid();
+    // One step with the player's feet at (px, py, pz): source, spreading,
+    // spring back, wading. Allocates nothing.
+    void animateGroundGrid(float px, float py, float pz, float dt);
+    // The visible cells as grey quads, lighter where raised, darker where low.
+    void drawGroundGrid() const;
+    // The point nearest to (u, v) in grid fractions, indices clamped to 0..79.
+    Vec3 sampleGroundGrid(float u, float v) const;
 
     Vec3 restPoints[kCells][kCells];
     Vec3 points[kCells][kCells];

@@ -16,7 +16,12 @@
 #include "engine/Music.h"
 #include "engine/Random.h"
 #include "engine/ScreenSize2D.h"
+#include "play/BackdropLayer.h"
+#include "play/ClothMesh.h"
+#include "play/GroundGrid.h"
+#include "play/NoiseOverlay.h"
 #include "play/PlayerControl.h"
+#include "play/SweepEffect.h"
 #include "play/PlayStateTable.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
@@ -115,15 +120,33 @@ void PlayScreen::startCameraFlight(const Vec3& endPosition, const Vec3& endAngle
 
 void PlayScreen::clearRoom() {
     worldList.clearSceneObjects();
-    // The effect slots are filled only by the effects' own builders, which
-    // free them here as well; no room has effects yet.
-    groundGrid = nullptr;
-    for (ClothMesh*& cloth : clothMeshes) {
-        cloth = nullptr;
+    if (groundGrid) {
+        groundGrid->destroyGroundGrid();
+        delete groundGrid;
+        groundGrid = nullptr;
     }
-    sweepEffect = nullptr;
-    noiseOverlay = nullptr;
-    backdropLayer = nullptr;
+    for (ClothMesh*& cloth : clothMeshes) {
+        if (cloth) {
+            cloth->freeClothMesh();
+            delete cloth;
+            cloth = nullptr;
+        }
+    }
+    if (sweepEffect) {
+        sweepEffect->destroySweepEffect();
+        delete sweepEffect;
+        sweepEffect = nullptr;
+    }
+    if (noiseOverlay) {
+        noiseOverlay->releaseNoiseOverlay();
+        delete noiseOverlay;
+        noiseOverlay = nullptr;
+    }
+    if (backdropLayer) {
+        backdropLayer->freeBackdropLayer();
+        delete backdropLayer;
+        backdropLayer = nullptr;
+    }
 }
 
 void PlayScreen::updatePlayScreen(float dt) {

@@ -11,7 +11,12 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "play/BackdropLayer.h"
+#include "play/ClothMesh.h"
+#include "play/GroundGrid.h"
+#include "play/NoiseOverlay.h"
 #include "play/SceneObject.h"
+#include "play/SweepEffect.h"
 #include "text/Text.h"
 
 namespace {
@@ -50,7 +55,9 @@ std::string applyTargetGrammar(const std::string& first, const std::string& seco
 void PlayScreen::drawRoom() {
     const Vec3 camera = gCamera->position;
     const float yaw = gCamera->rotation.z;
-    // The backdrop's sky is drawn first once rooms have one.
+    if (backdropLayer) {
+        backdropLayer->drawBackdropSky();
+    }
     applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f);
     const std::vector<SceneObject*>& objects = worldList.objects();
     for (SceneObject* object : objects) {
@@ -67,8 +74,20 @@ void PlayScreen::drawRoom() {
     }
     setSphereMapTexGen(false);
     unbindTexture();
-    // Room effects (ground grid, cloth, sweep, backdrop costume) are drawn
-    // here once rooms have them.
+    if (groundGrid) {
+        groundGrid->drawGroundGrid();
+    }
+    for (ClothMesh* cloth : clothMeshes) {
+        if (cloth) {
+            cloth->drawClothMesh();
+        }
+    }
+    if (sweepEffect) {
+        sweepEffect->drawSweepEffect();
+    }
+    if (backdropLayer) {
+        backdropLayer->drawBackdropCostume(endingProgress);
+    }
     glDepthMask(GL_FALSE);
     for (SceneObject* object : objects) {
         object->drawSceneObjectAttachments();
@@ -103,6 +122,8 @@ void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelecti
     second = applyTargetGrammar(first, second);
     caption.drawCaptionText(first, second);
     answerPanel.drawAnswerPanel(room == 7 && storyValue50 > 0.0f);
-    // The noise overlay joins here once rooms have one.
+    if (noiseOverlay) {
+        noiseOverlay->drawNoiseOverlay();
+    }
     screenOverlay.drawScreenOverlayVignette();
 }

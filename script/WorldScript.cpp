@@ -5,7 +5,12 @@
 
 #include "engine/Camera.h"
 #include "engine/Music.h"
+#include "play/BackdropLayer.h"
+#include "play/ClothMesh.h"
+#include "play/GroundGrid.h"
+#include "play/NoiseOverlay.h"
 #include "play/SceneObject.h"
+#include "play/SweepEffect.h"
 
 namespace {
 
@@ -83,8 +88,26 @@ bool PlayScreen::updateWorldScript(float dt) {
 
     updateRoomBehaviour(dt);
 
-    // The common updates. The room effects join here, in the order ground
-    // grid, cloth slots, sweep, noise, backdrop, as their types are built.
+    // The common updates: the room effects first, then footsteps, objects,
+    // overlay and panel.
+    const Vec3& feet = player.position;
+    if (groundGrid) {
+        groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
+    }
+    for (ClothMesh* cloth : clothMeshes) {
+        if (cloth) {
+            cloth->stepClothMesh(feet.x, feet.y, feet.z, dt);
+        }
+    }
+    if (sweepEffect) {
+        sweepEffect->updateSweepEffect(dt);
+    }
+    if (noiseOverlay) {
+        noiseOverlay->updateNoiseOverlay(dt);
+    }
+    if (backdropLayer) {
+        backdropLayer->advanceBackdropLayer(dt);
+    }
     const FootstepFlags flags = footstepFlags(room, player.position.z, storyValue50);
     player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
     for (SceneObject* object : worldList.objects()) {

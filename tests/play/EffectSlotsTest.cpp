@@ -1,0 +1,101 @@
+// The play screen's effect slots in a running game: filled effects are
+// stepped and drawn by the frame, and clearRoom frees every one of them, so
+// the cache counts of their resources are back where they were.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/FatalError.h"
+#include "engine/ResourceCache.h"
+#include "play/BackdropLayer.h"
+#include "play/ClothMesh.h"
+#include "play/GroundGrid.h"
+#include "play/NoiseOverlay.h"
+#include "play/SweepEffect.h"
+#include "support/PlayHarness.h"
+
+using namespace playtest;
+
+namespace {
+
+class EffectSlotsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(reachPlayByNewGame(s));
+        for (int32_t n : {158, 195, 185, 230, 231, 252, 254, 255, 256}) {
+            screentest::writePicture(n, 200, 100, 50, 255);
+        }
+        for (int32_t n : {228, 229, 253}) {
+            writeScrambledFile("res/" + std::to_string(n) + ".dat", screentest::makeMeshBytes(2));
+        }
+    }
+    ScreenSession s;
+};
+
+int32_t textureRefs(int n) {
+    return gResourceCache->textureTable().countOf(std::string(gResourcePrefix) + std::to_string(n) + ".dat");
+}
+int32_t meshRefs(int n) {
+    return gResourceCache->meshTable().countOf(std::string(gResourcePrefix) + std::to_string(n) + ".dat");
+}
+
+// 117 is left out: the room's own objects hold it too and go with clearRoom.
+const int kTextures[] = {158, 195, 185, 230, 231, 252, 254, 255, 256};
+const int kMeshes[] = {228, 229, 253};
+
+}  // namespace
+
+TEST_F(EffectSlotsTest, FramesStepTheEffectsAndClearRoomFreesThemAll) {
+    PlayScreen& p = play(s);
+    int32_t before[9];
+    for (int k = 0; k < 9; ++k) {
+        before[k] = textureRefs(kTextures[k]);
+    }
+    int32_t meshesBefore[3];
+    for (int k = 0; k < 3; ++k) {
+        meshesBefore[k] = meshRefs(kMeshes[k]);
+    }
+
+    p.groundGrid = new GroundGrid();
+    p.groundGrid->constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+    p.groundGrid->sourceRow = 40;
+    p.groundGrid->sourceColumn = 13;
+    p.groundGrid->sourceRadius = 1;
+    p.groundGrid->sourceFrequency = 1.75f;
+    p.groundGrid->sourceAmplitude = 0.02f;
+    for (ClothMesh*& cloth : p.clothMeshes) {
+        cloth = new ClothMesh();
+        cloth->buildClothMesh(0.0f, 30.0f, 0.0f, 0.06f);
+    }
+    p.sweepEffect = new SweepEffect();
+    p.sweepEffect->constructSweepEffect();
+    p.noiseOverlay = new NoiseOverlay();
+    p.noiseOverlay->initNoiseOverlay();
+    p.noiseOverlay->targetLevel = 1.0f;
+    p.backdropLayer = new BackdropLayer();
+    p.backdropLayer->createBackdropLayer(p.costumeGhost, p.costumeWerewolf, p.costumeDeath);
+    ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+
+    ASSERT_FALSE(framesAt60(s, 30));
+    ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+    EXPECT_GT(p.clothMeshes[0]->time, 0.0f);
+    EXPECT_GT(p.groundGrid->time, 0.0f);
+    EXPECT_GT(p.noiseOverlay->level, 0.0f);
+    EXPECT_LT(p.sweepEffect->progress, 0.75f);
+    EXPECT_GT(p.backdropLayer->time, 0.0f);
+
+    p.clearRoom();
+    EXPECT_EQ(nullptr, p.groundGrid);
+    for (ClothMesh* cloth : p.clothMeshes) {
+        EXPECT_EQ(nullptr, cloth);
+    }
+    EXPECT_EQ(nullptr, p.sweepEffect);
+    EXPECT_EQ(nullptr, p.noiseOverlay);
+    EXPECT_EQ(nullptr, p.backdropLayer);
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(before[k], textureRefs(kTextures[k])) << kTextures[k];
+    }
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(meshesBefore[k], meshRefs(kMeshes[k])) << kMeshes[k];
+    }
+}
