@@ -218,6 +218,15 @@ private:
     void selectLastActionWithId(int32_t id);
     // Room contents by room number; rooms without contents yet build nothing.
     void buildRoom0();
+    void buildRoom1();
+    void scatterRoom1Field();
+    void buildRoom2();
+    void buildRoom3();
+    void buildHouseShell();
+    void buildRoom4();
+    void buildRoom5();
+    void buildRoom6();
+    void buildRoom7();
 };
 
 #endif

@@ -81,9 +81,16 @@ void PlayScreen::enterRoom(int32_t next) {
         if (atmosphere.fogEnd > 0.0f) {
             gCamera->fogEnd = atmosphere.fogEnd;
         }
-        // The records of rooms 1 to 7 join the world with their contents.
-        if (next == 0) {
-            buildRoom0();
+        // The room's records join the world in table order.
+        switch (next) {
+        case 0: buildRoom0(); break;
+        case 1: buildRoom1(); break;
+        case 2: buildRoom2(); break;
+        case 3: buildRoom3(); break;
+        case 4: buildHouseShell(); buildRoom4(); break;
+        case 5: buildHouseShell(); buildRoom5(); break;
+        case 6: buildHouseShell(); buildRoom6(); break;
+        default: buildRoom7(); break;
         }
     }
 

@@ -54,6 +54,21 @@ RoomRecord& RoomRecord::speed(float s) {
     return *this;
 }
 
+RoomRecord& RoomRecord::animTime(float t) {
+    object->animTime = t;
+    return *this;
+}
+
+RoomRecord& RoomRecord::drawDistance(float d) {
+    object->drawDistance = d;
+    return *this;
+}
+
+RoomRecord& RoomRecord::sphereMapped() {
+    object->sphereMapped = true;
+    return *this;
+}
+
 GlowSprite* RoomRecord::glow(int32_t vertex) {
     GlowSprite* sprite = new GlowSprite();
     sprite->createGlowSprite();

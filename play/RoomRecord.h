@@ -28,6 +28,9 @@ public:
     RoomRecord& turnRadians(float x, float y, float z);
     RoomRecord& size(float hx, float hy, float hz);
     RoomRecord& speed(float s);
+    RoomRecord& animTime(float t);
+    RoomRecord& drawDistance(float d);
+    RoomRecord& sphereMapped();
     // Appends a glow sprite on vertex (created with its defaults) and returns
     // it for the row's quad vector and colour.
     GlowSprite* glow(int32_t vertex);

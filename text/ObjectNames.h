@@ -81,6 +81,7 @@ enum ObjectName : int32_t {
     kObjTreat,
     kObjWell,
     kObjYourself,  // the player's own default target
+    kObjPlanks,
     kObjectNameCount
 };
 

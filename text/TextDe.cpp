@@ -168,6 +168,7 @@ const char* const kObjectNames[] = {
     "sUSes",
     "brunnen",
     "dir selbst",
+    "bretter",
 };
 static_assert(sizeof(kObjectNames) / sizeof(kObjectNames[0]) == kObjectNameCount,
               "one name for every object id");

@@ -152,6 +152,7 @@ const char* const kObjectNames[] = {
     "treat",
     "well",
     "yourself",
+    "planks",
 };
 static_assert(sizeof(kObjectNames) / sizeof(kObjectNames[0]) == kObjectNameCount,
               "one name for every object id");

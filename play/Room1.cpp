@@ -1,0 +1,289 @@
+#include <cmath>
+
+#include "engine/Random.h"
+#include "play/GlowSprite.h"
+#include "play/PlayScreen.h"
+#include "play/RoomRecord.h"
+#include "play/RoomRow.h"
+#include "play/SceneObject.h"
+
+namespace {
+
+const float N = -1000.0f;  // no collision
+
+#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
+
+// Hedges, the well's surround, the far wall and the shed (rows 17 to 36).
+const RoomRow kHedgesAndWell[] = {
+    {101, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, N, N, N, 0},
+    {102, -1, 115, 17, 27.5f, 0.05651f, 45, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, 17, 24.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, 17, 21.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, 17.7f, 20.5f, 0.05651f, 45, 1.3f, 1.3f, 5, 0},
+    {102, -1, 115, 19.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, 22.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, 25.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, 28.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {103, -1, 115, 29.3f, 11.5f, 0.05651f, 0, 0.6f, 1.3f, 5, 0},
+    {-1, -1, -1, 30, 11.9f, 0.05651f, 0, 0.6f, 1.3f, 5, 0},
+    {-1, -1, -1, 28.8f, 10, 0.05651f, 0, 0.6f, 1.3f, 5, 0},
+    {103, -1, 115, 29.1f, 16.6f, 0.05651f, 190, 0.5f, 1.6f, 5, 0},
+    {104, -1, -1, 27.9038f, 17.30269f, 1, 309.662f, 0.2f, 0.2f, 5, 0},
+    {104, -1, -1, 27.9038f, 11.30416f, 1, 107.955f, 0.2f, 0.2f, 5, 0},
+    {105, -1, -1, 29.58858f, 14.02415f, 1, -142.906f, 0.1f, 0.25f, 5, 0},
+};
+
+// The well's two collision boxes after the named well (rows 34, 35).
+const RoomRow kWellBoxes[] = {
+    {-1, -1, -1, 25.85f, 14.13f, 0, 0, 1.2f, 1.2f, 0.25f, 0},
+    {-1, -1, -1, 25.85f, 14.13f, 0, 0, 0.5f, 0.5f, 5, 0},
+};
+
+// The back wall, its hedges and the shed (rows 38 to 46).
+const RoomRow kBackWallAndShed[] = {
+    {9, -1, -1, -7.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
+    {9, -1, -1, -2.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
+    {9, -1, -1, 3.3f, 44.8f, 1, 0, 2.5f, 0.3f, 1, 0},
+    {9, -1, -1, 2.65f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
+    {102, -1, 115, -3.6f, 46.95989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, -0.6f, 45.35989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {102, -1, 115, 2.8f, 45.35989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {104, -1, -1, -8.5f, 43.5f, 1, 260.516f, 0.2f, 0.2f, 5, 0},
+    {110, -1, -1, -4.6528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
+};
+
+// The house's collision boxes (rows 49 to 68).
+const RoomRow kHouseBoxes[] = {
+    {-1, -1, -1, 1.26147f, 37.9f, 5, 0, 0.2405f, 8.865f, 7.9315f, 0},
+    {-1, -1, -1, 6.42931f, 29.27814f, 5, 0, 5.315f, 0.248f, 7.9315f, 0},
+    {-1, -1, -1, 18.56283f, 29.27814f, 5, 0, 5.315f, 0.248f, 7.9315f, 0},
+    {-1, -1, -1, 12.50567f, 37.70509f, -0.01121f, 0, 11.135f, 8.5105f, 1.015f, 0},
+    {-1, -1, -1, 12.5038f, 25.62636f, -0.01121f, 0, 0.5015f, 0.1065f, 1.8085f, 0},
+    {-1, -1, -1, 12.5038f, 25.62636f, -0.01121f, 0, 0.9095f, 0.1065f, 1.6105f, 0},
+    {-1, -1, -1, 12.5038f, 25.62636f, -0.01121f, 0, 1.3025f, 0.1065f, 1.42f, 0},
+    {-1, -1, -1, 12.5038f, 25.62636f, -0.01121f, 0, 1.7085f, 0.1065f, 1.207f, 0},
+    {-1, -1, -1, 11.15347f, 26.47853f, -0.01121f, 0, 0.126f, 0.77f, 1.207f, 0},
+    {-1, -1, -1, 12.50567f, 28.20765f, -0.01121f, 0, 2.327f, 1.188f, 1.015f, 0},
+    {-1, -1, -1, 12.80202f, 26.38911f, -0.81701f, 0, 1.3995f, 0.7005f, 1.015f, 0},
+    {-1, -1, -1, 12.4981f, 26.38911f, -0.61552f, 0, 1.3005f, 0.7005f, 1.015f, 0},
+    {-1, -1, -1, 12.4981f, 26.38911f, -0.4142f, 0, 0.908f, 0.7005f, 1.015f, 0},
+    {-1, -1, -1, 12.4981f, 26.38911f, -0.22498f, 0, 0.5105f, 0.7005f, 1.015f, 0},
+    {-1, -1, -1, 10.57621f, 28.30669f, -0.01121f, 0, 0.258f, 0.798f, 2.1175f, 0},
+    {-1, -1, -1, 11.09659f, 27.43261f, -0.01121f, 0, 0.779f, 0.195f, 2.1175f, 0},
+    {-1, -1, -1, 13.8997f, 27.43261f, -0.01121f, 0, 0.779f, 0.195f, 2.1175f, 0},
+    {-1, -1, -1, 14.41778f, 28.30669f, -0.01121f, 0, 0.258f, 0.798f, 2.1175f, 0},
+    {-1, -1, -1, 16.09714f, 28.20765f, -0.01121f, 0, 1.421f, 1.184f, 2.5f, 0},
+    {-1, -1, -1, 18.22326f, 19.49726f, -0.01121f, 0, 1, 1, 2.5f, 0},
+};
+
+// The dog's two eyes: the created vector times 0.9, its first component 0.1.
+void dogEye(GlowSprite* sprite) {
+    sprite->quadExtent.scale(0.9f);
+    sprite->quadExtent.x = 0.1f;
+    setGlowColour(sprite, 0.8039216f, 0.8039216f, 0.0627451f, 1.0f);
+}
+
+float distance(float x, float y, float cx, float cy) {
+    const float dx = x - cx;
+    const float dy = y - cy;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+}  // namespace
+
+// Room 1, the garden: the back of the street wall, the wider ground, the dog
+// and its house, the spider, the pumpkin, hedges, the well, the house and the
+// shed, then the scattered field.
+void PlayScreen::buildRoom1() {
+    SceneObjectList& w = worldList;
+    w.appendSceneObject(RoomRecord().mesh(21).secondTexture(115).at(12.1f, 8.45f, 0.421f).object);
+    w.appendSceneObject(
+        RoomRecord().mesh(18).secondTexture(115).at(12.17f, 8.4f, 0.9f).turnDegrees(-6.0f, 35.0f, -94.0f).object);
+    w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).object);
+
+    for (int i = -4; i <= 7; ++i) {
+        const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
+        if (i == 2) {
+            w.appendSceneObject(RoomRecord().mesh(10).at(12.5f, 10.0f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(36).at(12.65f, 10.0f, 1.1f).object);
+        } else if (i >= -2 && i <= 5) {
+            w.appendSceneObject(RoomRecord().mesh(9).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+        }
+        for (int j = 0; j <= 9; ++j) {
+            if (i == 2 && j == 1) {
+                w.appendSceneObject(RoomRecord().mesh(11).at(12.5f, 7.5f, 0.0f).object);
+            } else if (i == 5 && j == 2) {
+                w.appendSceneObject(RoomRecord().mesh(107).at(27.5f, 12.5f, 0.0f).object);
+            } else if (j < 6 || i < 1) {
+                w.appendSceneObject(RoomRecord().mesh(8).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
+            }
+        }
+    }
+    for (int k = 0; k <= 6; ++k) {
+        w.appendSceneObject(RoomRecord()
+                                .mesh(9)
+                                .at(-9.9f, 5.0f * static_cast<float>(k) + 12.5f, 1.0f)
+                                .turnDegrees(0.0f, 0.0f, -90.0f)
+                                .size(0.3f, 2.5f, 1.0f)
+                                .object);
+    }
+    for (int k = 0; k <= 2; ++k) {
+        w.appendSceneObject(RoomRecord()
+                                .mesh(9)
+                                .at(30.2f, 5.0f * static_cast<float>(k) + 12.3f, 1.0f)
+                                .turnDegrees(0.0f, 0.0f, 90.0f)
+                                .size(0.3f, 2.5f, 1.0f)
+                                .object);
+    }
+
+    w.appendSceneObject(RoomRecord().mesh(88).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(205)
+                            .texture(nightAlmostOver ? 207 : 206)
+                            .secondTexture(58)
+                            .at(12.5f, 7.5f, 0.0f)
+                            .drawDistance(9999.0f)
+                            .object);
+    w.appendSceneObject(RoomRecord().mesh(119).secondTexture(115).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
+    w.appendSceneObject(
+        RoomRecord().mesh(90).texture(92).secondTexture(58).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).sphereMapped().object);
+    w.appendSceneObject(
+        RoomRecord().name(kObjDogHouse).mesh(100).at(14.5f, 23.5f, 0.05651f).size(0.926f, 0.607f, 1.35f).object);
+    if (!nightAlmostOver && storyCount35 == 0) {
+        RoomRecord spider;
+        spider.name(kObjSpider).mesh(213).texture(212).at(-0.38671f, 44.0178f, 0.90915f).turnDegrees(0.0f, 0.0f, 270.0f).speed(3.0f);
+        const int32_t vertices[8] = {182, 403, 197, 421, 206, 430, 188, 412};
+        const float colours[4][3] = {{0.07450981f, 0.003921569f, 1.0f},
+                                     {0.003921569f, 1.0f, 0.5882353f},
+                                     {0.9529412f, 1.0f, 0.003921569f},
+                                     {1.0f, 0.003921569f, 0.427451f}};
+        for (int k = 0; k < 8; ++k) {
+            GlowSprite* sprite = spider.glow(vertices[k]);
+            sprite->quadExtent.multiply(0.04f, 0.12f, 0.12f);
+            setGlowColour(sprite, colours[k / 2][0], colours[k / 2][1], colours[k / 2][2], 0.2f);
+        }
+        w.appendSceneObject(spider.object);
+    }
+    if (!nightAlmostOver) {
+        if (!bonePlaced) {
+            w.appendSceneObject(RoomRecord().name(kObjDog).mesh(120).at(13.5f, 23.5f, 0.35651f).size(0.7f, 0.3f, 5.0f).object);
+        } else {
+            if (!boneTaken) {
+                w.appendSceneObject(RoomRecord().name(kObjBone).mesh(123).at(13.6f, 23.5f, 0.027f).object);
+            }
+            if (!dogGotBone) {
+                RoomRecord dog;
+                dog.name(kObjDog).mesh(122).texture(51).at(13.5f, 24.5f, 0.35651f).size(0.3f, 0.7f, 5.0f);
+                dogEye(dog.glow(505));
+                dogEye(dog.glow(2162));
+                w.appendSceneObject(dog.object);
+            } else {
+                w.appendSceneObject(RoomRecord().mesh(127).at(13.5f, 23.5f, 0.35651f).object);
+                RoomRecord eating;
+                eating.mesh(128).texture(51).at(13.5f, 23.5f, 0.35651f).speed(2.0f);
+                dogEye(eating.glow(76));
+                dogEye(eating.glow(374));
+                w.appendSceneObject(eating.object);
+            }
+        }
+    }
+    w.appendSceneObject(RoomRecord().mesh(129).texture(130).at(13.5f, 26.4f, 0.7357f).object);
+
+    // The big pumpkin grows with storyCount33 and is gone after stage 6.
+    const int32_t pumpkinMeshes[5] = {131, 133, 135, 136, 137};
+    if (storyCount33 >= 0 && storyCount33 <= 4) {
+        RoomRecord pumpkin;
+        pumpkin.name(kObjBigPumpkin).mesh(pumpkinMeshes[storyCount33]).texture(132).secondTexture(58);
+        pumpkin.at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
+        if (storyCount33 == 1) {
+            pumpkin.animTime(50.0f).speed(0.0f);
+        }
+        w.appendSceneObject(pumpkin.object);
+    } else if (storyCount33 == 5 || storyCount33 == 6) {
+        w.appendSceneObject(RoomRecord().mesh(134).texture(132).secondTexture(58).at(13.5f, 26.4f, 0.7357f).object);
+        if (storyCount33 == 5) {
+            RoomRecord pumpkin;
+            pumpkin.name(kObjBigPumpkin).mesh(138).texture(139).secondTexture(58).at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
+            for (int32_t vertex : {1090, 1092}) {
+                GlowSprite* sprite = pumpkin.glow(vertex);
+                sprite->quadExtent.scale(2.0f);
+                setGlowColour(sprite, 1.0f, 0.5019608f, 0.0627451f, 1.0f);
+            }
+            w.appendSceneObject(pumpkin.object);
+        }
+    }
+
+    appendRoomRows(w, kHedgesAndWell, COUNT_OF(kHedgesAndWell));
+    w.appendSceneObject(RoomRecord().name(kObjWell).mesh(106).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).object);
+    appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
+    w.appendSceneObject(
+        RoomRecord().name(kObjPole).mesh(108).secondTexture(115).at(25.85f, 15.73f, 0.75f).size(0.08f, 0.08f, 0.77f).object);
+    if (!nightAlmostOver && ropeOnPole) {
+        w.appendSceneObject(RoomRecord().name(kObjRope).mesh(109).texture(212).at(25.85f, 15.43f, 0.75f).object);
+    }
+    appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
+    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
+    if (!doorKnocked) {
+        w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(141).at(12.6f, 29.4f, 2.4f).object);
+    } else {
+        w.appendSceneObject(RoomRecord().mesh(142).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
+    }
+    appendRoomRows(w, kHouseBoxes, COUNT_OF(kHouseBoxes));
+    scatterRoom1Field();
+}
+
+// The scattered field: a jittered 80 x 80 grid thinned by random pools around
+// fixed centres, kept out of the shed and the house. Every kept point becomes
+// a mesh-89 object that is also listed in reactionList.
+void PlayScreen::scatterRoom1Field() {
+    reactionList.clear();
+    for (int i = 0; i < 80; ++i) {
+        for (int j = 0; j < 80; ++j) {
+            const float x = (static_cast<float>(i) / 80.0f + ((j % 2) ? 0.00625f : 0.0f)) * 39.0f - 9.5f;
+            const float y = (static_cast<float>(j) / 80.0f) * 34.0f + 10.5f;
+            float r[9];
+            for (float& value : r) {
+                value = randomUnit();
+            }
+            bool keep = true;
+            if (1.0f - distance(x, y, -10.5f, 24.5f) * 0.125f < 0.5f * r[1]) {
+                keep = (0.5f * r[0] <= 1.0f - distance(x, y, -4.5f, 14.5f) / 12.0f);
+            }
+            const float pools[4][2] = {{-10.5f, 32.5f}, {-10.5f, 39.5f}, {1.5f, 32.5f}, {1.5f, 39.5f}};
+            for (int k = 0; k < 4; ++k) {
+                if (0.5f * r[2 + k] <= 1.0f - distance(x, y, pools[k][0], pools[k][1]) / 5.0f) {
+                    keep = true;
+                }
+            }
+            if (0.5f * r[6] <= 1.0f - distance(x, y, 3.5f, 21.5f) / 7.1f) {
+                keep = false;
+            }
+            if (0.5f * r[7] <= 1.0f - 4.0f * distance(x, y, 11.5f, 14.0f)) {
+                keep = true;
+            }
+            if (0.5f * r[8] <= 1.0f - distance(x, y, -4.5f, 46.5f) / 5.0f) {
+                keep = true;
+            }
+            const bool inShed = y >= 28.5f && y <= 42.0f && x >= -6.1f && x <= -2.9f;
+            const bool inHouse = y >= 28.8f && x >= 0.8f && x <= 24.0f;
+            if (!keep || inShed || inHouse) {
+                continue;
+            }
+            SceneObject* object = RoomRecord()
+                                      .mesh(89)
+                                      .texture(340)
+                                      .secondTexture(58)
+                                      .at(x, y, 0.0f)
+                                      .turnDegrees(0.0f, 0.0f, randomUnit() * 360.0f)
+                                      .speed(0.0f)
+                                      .drawDistance(7.0f)
+                                      .object;
+            worldList.appendSceneObject(object);
+            reactionList.push_back(object);
+        }
+    }
+}

@@ -1,0 +1,101 @@
+#include "play/GlowSprite.h"
+#include "play/GroundGrid.h"
+#include "play/PlayScreen.h"
+#include "play/RoomRecord.h"
+#include "play/RoomRow.h"
+#include "play/SceneObject.h"
+
+namespace {
+
+const float N = -1000.0f;  // no collision
+
+#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
+
+// The fish person's stand: its mesh and three stacked collision boxes.
+const RoomRow kRoom2Stand[] = {
+    {143, 113, 116, 0, 0, 0, 0, 0.5f, 0.7f, 0.9f, 0},
+    {-1, -1, -1, 0, 0, 0, 0, 0.7f, 0.5f, 0.9f, 0},
+    {-1, -1, -1, 0, 0, 0, 0, 1.3f, 1.3f, 0.6f, 0},
+    {-1, -1, -1, 0, 0, 0, 0, 1.9f, 1.9f, 0.3f, 0},
+};
+
+// The shed's floor, walls and shelf meshes (rows 2 to 4).
+const RoomRow kShedShell[] = {
+    {8, 113, 116, -5.0528f, 39.7f, 0, 0, N, N, N, 0},
+    {110, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
+    {111, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
+};
+
+// The shed's four wall boxes (rows 7 to 10).
+const RoomRow kShedWalls[] = {
+    {-1, -1, -1, -7.3528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
+    {-1, -1, -1, -1.9528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
+    {-1, -1, -1, -4.6528f, 36.7f, 0, 0, 1.4f, 1.6f, 5, 0},
+    {-1, -1, -1, -4.6528f, 42.3f, 0, 0, 1.4f, 1.6f, 5, 0},
+};
+
+}  // namespace
+
+// Room 2, the fish person's place: a fresh ground grid, the stand, the fish
+// person, the coins, the rope and four pillars.
+void PlayScreen::buildRoom2() {
+    if (groundGrid) {
+        groundGrid->destroyGroundGrid();
+        delete groundGrid;
+    }
+    groundGrid = new GroundGrid();
+    groundGrid->constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+
+    SceneObjectList& w = worldList;
+    appendRoomRows(w, kRoom2Stand, COUNT_OF(kRoom2Stand));
+    RoomRecord fish;
+    fish.name(kObjFishPerson).mesh(147).texture(148).secondTexture(116).at(0.0f, -3.5f, 0.95f).size(0.5f, 0.5f, 5.0f);
+    for (int32_t vertex : {316, 1013}) {
+        GlowSprite* sprite = fish.glow(vertex);
+        sprite->quadExtent.multiply(0.7f, 1.2f, 1.2f);
+        setGlowColour(sprite, 0.0627451f, 1.0f, 0.5019608f, 1.0f);
+    }
+    w.appendSceneObject(fish.object);
+    w.appendSceneObject(RoomRecord().at(0.0f, -3.4f, 0.95f).size(0.5f, 0.5f, 5.0f).object);
+
+    // The grid's ripple source, in the grid's field order.
+    groundGrid->sourceRow = 40;
+    groundGrid->sourceColumn = 13;
+    groundGrid->sourceRadius = 1;
+    groundGrid->sourceFrequency = 1.75f;
+    groundGrid->sourceAmplitude = 0.02f;
+    groundGrid->sourceOffset = 0.0f;
+
+    w.appendSceneObject(
+        RoomRecord().name(kObjCoins).mesh(144).texture(145).secondTexture(116).at(0.0f, 0.0f, 1.0f).sphereMapped().object);
+    w.appendSceneObject(
+        RoomRecord().name(kObjRope).mesh(146).texture(113).secondTexture(116).at(0.0f, 0.6f, 2.25f).size(0.05f, 0.05f, 5.0f).object);
+    const float pillars[4][2] = {{1.55f, 1.85f}, {1.55f, -1.85f}, {-1.55f, 1.85f}, {-1.55f, -1.85f}};
+    for (const auto& pillar : pillars) {
+        w.appendSceneObject(RoomRecord().name(kObjPillar).at(pillar[0], pillar[1], 1.7f).size(0.35f, 0.35f, 5.0f).object);
+    }
+}
+
+// Room 3, the shed: the dusty shelf, the bricks, its walls, the door back and
+// the broom until it is taken.
+void PlayScreen::buildRoom3() {
+    SceneObjectList& w = worldList;
+    w.appendSceneObject(RoomRecord().name(kObjDustyShelf).at(-4.65f, 41.0f, 1.2f).object);
+    appendRoomRows(w, kShedShell, COUNT_OF(kShedShell));
+    w.appendSceneObject(
+        RoomRecord().name(kObjBricks).at(-5.65689f, 39.00279f, 0.02651f).size(0.1965f, 0.586f, 0.1965f).object);
+    w.appendSceneObject(RoomRecord().mesh(112).texture(113).secondTexture(116).at(-4.6528f, 39.8f, 0.0f).speed(0.5f).object);
+    appendRoomRows(w, kShedWalls, COUNT_OF(kShedWalls));
+    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
+    if (!broomTaken) {
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjBroom)
+                                .mesh(114)
+                                .texture(113)
+                                .secondTexture(116)
+                                .at(-3.65496f, 38.65757f, 0.59274f)
+                                .turnDegrees(12.911f, 0.534f, 84.959f)
+                                .size(0.05f, 0.2f, 5.0f)
+                                .object);
+    }
+}

@@ -1,0 +1,156 @@
+#include "engine/Random.h"
+#include "play/BackdropLayer.h"
+#include "play/PlayScreen.h"
+#include "play/RoomRecord.h"
+#include "play/SceneObject.h"
+
+namespace {
+
+// The tunnel's repeated set: mesh, texture, second texture, speed.
+struct TunnelPiece {
+    int32_t mesh, texture, secondTexture;
+    float speed;
+};
+const TunnelPiece kTunnelPieces[] = {
+    {223, 232, 58, 0.01f}, {224, 233, 238, 1.0f}, {237, 236, 58, 1.0f},
+    {225, 233, 238, 1.0f}, {226, 234, 58, 1.0f}, {239, 240, 58, 1.0f},
+};
+
+// The small hall's walls: position and half-extents.
+const float kHallWalls[6][5] = {
+    {-10.15905f, -2.23471f, 1.355f, 0.151f}, {-13.13256f, -2.23471f, 0.535f, 0.151f},
+    {-11.18298f, -4.90726f, 2.498f, 0.151f}, {-8.8f, -3.57125f, 0.151f, 1.487f},
+    {-13.54563f, -3.57125f, 0.151f, 1.487f}, {-9.92901f, -4.25241f, 0.989f, 0.519f},
+};
+
+}  // namespace
+
+// Room 7, the tunnel: the backdrop, three copies of the tunnel set with the
+// corridor's boxes, then the story-driven starts, segments, walls and eyes.
+void PlayScreen::buildRoom7() {
+    SceneObjectList& w = worldList;
+    if (backdropLayer) {
+        backdropLayer->freeBackdropLayer();
+        delete backdropLayer;
+    }
+    backdropLayer = new BackdropLayer();
+    backdropLayer->createBackdropLayer(costumeGhost, costumeWerewolf, costumeDeath);
+
+    if (storyValue49 == 1.0f) {
+        for (int k = -1; k <= 1; ++k) {
+            w.appendSceneObject(RoomRecord()
+                                    .mesh(227)
+                                    .texture(235)
+                                    .secondTexture(238)
+                                    .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
+                                    .turnDegrees(180.0f, 0.0f, 0.0f)
+                                    .drawDistance(9999.0f)
+                                    .object);
+        }
+    }
+    for (int m = -1; m <= 1; ++m) {
+        const float x = 30.0f * static_cast<float>(m);
+        for (const TunnelPiece& piece : kTunnelPieces) {
+            RoomRecord record;
+            record.mesh(piece.mesh).texture(piece.texture).secondTexture(piece.secondTexture).at(x, 0.0f, 0.0f);
+            if (piece.speed != 1.0f) {
+                record.speed(piece.speed);
+            }
+            w.appendSceneObject(record.drawDistance(9999.0f).object);
+        }
+        for (int n = -1; n <= 20; ++n) {
+            const float xn = -0.5f - 1.5f * static_cast<float>(n);
+            w.appendSceneObject(RoomRecord().at(xn, 3.85f, 1.0f).size(0.25f, 0.25f, 10.0f).object);
+            w.appendSceneObject(RoomRecord().at(xn, 6.15f, 1.0f).size(0.25f, 0.25f, 10.0f).object);
+        }
+        for (const auto& wall : kHallWalls) {
+            w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).object);
+        }
+    }
+    tunnelFloorList.clear();
+    tunnelRowList.clear();
+    if (storyValue49 < 1.0f) {
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjTunnelStart1)
+                                .mesh(246)
+                                .texture(243)
+                                .secondTexture(116)
+                                .at(9.5f, 5.0f, 1.0f)
+                                .size(10.6f, 1.0f, 10.0f)
+                                .drawDistance(9999.0f)
+                                .object);
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjTunnelStart2)
+                                .mesh(247)
+                                .texture(209)
+                                .secondTexture(116)
+                                .at(9.5f, 5.0f, 1.0f)
+                                .drawDistance(9999.0f)
+                                .object);
+    }
+    if (storyValue50 < 1.0f) {
+        for (int n = 0; n <= 19; ++n) {
+            const float xn = -0.5f - 1.5f * static_cast<float>(n);
+            if (storyValue49 == 1.0f) {
+                const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
+                for (int k = -1; k <= 1; ++k) {
+                    w.appendSceneObject(RoomRecord()
+                                            .mesh(245)
+                                            .turnDegrees(180.0f, 0.0f, 0.0f)
+                                            .animTime(storyValue50 * 11.0f * s)
+                                            .speed(s)
+                                            .texture(243)
+                                            .secondTexture(116)
+                                            .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
+                                            .drawDistance(20.0f)
+                                            .object);
+                }
+            } else if (storyValue49 < 1.0f) {
+                for (int k = -1; k <= 0; ++k) {
+                    SceneObject* object = RoomRecord()
+                                              .mesh(242)
+                                              .texture(243)
+                                              .secondTexture(116)
+                                              .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
+                                              .drawDistance(20.0f)
+                                              .object;
+                    w.appendSceneObject(object);
+                    tunnelRowList.push_back(object);
+                }
+            }
+        }
+        for (int n = -15; n <= 34; ++n) {
+            SceneObject* object = RoomRecord()
+                                      .mesh(241)
+                                      .speed(0.4f)
+                                      .texture(244)
+                                      .secondTexture(58)
+                                      .at(-0.5f - 1.5f * static_cast<float>(n), 5.0f, 1.0f)
+                                      .drawDistance(20.0f)
+                                      .object;
+            w.appendSceneObject(object);
+            tunnelFloorList.push_back(object);
+        }
+    }
+    if (storyValue50 < 0.4f) {
+        w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
+        w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
+    }
+    if (storyValue52 > 0.0f) {
+        const bool opening = storyValue52 < 1.0f;
+        RoomRecord eye1;
+        RoomRecord eye2;
+        for (RoomRecord* eye : {&eye1, &eye2}) {
+            if (opening) {
+                eye->mesh(248).animTime(5.0f * storyValue52);
+            } else {
+                eye->mesh(251);
+            }
+            eye->secondTexture(58).drawDistance(9999.0f);
+        }
+        eye1.name(kObjEye1).texture(250);
+        eye2.name(kObjEye2).texture(249).sphereMapped();
+        w.appendSceneObject(eye1.object);
+        w.appendSceneObject(eye2.object);
+    }
+}
