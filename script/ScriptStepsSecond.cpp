@@ -275,8 +275,18 @@ void showYou(PlayScreen& play) {
     if (play.costumeDeath) mesh = 192;
     if (play.costumeGhost) mesh = 193;
     if (play.costumeWerewolf) mesh = 194;
-    SceneObject* you = addRowObject(play, objectName(kObjYou), mesh, -1, 58, Vec3(12.5f, 32.0f, 7.3189f));
+    // Without a costume flag "you" keeps the blank mesh rather than asking
+    // for a mesh that does not exist.
+    SceneObject* you = new SceneObject();
+    you->constructSceneObject();
+    you->name = objectName(kObjYou);
+    if (mesh >= 0) {
+        you->setSceneObjectMesh(mesh);
+    }
+    you->setSceneObjectSecondTexture(58);
+    you->position.set(12.5f, 32.0f, 7.3189f);
     you->animSpeed = 0.0f;
+    play.worldList.appendSceneObject(you);
     fadeScene(play, 1.0f);
     placeCamera(Vec3(13.52f, 33.11f, 8.7f), Vec3(0.0f, 20.0f, 248.0f));
     play.scriptStepDelay = 3.0f;
