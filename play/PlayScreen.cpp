@@ -50,6 +50,7 @@ PlayScreen::PlayScreen()
       sceneVisibilityRate(1.0f),
       scriptStepDelay(0.0f),
       scriptStep(-1),
+      lastScriptDt(0.0f),
       processionWalking(false),
       groundGrid(nullptr),
       clothMeshes{nullptr, nullptr, nullptr, nullptr},

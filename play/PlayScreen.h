@@ -128,6 +128,7 @@ public:
     float scriptStepDelay;
     CameraFlight flight;
     int32_t scriptStep;
+    float lastScriptDt;  // this frame's step time, for steps that run on
 
     // Play state (saved words in the order of the play-state table).
     bool costumeGhost;

@@ -1,6 +1,7 @@
 #include "play/PlayScreen.h"
 
 #include "app/GameState.h"
+#include "script/StepParts.h"
 
 namespace {
 
@@ -28,9 +29,14 @@ bool PlayScreen::runScriptStep() {
             gGameState = kGameStateEnding;
         }
         return false;
-    default:
-        // The scenes' handlers are added with the story; until then a step
-        // number waits here unchanged.
+    default: {
+        const StepHandler handler = stepHandler(scriptStep);
+        if (handler) {
+            handler(*this);
+        } else {
+            scriptStep = -1;
+        }
         return true;
+    }
     }
 }

@@ -37,6 +37,7 @@ FootstepFlags footstepFlags(int32_t room, float playerZ, float storyValue50) {
 
 bool PlayScreen::updateWorldScript(float dt) {
     frameCounter += 1;
+    lastScriptDt = dt;
     elapsedTime += dt;
 
     // Room fade: out while a room change waits (and no answer shows), the

@@ -3,6 +3,8 @@
 // music volume, fog breathing, visibility and ending progress.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <SDL_mixer.h>
 
 #include "engine/Camera.h"
@@ -122,12 +124,15 @@ TEST_F(WorldScriptTest, MusicFogVisibilityAndEndingFollowTheClock) {
     EXPECT_LE(gCamera->fogEnd, 5.0f);
 
     // In room 7 the tunnel's two values scale the music.
+    // The opening follows the player's x (half open at |x| = 29 / sqrt 2); a
+    // closed tunnel stays closed.
     p.storyValue49 = 0.5f;
-    p.storyValue50 = 0.25f;
+    p.storyValue50 = 1.0f;
     p.enterRoom(7);
+    p.player.position.x = -29.0f * std::sqrt(0.5f);
     EXPECT_EQ(93, gCurrentMusicTrack);
     s.frames(30);
-    EXPECT_EQ(26, Mix_VolumeMusic(-1));  // 0.7 x 1.5 / 5 of full
+    EXPECT_EQ(80, Mix_VolumeMusic(-1));  // 0.7 x 4.5 / 5 of full
 
     p.sceneVisibilityTarget = 0.0f;
     p.sceneVisibilityRate = 2.0f;

@@ -68,8 +68,13 @@ inline void writePlayResources() {
                       202, 205, 213, 214, 223, 224, 225, 226, 227, 228, 229, 237, 239, 241, 242, 246, 247, 253}) {
         writeResourceOnce(resourcePath(n), farMeshBytes());
     }
+    // The procession's walking and standing meshes and the scenes' meshes.
+    for (int32_t n : {17, 19, 52, 53, 54, 55, 56, 59, 60, 61, 48, 49, 123, 125, 126, 127, 128, 142, 114, 147,
+                      183, 184, 192, 193, 194, 197, 198, 200, 204, 208, 227}) {
+        writeResourceOnce(resourcePath(n), farMeshBytes());
+    }
     std::vector<int32_t> sounds = {4, 278, 38, 39, 40, 277, 279, 302, 303, 308, 319, 42, 43, 44, 316,
-                                   337, 339, 341, 343, 344};
+                                   337, 339, 341, 343, 344, 313, 318, 320, 322, 323, 327, 336, 338, 342, 99};
     for (int32_t n = 280; n <= 301; ++n) sounds.push_back(n);
     for (int32_t n = 328; n <= 335; ++n) sounds.push_back(n);
     const std::vector<uint8_t> click = makeWavBytes(50);

@@ -1,0 +1,195 @@
+#include "script/Room7Behaviour.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "engine/Camera.h"
+#include "engine/Light.h"
+#include "engine/Random.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+#include "script/RowParts.h"
+#include "script/StepParts.h"
+
+namespace {
+
+struct PathPoint {
+    float x;
+    float limit;
+};
+
+const PathPoint kPath[] = {
+    {0.0f, 10.06897f},      {-1.59247f, 8.55206f},  {-4.78321f, 9.86211f},  {-6.32101f, 10.16881f},
+    {-6.99449f, 10.45744f}, {-11.24701f, 8.74489f}, {-17.02164f, 11.54089f}, {-24.38521f, 8.4678f},
+    {-28.13847f, 10.06897f}, {-30.0f, 10.06897f},
+};
+const int32_t kPathCount = static_cast<int32_t>(sizeof(kPath) / sizeof(kPath[0]));
+
+// Destroys every object of list (taking each out of the world list), empties it.
+void destroyListed(PlayScreen& play, std::vector<SceneObject*>& list) {
+    const std::vector<SceneObject*> copy = list;
+    for (SceneObject* object : copy) {
+        play.worldList.deleteSceneObject(object);
+    }
+    list.clear();
+}
+
+SceneObject* addTunnelPiece(PlayScreen& play, int32_t mesh, int32_t texture, int32_t second, const Vec3& position) {
+    return addRowObject(play, "", mesh, texture, second, position);
+}
+
+void openTunnel(PlayScreen& play) {
+    const float x = play.player.position.x;
+    const float f = (std::fabs(x) / 29.0f) * (std::fabs(x) / 29.0f);
+    if (f < 1.0f) {
+        play.storyValue49 = f;
+        for (SceneObject* row : play.tunnelRowList) {
+            row->rotation.set(std::min(1.2f * f, 1.0f) * 180.0f * kStepDegrees, 0.0f, 0.0f);
+        }
+        return;
+    }
+    play.storyValue49 = 1.0f;
+    play.storyValue50 = 0.0001f;
+    playCueOnAnyChannel(343, 0.6f);
+    deleteRowObject(play, kObjTunnelStart1);
+    deleteRowObject(play, kObjTunnelStart2);
+    destroyListed(play, play.tunnelRowList);
+    for (int32_t r = 0; r < 20; ++r) {
+        const float speed = 11.0f / (randomUnit() * 7.5f + 5.0f);
+        for (int32_t k = -1; k <= 0; ++k) {
+            SceneObject* row = addTunnelPiece(play, 245, 243, 116, Vec3(k * 30.0f - 0.5f - 1.5f * r, 5.0f, 1.0f));
+            row->rotation.set(180.0f * kStepDegrees, 0.0f, 0.0f);
+            row->animSpeed = speed;
+            row->drawDistance = 20.0f;
+            play.tunnelRowList.push_back(row);
+        }
+    }
+    for (int32_t k = -1; k <= 0; ++k) {
+        SceneObject* floor = addTunnelPiece(play, 227, 235, 238, Vec3(k * 30.0f - 0.5f, 5.0f, 1.0f));
+        floor->rotation.set(3.14159f, 0.0f, 0.0f);
+        floor->drawDistance = 9999.0f;
+        play.tunnelFloorList.push_back(floor);
+    }
+}
+
+void closeTunnel(PlayScreen& play, float dt) {
+    const float before = play.storyValue50;
+    play.storyValue50 += 0.08f * dt;
+    if (before <= 0.4f && play.storyValue50 > 0.4f) {
+        deleteRowObject(play, kObjTunnelWall1);
+        deleteRowObject(play, kObjTunnelWall2);
+    }
+    for (SceneObject* floor : play.tunnelFloorList) {
+        floor->position.z = 1.0f - std::max(play.storyValue50 - 0.15f, 0.0f) * 0.4f;
+    }
+    if (play.storyValue50 >= 1.0f) {
+        play.storyValue50 = 1.0f;
+        destroyListed(play, play.tunnelRowList);
+        destroyListed(play, play.tunnelFloorList);
+    }
+}
+
+// Darker, redder and farther as the tunnel closes.
+void atmosphere(float p) {
+    const float q = std::min(std::max(p, 0.0f), 1.0f);
+    const float e = 1.0f - (1.0f - q) * (1.0f - q);
+    gCamera->farPlane = 10.0f + 10.0f * e;
+    gCamera->fogEnd = 3.0f + 17.0f * e;
+    gCamera->fogColour[0] = 0.05f + 0.25f * e;
+    gCamera->fogColour[1] = 0.05f;
+    gCamera->fogColour[2] = 0.05f;
+    const float a = 0.9f - 0.7f * e;
+    setAmbientLight(a, a, a);
+    if (gMainLight) {
+        gMainLight->setDirection(0.0f, -e, 0.5f * e - 1.0f);
+        gMainLight->setColour(1.0f, 1.0f - e, 1.0f - e);
+    }
+}
+
+void hallAndEyes(PlayScreen& play, float dt) {
+    Vec3& p = play.player.position;
+    if (p.x > -13.0f && p.x < -9.0f && p.y > -4.0f && p.y < -2.38571f) {
+        play.storyFlag51 = true;
+    }
+    if (play.storyFlag51 && p.y > -2.38571f) {
+        play.scriptStepDelay = 1.0f;
+        play.player.walkIntensity = 0.0f;
+        Vec3 end = p;
+        end.add(0.0f, -0.3f, 1.5f);
+        play.startCameraFlight(end, play.player.playerViewAngles(), 1.0f, false);
+        p.y -= 0.3f;
+        say(play, kStpNotSupposedTo);
+    }
+    if (play.storyValue52 == 0.0f && play.storyFlag51 && p.x > -11.0f) {
+        playCueOnAnyChannel(344, 0.6f);
+        play.storyValue52 = 0.0001f;
+        for (ObjectName name : {kObjEye1, kObjEye2}) {
+            addRowObject(play, objectName(name), 248, 250, 58, Vec3())->drawDistance = 9999.0f;
+        }
+    }
+    if (play.storyValue52 > 0.0f && play.storyValue52 < 1.0f) {
+        play.storyValue52 += 0.2f * dt;
+        if (play.storyValue52 >= 1.0f) {
+            play.storyValue52 = 1.0f;
+            for (ObjectName name : {kObjEye1, kObjEye2}) {
+                SceneObject* eye = play.findSceneObject(name);
+                eye->setSceneObjectMesh(251);
+                eye->animSpeed = 1.0f;
+            }
+        }
+    }
+}
+
+void endingTrigger(PlayScreen& play) {
+    const Vec3& p = play.player.position;
+    const float yaw = play.player.viewAngles.z;
+    if (play.isPlayerInControl() && play.storyValue52 == 1.0f && yaw >= 1.3089969f && yaw <= 1.8325957f &&
+        p.y >= -3.4f && p.x >= -12.4f && p.x <= -11.6f) {
+        play.scriptStepDelay = 4.0f;
+        play.startCameraFlight(Vec3(-12.08f, -3.41f, 1.5f), Vec3(0.0f, 0.15708f, 1.5708f), 4.0f, true);
+        play.player.walkIntensity = 0.0f;
+        play.scriptStep = 136;
+    }
+}
+
+}  // namespace
+
+float tunnelPathLimit(float x) {
+    if (!(x > -30.0f && x < 0.0f)) {
+        return 9.76897f;
+    }
+    int32_t k = 0;
+    for (int32_t i = 0; i < kPathCount - 1; ++i) {
+        if (kPath[i].x >= x) {
+            k = i;
+        }
+    }
+    const PathPoint& a = kPath[k];
+    const PathPoint& b = kPath[k + 1];
+    return a.limit + (b.limit - a.limit) * (x - a.x) / (b.x - a.x) - 0.3f;
+}
+
+void updateRoom7Behaviour(PlayScreen& play, float dt) {
+    if (play.storyValue49 < 1.0f) {
+        openTunnel(play);
+    }
+    if (play.storyValue50 > 0.0f && play.storyValue50 < 1.0f) {
+        closeTunnel(play, dt);
+    }
+    atmosphere(play.storyValue50);
+    hallAndEyes(play, dt);
+    endingTrigger(play);
+
+    Vec3& p = play.player.position;
+    p.y = std::min(p.y, tunnelPathLimit(p.x));
+    if (p.y < -45.0f) {
+        p.y += 5.0f;
+    }
+    if (p.x > 0.0f) {
+        p.x -= 30.0f;
+    } else if (p.x < -30.0f) {
+        p.x += 30.0f;
+    }
+}

@@ -1,0 +1,613 @@
+#include <cmath>
+
+#include "app/GameState.h"
+#include "engine/Camera.h"
+#include "engine/Random.h"
+#include "engine/ResourceCache.h"
+#include "engine/ResourcesByNumber.h"
+#include "engine/Texture.h"
+#include "play/GlowSprite.h"
+#include "play/GroundGrid.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+#include "script/RowParts.h"
+#include "script/StepParts.h"
+
+// The scenes of the second half of the story: the fish person, the painting,
+// crystal ball and dust, the goat person, the person upstairs, the letters,
+// the gate, spider and bat, and the return home.
+//
+// The noise overlay and the sweep effect are driven here once their types
+// exist; until then their call sites below are marked "effects:" and the
+// scenes play without them.
+
+namespace {
+
+SceneObject* object(PlayScreen& play, ObjectName name) { return play.findSceneObject(name); }
+
+// The ripple source of the ground grid; nothing in a room without one.
+void gridSource(PlayScreen& play, int32_t radius, float offset) {
+    if (play.groundGrid) {
+        play.groundGrid->sourceRadius = radius;
+        play.groundGrid->sourceOffset = offset;
+    }
+}
+
+// Fish person.
+
+// Pushes p out to exactly 0.9 from centre when it lies closer.
+void keepAway(Vec3& p, float cx, float cy) {
+    float dx = p.x - cx;
+    float dy = p.y - cy;
+    float d = std::sqrt(dx * dx + dy * dy);
+    if (d >= 0.9f) {
+        return;
+    }
+    if (d == 0.0f) {
+        d = 0.001f;
+        dx = 0.001f;
+    }
+    p.x = cx + dx / d * 0.9f;
+    p.y = cy + dy / d * 0.9f;
+}
+
+void step60(PlayScreen& play) {
+    playFishSound();
+    SceneObject* fish = object(play, kObjFishPerson);
+    noCollision(fish);
+    const float yaw = play.player.viewAngles.z;
+    fish->position.x = play.player.position.x + 0.9f * std::cos(yaw);
+    fish->position.y = play.player.position.y + 0.9f * std::sin(yaw);
+    keepAway(fish->position, 1.55f, -1.85f);
+    keepAway(fish->position, -1.55f, -1.85f);
+    Vec3 angles;
+    angles.setDirectionAngles(fish->position, play.player.position);
+    fish->rotation.set(angles.x, 0.0f, angles.z - 1.5708f);
+    fish->setSceneObjectMesh(149);
+    fish->animTime = 0.0f;
+    gridSource(play, 0, play.groundGrid ? play.groundGrid->sourceOffset : 0.0f);
+    play.scriptStepDelay = 0.9f;
+    play.scriptStep = 64;
+}
+
+void step64(PlayScreen& play) {
+    const Vec3 p = object(play, kObjFishPerson)->position;
+    gridSource(play, 1, -0.175f);
+    if (play.groundGrid) {
+        play.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
+        play.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
+    }
+    play.scriptStepDelay = 0.2f;
+    play.scriptStep = 65;
+}
+
+void step65(PlayScreen& play) {
+    playFishSound();
+    if (play.groundGrid) play.groundGrid->sourceRadius = 0;
+    play.scriptStepDelay = 1.9f;
+    play.scriptStep = 61;
+}
+
+void step61(PlayScreen& play) {
+    object(play, kObjFishPerson)->crossFadeSceneObjectMesh(151, 0.5f);
+    gridSource(play, 1, 0.0f);
+    playCueOnAnyChannel(332, 0.4f);
+    play.storyFlag36 = !play.storyFlag36;
+    say(play, play.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
+    play.scriptStep = 67;
+}
+
+void step67(PlayScreen& play) {
+    playCueOnAnyChannel(332, 0.4f);
+    say(play, play.storyFlag36 ? kStpFishTrade : kStpFishOneWord);
+    play.scriptStep = 68;
+}
+
+void step68(PlayScreen& play) {
+    playCueOnAnyChannel(332, 0.4f);
+    say(play, play.storyFlag36 ? kStpFishHmm : kStpFishChange);
+    play.scriptStep = 62;
+}
+
+void step62(PlayScreen& play) {
+    SceneObject* fish = object(play, kObjFishPerson);
+    fish->setSceneObjectMesh(150);
+    fish->animTime = 0.0f;
+    if (play.groundGrid) play.groundGrid->sourceOffset = 0.1f;
+    play.scriptStepDelay = 0.5f;
+    play.scriptStep = 66;
+}
+
+void step66(PlayScreen& play) {
+    playFishSound();
+    if (play.groundGrid) play.groundGrid->sourceRadius = 0;
+    play.scriptStepDelay = 0.5f;
+    play.scriptStep = 63;
+}
+
+void step63(PlayScreen& play) {
+    SceneObject* fish = object(play, kObjFishPerson);
+    fish->setSceneObjectMesh(153);
+    fish->animTime = 0.0f;
+    fish->crossFadeSceneObjectMesh(147, 0.9f);
+    fish->rotation.set(0.0f, 0.0f, 0.0f);
+    fish->position.set(0.0f, -3.5f, 0.95f);
+    fish->halfSize.set(0.5f, 0.5f, 5.0f);
+    if (play.groundGrid) {
+        play.groundGrid->sourceRow = 40;
+        play.groundGrid->sourceColumn = 13;
+    }
+    gridSource(play, 1, 0.0f);
+    play.scriptStep = -1;
+}
+
+void step69(PlayScreen& play) {
+    playCueOnAnyChannel(332, 0.4f);
+    say(play, kStpFishPuzzled);
+    play.scriptStep = -1;
+}
+
+// Painting, crystal ball, dust.
+
+void step70(PlayScreen& play) {
+    flyBackToPlayer(play, 2.0f, true);
+    play.scriptStepDelay = 2.0f;
+    play.scriptStep = 71;
+}
+
+void step71(PlayScreen& play) {
+    SceneObject* painting = object(play, kObjBigPainting);
+    painting->setSceneObjectMesh(170);
+    animate(painting, 6.0f, 0.0f);
+    noCollision(painting);
+    play.scriptStep = -1;
+}
+
+void step72(PlayScreen& play) {
+    playCueOnAnyChannel(318, 0.18f);
+    say(play, play.coinInWell ? kStpBallLostSight : kStpBallReassures);
+    play.scriptStep = -1;
+}
+
+// The dust blows away over four frames of its texture, 0.08 s each.
+void step73(PlayScreen& play) {
+    play.scriptStepDelay = 0.08f;
+    if (play.storyCount40 == 0) {
+        playCueOnAnyChannel(303, 0.15f);
+        play.storyCount40 = 4;
+    } else {
+        play.storyCount40 += 1;
+    }
+    if (play.storyCount40 >= 8) {
+        deleteRowObject(play, kObjDust);
+        play.scriptStep = 74;
+        return;
+    }
+    Texture* texture = object(play, kObjDust)->setSceneObjectTexture(175 + play.storyCount40);
+    if (texture) {
+        texture->setNearest();
+    }
+}
+
+void step74(PlayScreen& play) {
+    play.player.removeActionById(15);
+    SceneObject* broom = addRowObject(play, "", 114, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
+    broom->rotation.set(12.911f * kStepDegrees, 0.534f * kStepDegrees, -5.041f * kStepDegrees);
+    play.scriptStep = -1;
+}
+
+// Goat person.
+
+void goatLine(PlayScreen& play, StepText line, int32_t next) {
+    playCueOnAnyChannel(339, 0.4f);
+    say(play, line);
+    play.scriptStep = next;
+}
+
+void step75(PlayScreen& play) { goatLine(play, kStpGoatBoasts, 76); }
+void step76(PlayScreen& play) { goatLine(play, kStpGoatCondition, 77); }
+void step77(PlayScreen& play) { object(play, kObjGoatPerson)->crossFadeSceneObjectMesh(172, 1.0f); play.scriptStep = -1; }
+void step78(PlayScreen& play) { goatLine(play, kStpGoatAck, -1); }
+
+void step79(PlayScreen& play) {
+    SceneObject* goat = object(play, kObjGoatPerson);
+    goat->setSceneObjectMesh(183);
+    goat->animTime = 0.0f;
+    fadeScene(play, 1.0f);
+    placeCamera(Vec3(19.48f, 43.34f, 2.5f), Vec3(0.0f, 32.0f, 359.0f));
+    play.scriptStepDelay = 7.25f;
+    play.startCameraFlight(Vec3(19.48f, 43.34f, 2.0f), Vec3(0.0f, 6.05629f, 0.0698132f), 14.5f, true);
+    playCueOnAnyChannel(327, 0.7f);
+    play.scriptStep = 80;
+}
+
+void step80(PlayScreen& play) {
+    SceneObject* goat = object(play, kObjGoatPerson);
+    goat->animSpeed = 1.5f;
+    goat->crossFadeSceneObjectMesh(184, 1.0f);
+    goatLine(play, kStpGoatRelief, 81);
+}
+
+void step81(PlayScreen& play) { goatLine(play, kStpGoatHandsOver, 84); }
+
+void step84(PlayScreen& play) {
+    object(play, kObjGoatPerson)->crossFadeSceneObjectMesh(186, 1.0f);
+    // effects: a new SweepEffect takes "goat person" out of the world list as
+    // its instance here; until it exists the object stays in the world.
+    play.scriptStepDelay = 4.0f;
+    play.scriptStep = 82;
+}
+
+void step82(PlayScreen& play) {
+    fadeScene(play, 0.0f);
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 83;
+}
+
+void step83(PlayScreen& play) {
+    // effects: the x of the sweep effect's instance moves by 0.5; the goat
+    // person is still a world object until the sweep effect takes it over.
+    object(play, kObjGoatPerson)->position.x += 0.5f;
+    play.specialTrickLearned = true;
+    giveAction(play, 17);
+    play.startCameraFlight(gCamera->position, gCamera->rotation, 0.001f, false);
+    fadeScene(play, 1.0f);
+    play.scriptStep = -1;
+}
+
+// Person.
+
+void personLine(PlayScreen& play, float volume, StepText line, int32_t next) {
+    playCueOnAnyChannel(333, volume);
+    say(play, line);
+    play.scriptStep = next;
+}
+
+void step85(PlayScreen& play) { personLine(play, 0.15f, kStpPersonGreeting, 86); }
+void step86(PlayScreen& play) { personLine(play, 0.15f, kStpPersonRare1, 87); }
+void step87(PlayScreen& play) { personLine(play, 0.15f, kStpPersonRare2, 88); }
+void step88(PlayScreen& play) { personLine(play, 0.15f, kStpPersonLong, -1); }
+
+// "you", in the costume worn, stands before the person.
+void showYou(PlayScreen& play) {
+    int32_t mesh = -1;
+    if (play.costumeDeath) mesh = 192;
+    if (play.costumeGhost) mesh = 193;
+    if (play.costumeWerewolf) mesh = 194;
+    // Without a costume flag "you" keeps the blank mesh rather than asking
+    // for a mesh that does not exist.
+    SceneObject* you = new SceneObject();
+    you->constructSceneObject();
+    you->name = objectName(kObjYou);
+    if (mesh >= 0) {
+        you->setSceneObjectMesh(mesh);
+    }
+    you->setSceneObjectSecondTexture(58);
+    you->position.set(12.5f, 32.0f, 7.3189f);
+    you->animSpeed = 0.0f;
+    play.worldList.appendSceneObject(you);
+    fadeScene(play, 1.0f);
+    placeCamera(Vec3(13.52f, 33.11f, 8.7f), Vec3(0.0f, 20.0f, 248.0f));
+    play.scriptStepDelay = 3.0f;
+}
+
+void step93(PlayScreen& play) { showYou(play); play.scriptStep = 94; }
+void step94(PlayScreen& play) { showCostumeAnswer(play); play.scriptStep = 89; }
+void step89(PlayScreen& play) { personLine(play, 0.15f, kStpPersonQuestion, 90); }
+void step90(PlayScreen& play) { personLine(play, 0.15f, kStpPersonAgrees, 91); }
+void step91(PlayScreen& play) { personLine(play, 0.15f, kStpPersonButSee, 92); }
+void step92(PlayScreen& play) { personLine(play, 0.15f, kStpPersonTrickFirst, 95); }
+
+void step95(PlayScreen& play) {
+    fadeScene(play, 0.0f);
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 96;
+}
+
+void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 1.0f); play.scriptStep = -1; }
+
+void step97(PlayScreen& play) {
+    showYou(play);
+    // effects: a new NoiseOverlay, initialised, targetLevel 0.25, rate 0.0169492.
+    play.scriptStep = 98;
+}
+
+void step98(PlayScreen& play) {
+    playCueOnAnyChannel(42, 1.0f);
+    object(play, kObjYou)->animSpeed = 2.0f;
+    play.scriptStepDelay = 6.75f;
+    play.scriptStep = 99;
+}
+
+void step99(PlayScreen& play) {
+    animate(object(play, kObjYou), 13.5f, 0.0f);
+    play.scriptStepDelay = 6.0f;
+    play.scriptStep = 108;
+}
+
+// effects: the noise overlay's targetLevel 0.35, rate 0.1 (108); 0.4, 0.05
+// (100); 0.6 (101); 0.8 (102); 1, 1.6 (110).
+void step108(PlayScreen& play) { personLine(play, 0.15f, kStpPersonLaugh1, 100); }
+
+void step100(PlayScreen& play) {
+    playCueOnAnyChannel(43, 0.9f);
+    object(play, kObjYou)->animSpeed = 1.0f;
+    personLine(play, 0.15f, kStpPersonLaugh2, 101);
+}
+
+void step101(PlayScreen& play) { personLine(play, 0.0999f, kStpPersonVerdict1, 102); }
+void step102(PlayScreen& play) { personLine(play, 0.04995f, kStpPersonVerdict2, 110); }
+
+void step110(PlayScreen& play) {
+    playMusicTrack(1);
+    play.scriptStepDelay = 8.0f;
+    play.scriptStep = 104;
+}
+
+void step104(PlayScreen& play) {
+    gResourceCache->purgeUnused();
+    playMusicTrack(272);
+    animate(object(play, kObjYou), 80.0f, 0.0f);
+    SceneObject* rat = addRowObject(play, objectName(kObjRat), 200, -1, -1, Vec3(12.5f, 29.0f, 7.0f));
+    rat->animSpeed = 1.5f;
+    // effects: "goat person" (mesh 196, texture 173, second texture 58, at
+    // (11.7759, 30.9747, 7.2949), glow sprites 3098 and 6685) is built as the
+    // instance of a new SweepEffect, and the noise overlay is zeroed, updated
+    // once with dt 0, released and removed.
+    play.sceneVisibility = 0.0f;
+    fadeScene(play, 1.0f, 0.25f);
+    playCueOnAnyChannel(336, 0.0f);
+    play.scriptStepDelay = 8.0f;
+    placeCamera(Vec3(12.5f, 24.37f, 2.02f), Vec3(0.0f, -24.0f, 90.0f));
+    play.startCameraFlight(Vec3(12.5f, 27.3f, 7.82f), Vec3(0.0f, -0.174533f, 1.5708f), 8.0f, false);
+    play.scriptStep = 115;
+}
+
+void step115(PlayScreen& play) {
+    // effects: the sweep effect's targetProgress 1.
+    play.scriptStepDelay = 4.0f;
+    play.startCameraFlight(Vec3(12.49f, 28.36f, 9.14f), Vec3(0.0f, 0.226893f, 1.51844f), 8.0f, true);
+    play.scriptStep = 111;
+}
+
+void step111(PlayScreen& play) { play.scriptStepDelay = 4.0f; goatLine(play, kStpGoatTeacher, 105); }
+
+void step105(PlayScreen& play) {
+    goatLine(play, kStpGoatLoan, 109);
+    play.scriptStepDelay = 8.0f;
+    play.startCameraFlight(Vec3(12.62f, 30.19f, 8.79f), Vec3(0.0f, 0.191986f, 3.40339f), 8.0f, true);
+}
+
+void step109(PlayScreen& play) { play.scriptStepDelay = 2.0f; play.scriptStep = 112; }
+
+void step112(PlayScreen& play) {
+    // effects: the SweepEffect, when present, is destroyed with its object.
+    goatLine(play, kStpGoatCompare, 113);
+}
+
+void step113(PlayScreen& play) { play.scriptStepDelay = 2.0f; play.scriptStep = 106; }
+
+void step106(PlayScreen& play) {
+    play.startCameraFlight(Vec3(11.64f, 30.78f, 8.54f), Vec3(0.0f, 0.471239f, 5.07891f), 13.0f, false);
+    play.scriptStepDelay = 2.0f;
+    play.scriptStep = 114;
+}
+
+void step114(PlayScreen& play) {
+    playCueOnAnyChannel(336, 0.9f);
+    SceneObject* person = object(play, kObjPerson);
+    person->setSceneObjectMesh(197);
+    animate(person, 0.0f, 1.5f);
+    SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
+    skeleton->animSpeed = 1.5f;
+    skeleton->rotation.set(0.0f, 0.0f, 105.0f * kStepDegrees);
+    play.scriptStep = 116;
+}
+
+// The person's lights fade out over two seconds, one frame at a time. The
+// frame's step time is the one the world script gave this frame.
+void step116(PlayScreen& play) {
+    play.personGlow -= 0.5f * play.lastScriptDt;
+    SceneObject* person = object(play, kObjPerson);
+    if (play.personGlow > 0.0f) {
+        for (GlowSprite* sprite : person->attachments) {
+            sprite->colour[3] = play.personGlow;
+        }
+        return;
+    }
+    freeGlows(person);
+    play.scriptStepDelay = 8.0f;
+    play.scriptStep = 103;
+}
+
+void step103(PlayScreen& play) {
+    fadeScene(play, 0.0f, 1.0f);
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 117;
+}
+
+void step117(PlayScreen& play) { play.scriptStepDelay = 5.0f; play.scriptStep = 107; }
+
+void step107(PlayScreen& play) {
+    play.player.removeActionById(17);
+    play.nightAlmostOver = true;
+    play.enterRoom(play.room);
+    play.player.position.x = 12.5f;
+    play.player.position.y = 32.0f;
+    play.player.viewAngles.set(0.0f, 30.0f * kStepDegrees, 270.0f * kStepDegrees);
+    placeCamera(play.player.playerEyePosition(), Vec3(0.0f, 50.0f, 270.0f));
+    play.scriptStepDelay = 4.0f;
+    flyBackToPlayer(play, 4.0f, true);
+    fadeScene(play, 1.0f, 0.25f);
+    play.scriptStep = 118;
+}
+
+void step118(PlayScreen& play) { say(play, kStpDawnNear); play.scriptStep = -1; }
+
+// Letters, gate, spider, bat.
+
+void step119(PlayScreen& play) {
+    fadeScene(play, 1.0f, 1.0f);
+    placeCamera(Vec3(11.19f, 40.28f, 8.83f), Vec3(0.0f, 28.0f, 90.0f));
+    play.startCameraFlight(Vec3(11.19f, 40.76f, 9.04f), Vec3(0.0f, 1.55334f, 1.5708f), 13.0f, true);
+    play.scriptStepDelay = 10.0f;
+    play.scriptStep = 120;
+}
+
+void step120(PlayScreen& play) {
+    deleteRowObject(play, kObjLetter);
+    for (ObjectName name : {kObjLetter1, kObjLetter2}) {
+        SceneObject* letter = object(play, name);
+        letter->setSceneObjectMesh(204);
+        animate(letter, 0.0f, 3.0f);
+    }
+    play.scriptStepDelay = 3.0f;
+    play.scriptStep = 121;
+}
+
+void step121(PlayScreen& play) {
+    deleteRowObject(play, kObjLetter1);
+    deleteRowObject(play, kObjLetter2);
+    fadeScene(play, 0.0f, 1.0f);
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 122;
+}
+
+void step122(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
+
+void step123(PlayScreen& play) {
+    if (play.storyFlag48) {
+        playCueOnAnyChannel(341, 0.6f);
+        say(play, kStpGateUrges);
+        play.scriptStep = -1;
+        return;
+    }
+    play.storyFlag48 = true;
+    fadeScene(play, 0.0f, 1.0f);
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 124;
+}
+
+void step124(PlayScreen& play) {
+    deleteRowObject(play, kObjGate1);
+    SceneObject* gate = object(play, kObjGate);
+    gate->setSceneObjectMesh(208);
+    animate(gate, 0.0f, 0.0f);
+    placeCamera(Vec3(6.58f, 3.24f, 0.45f), Vec3(0.0f, 2.0f, 152.0f));
+    fadeScene(play, 1.0f, 1.0f);
+    play.scriptStepDelay = 1.0f;
+    playCueOnAnyChannel(342, 0.0f);
+    play.scriptStep = 125;
+}
+
+void step125(PlayScreen& play) {
+    playCueOnAnyChannel(341, 0.6f);
+    say(play, kStpGateWonders);
+    play.scriptStep = 126;
+}
+
+void step126(PlayScreen& play) {
+    playCueOnAnyChannel(342, 0.8f);
+    object(play, kObjGate)->animSpeed = 1.0f;
+    play.startCameraFlight(Vec3(7.02f, 4.89f, 0.44f), Vec3(0.0f, 6.00393f, 3.12414f), 3.0f, false);
+    play.scriptStepDelay = 3.0f;
+    play.scriptStep = 129;
+}
+
+void step129(PlayScreen& play) {
+    play.startCameraFlight(Vec3(6.25f, 7.2f, 1.49f), Vec3(0.0f, 6.42281f, 3.90954f), 4.0f, false);
+    play.scriptStepDelay = 3.0f;
+    play.scriptStep = 127;
+}
+
+void step127(PlayScreen& play) {
+    object(play, kObjGate)->setSceneObjectMesh(211);
+    fadeScene(play, 0.0f, 1.0f);
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 128;
+}
+
+void step128(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
+
+void step130(PlayScreen& play) {
+    playCueOnAnyChannel(334, 0.4f);
+    say(play, kStpSpiderUndecided);
+    play.scriptStep = 131;
+}
+
+void backAfterTwo(PlayScreen& play) {
+    play.scriptStepDelay = 2.0f;
+    flyBackToPlayer(play, 2.0f, true);
+    play.scriptStep = -1;
+}
+
+void step132(PlayScreen& play) { say(play, kStpSpiderIgnores); play.scriptStep = -1; }
+
+void step133(PlayScreen& play) {
+    if (play.nightAlmostOver) {
+        say(play, kStpBatSleeps);
+    } else {
+        playCueOnAnyChannel(335, 0.4f);
+        say(play, kStpBatGuess);
+    }
+    play.scriptStep = -1;
+}
+
+void step134(PlayScreen& play) {
+    play.startCameraFlight(Vec3(3.47f, 38.87f, 11.02f), Vec3(3.12414f, 5.91667f, 6.14356f), 20.0f, true);
+    playCueOnAnyChannel(335, 0.4f);
+    say(play, kStpBatStaysIn);
+    play.scriptStep = 135;
+}
+
+// House and ending.
+
+void step136(PlayScreen& play) { say(play, kStpTimelyReturn); play.scriptStep = 137; }
+
+void step137(PlayScreen& play) {
+    play.endingProgress = 0.0001f;
+    play.startCameraFlight(Vec3(-12.08f, -2.83f, 1.32f), Vec3(0.0f, 0.244346f, 1.6057f), 6.0f, true);
+    say(play, kStpWarning1);
+    play.scriptStep = 138;
+}
+
+void step138(PlayScreen& play) { say(play, kStpWarning2); play.scriptStep = 139; }
+void step139(PlayScreen& play) { say(play, kStpWarning3); play.scriptStep = 140; }
+
+// Waits for the ending progress to reach its half-way mark, then moves it on.
+void step140(PlayScreen& play) {
+    if (play.endingProgress != 0.5f) {
+        return;
+    }
+    play.endingProgress = 0.5001f;
+    play.startCameraFlight(Vec3(-12.06f, -2.7f, 1.34f), Vec3(0.0f, 0.0610865f, -4.66003f), 6.0f, true);
+    play.scriptStepDelay = 9.0f;
+    play.scriptStep = 141;
+}
+
+void step141(PlayScreen& play) {
+    play.scriptStepDelay = 4.0f;
+    fadeScene(play, 0.0f, 0.25f);
+    play.scriptStep = 142;
+}
+
+}  // namespace
+
+const StepRecord kSecondSteps[] = {
+    {60, step60},   {61, step61},   {62, step62},   {63, step63},   {64, step64},   {65, step65},
+    {66, step66},   {67, step67},   {68, step68},   {69, step69},   {70, step70},   {71, step71},
+    {72, step72},   {73, step73},   {74, step74},   {75, step75},   {76, step76},   {77, step77},
+    {78, step78},   {79, step79},   {80, step80},   {81, step81},   {82, step82},   {83, step83},
+    {84, step84},   {85, step85},   {86, step86},   {87, step87},   {88, step88},   {89, step89},
+    {90, step90},   {91, step91},   {92, step92},   {93, step93},   {94, step94},   {95, step95},
+    {96, step96},   {97, step97},   {98, step98},   {99, step99},   {100, step100}, {101, step101},
+    {102, step102}, {103, step103}, {104, step104}, {105, step105}, {106, step106}, {107, step107},
+    {108, step108}, {109, step109}, {110, step110}, {111, step111}, {112, step112}, {113, step113},
+    {114, step114}, {115, step115}, {116, step116}, {117, step117}, {118, step118}, {119, step119},
+    {120, step120}, {121, step121}, {122, step122}, {123, step123}, {124, step124}, {125, step125},
+    {126, step126}, {127, step127}, {128, step128}, {129, step129}, {130, step130}, {131, backAfterTwo},
+    {132, step132}, {133, step133}, {134, step134}, {135, backAfterTwo}, {136, step136}, {137, step137},
+    {138, step138}, {139, step139}, {140, step140}, {141, step141},
+};
+const int32_t kSecondStepCount = static_cast<int32_t>(sizeof(kSecondSteps) / sizeof(kSecondSteps[0]));

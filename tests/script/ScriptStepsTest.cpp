@@ -1,0 +1,260 @@
+// The script steps one at a time on a world holding one object of every name:
+// each step's line, sounds, object changes, flight, flags, delay and the step
+// it leads to; and the rooms' exits and limits.
+#include "ResolverHarness.h"
+
+#include "engine/Camera.h"
+#include "play/GlowSprite.h"
+#include "script/Room7Behaviour.h"
+#include "text/StepTexts.h"
+
+using namespace resolvertest;
+
+namespace {
+
+const StepText kNoLine = kStepTextCount;
+
+// One step run: the state before (may be null), the step, the line shown
+// (kNoLine: none), the sounds, the next step, the delay and further checks.
+struct StepCase {
+    void (*prepare)(PlayScreen&);
+    int32_t step;
+    StepText line;
+    Cue sounds[2];
+    int32_t next;
+    float delay;
+    void (*verify)(PlayScreen&);
+};
+
+void noCostume(PlayScreen& p) { p.costumeGhost = p.costumeWerewolf = p.costumeDeath = false; }
+void ghost(PlayScreen& p) { noCostume(p); p.costumeGhost = true; }
+void death(PlayScreen& p) { noCostume(p); p.costumeDeath = true; }
+void werewolf(PlayScreen& p) { noCostume(p); p.costumeWerewolf = true; }
+void flag36(PlayScreen& p) { p.storyFlag36 = true; }
+void noFlag36(PlayScreen& p) { p.storyFlag36 = false; }
+void coinInWell(PlayScreen& p) { p.coinInWell = true; }
+void nightOver(PlayScreen& p) { p.nightAlmostOver = true; }
+void gateOpened(PlayScreen& p) { p.storyFlag48 = true; }
+void dustHalfGone(PlayScreen& p) { p.storyCount40 = 7; }
+void endingHalfWay(PlayScreen& p) { p.endingProgress = 0.5f; }
+void endingClimbing(PlayScreen& p) { p.endingProgress = 0.3f; }
+
+const StepCase kCases[] = {
+    {nullptr, 1, kStpNoEffect, {}, -1, 0.0f, nullptr},
+    {nullptr, 2, kStpNotASnake, {}, 1, 0.0f, nullptr},
+    {ghost, 6, kStpNoEffect, {}, -1, 0.0f, nullptr},
+    {noCostume, 6, kNoLine, {}, -1, 0.0f, nullptr},
+    {death, 6, kStpWitchNo, {{338, 0.4f}}, -1, 0.0f, nullptr},
+    {ghost, 7, kStpSkeletonGreetsGhost, {{328, 1.0f}}, -1, 0.0f, nullptr},
+    {werewolf, 7, kStpSkeletonGreetsWerewolf, {{328, 1.0f}}, -1, 0.0f, nullptr},
+    {death, 7, kStpSkeletonAsksHow, {{328, 1.0f}}, 11, 0.0f, nullptr},
+    {nullptr, 13, kStpSkeletonRemembers, {{328, 1.0f}}, 40, 0.0f, nullptr},
+    {nullptr, 14, kNoLine, {}, -1, 0.0f,
+     [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLock)); }},
+    {nullptr, 15, kNoLine, {}, 16, 1.0f, nullptr},
+    {nullptr, 19, kStpShadowGiggles, {{322, 0.3f}}, 20, 0.0f,
+     [](PlayScreen& p) { EXPECT_TRUE(showsMesh(p.findSceneObject(kObjShadyCat), 49)); }},
+    {nullptr, 20, kNoLine, {}, 21, 1.0f, [](PlayScreen& p) { EXPECT_EQ(0.0f, p.sceneVisibilityTarget); }},
+    {nullptr, 21, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(1.0f, p.sceneVisibilityTarget); }},
+    {nullptr, 22, kNoLine, {}, 23, 1.0f, nullptr},
+    {nullptr, 23, kStpCatMeows, {{320, 0.3f}}, 20, 0.0f, nullptr},
+    {nullptr, 28, kNoLine, {}, -1, 0.0f,
+     [](PlayScreen& p) {
+         EXPECT_TRUE(p.moniqueHasFlower);
+         EXPECT_EQ(2, countNamed(p, kObjHat));
+         EXPECT_FALSE(hasAction(p, 8));
+     }},
+    {nullptr, 33, kStpRightStatueDuty, {{331, 0.8f}}, 34, 0.0f,
+     [](PlayScreen& p) { EXPECT_EQ(0.0f, p.findSceneObject(kObjLeftBirdStatue)->animSpeed); }},
+    {nullptr, 34, kStpLeftStatuePurpose, {{330, 0.8f}}, 35, 0.0f,
+     [](PlayScreen& p) { EXPECT_TRUE(p.flight.isRunning()); }},
+    {death, 39, kStpLeftStatueDeath, {{330, 0.8f}}, -1, 0.0f, nullptr},
+    {nullptr, 42, kNoLine, {{99, 0.2f}}, -1, 0.0f,
+     [](PlayScreen& p) {
+         EXPECT_TRUE(hasAction(p, 14));
+         EXPECT_EQ(14, selectedActionId(p));
+     }},
+    {nullptr, 47, kNoLine, {}, 43, 1.0f,
+     [](PlayScreen& p) {
+         EXPECT_TRUE(p.bonePlaced);
+         SceneObject* dog = p.findSceneObject(kObjDog);
+         EXPECT_TRUE(near(dog->position, 13.5f, 24.5f, 0.35651f));
+         ASSERT_EQ(2u, dog->attachments.size());
+         EXPECT_EQ(2162, dog->attachments[1]->vertexIndex);
+         EXPECT_FLOAT_EQ(0.1f, dog->attachments[1]->quadExtent.x);
+     }},
+    {nullptr, 48, kStpDogHeard, {{319, 0.4f}}, 52, 0.0f, nullptr},
+    {nullptr, 56, kNoLine, {}, -1, 0.0f,
+     [](PlayScreen& p) {
+         EXPECT_EQ(0, countNamed(p, kObjDog));
+         EXPECT_EQ(0, countNamed(p, kObjTmp));
+         EXPECT_EQ(2u, lastObject(p)->attachments.size());
+     }},
+    {nullptr, 58, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjBigPumpkin)); }},
+    {noFlag36, 61, kStpFishInterest, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_TRUE(p.storyFlag36); }},
+    {flag36, 61, kStpFishThrowIn, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_FALSE(p.storyFlag36); }},
+    {flag36, 67, kStpFishTrade, {{332, 0.4f}}, 68, 0.0f, nullptr},
+    {noFlag36, 68, kStpFishChange, {{332, 0.4f}}, 62, 0.0f, nullptr},
+    {nullptr, 63, kNoLine, {}, -1, 0.0f,
+     [](PlayScreen& p) { EXPECT_TRUE(near(p.findSceneObject(kObjFishPerson)->position, 0.0f, -3.5f, 0.95f)); }},
+    {nullptr, 72, kStpBallReassures, {{318, 0.18f}}, -1, 0.0f, nullptr},
+    {coinInWell, 72, kStpBallLostSight, {{318, 0.18f}}, -1, 0.0f, nullptr},
+    {nullptr, 73, kNoLine, {{303, 0.15f}}, 73, 0.08f, [](PlayScreen& p) { EXPECT_EQ(4, p.storyCount40); }},
+    {dustHalfGone, 73, kNoLine, {}, 74, 0.08f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjDust)); }},
+    {nullptr, 83, kNoLine, {}, -1, 0.0f,
+     [](PlayScreen& p) {
+         EXPECT_TRUE(p.specialTrickLearned);
+         EXPECT_EQ(17, selectedActionId(p));
+     }},
+    {nullptr, 88, kStpPersonLong, {{333, 0.15f}}, -1, 0.0f, nullptr},
+    {ghost, 93, kNoLine, {}, 94, 3.0f, [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
+    {noCostume, 93, kNoLine, {}, 94, 3.0f, [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
+    {nullptr, 101, kStpPersonVerdict1, {{333, 0.0999f}}, 102, 0.0f, nullptr},
+    {nullptr, 114, kNoLine, {{336, 0.9f}}, 116, 0.0f, [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjSkeleton)); }},
+    {nullptr, 120, kNoLine, {}, 121, 3.0f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLetter)); }},
+    {nullptr, 123, kNoLine, {}, 124, 1.0f, [](PlayScreen& p) { EXPECT_TRUE(p.storyFlag48); }},
+    {gateOpened, 123, kStpGateUrges, {{341, 0.6f}}, -1, 0.0f, nullptr},
+    {nullptr, 133, kStpBatGuess, {{335, 0.4f}}, -1, 0.0f, nullptr},
+    {nightOver, 133, kStpBatSleeps, {}, -1, 0.0f, nullptr},
+    {endingClimbing, 140, kNoLine, {}, 140, 0.0f, nullptr},
+    {endingHalfWay, 140, kNoLine, {}, 141, 9.0f, [](PlayScreen& p) { EXPECT_FLOAT_EQ(0.5001f, p.endingProgress); }},
+};
+
+class ScriptStepsTest : public ResolverTest {
+protected:
+    void SetUp() override {
+        ResolverTest::SetUp();
+        for (int32_t n : {36, 37, 48, 49, 121, 123, 127, 128, 142, 149, 151, 153, 147, 193, 198}) {
+            playtest::writeResourceOnce(playtest::resourcePath(n), screentest::makeMeshBytes(2));
+        }
+        for (int32_t n : {51, 58, 175, 179, 180, 181, 182}) {
+            playtest::writeResourceOnce(playtest::resourcePath(n), makePngBytes(4, 4, 90, 60, 30, 255));
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(ScriptStepsTest, EachStepLandsItsEffectsAndLeadsOn) {
+    for (const StepCase& c : kCases) {
+        SCOPED_TRACE("step " + std::to_string(c.step));
+        freshWorld();
+        PlayScreen& p = play();
+        if (c.prepare) c.prepare(p);
+        p.scriptStep = c.step;
+        EXPECT_TRUE(p.runScriptStep());
+        const std::string shown = shownAnswer();
+        if (c.line != kNoLine) {
+            EXPECT_EQ(stepText(c.line), shown);
+        } else {
+            EXPECT_EQ("", shown);
+        }
+        size_t expected = 0;
+        for (const Cue& cue : c.sounds) {
+            if (cue.number == 0) continue;
+            ASSERT_LT(expected, cues.size());
+            EXPECT_EQ(cue.number, cues[expected].number);
+            EXPECT_FLOAT_EQ(cue.volume, cues[expected].volume);
+            ++expected;
+        }
+        EXPECT_EQ(expected, cues.size());
+        EXPECT_EQ(c.next, p.scriptStep);
+        EXPECT_FLOAT_EQ(c.delay, p.scriptStepDelay);
+        EXPECT_EQ("", gFatalErrorText);
+        if (c.verify) c.verify(p);
+    }
+}
+
+TEST_F(ScriptStepsTest, EveryLineFitsThePanel) {
+    for (int32_t id = 0; id < kStepTextCount; ++id) {
+        const std::string t = stepText(static_cast<StepText>(id));
+        int lines = 1;
+        size_t start = 0;
+        for (size_t k = 0; k <= t.size(); ++k) {
+            if (k == t.size() || t[k] == '\n') {
+                EXPECT_LE(k - start, 23u) << t;
+                if (k < t.size()) ++lines;
+                start = k + 1;
+            }
+        }
+        EXPECT_LE(lines, 4) << t;
+    }
+}
+
+TEST_F(ScriptStepsTest, AStepWithoutItsObjectRaisesTheMissingObjectError) {
+    freshWorld(kObjTmp);
+    play().scriptStep = 56;
+    play().runScriptStep();
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("5"));
+}
+
+TEST_F(ScriptStepsTest, TheFishPersonNeverStandsWithinReachOfThePosts) {
+    freshWorld();
+    PlayScreen& p = play();
+    p.player.position.set(1.0f, -1.85f, 0.0f);
+    p.player.viewAngles.set(0.0f, 0.0f, 0.0f);  // straight at the post (1.55, -1.85)
+    p.scriptStep = 60;
+    p.runScriptStep();
+    const Vec3 fish = p.findSceneObject(kObjFishPerson)->position;
+    EXPECT_GE(std::hypot(fish.x - 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
+    EXPECT_GE(std::hypot(fish.x + 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
+    EXPECT_EQ(64, p.scriptStep);
+}
+
+// Room exits: the player's place, the flags, and the room asked for.
+struct ExitCase {
+    int32_t room;
+    float x, y, z;
+    int32_t pending;
+};
+
+const ExitCase kExits[] = {
+    {4, 14.0f, 29.0f, 0.0f, 1},  {4, 12.0f, 42.0f, 1.0f, 5}, {4, 12.0f, 42.0f, 8.0f, 6},
+    {4, 12.0f, 42.0f, 5.0f, -1}, {5, 15.0f, 41.0f, 0.0f, 4}, {5, 17.0f, 41.0f, 0.0f, -1},
+    {6, 12.0f, 40.0f, 7.0f, 4},  {6, 12.0f, 40.0f, 7.5f, -1}, {1, 12.0f, 10.0f, 0.0f, 0},
+    {1, 12.0f, 29.5f, 0.0f, 4},
+};
+
+TEST_F(ScriptStepsTest, RoomExitsAskForTheNextRoom) {
+    for (const ExitCase& c : kExits) {
+        SCOPED_TRACE("room " + std::to_string(c.room));
+        freshWorld();
+        PlayScreen& p = play();
+        p.bonePlaced = true;
+        p.room = c.room;
+        p.player.position.set(c.x, c.y, c.z);
+        p.updateRoomBehaviour(0.045f);
+        EXPECT_EQ(c.pending, p.pendingRoom);
+    }
+}
+
+TEST_F(ScriptStepsTest, RoomOneCornerCallsTheDogUntilTheBoneLies) {
+    freshWorld();
+    PlayScreen& p = play();
+    p.room = 1;
+    p.scriptStep = 12;
+    p.player.position.set(13.0f, 25.0f, 0.0f);
+    p.updateRoomBehaviour(0.045f);
+    EXPECT_EQ(47, p.scriptStep);
+    p.bonePlaced = true;
+    p.scriptStep = -1;
+    p.updateRoomBehaviour(0.045f);
+    EXPECT_EQ(-1, p.scriptStep);
+}
+
+TEST_F(ScriptStepsTest, RoomTwoHoldsThePlayerInsideItsRing) {
+    freshWorld();
+    PlayScreen& p = play();
+    p.room = 2;
+    p.player.position.set(6.0f, 8.0f, 0.5f);
+    p.updateRoomBehaviour(0.045f);
+    EXPECT_NEAR(4.35f, std::hypot(p.player.position.x, p.player.position.y), 1e-4f);
+    EXPECT_FLOAT_EQ(0.5f, p.player.position.z);
+}
+
+TEST_F(ScriptStepsTest, TheTunnelPathLimitFollowsItsEdge) {
+    EXPECT_FLOAT_EQ(9.76897f, tunnelPathLimit(0.0f));
+    EXPECT_FLOAT_EQ(9.76897f, tunnelPathLimit(-30.0f));
+    EXPECT_NEAR(8.55206f - 0.3f, tunnelPathLimit(-1.59247f), 1e-4f);
+    EXPECT_NEAR((10.06897f + 8.55206f) / 2.0f - 0.3f, tunnelPathLimit(-1.59247f / 2.0f), 1e-4f);
+}
