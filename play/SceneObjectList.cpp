@@ -90,6 +90,16 @@ bool SceneObjectList::deleteSceneObject(SceneObject* object) {
     return true;
 }
 
+bool SceneObjectList::takeSceneObject(SceneObject* object) {
+    const size_t before = worldList.size();
+    removeAll(worldList, object);
+    if (worldList.size() == before) {
+        return false;
+    }
+    forget(object);
+    return true;
+}
+
 void SceneObjectList::clearSceneObjects() {
     for (size_t k = 0; k < worldList.size(); ++k) {
         if (player) {

@@ -39,6 +39,10 @@ public:
     // lists, destroys and frees it. False, freeing nothing, when object is not
     // in the world list (such as a blank from findSceneObject).
     bool deleteSceneObject(SceneObject* object);
+    // Takes object out of the world list and every list that watches it,
+    // without freeing it: the caller owns it from then on. False when object
+    // is not in the world list.
+    bool takeSceneObject(SceneObject* object);
     // Destroys and frees every object and every blank; empties the watched
     // lists and drops the objects from the player's targets.
     void clearSceneObjects();

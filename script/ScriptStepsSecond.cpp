@@ -8,23 +8,61 @@
 #include "engine/Texture.h"
 #include "play/GlowSprite.h"
 #include "play/GroundGrid.h"
+#include "play/NoiseOverlay.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/SweepEffect.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
 
 // The scenes of the second half of the story: the fish person, the painting,
 // crystal ball and dust, the goat person, the person upstairs, the letters,
 // the gate, spider and bat, and the return home.
-//
-// The noise overlay and the sweep effect are driven here once their types
-// exist; until then their call sites below are marked "effects:" and the
-// scenes play without them.
 
 namespace {
 
 SceneObject* object(PlayScreen& play, ObjectName name) { return play.findSceneObject(name); }
+
+// A new sweep effect takes object over as its instance; the object leaves the
+// world list (the effect owns and draws it). A sweep still running is ended.
+// A blank from a missed lookup is not in the world list and is not taken.
+SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
+    if (play.sweepEffect) {
+        play.sweepEffect->destroySweepEffect();
+        delete play.sweepEffect;
+    }
+    play.sweepEffect = new SweepEffect();
+    play.sweepEffect->constructSweepEffect();
+    if (play.worldList.takeSceneObject(instance)) {
+        play.sweepEffect->instance = instance;
+    }
+    return play.sweepEffect;
+}
+
+void setNoise(PlayScreen& play, float targetLevel, float rate) {
+    if (play.noiseOverlay) {
+        play.noiseOverlay->targetLevel = targetLevel;
+        play.noiseOverlay->rate = rate;
+    }
+}
+
+void setNoiseTarget(PlayScreen& play, float targetLevel) {
+    if (play.noiseOverlay) {
+        play.noiseOverlay->targetLevel = targetLevel;
+    }
+}
+
+// A glow sprite on the goat person's vertex, hidden until the sweep shows it.
+void addHiddenGlow(SceneObject* object, int32_t vertex) {
+    GlowSprite* sprite = new GlowSprite();
+    sprite->createGlowSprite();
+    sprite->vertexIndex = vertex;
+    sprite->quadExtent.scale(0.8f);
+    sprite->quadExtent.x = 0.2f;
+    sprite->colour[3] = 0.0f;
+    object->attachments.push_back(sprite);
+}
 
 // The ripple source of the ground grid; nothing in a room without one.
 void gridSource(PlayScreen& play, int32_t radius, float offset) {
@@ -232,9 +270,9 @@ void step80(PlayScreen& play) {
 void step81(PlayScreen& play) { goatLine(play, kStpGoatHandsOver, 84); }
 
 void step84(PlayScreen& play) {
-    object(play, kObjGoatPerson)->crossFadeSceneObjectMesh(186, 1.0f);
-    // effects: a new SweepEffect takes "goat person" out of the world list as
-    // its instance here; until it exists the object stays in the world.
+    SceneObject* goat = object(play, kObjGoatPerson);
+    goat->crossFadeSceneObjectMesh(186, 1.0f);
+    sweepTakesOver(play, goat);
     play.scriptStepDelay = 4.0f;
     play.scriptStep = 82;
 }
@@ -246,9 +284,9 @@ void step82(PlayScreen& play) {
 }
 
 void step83(PlayScreen& play) {
-    // effects: the x of the sweep effect's instance moves by 0.5; the goat
-    // person is still a world object until the sweep effect takes it over.
-    object(play, kObjGoatPerson)->position.x += 0.5f;
+    if (play.sweepEffect && play.sweepEffect->instance) {
+        play.sweepEffect->instance->position.x += 0.5f;
+    }
     play.specialTrickLearned = true;
     giveAction(play, 17);
     play.startCameraFlight(gCamera->position, gCamera->rotation, 0.001f, false);
@@ -309,7 +347,13 @@ void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 
 
 void step97(PlayScreen& play) {
     showYou(play);
-    // effects: a new NoiseOverlay, initialised, targetLevel 0.25, rate 0.0169492.
+    if (play.noiseOverlay) {
+        play.noiseOverlay->releaseNoiseOverlay();
+        delete play.noiseOverlay;
+    }
+    play.noiseOverlay = new NoiseOverlay();
+    play.noiseOverlay->initNoiseOverlay();
+    setNoise(play, 0.25f, 0.0169492f);
     play.scriptStep = 98;
 }
 
@@ -326,21 +370,31 @@ void step99(PlayScreen& play) {
     play.scriptStep = 108;
 }
 
-// effects: the noise overlay's targetLevel 0.35, rate 0.1 (108); 0.4, 0.05
-// (100); 0.6 (101); 0.8 (102); 1, 1.6 (110).
-void step108(PlayScreen& play) { personLine(play, 0.15f, kStpPersonLaugh1, 100); }
+void step108(PlayScreen& play) {
+    personLine(play, 0.15f, kStpPersonLaugh1, 100);
+    setNoise(play, 0.35f, 0.1f);
+}
 
 void step100(PlayScreen& play) {
     playCueOnAnyChannel(43, 0.9f);
     object(play, kObjYou)->animSpeed = 1.0f;
     personLine(play, 0.15f, kStpPersonLaugh2, 101);
+    setNoise(play, 0.4f, 0.05f);
 }
 
-void step101(PlayScreen& play) { personLine(play, 0.0999f, kStpPersonVerdict1, 102); }
-void step102(PlayScreen& play) { personLine(play, 0.04995f, kStpPersonVerdict2, 110); }
+void step101(PlayScreen& play) {
+    personLine(play, 0.0999f, kStpPersonVerdict1, 102);
+    setNoiseTarget(play, 0.6f);
+}
+
+void step102(PlayScreen& play) {
+    personLine(play, 0.04995f, kStpPersonVerdict2, 110);
+    setNoiseTarget(play, 0.8f);
+}
 
 void step110(PlayScreen& play) {
     playMusicTrack(1);
+    setNoise(play, 1.0f, 1.6f);
     play.scriptStepDelay = 8.0f;
     play.scriptStep = 104;
 }
@@ -351,10 +405,21 @@ void step104(PlayScreen& play) {
     animate(object(play, kObjYou), 80.0f, 0.0f);
     SceneObject* rat = addRowObject(play, objectName(kObjRat), 200, -1, -1, Vec3(12.5f, 29.0f, 7.0f));
     rat->animSpeed = 1.5f;
-    // effects: "goat person" (mesh 196, texture 173, second texture 58, at
-    // (11.7759, 30.9747, 7.2949), glow sprites 3098 and 6685) is built as the
-    // instance of a new SweepEffect, and the noise overlay is zeroed, updated
-    // once with dt 0, released and removed.
+    SceneObject* goat =
+        addRowObject(play, objectName(kObjGoatPerson), 196, 173, 58, Vec3(11.7759f, 30.9747f, 7.2949f));
+    addHiddenGlow(goat, 3098);
+    addHiddenGlow(goat, 6685);
+    SweepEffect* sweep = sweepTakesOver(play, goat);
+    sweep->progress = 0.0f;
+    sweep->targetProgress = 0.0f;
+    if (play.noiseOverlay) {
+        play.noiseOverlay->level = 0.0f;
+        setNoise(play, 0.0f, 0.0f);
+        play.noiseOverlay->updateNoiseOverlay(0.0f);
+        play.noiseOverlay->releaseNoiseOverlay();
+        delete play.noiseOverlay;
+        play.noiseOverlay = nullptr;
+    }
     play.sceneVisibility = 0.0f;
     fadeScene(play, 1.0f, 0.25f);
     playCueOnAnyChannel(336, 0.0f);
@@ -365,7 +430,9 @@ void step104(PlayScreen& play) {
 }
 
 void step115(PlayScreen& play) {
-    // effects: the sweep effect's targetProgress 1.
+    if (play.sweepEffect) {
+        play.sweepEffect->targetProgress = 1.0f;
+    }
     play.scriptStepDelay = 4.0f;
     play.startCameraFlight(Vec3(12.49f, 28.36f, 9.14f), Vec3(0.0f, 0.226893f, 1.51844f), 8.0f, true);
     play.scriptStep = 111;
@@ -382,7 +449,11 @@ void step105(PlayScreen& play) {
 void step109(PlayScreen& play) { play.scriptStepDelay = 2.0f; play.scriptStep = 112; }
 
 void step112(PlayScreen& play) {
-    // effects: the SweepEffect, when present, is destroyed with its object.
+    if (play.sweepEffect) {
+        play.sweepEffect->destroySweepEffect();
+        delete play.sweepEffect;
+        play.sweepEffect = nullptr;
+    }
     goatLine(play, kStpGoatCompare, 113);
 }
 

@@ -1,10 +1,14 @@
 // The script steps one at a time on a world holding one object of every name:
 // each step's line, sounds, object changes, flight, flags, delay and the step
 // it leads to; and the rooms' exits and limits.
+#include <algorithm>
+
 #include "ResolverHarness.h"
 
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
+#include "play/NoiseOverlay.h"
+#include "play/SweepEffect.h"
 #include "script/Room7Behaviour.h"
 #include "text/StepTexts.h"
 
@@ -124,10 +128,13 @@ class ScriptStepsTest : public ResolverTest {
 protected:
     void SetUp() override {
         ResolverTest::SetUp();
-        for (int32_t n : {36, 37, 48, 49, 121, 123, 127, 128, 142, 149, 151, 153, 147, 193, 198}) {
+        for (int32_t n : {36, 37, 48, 49, 121, 123, 127, 128, 142, 149, 151, 153, 147, 186, 193, 196, 198, 200}) {
             playtest::writeResourceOnce(playtest::resourcePath(n), screentest::makeMeshBytes(2));
         }
-        for (int32_t n : {51, 58, 175, 179, 180, 181, 182}) {
+        for (int32_t n : {1, 272}) {
+            playtest::writeResourceOnce(playtest::resourcePath(n), makeWavBytes(200));
+        }
+        for (int32_t n : {51, 58, 173, 175, 179, 180, 181, 182, 185, 195}) {
             playtest::writeResourceOnce(playtest::resourcePath(n), makePngBytes(4, 4, 90, 60, 30, 255));
         }
     }
@@ -257,4 +264,55 @@ TEST_F(ScriptStepsTest, TheTunnelPathLimitFollowsItsEdge) {
     EXPECT_FLOAT_EQ(9.76897f, tunnelPathLimit(-30.0f));
     EXPECT_NEAR(8.55206f - 0.3f, tunnelPathLimit(-1.59247f), 1e-4f);
     EXPECT_NEAR((10.06897f + 8.55206f) / 2.0f - 0.3f, tunnelPathLimit(-1.59247f / 2.0f), 1e-4f);
+}
+
+// The goat person's scene hands its figure to a sweep effect and darkens the
+// view with a noise overlay, which the scene later takes away again.
+TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
+    freshWorld();
+    PlayScreen& p = play();
+    SceneObject* goat = p.findSceneObject(kObjGoatPerson);
+    p.scriptStep = 84;
+    p.runScriptStep();
+    ASSERT_NE(nullptr, p.sweepEffect);
+    EXPECT_EQ(goat, p.sweepEffect->instance);
+    const std::vector<SceneObject*>& world = p.worldList.objects();
+    EXPECT_EQ(world.end(), std::find(world.begin(), world.end(), goat));
+    const float x = goat->position.x;
+    p.scriptStep = 83;
+    p.runScriptStep();
+    EXPECT_FLOAT_EQ(x + 0.5f, goat->position.x);
+
+    p.scriptStep = 97;
+    p.runScriptStep();
+    ASSERT_NE(nullptr, p.noiseOverlay);
+    EXPECT_FLOAT_EQ(0.25f, p.noiseOverlay->targetLevel);
+    EXPECT_FLOAT_EQ(0.0169492f, p.noiseOverlay->rate);
+    const struct {
+        int32_t step;
+        float target;
+        float rate;
+    } levels[] = {{108, 0.35f, 0.1f}, {100, 0.4f, 0.05f}, {101, 0.6f, 0.05f}, {102, 0.8f, 0.05f}, {110, 1.0f, 1.6f}};
+    for (const auto& l : levels) {
+        p.scriptStep = l.step;
+        p.runScriptStep();
+        EXPECT_FLOAT_EQ(l.target, p.noiseOverlay->targetLevel) << l.step;
+        EXPECT_FLOAT_EQ(l.rate, p.noiseOverlay->rate) << l.step;
+    }
+
+    p.scriptStep = 104;
+    p.runScriptStep();
+    EXPECT_EQ(nullptr, p.noiseOverlay);
+    ASSERT_NE(nullptr, p.sweepEffect);
+    SceneObject* second = p.sweepEffect->instance;
+    ASSERT_NE(nullptr, second);
+    EXPECT_EQ(2u, second->attachments.size());
+    EXPECT_FLOAT_EQ(0.0f, p.sweepEffect->progress);
+    p.scriptStep = 115;
+    p.runScriptStep();
+    EXPECT_FLOAT_EQ(1.0f, p.sweepEffect->targetProgress);
+    p.scriptStep = 112;
+    p.runScriptStep();
+    EXPECT_EQ(nullptr, p.sweepEffect);
+    EXPECT_EQ("", gFatalErrorText);
 }
