@@ -1,4 +1,5 @@
 #include "app/ControllerSetupScreen.h"
+#include "app/GameFont.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -22,7 +23,6 @@
 #include "text/Text.h"
 
 namespace {
-const char* const kFontName = "res/0";
 const int32_t kRecordRest = -1;
 const int32_t kDone = 8;
 const int32_t kFirstButtonStep = 4;
@@ -62,10 +62,7 @@ float* signOf(int32_t i) {
 ControllerSetupScreen::ControllerSetupScreen() : promptPicture(nullptr), step(kRecordRest) {
     for (uint8_t& b : restButtons) b = 0;
     for (float& a : restAxes) a = 0.0f;
-    if (label.setFont(kFontName) == 0) {
-        raiseFatalError(kFatalResourceFile, kFontName);
-    }
-    setFontLinear(kFontName);
+    useGameFont(label);
     label.glyphSize = 1.5f;
     label.setAnchor(0.5f, 0.0f);
     label.position = Vec3(0.0f, 24.0f, 14.4f);

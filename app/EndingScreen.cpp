@@ -1,4 +1,5 @@
 #include "app/EndingScreen.h"
+#include "app/GameFont.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -22,7 +23,6 @@
 #include "text/Text.h"
 
 namespace {
-const char* const kFontName = "res/0";
 const int32_t kConfirmSound = 40;
 const float kConfirmVolume = 0.8f;
 const float kMusicVolume = 0.7f;
@@ -53,10 +53,7 @@ PictureRect fourByThreePictureRect(float screenWidth, float screenHeight) {
 
 EndingScreen::EndingScreen()
     : hold(0.0f), fade(0.0f), fadeSpeed(0.0f), showing(0), page(0), frameCounter(0) {
-    if (setFont(kFontName) == 0) {
-        raiseFatalError(kFatalResourceFile, kFontName);
-    }
-    setFontLinear(kFontName);
+    useGameFont(*this);
     glyphSize = 1.0f;
     setAnchor(0.5f, 0.5f);
     position = Vec3(0.0f, 24.0f, 18.0f);

@@ -1,4 +1,5 @@
 #include "app/IntroScreen.h"
+#include "app/GameFont.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -27,7 +28,6 @@
 #include "text/Text.h"
 
 namespace {
-const char* const kFontName = "res/0";
 const int32_t kSilentTrack = 1;
 const int32_t kIntroMusic = 93;
 const float kMusicVolume = 0.7f;
@@ -56,10 +56,7 @@ IntroScreen::IntroScreen()
     label.glyphSize = 1.0f;
     label.setAnchor(0.5f, 0.5f);
     gMouseState->clear();
-    if (label.setFont(kFontName) == 0) {
-        raiseFatalError(kFatalResourceFile, kFontName);
-    }
-    setFontLinear(kFontName);
+    useGameFont(label);
 }
 
 void IntroScreen::enterIntroScreen() {

@@ -1,4 +1,5 @@
 #include "app/MainMenuScreen.h"
+#include "app/GameFont.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -29,7 +30,6 @@
 #include "text/Text.h"
 
 namespace {
-const char* const kFontName = "res/0";
 const int32_t kMenuMusic = 96;
 const int32_t kMoveSound = 38;
 const float kMoveVolume = 0.6f;
@@ -81,10 +81,7 @@ MainMenuScreen::MainMenuScreen()
     label.glyphSize = 2.0f;
     label.setAnchor(0.5f, 0.5f);
     overlay.createScreenOverlay();
-    if (label.setFont(kFontName) == 0) {
-        raiseFatalError(kFatalResourceFile, kFontName);
-    }
-    setFontLinear(kFontName);
+    useGameFont(label);
 }
 
 void MainMenuScreen::enterMainMenuScreen() {

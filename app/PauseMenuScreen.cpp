@@ -1,4 +1,5 @@
 #include "app/PauseMenuScreen.h"
+#include "app/GameFont.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -19,7 +20,6 @@
 #include "text/Text.h"
 
 namespace {
-const char* const kFontName = "res/0";
 const int32_t kPauseSound = 277;
 const int32_t kMoveSound = 38;
 const float kMoveVolume = 0.6f;
@@ -47,10 +47,7 @@ void endFrame() {
 PauseMenuScreen::PauseMenuScreen() : selected(kContinue) {
     glyphSize = 2.0f;
     setAnchor(0.5f, 0.5f);
-    if (setFont(kFontName) == 0) {
-        raiseFatalError(kFatalResourceFile, kFontName);
-    }
-    setFontLinear(kFontName);
+    useGameFont(*this);
 }
 
 void PauseMenuScreen::enterPauseMenuScreen() {

@@ -3,6 +3,7 @@
 #include <SDL_opengl.h>
 
 #include "app/FatalError.h"
+#include "app/GameFont.h"
 #include "app/InputActions.h"
 #include "engine/FontRegistry.h"
 #include "engine/ResourceCache.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-const char* const kFont = "res/0";
 const int32_t kConfirmSound = 40;
 // Just above 1, so the per-vertex alphas below blend.
 const float kBlendingAlpha = 1.001f;
@@ -41,10 +41,7 @@ AnswerPanel::AnswerPanel() : panelTexture(nullptr), openness(0.0f), targetOpenne
 AnswerPanel::~AnswerPanel() { destroyAnswerPanel(); }
 
 void AnswerPanel::setUpLabel() {
-    if (setFont(kFont) == 0) {
-        raiseFatalError(kFatalResourceFile, kFont);
-    }
-    setFontLinear(kFont);
+    useGameFont(*this);
     position.set(0.0f, 2.0f, 10.0f);
     glyphSize = 2.0f;
     setAnchor(0.0f, 0.0f);

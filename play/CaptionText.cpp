@@ -1,19 +1,17 @@
 #include "play/CaptionText.h"
 
 #include "app/FatalError.h"
+#include "app/GameFont.h"
 #include "engine/FontRegistry.h"
 #include "engine/ScreenSize2D.h"
 
 namespace {
 
-const char* const kFont = "res/0";
 // Shadow copies stand this far apart, 5 x 5 of them.
 const float kShadowStep = 0.055f;
 
 void setUpLine(TextLabel& label, float y, float z) {
-    if (label.setFont(kFont) == 0) {
-        raiseFatalError(kFatalResourceFile, kFont);
-    }
+    useGameFont(label);
     label.position.set(0.0f, y, z);
     label.glyphSize = 1.0f;
     label.setAnchor(0.5f, 0.0f);
@@ -27,7 +25,6 @@ void CaptionText::loadCaptionText() {
     const float w = gScreenSize2D ? gScreenSize2D->width : 48.0f;
     const float h = gScreenSize2D ? gScreenSize2D->height : 36.0f;
     setUpLine(firstLine, w / 2.0f, h - 1.0f);
-    setFontLinear(kFont);
     setUpLine(secondLine, w / 2.0f, h - 2.0f);
     visibility = 0.0f;
     targetVisibility = 1.0f;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/FatalError.h"
+#include "app/GameFont.h"
 #include "app/GameApp.h"
 #include "app/InputActions.h"
 #include "app/JoystickBindings.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const char* const kFont = "res/0";
 const int kStageLook = 0;
 const int kStageWalk = 1;
 const int kStageAction = 2;
@@ -57,10 +57,7 @@ int TutorialHints::currentForm() {
 }
 
 void TutorialHints::restartTutorial() {
-    if (setFont(kFont) == 0) {
-        raiseFatalError(kFatalResourceFile, kFont);
-    }
-    setFontLinear(kFont);
+    useGameFont(*this);
     glyphSize = 0.95f;
     setAnchor(0.5f, 1.0f);
     text = text::kTutorialHints[kStageLook][currentForm()];
