@@ -2,6 +2,7 @@
 #include "play/BackdropLayer.h"
 #include "play/PlayScreen.h"
 #include "play/RoomRecord.h"
+#include "play/RoomTables.h"
 #include "play/SceneObject.h"
 
 namespace {
@@ -36,16 +37,24 @@ void PlayScreen::buildRoom7() {
     backdropLayer = new BackdropLayer();
     backdropLayer->createBackdropLayer(costumeGhost, costumeWerewolf, costumeDeath);
 
+    // The lists only point into the world list; emptied before anything is
+    // built, so that an open tunnel's arches and segments join them just as
+    // they do when the tunnel opens in front of the player, and sink and go
+    // with the closing tunnel after a saved game is loaded.
+    tunnelFloorList.clear();
+    tunnelRowList.clear();
     if (storyValue49 == 1.0f) {
         for (int k = -1; k <= 1; ++k) {
-            w.appendSceneObject(RoomRecord()
+            SceneObject* arch = RoomRecord()
                                     .mesh(227)
                                     .texture(235)
                                     .secondTexture(238)
                                     .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
                                     .turnDegrees(180.0f, 0.0f, 0.0f)
                                     .drawDistance(9999.0f)
-                                    .object);
+                                    .object;
+            w.appendSceneObject(arch);
+            tunnelFloorList.push_back(arch);
         }
     }
     for (int m = -1; m <= 1; ++m) {
@@ -67,8 +76,6 @@ void PlayScreen::buildRoom7() {
             w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).object);
         }
     }
-    tunnelFloorList.clear();
-    tunnelRowList.clear();
     if (storyValue49 < 1.0f) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart1)
@@ -94,16 +101,18 @@ void PlayScreen::buildRoom7() {
             if (storyValue49 == 1.0f) {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
                 for (int k = -1; k <= 1; ++k) {
-                    w.appendSceneObject(RoomRecord()
-                                            .mesh(245)
-                                            .turnDegrees(180.0f, 0.0f, 0.0f)
-                                            .animTime(storyValue50 * 11.0f * s)
-                                            .speed(s)
-                                            .texture(243)
-                                            .secondTexture(116)
-                                            .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
-                                            .drawDistance(20.0f)
-                                            .object);
+                    SceneObject* segment = RoomRecord()
+                                               .mesh(245)
+                                               .turnDegrees(180.0f, 0.0f, 0.0f)
+                                               .animTime(storyValue50 * 11.0f * s)
+                                               .speed(s)
+                                               .texture(243)
+                                               .secondTexture(116)
+                                               .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
+                                               .drawDistance(20.0f)
+                                               .object;
+                    w.appendSceneObject(segment);
+                    tunnelRowList.push_back(segment);
                 }
             } else if (storyValue49 < 1.0f) {
                 for (int k = -1; k <= 0; ++k) {
@@ -132,7 +141,7 @@ void PlayScreen::buildRoom7() {
             tunnelFloorList.push_back(object);
         }
     }
-    if (storyValue50 < 0.4f) {
+    if (storyValue50 < kTunnelWallsGoneAt) {
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
     }

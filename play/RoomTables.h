@@ -9,6 +9,11 @@
 
 const int32_t kRoomCount = 8;
 
+// Room 7's closing value (storyValue50) below which the tunnel walls stand:
+// the room builder puts them up below it, the closing tunnel takes them away
+// on reaching it.
+const float kTunnelWallsGoneAt = 0.4f;
+
 // Fog colour of the late night (the normal fog is the same grey everywhere),
 // and the two room-specific settings: a main light shining up, a shorter fog.
 struct RoomAtmosphere {

@@ -58,6 +58,15 @@ SceneObject* SceneObjectList::findSceneObject(const std::string& name) {
     return blank;
 }
 
+bool SceneObjectList::containsSceneObject(const std::string& name) const {
+    for (const SceneObject* object : worldList) {
+        if (object->name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool SceneObjectList::boxHitsAnySceneObject(float cx, float cy, float cz, float hx, float hy, float hz) const {
     for (size_t k = 0; k < worldList.size(); ++k) {
         const SceneObject* o = worldList[k];

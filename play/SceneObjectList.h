@@ -32,6 +32,9 @@ public:
     // raises fatal error "exception:\n5" and returns a blank object kept in a
     // list of its own (freed with the room, never a world object).
     SceneObject* findSceneObject(const std::string& name);
+    // True when some object of the world list is named name byte for byte;
+    // never an error, for rules that act only on what is there.
+    bool containsSceneObject(const std::string& name) const;
     // True when the box (centre, half extents) overlaps, faces touching
     // included, the box of any object; default boxes (-1000) never overlap.
     bool boxHitsAnySceneObject(float cx, float cy, float cz, float hx, float hy, float hz) const;

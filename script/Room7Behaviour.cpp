@@ -8,6 +8,7 @@
 #include "engine/Light.h"
 #include "engine/Random.h"
 #include "play/PlayScreen.h"
+#include "play/RoomTables.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
@@ -77,9 +78,15 @@ void openTunnel(PlayScreen& play) {
 void closeTunnel(PlayScreen& play, float dt) {
     const float before = play.storyValue50;
     play.storyValue50 += 0.08f * dt;
-    if (before <= 0.4f && play.storyValue50 > 0.4f) {
-        deleteRowObject(play, kObjTunnelWall1);
-        deleteRowObject(play, kObjTunnelWall2);
+    // The same test as the room builder's: the walls stand exactly while the
+    // value is below the threshold, so a game saved at the threshold has
+    // none to take away.
+    if (before < kTunnelWallsGoneAt && play.storyValue50 >= kTunnelWallsGoneAt) {
+        for (ObjectName wall : {kObjTunnelWall1, kObjTunnelWall2}) {
+            if (play.worldList.containsSceneObject(objectName(wall))) {
+                deleteRowObject(play, wall);
+            }
+        }
     }
     for (SceneObject* floor : play.tunnelFloorList) {
         floor->position.z = 1.0f - std::max(play.storyValue50 - 0.15f, 0.0f) * 0.4f;

@@ -172,7 +172,9 @@ void room1(PlayScreen& play, float dt) {
             object->animTime = std::max(object->animTime - 0.04f * dt, 0.0f);
         }
     }
-    if (p.y > 24.0f && p.x > 12.4f && !play.bonePlaced) {
+    // The dog notices the player in its corner; late at night there is no
+    // dog to notice anything.
+    if (p.y > 24.0f && p.x > 12.4f && !play.bonePlaced && play.worldList.containsSceneObject(objectName(kObjDog))) {
         play.scriptStep = 47;
     }
     if (p.y < 10.25f) {

@@ -85,7 +85,7 @@ TEST_F(RoomsTest, TheTunnelFollowsItsThreeValues) {
         size_t objects, rows, floor;
     };
     for (const Tunnel& t : {Tunnel{0.5f, 0.2f, shell + 2 + 40 + 50 + 2, 40, 50},
-                            Tunnel{1.0f, 0.5f, 3 + shell + 60 + 50, 0, 50}, Tunnel{2.0f, 0.5f, shell + 50, 0, 50},
+                            Tunnel{1.0f, 0.5f, 3 + shell + 60 + 50, 60, 53}, Tunnel{2.0f, 0.5f, shell + 50, 0, 50},
                             Tunnel{0.0f, 1.0f, shell + 2, 0, 0}}) {
         p.storyValue49 = t.v49;
         p.storyValue50 = t.v50;

@@ -1,0 +1,161 @@
+// Rules that act on what a room holds, held against a room rebuilt from a
+// saved game: room 7's tunnel, opened in front of the player or rebuilt open,
+// must close the same way; its walls at the closing threshold; room 1's
+// corner, which must not call a dog that is not there.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/FatalError.h"
+#include "play/SceneObject.h"
+#include "play/RoomTables.h"
+#include "support/PlayHarness.h"
+#include "support/Room0Plan.h"
+
+using namespace playtest;
+
+namespace {
+
+class TunnelAndCornerTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(reachPlayByNewGame(s)); }
+
+    void save() {
+        gSaveRequest = 1;
+        s.frames(1);
+        ASSERT_EQ(kGameStatePauseMenu, gGameState);
+        s.tap(SDLK_ESCAPE);
+        ASSERT_EQ(kGameStatePlay, gGameState);
+    }
+    void load() {
+        gLoadRequest = 1;
+        s.frames(1);
+        ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+    }
+
+    ScreenSession s;
+};
+
+bool listed(const std::vector<SceneObject*>& list, const SceneObject* object) {
+    return std::find(list.begin(), list.end(), object) != list.end();
+}
+
+// How the open tunnel's pieces stand: the segments (245) and arches (227)
+// of the world list, and how many of each the two lists hold.
+struct TunnelPieces {
+    int segments = 0, segmentsListed = 0;
+    int arches = 0, archesListed = 0;
+    int floorPieces = 0;  // mesh 241, the floor under the rows
+    float archZ = 0.0f;
+};
+
+TunnelPieces tunnelPieces(const PlayScreen& p) {
+    TunnelPieces t;
+    for (const SceneObject* o : p.worldList.objects()) {
+        const int32_t mesh = meshNumber(o);
+        if (mesh == 245) {
+            ++t.segments;
+            t.segmentsListed += listed(p.tunnelRowList, o) ? 1 : 0;
+        } else if (mesh == 227) {
+            ++t.arches;
+            t.archesListed += listed(p.tunnelFloorList, o) ? 1 : 0;
+            t.archZ = o->position.z;
+        } else if (mesh == 241) {
+            ++t.floorPieces;
+        }
+    }
+    return t;
+}
+
+// Runs frames until the tunnel has closed (at most limit frames).
+void closeTunnel(ScreenSession& s, int limit = 600) {
+    for (int i = 0; i < limit && play(s).storyValue50 < 1.0f; ++i) s.frames(1);
+}
+
+}  // namespace
+
+// The player walks the tunnel open; the game is saved and loaded at once. The
+// rebuilt tunnel holds its own number of segments and arches, each in the list
+// that the closing tunnel moves and frees, so both close the same way.
+TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
+    PlayScreen& p = play(s);
+    p.enterRoom(7);
+    p.player.position.set(-29.5f, 5.0f, 0.0f);
+    s.frames(1);
+    ASSERT_FLOAT_EQ(1.0f, p.storyValue49);
+    ASSERT_GT(p.storyValue50, 0.0f);
+    const TunnelPieces live = tunnelPieces(p);
+    EXPECT_EQ(40, live.segments);
+    EXPECT_EQ(40, live.segmentsListed);
+    EXPECT_EQ(2, live.arches);
+    EXPECT_EQ(2, live.archesListed);
+
+    save();
+    gNewGameRequest = 1;
+    s.frames(1);
+    load();
+    ASSERT_EQ(7, p.room);
+    const TunnelPieces rebuilt = tunnelPieces(p);
+    EXPECT_EQ(60, rebuilt.segments);
+    EXPECT_EQ(60, rebuilt.segmentsListed);
+    EXPECT_EQ(3, rebuilt.arches);
+    EXPECT_EQ(3, rebuilt.archesListed);
+    EXPECT_EQ(50, rebuilt.floorPieces);
+
+    // Half closed, the arches have sunk; closed, nothing of the tunnel stays.
+    p.player.position.set(-15.0f, 5.0f, 0.0f);
+    for (int i = 0; i < 400 && p.storyValue50 < 0.5f; ++i) s.frames(1);
+    EXPECT_LT(tunnelPieces(p).archZ, 1.0f);
+    closeTunnel(s);
+    ASSERT_FLOAT_EQ(1.0f, p.storyValue50);
+    const TunnelPieces closed = tunnelPieces(p);
+    EXPECT_EQ(0, closed.segments);
+    EXPECT_EQ(0, closed.arches);
+    EXPECT_EQ(0, closed.floorPieces);
+    EXPECT_TRUE(p.tunnelRowList.empty());
+    EXPECT_TRUE(p.tunnelFloorList.empty());
+    EXPECT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+}
+
+// The builder puts the walls up below the threshold and the closing tunnel
+// takes them away on reaching it, so whatever value a game was saved at, the
+// walls that stand are the ones that go, and none is asked for twice.
+TEST_F(TunnelAndCornerTest, TheTunnelWallsGoExactlyAtTheThreshold) {
+    PlayScreen& p = play(s);
+    const float justBelow = std::nextafter(kTunnelWallsGoneAt, 0.0f);
+    for (float saved : {kTunnelWallsGoneAt, justBelow, 0.2f}) {
+        SCOPED_TRACE(saved);
+        p.storyValue49 = 1.0f;
+        p.storyValue50 = saved;
+        p.enterRoom(7);
+        const bool walls = p.worldList.containsSceneObject(objectName(kObjTunnelWall1));
+        EXPECT_EQ(saved < kTunnelWallsGoneAt, walls);
+        EXPECT_EQ(walls, p.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
+        p.player.position.set(-15.0f, 5.0f, 0.0f);
+        for (int i = 0; i < 200 && p.storyValue50 < 0.45f; ++i) s.frames(1);
+        EXPECT_FALSE(p.worldList.containsSceneObject(objectName(kObjTunnelWall1)));
+        EXPECT_FALSE(p.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
+        ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+    }
+}
+
+// In room 1 the dog notices the player in its corner. Late at night there is
+// no dog, so the corner leaves the player alone.
+TEST_F(TunnelAndCornerTest, TheCornerCallsTheDogOnlyWhileItIsThere) {
+    PlayScreen& p = play(s);
+    for (bool late : {false, true}) {
+        SCOPED_TRACE(late ? "late at night" : "by night");
+        p.resetPlayState();
+        p.nightAlmostOver = late;
+        p.enterRoom(1);
+        EXPECT_EQ(!late, p.worldList.containsSceneObject(objectName(kObjDog)));
+        p.player.position.set(13.0f, 25.0f, 0.0f);
+        s.frames(40);
+        ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+        EXPECT_EQ(!late, p.bonePlaced);
+        if (late) {
+            EXPECT_EQ(-1, p.scriptStep);
+        }
+    }
+}
