@@ -15,7 +15,7 @@ Camera::Camera()
     : aspect(4.0f / 3.0f),
       position(0.0f, 0.0f, 0.0f),
       rotation(0.0f, 0.0f, 0.0f),
-      fovy(70.0f),
+      fovy(kNormalFieldOfView),
       nearPlane(0.01f),
       farPlane(100.0f),
       fogOn(1),

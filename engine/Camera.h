@@ -8,6 +8,10 @@
 // The perspective view of the Z-up world: with rotation 0 the camera looks
 // along +X with +Y to its left and +Z up. Owners set the public fields
 // directly before apply.
+// The vertical field of view, in degrees, that the camera is built with and
+// that every scene returns to.
+const float kNormalFieldOfView = 70.0f;
+
 class Camera {
 public:
     // Aspect 4/3, at the origin, 70 degrees, near 0.01, far 100, black linear

@@ -33,6 +33,11 @@ void NoiseOverlay::releaseNoiseOverlay() {
         gResourceCache->releaseTexture(noiseTexture);
     }
     noiseTexture = nullptr;
+    // The overlay widens the view as it thickens; the view goes back to its
+    // normal angle with it, whatever level it had reached.
+    if (gCamera) {
+        gCamera->fovy = kNormalFieldOfView;
+    }
 }
 
 void NoiseOverlay::updateNoiseOverlay(float dt) {
@@ -48,7 +53,7 @@ void NoiseOverlay::updateNoiseOverlay(float dt) {
     gCamera->fogColour[0] = grey;
     gCamera->fogColour[1] = grey;
     gCamera->fogColour[2] = grey;
-    gCamera->fovy = 70.0f + 6.0f * v2;
+    gCamera->fovy = kNormalFieldOfView + 6.0f * v2;
 }
 
 void NoiseOverlay::drawNoiseOverlay() const {

@@ -19,7 +19,8 @@ public:
     // Level and target 0, rate 0.1, clock 0; texture 195 by number with
     // nearest filtering (missing: fatal error 1, the overlay still works).
     void initNoiseOverlay();
-    // Gives back the texture; the owner deletes the overlay afterwards.
+    // Gives back the texture and puts the camera's field of view back to
+    // normal; the owner deletes the overlay afterwards.
     void releaseNoiseOverlay();
     // Moves level toward targetLevel at rate and writes the camera's fog end,
     // fog colour and field of view from it.

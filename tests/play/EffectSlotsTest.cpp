@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/FatalError.h"
+#include "engine/Camera.h"
 #include "engine/ResourceCache.h"
 #include "play/BackdropLayer.h"
 #include "play/ClothMesh.h"
@@ -97,5 +98,34 @@ TEST_F(EffectSlotsTest, FramesStepTheEffectsAndClearRoomFreesThemAll) {
     }
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(meshesBefore[k], meshRefs(kMeshes[k])) << kMeshes[k];
+    }
+}
+
+// The noise overlay widens the view while it thickens. A new game, a loaded
+// game or a room change made during that scene frees it with the room, and
+// the next room is seen at the normal angle again.
+TEST_F(EffectSlotsTest, TheViewNarrowsAgainWhenTheNoiseGoesWithTheRoom) {
+    PlayScreen& p = play(s);
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way == 0 ? "room change" : way == 1 ? "new game" : "rebuilt room");
+        p.noiseOverlay = new NoiseOverlay();
+        p.noiseOverlay->initNoiseOverlay();
+        p.noiseOverlay->targetLevel = 1.0f;
+        p.noiseOverlay->rate = 10.0f;
+        ASSERT_FALSE(framesAt60(s, 10));
+        ASSERT_FLOAT_EQ(76.0f, gCamera->fovy);
+        if (way == 0) {
+            p.pendingRoom = 3;
+            while (p.room != 3) ASSERT_FALSE(framesAt60(s, 1));
+        } else if (way == 1) {
+            gNewGameRequest = 1;
+            ASSERT_FALSE(framesAt60(s, 1));
+        } else {
+            p.enterRoom(p.room);
+        }
+        EXPECT_EQ(nullptr, p.noiseOverlay);
+        EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
+        ASSERT_FALSE(framesAt60(s, 5));
+        EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
     }
 }
