@@ -57,8 +57,10 @@ const char* const kEndingPage16 = "etwas ist jetzt anders.";
 const char* const kEndingThanks = "danke fUrs spielen.\n\n";
 const char* const kEndingNoAlternative = "\n\nes gibt kein alternatives ende.";
 const char* const kEndingCredits = "story, code, video, audio\n\n";
-const char* const kEndingBy = "\n\nvon       ";
-const char* const kEndingMakerName = "\n\n   ilvaren";
+// "von" is a letter longer than "by": both lines take one more space, so the
+// name still starts one column after the word.
+const char* const kEndingBy = "\n\nvon        ";
+const char* const kEndingMakerName = "\n\n    ilvaren";
 const char* const kErrorMissingMeshObject = "ressourcenobjekt nicht gefunden:\nmesh";
 const char* const kErrorMissingTextureObject = "ressourcenobjekt nicht gefunden:\ntexture";
 const char* const kErrorMissingSoundObject = "ressourcenobjekt nicht gefunden:\nsound";

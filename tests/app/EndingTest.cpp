@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "app/EndingScreen.h"
+#include "support/CreditLines.h"
 #include "support/ScreenHarness.h"
+#include "text/Text.h"
 
 using namespace screentest;
 
@@ -121,4 +123,9 @@ TEST(Ending, OnANarrowWindowThePictureHasBarsAboveAndBelow) {
     EXPECT_EQ(58, pictureAt(24, 34.5f));
     EXPECT_EQ(0, pixelAt(24, 35.2f).g);
     EXPECT_EQ(58, pictureAt(0.5f, 10));
+}
+
+TEST(Ending, TheCreditsNameStandsOneColumnAfterBy) {
+    EXPECT_EQ(0, std::string(text::kEndingBy).find("\n\nby "));
+    expectCreditLinesAlign(text::kEndingBy, text::kEndingMakerName);
 }

@@ -6,6 +6,7 @@
 
 #include "app/EndingScreen.h"
 #include "engine/FileStream.h"
+#include "support/CreditLines.h"
 #include "support/ScreenHarness.h"
 #include "text/Text.h"
 
@@ -74,8 +75,8 @@ TEST(GermanText, WrittenTextsKeepTheLayoutRules) {
         EXPECT_EQ(33u, line.size()) << line;
     }
     EXPECT_NE(nullptr, std::strchr(text::kIntroPage7, '\n'));
-    EXPECT_EQ(std::strlen(text::kEndingBy), std::strlen(text::kEndingMakerName));
     EXPECT_EQ(0, std::strncmp(text::kEndingBy, "\n\nvon ", 6));
+    expectCreditLinesAlign(text::kEndingBy, text::kEndingMakerName);
     for (const char* t : {text::kIntroPage1, text::kIntroPage3, text::kIntroPage4, text::kIntroPage5,
                           text::kIntroPage6, text::kIntroPage7, text::kEndingPage15, text::kEndingPage16,
                           text::kEndingThanks, text::kSetupPrompts[1], text::kSetupHintEscape}) {
