@@ -42,10 +42,13 @@ SceneObject* addRowObject(PlayScreen& play, const char* name, int32_t mesh, int3
     return object;
 }
 
+void appendActionEntry(PlayScreen& play, int32_t actionId) {
+    play.player.actions.push_back(new ActionEntry(constructActionEntry(actionId)));
+}
+
 void giveAction(PlayScreen& play, int32_t actionId) {
-    ActionEntry* entry = new ActionEntry(constructActionEntry(actionId));
-    play.player.actions.push_back(entry);
-    play.player.selectedAction = entry;
+    appendActionEntry(play, actionId);
+    play.player.selectedAction = play.player.actions.back();
 }
 
 void finishGive(PlayScreen& play, float volume) {

@@ -261,9 +261,11 @@ void step41(PlayScreen& play) {
 }
 
 // The candle becomes the lit candle.
+// The skeleton lights the candle: the lit candle joins the actions at the
+// end, and the choice is left to the player.
 void step42(PlayScreen& play) {
     play.player.removeActionById(13);
-    giveAction(play, 14);
+    appendActionEntry(play, 14);
     playCueOnAnyChannel(99, 0.2f);
     play.scriptStep = -1;
 }

@@ -42,6 +42,11 @@ void gateOpened(PlayScreen& p) { p.storyFlag48 = true; }
 void dustHalfGone(PlayScreen& p) { p.storyCount40 = 7; }
 void endingHalfWay(PlayScreen& p) { p.endingProgress = 0.5f; }
 void endingClimbing(PlayScreen& p) { p.endingProgress = 0.3f; }
+// Holding the candle, with "knock on" chosen.
+void candleHeld(PlayScreen& p) {
+    p.player.actions.push_back(new ActionEntry(constructActionEntry(13)));
+    p.player.selectedAction = p.player.actions.front();
+}
 
 const StepCase kCases[] = {
     {nullptr, 1, kStpNoEffect, {}, -1, 0.0f, nullptr},
@@ -73,10 +78,12 @@ const StepCase kCases[] = {
     {nullptr, 34, kStpLeftStatuePurpose, {{330, 0.8f}}, 35, 0.0f,
      [](PlayScreen& p) { EXPECT_TRUE(p.flight.isRunning()); }},
     {death, 39, kStpLeftStatueDeath, {{330, 0.8f}}, -1, 0.0f, nullptr},
-    {nullptr, 42, kNoLine, {{99, 0.2f}}, -1, 0.0f,
+    // The lit candle joins the end of the list; the choice stays where it was.
+    {candleHeld, 42, kNoLine, {{99, 0.2f}}, -1, 0.0f,
      [](PlayScreen& p) {
-         EXPECT_TRUE(hasAction(p, 14));
-         EXPECT_EQ(14, selectedActionId(p));
+         EXPECT_FALSE(hasAction(p, 13));
+         EXPECT_EQ(14, p.player.actions.back()->actionId);
+         EXPECT_EQ(0, selectedActionId(p));
      }},
     {nullptr, 47, kNoLine, {}, 43, 1.0f,
      [](PlayScreen& p) {
