@@ -312,6 +312,12 @@ bool Player::loadPlayer(FileStream& stream) {
     if (stream.failed()) {
         return false;
     }
+    // The four first actions are never taken away, so a list without any
+    // entry was not written by the game.
+    if (n <= 0) {
+        raiseFatalError(kFatalGeneral, text::kErrorSaveCorrupted);
+        return false;
+    }
     for (int32_t k = 0; k < n; ++k) {
         const int32_t id = decodeSaveInt(stream.readU32());
         if (stream.failed()) {

@@ -10,6 +10,7 @@
 #include "engine/FileStream.h"
 #include "play/SceneObject.h"
 #include "tests/play/PlayFixture.h"
+#include "text/Text.h"
 
 using namespace playtest;
 
@@ -233,7 +234,8 @@ TEST_F(PlayerTest, PlayerBlockSavesAndLoadsByteForByte) {
         EXPECT_FALSE(loaded.loadPlayer(in)) << cut;
     }
 
-    // An empty action list is six words and loads back empty, with no choice.
+    // An empty action list is written as six words, but the game never
+    // writes one: read back, it is a damaged file.
     loaded.clearPlayerLists();
     {
         FileStream out;
@@ -244,10 +246,10 @@ TEST_F(PlayerTest, PlayerBlockSavesAndLoadsByteForByte) {
     {
         FileStream in;
         in.openRead("empty.sav");
-        ASSERT_TRUE(player.loadPlayer(in));
+        EXPECT_FALSE(player.loadPlayer(in));
     }
-    EXPECT_TRUE(player.actions.empty());
-    EXPECT_EQ(nullptr, player.selectedAction);
+    EXPECT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted));
     loaded.destroyPlayer();
 }
 

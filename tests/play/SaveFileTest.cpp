@@ -247,6 +247,32 @@ TEST_F(SaveFileTest, DamagedWordsReportACorruptFile) {
     EXPECT_EQ(kGameStatePlay, gGameState);
 }
 
+// The game never takes the first four actions away, so it never writes an
+// empty action list; a file that holds none (or a negative count) is damaged
+// and must not reach play, where the first action press would find nothing.
+TEST_F(SaveFileTest, ASaveWithoutActionsIsCorrupt) {
+    PlayScreen& p = play(s);
+    save(s);
+    const std::vector<uint32_t> words = fileWords(saveFileName());
+    const size_t countWord = 13 + 53 + 5;
+    ASSERT_EQ(669u + 4u, words[countWord]);
+    for (int32_t count : {0, -1, -4}) {
+        std::vector<uint32_t> empty(words.begin(), words.begin() + countWord);
+        empty.push_back(static_cast<uint32_t>(669 + count));
+        empty.push_back(kFalse);
+        writeWords(saveFileName(), empty);
+        load(s);
+        EXPECT_EQ(kGameStateError, gGameState) << count;
+        EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted)) << count;
+        EXPECT_EQ(std::string::npos, gFatalErrorText.find(text::kErrorFileRead)) << count;
+        backToPlay();
+    }
+    writeWords(saveFileName(), words);
+    load(s);
+    EXPECT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+    EXPECT_EQ(4u, p.player.actions.size());
+}
+
 TEST_F(SaveFileTest, AFailedSaveKeepsTheOldFile) {
     PlayScreen& p = play(s);
     save(s);
