@@ -1,0 +1,179 @@
+// The story's scenes played whole in the running game: each one started at
+// its first step in the room where it happens, the player closing every line
+// it shows, until the chain ends. The steps passed, the lines shown and the
+// world left behind are checked.
+#include <cmath>
+
+#include "StoryBench.h"
+
+#include "app/ActionEntry.h"
+#include "engine/Camera.h"
+#include "play/GlowSprite.h"
+#include "play/GroundGrid.h"
+#include "play/SweepEffect.h"
+#include "text/StepTexts.h"
+
+using namespace storytest;
+
+namespace {
+
+bool at(const Vec3& v, float x, float y, float z) {
+    return std::fabs(v.x - x) < 1e-4f && std::fabs(v.y - y) < 1e-4f && std::fabs(v.z - z) < 1e-4f;
+}
+bool has(PlayScreen& p, ObjectName name) { return p.worldList.containsSceneObject(objectName(name)); }
+bool holds(const PlayScreen& p, int32_t actionId) {
+    for (const ActionEntry* entry : p.player.actions) {
+        if (entry->actionId == actionId) return true;
+    }
+    return false;
+}
+// The unnamed objects of the world list standing at (x, y, z).
+std::vector<SceneObject*> sceneryAt(PlayScreen& p, float x, float y, float z) {
+    std::vector<SceneObject*> found;
+    for (SceneObject* o : p.worldList.objects()) {
+        if (o->name.empty() && at(o->position, x, y, z)) found.push_back(o);
+    }
+    return found;
+}
+
+struct SceneCase {
+    const char* what;
+    int32_t room;
+    void (*prepare)(PlayScreen&);  // flags before the room is built; may be null
+    float x, y, z;                 // where the player stands
+    int32_t start;
+    std::vector<int32_t> steps;    // from start to the end of the chain
+    std::vector<StepText> lines;
+    void (*verify)(PlayScreen&);
+};
+
+void boneLies(PlayScreen& p) { p.bonePlaced = true; }
+void trickHeld(PlayScreen& p) {
+    p.specialTrickLearned = true;
+    p.player.actions.push_back(new ActionEntry(constructActionEntry(17)));
+}
+void lateNight(PlayScreen& p) { p.nightAlmostOver = true; }
+void eyesOpen(PlayScreen& p) {
+    p.storyValue49 = 1.0f;
+    p.storyValue50 = 1.0f;
+    p.storyValue52 = 1.0f;
+    p.storyFlag51 = true;
+}
+
+const SceneCase kScenes[] = {
+    {"dog notices the player", 1, nullptr, 12.0f, 20.0f, 0.0f, 47, {47, 43, 44, 45, 46, -1}, {},
+     [](PlayScreen& p) {
+         EXPECT_TRUE(p.bonePlaced);
+         ASSERT_TRUE(has(p, kObjBone));
+         EXPECT_EQ(123, meshNumber(p.findSceneObject(kObjBone)));
+         SceneObject* dog = p.findSceneObject(kObjDog);
+         EXPECT_EQ(122, meshNumber(dog));
+         EXPECT_EQ(1.0f, dog->animSpeed);
+         EXPECT_TRUE(at(dog->position, 13.5f, 24.5f, 0.35651f));
+         EXPECT_EQ(2u, dog->attachments.size());
+     }},
+    {"dog given the bone", 1, boneLies, 12.0f, 20.0f, 0.0f, 53, {53, 54, 55, 56, -1}, {},
+     [](PlayScreen& p) {
+         EXPECT_FALSE(has(p, kObjDog));
+         EXPECT_FALSE(has(p, kObjTmp));
+         const std::vector<SceneObject*> left = sceneryAt(p, 13.5f, 23.5f, 0.35651f);
+         ASSERT_EQ(2u, left.size());
+         EXPECT_EQ(127, meshNumber(left[0]));
+         EXPECT_EQ(128, meshNumber(left[1]));
+         EXPECT_EQ(2.0f, left[1]->animSpeed);
+         ASSERT_EQ(2u, left[1]->attachments.size());
+         EXPECT_EQ(76, left[1]->attachments[0]->vertexIndex);
+         EXPECT_EQ(374, left[1]->attachments[1]->vertexIndex);
+         EXPECT_EQ(1.0f, p.sceneVisibilityTarget);
+     }},
+    {"fish person", 2, nullptr, 0.0f, 0.0f, 0.91f, 60, {60, 64, 65, 61, 67, 68, 62, 66, 63, -1},
+     {kStpFishThrowIn, kStpFishOneWord, kStpFishChange},
+     [](PlayScreen& p) {
+         EXPECT_FALSE(p.storyFlag36);  // a new game's first visit turns it off
+         SceneObject* fish = p.findSceneObject(kObjFishPerson);
+         EXPECT_EQ(147, meshNumber(fish));
+         EXPECT_TRUE(at(fish->position, 0.0f, -3.5f, 0.95f));
+         EXPECT_TRUE(at(fish->halfSize, 0.5f, 0.5f, 5.0f));
+         ASSERT_NE(nullptr, p.groundGrid);
+         EXPECT_EQ(40, p.groundGrid->sourceRow);
+         EXPECT_EQ(13, p.groundGrid->sourceColumn);
+         EXPECT_EQ(1, p.groundGrid->sourceRadius);
+         EXPECT_EQ(0.0f, p.groundGrid->sourceOffset);
+     }},
+    {"goat person names its condition", 5, nullptr, 19.0f, 43.0f, 0.91f, 75, {75, 76, 77, -1},
+     {kStpGoatBoasts, kStpGoatCondition},
+     [](PlayScreen& p) { EXPECT_EQ(172, meshNumber(p.findSceneObject(kObjGoatPerson))); }},
+    {"goat person teaches the trick", 5, nullptr, 19.0f, 43.0f, 0.91f, 79, {79, 80, 81, 84, 82, 83, -1},
+     {kStpGoatRelief, kStpGoatHandsOver},
+     [](PlayScreen& p) {
+         EXPECT_TRUE(p.specialTrickLearned);
+         ASSERT_NE(nullptr, p.player.selectedAction);
+         EXPECT_EQ(17, p.player.selectedAction->actionId);
+         EXPECT_FALSE(has(p, kObjGoatPerson));
+         ASSERT_NE(nullptr, p.sweepEffect);
+         ASSERT_NE(nullptr, p.sweepEffect->instance);
+         EXPECT_EQ(objectName(kObjGoatPerson), p.sweepEffect->instance->name);
+         EXPECT_EQ(186, meshNumber(p.sweepEffect->instance));
+         EXPECT_NEAR(20.95f + 0.5f, p.sweepEffect->instance->position.x, 1e-4f);
+         EXPECT_EQ(1.0f, p.sceneVisibilityTarget);
+     }},
+    {"the night", 6, trickHeld, 12.0f, 33.0f, 7.33f, 97,
+     {97, 98, 99, 108, 100, 101, 102, 110, 104, 115, 111, 105, 109, 112, 113, 106, 114, 116, 103, 117, 107, 118, -1},
+     {kStpPersonLaugh1, kStpPersonLaugh2, kStpPersonVerdict1, kStpPersonVerdict2, kStpGoatTeacher, kStpGoatLoan,
+      kStpGoatCompare, kStpDawnNear},
+     [](PlayScreen& p) {
+         EXPECT_TRUE(p.nightAlmostOver);
+         EXPECT_EQ(6, p.room);
+         // Rebuilt late at night: the person is gone, the letters are there.
+         EXPECT_FALSE(has(p, kObjPerson));
+         EXPECT_FALSE(has(p, kObjYou));
+         EXPECT_FALSE(has(p, kObjSkeleton));
+         EXPECT_TRUE(has(p, kObjLetter));
+         EXPECT_FALSE(holds(p, 17));
+         EXPECT_EQ(nullptr, p.noiseOverlay);
+         EXPECT_EQ(nullptr, p.sweepEffect);
+         EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
+         EXPECT_FLOAT_EQ(12.5f, p.player.position.x);
+         EXPECT_FLOAT_EQ(32.0f, p.player.position.y);
+         EXPECT_NEAR(270.0f * 0.0174533f, p.player.viewAngles.z, 1e-4f);
+     }},
+    {"the gate", 0, lateNight, 7.0f, 5.0f, 0.0f, 123, {123, 124, 125, 126, 129, 127, 128, -1}, {kStpGateWonders},
+     [](PlayScreen& p) {
+         EXPECT_TRUE(p.storyFlag48);
+         EXPECT_FALSE(has(p, kObjGate1));
+         EXPECT_EQ(211, meshNumber(p.findSceneObject(kObjGate)));
+         EXPECT_EQ(-1, p.pendingRoom);
+     }},
+    // Last: it leaves play for the ending screen.
+    {"home again", 7, eyesOpen, -12.0f, -3.0f, 0.0f, 136, {136, 137, 138, 139, 140, 141, 142, 143},
+     {kStpTimelyReturn, kStpWarning1, kStpWarning2, kStpWarning3},
+     [](PlayScreen& p) {
+         EXPECT_EQ(kGameStateEnding, gGameState);
+         EXPECT_GT(p.endingProgress, 0.5f);
+         EXPECT_EQ(0.0f, p.sceneVisibilityTarget);
+     }},
+};
+
+class SceneChainsTest : public StoryTest {};
+
+}  // namespace
+
+TEST_F(SceneChainsTest, EachSceneRunsItsStepsToTheEnd) {
+    PlayScreen& p = play();
+    for (const SceneCase& c : kScenes) {
+        SCOPED_TRACE(c.what);
+        p.resetPlayState();
+        if (c.prepare) c.prepare(p);
+        p.enterRoom(c.room);
+        p.player.position.set(c.x, c.y, c.z);
+        p.player.viewAngles.set(0.0f, 0.0f, 0.0f);
+        lines.clear();
+        p.scriptStep = c.start;
+        EXPECT_EQ(c.steps, runScene());
+        std::vector<std::string> expected;
+        for (StepText line : c.lines) expected.push_back(stepText(line));
+        EXPECT_EQ(expected, lines);
+        ASSERT_EQ("", gFatalErrorText);
+        c.verify(p);
+    }
+}
