@@ -31,8 +31,13 @@ public:
     // One frame of the loop: tick, events, the current screen and any screen
     // change. True when the loop must end, with normalQuit telling how.
     bool runFrame(bool& normalQuit);
-    // The play screen (null until built), for looking into the play world.
+    // The screens (each null until built), for looking into them from
+    // outside the loop.
     PlayScreen* getPlayScreen() const { return playScreen; }
+    MainMenuScreen* getMainMenuScreen() const { return mainMenuScreen; }
+    IntroScreen* getIntroScreen() const { return introScreen; }
+    PauseMenuScreen* getPauseMenuScreen() const { return pauseMenuScreen; }
+    EndingScreen* getEndingScreen() const { return endingScreen; }
 
 private:
     // Drains the SDL queue into the device states; false on a quit event.

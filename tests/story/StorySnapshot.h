@@ -1,0 +1,162 @@
+#ifndef QUENDRALVOSS_TESTS_STORY_STORYSNAPSHOT_H
+#define QUENDRALVOSS_TESTS_STORY_STORYSNAPSHOT_H
+
+// What a saved game must bring back: every play-state value, the player's
+// place, view and actions, the named objects of the room with their places,
+// which kinds of object the room's three object lists hold, and which effects
+// the room has. Taken from the game that saved and from the game that loaded,
+// and compared; the differences are listed in words.
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/ActionEntry.h"
+#include "play/PlayScreen.h"
+#include "play/PlayStateTable.h"
+#include "play/SceneObject.h"
+#include "support/Room0Plan.h"
+
+namespace story {
+
+struct NamedObject {
+    std::string name;
+    Vec3 position;
+    int32_t mesh;
+};
+
+// For one of the object lists: each mesh number among its members, and
+// whether every world object showing that mesh is a member.
+typedef std::map<int32_t, bool> ListKinds;
+
+struct StorySnapshot {
+    int32_t room = -1;
+    std::vector<float> values;  // the play-state fields in table order
+    Vec3 position;
+    float pitch = 0.0f, yaw = 0.0f;
+    std::vector<int32_t> actions;
+    std::vector<NamedObject> named;
+    ListKinds rowList, floorList, reactionList;
+    std::string effects;
+};
+
+inline ListKinds listKinds(const PlayScreen& p, const std::vector<SceneObject*>& list) {
+    ListKinds kinds;
+    for (const SceneObject* o : list) kinds[playtest::meshNumber(o)] = true;
+    for (const SceneObject* o : p.worldList.objects()) {
+        const int32_t mesh = playtest::meshNumber(o);
+        if (!kinds.count(mesh)) continue;
+        bool member = false;
+        for (const SceneObject* m : list) member = member || m == o;
+        if (!member) kinds[mesh] = false;
+    }
+    return kinds;
+}
+
+inline StorySnapshot takeSnapshot(const PlayScreen& p) {
+    StorySnapshot s;
+    s.room = p.room;
+    for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
+        const PlayStateField& f = kPlayStateFields[k];
+        if (f.word == 0) continue;
+        switch (f.kind) {
+        case kFieldBool:
+        case kFieldBoolAsInt:
+            s.values.push_back(p.*f.boolMember ? 1.0f : 0.0f);
+            break;
+        case kFieldInt:
+            s.values.push_back(static_cast<float>(p.*f.intMember));
+            break;
+        case kFieldFloat:
+            s.values.push_back(p.*f.floatMember);
+            break;
+        }
+    }
+    s.position = p.player.position;
+    s.pitch = p.player.viewAngles.y;
+    s.yaw = p.player.viewAngles.z;
+    for (const ActionEntry* e : p.player.actions) s.actions.push_back(e->actionId);
+    for (const SceneObject* o : p.worldList.objects()) {
+        if (!o->name.empty()) s.named.push_back(NamedObject{o->name, o->position, playtest::meshNumber(o)});
+    }
+    s.rowList = listKinds(p, p.tunnelRowList);
+    s.floorList = listKinds(p, p.tunnelFloorList);
+    s.reactionList = listKinds(p, p.reactionList);
+    s.effects = std::string(p.groundGrid ? "grid " : "") + (p.sweepEffect ? "sweep " : "") +
+                (p.noiseOverlay ? "noise " : "") + (p.backdropLayer ? "backdrop " : "");
+    for (const ClothMesh* cloth : p.clothMeshes) s.effects += cloth ? "cloth " : "";
+    return s;
+}
+
+// The streets of room 0 and the tunnel of room 7 repeat every 30 units; what
+// walks or is kept near the player stands at any of those copies.
+inline float placeDistance(int32_t room, const Vec3& a, const Vec3& b) {
+    float dx = std::fabs(a.x - b.x);
+    if (room == 0 || room == 7) dx = std::fabs(std::remainder(a.x - b.x, 30.0f));
+    return std::max(dx, std::max(std::fabs(a.y - b.y), std::fabs(a.z - b.z)));
+}
+
+inline std::string listText(const ListKinds& kinds) {
+    std::string out;
+    for (const auto& k : kinds) out += std::to_string(k.first) + (k.second ? "(all) " : "(some) ");
+    return out.empty() ? "(empty)" : out;
+}
+
+// The differences between the saved game and the loaded one, "" when none.
+// Saved floats keep four decimals; what moves by itself may have moved on by
+// one frame of frameStep seconds.
+inline std::string compareSnapshots(const StorySnapshot& saved, const StorySnapshot& loaded, float frameStep) {
+    std::string out;
+    if (saved.room != loaded.room) out += "room " + std::to_string(loaded.room) + "; ";
+    int k = 0;
+    for (int32_t f = 0; f < kPlayStateFieldCount; ++f) {
+        if (kPlayStateFields[f].word == 0) continue;
+        const float a = saved.values[static_cast<size_t>(k)];
+        const float b = loaded.values[static_cast<size_t>(k)];
+        float allowed = kPlayStateFields[f].kind == kFieldFloat ? 1.5e-4f : 0.0f;
+        // The frame that loads the game goes on to run the world one step:
+        // the procession walks, the tunnel closes, the eyes open a little.
+        const float PlayScreen::*member = kPlayStateFields[f].floatMember;
+        if (member == &PlayScreen::storyValue04) allowed += 0.4f * frameStep;
+        if (member == &PlayScreen::storyValue50) allowed += 0.08f * frameStep;
+        if (member == &PlayScreen::storyValue52) allowed += 0.2f * frameStep;
+        if (std::fabs(a - b) > allowed) {
+            out += "word " + std::to_string(kPlayStateFields[f].word) + " " + std::to_string(a) + " became " +
+                   std::to_string(b) + "; ";
+        }
+        ++k;
+    }
+    if (placeDistance(-1, saved.position, loaded.position) > 1.5e-4f) out += "player position; ";
+    if (std::fabs(saved.pitch - loaded.pitch) > 1.5e-4f || std::fabs(saved.yaw - loaded.yaw) > 1.5e-4f) {
+        out += "player view; ";
+    }
+    if (saved.actions != loaded.actions) out += "actions; ";
+    std::vector<bool> matched(loaded.named.size(), false);
+    for (const NamedObject& o : saved.named) {
+        bool found = false;
+        for (size_t m = 0; m < loaded.named.size() && !found; ++m) {
+            const NamedObject& l = loaded.named[m];
+            if (!matched[m] && l.name == o.name && placeDistance(saved.room, o.position, l.position) < 0.05f) {
+                matched[m] = true;
+                found = true;
+            }
+        }
+        if (!found) out += "\"" + o.name + "\" missing or moved; ";
+    }
+    for (size_t m = 0; m < loaded.named.size(); ++m) {
+        if (!matched[m]) out += "\"" + loaded.named[m].name + "\" added; ";
+    }
+    if (saved.rowList != loaded.rowList) {
+        out += "row list " + listText(saved.rowList) + "became " + listText(loaded.rowList) + "; ";
+    }
+    if (saved.floorList != loaded.floorList) {
+        out += "floor list " + listText(saved.floorList) + "became " + listText(loaded.floorList) + "; ";
+    }
+    if (saved.reactionList != loaded.reactionList) out += "reaction list; ";
+    if (saved.effects != loaded.effects) out += "effects " + saved.effects + "became " + loaded.effects + "; ";
+    return out;
+}
+
+}  // namespace story
+
+#endif
