@@ -35,8 +35,10 @@
 #include "engine/Platform.h"
 #include "engine/ResourcesByNumber.h"
 #include "play/PlayScreen.h"
+#include "play/PlayStateTable.h"
 #include "play/SceneObject.h"
 #include "script/Room7Behaviour.h"
+#include "support/PrivateDisplay.h"
 #include "support/ScreenHarness.h"
 #include "support/TestDirectory.h"
 #include "text/ObjectNames.h"
@@ -44,11 +46,14 @@
 
 namespace story {
 
-// The frame step: 30 frames a second.
-const uint32_t kStepMs = 33;
-const float kDt = 0.033f;
+// The frame step: the longest the frame timer hands out, so the story takes
+// as few frames as the game allows.
+const uint32_t kStepMs = 45;
+const float kDt = 0.045f;
 const float kTurnPerFrame = 1.3962634f * kDt;
 const float kPi = 3.14159265f;
+
+inline int framesIn(float seconds) { return static_cast<int>(seconds / kDt + 0.5f); }
 
 inline float wrapAngle(float a) {
     while (a > kPi) a -= 2.0f * kPi;
@@ -62,6 +67,7 @@ public:
     // in the intro; seed fixes the game's random numbers.
     StoryDriver(const std::string& runLabel, int32_t chosenCostume, unsigned seed)
         : label(runLabel), costume(chosenCostume), randomSeed(seed) {
+        if (!display.started()) fail("no X server of its own");
         const std::string generated = std::string(QV_BUILD_DIR) + "/res";
         if (access((generated + "/0/65.dat").c_str(), R_OK) != 0 || symlink(generated.c_str(), "res") != 0) {
             fail("the generated content is missing from " + generated);
@@ -122,15 +128,31 @@ public:
     bool milestone(const std::string& name, const std::function<bool()>& body) {
         if (failed()) return false;
         milestoneName = name;
+        const std::vector<uint32_t> before = stateWords();
         if (!body()) return fail("not reached");
-        std::printf("[story %s] %-44s room %d  step %d  frame %d\n", label.c_str(), name.c_str(),
-                    app && app->getPlayScreen() ? play().room : -1,
-                    app && app->getPlayScreen() ? play().scriptStep : -1, frames);
+        const std::vector<uint32_t> after = stateWords();
+        std::string changed;
+        for (size_t k = 0; k < after.size() && before.size() == after.size(); ++k) {
+            if (before[k] != after[k] && k + 1 != 4) changed += " " + std::to_string(k + 1);
+        }
+        std::printf("[story %s] %-44s room %d  step %d  frame %6d  words changed:%s\n", label.c_str(),
+                    name.c_str(), play().room, play().scriptStep, frames, changed.empty() ? " none" : changed.c_str());
         std::fflush(stdout);
         reached.push_back(name);
         return true;
     }
     const std::vector<std::string>& milestonesReached() const { return reached; }
+
+    // The play-state words as the save file would hold them (empty before
+    // the game runs); word 4, the procession's walk, changes all the time.
+    std::vector<uint32_t> stateWords() {
+        std::vector<uint32_t> words;
+        if (!app || !app->getPlayScreen()) return words;
+        for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
+            if (kPlayStateFields[k].word != 0) words.push_back(encodePlayStateField(play(), kPlayStateFields[k]));
+        }
+        return words;
+    }
 
     // ---- frames and keys ----------------------------------------------------
 
@@ -161,7 +183,7 @@ public:
         }
         return true;
     }
-    bool seconds(float s) { return runFrames(static_cast<int>(s / kDt + 0.5f)); }
+    bool seconds(float s) { return runFrames(framesIn(s)); }
     void hold(SDLKey key, bool down) {
         if (down) {
             held.insert(key);
@@ -179,7 +201,7 @@ public:
     }
     // Runs frames until ready() holds, at most the given seconds.
     bool waitFor(const std::function<bool()>& ready, float limit, const std::string& what) {
-        for (int i = 0; i < static_cast<int>(limit / kDt); ++i) {
+        for (int i = 0; i < framesIn(limit); ++i) {
             if (ready()) return true;
             if (!frame()) return false;
         }
@@ -296,7 +318,7 @@ public:
     bool playOut(float limit = 120.0f) {
         releaseAll();
         int quiet = 0;
-        for (int i = 0; i < static_cast<int>(limit / kDt); ++i) {
+        for (int i = 0; i < framesIn(limit); ++i) {
             PlayScreen& p = play();
             if (gGameState != kGameStatePlay) return true;  // the ending took over
             quiet = p.isPlayerInControl() && p.roomFade >= 1.0f && !p.answerPanel.isAnswerShowing() &&
@@ -417,7 +439,7 @@ public:
     bool waitForRoom(int32_t room) {
         releaseAll();
         PlayScreen& p = play();
-        for (int i = 0; i < static_cast<int>(20.0f / kDt); ++i) {
+        for (int i = 0; i < framesIn(20.0f); ++i) {
             if (p.room == room && p.pendingRoom == -1) return playOut();
             if (!closeAnswerOrWait()) return false;
         }
@@ -474,7 +496,7 @@ private:
         int sincePlan = 1000000;
         int waited = 0;
         const int room = p.room;
-        for (int i = 0; i < 60 * 30; ++i) {
+        for (int i = 0; i < framesIn(60.0f); ++i) {
             if (until && (*until)()) {
                 releaseAll();
                 return true;
@@ -494,14 +516,14 @@ private:
                 if (!until) return true;
                 // Arrived: stand there a while for the trigger (a climb still
                 // lifting the player, say).
-                if (++waited > 90) break;
+                if (++waited > framesIn(3.0f)) break;
                 if (!frame()) return false;
                 continue;
             }
             if (distance < best - 0.05f) {
                 best = distance;
                 sinceBest = 0;
-            } else if (++sinceBest > 90) {
+            } else if (++sinceBest > framesIn(3.0f)) {
                 // Two or three seconds without getting closer: plan afresh
                 // (something moved into the way), and give up after a few.
                 if (++replans > 4) break;
@@ -510,7 +532,7 @@ private:
                 best = distance;
             }
             // The room's people move: the way is planned again each second.
-            if (planned && ++sincePlan > 30) {
+            if (planned && ++sincePlan > framesIn(1.0f)) {
                 legs = planFrom(at, x, y);
                 leg = 0;
                 sincePlan = 0;
@@ -542,6 +564,10 @@ private:
                std::to_string(gGameState) + ", steps " + stepsText() + "]";
     }
 
+    // The runs play side by side, each a frame at a time and waiting for its
+    // pictures to be shown: on one shared X server they would take turns, so
+    // each run has a server of its own.
+    PrivateDisplay display;
     std::string label;
     int32_t costume;
     unsigned randomSeed;
