@@ -1,5 +1,7 @@
 #include "engine/FileStream.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <limits>
 #include <sys/stat.h>
@@ -48,6 +50,10 @@ void FileStream::openWrite(const char* path) { openWith(path, "wb"); }
 
 void FileStream::flush() {
     failedFlag = (file && fflush(file) != 0) ? 1 : 0;
+}
+
+void FileStream::syncToDisk() {
+    failedFlag = (!file || fflush(file) != 0 || fsync(fileno(file)) != 0) ? 1 : 0;
 }
 
 void FileStream::close() {

@@ -26,6 +26,9 @@ public:
     void openWrite(const char* path);
     // Flushes the open file; with none open it only clears the flag.
     void flush();
+    // Flushes the open file and has the system write it to the disk (fsync),
+    // so it survives a power loss; fails with no file or when either fails.
+    void syncToDisk();
     // Closes the file; with none open it only clears the flag. A failed close
     // (its last flush) fails, and the file is released all the same.
     void close();

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/ResourceFile.h"
+#include "engine/ResourceFormat.h"
 #include "engine/Sound.h"
 
 Music* gMusic = nullptr;
@@ -31,7 +32,7 @@ bool Music::load(const char* path) {
     unload();
     uint32_t length = 0;
     buffer = readResourceFile(path, length);
-    if (buffer) {
+    if (buffer && isSafeMusic(buffer, length)) {
         reader = SDL_RWFromMem(buffer, static_cast<int>(length));
         if (reader) {
             music = Mix_LoadMUS_RW(reader);

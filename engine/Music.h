@@ -19,7 +19,7 @@ public:
     void unload();
     // Replaces the track with the scrambled file at path, playing in a loop
     // but paused. False (and no track) when the file is missing, unreadable or
-    // not something the mixer decodes.
+    // not an Ogg Vorbis track the mixer reads safely (isSafeMusic).
     bool load(const char* path);
     // Lets a loaded track be heard; nothing without a track.
     void resume();

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/ResourceFile.h"
+#include "engine/ResourceFormat.h"
 
 int mixerVolume(float volume) { return static_cast<int>(volume * 128.0f); }
 
@@ -24,7 +25,7 @@ bool Sound::load(const char* path) {
     unload();
     uint32_t length = 0;
     uint8_t* contents = readResourceFile(path, length);
-    if (contents) {
+    if (contents && isSafeSound(contents, length)) {
         SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
         if (reader) {
             // The chunk keeps its own copy of the samples, so the file's bytes

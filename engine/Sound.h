@@ -16,8 +16,8 @@ public:
     // Drops the chunk (halting every channel first); the sound is then empty.
     void unload();
     // Replaces the contents with the effect in the scrambled file at path;
-    // false (and an empty sound) when the file is missing, unreadable or not
-    // something the mixer decodes.
+    // false (and an empty sound) when the file is missing, unreadable or not a
+    // PCM WAV sound the mixer reads safely (isSafeSound).
     bool load(const char* path);
     // Plays once on the first free channel at volume (0..1, truncated to the
     // mixer's 0..128); dropped silently when no channel is free or when empty.

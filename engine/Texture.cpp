@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "engine/ResourceFile.h"
+#include "engine/ResourceFormat.h"
 #include "engine/SurfaceColour.h"
 
 namespace {
@@ -67,11 +68,13 @@ SDL_Surface* toUploadable(SDL_Surface* picture) {
     return converted;
 }
 
-// Reads, unscrambles and decodes the file; null when any step fails.
+// Reads, unscrambles and decodes the file; null when any step fails or the
+// bytes are not a picture the decoder reads safely.
 SDL_Surface* decodeFile(const char* path) {
     uint32_t length = 0;
     uint8_t* contents = readResourceFile(path, length);
-    if (!contents) {
+    if (!contents || !isSafePicture(contents, length)) {
+        free(contents);
         return nullptr;
     }
     SDL_Surface* picture = nullptr;

@@ -21,7 +21,8 @@ public:
 
     // Frees any old picture, then reads the scrambled file at path, decodes it
     // and uploads it with linear filtering and repeat wrapping (left bound).
-    // False when the file is missing, empty or not a picture; glName is then
+    // False when the file is missing, empty or not a PNG the decoder reads
+    // safely (isSafePicture); glName is then
     // 0. True without a GL name when OpenGL gives none.
     bool load(const char* path);
     // Nearest or linear filtering for both directions; nothing without a name.

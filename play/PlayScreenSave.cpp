@@ -141,6 +141,12 @@ bool PlayScreen::saveGame() {
     written = written && writeJoystickBindings(stream);
     written = written && savePlayState(stream);
     written = written && tutorial.saveTutorialState(stream);
+    // On the disk before it replaces the old save, so that a power loss
+    // cannot leave an empty file where the old save was.
+    if (written) {
+        stream.syncToDisk();
+        written = !stream.failed();
+    }
     // The close flushes what stdio still buffers, so its outcome counts.
     stream.close();
     written = written && !stream.failed();

@@ -21,6 +21,9 @@ extern const char* const kErrorTail;
 // Details that callers pass with code 0.
 extern const char* const kErrorSaveCorrupted;
 extern const char* const kErrorFileRead;
+// The one line a program started where no video mode opens writes to standard
+// error before it exits.
+extern const char* const kErrorNoVideoMode;
 
 // Menus: each entry's plain text; the selected entry is drawn as "[ " + text
 // + " ]". The pause menu shares continue and exit with the main menu.

@@ -19,6 +19,7 @@ const char* const kErrorTail =
     "esc taste druecken";
 
 const char* const kErrorSaveCorrupted = "spielstandsdatei beschaedigt";
+const char* const kErrorNoVideoMode = "quendralvoss: kein videomodus liess sich oeffnen";
 const char* const kErrorFileRead = "dateilesefehler";
 
 const char* const kMenuNewGame = "neues spiel";

@@ -18,6 +18,7 @@ const char* const kErrorTail =
     "press esc key";
 
 const char* const kErrorSaveCorrupted = "save file corrupted";
+const char* const kErrorNoVideoMode = "quendralvoss: no video mode could be opened";
 const char* const kErrorFileRead = "file read error";
 
 const char* const kMenuNewGame = "new game";

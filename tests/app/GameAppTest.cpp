@@ -20,6 +20,7 @@
 #include "engine/Platform.h"
 #include "support/ScreenHarness.h"
 #include "support/TestDirectory.h"
+#include "text/Text.h"
 
 namespace {
 void pushKey(SDLKey sym, bool down) {
@@ -194,15 +195,29 @@ TEST(VideoModeChoice, BuiltInListEndsWithTheTwoWindows) {
 }
 
 // The programs themselves: without any display no mode opens and the program
-// ends with 1 before building anything.
+// ends with 1 before building anything, saying why in one line on standard
+// error (the German program in German).
 TEST(Program, NoDisplayExitsWithOne) {
     const char* build = QV_BUILD_DIR;
     TestDirectory dir;
-    const std::string command = std::string("env -u DISPLAY SDL_VIDEODRIVER=x11 ") + build +
-                                "/quendralvoss w 800 450 > out.txt 2>&1";
-    const int status = system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(1, WEXITSTATUS(status));
-    struct stat info;
-    EXPECT_NE(0, stat("app.log", &info));
+    for (const char* program : {"quendralvoss", "quendralvoss-de"}) {
+        SCOPED_TRACE(program);
+        const std::string command = std::string("env -u DISPLAY SDL_VIDEODRIVER=x11 ") + build + "/" + program +
+                                    " w 800 450 > out.txt 2> err.txt";
+        const int status = system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(1, WEXITSTATUS(status));
+        const std::vector<uint8_t> err = readFileBytes("err.txt");
+        const std::string said(err.begin(), err.end());
+        const std::string english = std::string(text::kErrorNoVideoMode) + "\n";
+        if (std::string(program) == "quendralvoss") {
+            EXPECT_EQ(english, said);
+        } else {
+            EXPECT_NE(english, said);
+            EXPECT_EQ(0u, said.find("quendralvoss: "));
+            EXPECT_EQ(said.size() - 1, said.find('\n'));
+        }
+        struct stat info;
+        EXPECT_NE(0, stat("app.log", &info));
+    }
 }

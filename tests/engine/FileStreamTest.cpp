@@ -174,3 +174,25 @@ TEST(FileStream, ReopeningClosesThePreviousFile) {
     in.readU8();
     EXPECT_TRUE(in.failed());
 }
+
+// A save is written to the disk before it replaces the old one: the sync
+// fails without a file and when the bytes cannot be written (a full device).
+TEST(FileStream, SyncToDiskWritesThroughOrFails) {
+    TestDirectory dir;
+    FileStream stream;
+    stream.syncToDisk();
+    EXPECT_TRUE(stream.failed());
+    stream.openWrite("synced.bin");
+    stream.writeU32(0x04030201u);
+    stream.syncToDisk();
+    EXPECT_FALSE(stream.failed());
+    EXPECT_EQ((std::vector<uint8_t>{1, 2, 3, 4}), readFileBytes("synced.bin"));
+    stream.close();
+    stream.openWrite("/dev/full");
+    if (!stream.failed()) {
+        stream.writeU32(1);
+        stream.syncToDisk();
+        EXPECT_TRUE(stream.failed());
+        stream.close();
+    }
+}

@@ -8,7 +8,7 @@
 
 #include "engine/Platform.h"
 #include "engine/ResourceCache.h"
-#include "support/BmpPicture.h"
+#include "support/PlainPicture.h"
 #include "support/MixerSession.h"
 #include "support/TestDirectory.h"
 #include "support/WavData.h"
@@ -87,7 +87,7 @@ class ResourceCacheGlTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(initVideo("cache", 64, 48, false)) << SDL_GetError();
-        ASSERT_TRUE(writeScrambledFile("res/7.dat", makePlainBmpPicture(4, 4, 0x00ff00)));
+        ASSERT_TRUE(writeScrambledFile("res/7.dat", makePlainPicture(4, 4, 0x00ff00)));
     }
     void TearDown() override {
         cache.purgeUnused();

@@ -12,9 +12,10 @@
 #include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
-#include "support/BmpPicture.h"
+#include "support/PlainPicture.h"
 #include "support/MixerSession.h"
 #include "support/TestDirectory.h"
+#include "support/OggData.h"
 #include "support/WavData.h"
 
 namespace {
@@ -30,8 +31,8 @@ protected:
         gResourceCache = &cache;
         gMusic = &music;
         ASSERT_TRUE(writeScrambledFile("res/40.dat", makeWavBytes(2000)));
-        ASSERT_TRUE(writeScrambledFile("res/95.dat", makeWavBytes(1000)));
-        ASSERT_TRUE(writeScrambledFile("res/96.dat", makeWavBytes(1000)));
+        ASSERT_TRUE(writeScrambledFile("res/95.dat", makeOggBytes(1000)));
+        ASSERT_TRUE(writeScrambledFile("res/96.dat", makeOggBytes(1000)));
     }
     void TearDown() override {
         gResourceCache = nullptr;
@@ -127,7 +128,7 @@ protected:
         gGameState = kGameStateSplash;
         gFatalErrorText.clear();
         gResourceCache = &cache;
-        ASSERT_TRUE(writeScrambledFile("res/84.dat", makePlainBmpPicture(2, 2, 0xff0000)));
+        ASSERT_TRUE(writeScrambledFile("res/84.dat", makePlainPicture(2, 2, 0xff0000)));
     }
     void TearDown() override {
         cache.purgeUnused();

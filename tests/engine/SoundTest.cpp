@@ -6,6 +6,7 @@
 #include "engine/Sound.h"
 #include "support/MixerSession.h"
 #include "support/TestDirectory.h"
+#include "support/OggData.h"
 #include "support/WavData.h"
 
 namespace {
@@ -104,7 +105,7 @@ TEST_F(AudioTest, DestroyingOneSoundStopsEveryEffect) {
 }
 
 TEST_F(AudioTest, MusicLoadsPausedThenResumesPausesAndHalts) {
-    ASSERT_TRUE(writeScrambledFile("res/96.dat", makeWavBytes(1000)));
+    ASSERT_TRUE(writeScrambledFile("res/96.dat", makeOggBytes(1000)));
     Music music;
     ASSERT_TRUE(music.load("res/96.dat"));
     EXPECT_EQ(1, Mix_PlayingMusic());
@@ -125,7 +126,7 @@ TEST_F(AudioTest, MusicLoadsPausedThenResumesPausesAndHalts) {
 }
 
 TEST_F(AudioTest, MusicWithoutTrackIgnoresEverythingButTheVolume) {
-    ASSERT_TRUE(writeScrambledFile("res/96.dat", makeWavBytes(1000)));
+    ASSERT_TRUE(writeScrambledFile("res/96.dat", makeOggBytes(1000)));
     Music music;
     ASSERT_TRUE(music.load("res/96.dat"));
     // A failed load drops the track that played before.
@@ -163,8 +164,8 @@ void watchReader(const Music& music) {
 }
 
 TEST_F(AudioTest, EveryTrackClosesItsReaderOnceWhenReplacedOrFreed) {
-    ASSERT_TRUE(writeScrambledFile("res/95.dat", makeWavBytes(1000)));
-    ASSERT_TRUE(writeScrambledFile("res/96.dat", makeWavBytes(1000)));
+    ASSERT_TRUE(writeScrambledFile("res/95.dat", makeOggBytes(1000)));
+    ASSERT_TRUE(writeScrambledFile("res/96.dat", makeOggBytes(1000)));
     gReaderCloses = 0;
     gClosesWhilePlaying = 0;
     {

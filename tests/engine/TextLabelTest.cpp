@@ -13,7 +13,7 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/TextLabel.h"
 #include "engine/Texture.h"
-#include "support/BmpPicture.h"
+#include "support/PlainPicture.h"
 #include "support/TestDirectory.h"
 
 namespace {
@@ -38,9 +38,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(initVideo("labels", kWindowWidth, kWindowHeight, false)) << SDL_GetError();
         // Font "res/0": glyph 0 red, "A" in four coloured quarters, tab cyan.
-        ASSERT_TRUE(writeScrambledFile("res/0/0.dat", makePlainBmpPicture(2, 2, kRed)));
-        ASSERT_TRUE(writeScrambledFile("res/0/65.dat", makeBmpPicture(2, 2, {kGreen, kBlue, kWhite, kYellow})));
-        ASSERT_TRUE(writeScrambledFile("res/0/9.dat", makePlainBmpPicture(2, 2, kCyan)));
+        ASSERT_TRUE(writeScrambledFile("res/0/0.dat", makePlainPicture(2, 2, kRed)));
+        ASSERT_TRUE(writeScrambledFile("res/0/65.dat", makePicture(2, 2, {kGreen, kBlue, kWhite, kYellow})));
+        ASSERT_TRUE(writeScrambledFile("res/0/9.dat", makePlainPicture(2, 2, kCyan)));
     }
     void TearDown() override {
         // Whatever a test left held, nothing may carry over to the next.
@@ -137,7 +137,7 @@ TEST_F(TextLabelTest, FontWithoutGlyphsYieldsZeroAndStaysRegistered) {
     EXPECT_EQ(0u, fontGlyphs("res/5")[0].glName);
 
     // No new attempt while registered, even once the files are there.
-    ASSERT_TRUE(writeScrambledFile("res/5/0.dat", makePlainBmpPicture(2, 2, kRed)));
+    ASSERT_TRUE(writeScrambledFile("res/5/0.dat", makePlainPicture(2, 2, kRed)));
     TextLabel second;
     EXPECT_EQ(0, second.setFont("res/5"));
     EXPECT_EQ(2, gFontRefCounts["res/5"]);

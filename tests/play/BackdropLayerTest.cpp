@@ -19,7 +19,7 @@ protected:
             writeMesh(n, makeStillQuadMesh(1.0f, -1.0f, -1.0f, 1.0f));
         }
         for (int n : {230, 231, 252, 254, 255, 256}) {
-            ASSERT_TRUE(writeScrambledFile(resourcePath(n), makePlainBmpPicture(2, 2, kWhite)));
+            ASSERT_TRUE(writeScrambledFile(resourcePath(n), makePlainPicture(2, 2, kWhite)));
         }
     }
 };

@@ -15,7 +15,7 @@ class ClothMeshTest : public PlayFixture {
 protected:
     void SetUp() override {
         PlayFixture::SetUp();
-        ASSERT_TRUE(writeScrambledFile(resourcePath(158), makePlainBmpPicture(2, 2, kRed)));
+        ASSERT_TRUE(writeScrambledFile(resourcePath(158), makePlainPicture(2, 2, kRed)));
         cloth.reset(new ClothMesh());
         cloth->buildClothMesh(0.0f, 30.0f, 0.0f, 0.0f);
     }

@@ -13,7 +13,7 @@ class NoiseOverlayTest : public PlayFixture {
 protected:
     void SetUp() override {
         PlayFixture::SetUp();
-        ASSERT_TRUE(writeScrambledFile(resourcePath(195), makePlainBmpPicture(2, 2, kWhite)));
+        ASSERT_TRUE(writeScrambledFile(resourcePath(195), makePlainPicture(2, 2, kWhite)));
         overlay.initNoiseOverlay();
     }
     void TearDown() override {

@@ -27,7 +27,7 @@
 #include "engine/ResourceCache.h"
 #include "engine/ScreenSize2D.h"
 #include "play/SoundCue.h"
-#include "support/BmpPicture.h"
+#include "support/PlainPicture.h"
 #include "support/TestDirectory.h"
 #include "support/WavData.h"
 
@@ -172,12 +172,12 @@ protected:
         resetJoystickBindings();
         gSoundCueLog = &cues;
         // The textures every object, sprite and panel takes, and a font.
-        ASSERT_TRUE(writeScrambledFile(resourcePath(117), makePlainBmpPicture(2, 2, kBlue)));
-        ASSERT_TRUE(writeScrambledFile(resourcePath(58), makePlainBmpPicture(2, 2, kWhite)));
+        ASSERT_TRUE(writeScrambledFile(resourcePath(117), makePlainPicture(2, 2, kBlue)));
+        ASSERT_TRUE(writeScrambledFile(resourcePath(58), makePlainPicture(2, 2, kWhite)));
         ASSERT_TRUE(writeScrambledFile(resourcePath(35), makePlainRgbaPng(2, 2, kWhite, 128)));
         ASSERT_TRUE(writeScrambledFile(resourcePath(6), makePlainRgbaPng(2, 2, kWhite, 0)));
-        ASSERT_TRUE(writeScrambledFile(resourcePath(2), makePlainBmpPicture(2, 2, kWhite)));
-        ASSERT_TRUE(writeScrambledFile("res/0/0.dat", makePlainBmpPicture(2, 2, kRed)));
+        ASSERT_TRUE(writeScrambledFile(resourcePath(2), makePlainPicture(2, 2, kWhite)));
+        ASSERT_TRUE(writeScrambledFile("res/0/0.dat", makePlainPicture(2, 2, kRed)));
         for (int n : {38, 39, 40, 279}) {
             ASSERT_TRUE(writeScrambledFile(resourcePath(n), makeWavBytes(20)));
         }

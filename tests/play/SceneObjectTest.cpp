@@ -22,7 +22,7 @@ protected:
         writeMesh(10, makeStillQuadMesh(1.5f, 0.5f, -0.5f, 0.5f));
         writeMesh(11, makeStillQuadMesh(-0.5f, -1.5f, -0.5f, 0.5f));
         writeMesh(12, makeStillQuadMesh(0.5f, -0.5f, -1.5f, -0.5f));
-        ASSERT_TRUE(writeScrambledFile(resourcePath(20), makePlainBmpPicture(2, 2, kRed)));
+        ASSERT_TRUE(writeScrambledFile(resourcePath(20), makePlainPicture(2, 2, kRed)));
     }
 
     SceneObject* makeObject() {

@@ -14,7 +14,7 @@ class SweepEffectTest : public PlayFixture {
 protected:
     void SetUp() override {
         PlayFixture::SetUp();
-        ASSERT_TRUE(writeScrambledFile(resourcePath(185), makePlainBmpPicture(2, 2, kWhite)));
+        ASSERT_TRUE(writeScrambledFile(resourcePath(185), makePlainPicture(2, 2, kWhite)));
         sweep.constructSweepEffect();
     }
     void TearDown() override {

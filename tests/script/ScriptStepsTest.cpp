@@ -139,7 +139,7 @@ protected:
             playtest::writeResourceOnce(playtest::resourcePath(n), screentest::makeMeshBytes(2));
         }
         for (int32_t n : {1, 272}) {
-            playtest::writeResourceOnce(playtest::resourcePath(n), makeWavBytes(200));
+            playtest::writeResourceOnce(playtest::resourcePath(n), makeOggBytes(200));
         }
         for (int32_t n : {51, 58, 173, 175, 179, 180, 181, 182, 185, 195}) {
             playtest::writeResourceOnce(playtest::resourcePath(n), makePngBytes(4, 4, 90, 60, 30, 255));

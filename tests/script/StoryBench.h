@@ -37,7 +37,7 @@ protected:
         for (int32_t n : {173, 185, 195, 243}) {
             playtest::writeResourceOnce(playtest::resourcePath(n), makePngBytes(4, 4, 90, 60, 30, 255));
         }
-        playtest::writeResourceOnce(playtest::resourcePath(272), makeWavBytes(200));
+        playtest::writeResourceOnce(playtest::resourcePath(272), makeOggBytes(200));
         ASSERT_TRUE(playtest::reachPlayByNewGame(s));
         s.frames(30);
         gSoundCueLog = &cues;

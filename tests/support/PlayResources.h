@@ -12,6 +12,7 @@
 
 #include "support/PngData.h"
 #include "support/TestDirectory.h"
+#include "support/OggData.h"
 #include "support/WavData.h"
 
 namespace playtest {
@@ -79,7 +80,7 @@ inline void writePlayResources() {
     for (int32_t n = 328; n <= 335; ++n) sounds.push_back(n);
     const std::vector<uint8_t> click = makeWavBytes(50);
     for (int32_t n : sounds) writeResourceOnce(resourcePath(n), click);
-    const std::vector<uint8_t> track = makeWavBytes(200);
+    const std::vector<uint8_t> track = makeOggBytes(200);
     for (int32_t n : {1, 83, 93, 94, 154, 155, 273, 274, 345}) writeResourceOnce(resourcePath(n), track);
 }
 

@@ -24,6 +24,7 @@
 #include "support/PlayResources.h"
 #include "support/PngData.h"
 #include "support/TestDirectory.h"
+#include "support/OggData.h"
 #include "support/WavData.h"
 
 namespace screentest {
@@ -94,7 +95,8 @@ inline void writeScreenResources() {
     const int32_t sounds[] = {38, 40, 66, 277};
     for (int32_t n : sounds) writeScrambledFile("res/" + std::to_string(n) + ".dat", makeWavBytes(3000));
     const int32_t tracks[] = {1, 93, 95, 96};
-    for (int32_t n : tracks) writeScrambledFile("res/" + std::to_string(n) + ".dat", makeWavBytes(500));
+    const std::vector<uint8_t> track = makeOggBytes(500);
+    for (int32_t n : tracks) writeScrambledFile("res/" + std::to_string(n) + ".dat", track);
     // The play screen is built with the others and holds room 0 from then on.
     playtest::writePlayResources();
 }
