@@ -33,8 +33,9 @@ bool Sound::load(const char* path) {
             chunk = Mix_LoadWAV_RW(reader, 0);
             SDL_RWclose(reader);
         }
-        free(contents);
     }
+    // Freed whether or not the bytes were a sound the mixer may read.
+    free(contents);
     return chunk != nullptr;
 }
 

@@ -8,6 +8,6 @@ dir="${1:-build}"
 [ $# -gt 0 ] && shift
 cmake -S . -B "$dir" "$@"
 cmake --build "$dir" -j "$(nproc)"
-if cmake --build "$dir" --target help | grep -q '\bcontent\b'; then
+if cmake --build "$dir" --target help | grep '\bcontent\b' >/dev/null; then
   cmake --build "$dir" --target content
 fi

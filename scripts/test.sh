@@ -2,10 +2,11 @@
 # Installs the dependencies, then builds and runs the whole test suite twice:
 # once with warnings as errors, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer. Every run shares one Xvfb display with software
-# OpenGL and a silent audio driver.
+# OpenGL and a silent audio driver. Last, the loaders' fuzz targets run for a
+# minute each (scripts/fuzz.sh).
 set -e
 cd "$(dirname "$0")/.."
-sh scripts/install-deps.sh
+sh scripts/install-deps.sh --tests
 
 jobs="$(nproc)"
 run_suite() {
@@ -21,3 +22,6 @@ run_suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON
+
+unset ASAN_OPTIONS UBSAN_OPTIONS
+sh scripts/fuzz.sh
