@@ -2,6 +2,8 @@
 
 #include <SDL_opengl.h>
 
+#include <algorithm>
+
 #include "engine/FontRegistry.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
@@ -30,7 +32,7 @@ void measure(const std::string& text, int32_t& longest, int32_t& lines) {
 
 TextLabel::TextLabel()
     : anchorX(0.0f), anchorY(0.0f), unlit(1), colour{1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.0f},
-      glyphSize(1.0f) {}
+      glyphSize(1.0f), layoutKept(false), keptGlyphSize(0.0f), keptAnchorX(0.0f), keptAnchorY(0.0f) {}
 
 TextLabel::~TextLabel() {
     if (!fontName.empty()) {
@@ -110,6 +112,23 @@ std::vector<TextLabel::GlyphSquare> TextLabel::layout() const {
     return squares;
 }
 
+const std::vector<TextLabel::GlyphSquare>& TextLabel::squaresByGlyph() const {
+    if (!layoutKept || keptText != text || keptGlyphSize != glyphSize || keptAnchorX != anchorX ||
+        keptAnchorY != anchorY) {
+        keptSquares = layout();
+        // The squares never overlap, so the order they are drawn in shows
+        // nothing; grouped by glyph, each glyph is bound once.
+        std::stable_sort(keptSquares.begin(), keptSquares.end(),
+                         [](const GlyphSquare& a, const GlyphSquare& b) { return a.code < b.code; });
+        keptText = text;
+        keptGlyphSize = glyphSize;
+        keptAnchorX = anchorX;
+        keptAnchorY = anchorY;
+        layoutKept = true;
+    }
+    return keptSquares;
+}
+
 void TextLabel::draw() const {
     if (fontName.empty()) {
         return;
@@ -126,20 +145,29 @@ void TextLabel::draw() const {
     }
     const Texture* glyphs = fontGlyphs(fontName);
     const float s = glyphSize;
-    const std::vector<GlyphSquare> squares = layout();
-    for (std::vector<GlyphSquare>::const_iterator it = squares.begin(); glyphs && it != squares.end(); ++it) {
-        glyphs[it->code].bind();
+    const std::vector<GlyphSquare>& squares = squaresByGlyph();
+    // One texture bind and one batch of quads for all squares of a glyph.
+    for (size_t first = 0; glyphs && first < squares.size();) {
+        const int32_t code = squares[first].code;
+        glyphs[code].bind();
         glBegin(GL_QUADS);
         glNormal3f(1.0f, 0.0f, 0.0f);
-        glTexCoord2f(0.0f, 0.0f);
-        glVertex3f(0.0f, it->y, it->z);
-        glTexCoord2f(0.0f, 1.0f);
-        glVertex3f(0.0f, it->y, it->z - s);
-        glTexCoord2f(1.0f, 1.0f);
-        glVertex3f(0.0f, it->y + s, it->z - s);
-        glTexCoord2f(1.0f, 0.0f);
-        glVertex3f(0.0f, it->y + s, it->z);
+        size_t k = first;
+        for (; k < squares.size() && squares[k].code == code; ++k) {
+            const GlyphSquare& q = squares[k];
+            glTexCoord2f(0.0f, 0.0f);
+            glVertex3f(0.0f, q.y, q.z);
+            glTexCoord2f(0.0f, 1.0f);
+            glVertex3f(0.0f, q.y, q.z - s);
+            glTexCoord2f(1.0f, 1.0f);
+            glVertex3f(0.0f, q.y + s, q.z - s);
+            glTexCoord2f(1.0f, 0.0f);
+            glVertex3f(0.0f, q.y + s, q.z);
+        }
         glEnd();
+        first = k;
+    }
+    if (glyphs && !squares.empty()) {
         unbindTexture();
     }
     glPopMatrix();

@@ -70,8 +70,19 @@ public:
     float glyphSize;
 
 private:
+    // The layout's squares sorted by glyph, kept until the text, the glyph
+    // size or an anchor changes.
+    const std::vector<GlyphSquare>& squaresByGlyph() const;
+
     // The font this label holds one count of; empty: none.
     std::string fontName;
+    // What the kept squares were laid out from.
+    mutable bool layoutKept;
+    mutable std::string keptText;
+    mutable float keptGlyphSize;
+    mutable float keptAnchorX;
+    mutable float keptAnchorY;
+    mutable std::vector<GlyphSquare> keptSquares;
 };
 
 #endif

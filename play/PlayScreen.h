@@ -228,6 +228,9 @@ private:
     void buildRoom5();
     void buildRoom6();
     void buildRoom7();
+
+    // The objects in view this frame, found once for both drawing passes.
+    std::vector<SceneObject*> visibleObjects;
 };
 
 #endif

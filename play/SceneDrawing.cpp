@@ -60,17 +60,20 @@ void PlayScreen::drawRoom() {
     }
     applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f);
     const std::vector<SceneObject*>& objects = worldList.objects();
+    // Both passes draw the objects in view; they are found once a frame.
+    visibleObjects.clear();
     for (SceneObject* object : objects) {
         if (isSceneObjectVisible(*object, camera, yaw)) {
-            object->drawSceneObject();
+            visibleObjects.push_back(object);
         }
+    }
+    for (SceneObject* object : visibleObjects) {
+        object->drawSceneObject();
     }
     setSphereMapTexGen(true);
     applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
-    for (SceneObject* object : objects) {
-        if (isSceneObjectVisible(*object, camera, yaw)) {
-            object->drawSceneObjectSecondPass();
-        }
+    for (SceneObject* object : visibleObjects) {
+        object->drawSceneObjectSecondPass();
     }
     setSphereMapTexGen(false);
     unbindTexture();
@@ -102,13 +105,18 @@ void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelecti
     }
     const float w = gScreenSize2D->width;
     const float h = gScreenSize2D->height;
-    applyPlainColour(0.0f, 0.0f, 0.0f, 1.0f - roomFade * sceneVisibility);
-    glBegin(GL_QUADS);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, w, 0.0f);
-    glVertex3f(0.0f, w, h);
-    glVertex3f(0.0f, 0.0f, h);
-    glEnd();
+    // The fade to black; once the room has faded in the quad would blend
+    // nothing into a whole screen of pixels, so it is left out.
+    const float fade = 1.0f - roomFade * sceneVisibility;
+    applyPlainColour(0.0f, 0.0f, 0.0f, fade);
+    if (fade != 0.0f) {
+        glBegin(GL_QUADS);
+        glVertex3f(0.0f, 0.0f, 0.0f);
+        glVertex3f(0.0f, w, 0.0f);
+        glVertex3f(0.0f, w, h);
+        glVertex3f(0.0f, 0.0f, h);
+        glEnd();
+    }
 
     const bool cue = caption.visibility == 1.0f && isPlayerInControl();
     std::string first;
