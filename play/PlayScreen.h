@@ -212,6 +212,9 @@ private:
     // Sets every field of the play-state table to its default and the three
     // object lists empty.
     void applyPlayStateDefaults();
+    // resetPlayState without building room 0: the world stays empty and no
+    // room is current (room -1).
+    void resetPlayStateWithoutRoom();
     void applyCostumeFlags();
     // Gives back the references that building the current room took (the
     // common sounds and its pinned list) and sets room to -1.

@@ -52,6 +52,13 @@ void PlayScreen::applyCostumeFlags() {
 }
 
 void PlayScreen::resetPlayState() {
+    resetPlayStateWithoutRoom();
+    setUpStartRoom();
+    rebuildTargetList();
+    player.validateCurrentTarget();
+}
+
+void PlayScreen::resetPlayStateWithoutRoom() {
     frameCounter = 0;
     elapsedTime = 0.0f;
     releaseRoomReferences();
@@ -70,9 +77,6 @@ void PlayScreen::resetPlayState() {
     caption.loadCaptionText();
     answerPanel.resetAnswerPanel();
     player.resetPlayer();
-    setUpStartRoom();
-    rebuildTargetList();
-    player.validateCurrentTarget();
 }
 
 bool PlayScreen::savePlayState(FileStream& stream) {
@@ -90,9 +94,9 @@ bool PlayScreen::savePlayState(FileStream& stream) {
 }
 
 bool PlayScreen::loadPlayState(FileStream& stream) {
-    resetPlayState();
-    // The saved room takes its own references as a first build does.
-    releaseRoomReferences();
+    // A new game's state in an empty world: the saved room is the only one
+    // built, taking its own references as a first build does.
+    resetPlayStateWithoutRoom();
     for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
         const PlayStateField& field = kPlayStateFields[k];
         if (field.word == 0) {
