@@ -230,4 +230,38 @@ TEST_F(TextLabelTest, MissingAndHighCodesShowGlyphZero) {
     EXPECT_EQ(kGreen, colourAt(15.0f, 29.0f));
 }
 
+// A label keeps its layout between draws; changing the text, the glyph size
+// or an anchor must still move every square to its new place.
+TEST_F(TextLabelTest, EachChangeShowsOnTheNextDraw) {
+    TextLabel label;
+    label.setFont("res/0");
+    label.text = "A\tA";
+    label.glyphSize = 4.0f;
+    label.position.set(0.0f, 2.0f, 30.0f);
+    startOverlayFrame();
+    label.draw();
+    EXPECT_EQ(kCyan, colourAt(8.0f, 28.0f));
+    EXPECT_EQ(kGreen, colourAt(11.0f, 29.0f));
+
+    label.text = "\tA";
+    startOverlayFrame();
+    label.draw();
+    EXPECT_EQ(kCyan, colourAt(4.0f, 28.0f));
+    EXPECT_EQ(kGreen, colourAt(7.0f, 29.0f));
+    EXPECT_EQ(kBlack, colourAt(11.0f, 29.0f));
+
+    label.glyphSize = 2.0f;
+    startOverlayFrame();
+    label.draw();
+    EXPECT_EQ(kCyan, colourAt(3.0f, 29.0f));
+    EXPECT_EQ(kBlack, colourAt(7.0f, 27.0f));
+
+    label.setAnchor(1.0f, 0.0f);
+    startOverlayFrame();
+    label.draw();
+    // Now the block ends at y 2: the tab covers y -2..0, "A" 0..2.
+    EXPECT_EQ(kGreen, colourAt(0.5f, 29.5f));
+    EXPECT_EQ(kBlack, colourAt(3.0f, 29.0f));
+}
+
 }  // namespace
