@@ -14,12 +14,15 @@ std::vector<uint8_t> makeGlyphPicture(int code) {
         image.rect(14, 12, 18, 52, V3(1, 1, 1));
         image.rect(46, 12, 50, 52, V3(1, 1, 1));
     } else if (code > 32 && code < 127) {
-        TextRenderer text(dejaVuPath("Sans-Bold"));
+        // Each square is both the advance and the line, so the letters are
+        // drawn to fill it: a monospaced bold face widened to about 58 of the
+        // 64 pixels (a few pixels of gap between letters) and thickened, on a
+        // baseline at 47 that leaves room for descenders and a gap between
+        // lines.
+        TextRenderer text(dejaVuPath("SansMono-Bold"));
         if (!text.ok()) return {};
-        // Cap height ~ 0.73 em: 46 px puts capitals and descenders inside the
-        // square with room above and below for line spacing.
         text.setPixelSize(46);
-        text.drawGlyphCoverage(image, unsigned(code), 46);
+        text.drawGlyphCoverage(image, unsigned(code), 47, 2.1f, 2.0f);
         // Soft edges: every glyph blends smoothly when scaled.
         image.softenAlpha();
     }

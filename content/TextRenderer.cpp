@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <cmath>
@@ -110,12 +111,24 @@ float TextRenderer::drawParagraph(Image& image, const std::string& utf8, float x
     return y;
 }
 
-bool TextRenderer::drawGlyphCoverage(Image& image, unsigned code, int baseline) {
+bool TextRenderer::drawGlyphCoverage(Image& image, unsigned code, int baseline, float widthScale,
+                                     float thicken) {
     if (!face || FT_Get_Char_Index(face, code) == 0) return false;
-    if (FT_Load_Char(face, code, FT_LOAD_RENDER) != 0) return false;
+    // The outline is widened by the transform and thickened before it is
+    // rendered, so the strokes stay smooth at any scale.
+    FT_Matrix wide = {FT_Fixed(widthScale * 65536.0f), 0, 0, 0x10000};
+    FT_Set_Transform(face, &wide, nullptr);
+    const bool loaded = FT_Load_Char(face, code, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) == 0;
+    FT_Set_Transform(face, nullptr, nullptr);
+    if (!loaded || face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) return false;
     const FT_GlyphSlot g = face->glyph;
+    if (thicken > 0.0f) {
+        const FT_Pos strength = FT_Pos(thicken * 64.0f);
+        FT_Outline_EmboldenXY(&g->outline, strength, strength);
+    }
+    if (FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL) != 0) return false;
     const int advance = int(g->advance.x / 64);
-    const int left = (image.width() - advance) / 2 + g->bitmap_left;
+    const int left = (image.width() - advance) / 2 + g->bitmap_left - int(thicken / 2.0f);
     const int top = baseline - g->bitmap_top;
     for (unsigned r = 0; r < g->bitmap.rows; ++r)
         for (unsigned c = 0; c < g->bitmap.width; ++c) {

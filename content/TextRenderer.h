@@ -31,9 +31,11 @@ public:
     float drawParagraph(Image& image, const std::string& utf8, float x, float y, float width,
                         float lineHeight, V3 colour, bool centred, float alpha = 1.0f);
     // The glyph of one character code as coverage 0..1 written into the
-    // picture's alpha, the glyph's box placed with its baseline at `baseline`
-    // and centred horizontally; returns false when the font lacks it.
-    bool drawGlyphCoverage(Image& image, unsigned code, int baseline);
+    // picture's alpha, its baseline at `baseline` and its advance centred
+    // horizontally, widened by widthScale and every stroke thickened by
+    // `thicken` pixels; returns false when the font lacks it.
+    bool drawGlyphCoverage(Image& image, unsigned code, int baseline, float widthScale = 1.0f,
+                           float thicken = 0.0f);
 
 private:
     FT_LibraryRec_* library = nullptr;
