@@ -15,14 +15,14 @@ std::vector<uint8_t> makeGlyphPicture(int code) {
         image.rect(46, 12, 50, 52, V3(1, 1, 1));
     } else if (code > 32 && code < 127) {
         // Each square is both the advance and the line, so the letters are
-        // drawn to fill it: a monospaced bold face widened to about 58 of the
+        // drawn to fill it: a monospaced bold face widened to about 56 of the
         // 64 pixels (a few pixels of gap between letters) and thickened, on a
         // baseline at 47 that leaves room for descenders and a gap between
         // lines.
         TextRenderer text(dejaVuPath("SansMono-Bold"));
         if (!text.ok()) return {};
         text.setPixelSize(46);
-        text.drawGlyphCoverage(image, unsigned(code), 47, 2.1f, 2.0f);
+        text.drawGlyphCoverage(image, unsigned(code), 47, 2.0f, 2.0f);
         // Soft edges: every glyph blends smoothly when scaled.
         image.softenAlpha();
     }

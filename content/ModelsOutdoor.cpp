@@ -129,6 +129,12 @@ MeshBuilder pumpkinShape(int carveStage) {
         const float y = s == 0 ? 0.15f : s == 1 ? -0.15f : 0.0f, z = s < 2 ? 0.45f : 0.22f;
         b.box(V3(-0.43f, y, -0.7357f + z), V3(0.03f, s < 2 ? 0.06f : 0.15f, s < 2 ? 0.06f : 0.04f));
     }
+    if (carveStage >= 4) {
+        // The last cut: a nose, and the mouth opened at both corners into a grin.
+        b.box(V3(-0.44f, 0, -0.7357f + 0.34f), V3(0.03f, 0.035f, 0.045f));
+        b.box(V3(-0.42f, 0.17f, -0.7357f + 0.27f), V3(0.03f, 0.04f, 0.04f));
+        b.box(V3(-0.42f, -0.17f, -0.7357f + 0.27f), V3(0.03f, 0.04f, 0.04f));
+    }
     // The face (and the painted face of the lit picture) turns to +x, toward
     // the side the pumpkin is reached from.
     b.transform(Transform::rotationZ(180));
@@ -136,7 +142,7 @@ MeshBuilder pumpkinShape(int carveStage) {
 }
 
 std::vector<uint8_t> litPumpkin(bool leaving) {
-    MeshBuilder b = pumpkinShape(3);
+    MeshBuilder b = pumpkinShape(4);
     b.assignBone(0);
     const int t0 = int(b.size() / 3);
     b.triangle(V3(0.47f, -0.15f, -0.29f), V3(0.47f, -0.16f, -0.3f), V3(0.47f, -0.14f, -0.3f));
@@ -330,13 +336,31 @@ std::vector<uint8_t> outdoorMesh(int n) {
             return still(b);
         case 131: return still(pumpkinShape(0));
         case 133: {
+            // The first cut: the pumpkin rocks under the knife and the piece
+            // cut from the eye drops out and rolls to rest in front of it.
             MeshBuilder cut = pumpkinShape(1);
-            return modelkit::held(cut, 60.0f);
+            cut.assignBone(0);
+            const size_t piece = cut.size();
+            cut.setUvRect(0, 0.9f, 1, 1);
+            cut.box(V3(0.46f, -0.15f, -0.7357f + 0.45f), V3(0.03f, 0.055f, 0.055f));
+            cut.assignBone(1, piece);
+            Rig rig;
+            rig.addBone(-1, V3(0, 0, -0.7357f));
+            rig.addBone(-1, V3(0.46f, -0.15f, -0.7357f + 0.45f));
+            std::vector<BonePose> upright(2), rock(2), out(2), falling(2), rest(2);
+            rock[0].rotation = V3(4, 0, 0);
+            out[1].offset = V3(0.1f, 0, 0.02f);
+            falling[1].offset = V3(0.3f, -0.03f, -0.3f);
+            falling[1].rotation = V3(0, 70, 0);
+            rest[1].offset = V3(0.42f, -0.05f, -0.41f);
+            rest[1].rotation = V3(0, 90, 20);
+            return modelkit::posed(cut.vertices, rig,
+                                   {{0, upright}, {0.25f, rock}, {0.5f, out}, {0.9f, falling}, {1.3f, rest}, {60, rest}});
         }
         case 134: b.cylinder(V3(0, 0, -0.7f), 0.2f, 0.06f, 10); return still(b);
         case 135: return still(pumpkinShape(2));
         case 136: return still(pumpkinShape(3));
-        case 137: return still(pumpkinShape(3));
+        case 137: return still(pumpkinShape(4));
         case 138: return litPumpkin(false);
         case 140: return litPumpkin(true);
         case 141: b.box(V3(0, 0, 0), V3(0.75f, 0.05f, 1.4f)); b.sphere(V3(0.55f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4); return still(b);

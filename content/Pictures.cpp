@@ -252,15 +252,29 @@ Image panels() {
 // 0..12; frames around the openings that the glass (mesh 90) fills.
 Image facade(bool late) {
     Image img(256, 256, false);
-    const V3 wall = late ? V3(0.42f, 0.4f, 0.43f) : V3(0.3f, 0.28f, 0.32f);
-    paint::wood(img, whole(img), wall, 24, 206);
-    const V3 frame(0.12f, 0.1f, 0.08f);
+    // By night warm dark boards; late in the night the first grey light has
+    // bleached them cold, the frames throw long shadows to the side and damp
+    // has crept up from the porch.
+    const V3 wall = late ? V3(0.36f, 0.38f, 0.44f) : V3(0.3f, 0.28f, 0.32f);
+    paint::wood(img, whole(img), wall, 24, late ? 207u : 206u);
+    const V3 frame = late ? V3(0.1f, 0.1f, 0.12f) : V3(0.12f, 0.1f, 0.08f);
     auto px = [](float x) { return (x - 1.5f) / 22.0f * 256.0f; };
     auto py = [](float z) { return (1.0f - z / 12.0f) * 256.0f; };
-    for (const MeshBuilder::Hole& h : house::frontOpenings())
+    for (const MeshBuilder::Hole& h : house::frontOpenings()) {
+        if (late) {
+            img.rect(px(h.x1 + 0.2f), py(h.z1 + 0.1f), px(h.x1 + 0.9f), py(h.z0 - 0.4f), wall * 0.35f, 0.85f);
+        }
         img.rect(px(h.x0 - 0.2f), py(h.z1 + 0.2f), px(h.x1 + 0.2f), py(h.z0 - 0.2f), frame);
+    }
     img.rect(0, 0, 256, py(11.6f), V3(0.08f, 0.07f, 0.07f));  // eaves
     img.rect(0, py(1.0f), 256, 256, V3(0.18f, 0.17f, 0.17f));  // the base under the porch
+    if (late) {
+        for (int k = 0; k < 14; ++k) {
+            const float x = 9.0f + 18.0f * float(k) + 5.0f * std::sin(float(k) * 2.3f);
+            const float top = py(1.0f) - 14.0f - 10.0f * (0.5f + 0.5f * std::sin(float(k) * 1.7f));
+            img.line(x, py(1.0f), x + 2.0f, top, 3.0f, V3(0.16f, 0.2f, 0.17f), 0.55f);
+        }
+    }
     return img;
 }
 

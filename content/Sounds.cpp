@@ -106,7 +106,15 @@ std::vector<uint8_t> makeSoundResource(int n) {
             return finish(t, 0.8f);
         }
         case 45: b.knock(0, 1, 90, 45); b.noise(0, 0.1f, 0.3f, 0.001f, 0.05f, 0.4f, 46); return finish(b);
-        case 46: case 324: case 312: {  // coins
+        case 324: {  // a coin dropped into the machine: clink, rattle down inside, thunk
+            b.tone(0.02f, 0.18f, 2900, 0.6f, 0.001f, 0.08f);
+            for (int i = 0; i < 5; ++i)
+                b.tone(0.12f + i * 0.055f, 0.1f, 1700 - i * 160.0f, 0.35f - i * 0.05f, 0.001f, 0.05f);
+            b.noise(0.1f, 0.3f, 0.25f, 0.01f, 0.2f, 0.5f, 324);
+            b.knock(0.42f, 0.8f, 140, 325);
+            return finish(b, 0.7f);
+        }
+        case 46: case 312: {  // coins
             const int clinks = n == 312 ? 6 : 2;
             for (int i = 0; i < clinks; ++i)
                 b.tone(0.02f + i * 0.09f, 0.25f, 2600 + i * 170.0f, 0.7f, 0.001f, 0.1f);

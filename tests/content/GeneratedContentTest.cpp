@@ -130,6 +130,60 @@ TEST_F(GeneratedContent, FontHas128GlyphsOfWhiteCoverage) {
     }
 }
 
+// The square is the advance, so the letters must fill its width for a line
+// to read as words: lower-case letters span most of it, with a gap left.
+TEST_F(GeneratedContent, LettersFillTheirSquaresAcross) {
+    ASSERT_TRUE(generatedA);
+    for (char code : std::string("aemnouwAMOUS")) {
+        int mode = -1, w = 0, h = 0;
+        SDL_Surface* s = nullptr;
+        ASSERT_EQ(decodePicture(readPlain(root + "/a/0/" + std::to_string(int(code)) + ".dat"), mode, &w, &h, &s), 4);
+        int left = w, right = -1;
+        const uint8_t* px = static_cast<const uint8_t*>(s->pixels);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (px[y * s->pitch + x * 4 + 3] > 64) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        SDL_FreeSurface(s);
+        EXPECT_GE(right - left + 1, w * 2 / 3) << code;
+        EXPECT_GE(left, 2) << code;
+        EXPECT_LE(right, w - 3) << code;
+    }
+}
+
+// What changes in the story shows a change: each carving step is its own
+// shape, the first cut moves, the coin dropped in the machine has its own
+// sound and the late-night house front its own picture.
+TEST_F(GeneratedContent, StoryChangesHaveTheirOwnResources) {
+    ASSERT_TRUE(generatedA);
+    EXPECT_NE(mesh(136).positions, mesh(137).positions);
+    const MshFile cut = mesh(133);
+    ASSERT_GE(cut.positions.size(), 2u);
+    EXPECT_NE(cut.positions.front(), cut.positions.back());
+    EXPECT_NE(resource(46), resource(324));
+    int mode = 0, w206 = 0, h206 = 0, w207 = 0, h207 = 0;
+    SDL_Surface* early = nullptr;
+    SDL_Surface* late = nullptr;
+    ASSERT_GT(decodePicture(resource(206), mode, &w206, &h206, &early), 0);
+    ASSERT_GT(decodePicture(resource(207), mode, &w207, &h207, &late), 0);
+    ASSERT_EQ(w206, w207);
+    ASSERT_EQ(h206, h207);
+    // Not the same picture brightened: somewhere the late one is darker.
+    int darker = 0;
+    const int bpp = early->format->BytesPerPixel;
+    for (int y = 0; y < h206; ++y)
+        for (int x = 0; x < w206; ++x) {
+            const uint8_t* a = static_cast<const uint8_t*>(early->pixels) + y * early->pitch + x * bpp;
+            const uint8_t* b = static_cast<const uint8_t*>(late->pixels) + y * late->pitch + x * bpp;
+            if (b[0] + b[1] + b[2] + 30 < a[0] + a[1] + a[2]) ++darker;
+        }
+    SDL_FreeSurface(early);
+    SDL_FreeSurface(late);
+    EXPECT_GT(darker, w206 * h206 / 100);
+}
+
 TEST_F(GeneratedContent, PicturesDecodeWithTheAlphaTheirUseNeeds) {
     ASSERT_TRUE(generatedA);
     // Must blend: the darkening or the light lives in partial alpha.
