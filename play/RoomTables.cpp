@@ -1,11 +1,10 @@
 #include "play/RoomTables.h"
 
+#include "engine/Angles.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 
 namespace {
-
-const float kDegrees = 0.0174533f;
 
 #define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Light.h"
 #include "engine/Random.h"
@@ -47,7 +48,7 @@ void openTunnel(PlayScreen& play) {
     if (f < 1.0f) {
         play.storyValue49 = f;
         for (SceneObject* row : play.tunnelRowList) {
-            row->rotation.set(std::min(1.2f * f, 1.0f) * 180.0f * kStepDegrees, 0.0f, 0.0f);
+            row->rotation.set(std::min(1.2f * f, 1.0f) * 180.0f * kDegrees, 0.0f, 0.0f);
         }
         return;
     }
@@ -61,7 +62,7 @@ void openTunnel(PlayScreen& play) {
         const float speed = 11.0f / (randomUnit() * 7.5f + 5.0f);
         for (int32_t k = -1; k <= 0; ++k) {
             SceneObject* row = addTunnelPiece(play, 245, 243, 116, Vec3(k * 30.0f - 0.5f - 1.5f * r, 5.0f, 1.0f));
-            row->rotation.set(180.0f * kStepDegrees, 0.0f, 0.0f);
+            row->rotation.set(180.0f * kDegrees, 0.0f, 0.0f);
             row->animSpeed = speed;
             row->drawDistance = 20.0f;
             play.tunnelRowList.push_back(row);
