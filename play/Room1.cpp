@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
@@ -10,8 +11,6 @@
 namespace {
 
 const float N = -1000.0f;  // no collision
-
-#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
 
 // Hedges, the well's surround, the far wall and the shed (rows 17 to 36).
 const RoomRow kHedgesAndWell[] = {

@@ -1,3 +1,4 @@
+#include "engine/CountOf.h"
 #include "play/GlowSprite.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
@@ -8,8 +9,6 @@
 namespace {
 
 const float N = -1000.0f;  // no collision
-
-#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
 
 // The fish person's stand: its mesh and three stacked collision boxes.
 const RoomRow kRoom2Stand[] = {

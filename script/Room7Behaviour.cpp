@@ -6,6 +6,7 @@
 
 #include "engine/Angles.h"
 #include "engine/Camera.h"
+#include "engine/CountOf.h"
 #include "engine/Light.h"
 #include "engine/Random.h"
 #include "play/PlayScreen.h"
@@ -27,7 +28,7 @@ const PathPoint kPath[] = {
     {-6.99449f, 10.45744f}, {-11.24701f, 8.74489f}, {-17.02164f, 11.54089f}, {-24.38521f, 8.4678f},
     {-28.13847f, 10.06897f}, {-30.0f, 10.06897f},
 };
-const int32_t kPathCount = static_cast<int32_t>(sizeof(kPath) / sizeof(kPath[0]));
+const int32_t kPathCount = COUNT_OF(kPath);
 
 // Destroys every object of list (taking each out of the world list), empties it.
 void destroyListed(PlayScreen& play, std::vector<SceneObject*>& list) {

@@ -3,6 +3,7 @@
 #include "app/GameState.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
+#include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -682,4 +683,4 @@ const StepRecord kSecondSteps[] = {
     {132, step132}, {133, step133}, {134, step134}, {135, backAfterTwo}, {136, step136}, {137, step137},
     {138, step138}, {139, step139}, {140, step140}, {141, step141},
 };
-const int32_t kSecondStepCount = static_cast<int32_t>(sizeof(kSecondSteps) / sizeof(kSecondSteps[0]));
+const int32_t kSecondStepCount = COUNT_OF(kSecondSteps);
