@@ -40,6 +40,8 @@ void releaseTextureByNumber(int32_t n) {
 
 }  // namespace
 
+bool isRoomNumber(int32_t room) { return room >= 0 && room < kRoomCount; }
+
 const RoomAtmosphere kRoomAtmospheres[kRoomCount] = {
     {{0.4f, 0.35f, 0.25f}, false, 0.0f},
     {{0.35f, 0.4f, 0.25f}, false, 0.0f},
