@@ -18,14 +18,14 @@ const RoomRow kRoom2Stand[] = {
     {-1, -1, -1, 0, 0, 0, 0, 1.9f, 1.9f, 0.3f, 0},
 };
 
-// The shed's floor, walls and shelf meshes (rows 2 to 4).
+// The shed's floor, walls and shelf meshes, none of them colliding.
 const RoomRow kShedShell[] = {
     {8, 113, 116, -5.0528f, 39.7f, 0, 0, N, N, N, 0},
     {110, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
     {111, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
 };
 
-// The shed's four wall boxes (rows 7 to 10).
+// The shed's four wall boxes: west, east, south and north of its middle.
 const RoomRow kShedWalls[] = {
     {-1, -1, -1, -7.3528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
     {-1, -1, -1, -1.9528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
