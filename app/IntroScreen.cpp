@@ -13,6 +13,7 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "engine/Angles.h"
 #include "engine/FontRegistry.h"
 #include "engine/Camera.h"
 #include "engine/Light.h"
@@ -35,7 +36,6 @@ const int32_t kMoveSound = 38;
 const float kMoveVolume = 0.6f;
 const int32_t kConfirmSound = 40;
 const float kConfirmVolume = 0.8f;
-const float kPi = 3.14159265f;
 const int32_t kLastPage = 8;
 // How fast the costume mesh follows the selection, in costumes per second.
 const float kCostumeSpeed = 3.0f;

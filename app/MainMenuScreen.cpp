@@ -14,6 +14,7 @@
 #include "app/MenuEntry.h"
 #include "app/OverlayQuad.h"
 #include "app/SavedBindings.h"
+#include "engine/Angles.h"
 #include "engine/FontRegistry.h"
 #include "engine/Camera.h"
 #include "engine/JoystickState.h"
@@ -36,7 +37,6 @@ const float kMoveVolume = 0.6f;
 const int32_t kConfirmSound = 40;
 const float kConfirmVolume = 0.8f;
 const float kMusicVolume = 0.7f;
-const float kPi = 3.14159265f;
 
 enum Entry : int32_t { kNewGame = 0, kContinue = 1, kExit = 2 };
 

@@ -2,6 +2,7 @@
 
 #include <SDL_opengl.h>
 
+#include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -12,7 +13,6 @@
 namespace {
 const int32_t kFogPicture = 2;
 const int32_t kVignettePicture = 3;
-const float kFullTurn = 6.2831855f;
 
 // One quad over the whole overlay with the given corner texture coordinates
 // (lower left, lower right, upper right, upper left).

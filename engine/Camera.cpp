@@ -3,13 +3,10 @@
 #include <SDL_opengl.h>
 #include <GL/glu.h>
 
+#include "engine/Angles.h"
 #include "engine/Light.h"
 
 Camera* gCamera = nullptr;
-
-namespace {
-const float kDegreesPerRadian = 57.29578f;
-}
 
 Camera::Camera()
     : aspect(4.0f / 3.0f),

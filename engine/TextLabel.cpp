@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
+#include "engine/Angles.h"
 #include "engine/FontRegistry.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 
 namespace {
 
-const float kDegreesPerRadian = 57.29578f;
 const char kLineBreak = '\n';
 
 // Characters of the longest line and the number of lines of text.

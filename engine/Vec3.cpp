@@ -2,11 +2,10 @@
 
 #include <cmath>
 
+#include "engine/Angles.h"
 #include "engine/Random.h"
 
 namespace {
-const float kTwoPi = 6.2831855f;
-
 // One polar turn of the pair (a, b) by angle: a = r cos(phi + angle),
 // b = r sin(phi + angle) with phi = atan2(b, a). A point on the axis stays.
 void turnPair(float& a, float& b, float angle) {
@@ -20,14 +19,14 @@ void turnPair(float& a, float& b, float angle) {
 }
 
 void unwrapComponent(float& a, float& b) {
-    a = wrapPositive(a, kTwoPi);
-    b = wrapPositive(b, kTwoPi);
+    a = wrapPositive(a, kFullTurn);
+    b = wrapPositive(b, kFullTurn);
     if (b > a) {
-        if (std::fabs(a - b) > (kTwoPi - b) + a) {
-            a += kTwoPi;
+        if (std::fabs(a - b) > (kFullTurn - b) + a) {
+            a += kFullTurn;
         }
-    } else if (std::fabs(a - b) > (kTwoPi - a) + b) {
-        a -= kTwoPi;
+    } else if (std::fabs(a - b) > (kFullTurn - a) + b) {
+        a -= kFullTurn;
     }
 }
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "engine/Angles.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
@@ -12,7 +13,6 @@
 namespace {
 
 const float kNoPlayerYet = -128.0f;
-const float kPi = 3.14159265f;
 const float kSpringLength = 0.115f;
 const float kSphereRadius = 0.5f;
 const float kBackWall = 29.62f;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
 #include "engine/ResourceCache.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-const float kDegreesPerRadian = 57.29578f;
 // One turn of the slowest colour channel takes 50 seconds.
 const float kCycleRate = 0.12566371f;
 

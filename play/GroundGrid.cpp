@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Angles.h"
 #include "engine/SurfaceColour.h"
 
 namespace {
 
 const float kNoPlayerYet = -128.0f;
-const float kPi = 3.14159265f;
 const float kPosts[4][2] = {{1.55f, 1.85f}, {-1.55f, 1.85f}, {-1.55f, -1.85f}, {1.55f, -1.85f}};
 
 float distance2D(float x, float y, float cx, float cy) { return std::sqrt((x - cx) * (x - cx) + (y - cy) * (y - cy)); }

@@ -11,6 +11,7 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "app/InputActions.h"
+#include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
@@ -33,7 +34,6 @@ namespace {
 const float kWalkSpeed = 2.0f;
 const float kTurnSpeed = 1.3962634f;
 const float kPitchLimit = 1.3962634f;
-const float kFullTurn = 6.2831855f;
 const int32_t kExecuteSound = 40;
 const float kExecuteVolume = 0.8f;
 

@@ -10,6 +10,7 @@
 #include "app/SaveCodec.h"
 #include "engine/FileStream.h"
 #include "play/PlayStateTable.h"
+#include "play/RoomTables.h"
 #include "text/Text.h"
 
 namespace {
@@ -20,8 +21,6 @@ const int32_t kAsk = 1;
 
 // Where a save is written before it replaces "game.sav".
 std::string temporarySaveName() { return std::string(saveFileName()) + ".tmp"; }
-
-bool isRoomNumber(int32_t room) { return room >= 0 && room <= 7; }
 
 }  // namespace
 

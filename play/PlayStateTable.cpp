@@ -1,6 +1,7 @@
 #include "play/PlayStateTable.h"
 
 #include "app/SaveCodec.h"
+#include "engine/CountOf.h"
 
 // Words 1 to 53 in save order, then the fields a new game resets without
 // saving them. The costume flags are reset to false here; the costume itself
@@ -63,8 +64,7 @@ const PlayStateField kPlayStateFields[] = {
     {0, kFieldFloat, nullptr, nullptr, &PlayScreen::endingProgress, 0.0f},
 };
 
-const int32_t kPlayStateFieldCount =
-    static_cast<int32_t>(sizeof(kPlayStateFields) / sizeof(kPlayStateFields[0]));
+const int32_t kPlayStateFieldCount = COUNT_OF(kPlayStateFields);
 
 uint32_t encodePlayStateField(const PlayScreen& screen, const PlayStateField& field) {
     switch (field.kind) {

@@ -5,6 +5,7 @@
 #include "app/ActionEntry.h"
 #include "app/FatalError.h"
 #include "app/SaveCodec.h"
+#include "engine/Angles.h"
 #include "engine/FileStream.h"
 #include "engine/Random.h"
 #include "play/SceneObject.h"
@@ -17,8 +18,6 @@ const int32_t kAskAction = 1;
 // 3 pi x phase: one step every 2/3 s, the bob at that rate, the sway at half.
 const float kStepRate = 9.424778f;
 const float kSwayRate = 4.712389f;
-const float kTurn = 6.2831855f;
-const float kHalfTurn = 3.1415927f;
 
 bool contains(const std::vector<ActionEntry*>& list, const ActionEntry* entry) {
     for (size_t k = 0; k < list.size(); ++k) {
@@ -215,9 +214,9 @@ void Player::updateFootsteps(float dt, bool flag1, bool flag2, bool flag3, bool 
     if (!(airTime < 0.55f)) {
         return;
     }
-    const float a = wrapPositive(old * kStepRate, kTurn);
-    const float b = wrapPositive(walkPhase * kStepRate, kTurn);
-    if (!(a > kHalfTurn && b < kHalfTurn)) {
+    const float a = wrapPositive(old * kStepRate, kFullTurn);
+    const float b = wrapPositive(walkPhase * kStepRate, kFullTurn);
+    if (!(a > kPi && b < kPi)) {
         return;
     }
     int32_t s = -1;

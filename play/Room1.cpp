@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
@@ -11,9 +12,9 @@ namespace {
 
 const float N = -1000.0f;  // no collision
 
-#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
-
-// Hedges, the well's surround, the far wall and the shed (rows 17 to 36).
+// Hedges, the far wall and the well's surround: the rain barrel by the porch,
+// the hedge line (mesh 102), the far wall's ends (mesh 103) with two bare
+// collision boxes, then the two old trees and the board around the well.
 const RoomRow kHedgesAndWell[] = {
     {101, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, N, N, N, 0},
     {102, -1, 115, 17, 27.5f, 0.05651f, 45, 1.5f, 1.5f, 5, 0},
@@ -33,13 +34,14 @@ const RoomRow kHedgesAndWell[] = {
     {105, -1, -1, 29.58858f, 14.02415f, 1, -142.906f, 0.1f, 0.25f, 5, 0},
 };
 
-// The well's two collision boxes after the named well (rows 34, 35).
+// The well's two collision boxes, appended right after the named well: the
+// low rim and a tall narrow core that keeps the player out of the shaft.
 const RoomRow kWellBoxes[] = {
     {-1, -1, -1, 25.85f, 14.13f, 0, 0, 1.2f, 1.2f, 0.25f, 0},
     {-1, -1, -1, 25.85f, 14.13f, 0, 0, 0.5f, 0.5f, 5, 0},
 };
 
-// The back wall, its hedges and the shed (rows 38 to 46).
+// The back wall's four segments, its three hedges, a tree and the shed.
 const RoomRow kBackWallAndShed[] = {
     {9, -1, -1, -7.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
     {9, -1, -1, -2.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
@@ -52,7 +54,8 @@ const RoomRow kBackWallAndShed[] = {
     {110, -1, -1, -4.6528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
 };
 
-// The house's collision boxes (rows 49 to 68).
+// The house's bare collision boxes (walls, floor, porch and steps), then one
+// box at the corner of the hedge line.
 const RoomRow kHouseBoxes[] = {
     {-1, -1, -1, 1.26147f, 37.9f, 5, 0, 0.2405f, 8.865f, 7.9315f, 0},
     {-1, -1, -1, 6.42931f, 29.27814f, 5, 0, 5.315f, 0.248f, 7.9315f, 0},

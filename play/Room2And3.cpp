@@ -1,3 +1,4 @@
+#include "engine/CountOf.h"
 #include "play/GlowSprite.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
@@ -9,8 +10,6 @@ namespace {
 
 const float N = -1000.0f;  // no collision
 
-#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
-
 // The fish person's stand: its mesh and three stacked collision boxes.
 const RoomRow kRoom2Stand[] = {
     {143, 113, 116, 0, 0, 0, 0, 0.5f, 0.7f, 0.9f, 0},
@@ -19,14 +18,14 @@ const RoomRow kRoom2Stand[] = {
     {-1, -1, -1, 0, 0, 0, 0, 1.9f, 1.9f, 0.3f, 0},
 };
 
-// The shed's floor, walls and shelf meshes (rows 2 to 4).
+// The shed's floor, walls and shelf meshes, none of them colliding.
 const RoomRow kShedShell[] = {
     {8, 113, 116, -5.0528f, 39.7f, 0, 0, N, N, N, 0},
     {110, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
     {111, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
 };
 
-// The shed's four wall boxes (rows 7 to 10).
+// The shed's four wall boxes: west, east, south and north of its middle.
 const RoomRow kShedWalls[] = {
     {-1, -1, -1, -7.3528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
     {-1, -1, -1, -1.9528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},

@@ -1,3 +1,4 @@
+#include "engine/CountOf.h"
 #include "engine/Texture.h"
 #include "play/ClothMesh.h"
 #include "play/GlowSprite.h"
@@ -8,8 +9,6 @@
 #include "text/Text.h"
 
 namespace {
-
-#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
 
 // The house's walls, floors and ceilings, shared by rooms 4, 5 and 6.
 const RoomRow kHouseShell[] = {

@@ -10,8 +10,6 @@
 
 namespace {
 
-bool isRoomNumber(int32_t room) { return room >= 0 && room < kRoomCount; }
-
 // Plays the sounds that mark a change between rooms from and to.
 void playRoomChangeSounds(int32_t from, int32_t to) {
     const bool oneAndThree = (from == 1 && to == 3) || (from == 3 && to == 1);

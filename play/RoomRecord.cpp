@@ -1,11 +1,8 @@
 #include "play/RoomRecord.h"
 
+#include "engine/Angles.h"
 #include "play/GlowSprite.h"
 #include "play/SceneObject.h"
-
-namespace {
-const float kDegrees = 0.0174533f;
-}  // namespace
 
 RoomRecord::RoomRecord() : object(new SceneObject()) { object->constructSceneObject(); }
 

@@ -1,13 +1,11 @@
 #include "play/RoomTables.h"
 
+#include "engine/Angles.h"
+#include "engine/CountOf.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 
 namespace {
-
-const float kDegrees = 0.0174533f;
-
-#define COUNT_OF(a) static_cast<int32_t>(sizeof(a) / sizeof((a)[0]))
 
 // Sounds 280..301 are the footstep sets: each room pins the set of its ground.
 const int32_t kRoom0Sounds[] = {280, 281, 282, 283, 284, 285, 302, 328, 329, 330, 331, 337, 341};
@@ -41,6 +39,8 @@ void releaseTextureByNumber(int32_t n) {
 }
 
 }  // namespace
+
+bool isRoomNumber(int32_t room) { return room >= 0 && room < kRoomCount; }
 
 const RoomAtmosphere kRoomAtmospheres[kRoomCount] = {
     {{0.4f, 0.35f, 0.25f}, false, 0.0f},

@@ -9,6 +9,9 @@
 
 const int32_t kRoomCount = 8;
 
+// Whether room is the number of one of the rooms (0 to kRoomCount - 1).
+bool isRoomNumber(int32_t room);
+
 // Room 7's closing value (storyValue50) below which the tunnel walls stand:
 // the room builder puts them up below it, the closing tunnel takes them away
 // on reaching it.

@@ -2,6 +2,7 @@
 
 #include <SDL_opengl.h>
 
+#include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Mesh.h"
 #include "engine/ResourceCache.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-const float kDegreesPerRadian = 57.29578f;
 // Second-texture number that switches the reflection pass off.
 const int32_t kNoReflectionTexture = 58;
 

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "app/ActionEntry.h"
+#include "engine/CountOf.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
@@ -20,7 +21,7 @@ const ActionTable* const kActionTables[] = {
     &kUseCoinTable,      &kUseCandleTable,    &kUseLitCandleTable,    &kUseBroomTable,
     &kUseBoneTable,      &kUseSpecialTrickTable, &kUseTreatTable,
 };
-const int32_t kActionTableCount = static_cast<int32_t>(sizeof(kActionTables) / sizeof(kActionTables[0]));
+const int32_t kActionTableCount = COUNT_OF(kActionTables);
 static_assert(sizeof(kActionTables) / sizeof(kActionTables[0]) == 19, "one table for every ActionId");
 
 bool rowNamesTarget(const ActionRow& row, const std::string& name) {

@@ -1,5 +1,6 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
+#include "engine/Angles.h"
 #include "engine/Random.h"
 #include "engine/ResourcesByNumber.h"
 #include "script/ActionRow.h"
@@ -9,8 +10,6 @@
 // answer, sound, volume, step, item used up, further effects.
 
 namespace {
-
-const float kDegrees = 0.0174533f;
 
 // Knock on.
 

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/Angles.h"
 #include "engine/Camera.h"
+#include "engine/CountOf.h"
 #include "engine/Light.h"
 #include "engine/Random.h"
 #include "play/PlayScreen.h"
@@ -26,7 +28,7 @@ const PathPoint kPath[] = {
     {-6.99449f, 10.45744f}, {-11.24701f, 8.74489f}, {-17.02164f, 11.54089f}, {-24.38521f, 8.4678f},
     {-28.13847f, 10.06897f}, {-30.0f, 10.06897f},
 };
-const int32_t kPathCount = static_cast<int32_t>(sizeof(kPath) / sizeof(kPath[0]));
+const int32_t kPathCount = COUNT_OF(kPath);
 
 // Destroys every object of list (taking each out of the world list), empties it.
 void destroyListed(PlayScreen& play, std::vector<SceneObject*>& list) {
@@ -47,7 +49,7 @@ void openTunnel(PlayScreen& play) {
     if (f < 1.0f) {
         play.storyValue49 = f;
         for (SceneObject* row : play.tunnelRowList) {
-            row->rotation.set(std::min(1.2f * f, 1.0f) * 180.0f * kStepDegrees, 0.0f, 0.0f);
+            row->rotation.set(std::min(1.2f * f, 1.0f) * 180.0f * kDegrees, 0.0f, 0.0f);
         }
         return;
     }
@@ -61,7 +63,7 @@ void openTunnel(PlayScreen& play) {
         const float speed = 11.0f / (randomUnit() * 7.5f + 5.0f);
         for (int32_t k = -1; k <= 0; ++k) {
             SceneObject* row = addTunnelPiece(play, 245, 243, 116, Vec3(k * 30.0f - 0.5f - 1.5f * r, 5.0f, 1.0f));
-            row->rotation.set(180.0f * kStepDegrees, 0.0f, 0.0f);
+            row->rotation.set(180.0f * kDegrees, 0.0f, 0.0f);
             row->animSpeed = speed;
             row->drawDistance = 20.0f;
             play.tunnelRowList.push_back(row);

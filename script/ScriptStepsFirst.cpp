@@ -3,6 +3,7 @@
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "engine/Camera.h"
+#include "engine/CountOf.h"
 #include "engine/ResourcesByNumber.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
@@ -402,4 +403,4 @@ const StepRecord kFirstSteps[] = {
     {50, step50}, {51, step51}, {52, step52}, {53, step53}, {54, step54}, {55, step55}, {56, step56},
     {57, step57}, {58, step58}, {59, step59}, {144, step144},
 };
-const int32_t kFirstStepCount = static_cast<int32_t>(sizeof(kFirstSteps) / sizeof(kFirstSteps[0]));
+const int32_t kFirstStepCount = COUNT_OF(kFirstSteps);

@@ -1,7 +1,9 @@
 #include <cmath>
 
 #include "app/GameState.h"
+#include "engine/Angles.h"
 #include "engine/Camera.h"
+#include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -231,7 +233,7 @@ void step73(PlayScreen& play) {
 void step74(PlayScreen& play) {
     play.player.removeActionById(15);
     SceneObject* broom = addRowObject(play, "", 114, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
-    broom->rotation.set(12.911f * kStepDegrees, 0.534f * kStepDegrees, -5.041f * kStepDegrees);
+    broom->rotation.set(12.911f * kDegrees, 0.534f * kDegrees, -5.041f * kDegrees);
     play.scriptStep = -1;
 }
 
@@ -472,7 +474,7 @@ void step114(PlayScreen& play) {
     animate(person, 0.0f, 1.5f);
     SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
-    skeleton->rotation.set(0.0f, 0.0f, 105.0f * kStepDegrees);
+    skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);
     play.scriptStep = 116;
 }
 
@@ -506,7 +508,7 @@ void step107(PlayScreen& play) {
     play.enterRoom(play.room);
     play.player.position.x = 12.5f;
     play.player.position.y = 32.0f;
-    play.player.viewAngles.set(0.0f, 30.0f * kStepDegrees, 270.0f * kStepDegrees);
+    play.player.viewAngles.set(0.0f, 30.0f * kDegrees, 270.0f * kDegrees);
     placeCamera(play.player.playerEyePosition(), Vec3(0.0f, 50.0f, 270.0f));
     play.scriptStepDelay = 4.0f;
     flyBackToPlayer(play, 4.0f, true);
@@ -681,4 +683,4 @@ const StepRecord kSecondSteps[] = {
     {132, step132}, {133, step133}, {134, step134}, {135, backAfterTwo}, {136, step136}, {137, step137},
     {138, step138}, {139, step139}, {140, step140}, {141, step141},
 };
-const int32_t kSecondStepCount = static_cast<int32_t>(sizeof(kSecondSteps) / sizeof(kSecondSteps[0]));
+const int32_t kSecondStepCount = COUNT_OF(kSecondSteps);

@@ -1,5 +1,6 @@
 #include "script/StepParts.h"
 
+#include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
 #include "play/GlowSprite.h"
@@ -46,7 +47,7 @@ void flyToward(PlayScreen& play, const Vec3& from, const Vec3& point, float seco
 
 void placeCamera(const Vec3& position, const Vec3& degrees) {
     gCamera->position = position;
-    gCamera->rotation.set(degrees.x * kStepDegrees, degrees.y * kStepDegrees, degrees.z * kStepDegrees);
+    gCamera->rotation.set(degrees.x * kDegrees, degrees.y * kDegrees, degrees.z * kDegrees);
 }
 
 void animate(SceneObject* object, float time, float speed) {

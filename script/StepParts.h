@@ -32,9 +32,6 @@ extern const int32_t kFirstStepCount;
 extern const StepRecord kSecondSteps[];
 extern const int32_t kSecondStepCount;
 
-// Degrees to radians, as the tables give angles.
-const float kStepDegrees = 0.0174533f;
-
 // Opens the answer panel with the scene line id.
 void say(PlayScreen& play, StepText id);
 // One of the fish person's six sounds, chosen at random, at 0.5.
