@@ -1,6 +1,5 @@
 #include "play/PlayStateTable.h"
 
-#include "app/SaveCodec.h"
 #include "engine/CountOf.h"
 
 // Words 1 to 53 in save order, then the fields a new game resets without
@@ -66,35 +65,23 @@ const PlayStateField kPlayStateFields[] = {
 
 const int32_t kPlayStateFieldCount = COUNT_OF(kPlayStateFields);
 
+namespace {
+
+// The row as a field of the shared save table; play-state booleans are never
+// stored negated and no float lies inside a vector.
+SaveField<PlayScreen> saveFieldOf(const PlayStateField& field) {
+    return SaveField<PlayScreen>{
+        field.kind, false, field.boolMember, field.intMember, field.floatMember, nullptr, nullptr};
+}
+
+}  // namespace
+
 uint32_t encodePlayStateField(const PlayScreen& screen, const PlayStateField& field) {
-    switch (field.kind) {
-    case kFieldBool:
-        return encodeSaveBool(screen.*field.boolMember);
-    case kFieldBoolAsInt:
-        return encodeSaveInt(screen.*field.boolMember ? 1 : 0);
-    case kFieldInt:
-        return encodeSaveInt(screen.*field.intMember);
-    case kFieldFloat:
-        return encodeSaveFloat(screen.*field.floatMember);
-    }
-    return 0;
+    return encodeSaveField(screen, saveFieldOf(field));
 }
 
 void decodePlayStateField(PlayScreen& screen, const PlayStateField& field, uint32_t word) {
-    switch (field.kind) {
-    case kFieldBool:
-        screen.*field.boolMember = decodeSaveBool(word);
-        break;
-    case kFieldBoolAsInt:
-        screen.*field.boolMember = decodeSaveInt(word) != 0;
-        break;
-    case kFieldInt:
-        screen.*field.intMember = decodeSaveInt(word);
-        break;
-    case kFieldFloat:
-        screen.*field.floatMember = decodeSaveFloat(word);
-        break;
-    }
+    decodeSaveField(screen, saveFieldOf(field), word);
 }
 
 void resetPlayStateField(PlayScreen& screen, const PlayStateField& field) {

@@ -4,17 +4,14 @@
 #include <cstdint>
 
 #include "play/PlayScreen.h"
-
-// How a play-state field is stored: a boolean word (792/990), a boolean kept
-// as an integer word (0/1), an integer or a float word.
-enum PlayFieldKind : uint8_t { kFieldBool, kFieldBoolAsInt, kFieldInt, kFieldFloat };
+#include "play/SaveFieldTable.h"
 
 // One field of the play state: its word in the save file (1..53; 0 for a
 // field that is only reset, never saved), how it is stored, which member it
 // is (exactly one pointer is set, by kind) and its new-game value.
 struct PlayStateField {
     int32_t word;
-    PlayFieldKind kind;
+    SaveFieldKind kind;
     bool PlayScreen::*boolMember;
     int32_t PlayScreen::*intMember;
     float PlayScreen::*floatMember;

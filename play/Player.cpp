@@ -8,6 +8,7 @@
 #include "engine/Angles.h"
 #include "engine/FileStream.h"
 #include "engine/Random.h"
+#include "play/SaveFieldTable.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "text/Text.h"
@@ -18,6 +19,17 @@ const int32_t kAskAction = 1;
 // 3 pi x phase: one step every 2/3 s, the bob at that rate, the sway at half.
 const float kStepRate = 9.424778f;
 const float kSwayRate = 4.712389f;
+
+// The fixed words of the player block, in save order: the feet, then pitch
+// and yaw. The action count and ids follow them.
+const SaveField<Player> kPlayerFields[] = {
+    {kFieldFloat, false, nullptr, nullptr, nullptr, &Player::position, &Vec3::x},
+    {kFieldFloat, false, nullptr, nullptr, nullptr, &Player::position, &Vec3::y},
+    {kFieldFloat, false, nullptr, nullptr, nullptr, &Player::position, &Vec3::z},
+    {kFieldFloat, false, nullptr, nullptr, nullptr, &Player::viewAngles, &Vec3::y},
+    {kFieldFloat, false, nullptr, nullptr, nullptr, &Player::viewAngles, &Vec3::z},
+};
+const int32_t kPlayerFieldCount = static_cast<int32_t>(sizeof(kPlayerFields) / sizeof(kPlayerFields[0]));
 
 bool contains(const std::vector<ActionEntry*>& list, const ActionEntry* entry) {
     for (size_t k = 0; k < list.size(); ++k) {
@@ -274,12 +286,8 @@ Vec3 Player::playerFeetProbe() const {
 }
 
 bool Player::savePlayer(FileStream& stream) const {
-    const float floats[5] = {position.x, position.y, position.z, viewAngles.y, viewAngles.z};
-    for (int k = 0; k < 5; ++k) {
-        stream.writeU32(encodeSaveFloat(floats[k]));
-        if (stream.failed()) {
-            return false;
-        }
+    if (!writeSaveFields(stream, *this, kPlayerFields, kPlayerFieldCount)) {
+        return false;
     }
     stream.writeU32(encodeSaveInt(static_cast<int32_t>(actions.size())));
     if (stream.failed()) {
@@ -295,17 +303,11 @@ bool Player::savePlayer(FileStream& stream) const {
 }
 
 bool Player::loadPlayer(FileStream& stream) {
-    float values[5] = {0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-    for (int k = 0; k < 5; ++k) {
-        values[k] = decodeSaveFloat(stream.readU32());
-        if (stream.failed()) {
-            return false;
-        }
-        if (k == 2) {
-            position.set(values[0], values[1], values[2]);
-        }
+    if (!readSaveFields(stream, *this, kPlayerFields, kPlayerFieldCount)) {
+        return false;
     }
-    viewAngles.set(0.0f, values[3], values[4]);
+    // The roll is not saved: a loaded view is level.
+    viewAngles.x = 0.0f;
     clearPlayerLists();
     const int32_t n = decodeSaveInt(stream.readU32());
     if (stream.failed()) {

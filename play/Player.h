@@ -67,9 +67,10 @@ public:
     // The player block of the save file: five floats (x, y, z, pitch, yaw), the
     // action count, the ids. False at the first failed word.
     bool savePlayer(FileStream& stream) const;
-    // Reads the same block; false at the first failed word (the entries read
-    // so far stay). The chosen action is the last id 1 read, else none. A
-    // count of 0 or less raises "save file corrupted" and gives false.
+    // Reads the same block; false at the first failed word (the values and
+    // entries read so far stay). The roll becomes 0. The chosen action is the
+    // last id 1 read, else none. A count of 0 or less raises "save file
+    // corrupted" and gives false.
     bool loadPlayer(FileStream& stream);
 
     Vec3 halfSize;

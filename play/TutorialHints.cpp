@@ -7,11 +7,11 @@
 #include "app/GameApp.h"
 #include "app/InputActions.h"
 #include "app/JoystickBindings.h"
-#include "app/SaveCodec.h"
 #include "engine/FileStream.h"
 #include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
 #include "engine/ScreenSize2D.h"
+#include "play/SaveFieldTable.h"
 #include "play/SoundCue.h"
 #include "text/Text.h"
 
@@ -26,6 +26,14 @@ const int kStageDone = 5;
 
 const int32_t kLearnedClick = 38;
 const float kLearnedClickVolume = 0.6f;
+
+// The tutorial's word in the save file: whether it still runs, that is
+// whether the last stage is still to be learned.
+const SaveField<TutorialHints> kTutorialFields[] = {
+    {kFieldBool, true, &TutorialHints::executionLearned, nullptr, nullptr, nullptr, nullptr},
+};
+const int32_t kTutorialFieldCount =
+    static_cast<int32_t>(sizeof(kTutorialFields) / sizeof(kTutorialFields[0]));
 
 // "!" while the direction is still to be tried, a blank once it was.
 char directionMark(bool learned) { return learned ? ' ' : '!'; }
@@ -228,17 +236,16 @@ void TutorialHints::drawTutorialHints() {
 }
 
 bool TutorialHints::saveTutorialState(FileStream& stream) const {
-    stream.writeU32(encodeSaveBool(!executionLearned));
-    return !stream.failed();
+    return writeSaveFields(stream, *this, kTutorialFields, kTutorialFieldCount);
 }
 
 bool TutorialHints::loadTutorialState(FileStream& stream) {
-    const uint32_t word = stream.readU32();
-    const bool failed = stream.failed();
-    if (failed) {
+    if (!readSaveFields(stream, *this, kTutorialFields, kTutorialFieldCount)) {
         return false;
     }
-    if (decodeSaveBool(word)) {
+    // The word has set only the last stage's flag (a damaged word reads as
+    // finished); the rest of the state follows from it.
+    if (!executionLearned) {
         restartTutorial();
     } else {
         text.clear();
