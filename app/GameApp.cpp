@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <memory>
+
 #include "app/ControllerSetupScreen.h"
 #include "app/EndingScreen.h"
 #include "app/ErrorScreen.h"
@@ -36,30 +38,42 @@ namespace {
 // Ratios of width to height that the screens are laid out for (7/6 to 2).
 const float kNarrowestAspect = 1.1666666f;
 const float kWidestAspect = 2.0f;
+
+// Creates a service into owner and returns it, for its global to point at.
+template <typename T, typename... Args>
+T* createService(std::unique_ptr<T>& owner, Args... args) {
+    owner = std::make_unique<T>(args...);
+    return owner.get();
+}
+
+// Frees the service in owner, then sets its global to null.
+template <typename T>
+void freeService(std::unique_ptr<T>& owner, T*& global) {
+    owner.reset();
+    global = nullptr;
+}
 }  // namespace
 
-GameApp::GameApp()
-    : errorScreen(nullptr), playScreen(nullptr), pauseMenuScreen(nullptr), mainMenuScreen(nullptr), splashScreen(nullptr),
-      introScreen(nullptr), controllerSetupScreen(nullptr), endingScreen(nullptr) {
+GameApp::GameApp() {
     installFatalErrorHandler();
-    gCamera = new Camera();
+    gCamera = createService(camera);
     gCamera->setAspect(gScreenWidth, gScreenHeight);
-    gScreenSize2D = new ScreenSize2D();
+    gScreenSize2D = createService(screenSize2D);
     gScreenSize2D->width = 48.0f;
     gScreenSize2D->height = 36.0f;
-    gKeyState = new KeyState();
-    gMouseState = new MouseState();
+    gKeyState = createService(keyState);
+    gMouseState = createService(mouseState);
     gMouseState->setGrab(true);
-    gJoystickState = new JoystickState(0);
-    gMainLight = new Light();
-    gMusic = new Music();
-    gResourceCache = new ResourceCache();
-    gFrameTimer = new FrameTimer();
+    gJoystickState = createService(joystickState, 0);
+    gMainLight = createService(mainLight);
+    gMusic = createService(music);
+    gResourceCache = createService(resourceCache);
+    gFrameTimer = createService(frameTimer);
     gFrameTimer->fps = 60.0f;
     gFrameTimer->maxDt = 0.045f;
     gFatalErrorText.clear();
 
-    errorScreen = new ErrorScreen();
+    errorScreen = std::make_unique<ErrorScreen>();
     gGameState = kGameStateSplash;
     if (!openAudio()) {
         raiseFatalError(kFatalAudio, "");
@@ -82,50 +96,41 @@ GameApp::GameApp()
 // In the order play, pause menu, main menu, splash, intro, controller set-up,
 // ending, stopping at the first that raises a fatal error.
 void GameApp::buildScreens() {
-    playScreen = new PlayScreen();
+    playScreen = std::make_unique<PlayScreen>();
     if (gGameState == kGameStateError) return;
-    pauseMenuScreen = new PauseMenuScreen();
+    pauseMenuScreen = std::make_unique<PauseMenuScreen>();
     if (gGameState == kGameStateError) return;
-    mainMenuScreen = new MainMenuScreen();
+    mainMenuScreen = std::make_unique<MainMenuScreen>();
     if (gGameState == kGameStateError) return;
-    splashScreen = new SplashScreen();
+    splashScreen = std::make_unique<SplashScreen>();
     if (gGameState == kGameStateError) return;
-    introScreen = new IntroScreen();
+    introScreen = std::make_unique<IntroScreen>();
     if (gGameState == kGameStateError) return;
-    controllerSetupScreen = new ControllerSetupScreen();
+    controllerSetupScreen = std::make_unique<ControllerSetupScreen>();
     if (gGameState == kGameStateError) return;
-    endingScreen = new EndingScreen();
+    endingScreen = std::make_unique<EndingScreen>();
 }
 
 GameApp::~GameApp() {
-    delete errorScreen;
-    delete playScreen;
-    delete pauseMenuScreen;
-    delete mainMenuScreen;
-    delete splashScreen;
-    delete introScreen;
-    delete controllerSetupScreen;
-    delete endingScreen;
+    errorScreen.reset();
+    playScreen.reset();
+    pauseMenuScreen.reset();
+    mainMenuScreen.reset();
+    splashScreen.reset();
+    introScreen.reset();
+    controllerSetupScreen.reset();
+    endingScreen.reset();
 
-    delete gCamera;
-    gCamera = nullptr;
-    delete gScreenSize2D;
-    gScreenSize2D = nullptr;
-    delete gKeyState;
-    gKeyState = nullptr;
-    delete gMouseState;
-    gMouseState = nullptr;
-    delete gJoystickState;
-    gJoystickState = nullptr;
-    delete gMainLight;
-    gMainLight = nullptr;
-    delete gMusic;
-    gMusic = nullptr;
+    freeService(camera, gCamera);
+    freeService(screenSize2D, gScreenSize2D);
+    freeService(keyState, gKeyState);
+    freeService(mouseState, gMouseState);
+    freeService(joystickState, gJoystickState);
+    freeService(mainLight, gMainLight);
+    freeService(music, gMusic);
     gResourceCache->purgeUnused();
-    delete gResourceCache;
-    gResourceCache = nullptr;
-    delete gFrameTimer;
-    gFrameTimer = nullptr;
+    freeService(resourceCache, gResourceCache);
+    freeService(frameTimer, gFrameTimer);
 }
 
 bool GameApp::drainEvents() {

@@ -2,14 +2,24 @@
 #define QUENDRALVOSS_APP_GAMEAPP_H
 
 #include <cstdint>
+#include <memory>
 
+class Camera;
 class ControllerSetupScreen;
 class EndingScreen;
 class ErrorScreen;
+class FrameTimer;
 class IntroScreen;
+class JoystickState;
+class KeyState;
+class Light;
 class MainMenuScreen;
+class MouseState;
+class Music;
 class PlayScreen;
 class PauseMenuScreen;
+class ResourceCache;
+class ScreenSize2D;
 class SplashScreen;
 
 // The spine of the program: creates the engine services and the screens, runs
@@ -17,10 +27,12 @@ class SplashScreen;
 // runs the screen that GameState selects, and tears everything down.
 class GameApp {
 public:
-    // Creates the services, opens audio, checks the aspect ratio, builds the
+    // Creates the services (owned here, reached through their globals such as
+    // gCamera and gMusic), opens audio, checks the aspect ratio, builds the
     // screens and enters the splash, or the error screen after a fatal error.
     GameApp();
-    // Frees the screens, then the services in the order they were created.
+    // Frees the screens, then the services in the order they were created,
+    // setting each service's global to null as it goes.
     ~GameApp();
     GameApp(const GameApp&) = delete;
     GameApp& operator=(const GameApp&) = delete;
@@ -33,11 +45,11 @@ public:
     bool runFrame(bool& normalQuit);
     // The screens (each null until built), for looking into them from
     // outside the loop.
-    PlayScreen* getPlayScreen() const { return playScreen; }
-    MainMenuScreen* getMainMenuScreen() const { return mainMenuScreen; }
-    IntroScreen* getIntroScreen() const { return introScreen; }
-    PauseMenuScreen* getPauseMenuScreen() const { return pauseMenuScreen; }
-    EndingScreen* getEndingScreen() const { return endingScreen; }
+    PlayScreen* getPlayScreen() const { return playScreen.get(); }
+    MainMenuScreen* getMainMenuScreen() const { return mainMenuScreen.get(); }
+    IntroScreen* getIntroScreen() const { return introScreen.get(); }
+    PauseMenuScreen* getPauseMenuScreen() const { return pauseMenuScreen.get(); }
+    EndingScreen* getEndingScreen() const { return endingScreen.get(); }
 
 private:
     // Drains the SDL queue into the device states; false on a quit event.
@@ -51,15 +63,28 @@ private:
     // soon as one raised a fatal error.
     void buildScreens();
 
-    // The screens, each null until built, in the order they are freed.
-    ErrorScreen* errorScreen;
-    PlayScreen* playScreen;
-    PauseMenuScreen* pauseMenuScreen;
-    MainMenuScreen* mainMenuScreen;
-    SplashScreen* splashScreen;
-    IntroScreen* introScreen;
-    ControllerSetupScreen* controllerSetupScreen;
-    EndingScreen* endingScreen;
+    // The engine services, in the order they are created and freed.
+    std::unique_ptr<Camera> camera;
+    std::unique_ptr<ScreenSize2D> screenSize2D;
+    std::unique_ptr<KeyState> keyState;
+    std::unique_ptr<MouseState> mouseState;
+    std::unique_ptr<JoystickState> joystickState;
+    std::unique_ptr<Light> mainLight;
+    std::unique_ptr<Music> music;
+    std::unique_ptr<ResourceCache> resourceCache;
+    std::unique_ptr<FrameTimer> frameTimer;
+
+    // The screens, each null until built, in the order they are freed. The
+    // destructor frees them and the services one by one, so the order does
+    // not rest on the order of these declarations.
+    std::unique_ptr<ErrorScreen> errorScreen;
+    std::unique_ptr<PlayScreen> playScreen;
+    std::unique_ptr<PauseMenuScreen> pauseMenuScreen;
+    std::unique_ptr<MainMenuScreen> mainMenuScreen;
+    std::unique_ptr<SplashScreen> splashScreen;
+    std::unique_ptr<IntroScreen> introScreen;
+    std::unique_ptr<ControllerSetupScreen> controllerSetupScreen;
+    std::unique_ptr<EndingScreen> endingScreen;
 };
 
 // The hand-over flags through which screens pass requests and results; the

@@ -15,9 +15,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", text::kErrorNoVideoMode);
         return 1;
     }
-    GameApp* app = new GameApp();
-    const bool normalQuit = app->runGameApp();
-    delete app;
+    bool normalQuit = true;
+    {
+        // The game is gone before the platform shuts down.
+        GameApp app;
+        normalQuit = app.runGameApp();
+    }
     shutdownPlatform();
     return normalQuit ? 0 : 1;
 }

@@ -2,8 +2,8 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <limits>
+#include <new>
 #include <sys/stat.h>
 
 FileStream::FileStream() : file(nullptr), failedFlag(0) {}
@@ -83,19 +83,20 @@ uint32_t FileStream::size() {
     return static_cast<uint32_t>(position);
 }
 
-uint8_t* FileStream::readAll() {
+std::unique_ptr<uint8_t[]> FileStream::readAll() {
     const uint32_t length = size();
     if (failedFlag || length == 0) {
         failedFlag = 1;
         return nullptr;
     }
-    uint8_t* buffer = static_cast<uint8_t*>(malloc(length));
+    // Not value-initialised: the read fills it. A failed allocation is a
+    // failed read, not an abort.
+    std::unique_ptr<uint8_t[]> buffer(new (std::nothrow) uint8_t[length]);
     if (!buffer) {
         failedFlag = 1;
         return nullptr;
     }
-    if (fread(buffer, 1, length, file) != length) {
-        free(buffer);
+    if (fread(buffer.get(), 1, length, file) != length) {
         failedFlag = 1;
         return nullptr;
     }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 // A stdio file opened for raw reading or writing. Every operation other than
@@ -35,9 +36,10 @@ public:
     // Length of the file in bytes, rewinding to the start; 0 and a failure when
     // no file is open, seeking fails or the length does not fit in 32 bits.
     uint32_t size();
-    // The whole file in a malloc'd buffer that the caller frees; null and a
-    // failure when size() fails, the file is empty or the read comes up short.
-    uint8_t* readAll();
+    // The whole file in a buffer the caller owns; null and a failure when
+    // size() fails, the file is empty, the buffer cannot be had or the read
+    // comes up short.
+    std::unique_ptr<uint8_t[]> readAll();
     // Writes count raw bytes; fails with no file or a short write.
     void writeBytes(const void* buffer, uint32_t count);
 

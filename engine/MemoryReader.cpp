@@ -1,20 +1,17 @@
 #include "engine/MemoryReader.h"
 
-#include <cstdlib>
-
 #include "engine/ResourceFile.h"
 
-MemoryReader::MemoryReader() : position(0), length(0), data(nullptr), errorFlag(0) {}
+MemoryReader::MemoryReader() : position(0), length(0), errorFlag(0) {}
 
-MemoryReader::~MemoryReader() { free(data); }
+MemoryReader::~MemoryReader() = default;
 
 bool MemoryReader::failed() const { return errorFlag != 0; }
 
 void MemoryReader::loadFile(const char* path) {
     position = 0;
     length = 0;
-    free(data);
-    data = nullptr;
+    data.reset();
 
     uint32_t size = 0;
     data = readResourceFile(path, size);
@@ -29,8 +26,7 @@ void MemoryReader::loadFile(const char* path) {
 void MemoryReader::release() {
     position = 0;
     length = 0;
-    free(data);
-    data = nullptr;
+    data.reset();
     errorFlag = 0;
 }
 
@@ -49,7 +45,7 @@ uint32_t MemoryReader::readU32() {
         return 0;
     }
     errorFlag = 0;
-    const uint8_t* p = data + position;
+    const uint8_t* p = data.get() + position;
     position += 4;
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);

@@ -2,6 +2,7 @@
 #define QUENDRALVOSS_ENGINE_MEMORYREADER_H
 
 #include <cstdint>
+#include <memory>
 
 // One whole resource file held in memory, unscrambled, read in order as bytes
 // and little-endian 32-bit words. Every load and read sets the failure flag to
@@ -31,7 +32,7 @@ public:
 private:
     int32_t position;
     int32_t length;
-    uint8_t* data;
+    std::unique_ptr<uint8_t[]> data;
     uint8_t errorFlag;
 };
 

@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cstring>
+#include <vector>
 
 #include "engine/MemoryReader.h"
 #include "engine/Random.h"
@@ -21,6 +22,12 @@ int64_t remaining(const MemoryReader& reader) {
     return static_cast<int64_t>(reader.getLength()) - static_cast<int64_t>(reader.getPosition());
 }
 
+// Empties v and gives its memory back.
+template <typename T>
+void releaseVector(std::vector<T>& v) {
+    std::vector<T>().swap(v);
+}
+
 void blendInto(float* out, const float* a, const float* b, float f, int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
         out[k] = a[k] * (1.0f - f) + b[k] * f;
@@ -29,48 +36,22 @@ void blendInto(float* out, const float* a, const float* b, float f, int32_t coun
 
 }  // namespace
 
-Mesh::Mesh()
-    : frameCount(0),
-      vertexCount(0),
-      keyTimes(nullptr),
-      framePositions(nullptr),
-      frameNormals(nullptr),
-      texCoords(nullptr),
-      workPositions(nullptr),
-      workNormals(nullptr),
-      lastTime(-1.0f),
-      displayList(0) {}
+Mesh::Mesh() : frameCount(0), vertexCount(0), lastTime(-1.0f), displayList(0) {}
 
 Mesh::~Mesh() { clear(); }
 
 void Mesh::clear() {
-    if (framePositions) {
-        for (int32_t k = 0; k < frameCount; ++k) {
-            delete[] framePositions[k];
-        }
-    }
-    if (frameNormals) {
-        for (int32_t k = 0; k < frameCount; ++k) {
-            delete[] frameNormals[k];
-        }
-    }
-    delete[] framePositions;
-    delete[] frameNormals;
-    delete[] keyTimes;
-    delete[] texCoords;
-    delete[] workPositions;
-    delete[] workNormals;
+    releaseVector(framePositions);
+    releaseVector(frameNormals);
+    releaseVector(keyTimes);
+    releaseVector(texCoords);
+    releaseVector(workPositions);
+    releaseVector(workNormals);
     if (displayList != 0) {
         glDeleteLists(displayList, 1);
     }
     frameCount = 0;
     vertexCount = 0;
-    keyTimes = nullptr;
-    framePositions = nullptr;
-    frameNormals = nullptr;
-    texCoords = nullptr;
-    workPositions = nullptr;
-    workNormals = nullptr;
     lastTime = -1.0f;
     displayList = 0;
 }
@@ -114,7 +95,7 @@ bool Mesh::parse(MemoryReader& reader) {
         return false;
     }
     vertexCount = v;
-    texCoords = new float[2 * static_cast<size_t>(v)];
+    texCoords.resize(2 * static_cast<size_t>(v));
     for (int32_t k = 0; k < 2 * v; ++k) {
         texCoords[k] = fixedToFloat(readI32(reader));
         if (k % 2 == 1) {
@@ -132,14 +113,10 @@ bool Mesh::parse(MemoryReader& reader) {
         return false;
     }
     const size_t floats = 3 * static_cast<size_t>(v);
-    keyTimes = new float[static_cast<size_t>(f)];
-    framePositions = new float*[static_cast<size_t>(f)]();
-    frameNormals = new float*[static_cast<size_t>(f)]();
+    keyTimes.resize(static_cast<size_t>(f));
+    framePositions.assign(static_cast<size_t>(f), std::vector<float>(floats));
+    frameNormals.assign(static_cast<size_t>(f), std::vector<float>(floats));
     frameCount = f;
-    for (int32_t k = 0; k < f; ++k) {
-        framePositions[k] = new float[floats];
-        frameNormals[k] = new float[floats];
-    }
     float previous = 0.0f;
     for (int32_t k = 0; k < f; ++k) {
         const float time = fixedToFloat(readI32(reader));
@@ -158,8 +135,8 @@ bool Mesh::parse(MemoryReader& reader) {
             return false;
         }
     }
-    workPositions = new float[floats];
-    workNormals = new float[floats];
+    workPositions.resize(floats);
+    workNormals.resize(floats);
     return true;
 }
 
@@ -176,20 +153,11 @@ void Mesh::compile() {
     if (list == 0) {
         return;
     }
-    for (int32_t k = 0; k < frameCount; ++k) {
-        delete[] framePositions[k];
-        delete[] frameNormals[k];
-    }
-    delete[] framePositions;
-    delete[] frameNormals;
-    delete[] texCoords;
-    delete[] workPositions;
-    delete[] workNormals;
-    framePositions = nullptr;
-    frameNormals = nullptr;
-    texCoords = nullptr;
-    workPositions = nullptr;
-    workNormals = nullptr;
+    releaseVector(framePositions);
+    releaseVector(frameNormals);
+    releaseVector(texCoords);
+    releaseVector(workPositions);
+    releaseVector(workNormals);
     displayList = list;
 }
 
@@ -224,9 +192,9 @@ void Mesh::drawWorkArrays() {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, workPositions);
-    glNormalPointer(GL_FLOAT, 0, workNormals);
-    glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
+    glVertexPointer(3, GL_FLOAT, 0, workPositions.data());
+    glNormalPointer(GL_FLOAT, 0, workNormals.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, texCoords.data());
     glEnable(GL_NORMALIZE);
     glDrawArrays(GL_TRIANGLES, 0, vertexCount);
     glDisable(GL_NORMALIZE);
@@ -250,8 +218,8 @@ void Mesh::draw(float t) {
         int32_t b = 0;
         float f = 0.0f;
         chooseFrames(wrapped, a, b, f);
-        blendInto(workPositions, framePositions[a], framePositions[b], f, 3 * vertexCount);
-        blendInto(workNormals, frameNormals[a], frameNormals[b], f, 3 * vertexCount);
+        blendInto(workPositions.data(), framePositions[a].data(), framePositions[b].data(), f, 3 * vertexCount);
+        blendInto(workNormals.data(), frameNormals[a].data(), frameNormals[b].data(), f, 3 * vertexCount);
     }
     drawWorkArrays();
 }
@@ -306,8 +274,8 @@ Vec3 Mesh::vertexAt(int32_t i, float t) const {
     int32_t b = 0;
     float f = 0.0f;
     chooseFrames(wrapTime(t), a, b, f);
-    const float* pa = framePositions[a] + 3 * i;
-    const float* pb = framePositions[b] + 3 * i;
+    const float* pa = framePositions[a].data() + 3 * i;
+    const float* pb = framePositions[b].data() + 3 * i;
     return Vec3(pa[0] * (1.0f - f) + pb[0] * f, pa[1] * (1.0f - f) + pb[1] * f, pa[2] * (1.0f - f) + pb[2] * f);
 }
 

@@ -2,6 +2,7 @@
 #define QUENDRALVOSS_ENGINE_MESH_H
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/Vec3.h"
 
@@ -19,7 +20,8 @@ public:
     Mesh(const Mesh&) = delete;
     Mesh& operator=(const Mesh&) = delete;
 
-    // Frees every array and the display list; the mesh is empty again.
+    // Frees every array (releasing their memory) and the display list; the
+    // mesh is empty again.
     void clear();
     // Loads the scrambled mesh file at path. False, leaving the mesh empty, on
     // an empty path, a missing or empty file, a wrong magic, bad counts or key
@@ -42,12 +44,15 @@ public:
 
     int32_t frameCount;
     int32_t vertexCount;
-    float* keyTimes;
-    float** framePositions;
-    float** frameNormals;
-    float* texCoords;
-    float* workPositions;
-    float* workNormals;
+    // frameCount key times, and per keyframe 3 * vertexCount position and
+    // normal values; 2 texture coordinates per vertex; the blended pose that
+    // is drawn. All but the key times are released once compiled.
+    std::vector<float> keyTimes;
+    std::vector<std::vector<float>> framePositions;
+    std::vector<std::vector<float>> frameNormals;
+    std::vector<float> texCoords;
+    std::vector<float> workPositions;
+    std::vector<float> workNormals;
     float lastTime;
     uint32_t displayList;
 

@@ -1,6 +1,6 @@
 #include "engine/Music.h"
 
-#include <cstdlib>
+#include <memory>
 
 #include "engine/ResourceFile.h"
 #include "engine/ResourceFormat.h"
@@ -8,7 +8,7 @@
 
 Music* gMusic = nullptr;
 
-Music::Music() : music(nullptr), reader(nullptr), buffer(nullptr) {}
+Music::Music() : music(nullptr), reader(nullptr) {}
 
 Music::~Music() { unload(); }
 
@@ -24,16 +24,15 @@ void Music::unload() {
         SDL_RWclose(reader);
         reader = nullptr;
     }
-    free(buffer);
-    buffer = nullptr;
+    buffer.reset();
 }
 
 bool Music::load(const char* path) {
     unload();
     uint32_t length = 0;
     buffer = readResourceFile(path, length);
-    if (buffer && isSafeMusic(buffer, length)) {
-        reader = SDL_RWFromMem(buffer, static_cast<int>(length));
+    if (buffer && isSafeMusic(buffer.get(), length)) {
+        reader = SDL_RWFromMem(buffer.get(), static_cast<int>(length));
         if (reader) {
             music = Mix_LoadMUS_RW(reader);
         }

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdint>
+#include <memory>
 
 // The single music track. It streams from the unscrambled file held in memory
 // (the mixer reads it while it plays), loops for ever, and stands paused until
@@ -37,7 +38,8 @@ public:
 private:
     Mix_Music* music;
     SDL_RWops* reader;
-    uint8_t* buffer;
+    // The file bytes the reader streams from.
+    std::unique_ptr<uint8_t[]> buffer;
 };
 
 extern Music* gMusic;

@@ -1,11 +1,9 @@
 #include "engine/ResourceFile.h"
 
-#include <cstdlib>
-
 #include "engine/FileStream.h"
 #include "engine/Scramble.h"
 
-uint8_t* readResourceFile(const char* path, uint32_t& length) {
+std::unique_ptr<uint8_t[]> readResourceFile(const char* path, uint32_t& length) {
     length = 0;
     FileStream stream;
     stream.openRead(path);
@@ -13,13 +11,12 @@ uint8_t* readResourceFile(const char* path, uint32_t& length) {
         return nullptr;
     }
     const uint32_t size = stream.size();
-    uint8_t* contents = stream.readAll();
+    std::unique_ptr<uint8_t[]> contents = stream.readAll();
     stream.close();
     if (!contents || size > 0x7fffffffu) {
-        free(contents);
         return nullptr;
     }
-    unscrambleBuffer(contents, size);
+    unscrambleBuffer(contents.get(), size);
     length = size;
     return contents;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 // The counted store of one kind of resource (meshes, textures or sounds),
@@ -25,19 +26,20 @@ public:
     // when the object's own load had failed; a miss creates and loads it and
     // keeps it even when the load fails. failed: true only for a failed load.
     T* acquire(const std::string& key, bool& failed) {
-        typename std::map<std::string, T*>::iterator found = objects.find(key);
+        typename std::map<std::string, std::unique_ptr<T>>::iterator found = objects.find(key);
         if (found != objects.end() && found->second) {
             failed = false;
             int32_t& count = counts[key];
             if (count >= 0) {
                 ++count;
             }
-            return found->second;
+            return found->second.get();
         }
-        T* object = new T();
+        std::unique_ptr<T> created = std::make_unique<T>();
+        T* object = created.get();
         failed = !object->load(key.c_str());
         handles[object] = key;
-        objects[key] = object;
+        objects[key] = std::move(created);
         counts[key] = 1;
         return object;
     }
@@ -84,20 +86,21 @@ public:
                 ++it;
                 continue;
             }
-            typename std::map<std::string, T*>::iterator found = objects.find(it->first);
+            typename std::map<std::string, std::unique_ptr<T>>::iterator found = objects.find(it->first);
             if (found != objects.end()) {
-                handles.erase(found->second);
-                delete found->second;
+                handles.erase(found->second.get());
                 objects.erase(found);
             }
             it = counts.erase(it);
         }
     }
 
-    // Deletes every object, whatever its count, and forgets every entry.
+    // Deletes every object in key order, whatever its count, and forgets
+    // every entry.
     void clear() {
-        for (typename std::map<std::string, T*>::iterator it = objects.begin(); it != objects.end(); ++it) {
-            delete it->second;
+        for (typename std::map<std::string, std::unique_ptr<T>>::iterator it = objects.begin(); it != objects.end();
+             ++it) {
+            it->second.reset();
         }
         objects.clear();
         handles.clear();
@@ -120,7 +123,8 @@ public:
 
 private:
     std::map<const T*, std::string> handles;
-    std::map<std::string, T*> objects;
+    // The table owns the objects; holders get plain pointers to them.
+    std::map<std::string, std::unique_ptr<T>> objects;
     std::map<std::string, int32_t> counts;
 };
 

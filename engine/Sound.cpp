@@ -1,6 +1,6 @@
 #include "engine/Sound.h"
 
-#include <cstdlib>
+#include <memory>
 
 #include "engine/ResourceFile.h"
 #include "engine/ResourceFormat.h"
@@ -24,9 +24,10 @@ void Sound::unload() {
 bool Sound::load(const char* path) {
     unload();
     uint32_t length = 0;
-    uint8_t* contents = readResourceFile(path, length);
-    if (contents && isSafeSound(contents, length)) {
-        SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
+    // Freed on return whether or not the bytes were a sound the mixer may read.
+    const std::unique_ptr<uint8_t[]> contents = readResourceFile(path, length);
+    if (contents && isSafeSound(contents.get(), length)) {
+        SDL_RWops* reader = SDL_RWFromMem(contents.get(), static_cast<int>(length));
         if (reader) {
             // The chunk keeps its own copy of the samples, so the file's bytes
             // and the reader go at once.
@@ -34,8 +35,6 @@ bool Sound::load(const char* path) {
             SDL_RWclose(reader);
         }
     }
-    // Freed whether or not the bytes were a sound the mixer may read.
-    free(contents);
     return chunk != nullptr;
 }
 

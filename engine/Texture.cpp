@@ -4,7 +4,7 @@
 #include <SDL_image.h>
 #include <SDL_opengl.h>
 
-#include <cstdlib>
+#include <memory>
 
 #include "engine/ResourceFile.h"
 #include "engine/ResourceFormat.h"
@@ -72,18 +72,16 @@ SDL_Surface* toUploadable(SDL_Surface* picture) {
 // bytes are not a picture the decoder reads safely.
 SDL_Surface* decodeFile(const char* path) {
     uint32_t length = 0;
-    uint8_t* contents = readResourceFile(path, length);
-    if (!contents || !isSafePicture(contents, length)) {
-        free(contents);
+    const std::unique_ptr<uint8_t[]> contents = readResourceFile(path, length);
+    if (!contents || !isSafePicture(contents.get(), length)) {
         return nullptr;
     }
     SDL_Surface* picture = nullptr;
-    SDL_RWops* reader = SDL_RWFromMem(contents, static_cast<int>(length));
+    SDL_RWops* reader = SDL_RWFromMem(contents.get(), static_cast<int>(length));
     if (reader) {
         picture = IMG_Load_RW(reader, 0);
         SDL_RWclose(reader);
     }
-    free(contents);
     return picture;
 }
 

@@ -15,8 +15,15 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "app/VideoModeChoice.h"
+#include "engine/Camera.h"
 #include "engine/FrameTimer.h"
+#include "engine/JoystickState.h"
 #include "engine/KeyState.h"
+#include "engine/Light.h"
+#include "engine/MouseState.h"
+#include "engine/Music.h"
+#include "engine/ResourceCache.h"
+#include "engine/ScreenSize2D.h"
 #include "engine/Platform.h"
 #include "support/ScreenHarness.h"
 #include "support/TestDirectory.h"
@@ -152,6 +159,38 @@ TEST_F(GameAppTest, BadAspectOutranksBrokenAudio) {
     GameApp app;
     EXPECT_NE(std::string::npos, gFatalErrorText.find("invalid aspect ratio"));
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+// The services live exactly as long as the game: each global points at one
+// while it runs and every one is null again once it is gone, however far the
+// screens were built.
+TEST_F(GameAppTest, ServicesLiveWithTheGameAndTheirGlobalsEndNull) {
+    auto expectServices = [](bool present) {
+        EXPECT_EQ(present, gCamera != nullptr);
+        EXPECT_EQ(present, gScreenSize2D != nullptr);
+        EXPECT_EQ(present, gKeyState != nullptr);
+        EXPECT_EQ(present, gMouseState != nullptr);
+        EXPECT_EQ(present, gJoystickState != nullptr);
+        EXPECT_EQ(present, gMainLight != nullptr);
+        EXPECT_EQ(present, gMusic != nullptr);
+        EXPECT_EQ(present, gResourceCache != nullptr);
+        EXPECT_EQ(present, gFrameTimer != nullptr);
+    };
+    for (const int height : {360, 640}) {
+        SCOPED_TRACE(height);
+        ASSERT_TRUE(initVideo(kGameTitle, 640, height, false));
+        {
+            GameApp app;
+            // Both stop: the narrow window at its missing font once the play
+            // screen is built, the square one at its aspect before any screen.
+            EXPECT_EQ(kGameStateError, gGameState);
+            EXPECT_EQ(height == 360, app.getPlayScreen() != nullptr);
+            EXPECT_EQ(nullptr, app.getPauseMenuScreen());
+            expectServices(true);
+        }
+        expectServices(false);
+        shutdownPlatform();
+    }
 }
 
 TEST(VideoModeChoice, ExplicitModeNeedsExactlyThreeGoodArguments) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <memory>
 #include <sys/stat.h>
 
 #include "engine/FileStream.h"
@@ -139,12 +139,11 @@ TEST(FileStream, ReadAllReturnsTheWholeFileFromAnyPosition) {
     in.openRead("data.bin");
     in.readU8();
     EXPECT_EQ(3u, in.size());
-    uint8_t* all = in.readAll();
+    const std::unique_ptr<uint8_t[]> all = in.readAll();
     ASSERT_NE(nullptr, all);
     EXPECT_FALSE(in.failed());
     EXPECT_EQ(5, all[0]);
     EXPECT_EQ(7, all[2]);
-    free(all);
 }
 
 // The resource cache asks for the bare prefix "res/"; a directory must not open

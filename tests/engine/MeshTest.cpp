@@ -78,12 +78,13 @@ protected:
     void expectEmpty(const Mesh& mesh) {
         EXPECT_EQ(0, mesh.frameCount);
         EXPECT_EQ(0, mesh.vertexCount);
-        EXPECT_EQ(nullptr, mesh.keyTimes);
-        EXPECT_EQ(nullptr, mesh.framePositions);
-        EXPECT_EQ(nullptr, mesh.frameNormals);
-        EXPECT_EQ(nullptr, mesh.texCoords);
-        EXPECT_EQ(nullptr, mesh.workPositions);
-        EXPECT_EQ(nullptr, mesh.workNormals);
+        // Emptied and their memory given back, not merely cleared.
+        EXPECT_EQ(0u, mesh.keyTimes.capacity());
+        EXPECT_EQ(0u, mesh.framePositions.capacity());
+        EXPECT_EQ(0u, mesh.frameNormals.capacity());
+        EXPECT_EQ(0u, mesh.texCoords.capacity());
+        EXPECT_EQ(0u, mesh.workPositions.capacity());
+        EXPECT_EQ(0u, mesh.workNormals.capacity());
         EXPECT_EQ(0u, mesh.displayList);
         EXPECT_EQ(-1.0f, mesh.lastTime);
     }
@@ -123,8 +124,14 @@ TEST_F(MeshTest, LoadsScaledCoordinatesNormalsAndKeyTimes) {
     EXPECT_EQ(-1.0f, mesh.frameNormals[1][0]);
     EXPECT_EQ(1.0f, mesh.frameNormals[1][1]);
     EXPECT_FLOAT_EQ(-128.0f / 127.0f, mesh.frameNormals[1][2]);
-    EXPECT_NE(nullptr, mesh.workPositions);
-    EXPECT_NE(nullptr, mesh.workNormals);
+    EXPECT_EQ(6u, mesh.texCoords.size());
+    EXPECT_EQ(2u, mesh.keyTimes.size());
+    ASSERT_EQ(2u, mesh.framePositions.size());
+    ASSERT_EQ(2u, mesh.frameNormals.size());
+    EXPECT_EQ(9u, mesh.framePositions[1].size());
+    EXPECT_EQ(9u, mesh.frameNormals[1].size());
+    EXPECT_EQ(9u, mesh.workPositions.size());
+    EXPECT_EQ(9u, mesh.workNormals.size());
 
     // Equal neighbouring key times and bytes after the last keyframe are fine.
     MeshFile doubled = MeshFile::plain(3, {0, 5000, 5000, 10000});
@@ -310,13 +317,14 @@ TEST_F(MeshTest, OneFrameMeshIsCompiledAndDrawsWhatTheArraysDrew) {
     EXPECT_TRUE(glIsList(compiled.displayList));
     EXPECT_EQ(1, compiled.frameCount);
     EXPECT_EQ(3, compiled.vertexCount);
-    ASSERT_NE(nullptr, compiled.keyTimes);
+    ASSERT_EQ(1u, compiled.keyTimes.size());
     EXPECT_FLOAT_EQ(0.25f, compiled.keyTimes[0]);
-    EXPECT_EQ(nullptr, compiled.framePositions);
-    EXPECT_EQ(nullptr, compiled.frameNormals);
-    EXPECT_EQ(nullptr, compiled.texCoords);
-    EXPECT_EQ(nullptr, compiled.workPositions);
-    EXPECT_EQ(nullptr, compiled.workNormals);
+    // The geometry lives in the list alone: the arrays' memory is given back.
+    EXPECT_EQ(0u, compiled.framePositions.capacity());
+    EXPECT_EQ(0u, compiled.frameNormals.capacity());
+    EXPECT_EQ(0u, compiled.texCoords.capacity());
+    EXPECT_EQ(0u, compiled.workPositions.capacity());
+    EXPECT_EQ(0u, compiled.workNormals.capacity());
     EXPECT_EQ(0.0f, compiled.vertexAt(0, 0.0f).length());
 
     startFrame();

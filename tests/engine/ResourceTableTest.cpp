@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "engine/FileStream.h"
 #include "engine/ResourceTable.h"
@@ -12,19 +14,26 @@ namespace {
 
 int gReads = 0;
 int gDestroyed = 0;
+// The paths of the destroyed objects, in the order they went.
+std::vector<std::string> gDestroyedPaths;
 
 class CountedResource {
 public:
     CountedResource() : loaded(false) {}
-    ~CountedResource() { ++gDestroyed; }
+    ~CountedResource() {
+        ++gDestroyed;
+        gDestroyedPaths.push_back(path);
+    }
     bool load(const char* path) {
         ++gReads;
+        this->path = path;
         FileStream stream;
         stream.openRead(path);
         loaded = !stream.failed();
         return loaded;
     }
     bool loaded;
+    std::string path;
 };
 
 class ResourceTableTest : public testing::Test {
@@ -32,6 +41,7 @@ protected:
     void SetUp() override {
         gReads = 0;
         gDestroyed = 0;
+        gDestroyedPaths.clear();
         ASSERT_TRUE(writeFileBytes("res/a.dat", {1}));
         ASSERT_TRUE(writeFileBytes("res/b.dat", {2}));
         ASSERT_TRUE(writeFileBytes("res/c.dat", {3}));
@@ -161,6 +171,27 @@ TEST_F(ResourceTableTest, PurgeRemovesNeighbouringUnusedEntriesAndKeepsTheRest) 
     table.clear();
     EXPECT_EQ(4, gDestroyed);
     EXPECT_EQ(0u, table.size());
+}
+
+TEST_F(ResourceTableTest, ClearAndTheTableItselfDeleteWhatIsLeftInKeyOrder) {
+    table.acquire("res/c.dat", failed);
+    table.acquire("res/a.dat", failed);
+    table.acquire("res/b.dat", failed);
+    table.clear();
+    EXPECT_EQ((std::vector<std::string>{"res/a.dat", "res/b.dat", "res/c.dat"}), gDestroyedPaths);
+    EXPECT_EQ(nullptr, table.keyOf(nullptr));
+    EXPECT_FALSE(table.holds("res/a.dat"));
+
+    // Held or not, a table that goes deletes its objects with it.
+    gDestroyedPaths.clear();
+    {
+        ResourceTable<CountedResource> passing;
+        passing.acquire("res/b.dat", failed);
+        CountedResource* released = passing.acquire("res/a.dat", failed);
+        passing.release(released, failed);
+        EXPECT_TRUE(gDestroyedPaths.empty());
+    }
+    EXPECT_EQ((std::vector<std::string>{"res/a.dat", "res/b.dat"}), gDestroyedPaths);
 }
 
 }  // namespace

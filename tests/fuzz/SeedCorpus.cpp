@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -90,16 +91,14 @@ int main(int argc, char** argv) {
     for (const char* d : dirs) mkdir((out + "/" + d).c_str(), 0755);
     for (Found& f : found) {
         uint32_t length = 0;
-        uint8_t* bytes = readResourceFile(f.path.c_str(), length);
-        const char* kind = bytes ? kindOf(bytes, length) : nullptr;
-        if (!kind || !copyBytes(out + "/" + kind + "/" + f.name, bytes, length)) {
+        const std::unique_ptr<uint8_t[]> bytes = readResourceFile(f.path.c_str(), length);
+        const char* kind = bytes ? kindOf(bytes.get(), length) : nullptr;
+        if (!kind || !copyBytes(out + "/" + kind + "/" + f.name, bytes.get(), length)) {
             std::fprintf(stderr, "%s: unreadable or of no known kind\n", f.path.c_str());
-            std::free(bytes);
             return 1;
         }
         f.kind = kind;
         f.length = length;
-        std::free(bytes);
     }
     // The file-level targets only need a few files of each kind to start
     // from: the reader takes them unscrambled, the file read as stored.
