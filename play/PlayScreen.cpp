@@ -52,11 +52,6 @@ PlayScreen::PlayScreen()
       scriptStep(-1),
       lastScriptDt(0.0f),
       processionWalking(false),
-      groundGrid(nullptr),
-      clothMeshes{nullptr, nullptr, nullptr, nullptr},
-      sweepEffect(nullptr),
-      noiseOverlay(nullptr),
-      backdropLayer(nullptr),
       selection(player, worldList) {
     // The world part, in the order of a first new game.
     worldList.setPlayer(&player);
@@ -121,33 +116,13 @@ void PlayScreen::startCameraFlight(const Vec3& endPosition, const Vec3& endAngle
 
 void PlayScreen::clearRoom() {
     worldList.clearSceneObjects();
-    if (groundGrid) {
-        groundGrid->destroyGroundGrid();
-        delete groundGrid;
-        groundGrid = nullptr;
+    clearEffect(groundGrid);
+    for (EffectSlot<ClothMesh>& cloth : clothMeshes) {
+        clearEffect(cloth);
     }
-    for (ClothMesh*& cloth : clothMeshes) {
-        if (cloth) {
-            cloth->freeClothMesh();
-            delete cloth;
-            cloth = nullptr;
-        }
-    }
-    if (sweepEffect) {
-        sweepEffect->destroySweepEffect();
-        delete sweepEffect;
-        sweepEffect = nullptr;
-    }
-    if (noiseOverlay) {
-        noiseOverlay->releaseNoiseOverlay();
-        delete noiseOverlay;
-        noiseOverlay = nullptr;
-    }
-    if (backdropLayer) {
-        backdropLayer->freeBackdropLayer();
-        delete backdropLayer;
-        backdropLayer = nullptr;
-    }
+    clearEffect(sweepEffect);
+    clearEffect(noiseOverlay);
+    clearEffect(backdropLayer);
 }
 
 void PlayScreen::updatePlayScreen(float dt) {

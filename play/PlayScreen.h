@@ -11,18 +11,14 @@
 #include "play/AnswerPanel.h"
 #include "play/CameraFlight.h"
 #include "play/CaptionText.h"
+#include "play/EffectSlot.h"
 #include "play/Player.h"
 #include "play/SceneObjectList.h"
 #include "play/TutorialHints.h"
 #include "text/ObjectNames.h"
 
-class BackdropLayer;
-class ClothMesh;
 class FileStream;
-class GroundGrid;
-class NoiseOverlay;
 class SceneObject;
-class SweepEffect;
 
 // The screen of GameState 4, where the game is played. It owns the whole play
 // world: the room with its scene objects and effects, the player, the answer
@@ -190,12 +186,13 @@ public:
     float endingProgress;
     std::vector<SceneObject*> reactionList;  // not owned
 
-    // Effect slots, each null while the room has none.
-    GroundGrid* groundGrid;
-    ClothMesh* clothMeshes[4];
-    SweepEffect* sweepEffect;
-    NoiseOverlay* noiseOverlay;
-    BackdropLayer* backdropLayer;
+    // Effect slots, each null while the room has none; filled with
+    // replaceEffect and emptied with clearEffect (play/EffectSlot.h).
+    EffectSlot<GroundGrid> groundGrid;
+    EffectSlot<ClothMesh> clothMeshes[4];
+    EffectSlot<SweepEffect> sweepEffect;
+    EffectSlot<NoiseOverlay> noiseOverlay;
+    EffectSlot<BackdropLayer> backdropLayer;
 
     ScreenOverlay screenOverlay;
     CaptionText caption;

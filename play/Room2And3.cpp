@@ -38,12 +38,7 @@ const RoomRow kShedWalls[] = {
 // Room 2, the fish person's place: a fresh ground grid, the stand, the fish
 // person, the coins, the rope and four pillars.
 void PlayScreen::buildRoom2() {
-    if (groundGrid) {
-        groundGrid->destroyGroundGrid();
-        delete groundGrid;
-    }
-    groundGrid = new GroundGrid();
-    groundGrid->constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+    replaceEffect(groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
 
     SceneObjectList& w = worldList;
     appendRoomRows(w, kRoom2Stand, COUNT_OF(kRoom2Stand));

@@ -84,12 +84,7 @@ void PlayScreen::buildRoom4() {
     SceneObjectList& w = worldList;
     appendRoomRows(w, kHallPosts, COUNT_OF(kHallPosts));
     for (int k = 0; k < 4; ++k) {
-        if (clothMeshes[k]) {
-            clothMeshes[k]->freeClothMesh();
-            delete clothMeshes[k];
-        }
-        clothMeshes[k] = new ClothMesh();
-        clothMeshes[k]->buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
+        replaceEffect(clothMeshes[k]).buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
     }
     for (int i = 0; i <= 4; ++i) {
         for (int j = -1; j <= 0; ++j) {

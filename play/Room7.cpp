@@ -30,12 +30,7 @@ const float kHallWalls[6][5] = {
 // corridor's boxes, then the story-driven starts, segments, walls and eyes.
 void PlayScreen::buildRoom7() {
     SceneObjectList& w = worldList;
-    if (backdropLayer) {
-        backdropLayer->freeBackdropLayer();
-        delete backdropLayer;
-    }
-    backdropLayer = new BackdropLayer();
-    backdropLayer->createBackdropLayer(costumeGhost, costumeWerewolf, costumeDeath);
+    replaceEffect(backdropLayer).createBackdropLayer(costumeGhost, costumeWerewolf, costumeDeath);
 
     // The lists only point into the world list; emptied before anything is
     // built, so that an open tunnel's arches and segments join them just as

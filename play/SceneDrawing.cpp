@@ -80,7 +80,7 @@ void PlayScreen::drawRoom() {
     if (groundGrid) {
         groundGrid->drawGroundGrid();
     }
-    for (ClothMesh* cloth : clothMeshes) {
+    for (const EffectSlot<ClothMesh>& cloth : clothMeshes) {
         if (cloth) {
             cloth->drawClothMesh();
         }

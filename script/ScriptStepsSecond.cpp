@@ -30,16 +30,12 @@ SceneObject* object(PlayScreen& play, ObjectName name) { return play.findSceneOb
 // world list (the effect owns and draws it). A sweep still running is ended.
 // A blank from a missed lookup is not in the world list and is not taken.
 SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
-    if (play.sweepEffect) {
-        play.sweepEffect->destroySweepEffect();
-        delete play.sweepEffect;
-    }
-    play.sweepEffect = new SweepEffect();
-    play.sweepEffect->constructSweepEffect();
+    SweepEffect& sweep = replaceEffect(play.sweepEffect);
+    sweep.constructSweepEffect();
     if (play.worldList.takeSceneObject(instance)) {
-        play.sweepEffect->instance = instance;
+        sweep.instance = instance;
     }
-    return play.sweepEffect;
+    return &sweep;
 }
 
 void setNoise(PlayScreen& play, float targetLevel, float rate) {
@@ -349,12 +345,7 @@ void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 
 
 void step97(PlayScreen& play) {
     showYou(play);
-    if (play.noiseOverlay) {
-        play.noiseOverlay->releaseNoiseOverlay();
-        delete play.noiseOverlay;
-    }
-    play.noiseOverlay = new NoiseOverlay();
-    play.noiseOverlay->initNoiseOverlay();
+    replaceEffect(play.noiseOverlay).initNoiseOverlay();
     setNoise(play, 0.25f, 0.0169492f);
     play.scriptStep = 98;
 }
@@ -418,9 +409,7 @@ void step104(PlayScreen& play) {
         play.noiseOverlay->level = 0.0f;
         setNoise(play, 0.0f, 0.0f);
         play.noiseOverlay->updateNoiseOverlay(0.0f);
-        play.noiseOverlay->releaseNoiseOverlay();
-        delete play.noiseOverlay;
-        play.noiseOverlay = nullptr;
+        clearEffect(play.noiseOverlay);
     }
     play.sceneVisibility = 0.0f;
     fadeScene(play, 1.0f, 0.25f);
@@ -451,11 +440,7 @@ void step105(PlayScreen& play) {
 void step109(PlayScreen& play) { play.scriptStepDelay = 2.0f; play.scriptStep = 112; }
 
 void step112(PlayScreen& play) {
-    if (play.sweepEffect) {
-        play.sweepEffect->destroySweepEffect();
-        delete play.sweepEffect;
-        play.sweepEffect = nullptr;
-    }
+    clearEffect(play.sweepEffect);
     goatLine(play, kStpGoatCompare, 113);
 }
 

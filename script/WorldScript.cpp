@@ -95,7 +95,7 @@ bool PlayScreen::updateWorldScript(float dt) {
     if (groundGrid) {
         groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
     }
-    for (ClothMesh* cloth : clothMeshes) {
+    for (const EffectSlot<ClothMesh>& cloth : clothMeshes) {
         if (cloth) {
             cloth->stepClothMesh(feet.x, feet.y, feet.z, dt);
         }

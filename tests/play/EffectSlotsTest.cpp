@@ -57,24 +57,19 @@ TEST_F(EffectSlotsTest, FramesStepTheEffectsAndClearRoomFreesThemAll) {
         meshesBefore[k] = meshRefs(kMeshes[k]);
     }
 
-    p.groundGrid = new GroundGrid();
-    p.groundGrid->constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+    replaceEffect(p.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
     p.groundGrid->sourceRow = 40;
     p.groundGrid->sourceColumn = 13;
     p.groundGrid->sourceRadius = 1;
     p.groundGrid->sourceFrequency = 1.75f;
     p.groundGrid->sourceAmplitude = 0.02f;
-    for (ClothMesh*& cloth : p.clothMeshes) {
-        cloth = new ClothMesh();
-        cloth->buildClothMesh(0.0f, 30.0f, 0.0f, 0.06f);
+    for (EffectSlot<ClothMesh>& cloth : p.clothMeshes) {
+        replaceEffect(cloth).buildClothMesh(0.0f, 30.0f, 0.0f, 0.06f);
     }
-    p.sweepEffect = new SweepEffect();
-    p.sweepEffect->constructSweepEffect();
-    p.noiseOverlay = new NoiseOverlay();
-    p.noiseOverlay->initNoiseOverlay();
+    replaceEffect(p.sweepEffect).constructSweepEffect();
+    replaceEffect(p.noiseOverlay).initNoiseOverlay();
     p.noiseOverlay->targetLevel = 1.0f;
-    p.backdropLayer = new BackdropLayer();
-    p.backdropLayer->createBackdropLayer(p.costumeGhost, p.costumeWerewolf, p.costumeDeath);
+    replaceEffect(p.backdropLayer).createBackdropLayer(p.costumeGhost, p.costumeWerewolf, p.costumeDeath);
     ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
 
     ASSERT_FALSE(framesAt60(s, 30));
@@ -87,7 +82,7 @@ TEST_F(EffectSlotsTest, FramesStepTheEffectsAndClearRoomFreesThemAll) {
 
     p.clearRoom();
     EXPECT_EQ(nullptr, p.groundGrid);
-    for (ClothMesh* cloth : p.clothMeshes) {
+    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) {
         EXPECT_EQ(nullptr, cloth);
     }
     EXPECT_EQ(nullptr, p.sweepEffect);
@@ -108,8 +103,7 @@ TEST_F(EffectSlotsTest, TheViewNarrowsAgainWhenTheNoiseGoesWithTheRoom) {
     PlayScreen& p = play(s);
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way == 0 ? "room change" : way == 1 ? "new game" : "rebuilt room");
-        p.noiseOverlay = new NoiseOverlay();
-        p.noiseOverlay->initNoiseOverlay();
+        replaceEffect(p.noiseOverlay).initNoiseOverlay();
         p.noiseOverlay->targetLevel = 1.0f;
         p.noiseOverlay->rate = 10.0f;
         ASSERT_FALSE(framesAt60(s, 10));
@@ -127,5 +121,62 @@ TEST_F(EffectSlotsTest, TheViewNarrowsAgainWhenTheNoiseGoesWithTheRoom) {
         EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
         ASSERT_FALSE(framesAt60(s, 5));
         EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
+    }
+}
+
+// Filling a slot that already holds an effect gives the old one's references
+// back exactly once: the cache counts after a second fill are those after the
+// first, and clearRoom still brings them back to where they started. The
+// noise overlay given up this way hands the normal view angle back first.
+TEST_F(EffectSlotsTest, ReplacingAnEffectReleasesTheOldOneOnce) {
+    PlayScreen& p = play(s);
+    int32_t before[9];
+    int32_t afterOne[9];
+    for (int k = 0; k < 9; ++k) {
+        before[k] = textureRefs(kTextures[k]);
+    }
+    int32_t meshesBefore[3];
+    int32_t meshesAfterOne[3];
+    for (int k = 0; k < 3; ++k) {
+        meshesBefore[k] = meshRefs(kMeshes[k]);
+    }
+    auto fillAll = [&p]() {
+        replaceEffect(p.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+        for (EffectSlot<ClothMesh>& cloth : p.clothMeshes) {
+            replaceEffect(cloth).buildClothMesh(0.0f, 30.0f, 0.0f, 0.06f);
+        }
+        replaceEffect(p.sweepEffect).constructSweepEffect();
+        replaceEffect(p.noiseOverlay).initNoiseOverlay();
+        replaceEffect(p.backdropLayer).createBackdropLayer(p.costumeGhost, p.costumeWerewolf, p.costumeDeath);
+    };
+
+    fillAll();
+    for (int k = 0; k < 9; ++k) {
+        afterOne[k] = textureRefs(kTextures[k]);
+    }
+    for (int k = 0; k < 3; ++k) {
+        meshesAfterOne[k] = meshRefs(kMeshes[k]);
+    }
+    p.noiseOverlay->targetLevel = 1.0f;
+    p.noiseOverlay->rate = 10.0f;
+    ASSERT_FALSE(framesAt60(s, 10));
+    ASSERT_FLOAT_EQ(76.0f, gCamera->fovy);
+    ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+
+    fillAll();
+    EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(afterOne[k], textureRefs(kTextures[k])) << kTextures[k];
+    }
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(meshesAfterOne[k], meshRefs(kMeshes[k])) << kMeshes[k];
+    }
+
+    p.clearRoom();
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(before[k], textureRefs(kTextures[k])) << kTextures[k];
+    }
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(meshesBefore[k], meshRefs(kMeshes[k])) << kMeshes[k];
     }
 }

@@ -68,13 +68,13 @@ TEST_F(RoomsTest, EffectsAreCreatedOncePerRoom) {
     p.enterRoom(4);
     p.enterRoom(4);
     EXPECT_EQ(nullptr, p.groundGrid);
-    for (ClothMesh* cloth : p.clothMeshes) EXPECT_NE(nullptr, cloth);
+    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) EXPECT_NE(nullptr, cloth);
     p.chairAngle = 30.0f;
     p.enterRoom(4);
     EXPECT_NEAR(30.0f * 0.0174533f, p.findSceneObject(kObjChair)->rotation.z, 1e-6f);
     p.enterRoom(7);
     EXPECT_NE(nullptr, p.backdropLayer);
-    for (ClothMesh* cloth : p.clothMeshes) EXPECT_EQ(nullptr, cloth);
+    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) EXPECT_EQ(nullptr, cloth);
 }
 
 TEST_F(RoomsTest, TheTunnelFollowsItsThreeValues) {

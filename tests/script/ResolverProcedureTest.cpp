@@ -126,16 +126,14 @@ TEST_F(ResolverProcedureTest, TheGridRippleMovesTheSourceAndNeedsNoGrid) {
     EXPECT_EQ(60, play().scriptStep);
 
     freshWorld();
-    GroundGrid* grid = new GroundGrid();
-    grid->sourceRow = 40;
-    grid->sourceColumn = 13;
-    play().groundGrid = grid;
+    GroundGrid& grid = replaceEffect(play().groundGrid);
+    grid.sourceRow = 40;
+    grid.sourceColumn = 13;
     execute(1, kObjFishPerson);
-    EXPECT_EQ(40, grid->sourceRow);
-    EXPECT_EQ(15, grid->sourceColumn);
-    EXPECT_FLOAT_EQ(0.1f, grid->sourceOffset);
-    play().groundGrid = nullptr;
-    delete grid;
+    EXPECT_EQ(40, grid.sourceRow);
+    EXPECT_EQ(15, grid.sourceColumn);
+    EXPECT_FLOAT_EQ(0.1f, grid.sourceOffset);
+    clearEffect(play().groundGrid);
 }
 
 // With no row of its own a target gets the action's fall-back.

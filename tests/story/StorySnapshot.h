@@ -84,7 +84,7 @@ inline StorySnapshot takeSnapshot(const PlayScreen& p) {
     s.reactionList = listKinds(p, p.reactionList);
     s.effects = std::string(p.groundGrid ? "grid " : "") + (p.sweepEffect ? "sweep " : "") +
                 (p.noiseOverlay ? "noise " : "") + (p.backdropLayer ? "backdrop " : "");
-    for (const ClothMesh* cloth : p.clothMeshes) s.effects += cloth ? "cloth " : "";
+    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) s.effects += cloth ? "cloth " : "";
     return s;
 }
 
