@@ -120,12 +120,24 @@ std::vector<uint8_t> makeSoundResource(int n) {
                 b.tone(0.02f + i * 0.09f, 0.25f, 2600 + i * 170.0f, 0.7f, 0.001f, 0.1f);
             return finish(b, 0.7f);
         }
-        case 66: {  // the logo jingle
+        case 66: {  // the logo jingle: four strokes of a small bell, the last left to ring
             SoundBuffer t(2.6f, kRate);
-            const float notes[] = {440, 523.25f, 659.25f, 880};
-            for (int i = 0; i < 4; ++i) t.tone(i * 0.2f, 2.0f - i * 0.2f, notes[i], 0.5f, 0.005f, 1.0f, SoundBuffer::Triangle);
-            t.echo(0.18f, 0.3f, 3);
-            t.fadeOut(0.4f);
+            const float notes[] = {659.25f, 523.25f, 587.33f, 392.0f};
+            // A bell's partials lie off the harmonic series: the hum an octave
+            // down, the strike tone, a minor third, a fifth and the bright
+            // upper partials, each dying away faster than the one below it.
+            const float ratios[] = {0.5f, 1.0f, 1.183f, 1.506f, 2.0f, 2.514f, 2.662f};
+            const float levels[] = {0.35f, 0.5f, 0.3f, 0.22f, 0.25f, 0.12f, 0.1f};
+            const float decays[] = {2.4f, 1.8f, 1.2f, 0.9f, 0.7f, 0.45f, 0.35f};
+            for (int i = 0; i < 4; ++i) {
+                const float start = i * 0.32f;
+                const float length = i == 3 ? 1.6f : 1.4f;
+                for (int k = 0; k < 7; ++k)
+                    t.tone(start, length, notes[i] * ratios[k], levels[k], 0.002f, decays[k] * (i == 3 ? 1.3f : 1.0f));
+                t.noise(start, 0.03f, 0.15f, 0.0005f, 0.02f, 0.9f, uint32_t(66 + i));  // the clapper's strike
+            }
+            t.echo(0.21f, 0.25f, 3);
+            t.fadeOut(0.5f);
             return finish(t, 0.7f);
         }
         case 99: case 311:  // match strike / flame
