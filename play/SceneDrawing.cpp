@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/OverlayQuad.h"
 #include "engine/Camera.h"
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
@@ -103,19 +104,12 @@ void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelecti
     if (!backdropLayer) {
         screenOverlay.drawScreenOverlayFog();
     }
-    const float w = gScreenSize2D->width;
-    const float h = gScreenSize2D->height;
     // The fade to black; once the room has faded in the quad would blend
     // nothing into a whole screen of pixels, so it is left out.
     const float fade = 1.0f - roomFade * sceneVisibility;
     applyPlainColour(0.0f, 0.0f, 0.0f, fade);
     if (fade != 0.0f) {
-        glBegin(GL_QUADS);
-        glVertex3f(0.0f, 0.0f, 0.0f);
-        glVertex3f(0.0f, w, 0.0f);
-        glVertex3f(0.0f, w, h);
-        glVertex3f(0.0f, 0.0f, h);
-        glEnd();
+        drawFullOverlayQuad();
     }
 
     const bool cue = caption.visibility == 1.0f && isPlayerInControl();

@@ -34,6 +34,7 @@
 
 #include "app/GameApp.h"
 #include "app/GameState.h"
+#include "engine/Angles.h"
 #include "engine/FrameTimer.h"
 #include "engine/Platform.h"
 #include "play/PlayScreen.h"
@@ -41,7 +42,6 @@
 namespace {
 
 const uint32_t kStepMs = 45;
-const float kFullTurn = 6.2831853f;
 
 // A room as the benchmark enters it: the story flags it is built under and
 // where the player stands (z is where the player starts falling or rising to
@@ -58,6 +58,7 @@ void lateNight(PlayScreen& play) {
     play.nightAlmostOver = true;
     play.ropeOnPole = true;
 }
+void pumpkinCarved(PlayScreen& play) { play.storyCount33 = 4; }
 void tunnelOpen(PlayScreen& play) {
     play.storyValue49 = 1.0f;
     play.storyValue50 = 0.5f;
@@ -68,6 +69,8 @@ const RoomVariant kVariants[] = {
     {"0 street", 0, noFlags, 3.5f, 5.01f, 0.0f},
     {"0 late night", 0, lateNight, 3.5f, 5.01f, 0.0f},
     {"1 garden", 1, noFlags, -4.6528f, 37.24951f, 0.0f},
+    {"1 carved pumpkin", 1, pumpkinCarved, 11.0f, 24.8f, 0.0f},
+    {"1 late night", 1, lateNight, 11.0f, 24.8f, 0.0f},
     {"2 well", 2, noFlags, 0.0f, 0.0f, 0.91f},
     {"3 shed", 3, noFlags, -4.6528f, 39.24951f, 0.0f},
     {"4 hall", 4, noFlags, 12.5f, 30.2f, 0.3f},
