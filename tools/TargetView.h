@@ -1,0 +1,30 @@
+#ifndef QUENDRALVOSS_TOOLS_TARGETVIEW_H
+#define QUENDRALVOSS_TOOLS_TARGETVIEW_H
+
+#include <vector>
+
+#include "engine/Vec3.h"
+
+class PlayScreen;
+class SceneObject;
+
+// Where the player may stand to look at one target of the room: the centre
+// of what is drawn of it, and places 1.5 to 2 units from that centre with the
+// eyes at eye height, best first. A place is offered only when the player's
+// box fits there and no collision box stands between the eyes and the centre.
+class TargetView {
+public:
+    // Measures object as drawn now (OpenGL feedback, so it needs the game's
+    // context) and ranks the places around it, those on the side of entry
+    // first; floorZ is the floor the player stands on at the entry.
+    TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry, float floorZ);
+
+    // The view angles (roll, pitch, yaw) from eye to the centre.
+    Vec3 anglesFrom(const Vec3& eye) const;
+
+    Vec3 centre;
+    // Feet positions, best first; empty when none fits.
+    std::vector<Vec3> places;
+};
+
+#endif
