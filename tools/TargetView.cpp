@@ -155,8 +155,8 @@ TargetView::TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry,
                 break;
             }
         }
-        if (blocked) continue;
-        ranked.push_back(Ranked{dir.x * toEntry.x + dir.y * toEntry.y, feet});
+        // A place with a clear line of sight always ranks above a blocked one.
+        ranked.push_back(Ranked{dir.x * toEntry.x + dir.y * toEntry.y + (blocked ? -10.0f : 0.0f), feet});
     }
     play.player.position = saved;
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) { return a.score > b.score; });

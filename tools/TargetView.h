@@ -11,7 +11,8 @@ class SceneObject;
 // Where the player may stand to look at one target of the room: the centre
 // of what is drawn of it, and places 1.5 to 2 units from that centre with the
 // eyes at eye height, best first. A place is offered only when the player's
-// box fits there and no collision box stands between the eyes and the centre.
+// box fits there; those with no collision box between the eyes and the centre
+// come before the rest.
 class TargetView {
 public:
     // Measures object as drawn now (OpenGL feedback, so it needs the game's
