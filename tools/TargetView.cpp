@@ -12,6 +12,7 @@ namespace {
 
 const float kWorldReach = 1000.0f;
 const int kDirections = 24;
+const float kMaxExtra = 3.0f;
 
 // The box of the vertices object sends down the pipeline, through OpenGL
 // feedback with an orthographic view that maps world units straight to the
@@ -141,22 +142,29 @@ TargetView::TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry,
     for (int k = 0; k < kDirections; ++k) {
         const float a = 6.2831853f * static_cast<float>(k) / static_cast<float>(kDirections);
         const Vec3 dir(std::cos(a), std::sin(a), 0.0f);
-        const Vec3 feet(centre.x + dir.x * across, centre.y + dir.y * across, floorZ);
-        const Vec3 eye(feet.x, feet.y, eyeZ);
-        play.player.position = feet;
-        const Vec3 body = play.player.playerBoxCentre();
-        const Vec3 half = play.player.playerBoxHalfSize();
-        if (play.boxHitsAnySceneObject(body.x, body.y, body.z, half.x, half.y, half.z)) continue;
-        bool blocked = false;
-        for (const SceneObject* other : play.worldList.objects()) {
-            if (other == &object || !hasBox(*other) || inside(*other, centre)) continue;
-            if (inside(*other, eye) || segmentHits(*other, eye, centre)) {
-                blocked = true;
-                break;
+        // Out from the wanted distance until the player's box fits, for
+        // targets whose own box is wider than the distance.
+        for (float extra = 0.0f; extra <= kMaxExtra; extra += 0.25f) {
+            const Vec3 feet(centre.x + dir.x * (across + extra), centre.y + dir.y * (across + extra), floorZ);
+            const Vec3 eye(feet.x, feet.y, eyeZ);
+            play.player.position = feet;
+            const Vec3 body = play.player.playerBoxCentre();
+            const Vec3 half = play.player.playerBoxHalfSize();
+            if (play.boxHitsAnySceneObject(body.x, body.y, body.z, half.x, half.y, half.z)) continue;
+            bool blocked = false;
+            for (const SceneObject* other : play.worldList.objects()) {
+                if (other == &object || !hasBox(*other) || inside(*other, centre)) continue;
+                if (inside(*other, eye) || segmentHits(*other, eye, centre)) {
+                    blocked = true;
+                    break;
+                }
             }
+            // A clear line of sight always ranks above a blocked one, and
+            // nearer above farther.
+            const float score = dir.x * toEntry.x + dir.y * toEntry.y - 0.5f * extra + (blocked ? -10.0f : 0.0f);
+            ranked.push_back(Ranked{score, feet});
+            break;
         }
-        // A place with a clear line of sight always ranks above a blocked one.
-        ranked.push_back(Ranked{dir.x * toEntry.x + dir.y * toEntry.y + (blocked ? -10.0f : 0.0f), feet});
     }
     play.player.position = saved;
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) { return a.score > b.score; });

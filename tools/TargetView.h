@@ -10,8 +10,8 @@ class SceneObject;
 
 // Where the player may stand to look at one target of the room: the centre
 // of what is drawn of it, and places 1.5 to 2 units from that centre with the
-// eyes at eye height, best first. A place is offered only when the player's
-// box fits there; those with no collision box between the eyes and the centre
+// eyes at eye height (farther where the player's box does not fit nearer),
+// best first. Places with no collision box between the eyes and the centre
 // come before the rest.
 class TargetView {
 public:
