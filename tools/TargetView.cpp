@@ -120,6 +120,13 @@ TargetView::TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry,
         centre.set(0.5f * (low.x + high.x), 0.5f * (low.y + high.y), 0.5f * (low.z + high.z));
         const float dx = high.x - low.x, dy = high.y - low.y, dz = high.z - low.z;
         radius = 0.5f * std::sqrt(dx * dx + dy * dy + dz * dz);
+    } else if (hasBox(object)) {
+        // Nothing drawn: the point of its collision box nearest the entry's
+        // eyes, so a long invisible wall is seen where the player meets it.
+        const Vec3& p = object.position;
+        const Vec3& h = object.halfSize;
+        centre.set(std::min(std::max(entry.x, p.x - h.x), p.x + h.x), std::min(std::max(entry.y, p.y - h.y), p.y + h.y),
+                   std::min(std::max(floorZ + play.player.eyeHeight, p.z - h.z), p.z + h.z));
     } else {
         centre = object.position;
     }

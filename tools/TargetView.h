@@ -9,7 +9,8 @@ class PlayScreen;
 class SceneObject;
 
 // Where the player may stand to look at one target of the room: the centre
-// of what is drawn of it, and places 1.5 to 2 units from that centre with the
+// of what is drawn of it (of an invisible one, the point of its collision box
+// nearest the entry), and places 1.5 to 2 units from that centre with the
 // eyes at eye height (farther where the player's box does not fit nearer),
 // best first. Places with no collision box between the eyes and the centre
 // come before the rest.
