@@ -111,6 +111,23 @@ bool segmentHits(const SceneObject& box, const Vec3& a, const Vec3& b) {
     return true;
 }
 
+// The top of the highest collision box but skip's under the player's
+// footprint at (x, y) that is no higher than below, or the ground (0).
+float floorUnder(const PlayScreen& play, const SceneObject& skip, float x, float y, float below) {
+    const Vec3 half = play.player.halfSize;
+    float floor = 0.0f;
+    for (const SceneObject* box : play.worldList.objects()) {
+        if (box == &skip || !hasBox(*box)) continue;
+        if (std::fabs(x - box->position.x) > half.x + box->halfSize.x ||
+            std::fabs(y - box->position.y) > half.y + box->halfSize.y) {
+            continue;
+        }
+        const float top = box->position.z + box->halfSize.z;
+        if (top <= below) floor = std::max(floor, top);
+    }
+    return floor;
+}
+
 }  // namespace
 
 TargetView::TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry, float floorZ) {
@@ -132,9 +149,16 @@ TargetView::TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry,
     }
     // Small things from 1.5 units, things a metre or more across from 2.
     const float distance = std::min(std::max(1.5f + 0.5f * (radius - 0.4f) / 0.6f, 1.5f), 2.0f);
-    const float eyeZ = floorZ + play.player.eyeHeight;
-    const float rise = centre.z - eyeZ;
-    const float across = std::sqrt(std::max(distance * distance - rise * rise, 0.6f * 0.6f));
+    // How far across to stand so the eyes, standing on floor, are distance
+    // from the centre (at least 0.6 across when the centre is far above or
+    // below them).
+    const Vec3 target = centre;
+    const float eyeHeight = play.player.eyeHeight;
+    auto acrossFrom = [&](float floor) {
+        const float rise = target.z - (floor + eyeHeight);
+        return std::sqrt(std::max(distance * distance - rise * rise, 0.6f * 0.6f));
+    };
+    const float below = centre.z + play.player.stepHeight;
 
     Vec3 toEntry(entry.x - centre.x, entry.y - centre.y, 0.0f);
     const float entryLength = toEntry.length();
@@ -152,8 +176,16 @@ TargetView::TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry,
         // Out from the wanted distance until the player's box fits, for
         // targets whose own box is wider than the distance.
         for (float extra = 0.0f; extra <= kMaxExtra; extra += 0.25f) {
-            const Vec3 feet(centre.x + dir.x * (across + extra), centre.y + dir.y * (across + extra), floorZ);
-            const Vec3 eye(feet.x, feet.y, eyeZ);
+            // On the floor beneath the place, which need not be the entry's:
+            // a first guess from the floor beneath the target, then once more
+            // from the floor found there.
+            float across = acrossFrom(floorUnder(play, object, centre.x, centre.y, below)) + extra;
+            float x = centre.x + dir.x * across, y = centre.y + dir.y * across;
+            across = acrossFrom(floorUnder(play, object, x, y, below)) + extra;
+            x = centre.x + dir.x * across;
+            y = centre.y + dir.y * across;
+            const Vec3 feet(x, y, floorUnder(play, object, x, y, below));
+            const Vec3 eye(feet.x, feet.y, feet.z + play.player.eyeHeight);
             play.player.position = feet;
             const Vec3 body = play.player.playerBoxCentre();
             const Vec3 half = play.player.playerBoxHalfSize();

@@ -18,7 +18,8 @@ class TargetView {
 public:
     // Measures object as drawn now (OpenGL feedback, so it needs the game's
     // context) and ranks the places around it, those on the side of entry
-    // first; floorZ is the floor the player stands on at the entry.
+    // first; floorZ is the floor the player stands on at the entry. Each place
+    // stands on the floor beneath it.
     TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry, float floorZ);
 
     // The view angles (roll, pitch, yaw) from eye to the centre.

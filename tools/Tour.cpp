@@ -163,13 +163,19 @@ private:
         PlayScreen& play = game.play();
         TargetView moved = view;
         moved.centre.add(object.position.x - start.x, object.position.y - start.y, object.position.z - start.z);
-        play.player.viewAngles = moved.anglesFrom(play.player.playerEyePosition());
+        const Vec3 eye = play.player.playerEyePosition();
+        play.player.viewAngles = moved.anglesFrom(eye);
+        Vec3 gap = moved.centre;
+        gap.subtract(eye);
+        char away[96];
+        std::snprintf(away, sizeof away, ", %.1f units away, centre (%.1f %.1f %.1f)", gap.length(), moved.centre.x,
+                       moved.centre.y, moved.centre.z);
         play.rebuildTargetList();
         if (std::find(play.player.targets.begin(), play.player.targets.end(), &object) != play.player.targets.end()) {
             play.player.selectedTarget = &object;
         }
         game.frames(2);
-        capture(file, what);
+        capture(file, what + away);
     }
 
     void capture(const std::string& file, const std::string& what) {
