@@ -21,12 +21,13 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "text/Text.h"
+#include "app/ResourceCatalog.h"
 
 namespace {
 const int32_t kRecordRest = -1;
 const int32_t kDone = 8;
 const int32_t kFirstButtonStep = 4;
-const int32_t kFirstPromptPicture = 215;
+const int32_t kFirstPromptPicture = picture::kControllerPrompt1;
 // How far an axis must move from rest to answer a question.
 const float kAxisThreshold = 0.8f;
 

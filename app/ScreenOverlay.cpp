@@ -9,10 +9,11 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "app/ResourceCatalog.h"
 
 namespace {
-const int32_t kFogPicture = 2;
-const int32_t kVignettePicture = 3;
+const int32_t kFogPicture = picture::kFogLayer;
+const int32_t kVignettePicture = picture::kVignette;
 
 // One quad over the whole overlay with the given corner texture coordinates
 // (lower left, lower right, upper right, upper left).

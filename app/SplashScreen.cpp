@@ -13,10 +13,10 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "app/ResourceCatalog.h"
 
 namespace {
-const int32_t kLogoPicture = 67;
-const int32_t kJingleSound = 66;
+const int32_t kLogoPicture = picture::kSplashLogo;
 const float kJingleVolume = 0.5f;
 }  // namespace
 
@@ -46,7 +46,7 @@ void SplashScreen::updateSplashScreen(float dt) {
         preTime -= dt;
         if (preTime <= 0.0f) {
             preTime = 0.0f;
-            playSoundOnAnyChannel(kJingleSound, kJingleVolume);
+            playSoundOnAnyChannel(sound::kLogoJingle, kJingleVolume);
         } else if (logoTime != 0.0f) {
             draw = true;
         }

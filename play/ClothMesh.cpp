@@ -9,6 +9,7 @@
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "app/ResourceCatalog.h"
 
 namespace {
 
@@ -52,11 +53,11 @@ void ClothMesh::buildClothMesh(float x0, float y0, float z0, float amplitude) {
     waveAmplitude = amplitude;
     // Rebuilding gives back what an earlier build took.
     freeClothMesh();
-    clothTexture = acquireTextureByNumber(158);
+    clothTexture = acquireTextureByNumber(picture::kCurtain);
     if (clothTexture) {
         clothTexture->setNearest();
     }
-    sheenTexture = acquireTextureByNumber(117);
+    sheenTexture = acquireTextureByNumber(picture::kMetalSheen);
 }
 
 void ClothMesh::freeClothMesh() {

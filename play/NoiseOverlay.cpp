@@ -11,6 +11,7 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "app/ResourceCatalog.h"
 
 NoiseOverlay::NoiseOverlay() : level(0.0f), targetLevel(0.0f), rate(0.1f), time(0.0f), noiseTexture(nullptr) {}
 
@@ -22,7 +23,7 @@ void NoiseOverlay::initNoiseOverlay() {
     targetLevel = 0.0f;
     rate = 0.1f;
     time = 0.0f;
-    noiseTexture = acquireTextureByNumber(195);
+    noiseTexture = acquireTextureByNumber(picture::kFilmGrain);
     if (noiseTexture) {
         noiseTexture->setNearest();
     }

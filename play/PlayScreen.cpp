@@ -28,13 +28,14 @@
 #include "play/SoundCue.h"
 #include "play/TargetList.h"
 #include "text/Text.h"
+#include "app/ResourceCatalog.h"
 
 namespace {
 
 const float kWalkSpeed = 2.0f;
 const float kTurnSpeed = 1.3962634f;
 const float kPitchLimit = 1.3962634f;
-const int32_t kExecuteSound = 40;
+const int32_t kExecuteSound = sound::kConfirm;
 const float kExecuteVolume = 0.8f;
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "engine/Texture.h"
 #include "play/GlowSprite.h"
 #include "play/SceneObject.h"
+#include "app/ResourceCatalog.h"
 
 SweepEffect::SweepEffect()
     : effectTexture(nullptr), instance(nullptr), progress(0.75f), targetProgress(0.0f), rate(1.0f / 14.0f) {}
@@ -21,7 +22,7 @@ void SweepEffect::constructSweepEffect() {
     progress = 0.75f;
     targetProgress = 0.0f;
     rate = 1.0f / 14.0f;
-    effectTexture = acquireTextureByNumber(185);
+    effectTexture = acquireTextureByNumber(picture::kSweepMask);
     if (effectTexture) {
         effectTexture->setNearest();
     }

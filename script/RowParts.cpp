@@ -5,10 +5,10 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "app/ResourceCatalog.h"
 
 namespace {
 
-const int32_t kGiveSound = 278;
 const float kFlightSeconds = 2.0f;
 
 }  // namespace
@@ -52,7 +52,7 @@ void giveAction(PlayScreen& play, int32_t actionId) {
 }
 
 void finishGive(PlayScreen& play, float volume) {
-    playRowSound(kGiveSound, volume);
+    playRowSound(sound::kGive, volume);
     play.rebuildTargetList();
     play.player.validateCurrentTarget();
 }

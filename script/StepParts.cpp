@@ -7,6 +7,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "app/ResourceCatalog.h"
 
 StepHandler stepHandler(int32_t step) {
     for (int32_t k = 0; k < kFirstStepCount; ++k) {
@@ -25,7 +26,7 @@ StepHandler stepHandler(int32_t step) {
 void say(PlayScreen& play, StepText id) { play.answerPanel.setAnswerText(stepText(id)); }
 
 void playFishSound() {
-    playCueOnAnyChannel(286 + static_cast<int32_t>(randomUnit() * 5.9999f), 0.5f);
+    playCueOnAnyChannel(sound::kStepWading1 + static_cast<int32_t>(randomUnit() * 5.9999f), 0.5f);
 }
 
 void fadeScene(PlayScreen& play, float target, float rate) {
