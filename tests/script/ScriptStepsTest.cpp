@@ -3,6 +3,7 @@
 // it leads to; and the rooms' exits and limits.
 #include <algorithm>
 
+#include "app/ResourceCatalog.h"
 #include "ResolverHarness.h"
 
 #include "engine/Camera.h"
@@ -62,7 +63,7 @@ const StepCase kCases[] = {
      [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLock)); }},
     {nullptr, 15, kNoLine, {}, 16, 1.0f, nullptr},
     {nullptr, 19, kStpShadowGiggles, {{322, 0.3f}}, 20, 0.0f,
-     [](PlayScreen& p) { EXPECT_TRUE(showsMesh(p.findSceneObject(kObjShadyCat), 49)); }},
+     [](PlayScreen& p) { EXPECT_TRUE(showsMesh(p.findSceneObject(kObjShadyCat), mesh::kCatCowering)); }},
     {nullptr, 20, kNoLine, {}, 21, 1.0f, [](PlayScreen& p) { EXPECT_EQ(0.0f, p.sceneVisibilityTarget); }},
     {nullptr, 21, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(1.0f, p.sceneVisibilityTarget); }},
     {nullptr, 22, kNoLine, {}, 23, 1.0f, nullptr},
