@@ -88,7 +88,9 @@ TEST_F(GeneratedContent, CatalogueAndGeneratedFilesAgree) {
     std::set<std::pair<int, std::string>> kindNames;
     for (int i = 0; i < kResourceCount; ++i) {
         const ResourceEntry& e = kResourceTable[i];
-        if (i > 0) EXPECT_LT(kResourceTable[i - 1].number, e.number) << e.name;
+        if (i > 0) {
+            EXPECT_LT(kResourceTable[i - 1].number, e.number) << e.name;
+        }
         EXPECT_TRUE(kindNames.insert({int(e.kind), e.name}).second) << e.name;
     }
     // Every catalogued resource is written with its kind's signature.
