@@ -33,8 +33,14 @@ const float kWidth = 48.0f;
 const float kHeight = 36.0f;
 
 // Pictures of pages 1 to 19 (page 5 changes its picture during the fades).
-const int32_t kPagePictures[kLastPage] = {picture::kBlack,  picture::kEndingFoggyStreet, picture::kEndingGardenGate, picture::kEndingLitWindow, picture::kEndingLanternLit, picture::kEndingDogAsleep, picture::kEndingWell, picture::kEndingFishPerson, picture::kEndingGoatPersonBowing, picture::kEndingPersonInChair,
-                                          picture::kEndingEmptyChair, picture::kEndingGateOpen, picture::kEndingGoingHome, picture::kEndingEmptyStreet, picture::kEndingEmptyStreet, picture::kEndingEmptyStreet, picture::kBlack,  picture::kBlack,  picture::kBlack};
+const int32_t kPagePictures[kLastPage] = {picture::kBlack, picture::kEndingFoggyStreet, picture::kEndingGardenGate,
+                                          picture::kEndingLitWindow, picture::kEndingLanternLit,
+                                          picture::kEndingDogAsleep, picture::kEndingWell, picture::kEndingFishPerson,
+                                          picture::kEndingGoatPersonBowing, picture::kEndingPersonInChair,
+                                          picture::kEndingEmptyChair, picture::kEndingGateOpen,
+                                          picture::kEndingGoingHome, picture::kEndingEmptyStreet,
+                                          picture::kEndingEmptyStreet, picture::kEndingEmptyStreet, picture::kBlack,
+                                          picture::kBlack, picture::kBlack};
 
 // The narration lines stand in the top part of the screen.
 std::string raised(const char* line) { return std::string(line) + std::string(30, '\n'); }

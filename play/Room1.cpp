@@ -198,7 +198,8 @@ void PlayScreen::buildRoom1() {
     w.appendSceneObject(RoomRecord().mesh(mesh::kPumpkinVines).texture(picture::kPumpkinLeaves).at(13.5f, 26.4f, 0.7357f).object);
 
     // The big pumpkin grows with storyCount33 and is gone after stage 6.
-    const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
+    const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
+                                      mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
     if (storyCount33 >= 0 && storyCount33 <= 4) {
         RoomRecord pumpkin;
         pumpkin.name(kObjBigPumpkin).mesh(pumpkinMeshes[storyCount33]).texture(picture::kPumpkin).secondTexture(picture::kBlack);

@@ -14,8 +14,12 @@ struct TunnelPiece {
     float speed;
 };
 const TunnelPiece kTunnelPieces[] = {
-    {mesh::kTunnelGround, picture::kTunnelGround, picture::kBlack, 0.01f}, {mesh::kTunnelPosts, picture::kTunnelWalls, picture::kRedSheen, 1.0f}, {mesh::kTunnelStones, picture::kTunnelStones, picture::kBlack, 1.0f},
-    {mesh::kTunnelHall, picture::kTunnelWalls, picture::kRedSheen, 1.0f}, {mesh::kTunnelRidges, picture::kTunnelRidges, picture::kBlack, 1.0f}, {mesh::kTunnelDeadTrees, picture::kTunnelDeadTrees, picture::kBlack, 1.0f},
+    {mesh::kTunnelGround, picture::kTunnelGround, picture::kBlack, 0.01f},
+    {mesh::kTunnelPosts, picture::kTunnelWalls, picture::kRedSheen, 1.0f},
+    {mesh::kTunnelStones, picture::kTunnelStones, picture::kBlack, 1.0f},
+    {mesh::kTunnelHall, picture::kTunnelWalls, picture::kRedSheen, 1.0f},
+    {mesh::kTunnelRidges, picture::kTunnelRidges, picture::kBlack, 1.0f},
+    {mesh::kTunnelDeadTrees, picture::kTunnelDeadTrees, picture::kBlack, 1.0f},
 };
 
 // The small hall's walls: position and half-extents.

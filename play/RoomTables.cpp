@@ -9,21 +9,39 @@
 namespace {
 
 // Sounds 280..301 are the footstep sets: each room pins the set of its ground.
-const int32_t kRoom0Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4, sound::kStepEarth5, sound::kStepEarth6, sound::kBirdsWake, sound::kSkeletonVoice, sound::kLeaderVoice, sound::kLeftBirdVoice, sound::kRightBirdVoice, sound::kMoniqueVoice, sound::kGateVoice};
-const int32_t kRoom0Meshes[] = {mesh::kSkeletonWalking, mesh::kSomethingWalking, mesh::kSkeletonStanding, mesh::kSomethingStanding, mesh::kLeftBirdAwake, mesh::kRightBirdAwake};
-const int32_t kRoom1Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4, sound::kStepEarth5, sound::kStepEarth6, sound::kTwoBarks, sound::kSpiderChitter};
+const int32_t kRoom0Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kBirdsWake, sound::kSkeletonVoice,
+                                sound::kLeaderVoice, sound::kLeftBirdVoice, sound::kRightBirdVoice,
+                                sound::kMoniqueVoice, sound::kGateVoice};
+const int32_t kRoom0Meshes[] = {mesh::kSkeletonWalking, mesh::kSomethingWalking, mesh::kSkeletonStanding,
+                                mesh::kSomethingStanding, mesh::kLeftBirdAwake, mesh::kRightBirdAwake};
+const int32_t kRoom1Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kTwoBarks, sound::kSpiderChitter};
 const int32_t kRoom1Meshes[] = {mesh::kDogWaking, mesh::kDogGuarding, mesh::kDogSniffing};
-const int32_t kRoom2Sounds[] = {sound::kStepWading1, sound::kStepWading2, sound::kStepWading3, sound::kStepWading4, sound::kStepWading5, sound::kStepWading6, sound::kStepWetStone1, sound::kStepWetStone2, sound::kStepWetStone3, sound::kStepWetStone4, sound::kFishPersonHum};
-const int32_t kRoom2Meshes[] = {mesh::kFishPersonEmerging, mesh::kFishPersonDiving, mesh::kFishPersonTalking, mesh::kFishPersonDucking, mesh::kFishPersonResurfacing};
-const int32_t kRoom3Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4, sound::kStepEarth5, sound::kStepEarth6};
-const int32_t kRoom4Sounds[] = {sound::kStepBoards1, sound::kStepBoards2, sound::kStepBoards3, sound::kStepBoards4, sound::kStepBoards5, sound::kStepBoards6, sound::kPaintingSwings};
+const int32_t kRoom2Sounds[] = {sound::kStepWading1, sound::kStepWading2, sound::kStepWading3, sound::kStepWading4,
+                                sound::kStepWading5, sound::kStepWading6, sound::kStepWetStone1, sound::kStepWetStone2,
+                                sound::kStepWetStone3, sound::kStepWetStone4, sound::kFishPersonHum};
+const int32_t kRoom2Meshes[] = {mesh::kFishPersonEmerging, mesh::kFishPersonDiving, mesh::kFishPersonTalking,
+                                mesh::kFishPersonDucking, mesh::kFishPersonResurfacing};
+const int32_t kRoom3Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6};
+const int32_t kRoom4Sounds[] = {sound::kStepBoards1, sound::kStepBoards2, sound::kStepBoards3, sound::kStepBoards4,
+                                sound::kStepBoards5, sound::kStepBoards6, sound::kPaintingSwings};
 const int32_t kRoom4Meshes[] = {mesh::kBigPaintingSwinging};
-const int32_t kRoom5Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4, sound::kStepEarth5, sound::kStepEarth6, sound::kSweeping, sound::kGoatPersonVoice};
+const int32_t kRoom5Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kSweeping, sound::kGoatPersonVoice};
 const int32_t kRoom5Meshes[] = {mesh::kGoatPersonPleading, mesh::kGoatPersonTeaching};
-const int32_t kRoom5Textures[] = {picture::kDustSwept1, picture::kDustSwept2, picture::kDustSwept3, picture::kDustSwept4, picture::kSweepMask};
-const int32_t kRoom6Sounds[] = {sound::kTrickShimmerLong, sound::kTrickShimmer, sound::kStepBoards1, sound::kStepBoards2, sound::kStepBoards3, sound::kStepBoards4, sound::kStepBoards5, sound::kStepBoards6, sound::kOldPersonVoice, sound::kBatSqueak, sound::kGoatPersonVoice};
+const int32_t kRoom5Textures[] = {picture::kDustSwept1, picture::kDustSwept2, picture::kDustSwept3,
+                                  picture::kDustSwept4, picture::kSweepMask};
+const int32_t kRoom6Sounds[] = {sound::kTrickShimmerLong, sound::kTrickShimmer, sound::kStepBoards1,
+                                sound::kStepBoards2, sound::kStepBoards3, sound::kStepBoards4, sound::kStepBoards5,
+                                sound::kStepBoards6, sound::kOldPersonVoice, sound::kBatSqueak,
+                                sound::kGoatPersonVoice};
 const int32_t kRoom6Textures[] = {picture::kSweepMask};
-const int32_t kRoom7Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4, sound::kStepEarth5, sound::kStepEarth6, sound::kStepWading1, sound::kStepWading2, sound::kStepWading3, sound::kStepWading4, sound::kStepWading5, sound::kStepWading6, sound::kRumble, sound::kOminousSting};
+const int32_t kRoom7Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kStepWading1, sound::kStepWading2,
+                                sound::kStepWading3, sound::kStepWading4, sound::kStepWading5, sound::kStepWading6,
+                                sound::kRumble, sound::kOminousSting};
 const int32_t kRoom7Meshes[] = {mesh::kTunnelRingMoving, mesh::kEyesOpening, mesh::kEyesOpen};
 const int32_t kRoom7Textures[] = {picture::kTunnelArch, picture::kRedSheen, picture::kEyeGloss, picture::kEyes};
 
@@ -55,8 +73,14 @@ const RoomAtmosphere kRoomAtmospheres[kRoomCount] = {
 };
 
 const RoomMusic kRoomMusic[kRoomCount] = {
-    {music::kStreet, music::kSilence, -1}, {music::kGarden, music::kLateNight, -1}, {music::kWellAndShed, music::kWellAndShed, -1}, {music::kWellAndShed, music::kLateNight, -1},
-    {music::kHouse, music::kLateNight, -1}, {music::kHouse, music::kSilence, music::kGoatPerson}, {music::kUpstairs, music::kLateNight, -1}, {music::kIntro, music::kIntro, -1},
+    {music::kStreet, music::kSilence, -1},
+    {music::kGarden, music::kLateNight, -1},
+    {music::kWellAndShed, music::kWellAndShed, -1},
+    {music::kWellAndShed, music::kLateNight, -1},
+    {music::kHouse, music::kLateNight, -1},
+    {music::kHouse, music::kSilence, music::kGoatPerson},
+    {music::kUpstairs, music::kLateNight, -1},
+    {music::kIntro, music::kIntro, -1},
 };
 
 int32_t roomMusicTrack(int32_t room, bool nightAlmostOver, bool specialTrickLearned) {
@@ -90,7 +114,8 @@ const RoomPinnedList kRoomPinned[kRoomCount] = {
      COUNT_OF(kRoom7Textures)},
 };
 
-const int32_t kCommonSounds[] = {sound::kKnockKnock, sound::kGive, sound::kMenuMove, sound::kMenuRise, sound::kConfirm, sound::kPause, sound::kBlip};
+const int32_t kCommonSounds[] = {sound::kKnockKnock, sound::kGive, sound::kMenuMove, sound::kMenuRise, sound::kConfirm,
+                                 sound::kPause, sound::kBlip};
 const int32_t kCommonSoundCount = COUNT_OF(kCommonSounds);
 
 void acquirePinnedList(const RoomPinnedList& list) {
