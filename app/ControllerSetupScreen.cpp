@@ -11,9 +11,10 @@
 #include "app/GameState.h"
 #include "app/JoystickBindings.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
+#include "engine/FontRegistry.h"
 #include "engine/FontRegistry.h"
 #include "engine/KeyState.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -21,7 +22,6 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "text/Text.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 const int32_t kRecordRest = -1;

@@ -11,6 +11,7 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
@@ -21,7 +22,6 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "text/Text.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 const float kConfirmVolume = 0.8f;

@@ -13,12 +13,13 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
-#include "engine/FontRegistry.h"
 #include "engine/Camera.h"
+#include "engine/FontRegistry.h"
+#include "engine/FontRegistry.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"
@@ -27,7 +28,6 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "text/Text.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 const float kMusicVolume = 0.7f;

@@ -13,14 +13,15 @@
 #include "app/JoystickBindings.h"
 #include "app/MenuEntry.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "app/SavedBindings.h"
 #include "engine/Angles.h"
-#include "engine/FontRegistry.h"
 #include "engine/Camera.h"
+#include "engine/FontRegistry.h"
+#include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"
@@ -29,7 +30,6 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "text/Text.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 const float kMoveVolume = 0.6f;

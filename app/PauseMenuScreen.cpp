@@ -10,15 +10,15 @@
 #include "app/InputActions.h"
 #include "app/MenuEntry.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
+#include "engine/FontRegistry.h"
 #include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "text/Text.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 const float kMoveVolume = 0.6f;

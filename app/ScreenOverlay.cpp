@@ -2,6 +2,7 @@
 
 #include <SDL_opengl.h>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/ResourceCache.h"
@@ -9,7 +10,6 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 const int32_t kFogPicture = picture::kFogLayer;

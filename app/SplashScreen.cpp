@@ -6,6 +6,7 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "app/SavedBindings.h"
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"
@@ -13,7 +14,6 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 const int32_t kLogoPicture = picture::kSplashLogo;

@@ -5,6 +5,7 @@
 #include "app/FatalError.h"
 #include "app/GameFont.h"
 #include "app/InputActions.h"
+#include "app/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -12,7 +13,6 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "play/SoundCue.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

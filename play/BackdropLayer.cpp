@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

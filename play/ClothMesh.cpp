@@ -4,12 +4,12 @@
 
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
@@ -11,7 +12,6 @@
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
 #include "engine/ResourceCache.h"
@@ -11,7 +12,6 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
-#include "app/ResourceCatalog.h"
 
 NoiseOverlay::NoiseOverlay() : level(0.0f), targetLevel(0.0f), rate(0.1f), time(0.0f), noiseTexture(nullptr) {}
 

@@ -11,6 +11,7 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "app/InputActions.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/MouseState.h"
@@ -21,14 +22,13 @@
 #include "play/ClothMesh.h"
 #include "play/GroundGrid.h"
 #include "play/NoiseOverlay.h"
-#include "play/PlayerControl.h"
-#include "play/SweepEffect.h"
 #include "play/PlayStateTable.h"
+#include "play/PlayerControl.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/SweepEffect.h"
 #include "play/TargetList.h"
 #include "text/Text.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

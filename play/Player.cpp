@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "app/ActionEntry.h"
-#include "app/ResourceCatalog.h"
 #include "app/FatalError.h"
+#include "app/ResourceCatalog.h"
 #include "app/SaveCodec.h"
 #include "engine/Angles.h"
 #include "engine/FileStream.h"

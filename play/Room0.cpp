@@ -2,10 +2,10 @@
 
 #include <initializer_list>
 
+#include "app/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "play/RoomRecord.h"
 #include "play/SceneObject.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "play/GlowSprite.h"
@@ -7,7 +8,6 @@
 #include "play/RoomRecord.h"
 #include "play/RoomRow.h"
 #include "play/SceneObject.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "play/GlowSprite.h"
 #include "play/GroundGrid.h"
@@ -5,7 +6,6 @@
 #include "play/RoomRecord.h"
 #include "play/RoomRow.h"
 #include "play/SceneObject.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

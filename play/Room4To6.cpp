@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "engine/Texture.h"
 #include "play/ClothMesh.h"
@@ -7,7 +8,6 @@
 #include "play/RoomRow.h"
 #include "play/SceneObject.h"
 #include "text/Text.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
+#include "app/ResourceCatalog.h"
 #include "engine/Random.h"
 #include "play/BackdropLayer.h"
 #include "play/PlayScreen.h"
 #include "play/RoomRecord.h"
 #include "play/RoomTables.h"
 #include "play/SceneObject.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

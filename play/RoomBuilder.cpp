@@ -1,5 +1,6 @@
 #include "play/PlayScreen.h"
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Light.h"
 #include "engine/Music.h"
@@ -7,7 +8,6 @@
 #include "engine/ResourcesByNumber.h"
 #include "play/RoomTables.h"
 #include "play/SoundCue.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "play/RoomTables.h"
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/CountOf.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

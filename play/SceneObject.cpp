@@ -2,6 +2,7 @@
 
 #include <SDL_opengl.h>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Mesh.h"
@@ -9,7 +10,6 @@
 #include "engine/ResourcesByNumber.h"
 #include "engine/Texture.h"
 #include "play/GlowSprite.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

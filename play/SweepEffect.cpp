@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
+#include "app/ResourceCatalog.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "play/GlowSprite.h"
 #include "play/SceneObject.h"
-#include "app/ResourceCatalog.h"
 
 SweepEffect::SweepEffect()
     : effectTexture(nullptr), instance(nullptr), progress(0.75f), targetProgress(0.0f), rate(1.0f / 14.0f) {}

@@ -1,11 +1,11 @@
-#include "play/PlayScreen.h"
-#include "play/SceneObject.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Random.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
-#include "app/ResourceCatalog.h"
 
 // The answers to "knock on" and "ask". Columns of a row: targets, condition,
 // answer, sound, volume, step, item used up, further effects.

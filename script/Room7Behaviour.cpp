@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
@@ -15,7 +16,6 @@
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -8,7 +9,6 @@
 #include "script/Room7Behaviour.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
-#include "app/ResourceCatalog.h"
 
 // The exits, limits and ambient movement of rooms 0 to 6; room 7 lives in
 // Room7Behaviour.cpp. Exits only ask for the room change; the world script

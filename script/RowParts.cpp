@@ -1,11 +1,11 @@
 #include "script/RowParts.h"
 
 #include "app/ActionEntry.h"
+#include "app/ResourceCatalog.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
-#include "app/ResourceCatalog.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "play/PlayScreen.h"
-#include "play/GlowSprite.h"
-#include "play/SceneObject.h"
-#include "play/SoundCue.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/GlowSprite.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
-#include "app/ResourceCatalog.h"
 
 // The scenes of the first half of the story: short answers, the shady cat,
 // monique, the bird statues, the candle, the dog, the pumpkin and the door.

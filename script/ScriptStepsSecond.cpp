@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "app/GameState.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
@@ -17,7 +18,6 @@
 #include "play/SweepEffect.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
-#include "app/ResourceCatalog.h"
 
 // The scenes of the second half of the story: the fish person, the painting,
 // crystal ball and dust, the goat person, the person upstairs, the letters,

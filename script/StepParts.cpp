@@ -1,5 +1,6 @@
 #include "script/StepParts.h"
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
@@ -7,7 +8,6 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
-#include "app/ResourceCatalog.h"
 
 StepHandler stepHandler(int32_t step) {
     for (int32_t k = 0; k < kFirstStepCount; ++k) {

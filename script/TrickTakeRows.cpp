@@ -1,8 +1,8 @@
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
-#include "app/ResourceCatalog.h"
 
 // The answers to "trick" and "take". Columns of a row: targets, condition,
 // answer, sound, volume, step, item used up, further effects.

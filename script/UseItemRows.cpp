@@ -1,8 +1,8 @@
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
-#include "app/ResourceCatalog.h"
 
 // The answers to "use rock on", "use key on", "use bristles on", "use
 // broomstick on", "use flower on" and "use hat on". Columns of a row:

@@ -1,9 +1,9 @@
+#include "app/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
-#include "app/ResourceCatalog.h"
 
 // The answers to "use knife on", "use rope on", "use coin on", "use candle
 // on", "use lit candle on", "use broom on", "use bone on", "use special trick

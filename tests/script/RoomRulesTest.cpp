@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
 #include "StoryBench.h"
+#include "app/ResourceCatalog.h"
 
 #include "engine/Camera.h"
 #include "engine/Light.h"

@@ -4,8 +4,8 @@
 // world left behind are checked.
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
 #include "StoryBench.h"
+#include "app/ResourceCatalog.h"
 
 #include "app/ActionEntry.h"
 #include "engine/Camera.h"

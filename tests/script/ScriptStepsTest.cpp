@@ -3,8 +3,8 @@
 // it leads to; and the rooms' exits and limits.
 #include <algorithm>
 
-#include "app/ResourceCatalog.h"
 #include "ResolverHarness.h"
+#include "app/ResourceCatalog.h"
 
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
