@@ -1,10 +1,11 @@
-#include "play/PlayScreen.h"
-#include "play/GlowSprite.h"
-#include "play/SceneObject.h"
-#include "play/SoundCue.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/GlowSprite.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
 
@@ -25,7 +26,7 @@ void step5(PlayScreen& play) { say(play, kStpNoAnswerComes); play.scriptStep = -
 
 void step6(PlayScreen& play) {
     if (play.costumeDeath) {
-        playCueOnAnyChannel(338, 0.4f);
+        playCueOnAnyChannel(sound::kWitchVoice, 0.4f);
         say(play, kStpWitchNo);
     } else if (play.costumeWerewolf || play.costumeGhost) {
         say(play, kStpNoEffect);
@@ -34,7 +35,7 @@ void step6(PlayScreen& play) {
 }
 
 void step7(PlayScreen& play) {
-    playCueOnAnyChannel(328, 1.0f);
+    playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     play.scriptStep = -1;
     if (play.costumeGhost) {
         say(play, kStpSkeletonGreetsGhost);
@@ -50,7 +51,7 @@ void step8(PlayScreen& play) { say(play, kStpLeaderNoHeed); play.scriptStep = -1
 void step9(PlayScreen& play) { say(play, kStpMakesNoSense); play.scriptStep = -1; }
 
 void step10(PlayScreen& play) {
-    playCueOnAnyChannel(337, 0.3f);
+    playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniquePraises);
     play.scriptStep = -1;
 }
@@ -59,13 +60,13 @@ void step11(PlayScreen& play) { say(play, kStpNoIdea); play.scriptStep = -1; }
 void step12(PlayScreen& play) { say(play, kStpNothingHeard); play.scriptStep = -1; }
 
 void step13(PlayScreen& play) {
-    playCueOnAnyChannel(328, 1.0f);
+    playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     say(play, kStpSkeletonRemembers);
     play.scriptStep = 40;
 }
 
 void step40(PlayScreen& play) {
-    playCueOnAnyChannel(328, 1.0f);
+    playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     say(play, kStpSkeletonBeneath);
     play.scriptStep = -1;
 }
@@ -73,7 +74,7 @@ void step40(PlayScreen& play) {
 // The opened lock is no longer a target.
 void step14(PlayScreen& play) {
     SceneObject* lock = object(play, kObjLock);
-    lock->setSceneObjectMesh(36);
+    lock->setSceneObjectMesh(mesh::kLockOpen);
     noCollision(lock);
     lock->name.clear();
     play.scriptStep = -1;
@@ -85,9 +86,9 @@ void step16(PlayScreen& play) { say(play, kStpBurningSmell); play.scriptStep = -
 // Shady cat.
 
 void step17(PlayScreen& play) {
-    playCueOnAnyChannel(322, 0.0f);
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.0f);
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(48);
+    cat->setSceneObjectMesh(mesh::kCatLookingUp);
     animate(cat, 0.0f, 0.0f);
     placeCamera(Vec3(22.31f, 1.68f, 0.63f), Vec3(0.0f, 33.0f, 270.0f));
     play.startCameraFlight(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 0.401426f, 4.71239f), 3.5f, false);
@@ -111,9 +112,9 @@ void step29(PlayScreen& play) {
 }
 
 void step19(PlayScreen& play) {
-    playCueOnAnyChannel(322, 0.3f);
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.3f);
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(49);
+    cat->setSceneObjectMesh(mesh::kCatCowering);
     cat->animTime = 0.0f;
     say(play, kStpShadowGiggles);
     play.scriptStep = 20;
@@ -127,7 +128,7 @@ void step20(PlayScreen& play) {
 
 void step21(PlayScreen& play) {
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(37);
+    cat->setSceneObjectMesh(mesh::kShadyCat);
     cat->animSpeed = 1.0f;
     freeGlows(cat);
     fadeScene(play, 1.0f);
@@ -136,7 +137,7 @@ void step21(PlayScreen& play) {
 
 void step22(PlayScreen& play) {
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(48);
+    cat->setSceneObjectMesh(mesh::kCatLookingUp);
     animate(cat, 0.0f, 0.0f);
     placeCamera(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 23.0f, 270.0f));
     fadeScene(play, 1.0f);
@@ -145,13 +146,13 @@ void step22(PlayScreen& play) {
 }
 
 void step23(PlayScreen& play) {
-    playCueOnAnyChannel(320, 0.3f);
+    playCueOnAnyChannel(sound::kMeow, 0.3f);
     say(play, kStpCatMeows);
     play.scriptStep = 20;
 }
 
 void step24(PlayScreen& play) {
-    playCueOnAnyChannel(320, 0.3f);
+    playCueOnAnyChannel(sound::kMeow, 0.3f);
     say(play, kStpCatMeows);
     play.scriptStep = -1;
 }
@@ -159,9 +160,9 @@ void step24(PlayScreen& play) {
 // Monique.
 
 void step25(PlayScreen& play) {
-    playCueOnAnyChannel(313, 0.6f);
+    playCueOnAnyChannel(sound::kDelightedGasp, 0.6f);
     SceneObject* monique = object(play, kObjMonique);
-    monique->setSceneObjectMesh(55);
+    monique->setSceneObjectMesh(mesh::kMoniqueTakingFlower);
     animate(monique, 0.0f, 1.0f);
     placeCamera(Vec3(monique->position.x - 1.0f, monique->position.y, 1.5f), Vec3(0.0f, 0.0f, -3.0f));
     fadeScene(play, 1.0f);
@@ -171,9 +172,9 @@ void step25(PlayScreen& play) {
 
 void step26(PlayScreen& play) {
     SceneObject* monique = object(play, kObjMonique);
-    monique->crossFadeSceneObjectMesh(56, 0.5f);
+    monique->crossFadeSceneObjectMesh(mesh::kMoniqueTalkingWithFlower, 0.5f);
     play.storyValue14 = monique->position.x;
-    playCueOnAnyChannel(337, 0.3f);
+    playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniqueLaughs);
     play.scriptStep = 27;
 }
@@ -214,7 +215,7 @@ void step32(PlayScreen& play) {
 void step33(PlayScreen& play) {
     animate(object(play, kObjLeftBirdStatue), 3.0f, 0.0f);
     animate(object(play, kObjRightBirdStatue), 3.0f, 0.0f);
-    playCueOnAnyChannel(331, 0.8f);
+    playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueDuty);
     play.scriptStep = 34;
 }
@@ -222,7 +223,7 @@ void step33(PlayScreen& play) {
 // One line of the statues' rhyme, the camera turning to the speaker.
 void statueLine(PlayScreen& play, ObjectName statue, StepText line, int32_t next) {
     flyToward(play, gCamera->position, object(play, statue)->position, 1.5f, true);
-    playCueOnAnyChannel(statue == kObjLeftBirdStatue ? 330 : 331, 0.8f);
+    playCueOnAnyChannel(statue == kObjLeftBirdStatue ? sound::kLeftBirdVoice : sound::kRightBirdVoice, 0.8f);
     say(play, line);
     play.scriptStep = next;
 }
@@ -238,13 +239,13 @@ void step37(PlayScreen& play) {
 }
 
 void step38(PlayScreen& play) {
-    playCueOnAnyChannel(331, 0.8f);
+    playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueRejects);
     play.scriptStep = -1;
 }
 
 void step39(PlayScreen& play) {
-    playCueOnAnyChannel(330, 0.8f);
+    playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
     if (play.costumeGhost) {
         say(play, kStpLeftStatueGhost);
     } else if (play.costumeWerewolf) {
@@ -256,7 +257,7 @@ void step39(PlayScreen& play) {
 }
 
 void step41(PlayScreen& play) {
-    playCueOnAnyChannel(330, 0.8f);
+    playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
     say(play, kStpLeftStatueContent);
     play.scriptStep = -1;
 }
@@ -267,7 +268,7 @@ void step41(PlayScreen& play) {
 void step42(PlayScreen& play) {
     play.player.removeActionById(13);
     appendActionEntry(play, 14);
-    playCueOnAnyChannel(99, 0.2f);
+    playCueOnAnyChannel(sound::kMatchStrike, 0.2f);
     play.scriptStep = -1;
 }
 
@@ -286,11 +287,11 @@ void step47(PlayScreen& play) {
     play.bonePlaced = true;
     addRowObject(play, objectName(kObjBone), 123, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
     SceneObject* dog = object(play, kObjDog);
-    dog->setSceneObjectMesh(121);
+    dog->setSceneObjectMesh(mesh::kDogWaking);
     dog->animTime = 0.0f;
     dog->position.set(13.5f, 24.5f, 0.35651f);
     dog->halfSize.set(0.3f, 0.7f, 5.0f);
-    dog->setSceneObjectTexture(51);
+    dog->setSceneObjectTexture(picture::kCharacterAtlas);
     addDogGlows(dog, 505, 2162);
     play.scriptStepDelay = 1.0f;
     play.scriptStep = 43;
@@ -310,7 +311,7 @@ void step44(PlayScreen& play) {
 
 void step45(PlayScreen& play) {
     SceneObject* dog = object(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(122, 0.9f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 0.9f);
     dog->animSpeed = 1.0f;
     flyBackToPlayer(play, 2.0f, true);
     play.scriptStepDelay = 2.0f;
@@ -320,9 +321,9 @@ void step45(PlayScreen& play) {
 void step46(PlayScreen& play) { play.scriptStep = -1; }
 
 void step48(PlayScreen& play) {
-    playCueOnAnyChannel(319, 0.4f);
+    playCueOnAnyChannel(sound::kTwoBarks, 0.4f);
     SceneObject* dog = object(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(124, 1.0f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogSniffing, 1.0f);
     dog->animSpeed = 2.0f;
     say(play, kStpDogHeard);
     play.scriptStep = 52;
@@ -330,29 +331,29 @@ void step48(PlayScreen& play) {
 
 void step52(PlayScreen& play) {
     SceneObject* dog = object(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(122, 1.0f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 1.0f);
     dog->animSpeed = 1.0f;
     play.scriptStep = -1;
 }
 
-void step49(PlayScreen& play) { playMusicTrack(1); say(play, kStpSomethingEmpty); play.scriptStep = 50; }
+void step49(PlayScreen& play) { playMusicTrack(music::kSilence); say(play, kStpSomethingEmpty); play.scriptStep = 50; }
 void step50(PlayScreen& play) { say(play, kStpSomethingEmpty); play.scriptStep = 51; }
 void step51(PlayScreen& play) { say(play, kStpSomethingEmpty); play.scriptStep = 144; }
-void step144(PlayScreen& play) { playMusicTrack(94); play.scriptStep = -1; }
+void step144(PlayScreen& play) { playMusicTrack(music::kStreet); play.scriptStep = -1; }
 
 const Vec3 kDogPlace(13.5f, 23.5f, 0.35651f);
 
 void step53(PlayScreen& play) {
     addRowObject(play, objectName(kObjTmp), 126, -1, -1, kDogPlace)->animTime = 0.0f;
     SceneObject* dog = object(play, kObjDog);
-    dog->setSceneObjectMesh(125);
+    dog->setSceneObjectMesh(mesh::kDogEatingBone);
     dog->position = kDogPlace;
     animate(dog, 0.0f, 1.0f);
     placeCamera(Vec3(11.52f, 24.85f, 0.8f), Vec3(0.0f, 36.0f, -62.0f));
     play.scriptStepDelay = 3.33333f;
     play.startCameraFlight(gCamera->position, Vec3(0.0f, 0.418879f, -0.471239f), 3.33333f, false);
     fadeScene(play, 1.0f);
-    playCueOnAnyChannel(323, 1.0f);
+    playCueOnAnyChannel(sound::kDogChewing, 1.0f);
     play.scriptStep = 54;
 }
 

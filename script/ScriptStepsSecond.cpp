@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "app/GameState.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
@@ -100,7 +101,7 @@ void step60(PlayScreen& play) {
     Vec3 angles;
     angles.setDirectionAngles(fish->position, play.player.position);
     fish->rotation.set(angles.x, 0.0f, angles.z - 1.5708f);
-    fish->setSceneObjectMesh(149);
+    fish->setSceneObjectMesh(mesh::kFishPersonEmerging);
     fish->animTime = 0.0f;
     gridSource(play, 0, play.groundGrid ? play.groundGrid->sourceOffset : 0.0f);
     play.scriptStepDelay = 0.9f;
@@ -126,29 +127,29 @@ void step65(PlayScreen& play) {
 }
 
 void step61(PlayScreen& play) {
-    object(play, kObjFishPerson)->crossFadeSceneObjectMesh(151, 0.5f);
+    object(play, kObjFishPerson)->crossFadeSceneObjectMesh(mesh::kFishPersonTalking, 0.5f);
     gridSource(play, 1, 0.0f);
-    playCueOnAnyChannel(332, 0.4f);
+    playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
     play.storyFlag36 = !play.storyFlag36;
     say(play, play.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
     play.scriptStep = 67;
 }
 
 void step67(PlayScreen& play) {
-    playCueOnAnyChannel(332, 0.4f);
+    playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
     say(play, play.storyFlag36 ? kStpFishTrade : kStpFishOneWord);
     play.scriptStep = 68;
 }
 
 void step68(PlayScreen& play) {
-    playCueOnAnyChannel(332, 0.4f);
+    playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
     say(play, play.storyFlag36 ? kStpFishHmm : kStpFishChange);
     play.scriptStep = 62;
 }
 
 void step62(PlayScreen& play) {
     SceneObject* fish = object(play, kObjFishPerson);
-    fish->setSceneObjectMesh(150);
+    fish->setSceneObjectMesh(mesh::kFishPersonDiving);
     fish->animTime = 0.0f;
     if (play.groundGrid) play.groundGrid->sourceOffset = 0.1f;
     play.scriptStepDelay = 0.5f;
@@ -164,9 +165,9 @@ void step66(PlayScreen& play) {
 
 void step63(PlayScreen& play) {
     SceneObject* fish = object(play, kObjFishPerson);
-    fish->setSceneObjectMesh(153);
+    fish->setSceneObjectMesh(mesh::kFishPersonResurfacing);
     fish->animTime = 0.0f;
-    fish->crossFadeSceneObjectMesh(147, 0.9f);
+    fish->crossFadeSceneObjectMesh(mesh::kFishPersonFloating, 0.9f);
     fish->rotation.set(0.0f, 0.0f, 0.0f);
     fish->position.set(0.0f, -3.5f, 0.95f);
     fish->halfSize.set(0.5f, 0.5f, 5.0f);
@@ -179,7 +180,7 @@ void step63(PlayScreen& play) {
 }
 
 void step69(PlayScreen& play) {
-    playCueOnAnyChannel(332, 0.4f);
+    playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
     say(play, kStpFishPuzzled);
     play.scriptStep = -1;
 }
@@ -194,14 +195,14 @@ void step70(PlayScreen& play) {
 
 void step71(PlayScreen& play) {
     SceneObject* painting = object(play, kObjBigPainting);
-    painting->setSceneObjectMesh(170);
+    painting->setSceneObjectMesh(mesh::kBigPaintingSwinging);
     animate(painting, 6.0f, 0.0f);
     noCollision(painting);
     play.scriptStep = -1;
 }
 
 void step72(PlayScreen& play) {
-    playCueOnAnyChannel(318, 0.18f);
+    playCueOnAnyChannel(sound::kCrystalBallVoice, 0.18f);
     say(play, play.coinInWell ? kStpBallLostSight : kStpBallReassures);
     play.scriptStep = -1;
 }
@@ -210,7 +211,7 @@ void step72(PlayScreen& play) {
 void step73(PlayScreen& play) {
     play.scriptStepDelay = 0.08f;
     if (play.storyCount40 == 0) {
-        playCueOnAnyChannel(303, 0.15f);
+        playCueOnAnyChannel(sound::kSweeping, 0.15f);
         play.storyCount40 = 4;
     } else {
         play.storyCount40 += 1;
@@ -220,7 +221,7 @@ void step73(PlayScreen& play) {
         play.scriptStep = 74;
         return;
     }
-    Texture* texture = object(play, kObjDust)->setSceneObjectTexture(175 + play.storyCount40);
+    Texture* texture = object(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.storyCount40);
     if (texture) {
         texture->setNearest();
     }
@@ -236,32 +237,32 @@ void step74(PlayScreen& play) {
 // Goat person.
 
 void goatLine(PlayScreen& play, StepText line, int32_t next) {
-    playCueOnAnyChannel(339, 0.4f);
+    playCueOnAnyChannel(sound::kGoatPersonVoice, 0.4f);
     say(play, line);
     play.scriptStep = next;
 }
 
 void step75(PlayScreen& play) { goatLine(play, kStpGoatBoasts, 76); }
 void step76(PlayScreen& play) { goatLine(play, kStpGoatCondition, 77); }
-void step77(PlayScreen& play) { object(play, kObjGoatPerson)->crossFadeSceneObjectMesh(172, 1.0f); play.scriptStep = -1; }
+void step77(PlayScreen& play) { object(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonBound, 1.0f); play.scriptStep = -1; }
 void step78(PlayScreen& play) { goatLine(play, kStpGoatAck, -1); }
 
 void step79(PlayScreen& play) {
     SceneObject* goat = object(play, kObjGoatPerson);
-    goat->setSceneObjectMesh(183);
+    goat->setSceneObjectMesh(mesh::kGoatPersonRising);
     goat->animTime = 0.0f;
     fadeScene(play, 1.0f);
     placeCamera(Vec3(19.48f, 43.34f, 2.5f), Vec3(0.0f, 32.0f, 359.0f));
     play.scriptStepDelay = 7.25f;
     play.startCameraFlight(Vec3(19.48f, 43.34f, 2.0f), Vec3(0.0f, 6.05629f, 0.0698132f), 14.5f, true);
-    playCueOnAnyChannel(327, 0.7f);
+    playCueOnAnyChannel(sound::kRelease, 0.7f);
     play.scriptStep = 80;
 }
 
 void step80(PlayScreen& play) {
     SceneObject* goat = object(play, kObjGoatPerson);
     goat->animSpeed = 1.5f;
-    goat->crossFadeSceneObjectMesh(184, 1.0f);
+    goat->crossFadeSceneObjectMesh(mesh::kGoatPersonThanking, 1.0f);
     goatLine(play, kStpGoatRelief, 81);
 }
 
@@ -269,7 +270,7 @@ void step81(PlayScreen& play) { goatLine(play, kStpGoatHandsOver, 84); }
 
 void step84(PlayScreen& play) {
     SceneObject* goat = object(play, kObjGoatPerson);
-    goat->crossFadeSceneObjectMesh(186, 1.0f);
+    goat->crossFadeSceneObjectMesh(mesh::kGoatPersonTeaching, 1.0f);
     sweepTakesOver(play, goat);
     play.scriptStepDelay = 4.0f;
     play.scriptStep = 82;
@@ -295,7 +296,7 @@ void step83(PlayScreen& play) {
 // Person.
 
 void personLine(PlayScreen& play, float volume, StepText line, int32_t next) {
-    playCueOnAnyChannel(333, volume);
+    playCueOnAnyChannel(sound::kOldPersonVoice, volume);
     say(play, line);
     play.scriptStep = next;
 }
@@ -319,7 +320,7 @@ void showYou(PlayScreen& play) {
     if (mesh >= 0) {
         you->setSceneObjectMesh(mesh);
     }
-    you->setSceneObjectSecondTexture(58);
+    you->setSceneObjectSecondTexture(picture::kBlack);
     you->position.set(12.5f, 32.0f, 7.3189f);
     you->animSpeed = 0.0f;
     play.worldList.appendSceneObject(you);
@@ -351,7 +352,7 @@ void step97(PlayScreen& play) {
 }
 
 void step98(PlayScreen& play) {
-    playCueOnAnyChannel(42, 1.0f);
+    playCueOnAnyChannel(sound::kTrickShimmerLong, 1.0f);
     object(play, kObjYou)->animSpeed = 2.0f;
     play.scriptStepDelay = 6.75f;
     play.scriptStep = 99;
@@ -369,7 +370,7 @@ void step108(PlayScreen& play) {
 }
 
 void step100(PlayScreen& play) {
-    playCueOnAnyChannel(43, 0.9f);
+    playCueOnAnyChannel(sound::kTrickShimmer, 0.9f);
     object(play, kObjYou)->animSpeed = 1.0f;
     personLine(play, 0.15f, kStpPersonLaugh2, 101);
     setNoise(play, 0.4f, 0.05f);
@@ -386,7 +387,7 @@ void step102(PlayScreen& play) {
 }
 
 void step110(PlayScreen& play) {
-    playMusicTrack(1);
+    playMusicTrack(music::kSilence);
     setNoise(play, 1.0f, 1.6f);
     play.scriptStepDelay = 8.0f;
     play.scriptStep = 104;
@@ -394,7 +395,7 @@ void step110(PlayScreen& play) {
 
 void step104(PlayScreen& play) {
     gResourceCache->purgeUnused();
-    playMusicTrack(272);
+    playMusicTrack(music::kFinale);
     animate(object(play, kObjYou), 80.0f, 0.0f);
     SceneObject* rat = addRowObject(play, objectName(kObjRat), 200, -1, -1, Vec3(12.5f, 29.0f, 7.0f));
     rat->animSpeed = 1.5f;
@@ -413,7 +414,7 @@ void step104(PlayScreen& play) {
     }
     play.sceneVisibility = 0.0f;
     fadeScene(play, 1.0f, 0.25f);
-    playCueOnAnyChannel(336, 0.0f);
+    playCueOnAnyChannel(sound::kPersonPassing, 0.0f);
     play.scriptStepDelay = 8.0f;
     placeCamera(Vec3(12.5f, 24.37f, 2.02f), Vec3(0.0f, -24.0f, 90.0f));
     play.startCameraFlight(Vec3(12.5f, 27.3f, 7.82f), Vec3(0.0f, -0.174533f, 1.5708f), 8.0f, false);
@@ -453,9 +454,9 @@ void step106(PlayScreen& play) {
 }
 
 void step114(PlayScreen& play) {
-    playCueOnAnyChannel(336, 0.9f);
+    playCueOnAnyChannel(sound::kPersonPassing, 0.9f);
     SceneObject* person = object(play, kObjPerson);
-    person->setSceneObjectMesh(197);
+    person->setSceneObjectMesh(mesh::kPersonPassing);
     animate(person, 0.0f, 1.5f);
     SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
@@ -517,7 +518,7 @@ void step120(PlayScreen& play) {
     deleteRowObject(play, kObjLetter);
     for (ObjectName name : {kObjLetter1, kObjLetter2}) {
         SceneObject* letter = object(play, name);
-        letter->setSceneObjectMesh(204);
+        letter->setSceneObjectMesh(mesh::kLetterUnfolding);
         animate(letter, 0.0f, 3.0f);
     }
     play.scriptStepDelay = 3.0f;
@@ -536,7 +537,7 @@ void step122(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = 
 
 void step123(PlayScreen& play) {
     if (play.storyFlag48) {
-        playCueOnAnyChannel(341, 0.6f);
+        playCueOnAnyChannel(sound::kGateVoice, 0.6f);
         say(play, kStpGateUrges);
         play.scriptStep = -1;
         return;
@@ -550,23 +551,23 @@ void step123(PlayScreen& play) {
 void step124(PlayScreen& play) {
     deleteRowObject(play, kObjGate1);
     SceneObject* gate = object(play, kObjGate);
-    gate->setSceneObjectMesh(208);
+    gate->setSceneObjectMesh(mesh::kGateOpening);
     animate(gate, 0.0f, 0.0f);
     placeCamera(Vec3(6.58f, 3.24f, 0.45f), Vec3(0.0f, 2.0f, 152.0f));
     fadeScene(play, 1.0f, 1.0f);
     play.scriptStepDelay = 1.0f;
-    playCueOnAnyChannel(342, 0.0f);
+    playCueOnAnyChannel(sound::kGateCreak, 0.0f);
     play.scriptStep = 125;
 }
 
 void step125(PlayScreen& play) {
-    playCueOnAnyChannel(341, 0.6f);
+    playCueOnAnyChannel(sound::kGateVoice, 0.6f);
     say(play, kStpGateWonders);
     play.scriptStep = 126;
 }
 
 void step126(PlayScreen& play) {
-    playCueOnAnyChannel(342, 0.8f);
+    playCueOnAnyChannel(sound::kGateCreak, 0.8f);
     object(play, kObjGate)->animSpeed = 1.0f;
     play.startCameraFlight(Vec3(7.02f, 4.89f, 0.44f), Vec3(0.0f, 6.00393f, 3.12414f), 3.0f, false);
     play.scriptStepDelay = 3.0f;
@@ -580,7 +581,7 @@ void step129(PlayScreen& play) {
 }
 
 void step127(PlayScreen& play) {
-    object(play, kObjGate)->setSceneObjectMesh(211);
+    object(play, kObjGate)->setSceneObjectMesh(mesh::kGateOpen);
     fadeScene(play, 0.0f, 1.0f);
     play.scriptStepDelay = 1.0f;
     play.scriptStep = 128;
@@ -589,7 +590,7 @@ void step127(PlayScreen& play) {
 void step128(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
 
 void step130(PlayScreen& play) {
-    playCueOnAnyChannel(334, 0.4f);
+    playCueOnAnyChannel(sound::kSpiderChitter, 0.4f);
     say(play, kStpSpiderUndecided);
     play.scriptStep = 131;
 }
@@ -606,7 +607,7 @@ void step133(PlayScreen& play) {
     if (play.nightAlmostOver) {
         say(play, kStpBatSleeps);
     } else {
-        playCueOnAnyChannel(335, 0.4f);
+        playCueOnAnyChannel(sound::kBatSqueak, 0.4f);
         say(play, kStpBatGuess);
     }
     play.scriptStep = -1;
@@ -614,7 +615,7 @@ void step133(PlayScreen& play) {
 
 void step134(PlayScreen& play) {
     play.startCameraFlight(Vec3(3.47f, 38.87f, 11.02f), Vec3(3.12414f, 5.91667f, 6.14356f), 20.0f, true);
-    playCueOnAnyChannel(335, 0.4f);
+    playCueOnAnyChannel(sound::kBatSqueak, 0.4f);
     say(play, kStpBatStaysIn);
     play.scriptStep = 135;
 }
