@@ -1,6 +1,7 @@
 // Street, garden, well and shed pieces, placed as the room tables put them.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "content/HouseLayout.h"
 #include "content/ModelKit.h"
@@ -289,6 +290,29 @@ MeshBuilder dogHouse() {
     return b;
 }
 
+// The house's front door, 1.5 x 2.8 about (cx, 0, 0), 0.1 thick: stiles
+// and rails framing six raised panels on each face.
+MeshBuilder frontDoor(float cx) {
+    MeshBuilder b;
+    b.box(V3(cx, 0, 0), V3(0.75f, 0.035f, 1.4f));
+    for (int face = 0; face < 2; ++face) {
+        MeshBuilder f;
+        // Stiles and rails, standing 0.015 proud of the core.
+        const bool flat[4] = {false, false, false, false};
+        for (float x : {-0.75f, -0.07f, 0.61f}) modelkit::bevelledSlab(f, x, -1.4f, x + 0.14f, 1.4f, 0.015f, 0, flat);
+        for (float z : {-1.4f, -0.55f, 0.25f, 1.24f}) modelkit::bevelledSlab(f, -0.61f, z, 0.61f, z + 0.16f, 0.015f, 0, flat);
+        // Panels between them, raised with a wide bevel.
+        const bool all[4] = {true, true, true, true};
+        for (float x : {-0.61f, 0.07f})
+            for (const auto& r : {std::make_pair(-1.24f, -0.55f), std::make_pair(-0.39f, 0.25f), std::make_pair(0.41f, 1.24f)})
+                modelkit::bevelledSlab(f, x + 0.02f, r.first + 0.02f, x + 0.52f, r.second - 0.02f, 0.012f, 0.06f, all);
+        f.transform(Transform::translation(V3(cx, 0, 0)) * Transform::rotationZ(180.0f * face) *
+                    Transform::translation(V3(0, -0.035f, 0)) * Transform::rotationX(90));
+        b.merge(f);
+    }
+    return b;
+}
+
 MeshBuilder gateLeaf() {
     MeshBuilder b;
     // Bars between two rails, the lock box in the middle (leaf at x -0.765..0.765).
@@ -408,6 +432,22 @@ MeshBuilder shed() {
     b.box(V3(0, y0 - t / 2 - 0.02f, 1.0f), V3(0.4f, 0.02f, 1.0f));
     // Roof.
     b.box(V3(0, 0, h + 0.05f), V3(x1 + 0.3f, y1 + 0.3f, 0.05f));
+    // Upright boards on the inside of the walls (gaps between them), a rail
+    // round the walls at mid height and rafters under the roof; the door's
+    // opening (x -0.42..0.42 in the south wall) is left clear.
+    const float bw = 0.2f, gap = 0.018f;
+    for (float x = x0 + bw * 0.5f; x < x1; x += bw) {
+        b.box(V3(x, y1 - 0.012f, h * 0.5f), V3(bw * 0.5f - gap, 0.012f, h * 0.5f));
+        if (std::fabs(x) > 0.42f + bw * 0.5f) b.box(V3(x, y0 + 0.012f, h * 0.5f), V3(bw * 0.5f - gap, 0.012f, h * 0.5f));
+    }
+    for (float y = y0 + bw * 0.5f; y < y1; y += bw) {
+        b.box(V3(x0 + 0.012f, y, h * 0.5f), V3(0.012f, bw * 0.5f - gap, h * 0.5f));
+        b.box(V3(x1 - 0.012f, y, h * 0.5f), V3(0.012f, bw * 0.5f - gap, h * 0.5f));
+    }
+    b.box(V3(x0 + 0.04f, 0, 1.3f), V3(0.025f, y1 - 0.03f, 0.06f));
+    b.box(V3(x1 - 0.04f, 0, 1.3f), V3(0.025f, y1 - 0.03f, 0.06f));
+    b.box(V3(0, y1 - 0.04f, 1.3f), V3(x1 - 0.03f, 0.025f, 0.06f));
+    for (float y = y0 + 0.4f; y < y1; y += 0.7f) b.box(V3(0, y, h - 0.08f), V3(x1, 0.05f, 0.08f));
     return b;
 }
 
@@ -584,9 +624,9 @@ std::vector<uint8_t> outdoorMesh(int n) {
         case 137: return still(pumpkinShape(4));
         case 138: return litPumpkin(false);
         case 140: return litPumpkin(true);
-        case 141: b.box(V3(0, 0, 0), V3(0.75f, 0.05f, 1.4f)); b.sphere(V3(0.55f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4); return still(b);
+        case 141: b = frontDoor(0); b.sphere(V3(0.55f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4); return still(b);
         case 142: {
-            b.box(V3(0.75f, 0, 0), V3(0.75f, 0.05f, 1.4f));
+            b = frontDoor(0.75f);
             b.sphere(V3(1.3f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4);
             Rig rig;
             rig.addBone(-1, V3(0, 0, 0));
@@ -601,10 +641,31 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.box(V3(0, 0, 0.45f), V3(0.7f, 0.5f, 0.45f));
             b.box(V3(0, 0, 0.3f), V3(1.3f, 1.3f, 0.3f));
             b.box(V3(0, 0, 0.15f), V3(1.9f, 1.9f, 0.15f));
-            for (int i = 0; i < 4; ++i)
-                b.cylinder(V3(i % 2 ? 1.55f : -1.55f, i / 2 ? 1.85f : -1.85f, 0), 0.35f, 4.0f, 12);
+            // Round pillars of stone drums on a plinth, under a spreading capital.
+            MeshBuilder::Profile column = {{0.35f, 0.0f}, {0.35f, 0.16f}, {0.3f, 0.22f}};
+            for (int d = 0; d < 7; ++d) {
+                const float z = 0.22f + d * 0.48f;
+                column.push_back({0.28f, z + 0.01f});
+                column.push_back({0.295f, z + 0.04f});
+                column.push_back({0.295f, z + 0.44f});
+                column.push_back({0.28f, z + 0.47f});
+            }
+            for (const auto& p : MeshBuilder::Profile{{0.3f, 3.6f}, {0.34f, 3.72f}, {0.35f, 3.8f}, {0.35f, 4.0f}, {0.0f, 4.0f}})
+                column.push_back(p);
+            for (int i = 0; i < 4; ++i) b.lathe(column, V3(i % 2 ? 1.55f : -1.55f, i / 2 ? 1.85f : -1.85f, 0), 14);
+            // The shaft wall, seen from inside: courses of stone that each
+            // bulge in a little between their joints.
+            MeshBuilder::Profile courses;
+            for (int k = 0; k < 17; ++k) {
+                const float z = k * 0.3f;
+                courses.push_back({5.5f, z});
+                courses.push_back({5.45f, z + 0.04f});
+                courses.push_back({5.43f, z + 0.15f});
+                courses.push_back({5.45f, z + 0.26f});
+            }
+            courses.push_back({5.5f, 5.1f});
             const size_t wallStart = b.size();
-            b.cylinder(V3(0, 0, 0), 5.5f, 5.0f, 32, false);
+            b.lathe(courses, V3(0, 0, 0), 40);
             b.flipFaces(wallStart);
             b.cylinder(V3(0, 0.6f, 5.0f), 0.6f, 6.0f, 12, false);
             b.flipFaces(b.size() - 12 * 6);

@@ -78,6 +78,15 @@ MeshBuilder tunnelRing() {
         b.transform(Transform::rotationX(a * 57.2958f), s);
     }
     b.flipFaces(0);
+    // Ribs: a heavier arch at each end of the segment, standing in from the planks.
+    const size_t ribs = b.size();
+    for (float x : {-0.68f, 0.68f})
+        for (int i = 0; i < 12; ++i) {
+            const size_t s = b.size();
+            b.box(V3(x, 0, 1.21f), V3(0.06f, 0.36f, 0.07f));
+            b.transform(Transform::rotationX(i * 30.0f), s);
+        }
+    b.flipFaces(ribs);
     b.addBackFaces();
     return b;
 }
