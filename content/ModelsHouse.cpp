@@ -115,14 +115,15 @@ void houseJoinery(MeshBuilder& b) {
     frontFrames(b);
     beams(b, {3.0f, 5.5f, 8.0f, 10.5f, 13.0f, 15.5f, 18.0f}, 29.5f, 41.3f, 7.0f);
     beams(b, {3.0f, 5.5f, 8.0f, 10.5f, 13.0f, 15.5f, 18.0f, 20.5f}, 29.5f, 45.5f, 11.5f);
-    // The first flight's open side (x 19.5): a sloping stringer, posts and a rail.
+    // The first flight's open side (x 19.5): a sloping stringer (kept above
+    // the floor at its foot), posts and a rail.
     const float run = 6.0f, rise = 2.5f, tilt = std::atan2(rise, run) * 57.2958f;
     const size_t from = b.size();
     b.box(V3(0, run * 0.5f, 0), V3(0.04f, run * 0.5f + 0.1f, 0.12f));
     b.box(V3(0, run * 0.5f, 0.95f), V3(0.03f, run * 0.5f + 0.1f, 0.03f));
-    b.transform(Transform::translation(V3(19.5f, 35.55f, 1.1f)) * Transform::rotationX(tilt), from);
+    b.transform(Transform::translation(V3(19.5f, 35.55f, 1.2f)) * Transform::rotationX(tilt), from);
     for (int k = 0; k <= 5; ++k) {
-        const float y = 35.7f + 1.2f * k, z = 1.1f + rise * (y - 35.55f) / run;
+        const float y = 35.7f + 1.2f * k, z = 1.2f + rise * (y - 35.55f) / run;
         b.box(V3(19.5f, y, z + 0.5f), V3(0.025f, 0.025f, 0.46f));
     }
 }

@@ -28,9 +28,10 @@ void flagstones(MeshBuilder& b, Keep keep) {
     c.jitter = 0.6f;
     c.seed = 8;
     modelkit::stoneCourses(stones, -2.5f, 2.5f, -2.5f, 2.5f, c);
-    // Each stone is five quads (30 corners); lay the ones kept.
+    // Each stone is five quads (30 corners), its top first; lay the ones
+    // kept, judged by the middle of the top.
     for (size_t s = 0; s + 30 <= stones.size(); s += 30) {
-        const V3 p = stones.vertices[s].position;
+        const V3 p = (stones.vertices[s].position + stones.vertices[s + 2].position) * 0.5f;
         if (!keep(p.x, p.y)) continue;
         for (size_t k = s; k < s + 30; ++k) {
             MeshVertex v = stones.vertices[k];
@@ -69,8 +70,8 @@ MeshBuilder groundTile(bool crack, bool well) {
     }
     flagstones(b, [&](float x, float y) {
         // Stones are kept off the crack's slot and out of the well's rim.
-        if (crack && x > -0.6f && x < 0.6f && y > 0.75f && y < 1.25f) return false;
-        if (well && std::hypot(x + 1.65f, y - 1.63f) < 1.25f) return false;
+        if (crack && x > -0.6f && x < 0.6f && y > 0.5f && y < 1.5f) return false;
+        if (well && std::hypot(x + 1.65f, y - 1.63f) < 1.3f) return false;
         return true;
     });
     // UVs for the shed's wood (upper half of its atlas), one plank set per tile.
