@@ -73,8 +73,10 @@ void frontFrames(MeshBuilder& b) {
     for (const MeshBuilder::Hole& h : house::frontOpenings()) {
         const bool door = h.z0 <= 1.0f;
         const float w = 0.12f, d = 0.05f;
-        b.box(V3(h.x0 - w * 0.5f, y + d * 0.5f, (h.z0 + h.z1) * 0.5f), V3(w * 0.5f, d * 0.5f, (h.z1 - h.z0) * 0.5f + w));
-        b.box(V3(h.x1 + w * 0.5f, y + d * 0.5f, (h.z0 + h.z1) * 0.5f), V3(w * 0.5f, d * 0.5f, (h.z1 - h.z0) * 0.5f + w));
+        // The door's casing stands on the floor; a window's runs past its sill.
+        const float bottom = door ? h.z0 : h.z0 - w, top = h.z1 + w;
+        b.box(V3(h.x0 - w * 0.5f, y + d * 0.5f, (bottom + top) * 0.5f), V3(w * 0.5f, d * 0.5f, (top - bottom) * 0.5f));
+        b.box(V3(h.x1 + w * 0.5f, y + d * 0.5f, (bottom + top) * 0.5f), V3(w * 0.5f, d * 0.5f, (top - bottom) * 0.5f));
         b.box(V3((h.x0 + h.x1) * 0.5f, y + d * 0.5f, h.z1 + w * 0.5f), V3((h.x1 - h.x0) * 0.5f + w, d * 0.5f, w * 0.5f));
         b.box(V3((h.x0 + h.x1) * 0.5f, y + d * 0.6f, h.z1 + w + 0.03f), V3((h.x1 - h.x0) * 0.5f + w + 0.04f, d * 0.6f, 0.03f));
         if (!door) {

@@ -256,21 +256,26 @@ MeshBuilder dogHouse() {
             b.box(V3(x, 0.35f, (g + 0.08f + wallTop) * 0.5f), V3(0.025f, 0.13f, (wallTop - g - 0.08f) * 0.5f));
             b.box(V3(x, 0, wallTop - 0.06f), V3(0.025f, 0.24f, 0.06f));
             // The arch: a frame of short boards round the top of the opening.
+            const size_t arch = b.size();
             for (int s = 0; s < 6; ++s) {
                 const float a0 = 3.14159f * s / 6, a1 = 3.14159f * (s + 1) / 6, cz = g + 0.5f;
                 const V3 p0(x - 0.03f, 0.22f * std::cos(a0), cz + 0.2f * std::sin(a0));
                 const V3 p1(x - 0.03f, 0.22f * std::cos(a1), cz + 0.2f * std::sin(a1));
-                const V3 q0(x - 0.03f, 0.3f * std::cos(a0), cz + 0.28f * std::sin(a0));
-                const V3 q1(x - 0.03f, 0.3f * std::cos(a1), cz + 0.28f * std::sin(a1));
+                const V3 q0(x - 0.03f, 0.34f * std::cos(a0), cz + 0.34f * std::sin(a0));
+                const V3 q1(x - 0.03f, 0.34f * std::cos(a1), cz + 0.34f * std::sin(a1));
                 b.quad(p1, p0, q0, q1);
-                b.quad(V3(x - 0.03f, 0.3f * std::cos(a1), cz + 0.28f * std::sin(a1)), q0, q0 + V3(0.05f, 0, 0), q1 + V3(0.05f, 0, 0));
+                b.quad(p0, p1, p1 + V3(0.05f, 0, 0), p0 + V3(0.05f, 0, 0));
             }
+            b.addBackFaces(arch);
             // Boards under the arch's shoulders, and the dark inside behind.
             b.box(V3(x, -0.245f, g + 0.29f), V3(0.02f, 0.025f, 0.21f));
             b.box(V3(x, 0.245f, g + 0.29f), V3(0.02f, 0.025f, 0.21f));
+            // Its normals point down, so the light and the reflection both
+            // leave it dark, as a shadowed inside should be.
             const size_t inside = b.size();
             b.box(V3(0.05f, 0, g + 0.45f), V3(hx - 0.1f, hy - 0.08f, 0.37f));
             b.flipFaces(inside);
+            for (size_t k = inside; k < b.size(); ++k) b.vertices[k].normal = V3(0, 0, -1);
         }
         // The gable triangle, facing out.
         const float gx = end * (hx - 0.01f);
