@@ -206,9 +206,20 @@ MeshBuilder cellQuad(V3 c, float w, float h, float u0, float v0, float u1, float
 
 MeshBuilder chair(bool wheels) {
     MeshBuilder b;
+    // A wooden chair, its back to -x: a seat, four legs with stretchers,
+    // the back legs running up into posts joined by a top rail and slats.
     b.box(V3(0, 0, 0.45f), V3(0.25f, 0.25f, 0.03f));
-    for (int i = 0; i < 4; ++i) b.box(V3(i % 2 ? 0.22f : -0.22f, i / 2 ? 0.22f : -0.22f, 0.22f), V3(0.025f, 0.025f, 0.22f));
-    b.box(V3(-0.23f, 0, 0.8f), V3(0.02f, 0.25f, 0.35f));
+    for (int i = 0; i < 4; ++i) {
+        const bool back = i % 2 == 0;
+        const float x = back ? -0.22f : 0.22f, y = i / 2 ? 0.22f : -0.22f, top = back ? 1.0f : 0.42f;
+        b.box(V3(x, y, top * 0.5f), V3(0.025f, 0.025f, top * 0.5f));
+    }
+    b.box(V3(0, -0.22f, 0.14f), V3(0.2f, 0.015f, 0.015f));
+    b.box(V3(0, 0.22f, 0.14f), V3(0.2f, 0.015f, 0.015f));
+    b.box(V3(0, 0, 0.2f), V3(0.015f, 0.2f, 0.015f));
+    b.box(V3(-0.22f, 0, 0.93f), V3(0.022f, 0.2f, 0.05f));
+    b.box(V3(-0.22f, 0, 0.56f), V3(0.018f, 0.2f, 0.025f));
+    for (float y : {-0.1f, 0.0f, 0.1f}) b.box(V3(-0.22f, y, 0.74f), V3(0.012f, 0.03f, 0.17f));
     if (wheels)
         for (int s = -1; s <= 1; s += 2) {
             b.cylinder(V3(0, s * 0.3f, 0.3f), 0.3f, 0.03f, 16);

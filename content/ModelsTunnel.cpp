@@ -228,7 +228,22 @@ std::vector<uint8_t> tunnelMesh(int n) {
             shut.front().scale = V3(1, 0.05f, 0.05f);
             return modelkit::posed(b.vertices, rig, {{0, a}, {12, a}, {28, shut}, {30, shut}});
         }
-        case 246: b.box(V3(0, 0, 0.5f), V3(10.6f, 1.0f, 1.5f)); return still(b);  // seen from outside
+        case 246: {
+            // Seen from outside; the west end (toward the hall) shows a
+            // bricked-up arch: voussoirs, jambs and a sill standing out of a
+            // face set back 0.1, so the stones stay inside the collision box.
+            b.box(V3(0.05f, 0, 0.5f), V3(10.55f, 1.0f, 1.5f));
+            const float x = -10.55f;
+            for (int k = 0; k < 9; ++k) {
+                const float a = 3.14159f * (k + 0.5f) / 9;
+                const size_t from = b.size();
+                b.box(V3(0, 0, 0.78f), V3(0.05f, 0.075f, 0.12f));
+                b.transform(Transform::translation(V3(x, 0, 0.35f)) * Transform::rotationX(90.0f - a * 57.2958f), from);
+            }
+            for (float y : {-0.78f, 0.78f}) b.box(V3(x, y, -0.2f), V3(0.05f, 0.12f, 0.55f));
+            b.box(V3(x, 0, -0.93f), V3(0.05f, 0.98f, 0.06f));
+            return still(b);
+        }
         case 247: b.box(V3(-10.65f, 0, 0.5f), V3(0.05f, 1.0f, 1.5f)); return still(b);
         case 248: case 251: {
             b = eyesShape();
