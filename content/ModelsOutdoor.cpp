@@ -165,7 +165,8 @@ MeshBuilder wall(bool gate) {
 
 // A clipped hedge: a rounded block of half sizes hx, hy and `height` from
 // the ground, its surface broken into leafy facets by noise (each facet a
-// little turned, so the reflection speckles it). Stays inside hx + amp.
+// little turned, so the reflection speckles it) with leaf sprigs standing
+// out. Stays within about 0.08 outside hx, hy.
 MeshBuilder hedge(float hx, float hy, float height, uint32_t seed) {
     MeshBuilder b;
     Noise n(seed);
@@ -199,6 +200,23 @@ MeshBuilder hedge(float hx, float hy, float height, uint32_t seed) {
                 auto at = [&](int a, int c) { return place(o + e * (float(a) / cells) + g * (float(c) / cells)); };
                 b.quad(at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1));
             }
+    // Sprigs of leaves over the surface: small tilted diamonds standing
+    // out of it, each turned its own way so the light catches some of them.
+    const size_t surface = b.size();
+    for (size_t t = 0; t < surface; t += 6 * 2) {
+        if (n.hash(int(t), 3) > 0.55f) continue;
+        const V3 c = (b.vertices[t].position + b.vertices[t + 1].position + b.vertices[t + 2].position) * (1.0f / 3);
+        const V3 nrm = b.vertices[t].normal;
+        const V3 side = normalized(cross(nrm, std::fabs(nrm.z) < 0.9f ? V3(0, 0, 1) : V3(1, 0, 0)));
+        const V3 up = cross(side, nrm);
+        const float a = n.hash(int(t), 5) * 6.2832f, len = 0.07f + 0.05f * n.hash(int(t), 7);
+        const V3 d1 = (side * std::cos(a) + up * std::sin(a)) * len, d2 = (up * std::cos(a) - side * std::sin(a)) * (len * 0.45f);
+        const V3 lift = nrm * (0.02f + 0.03f * n.hash(int(t), 9));
+        const V3 base = c - nrm * 0.01f;
+        b.triangle(base - d1, base - d2 + lift, base + d1 + lift * 1.5f);
+        b.triangle(base - d1, base + d1 + lift * 1.5f, base + d2 + lift);
+    }
+    b.addBackFaces(surface);
     return b;
 }
 
@@ -532,8 +550,8 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.lathe({{0.0f, 0.0f}, {0.42f, 0.0f}, {0.5f, 0.55f}, {0.42f, 1.1f}, {0.0f, 1.1f}}, V3(0, 0, -0.547f), 14);
             for (float z : {0.15f, 0.95f}) b.cylinder(V3(0, 0, -0.547f + z), 0.47f, 0.04f, 14, false);
             return still(b);
-        case 102: return still(hedge(1.48f, 1.48f, 2.1f, 102));
-        case 103: return still(hedge(0.6f, 1.3f, 1.85f, 103));
+        case 102: return still(hedge(1.4f, 1.4f, 2.05f, 102));  // sprigs reach 0.08 further
+        case 103: return still(hedge(0.52f, 1.22f, 1.8f, 103));
         case 104:  // a bare old tree, branches reaching out
             b.lathe({{0.22f, -1.0f}, {0.16f, 0.5f}, {0.1f, 2.5f}, {0.0f, 3.6f}}, V3(0, 0, 0), 8);
             for (int k = 0; k < 7; ++k) {
