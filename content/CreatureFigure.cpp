@@ -45,34 +45,63 @@ Figure buildCreature(Creature kind, float size, float ground, int mainCell, int 
         case Creature::Dog:
         case Creature::Cat:
         case Creature::Rat: {
-            const bool cat = kind == Creature::Cat;
+            using figurekit::limb;
+            const bool cat = kind == Creature::Cat, rat = kind == Creature::Rat;
+            const float girth = cat ? 0.8f : rat ? 0.85f : 1.0f;
+            // Chest and haunches joined by the belly; the chest deeper.
             m.setBone(Figure::Torso);
-            m.sphere(V3(0, 0, bodyZ), V3(0.45f * s, (cat ? 0.14f : 0.18f) * s, (cat ? 0.15f : 0.18f) * s), 12, 7);
+            m.sphere(V3(0.18f * s, 0, bodyZ + 0.02f * s), V3(0.22f, 0.15f * girth, 0.19f * girth) * s, 12, 7);
+            m.sphere(V3(-0.2f * s, 0, bodyZ), V3(0.2f, 0.14f * girth, 0.16f * girth) * s, 10, 6);
+            limb(m, V3(-0.2f * s, 0, bodyZ), V3(0.18f * s, 0, bodyZ + 0.01f * s), 0.14f * girth * s,
+                 0.16f * girth * s, 10);
+            // Legs: upper leg, lower leg and paw, each on its leg bone.
             const int legs[4] = {Figure::ArmL, Figure::ArmR, Figure::LegL, Figure::LegR};
             for (int i = 0; i < 4; ++i) {
                 m.setBone(legs[i]);
-                const float x = i < 2 ? 0.3f * s : -0.3f * s, y = (i % 2 ? -0.1f : 0.1f) * s;
-                m.cylinder(V3(x, y, ground), 0.05f * s, bodyZ - ground, 6);
+                const bool front = i < 2;
+                const float x = front ? 0.3f * s : -0.3f * s, y = (i % 2 ? -0.1f : 0.1f) * s;
+                const V3 top(x - (front ? 0.05f : -0.02f) * s, y, bodyZ - 0.02f * s);
+                const V3 joint(x + (front ? 0.0f : -0.06f) * s, y, ground + 0.16f * (bodyZ - ground) / 0.45f);
+                const V3 foot(x + 0.01f * s, y, ground + 0.03f * s);
+                limb(m, top, joint, (front ? 0.065f : 0.085f) * s * girth, 0.04f * s * girth, 7);
+                limb(m, joint, foot, 0.038f * s * girth, 0.032f * s * girth, 6);
+                m.sphere(foot + V3(0.03f * s, 0, -0.01f * s), V3(0.06f, 0.045f, 0.028f) * s * girth, 7, 4);
             }
+            // Neck, head, ears; the muzzle (a jaw that can open) on the prop bone.
             m.setBone(Figure::Head);
-            if (kind == Creature::Rat) hr = 0.1f * s;
+            if (rat) hr = 0.1f * s;
             headC = V3(0.5f * s, 0, bodyZ + (cat ? 0.12f : 0.15f) * s);
+            limb(m, V3(0.3f * s, 0, bodyZ + 0.05f * s), headC, 0.11f * s * girth, 0.08f * s * girth, 8);
             m.sphere(headC, V3(hr, hr * 0.9f, hr * 0.9f), 10, 6);
             m.setBone(Figure::Prop);
+            const float snout = cat ? 0.35f : rat ? 1.3f : 1.0f;
+            limb(m, headC + V3(hr * 0.4f, 0, -hr * 0.2f), headC + V3(hr * (0.6f + snout), 0, -hr * 0.35f),
+                 hr * 0.5f, hr * (rat ? 0.15f : 0.32f), 8);
             cellOf(darkCell);
-            m.sphere(headC + V3(hr * (cat ? 0.7f : 1.1f), 0, -hr * 0.3f),
-                     V3(hr * (cat ? 0.3f : 0.6f), hr * 0.4f, hr * 0.35f), 8, 5);
+            m.sphere(headC + V3(hr * (0.65f + snout), 0, -hr * 0.25f), V3(hr * 0.14f, hr * 0.18f, hr * 0.13f), 6, 4);
             m.setBone(Figure::Head);
+            cellOf(mainCell);
             for (int side = -1; side <= 1; side += 2) {
-                if (cat || kind == Creature::Rat)
+                if (cat)
                     m.cone(headC + V3(-hr * 0.1f, side * hr * 0.5f, hr * 0.6f), hr * 0.3f, hr * 0.6f, 5);
-                else
-                    m.sphere(headC + V3(-hr * 0.2f, side * hr * 0.8f, hr * 0.1f), V3(hr * 0.25f, hr * 0.1f, hr * 0.5f), 6, 4);
+                else if (rat)
+                    m.sphere(headC + V3(-hr * 0.2f, side * hr * 0.65f, hr * 0.7f), V3(hr * 0.12f, hr * 0.4f, hr * 0.4f), 7, 4);
+                else  // soft ears hanging beside the head
+                    limb(m, headC + V3(-hr * 0.15f, side * hr * 0.75f, hr * 0.5f),
+                         headC + V3(-hr * 0.05f, side * hr * 1.0f, -hr * 0.45f), hr * 0.3f, hr * 0.22f, 6);
             }
+            cellOf(darkCell);
+            for (int side = -1; side <= 1; side += 2)
+                m.sphere(headC + V3(hr * 0.75f, side * hr * 0.42f, hr * 0.3f), V3(0.1f, 0.13f, 0.13f) * hr, 5, 4);
+            // Tail: raised and curved for the dog, long and thin for the rat.
             m.setBone(Figure::Tail);
             cellOf(mainCell);
-            m.tube({V3(-0.42f * s, 0, bodyZ), V3(-0.6f * s, 0, bodyZ + (cat ? 0.3f : 0.1f) * s),
-                    V3(-0.7f * s, 0, bodyZ + (cat ? 0.5f : 0.2f) * s)}, 0.03f * s, 5);
+            const V3 t0(-0.38f * s, 0, bodyZ + 0.05f * s);
+            const V3 t1 = t0 + (rat ? V3(-0.35f, 0, -0.08f) : V3(-0.15f, 0, cat ? 0.3f : 0.15f)) * s;
+            const V3 t2 = t1 + (rat ? V3(-0.35f, 0.05f, -0.02f) : V3(-0.1f, 0, cat ? 0.2f : 0.12f)) * s;
+            const float tr = rat ? 0.012f * s : 0.035f * s;
+            limb(m, t0, t1, tr * 1.2f, tr, 6);
+            limb(m, t1, t2, tr, tr * 0.5f, 6);
             break;
         }
         case Creature::Bird: {

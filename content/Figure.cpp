@@ -121,7 +121,7 @@ void addTrunk(MeshBuilder& m, const FigureStyle& s, const Joints& j) {
     for (int side = 1; side >= -1; side -= 2) {
         m.setBone(side > 0 ? Figure::ArmL : Figure::ArmR);
         useCell(m, s.head == FigureStyle::Sheet ? s.main : s.second);
-        m.sphere(j.shoulder(side) + V3(0, -side * 0.01f * h, -0.01f * h), V3(0.05f, 0.05f, 0.05f) * h * std::sqrt(w),
+        m.sphere(j.shoulder(side) + V3(0, -side * 0.012f * h, -0.012f * h), V3(0.042f, 0.04f, 0.042f) * h * std::sqrt(w),
                  8, 6);
     }
     m.setBone(Figure::Torso);
