@@ -13,12 +13,15 @@ namespace {
 using modelkit::PoseKeys;
 typedef std::vector<BonePose> Pose;
 
-// Sitting with the legs turned forward by `legs` degrees, the hips lowered
-// by `drop` (onto a chair seat, or down to the floor).
-Pose sitPose(float drop, float legs = 85) {
+// Sitting with the legs turned forward by `legs` degrees and the knees
+// bent back by `knees`, the hips lowered by `drop` (onto a chair seat, or
+// down to the floor).
+Pose sitPose(float drop, float legs = 85, float knees = 0) {
     Pose p(Figure::BoneCount);
     p[Figure::LegL].rotation = V3(0, -legs, 0);
     p[Figure::LegR].rotation = V3(0, -legs, 0);
+    p[Figure::ShinL].rotation = V3(0, knees, 0);
+    p[Figure::ShinR].rotation = V3(0, knees, 0);
     p[Figure::Root].offset = V3(-0.05f, 0, -drop);
     return p;
 }
@@ -236,16 +239,14 @@ std::vector<uint8_t> person(int n) {
     s.second = 2;
     s.dark = 11;
     Figure f = buildFigure(s);
-    Pose sit = sitPose(0.35f, 58);  // on the chair's seat, feet reaching the floor
+    Pose sit = sitPose(0.34f, 86, 84);  // on the chair's seat, feet on the floor
     hideProp(sit);
     PoseKeys keys;
     if (n == 190) {
         std::vector<Pose> poses;
         for (int i = 0; i < 4; ++i) {
             Pose p = idlePose(i / 4.0f, 0.4f);
-            p[Figure::LegL] = sit[Figure::LegL];
-            p[Figure::LegR] = sit[Figure::LegR];
-            p[Figure::Root] = sit[Figure::Root];
+            for (int b : {Figure::LegL, Figure::LegR, Figure::ShinL, Figure::ShinR, Figure::Root}) p[size_t(b)] = sit[size_t(b)];
             hideProp(p);
             poses.push_back(p);
         }
