@@ -105,25 +105,41 @@ Figure buildCreature(Creature kind, float size, float ground, int mainCell, int 
             break;
         }
         case Creature::Bird: {
+            // A stone owl: upright egg of a body, folded wings, a hooked beak,
+            // ear tufts, a tail fan and talons gripping the post.
+            using figurekit::limb;
             m.setBone(Figure::Torso);
-            m.sphere(V3(0, 0, bodyZ), V3(0.25f * s, 0.2f * s, 0.3f * s), 10, 7);
-            m.setBone(Figure::ArmL);
-            m.sphere(V3(-0.02f * s, 0.2f * s, bodyZ), V3(0.22f * s, 0.04f * s, 0.2f * s), 8, 5);
-            m.setBone(Figure::ArmR);
-            m.sphere(V3(-0.02f * s, -0.2f * s, bodyZ), V3(0.22f * s, 0.04f * s, 0.2f * s), 8, 5);
+            m.sphere(V3(-0.02f * s, 0, bodyZ), V3(0.2f * s, 0.19f * s, 0.3f * s), 12, 8);
+            m.sphere(V3(0.06f * s, 0, bodyZ + 0.02f * s), V3(0.16f * s, 0.16f * s, 0.24f * s), 10, 6);
+            for (int side = 0; side < 2; ++side) {
+                const float y = side ? -1.0f : 1.0f;
+                m.setBone(side ? Figure::ArmR : Figure::ArmL);
+                m.sphere(V3(-0.05f * s, y * 0.17f * s, bodyZ + 0.02f * s), V3(0.17f * s, 0.05f * s, 0.27f * s), 9, 6);
+                limb(m, V3(-0.1f * s, y * 0.15f * s, bodyZ - 0.1f * s), V3(-0.24f * s, y * 0.09f * s, bodyZ - 0.34f * s),
+                     0.07f * s, 0.015f * s, 6);
+            }
             m.setBone(Figure::Head);
-            headC = V3(0.12f * s, 0, bodyZ + 0.38f * s);
-            m.sphere(headC, V3(hr, hr, hr), 10, 6);
+            headC = V3(0.04f * s, 0, bodyZ + 0.36f * s);
+            limb(m, V3(0, 0, bodyZ + 0.2f * s), headC, 0.13f * s, 0.12f * s, 8);
+            m.sphere(headC, V3(hr, hr * 1.1f, hr * 0.95f), 10, 6);
+            for (int side = -1; side <= 1; side += 2)
+                limb(m, headC + V3(0, side * hr * 0.55f, hr * 0.6f), headC + V3(-hr * 0.2f, side * hr * 0.8f, hr * 1.35f),
+                     hr * 0.25f, hr * 0.05f, 5);
             cellOf(darkCell);
-            m.cone(headC + V3(hr * 0.8f, 0, 0), hr * 0.35f, hr * 0.9f, 6);
-            m.transform(Transform::rotateAbout(headC + V3(hr * 0.8f, 0, 0), V3(0, 90, 0)), m.size() - 6 * 3 * 2);
-            m.setBone(Figure::LegL);
-            m.box(V3(0.05f * s, 0.08f * s, ground + 0.03f * s), V3(0.06f * s, 0.03f * s, 0.03f * s));
-            m.setBone(Figure::LegR);
-            m.box(V3(0.05f * s, -0.08f * s, ground + 0.03f * s), V3(0.06f * s, 0.03f * s, 0.03f * s));
-            m.setBone(Figure::Tail);
+            limb(m, headC + V3(hr * 0.75f, 0, -hr * 0.05f), headC + V3(hr * 1.25f, 0, -hr * 0.45f), hr * 0.22f,
+                 hr * 0.04f, 6);
+            for (int side = -1; side <= 1; side += 2)  // eye rings around the glow points
+                m.sphere(headC + V3(hr * 0.72f, side * hr * 0.4f, hr * 0.3f), V3(0.12f, 0.28f, 0.28f) * hr, 7, 4);
             cellOf(mainCell);
-            m.box(V3(-0.3f * s, 0, bodyZ - 0.15f * s), V3(0.12f * s, 0.1f * s, 0.02f * s));
+            for (int side = 0; side < 2; ++side) {
+                const float y = side ? -0.07f : 0.07f;
+                m.setBone(side ? Figure::LegR : Figure::LegL);
+                for (int k = -1; k <= 1; ++k)
+                    limb(m, V3(0.03f * s, y * s, ground + 0.05f * s),
+                         V3(0.12f * s, (y + k * 0.04f) * s, ground + 0.0f * s), 0.025f * s, 0.01f * s, 5);
+            }
+            m.setBone(Figure::Tail);
+            m.sphere(V3(-0.2f * s, 0, bodyZ - 0.26f * s), V3(0.05f * s, 0.11f * s, 0.14f * s), 7, 4);
             break;
         }
         case Creature::Spider: {

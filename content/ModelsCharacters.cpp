@@ -58,6 +58,7 @@ FigureStyle moniqueStyle() {
     s.hat = true;
     s.flower = true;
     s.pointedHat = false;
+    s.longHair = true;
     s.skin = atlas::Skin;
     s.main = atlas::Dress;
     s.second = atlas::Dress;
@@ -146,6 +147,7 @@ std::vector<uint8_t> witch() {
     s.second = 2;
     s.hatCell = 7;
     s.dark = 12;
+    s.longHair = true;
     Figure f = buildFigure(s);
     return finishFigure(f, {{242, 0}, {835, 1}}, motionLoop(1, 2.0f, 1.0f, false), 0);
 }
