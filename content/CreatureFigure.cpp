@@ -144,7 +144,8 @@ Figure buildCreature(Creature kind, float size, float ground, int mainCell, int 
         }
         case Creature::Spider: {
             m.setBone(Figure::Torso);
-            m.sphere(V3(-0.1f * s, 0, bodyZ + 0.05f * s), V3(0.16f * s, 0.14f * s, 0.12f * s), 8, 6);
+            m.sphere(V3(-0.14f * s, 0, bodyZ + 0.07f * s), V3(0.2f * s, 0.17f * s, 0.15f * s), 10, 7);
+            m.sphere(V3(-0.1f * s, 0, bodyZ + 0.2f * s), V3(0.07f * s, 0.05f * s, 0.03f * s), 6, 3);  // a mark on its back
             m.setBone(Figure::Head);
             headC = V3(0.1f * s, 0, bodyZ + 0.03f * s);
             hr = 0.08f * s;
@@ -154,27 +155,43 @@ Figure buildCreature(Creature kind, float size, float ground, int mainCell, int 
                 const float x = (0.12f - 0.08f * (i % 4)) * s;
                 m.setBone(i % 2 ? (side > 0 ? Figure::ArmL : Figure::ArmR) : (side > 0 ? Figure::LegL : Figure::LegR));
                 m.tube({V3(x, side * 0.05f * s, bodyZ), V3(x * 1.3f, side * 0.2f * s, bodyZ + 0.1f * s),
-                        V3(x * 1.6f, side * 0.3f * s, ground)}, 0.012f * s, 4);
+                        V3(x * 1.6f, side * 0.3f * s, ground)}, 0.018f * s, 4);
             }
             break;
         }
         case Creature::Bat: {
-            // Hanging upside down: feet up at the origin, body below.
+            // Hanging upside down, feet up at the origin, wrapped in its wings
+            // like a cloak; big pointed ears below.
+            using figurekit::limb;
             m.setBone(Figure::Torso);
-            m.sphere(V3(0, 0, -0.25f * s), V3(0.1f * s, 0.08f * s, 0.18f * s), 8, 6);
-            m.setBone(Figure::ArmL);
-            m.sphere(V3(0, 0.1f * s, -0.25f * s), V3(0.05f * s, 0.1f * s, 0.2f * s), 6, 5);
-            m.setBone(Figure::ArmR);
-            m.sphere(V3(0, -0.1f * s, -0.25f * s), V3(0.05f * s, 0.1f * s, 0.2f * s), 6, 5);
+            m.sphere(V3(0, 0, -0.25f * s), V3(0.09f * s, 0.08f * s, 0.16f * s), 9, 6);
+            for (int side = 0; side < 2; ++side) {
+                const float y = side ? -1.0f : 1.0f;
+                m.setBone(side ? Figure::ArmR : Figure::ArmL);
+                limb(m, V3(0, y * 0.05f * s, -0.06f * s), V3(0.02f * s, y * 0.07f * s, -0.44f * s), 0.06f * s,
+                     0.1f * s, 8);
+                for (int k = 0; k < 3; ++k)  // the finger bones under the skin
+                    limb(m, V3(0.0f, y * 0.08f * s, -0.06f * s),
+                         V3((0.07f - 0.06f * k) * s, y * (0.13f + 0.02f * k) * s, -0.42f * s), 0.012f * s, 0.006f * s,
+                         4);
+                limb(m, V3(0, y * 0.07f * s, -0.06f * s), V3(0.03f * s, y * 0.09f * s, 0.0f), 0.012f * s, 0.003f * s,
+                     4);  // thumb claw
+            }
             m.setBone(Figure::Head);
-            headC = V3(0, 0, -0.48f * s);
-            hr = 0.07f * s;
-            m.sphere(headC, V3(hr, hr, hr), 8, 5);
-            for (int side = -1; side <= 1; side += 2) m.cone(headC + V3(0, side * hr * 0.5f, -hr * 0.6f), hr * 0.3f, -hr * 0.7f, 4);
-            m.setBone(Figure::LegL);
-            m.cylinder(V3(0, 0.02f * s, -0.1f * s), 0.01f * s, 0.1f * s, 4);
-            m.setBone(Figure::LegR);
-            m.cylinder(V3(0, -0.02f * s, -0.1f * s), 0.01f * s, 0.1f * s, 4);
+            headC = V3(0.01f * s, 0, -0.47f * s);
+            hr = 0.075f * s;
+            m.sphere(headC, V3(hr, hr, hr), 9, 6);
+            limb(m, headC + V3(hr * 0.5f, 0, 0), headC + V3(hr * 1.2f, 0, -hr * 0.2f), hr * 0.45f, hr * 0.25f, 6);
+            for (int side = -1; side <= 1; side += 2)
+                limb(m, headC + V3(0, side * hr * 0.45f, -hr * 0.5f), headC + V3(hr * 0.1f, side * hr * 1.0f, -hr * 1.8f),
+                     hr * 0.35f, hr * 0.03f, 5);
+            for (int side = 0; side < 2; ++side) {
+                const float y = side ? -1.0f : 1.0f;
+                m.setBone(side ? Figure::LegR : Figure::LegL);
+                limb(m, V3(0, y * 0.03f * s, -0.14f * s), V3(0, y * 0.02f * s, -0.01f * s), 0.012f * s, 0.008f * s, 4);
+                limb(m, V3(0, y * 0.02f * s, -0.01f * s), V3(0.02f * s, y * 0.02f * s, 0.01f * s), 0.006f * s,
+                     0.002f * s, 4);
+            }
             break;
         }
     }

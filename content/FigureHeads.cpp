@@ -76,8 +76,8 @@ void goatHead(MeshBuilder& m, const FigureStyle& s, V3 hc, float hr, V3 eyes[2])
     m.sphere(hc, V3(0.95f, 0.78f, 0.95f) * hr, 12, 7);
     limb(m, hc + V3(0.3f, 0, -0.05f) * hr, hc + V3(1.45f, 0, -0.7f) * hr, 0.58f * hr, 0.34f * hr, 10);  // muzzle
     for (int side = -1; side <= 1; side += 2)  // ears out to the sides
-        limb(m, hc + V3(-0.1f, side * 0.6f, 0.3f) * hr, hc + V3(0.05f, side * 1.45f, 0.05f) * hr, 0.14f * hr,
-             0.08f * hr, 6);
+        limb(m, hc + V3(-0.1f, side * 0.6f, 0.3f) * hr, hc + V3(0.1f, side * 1.3f, -0.3f) * hr, 0.2f * hr,
+             0.12f * hr, 6);
     m.cone(hc + V3(1.05f, 0, -0.85f) * hr, 0.22f * hr, -0.7f * hr, 8);  // beard
     useCell(m, s.dark);
     m.sphere(hc + V3(1.72f, 0, -0.78f) * hr, V3(0.12f, 0.22f, 0.12f) * hr, 6, 4);  // nose
@@ -90,6 +90,8 @@ void goatHead(MeshBuilder& m, const FigureStyle& s, V3 hc, float hr, V3 eyes[2])
 }
 
 void fishHead(MeshBuilder& m, const FigureStyle& s, V3 hc, float hr, V3 eyes[2]) {
+    hr *= 1.2f;  // a big fish's head on human shoulders
+    hc = hc + V3(0.1f, 0, 0.1f) * hr;
     useCell(m, s.skin);
     m.sphere(hc + V3(0.25f, 0, -0.15f) * hr, V3(1.55f, 0.95f, 1.15f) * hr, 14, 8);
     for (int side = -1; side <= 1; side += 2) {  // side fins where ears would be

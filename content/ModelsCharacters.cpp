@@ -96,6 +96,7 @@ std::vector<uint8_t> leader(int n) {
     s.height = 1.85f;
     s.girth = 1.3f;
     s.knife = true;
+    s.coat = 0.3f;  // a long coat to the knees
     s.skin = atlas::FaceRuddy;
     s.main = atlas::Coat;
     s.second = atlas::Coat;
