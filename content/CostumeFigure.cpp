@@ -16,8 +16,8 @@ namespace {
 // sizes differ, so the triangle lists match vertex by vertex. A size of
 // zero is kept just above zero so no triangle degenerates differently.
 struct Shape {
-    float drapeTop, drapeBottom, drapeTop_r, drapeHem_r;  // body cloth (shares of the height)
-    float folds, ragged;
+    float drapeTop, drapeBottom, drapeRadius, hemRadius;  // body cloth (shares of the height)
+    float foldDepth, ragged;  // how deep its folds, how torn its hem
     float chest[3];   // chest radii (x, y, z)
     float head;       // head radius
     float snout;      // muzzle length
@@ -92,8 +92,8 @@ Figure buildCostumeFigure(int costume, float h, float g) {
     m.setBone(Figure::Torso);
     useCell(m, atlas::Dress);
     m.sphere(V3(0, 0, g + 0.72f * h), V3(s.chest[0], s.chest[1], s.chest[2]) * h, 12, 7);
-    drape(m, V3(0, 0, 0), g + s.drapeTop * h, g + s.drapeBottom * h, s.drapeTop_r * h, s.drapeHem_r * h,
-          int(7), s.folds, s.ragged, 0.8f);
+    drape(m, V3(0, 0, 0), g + s.drapeTop * h, g + s.drapeBottom * h, s.drapeRadius * h, s.hemRadius * h,
+          7, s.foldDepth, s.ragged, 0.8f);
     // Arms with sleeves and hands (bone white for death, claws for the wolf).
     for (int side = 1; side >= -1; side -= 2) {
         m.setBone(side > 0 ? Figure::ArmL : Figure::ArmR);

@@ -115,7 +115,7 @@ void addTrunk(MeshBuilder& m, const FigureStyle& s, const Joints& j) {
              {0.145f * std::sqrt(w) * h, 0.355f * h}, {0.1f * h, 0.39f * h}, {0.045f * h, 0.405f * h},
              {0.0f, 0.41f * h}},
             V3(0, 0, base), 14);
-    m.transform(Transform::translation(V3(0, 0, 0)) * Transform::scaling(V3(0.62f, 1, 1)), from);
+    m.transform(Transform::scaling(V3(0.62f, 1, 1)), from);  // flatter front to back
     m.smoothNormals(from);
     // Shoulder caps join the arms to the trunk.
     for (int side = 1; side >= -1; side -= 2) {
