@@ -11,12 +11,39 @@
 
 SceneObject* sceneObject(PlayScreen& play, ObjectName name) { return play.findSceneObject(name); }
 
+SceneObject* poseObject(PlayScreen& play, ObjectName name, int32_t mesh, float time, float speed) {
+    SceneObject* object = sceneObject(play, name);
+    object->setSceneObjectMesh(mesh);
+    animate(object, time, speed);
+    return object;
+}
+
 void say(PlayScreen& play, StepText id) { play.answerPanel.setAnswerText(stepText(id)); }
 
 void cueLine(PlayScreen& play, int32_t n, float volume, StepText line, int32_t next) {
     playCueOnAnyChannel(n, volume);
     say(play, line);
     play.scriptStep = next;
+}
+
+void nextAfter(PlayScreen& play, float seconds, int32_t next) {
+    play.scriptStepDelay = seconds;
+    play.scriptStep = next;
+}
+
+StepText sayForCostume(PlayScreen& play, StepText ghost, StepText werewolf, StepText death) {
+    StepText line = kNoStepLine;
+    if (play.costumeGhost) {
+        line = ghost;
+    } else if (play.costumeWerewolf) {
+        line = werewolf;
+    } else if (play.costumeDeath) {
+        line = death;
+    }
+    if (line != kNoStepLine) {
+        say(play, line);
+    }
+    return line;
 }
 
 void playFishSound() {
@@ -32,8 +59,7 @@ void fadeScene(PlayScreen& play, float target) { play.sceneVisibilityTarget = ta
 
 void darkenToStep(PlayScreen& play, int32_t next) {
     fadeScene(play, 0.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = next;
+    nextAfter(play, 1.0f, next);
 }
 
 void flyBackToPlayer(PlayScreen& play, float seconds, bool ease) {
@@ -42,8 +68,7 @@ void flyBackToPlayer(PlayScreen& play, float seconds, bool ease) {
 
 void returnToPlayer(PlayScreen& play, int32_t next) {
     flyBackToPlayer(play, 2.0f, true);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = next;
+    nextAfter(play, 2.0f, next);
 }
 
 void flyToward(PlayScreen& play, const Vec3& from, const Vec3& point, float seconds, bool ease) {

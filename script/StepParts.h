@@ -5,6 +5,7 @@
 
 #include "engine/Vec3.h"
 #include "text/ObjectNames.h"
+#include "script/StepRow.h"
 #include "text/StepTexts.h"
 
 class PlayScreen;
@@ -16,10 +17,17 @@ class SweepEffect;
 
 // The first world object named name (PlayScreen::findSceneObject).
 SceneObject* sceneObject(PlayScreen& play, ObjectName name);
+// The object named name cut to mesh with animation time and speed; returns it.
+SceneObject* poseObject(PlayScreen& play, ObjectName name, int32_t mesh, float time, float speed);
 // Opens the answer panel with the scene line id.
 void say(PlayScreen& play, StepText id);
 // Sound n on any free channel at volume, then the line, then next is written.
 void cueLine(PlayScreen& play, int32_t n, float volume, StepText line, int32_t next);
+// Sets the step delay to seconds and writes next, which then follows after it.
+void nextAfter(PlayScreen& play, float seconds, int32_t next);
+// Says the line for the costume worn: ghost, else werewolf, else death.
+// Returns the line said; kNoStepLine (nothing said) without a costume flag.
+StepText sayForCostume(PlayScreen& play, StepText ghost, StepText werewolf, StepText death);
 // One of the fish person's six sounds, chosen at random, at 0.5.
 void playFishSound();
 // The fade of the scene toward target (0 black, 1 shown) at rate a second.

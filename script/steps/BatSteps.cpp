@@ -23,11 +23,7 @@ void step134(PlayScreen& play) {
 
 void step135(PlayScreen& play) { returnToPlayer(play, -1); }
 
-const StepRecord kBatRecords[] = {
-    {133, step133},
-    {134, step134},
-    {135, step135},
-};
+const StepRecord kBatRecords[] = {{133, step133}, {134, step134}, {135, step135}};
 
 }  // namespace
 

@@ -5,11 +5,11 @@
 
 namespace {
 
-void step72(PlayScreen& play) { cueLine(play, 318, 0.18f, play.coinInWell ? kStpBallLostSight : kStpBallReassures, -1); }
+void step72(PlayScreen& play) {
+    cueLine(play, 318, 0.18f, play.coinInWell ? kStpBallLostSight : kStpBallReassures, -1);
+}
 
-const StepRecord kCrystalBallRecords[] = {
-    {72, step72},
-};
+const StepRecord kCrystalBallRecords[] = {{72, step72}};
 
 }  // namespace
 

@@ -37,20 +37,17 @@ void step47(PlayScreen& play) {
     dog->halfSize.set(0.3f, 0.7f, 5.0f);
     dog->setSceneObjectTexture(51);
     addDogGlows(dog, 505, 2162);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 43;
+    nextAfter(play, 1.0f, 43);
 }
 
 void step43(PlayScreen& play) {
     flyToward(play, play.player.playerEyePosition(), Vec3(13.5f, 23.5f, 0.35f), 3.0f, true);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 44;
+    nextAfter(play, 3.0f, 44);
 }
 
 void step44(PlayScreen& play) {
     flyToward(play, gCamera->position, sceneObject(play, kObjDog)->position, 6.0f, false);
-    play.scriptStepDelay = 5.9f;
-    play.scriptStep = 45;
+    nextAfter(play, 5.9f, 45);
 }
 
 void step45(PlayScreen& play) {

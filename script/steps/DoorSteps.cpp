@@ -13,9 +13,7 @@ void step59(PlayScreen& play) {
     play.scriptStep = -1;
 }
 
-const StepRecord kDoorRecords[] = {
-    {59, step59},
-};
+const StepRecord kDoorRecords[] = {{59, step59}};
 
 }  // namespace
 

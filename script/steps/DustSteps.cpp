@@ -37,10 +37,7 @@ void step74(PlayScreen& play) {
     play.scriptStep = -1;
 }
 
-const StepRecord kDustRecords[] = {
-    {73, step73},
-    {74, step74},
-};
+const StepRecord kDustRecords[] = {{73, step73}, {74, step74}};
 
 }  // namespace
 

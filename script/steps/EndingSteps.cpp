@@ -26,8 +26,7 @@ void step140(PlayScreen& play) {
     }
     play.endingProgress = 0.5001f;
     play.startCameraFlight(Vec3(-12.06f, -2.7f, 1.34f), Vec3(0.0f, 0.0610865f, -4.66003f), 6.0f, true);
-    play.scriptStepDelay = 9.0f;
-    play.scriptStep = 141;
+    nextAfter(play, 9.0f, 141);
 }
 
 // Step 142 hands over to the ending screen (ScriptSteps.cpp).
@@ -37,11 +36,7 @@ void step141(PlayScreen& play) {
     play.scriptStep = 142;
 }
 
-const StepRecord kEndingRecords[] = {
-    {137, step137},
-    {140, step140},
-    {141, step141},
-};
+const StepRecord kEndingRecords[] = {{137, step137}, {140, step140}, {141, step141}};
 
 }  // namespace
 

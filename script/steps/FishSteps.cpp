@@ -55,8 +55,7 @@ void step60(PlayScreen& play) {
     fish->setSceneObjectMesh(149);
     fish->animTime = 0.0f;
     gridSource(play, 0, play.groundGrid ? play.groundGrid->sourceOffset : 0.0f);
-    play.scriptStepDelay = 0.9f;
-    play.scriptStep = 64;
+    nextAfter(play, 0.9f, 64);
 }
 
 void step64(PlayScreen& play) {
@@ -66,16 +65,17 @@ void step64(PlayScreen& play) {
         play.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
         play.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
     }
-    play.scriptStepDelay = 0.2f;
-    play.scriptStep = 65;
+    nextAfter(play, 0.2f, 65);
 }
 
-void step65(PlayScreen& play) {
+// A fish sound as the ripples stop.
+void splash(PlayScreen& play, float seconds, int32_t next) {
     playFishSound();
     if (play.groundGrid) play.groundGrid->sourceRadius = 0;
-    play.scriptStepDelay = 1.9f;
-    play.scriptStep = 61;
+    nextAfter(play, seconds, next);
 }
+
+void step65(PlayScreen& play) { splash(play, 1.9f, 61); }
 
 // The fish person's three lines alternate between two talks, one each visit.
 void step61(PlayScreen& play) {
@@ -95,16 +95,10 @@ void step62(PlayScreen& play) {
     fish->setSceneObjectMesh(150);
     fish->animTime = 0.0f;
     if (play.groundGrid) play.groundGrid->sourceOffset = 0.1f;
-    play.scriptStepDelay = 0.5f;
-    play.scriptStep = 66;
+    nextAfter(play, 0.5f, 66);
 }
 
-void step66(PlayScreen& play) {
-    playFishSound();
-    if (play.groundGrid) play.groundGrid->sourceRadius = 0;
-    play.scriptStepDelay = 0.5f;
-    play.scriptStep = 63;
-}
+void step66(PlayScreen& play) { splash(play, 0.5f, 63); }
 
 // Back in its place in the pond, rippling it as before.
 void step63(PlayScreen& play) {

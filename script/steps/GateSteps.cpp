@@ -25,9 +25,7 @@ void step123(PlayScreen& play) {
 
 void step124(PlayScreen& play) {
     deleteRowObject(play, kObjGate1);
-    SceneObject* gate = sceneObject(play, kObjGate);
-    gate->setSceneObjectMesh(208);
-    animate(gate, 0.0f, 0.0f);
+    poseObject(play, kObjGate, 208, 0.0f, 0.0f);
     placeCamera(Vec3(6.58f, 3.24f, 0.45f), Vec3(0.0f, 2.0f, 152.0f));
     fadeScene(play, 1.0f, 1.0f);
     play.scriptStepDelay = 1.0f;
@@ -39,14 +37,12 @@ void step126(PlayScreen& play) {
     playCueOnAnyChannel(342, 0.8f);
     sceneObject(play, kObjGate)->animSpeed = 1.0f;
     play.startCameraFlight(Vec3(7.02f, 4.89f, 0.44f), Vec3(0.0f, 6.00393f, 3.12414f), 3.0f, false);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 129;
+    nextAfter(play, 3.0f, 129);
 }
 
 void step129(PlayScreen& play) {
     play.startCameraFlight(Vec3(6.25f, 7.2f, 1.49f), Vec3(0.0f, 6.42281f, 3.90954f), 4.0f, false);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 127;
+    nextAfter(play, 3.0f, 127);
 }
 
 void step127(PlayScreen& play) {

@@ -47,8 +47,7 @@ void step84(PlayScreen& play) {
     SceneObject* goat = sceneObject(play, kObjGoatPerson);
     goat->crossFadeSceneObjectMesh(186, 1.0f);
     sweepTakesOver(play, goat);
-    play.scriptStepDelay = 4.0f;
-    play.scriptStep = 82;
+    nextAfter(play, 4.0f, 82);
 }
 
 void step82(PlayScreen& play) { darkenToStep(play, 83); }

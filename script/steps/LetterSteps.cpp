@@ -11,8 +11,7 @@ void step119(PlayScreen& play) {
     fadeScene(play, 1.0f, 1.0f);
     placeCamera(Vec3(11.19f, 40.28f, 8.83f), Vec3(0.0f, 28.0f, 90.0f));
     play.startCameraFlight(Vec3(11.19f, 40.76f, 9.04f), Vec3(0.0f, 1.55334f, 1.5708f), 13.0f, true);
-    play.scriptStepDelay = 10.0f;
-    play.scriptStep = 120;
+    nextAfter(play, 10.0f, 120);
 }
 
 void step120(PlayScreen& play) {
@@ -22,8 +21,7 @@ void step120(PlayScreen& play) {
         letter->setSceneObjectMesh(204);
         animate(letter, 0.0f, 3.0f);
     }
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 121;
+    nextAfter(play, 3.0f, 121);
 }
 
 void step121(PlayScreen& play) {
@@ -34,12 +32,7 @@ void step121(PlayScreen& play) {
 
 void step122(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
 
-const StepRecord kLetterRecords[] = {
-    {119, step119},
-    {120, step120},
-    {121, step121},
-    {122, step122},
-};
+const StepRecord kLetterRecords[] = {{119, step119}, {120, step120}, {121, step121}, {122, step122}};
 
 }  // namespace
 

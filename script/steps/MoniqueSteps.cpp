@@ -15,13 +15,10 @@ const StepRow kMoniqueRows[] = {
 
 void step25(PlayScreen& play) {
     playCueOnAnyChannel(313, 0.6f);
-    SceneObject* monique = sceneObject(play, kObjMonique);
-    monique->setSceneObjectMesh(55);
-    animate(monique, 0.0f, 1.0f);
+    SceneObject* monique = poseObject(play, kObjMonique, 55, 0.0f, 1.0f);
     placeCamera(Vec3(monique->position.x - 1.0f, monique->position.y, 1.5f), Vec3(0.0f, 0.0f, -3.0f));
     fadeScene(play, 1.0f);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 26;
+    nextAfter(play, 3.0f, 26);
 }
 
 void step26(PlayScreen& play) {
@@ -45,12 +42,7 @@ void step28(PlayScreen& play) {
     play.scriptStep = -1;
 }
 
-const StepRecord kMoniqueRecords[] = {
-    {25, step25},
-    {26, step26},
-    {27, step27},
-    {28, step28},
-};
+const StepRecord kMoniqueRecords[] = {{25, step25}, {26, step26}, {27, step27}, {28, step28}};
 
 }  // namespace
 

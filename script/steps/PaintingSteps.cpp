@@ -9,17 +9,11 @@ namespace {
 void step70(PlayScreen& play) { returnToPlayer(play, 71); }
 
 void step71(PlayScreen& play) {
-    SceneObject* painting = sceneObject(play, kObjBigPainting);
-    painting->setSceneObjectMesh(170);
-    animate(painting, 6.0f, 0.0f);
-    noCollision(painting);
+    noCollision(poseObject(play, kObjBigPainting, 170, 6.0f, 0.0f));
     play.scriptStep = -1;
 }
 
-const StepRecord kPaintingRecords[] = {
-    {70, step70},
-    {71, step71},
-};
+const StepRecord kPaintingRecords[] = {{70, step70}, {71, step71}};
 
 }  // namespace
 

@@ -23,12 +23,7 @@ void step94(PlayScreen& play) { showCostumeAnswer(play); play.scriptStep = 89; }
 void step95(PlayScreen& play) { darkenToStep(play, 96); }
 void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 1.0f); play.scriptStep = -1; }
 
-const StepRecord kPersonRecords[] = {
-    {93, step93},
-    {94, step94},
-    {95, step95},
-    {96, step96},
-};
+const StepRecord kPersonRecords[] = {{93, step93}, {94, step94}, {95, step95}, {96, step96}};
 
 }  // namespace
 

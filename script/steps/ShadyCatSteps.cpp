@@ -18,28 +18,23 @@ const StepRow kShadyCatRows[] = {
 // The close-up: the cat still, the camera flying down to it.
 void step17(PlayScreen& play) {
     playCueOnAnyChannel(322, 0.0f);
-    SceneObject* cat = sceneObject(play, kObjShadyCat);
-    cat->setSceneObjectMesh(48);
-    animate(cat, 0.0f, 0.0f);
+    poseObject(play, kObjShadyCat, 48, 0.0f, 0.0f);
     placeCamera(Vec3(22.31f, 1.68f, 0.63f), Vec3(0.0f, 33.0f, 270.0f));
     play.startCameraFlight(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 0.401426f, 4.71239f), 3.5f, false);
     fadeScene(play, 1.0f, 1.0f);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 18;
+    nextAfter(play, 3.0f, 18);
 }
 
 void step18(PlayScreen& play) {
     animate(sceneObject(play, kObjShadyCat), 0.0f, 1.0f);
-    play.scriptStepDelay = 5.0f;
-    play.scriptStep = 29;
+    nextAfter(play, 5.0f, 29);
 }
 
 void step29(PlayScreen& play) {
     SceneObject* cat = sceneObject(play, kObjShadyCat);
     addGlow(cat, 1031, Vec3(0.6f, 0.6f, 0.6f), 1.0f, 1.0f, 1.0f, 1.0f);
     cat->attachments.back()->setGlowSpriteHaloTexture(58);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = 19;
+    nextAfter(play, 2.0f, 19);
 }
 
 void step19(PlayScreen& play) {
@@ -63,13 +58,10 @@ void step21(PlayScreen& play) {
 }
 
 void step22(PlayScreen& play) {
-    SceneObject* cat = sceneObject(play, kObjShadyCat);
-    cat->setSceneObjectMesh(48);
-    animate(cat, 0.0f, 0.0f);
+    poseObject(play, kObjShadyCat, 48, 0.0f, 0.0f);
     placeCamera(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 23.0f, 270.0f));
     fadeScene(play, 1.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 23;
+    nextAfter(play, 1.0f, 23);
 }
 
 const StepRecord kShadyCatRecords[] = {

@@ -37,10 +37,7 @@ void lockOpens(PlayScreen& play) {
     play.scriptStep = -1;
 }
 
-const StepRecord kShortAnswerRecords[] = {
-    {6, witchAnswers},
-    {14, lockOpens},
-};
+const StepRecord kShortAnswerRecords[] = {{6, witchAnswers}, {14, lockOpens}};
 
 }  // namespace
 

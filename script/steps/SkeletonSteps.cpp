@@ -20,15 +20,8 @@ const StepRow kSkeletonRows[] = {
 // player cannot tell (step 11).
 void skeletonGreets(PlayScreen& play) {
     playCueOnAnyChannel(328, 1.0f);
-    play.scriptStep = -1;
-    if (play.costumeGhost) {
-        say(play, kStpSkeletonGreetsGhost);
-    } else if (play.costumeWerewolf) {
-        say(play, kStpSkeletonGreetsWerewolf);
-    } else if (play.costumeDeath) {
-        say(play, kStpSkeletonAsksHow);
-        play.scriptStep = 11;
-    }
+    const StepText line = sayForCostume(play, kStpSkeletonGreetsGhost, kStpSkeletonGreetsWerewolf, kStpSkeletonAsksHow);
+    play.scriptStep = line == kStpSkeletonAsksHow ? 11 : -1;
 }
 
 // The skeleton lights the candle: the lit candle joins the actions at the
@@ -40,10 +33,7 @@ void candleLit(PlayScreen& play) {
     play.scriptStep = -1;
 }
 
-const StepRecord kSkeletonRecords[] = {
-    {7, skeletonGreets},
-    {42, candleLit},
-};
+const StepRecord kSkeletonRecords[] = {{7, skeletonGreets}, {42, candleLit}};
 
 }  // namespace
 

@@ -58,14 +58,12 @@ void step97(PlayScreen& play) {
 void step98(PlayScreen& play) {
     playCueOnAnyChannel(42, 1.0f);
     sceneObject(play, kObjYou)->animSpeed = 2.0f;
-    play.scriptStepDelay = 6.75f;
-    play.scriptStep = 99;
+    nextAfter(play, 6.75f, 99);
 }
 
 void step99(PlayScreen& play) {
     animate(sceneObject(play, kObjYou), 13.5f, 0.0f);
-    play.scriptStepDelay = 6.0f;
-    play.scriptStep = 108;
+    nextAfter(play, 6.0f, 108);
 }
 
 // The person laughs and judges while the noise over the scene thickens.
@@ -94,8 +92,7 @@ void step102(PlayScreen& play) {
 void step110(PlayScreen& play) {
     playMusicTrack(1);
     setNoise(play, 1.0f, 1.6f);
-    play.scriptStepDelay = 8.0f;
-    play.scriptStep = 104;
+    nextAfter(play, 8.0f, 104);
 }
 
 // Out of the noise: the rat, and the goat person held by a sweep not yet begun.
@@ -149,15 +146,12 @@ void step112(PlayScreen& play) {
 
 void step106(PlayScreen& play) {
     play.startCameraFlight(Vec3(11.64f, 30.78f, 8.54f), Vec3(0.0f, 0.471239f, 5.07891f), 13.0f, false);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = 114;
+    nextAfter(play, 2.0f, 114);
 }
 
 void step114(PlayScreen& play) {
     playCueOnAnyChannel(336, 0.9f);
-    SceneObject* person = sceneObject(play, kObjPerson);
-    person->setSceneObjectMesh(197);
-    animate(person, 0.0f, 1.5f);
+    poseObject(play, kObjPerson, 197, 0.0f, 1.5f);
     SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
     skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);
@@ -176,8 +170,7 @@ void step116(PlayScreen& play) {
         return;
     }
     freeGlows(person);
-    play.scriptStepDelay = 8.0f;
-    play.scriptStep = 103;
+    nextAfter(play, 8.0f, 103);
 }
 
 void step103(PlayScreen& play) { fadeOutToStep(play, 117); }

@@ -13,9 +13,7 @@ const StepRow kSpiderRows[] = {
 
 void step131(PlayScreen& play) { returnToPlayer(play, -1); }
 
-const StepRecord kSpiderRecords[] = {
-    {131, step131},
-};
+const StepRecord kSpiderRecords[] = {{131, step131}};
 
 }  // namespace
 

@@ -20,14 +20,12 @@ void step30(PlayScreen& play) {
     Vec3 eye = play.player.playerEyePosition();
     eye.y -= 0.2f;
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.3f, false);
-    play.scriptStepDelay = 0.3f;
-    play.scriptStep = 31;
+    nextAfter(play, 0.3f, 31);
 }
 
 void step32(PlayScreen& play) {
     flyToward(play, gCamera->position, sceneObject(play, kObjRightBirdStatue)->position, 1.0f, true);
-    play.scriptStepDelay = 1.2f;
-    play.scriptStep = 33;
+    nextAfter(play, 1.2f, 33);
 }
 
 void step33(PlayScreen& play) {
@@ -52,13 +50,7 @@ void step37(PlayScreen& play) { returnToPlayer(play, -1); }
 // The left statue's verdict on the costume; none without a costume flag.
 void step39(PlayScreen& play) {
     playCueOnAnyChannel(330, 0.8f);
-    if (play.costumeGhost) {
-        say(play, kStpLeftStatueGhost);
-    } else if (play.costumeWerewolf) {
-        say(play, kStpLeftStatueWerewolf);
-    } else if (play.costumeDeath) {
-        say(play, kStpLeftStatueDeath);
-    }
+    sayForCostume(play, kStpLeftStatueGhost, kStpLeftStatueWerewolf, kStpLeftStatueDeath);
     play.scriptStep = -1;
 }
 
