@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "engine/Random.h"
 #include "play/BackdropLayer.h"
 #include "play/PlayScreen.h"
@@ -13,8 +14,12 @@ struct TunnelPiece {
     float speed;
 };
 const TunnelPiece kTunnelPieces[] = {
-    {223, 232, 58, 0.01f}, {224, 233, 238, 1.0f}, {237, 236, 58, 1.0f},
-    {225, 233, 238, 1.0f}, {226, 234, 58, 1.0f}, {239, 240, 58, 1.0f},
+    {mesh::kTunnelGround, picture::kTunnelGround, picture::kBlack, 0.01f},
+    {mesh::kTunnelPosts, picture::kTunnelWalls, picture::kRedSheen, 1.0f},
+    {mesh::kTunnelStones, picture::kTunnelStones, picture::kBlack, 1.0f},
+    {mesh::kTunnelHall, picture::kTunnelWalls, picture::kRedSheen, 1.0f},
+    {mesh::kTunnelRidges, picture::kTunnelRidges, picture::kBlack, 1.0f},
+    {mesh::kTunnelDeadTrees, picture::kTunnelDeadTrees, picture::kBlack, 1.0f},
 };
 
 // The small hall's walls: position and half-extents.
@@ -41,9 +46,9 @@ void PlayScreen::buildRoom7() {
     if (storyValue49 == 1.0f) {
         for (int k = -1; k <= 1; ++k) {
             SceneObject* arch = RoomRecord()
-                                    .mesh(227)
-                                    .texture(235)
-                                    .secondTexture(238)
+                                    .mesh(mesh::kTunnelArch)
+                                    .texture(picture::kTunnelArch)
+                                    .secondTexture(picture::kRedSheen)
                                     .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
                                     .turnDegrees(180.0f, 0.0f, 0.0f)
                                     .drawDistance(9999.0f)
@@ -74,18 +79,18 @@ void PlayScreen::buildRoom7() {
     if (storyValue49 < 1.0f) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart1)
-                                .mesh(246)
-                                .texture(243)
-                                .secondTexture(116)
+                                .mesh(mesh::kTunnelStart)
+                                .texture(picture::kTunnelRing)
+                                .secondTexture(picture::kDampSheen)
                                 .at(9.5f, 5.0f, 1.0f)
                                 .size(10.6f, 1.0f, 10.0f)
                                 .drawDistance(9999.0f)
                                 .object);
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart2)
-                                .mesh(247)
-                                .texture(209)
-                                .secondTexture(116)
+                                .mesh(mesh::kTunnelStartEnd)
+                                .texture(picture::kDarkWood)
+                                .secondTexture(picture::kDampSheen)
                                 .at(9.5f, 5.0f, 1.0f)
                                 .drawDistance(9999.0f)
                                 .object);
@@ -97,12 +102,12 @@ void PlayScreen::buildRoom7() {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
                 for (int k = -1; k <= 1; ++k) {
                     SceneObject* segment = RoomRecord()
-                                               .mesh(245)
+                                               .mesh(mesh::kTunnelRingMoving)
                                                .turnDegrees(180.0f, 0.0f, 0.0f)
                                                .animTime(storyValue50 * 11.0f * s)
                                                .speed(s)
-                                               .texture(243)
-                                               .secondTexture(116)
+                                               .texture(picture::kTunnelRing)
+                                               .secondTexture(picture::kDampSheen)
                                                .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
                                                .drawDistance(20.0f)
                                                .object;
@@ -112,9 +117,9 @@ void PlayScreen::buildRoom7() {
             } else if (storyValue49 < 1.0f) {
                 for (int k = -1; k <= 0; ++k) {
                     SceneObject* object = RoomRecord()
-                                              .mesh(242)
-                                              .texture(243)
-                                              .secondTexture(116)
+                                              .mesh(mesh::kTunnelRing)
+                                              .texture(picture::kTunnelRing)
+                                              .secondTexture(picture::kDampSheen)
                                               .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
                                               .drawDistance(20.0f)
                                               .object;
@@ -125,10 +130,10 @@ void PlayScreen::buildRoom7() {
         }
         for (int n = -15; n <= 34; ++n) {
             SceneObject* object = RoomRecord()
-                                      .mesh(241)
+                                      .mesh(mesh::kTunnelFloorStrip)
                                       .speed(0.4f)
-                                      .texture(244)
-                                      .secondTexture(58)
+                                      .texture(picture::kTunnelFloor)
+                                      .secondTexture(picture::kBlack)
                                       .at(-0.5f - 1.5f * static_cast<float>(n), 5.0f, 1.0f)
                                       .drawDistance(20.0f)
                                       .object;
@@ -146,14 +151,14 @@ void PlayScreen::buildRoom7() {
         RoomRecord eye2;
         for (RoomRecord* eye : {&eye1, &eye2}) {
             if (opening) {
-                eye->mesh(248).animTime(5.0f * storyValue52);
+                eye->mesh(mesh::kEyesOpening).animTime(5.0f * storyValue52);
             } else {
-                eye->mesh(251);
+                eye->mesh(mesh::kEyesOpen);
             }
-            eye->secondTexture(58).drawDistance(9999.0f);
+            eye->secondTexture(picture::kBlack).drawDistance(9999.0f);
         }
-        eye1.name(kObjEye1).texture(250);
-        eye2.name(kObjEye2).texture(249).sphereMapped();
+        eye1.name(kObjEye1).texture(picture::kEyes);
+        eye2.name(kObjEye2).texture(picture::kEyeGloss).sphereMapped();
         w.appendSceneObject(eye1.object);
         w.appendSceneObject(eye2.object);
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
@@ -55,7 +56,7 @@ void openTunnel(PlayScreen& play) {
     }
     play.storyValue49 = 1.0f;
     play.storyValue50 = 0.0001f;
-    playCueOnAnyChannel(343, 0.6f);
+    playCueOnAnyChannel(sound::kRumble, 0.6f);
     deleteRowObject(play, kObjTunnelStart1);
     deleteRowObject(play, kObjTunnelStart2);
     destroyListed(play, play.tunnelRowList);
@@ -132,7 +133,7 @@ void hallAndEyes(PlayScreen& play, float dt) {
         say(play, kStpNotSupposedTo);
     }
     if (play.storyValue52 == 0.0f && play.storyFlag51 && p.x > -11.0f) {
-        playCueOnAnyChannel(344, 0.6f);
+        playCueOnAnyChannel(sound::kOminousSting, 0.6f);
         play.storyValue52 = 0.0001f;
         for (ObjectName name : {kObjEye1, kObjEye2}) {
             addRowObject(play, objectName(name), 248, 250, 58, Vec3())->drawDistance = 9999.0f;
@@ -144,7 +145,7 @@ void hallAndEyes(PlayScreen& play, float dt) {
             play.storyValue52 = 1.0f;
             for (ObjectName name : {kObjEye1, kObjEye2}) {
                 SceneObject* eye = play.findSceneObject(name);
-                eye->setSceneObjectMesh(251);
+                eye->setSceneObjectMesh(mesh::kEyesOpen);
                 eye->animSpeed = 1.0f;
             }
         }

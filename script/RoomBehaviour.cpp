@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -68,16 +69,16 @@ void moveProcession(PlayScreen& play, float dt) {
 }
 
 void wakeStatues(PlayScreen& play) {
-    playCueOnAnyChannel(302, 0.8f);
+    playCueOnAnyChannel(sound::kBirdsWake, 0.8f);
     play.storyFlag20 = true;
     const Vec3 scale(0.5f, 0.7f, 0.7f);
     SceneObject* left = play.findSceneObject(kObjLeftBirdStatue);
     SceneObject* right = play.findSceneObject(kObjRightBirdStatue);
-    left->setSceneObjectMesh(64);
-    right->setSceneObjectMesh(65);
+    left->setSceneObjectMesh(mesh::kLeftBirdAwake);
+    right->setSceneObjectMesh(mesh::kRightBirdAwake);
     for (SceneObject* statue : {left, right}) {
         animate(statue, 0.0f, 1.0f);
-        statue->setSceneObjectTexture(51);
+        statue->setSceneObjectTexture(picture::kCharacterAtlas);
     }
     addGlow(left, 1433, scale, 0.12549f, 1.0f, 1.0f, 1.0f);
     addGlow(left, 1043, scale, 0.12549f, 1.0f, 1.0f, 1.0f);
@@ -200,10 +201,10 @@ void room4(PlayScreen& play) {
     const Vec3& p = play.player.position;
     if (play.coinInWell && !play.storyFlag37 && play.storyFlag42 && p.x > 13.0f && p.x < 15.0f && p.y > 37.2f &&
         p.y < 40.8f) {
-        playCueOnAnyChannel(308, 0.6f);
+        playCueOnAnyChannel(sound::kPaintingSwings, 0.6f);
         play.storyFlag37 = true;
         SceneObject* painting = play.findSceneObject(kObjBigPainting);
-        painting->setSceneObjectMesh(170);
+        painting->setSceneObjectMesh(mesh::kBigPaintingSwinging);
         painting->animTime = 0.0f;
         flyToward(play, play.player.playerEyePosition(), Vec3(14.1f, 41.0f, 2.25f), 2.0f, true);
         play.player.walkIntensity = 0.0f;

@@ -1,5 +1,6 @@
 #include "script/StepParts.h"
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
@@ -47,7 +48,7 @@ StepText sayForCostume(PlayScreen& play, StepText ghost, StepText werewolf, Step
 }
 
 void playFishSound() {
-    playCueOnAnyChannel(286 + static_cast<int32_t>(randomUnit() * 5.9999f), 0.5f);
+    playCueOnAnyChannel(sound::kStepWading1 + static_cast<int32_t>(randomUnit() * 5.9999f), 0.5f);
 }
 
 void fadeScene(PlayScreen& play, float target, float rate) {
@@ -131,7 +132,7 @@ void showYou(PlayScreen& play) {
     if (mesh >= 0) {
         you->setSceneObjectMesh(mesh);
     }
-    you->setSceneObjectSecondTexture(58);
+    you->setSceneObjectSecondTexture(picture::kBlack);
     you->position.set(12.5f, 32.0f, 7.3189f);
     you->animSpeed = 0.0f;
     play.worldList.appendSceneObject(you);

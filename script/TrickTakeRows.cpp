@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
@@ -101,11 +102,11 @@ void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &PlayScreen::flo
 // The followed leader held the knife and is left empty-handed.
 void takeKnife(PlayScreen& play) {
     deleteRowObject(play, kObjKnife);
-    rowObject(play, kObjFollowedLeader)->setSceneObjectMesh(59);
+    rowObject(play, kObjFollowedLeader)->setSceneObjectMesh(mesh::kLeaderWalking);
     giveAction(play, 10);
     play.knifeTaken = true;
-    playRowSound(278, 0.4f);
-    playRowSound(347, 0.6f);
+    playRowSound(sound::kGive, 0.4f);
+    playRowSound(sound::kBladeDrawn, 0.6f);
     play.rebuildTargetList();
     play.player.validateCurrentTarget();
 }
@@ -128,7 +129,7 @@ const ActionRow kTakeRows[] = {
     {targets(kObjRope), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
     {targets(kObjWell), ropeLeadsDown, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjSpider), nullptr, kAnsSpiderThanks, 334, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSpider), nullptr, kAnsSpiderThanks, sound::kSpiderChitter, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
     {targets(kObjTrapdoor), nullptr, kAnsStuck, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDust), nullptr, kAnsNeedRightTool, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},

@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -25,17 +26,17 @@ void carvePumpkin(PlayScreen& play) {
         showAnswer(play, kAnsDoneCarving);
         return;
     }
-    static const int32_t kStageMeshes[] = {133, 135, 136, 137};
+    static const int32_t kStageMeshes[] = {mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
     play.storyCount33 = stage + 1;
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(kStageMeshes[stage]);
     if (stage == 0) {
         pumpkin->animTime = 0.0f;
         play.scriptStepDelay = 1.0f;
-        playRowSound(309, 0.3f);
+        playRowSound(sound::kKnifeCut, 0.3f);
         play.scriptStep = 57;
     } else {
-        playRowSound(310, 0.3f);
+        playRowSound(sound::kKnifeCutDeep, 0.3f);
     }
 }
 
@@ -54,9 +55,9 @@ const ActionRow kUseKnifeRows[] = {
     {targets(kObjFollowedLeader, kObjWell, kObjDustyShelf), stillCarving, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     // Carving done: the knife may go.
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 10, nullptr},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 305, 0.48f, kNoStep, 10, nullptr},
-    {targets(kObjWell), nullptr, kAnsItFell, 326, 1.0f, kNoStep, 10, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 10, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kClink, 0.48f, kNoStep, 10, nullptr},
+    {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, 10, nullptr},
 };
 
 // Use rope on.
@@ -66,7 +67,7 @@ void tieRopeToPole(PlayScreen& play) {
 }
 
 const ActionRow kUseRopeRows[] = {
-    {targets(kObjPole), nullptr, kNoAnswer, 315, 0.36f, kNoStep, 11, tieRopeToPole},
+    {targets(kObjPole), nullptr, kNoAnswer, sound::kRopeCreak, 0.36f, kNoStep, 11, tieRopeToPole},
     {targets(kObjWell), nullptr, kAnsThrowingItIn, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjMonique, kObjStationaryWitch, kObjDustyShelf, kObjSomething, kObjHomelessSkeleton,
@@ -82,7 +83,7 @@ void wishAtWell(PlayScreen& play) {
         showAnswer(play, kAnsAlreadyDid);
         return;
     }
-    playRowSound(326, 1.0f);
+    playRowSound(sound::kFarSplash, 1.0f);
     play.player.removeActionById(12);
     play.coinHeld = false;
     play.coinInWell = true;
@@ -93,11 +94,11 @@ void wishAtWell(PlayScreen& play) {
 // coin falls through and stays the player's.
 void insertCoin(PlayScreen& play) {
     if (play.candleTaken || play.storyFlag07 || play.coinInserted) {
-        playRowSound(312, 0.48f);
+        playRowSound(sound::kCoinsCounted, 0.48f);
         showAnswer(play, kAnsFellThrough);
         return;
     }
-    playRowSound(324, 0.6f);
+    playRowSound(sound::kCoinIntoMachine, 0.6f);
     play.player.removeActionById(12);
     play.coinHeld = false;
     play.coinInserted = true;
@@ -108,17 +109,17 @@ void letGoOfCoin(PlayScreen& play) { play.coinHeld = false; }
 
 const ActionRow kUseCoinRows[] = {
     {targets(kObjWell), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, wishAtWell},
-    {targets(kObjFishPerson), nullptr, kAnsFishDoubtfulHum, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishDoubtfulHum, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoins), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
-    {targets(kObjGoatPerson), nullptr, kAnsGoatNotTroubled, 339, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGoatPerson), nullptr, kAnsGoatNotTroubled, sound::kGoatPersonVoice, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoinSlot), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, insertCoin},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, 328, 1.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 46, 0.18f, kNoStep, 12, letGoOfCoin},
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 12, letGoOfCoin},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kCoins, 0.18f, kNoStep, 12, letGoOfCoin},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 12, letGoOfCoin},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
 };
@@ -132,11 +133,11 @@ void offerCandleToPumpkin(PlayScreen& play) {
 
 const ActionRow kUseCandleRows[] = {
     {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerCandleToPumpkin},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, 328, 1.0f, 42, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, sound::kSkeletonVoice, 1.0f, 42, kNoItem, nullptr},
     {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjSomething, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
@@ -162,25 +163,25 @@ void lightPumpkin(PlayScreen& play) {
         showAnswer(play, kAnsNotDoneCarving);
         return;
     }
-    playRowSound(311, 0.24f);
+    playRowSound(sound::kFlame, 0.24f);
     play.player.removeActionById(14);
     play.storyCount33 += 1;
     play.storyFlag07 = true;
     addRowObject(play, "", 134, 132, 58, Vec3(13.5f, 26.4f, 0.7357f));
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
-    pumpkin->setSceneObjectMesh(138);
-    pumpkin->setSceneObjectTexture(139);
+    pumpkin->setSceneObjectMesh(mesh::kPumpkinLit);
+    pumpkin->setSceneObjectTexture(picture::kPumpkinLit);
     pumpkin->attachments.push_back(pumpkinEye(1090));
     pumpkin->attachments.push_back(pumpkinEye(1092));
 }
 
 const ActionRow kUseLitCandleRows[] = {
     {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, lightPumpkin},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonStillBurning, 328, 1.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonStillBurning, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjSomething, kObjSpider, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound,
      0.0f, kNoStep, kNoItem, nullptr},
@@ -205,7 +206,7 @@ void sweepTable(PlayScreen& play) {
         showAnswer(play, kAnsNoDustOnTable);
         return;
     }
-    playRowSound(303, 0.18f);
+    playRowSound(sound::kSweeping, 0.18f);
     play.storyFlag41 = false;
     showAnswer(play, kAnsRemoveDust);
 }
@@ -220,15 +221,15 @@ const ActionRow kUseBroomRows[] = {
     {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
      kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjKnife), nullptr, kAnsCouldJustTake, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjBat), nullptr, kAnsBatStop, 335, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjGoatPerson), nullptr, kAnsGoatApprovesBroom, 339, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBat), nullptr, kAnsBatStop, sound::kBatSqueak, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGoatPerson), nullptr, kAnsGoatApprovesBroom, sound::kGoatPersonVoice, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjDust), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, sweepDust},
     {targets(kObjTable), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, sweepTable},
     {targets(kObjBroomstick), nullptr, kAnsEnoughAlready, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchWavesOff, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSleepingSnake), nullptr, kAnsDoesntWakeUp, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjSpider), nullptr, kAnsSpiderLeft, kNoSound, 0.0f, kNoStep, kNoItem, sweepSpiderAway},
     {targets(kObjWell), nullptr, kAnsCantReachBottom, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjPillar, kObjPerson), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -247,13 +248,13 @@ const ActionRow kUseBoneRows[] = {
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, giveBoneToDog},
     {targets(kObjBroomstick), nullptr, kAnsEnoughAlready, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 49, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDismayed, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDismayed, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjDustyShelf, kObjWell), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNotHisBone, 328, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNotHisBone, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDogHouse), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
 };
 

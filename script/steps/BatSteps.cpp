@@ -1,4 +1,5 @@
 // The bat: it guesses at the player's way while the night is young, and sleeps late.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SoundCue.h"
 #include "script/StepParts.h"
@@ -10,7 +11,7 @@ void step133(PlayScreen& play) {
     if (play.nightAlmostOver) {
         say(play, kStpBatSleeps);
     } else {
-        playCueOnAnyChannel(335, 0.4f);
+        playCueOnAnyChannel(sound::kBatSqueak, 0.4f);
         say(play, kStpBatGuess);
     }
     play.scriptStep = -1;
@@ -18,7 +19,7 @@ void step133(PlayScreen& play) {
 
 void step134(PlayScreen& play) {
     play.startCameraFlight(Vec3(3.47f, 38.87f, 11.02f), Vec3(3.12414f, 5.91667f, 6.14356f), 20.0f, true);
-    cueLine(play, 335, 0.4f, kStpBatStaysIn, 135);
+    cueLine(play, sound::kBatSqueak, 0.4f, kStpBatStaysIn, 135);
 }
 
 void step135(PlayScreen& play) { returnToPlayer(play, -1); }

@@ -1,4 +1,5 @@
 // The crystal ball: it watches over the player until the coin is in the well.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
@@ -6,7 +7,7 @@
 namespace {
 
 void step72(PlayScreen& play) {
-    cueLine(play, 318, 0.18f, play.coinInWell ? kStpBallLostSight : kStpBallReassures, -1);
+    cueLine(play, sound::kCrystalBallVoice, 0.18f, play.coinInWell ? kStpBallLostSight : kStpBallReassures, -1);
 }
 
 const StepRecord kCrystalBallRecords[] = {{72, step72}};

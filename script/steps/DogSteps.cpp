@@ -1,4 +1,5 @@
 // The dog: it comes to the placed bone, makes itself heard, and buries the bone it is given.
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
@@ -31,11 +32,11 @@ void step47(PlayScreen& play) {
     play.bonePlaced = true;
     addRowObject(play, objectName(kObjBone), 123, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
     SceneObject* dog = sceneObject(play, kObjDog);
-    dog->setSceneObjectMesh(121);
+    dog->setSceneObjectMesh(mesh::kDogWaking);
     dog->animTime = 0.0f;
     dog->position.set(13.5f, 24.5f, 0.35651f);
     dog->halfSize.set(0.3f, 0.7f, 5.0f);
-    dog->setSceneObjectTexture(51);
+    dog->setSceneObjectTexture(picture::kCharacterAtlas);
     addDogGlows(dog, 505, 2162);
     nextAfter(play, 1.0f, 43);
 }
@@ -52,15 +53,15 @@ void step44(PlayScreen& play) {
 
 void step45(PlayScreen& play) {
     SceneObject* dog = sceneObject(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(122, 0.9f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 0.9f);
     dog->animSpeed = 1.0f;
     returnToPlayer(play, 46);
 }
 
 void step48(PlayScreen& play) {
-    playCueOnAnyChannel(319, 0.4f);
+    playCueOnAnyChannel(sound::kTwoBarks, 0.4f);
     SceneObject* dog = sceneObject(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(124, 1.0f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogSniffing, 1.0f);
     dog->animSpeed = 2.0f;
     say(play, kStpDogHeard);
     play.scriptStep = 52;
@@ -68,7 +69,7 @@ void step48(PlayScreen& play) {
 
 void step52(PlayScreen& play) {
     SceneObject* dog = sceneObject(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(122, 1.0f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 1.0f);
     dog->animSpeed = 1.0f;
     play.scriptStep = -1;
 }
@@ -77,14 +78,14 @@ void step52(PlayScreen& play) {
 void step53(PlayScreen& play) {
     addRowObject(play, objectName(kObjTmp), 126, -1, -1, kDogPlace)->animTime = 0.0f;
     SceneObject* dog = sceneObject(play, kObjDog);
-    dog->setSceneObjectMesh(125);
+    dog->setSceneObjectMesh(mesh::kDogEatingBone);
     dog->position = kDogPlace;
     animate(dog, 0.0f, 1.0f);
     placeCamera(Vec3(11.52f, 24.85f, 0.8f), Vec3(0.0f, 36.0f, -62.0f));
     play.scriptStepDelay = 3.33333f;
     play.startCameraFlight(gCamera->position, Vec3(0.0f, 0.418879f, -0.471239f), 3.33333f, false);
     fadeScene(play, 1.0f);
-    playCueOnAnyChannel(323, 1.0f);
+    playCueOnAnyChannel(sound::kDogChewing, 1.0f);
     play.scriptStep = 54;
 }
 

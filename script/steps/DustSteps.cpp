@@ -1,4 +1,5 @@
 // The dust: it blows away frame by frame, and the broom is put down.
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Texture.h"
 #include "play/PlayScreen.h"
@@ -14,7 +15,7 @@ namespace {
 void step73(PlayScreen& play) {
     play.scriptStepDelay = 0.08f;
     if (play.storyCount40 == 0) {
-        playCueOnAnyChannel(303, 0.15f);
+        playCueOnAnyChannel(sound::kSweeping, 0.15f);
         play.storyCount40 = 4;
     } else {
         play.storyCount40 += 1;
@@ -24,7 +25,7 @@ void step73(PlayScreen& play) {
         play.scriptStep = 74;
         return;
     }
-    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(175 + play.storyCount40);
+    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.storyCount40);
     if (texture) {
         texture->setNearest();
     }

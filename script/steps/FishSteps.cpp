@@ -1,6 +1,7 @@
 // The fish person: it rises before the player, ripples the pond, talks and sinks back.
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -12,7 +13,7 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kFishRows[] = {
-    {69, kStepCue, 332, 0.4f, kStpFishPuzzled, kKeepDelay, -1},
+    {69, kStepCue, sound::kFishPersonHum, 0.4f, kStpFishPuzzled, kKeepDelay, -1},
 };
 
 // The ripple source of the ground grid; nothing in a room without one.
@@ -52,7 +53,7 @@ void step60(PlayScreen& play) {
     Vec3 angles;
     angles.setDirectionAngles(fish->position, play.player.position);
     fish->rotation.set(angles.x, 0.0f, angles.z - 1.5708f);
-    fish->setSceneObjectMesh(149);
+    fish->setSceneObjectMesh(mesh::kFishPersonEmerging);
     fish->animTime = 0.0f;
     gridSource(play, 0, play.groundGrid ? play.groundGrid->sourceOffset : 0.0f);
     nextAfter(play, 0.9f, 64);
@@ -79,20 +80,25 @@ void step65(PlayScreen& play) { splash(play, 1.9f, 61); }
 
 // The fish person's three lines alternate between two talks, one each visit.
 void step61(PlayScreen& play) {
-    sceneObject(play, kObjFishPerson)->crossFadeSceneObjectMesh(151, 0.5f);
+    sceneObject(play, kObjFishPerson)->crossFadeSceneObjectMesh(mesh::kFishPersonTalking, 0.5f);
     gridSource(play, 1, 0.0f);
-    playCueOnAnyChannel(332, 0.4f);
+    playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
     play.storyFlag36 = !play.storyFlag36;
     say(play, play.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
     play.scriptStep = 67;
 }
 
-void step67(PlayScreen& play) { cueLine(play, 332, 0.4f, play.storyFlag36 ? kStpFishTrade : kStpFishOneWord, 68); }
-void step68(PlayScreen& play) { cueLine(play, 332, 0.4f, play.storyFlag36 ? kStpFishHmm : kStpFishChange, 62); }
+void step67(PlayScreen& play) {
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.storyFlag36 ? kStpFishTrade : kStpFishOneWord, 68);
+}
+
+void step68(PlayScreen& play) {
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.storyFlag36 ? kStpFishHmm : kStpFishChange, 62);
+}
 
 void step62(PlayScreen& play) {
     SceneObject* fish = sceneObject(play, kObjFishPerson);
-    fish->setSceneObjectMesh(150);
+    fish->setSceneObjectMesh(mesh::kFishPersonDiving);
     fish->animTime = 0.0f;
     if (play.groundGrid) play.groundGrid->sourceOffset = 0.1f;
     nextAfter(play, 0.5f, 66);
@@ -103,9 +109,9 @@ void step66(PlayScreen& play) { splash(play, 0.5f, 63); }
 // Back in its place in the pond, rippling it as before.
 void step63(PlayScreen& play) {
     SceneObject* fish = sceneObject(play, kObjFishPerson);
-    fish->setSceneObjectMesh(153);
+    fish->setSceneObjectMesh(mesh::kFishPersonResurfacing);
     fish->animTime = 0.0f;
-    fish->crossFadeSceneObjectMesh(147, 0.9f);
+    fish->crossFadeSceneObjectMesh(mesh::kFishPersonFloating, 0.9f);
     fish->rotation.set(0.0f, 0.0f, 0.0f);
     fish->position.set(0.0f, -3.5f, 0.95f);
     fish->halfSize.set(0.5f, 0.5f, 5.0f);

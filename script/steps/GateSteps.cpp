@@ -1,4 +1,5 @@
 // The gate: it wonders at the player, swings open, and urges them on afterwards.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
@@ -10,13 +11,13 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kGateRows[] = {
-    {125, kStepCue, 341, 0.6f, kStpGateWonders, kKeepDelay, 126},
+    {125, kStepCue, sound::kGateVoice, 0.6f, kStpGateWonders, kKeepDelay, 126},
 };
 
 // The gate opens once; after that it only urges.
 void step123(PlayScreen& play) {
     if (play.storyFlag48) {
-        cueLine(play, 341, 0.6f, kStpGateUrges, -1);
+        cueLine(play, sound::kGateVoice, 0.6f, kStpGateUrges, -1);
         return;
     }
     play.storyFlag48 = true;
@@ -25,16 +26,16 @@ void step123(PlayScreen& play) {
 
 void step124(PlayScreen& play) {
     deleteRowObject(play, kObjGate1);
-    poseObject(play, kObjGate, 208, 0.0f, 0.0f);
+    poseObject(play, kObjGate, mesh::kGateOpening, 0.0f, 0.0f);
     placeCamera(Vec3(6.58f, 3.24f, 0.45f), Vec3(0.0f, 2.0f, 152.0f));
     fadeScene(play, 1.0f, 1.0f);
     play.scriptStepDelay = 1.0f;
-    playCueOnAnyChannel(342, 0.0f);
+    playCueOnAnyChannel(sound::kGateCreak, 0.0f);
     play.scriptStep = 125;
 }
 
 void step126(PlayScreen& play) {
-    playCueOnAnyChannel(342, 0.8f);
+    playCueOnAnyChannel(sound::kGateCreak, 0.8f);
     sceneObject(play, kObjGate)->animSpeed = 1.0f;
     play.startCameraFlight(Vec3(7.02f, 4.89f, 0.44f), Vec3(0.0f, 6.00393f, 3.12414f), 3.0f, false);
     nextAfter(play, 3.0f, 129);
@@ -46,7 +47,7 @@ void step129(PlayScreen& play) {
 }
 
 void step127(PlayScreen& play) {
-    sceneObject(play, kObjGate)->setSceneObjectMesh(211);
+    sceneObject(play, kObjGate)->setSceneObjectMesh(mesh::kGateOpen);
     fadeOutToStep(play, 128);
 }
 

@@ -1,4 +1,5 @@
 // The letter: taken up, it is read, and its sheets lift and blow away.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/RowParts.h"
@@ -18,7 +19,7 @@ void step120(PlayScreen& play) {
     deleteRowObject(play, kObjLetter);
     for (ObjectName name : {kObjLetter1, kObjLetter2}) {
         SceneObject* letter = sceneObject(play, name);
-        letter->setSceneObjectMesh(204);
+        letter->setSceneObjectMesh(mesh::kLetterUnfolding);
         animate(letter, 0.0f, 3.0f);
     }
     nextAfter(play, 3.0f, 121);

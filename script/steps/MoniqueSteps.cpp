@@ -1,4 +1,5 @@
 // Monique: her praise of the costume, and the hat she leaves for the flower.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
@@ -10,12 +11,12 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kMoniqueRows[] = {
-    {10, kStepCue, 337, 0.3f, kStpMoniquePraises, kKeepDelay, -1},
+    {10, kStepCue, sound::kMoniqueVoice, 0.3f, kStpMoniquePraises, kKeepDelay, -1},
 };
 
 void step25(PlayScreen& play) {
-    playCueOnAnyChannel(313, 0.6f);
-    SceneObject* monique = poseObject(play, kObjMonique, 55, 0.0f, 1.0f);
+    playCueOnAnyChannel(sound::kDelightedGasp, 0.6f);
+    SceneObject* monique = poseObject(play, kObjMonique, mesh::kMoniqueTakingFlower, 0.0f, 1.0f);
     placeCamera(Vec3(monique->position.x - 1.0f, monique->position.y, 1.5f), Vec3(0.0f, 0.0f, -3.0f));
     fadeScene(play, 1.0f);
     nextAfter(play, 3.0f, 26);
@@ -23,9 +24,9 @@ void step25(PlayScreen& play) {
 
 void step26(PlayScreen& play) {
     SceneObject* monique = sceneObject(play, kObjMonique);
-    monique->crossFadeSceneObjectMesh(56, 0.5f);
+    monique->crossFadeSceneObjectMesh(mesh::kMoniqueTalkingWithFlower, 0.5f);
     play.storyValue14 = monique->position.x;
-    playCueOnAnyChannel(337, 0.3f);
+    playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniqueLaughs);
     play.scriptStep = 27;
 }

@@ -1,4 +1,5 @@
 // The big painting: it swings open and no longer bars the way.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/StepParts.h"
@@ -9,7 +10,7 @@ namespace {
 void step70(PlayScreen& play) { returnToPlayer(play, 71); }
 
 void step71(PlayScreen& play) {
-    noCollision(poseObject(play, kObjBigPainting, 170, 6.0f, 0.0f));
+    noCollision(poseObject(play, kObjBigPainting, mesh::kBigPaintingSwinging, 6.0f, 0.0f));
     play.scriptStep = -1;
 }
 

@@ -1,4 +1,5 @@
 // The person upstairs: its greeting, and the costume trick it asks to see first.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
@@ -8,14 +9,14 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kPersonRows[] = {
-    {85, kStepCue, 333, 0.15f, kStpPersonGreeting, kKeepDelay, 86},
-    {86, kStepCue, 333, 0.15f, kStpPersonRare1, kKeepDelay, 87},
-    {87, kStepCue, 333, 0.15f, kStpPersonRare2, kKeepDelay, 88},
-    {88, kStepCue, 333, 0.15f, kStpPersonLong, kKeepDelay, -1},
-    {89, kStepCue, 333, 0.15f, kStpPersonQuestion, kKeepDelay, 90},
-    {90, kStepCue, 333, 0.15f, kStpPersonAgrees, kKeepDelay, 91},
-    {91, kStepCue, 333, 0.15f, kStpPersonButSee, kKeepDelay, 92},
-    {92, kStepCue, 333, 0.15f, kStpPersonTrickFirst, kKeepDelay, 95},
+    {85, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonGreeting, kKeepDelay, 86},
+    {86, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonRare1, kKeepDelay, 87},
+    {87, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonRare2, kKeepDelay, 88},
+    {88, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonLong, kKeepDelay, -1},
+    {89, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonQuestion, kKeepDelay, 90},
+    {90, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonAgrees, kKeepDelay, 91},
+    {91, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonButSee, kKeepDelay, 92},
+    {92, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonTrickFirst, kKeepDelay, 95},
 };
 
 void step93(PlayScreen& play) { showYou(play); play.scriptStep = 94; }

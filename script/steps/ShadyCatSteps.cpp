@@ -1,4 +1,5 @@
 // The shady cat: a close-up in which its shadow giggles, and its meows.
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
@@ -11,14 +12,14 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kShadyCatRows[] = {
-    {23, kStepCue, 320, 0.3f, kStpCatMeows, kKeepDelay, 20},
-    {24, kStepCue, 320, 0.3f, kStpCatMeows, kKeepDelay, -1},
+    {23, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, 20},
+    {24, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, -1},
 };
 
 // The close-up: the cat still, the camera flying down to it.
 void step17(PlayScreen& play) {
-    playCueOnAnyChannel(322, 0.0f);
-    poseObject(play, kObjShadyCat, 48, 0.0f, 0.0f);
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.0f);
+    poseObject(play, kObjShadyCat, mesh::kCatLookingUp, 0.0f, 0.0f);
     placeCamera(Vec3(22.31f, 1.68f, 0.63f), Vec3(0.0f, 33.0f, 270.0f));
     play.startCameraFlight(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 0.401426f, 4.71239f), 3.5f, false);
     fadeScene(play, 1.0f, 1.0f);
@@ -38,9 +39,9 @@ void step29(PlayScreen& play) {
 }
 
 void step19(PlayScreen& play) {
-    playCueOnAnyChannel(322, 0.3f);
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.3f);
     SceneObject* cat = sceneObject(play, kObjShadyCat);
-    cat->setSceneObjectMesh(49);
+    cat->setSceneObjectMesh(mesh::kCatCowering);
     cat->animTime = 0.0f;
     say(play, kStpShadowGiggles);
     play.scriptStep = 20;
@@ -50,7 +51,7 @@ void step20(PlayScreen& play) { darkenToStep(play, 21); }
 
 void step21(PlayScreen& play) {
     SceneObject* cat = sceneObject(play, kObjShadyCat);
-    cat->setSceneObjectMesh(37);
+    cat->setSceneObjectMesh(mesh::kShadyCat);
     cat->animSpeed = 1.0f;
     freeGlows(cat);
     fadeScene(play, 1.0f);
@@ -58,7 +59,7 @@ void step21(PlayScreen& play) {
 }
 
 void step22(PlayScreen& play) {
-    poseObject(play, kObjShadyCat, 48, 0.0f, 0.0f);
+    poseObject(play, kObjShadyCat, mesh::kCatLookingUp, 0.0f, 0.0f);
     placeCamera(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 23.0f, 270.0f));
     fadeScene(play, 1.0f);
     nextAfter(play, 1.0f, 23);

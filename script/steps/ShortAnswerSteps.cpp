@@ -1,4 +1,5 @@
 // Short answers: the narrator's one-line replies, the witch's refusal and the opened lock.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
@@ -20,7 +21,7 @@ const StepRow kShortAnswerRows[] = {
 // The stationary witch answers only the death costume.
 void witchAnswers(PlayScreen& play) {
     if (play.costumeDeath) {
-        playCueOnAnyChannel(338, 0.4f);
+        playCueOnAnyChannel(sound::kWitchVoice, 0.4f);
         say(play, kStpWitchNo);
     } else if (play.costumeWerewolf || play.costumeGhost) {
         say(play, kStpNoEffect);
@@ -31,7 +32,7 @@ void witchAnswers(PlayScreen& play) {
 // The opened lock is no longer a target.
 void lockOpens(PlayScreen& play) {
     SceneObject* lock = sceneObject(play, kObjLock);
-    lock->setSceneObjectMesh(36);
+    lock->setSceneObjectMesh(mesh::kLockOpen);
     noCollision(lock);
     lock->name.clear();
     play.scriptStep = -1;

@@ -1,4 +1,5 @@
 // The homeless skeleton: its greetings, its memories, the burning smell and the lit candle.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
@@ -10,8 +11,8 @@ namespace {
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kSkeletonRows[] = {
     {11, kStepSilent, 0, 0.0f, kStpNoIdea, kKeepDelay, -1},
-    {13, kStepCue, 328, 1.0f, kStpSkeletonRemembers, kKeepDelay, 40},
-    {40, kStepCue, 328, 1.0f, kStpSkeletonBeneath, kKeepDelay, -1},
+    {13, kStepCue, sound::kSkeletonVoice, 1.0f, kStpSkeletonRemembers, kKeepDelay, 40},
+    {40, kStepCue, sound::kSkeletonVoice, 1.0f, kStpSkeletonBeneath, kKeepDelay, -1},
     {15, kStepSilent, 0, 0.0f, kNoStepLine, 1.0f, 16},
     {16, kStepSilent, 0, 0.0f, kStpBurningSmell, kKeepDelay, -1},
 };
@@ -19,7 +20,7 @@ const StepRow kSkeletonRows[] = {
 // The greeting depends on the costume; only death is asked how, which the
 // player cannot tell (step 11).
 void skeletonGreets(PlayScreen& play) {
-    playCueOnAnyChannel(328, 1.0f);
+    playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     const StepText line = sayForCostume(play, kStpSkeletonGreetsGhost, kStpSkeletonGreetsWerewolf, kStpSkeletonAsksHow);
     play.scriptStep = line == kStpSkeletonAsksHow ? 11 : -1;
 }
@@ -29,7 +30,7 @@ void skeletonGreets(PlayScreen& play) {
 void candleLit(PlayScreen& play) {
     play.player.removeActionById(13);
     appendActionEntry(play, 14);
-    playCueOnAnyChannel(99, 0.2f);
+    playCueOnAnyChannel(sound::kMatchStrike, 0.2f);
     play.scriptStep = -1;
 }
 

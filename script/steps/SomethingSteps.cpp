@@ -1,4 +1,5 @@
 // The something: the unseen presence that answers with silence and music.
+#include "app/ResourceCatalog.h"
 #include "script/StepRow.h"
 
 namespace {
@@ -7,10 +8,10 @@ namespace {
 const StepRow kSomethingRows[] = {
     {9, kStepSilent, 0, 0.0f, kStpMakesNoSense, kKeepDelay, -1},
     {12, kStepSilent, 0, 0.0f, kStpNothingHeard, kKeepDelay, -1},
-    {49, kStepMusic, 1, 0.0f, kStpSomethingEmpty, kKeepDelay, 50},
+    {49, kStepMusic, music::kSilence, 0.0f, kStpSomethingEmpty, kKeepDelay, 50},
     {50, kStepSilent, 0, 0.0f, kStpSomethingEmpty, kKeepDelay, 51},
     {51, kStepSilent, 0, 0.0f, kStpSomethingEmpty, kKeepDelay, 144},
-    {144, kStepMusic, 94, 0.0f, kNoStepLine, kKeepDelay, -1},
+    {144, kStepMusic, music::kStreet, 0.0f, kNoStepLine, kKeepDelay, -1},
 };
 
 }  // namespace

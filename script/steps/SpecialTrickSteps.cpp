@@ -1,4 +1,5 @@
 // The special trick: the person is tricked, the goat person's teacher appears, and the night ends.
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/ResourceCache.h"
@@ -17,7 +18,7 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kSpecialTrickRows[] = {
-    {111, kStepCue, 339, 0.4f, kStpGoatTeacher, 4.0f, 105},
+    {111, kStepCue, sound::kGoatPersonVoice, 0.4f, kStpGoatTeacher, 4.0f, 105},
     {109, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, 112},
     {113, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, 106},
     {117, kStepSilent, 0, 0.0f, kNoStepLine, 5.0f, 107},
@@ -56,7 +57,7 @@ void step97(PlayScreen& play) {
 }
 
 void step98(PlayScreen& play) {
-    playCueOnAnyChannel(42, 1.0f);
+    playCueOnAnyChannel(sound::kTrickShimmerLong, 1.0f);
     sceneObject(play, kObjYou)->animSpeed = 2.0f;
     nextAfter(play, 6.75f, 99);
 }
@@ -68,29 +69,29 @@ void step99(PlayScreen& play) {
 
 // The person laughs and judges while the noise over the scene thickens.
 void step108(PlayScreen& play) {
-    cueLine(play, 333, 0.15f, kStpPersonLaugh1, 100);
+    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh1, 100);
     setNoise(play, 0.35f, 0.1f);
 }
 
 void step100(PlayScreen& play) {
-    playCueOnAnyChannel(43, 0.9f);
+    playCueOnAnyChannel(sound::kTrickShimmer, 0.9f);
     sceneObject(play, kObjYou)->animSpeed = 1.0f;
-    cueLine(play, 333, 0.15f, kStpPersonLaugh2, 101);
+    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh2, 101);
     setNoise(play, 0.4f, 0.05f);
 }
 
 void step101(PlayScreen& play) {
-    cueLine(play, 333, 0.0999f, kStpPersonVerdict1, 102);
+    cueLine(play, sound::kOldPersonVoice, 0.0999f, kStpPersonVerdict1, 102);
     setNoiseTarget(play, 0.6f);
 }
 
 void step102(PlayScreen& play) {
-    cueLine(play, 333, 0.04995f, kStpPersonVerdict2, 110);
+    cueLine(play, sound::kOldPersonVoice, 0.04995f, kStpPersonVerdict2, 110);
     setNoiseTarget(play, 0.8f);
 }
 
 void step110(PlayScreen& play) {
-    playMusicTrack(1);
+    playMusicTrack(music::kSilence);
     setNoise(play, 1.0f, 1.6f);
     nextAfter(play, 8.0f, 104);
 }
@@ -98,7 +99,7 @@ void step110(PlayScreen& play) {
 // Out of the noise: the rat, and the goat person held by a sweep not yet begun.
 void step104(PlayScreen& play) {
     gResourceCache->purgeUnused();
-    playMusicTrack(272);
+    playMusicTrack(music::kFinale);
     animate(sceneObject(play, kObjYou), 80.0f, 0.0f);
     SceneObject* rat = addRowObject(play, objectName(kObjRat), 200, -1, -1, Vec3(12.5f, 29.0f, 7.0f));
     rat->animSpeed = 1.5f;
@@ -117,7 +118,7 @@ void step104(PlayScreen& play) {
     }
     play.sceneVisibility = 0.0f;
     fadeScene(play, 1.0f, 0.25f);
-    playCueOnAnyChannel(336, 0.0f);
+    playCueOnAnyChannel(sound::kPersonPassing, 0.0f);
     play.scriptStepDelay = 8.0f;
     placeCamera(Vec3(12.5f, 24.37f, 2.02f), Vec3(0.0f, -24.0f, 90.0f));
     play.startCameraFlight(Vec3(12.5f, 27.3f, 7.82f), Vec3(0.0f, -0.174533f, 1.5708f), 8.0f, false);
@@ -134,14 +135,14 @@ void step115(PlayScreen& play) {
 }
 
 void step105(PlayScreen& play) {
-    cueLine(play, 339, 0.4f, kStpGoatLoan, 109);
+    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatLoan, 109);
     play.scriptStepDelay = 8.0f;
     play.startCameraFlight(Vec3(12.62f, 30.19f, 8.79f), Vec3(0.0f, 0.191986f, 3.40339f), 8.0f, true);
 }
 
 void step112(PlayScreen& play) {
     clearEffect(play.sweepEffect);
-    cueLine(play, 339, 0.4f, kStpGoatCompare, 113);
+    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatCompare, 113);
 }
 
 void step106(PlayScreen& play) {
@@ -150,8 +151,8 @@ void step106(PlayScreen& play) {
 }
 
 void step114(PlayScreen& play) {
-    playCueOnAnyChannel(336, 0.9f);
-    poseObject(play, kObjPerson, 197, 0.0f, 1.5f);
+    playCueOnAnyChannel(sound::kPersonPassing, 0.9f);
+    poseObject(play, kObjPerson, mesh::kPersonPassing, 0.0f, 1.5f);
     SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
     skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);

@@ -1,4 +1,5 @@
 // The spider: undecided when asked, unmoved by a trick.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
@@ -7,7 +8,7 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kSpiderRows[] = {
-    {130, kStepCue, 334, 0.4f, kStpSpiderUndecided, kKeepDelay, 131},
+    {130, kStepCue, sound::kSpiderChitter, 0.4f, kStpSpiderUndecided, kKeepDelay, 131},
     {132, kStepSilent, 0, 0.0f, kStpSpiderIgnores, kKeepDelay, -1},
 };
 

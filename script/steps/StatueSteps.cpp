@@ -1,4 +1,5 @@
 // The bird statues: they wake, speak their rhyme in turn and judge the player.
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -11,8 +12,8 @@ namespace {
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kStatueRows[] = {
     {31, kStepSilent, 0, 0.0f, kNoStepLine, 1.0f, 32},
-    {38, kStepCue, 331, 0.8f, kStpRightStatueRejects, kKeepDelay, -1},
-    {41, kStepCue, 330, 0.8f, kStpLeftStatueContent, kKeepDelay, -1},
+    {38, kStepCue, sound::kRightBirdVoice, 0.8f, kStpRightStatueRejects, kKeepDelay, -1},
+    {41, kStepCue, sound::kLeftBirdVoice, 0.8f, kStpLeftStatueContent, kKeepDelay, -1},
 };
 
 // The player ducks a little as the statues wake.
@@ -31,7 +32,7 @@ void step32(PlayScreen& play) {
 void step33(PlayScreen& play) {
     animate(sceneObject(play, kObjLeftBirdStatue), 3.0f, 0.0f);
     animate(sceneObject(play, kObjRightBirdStatue), 3.0f, 0.0f);
-    playCueOnAnyChannel(331, 0.8f);
+    playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueDuty);
     play.scriptStep = 34;
 }
@@ -39,7 +40,7 @@ void step33(PlayScreen& play) {
 // One line of the statues' rhyme, the camera turning to the speaker.
 void statueLine(PlayScreen& play, ObjectName statue, StepText line, int32_t next) {
     flyToward(play, gCamera->position, sceneObject(play, statue)->position, 1.5f, true);
-    cueLine(play, statue == kObjLeftBirdStatue ? 330 : 331, 0.8f, line, next);
+    cueLine(play, statue == kObjLeftBirdStatue ? sound::kLeftBirdVoice : sound::kRightBirdVoice, 0.8f, line, next);
 }
 
 void step34(PlayScreen& play) { statueLine(play, kObjLeftBirdStatue, kStpLeftStatuePurpose, 35); }
@@ -49,7 +50,7 @@ void step37(PlayScreen& play) { returnToPlayer(play, -1); }
 
 // The left statue's verdict on the costume; none without a costume flag.
 void step39(PlayScreen& play) {
-    playCueOnAnyChannel(330, 0.8f);
+    playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
     sayForCostume(play, kStpLeftStatueGhost, kStpLeftStatueWerewolf, kStpLeftStatueDeath);
     play.scriptStep = -1;
 }

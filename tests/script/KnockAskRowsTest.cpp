@@ -1,5 +1,6 @@
 // "knock on" and "ask": every row for its target and state, the fall-backs,
 // and what each row leaves behind.
+#include "app/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
 
 using namespace resolvertest;
@@ -14,7 +15,7 @@ const RowCase kKnockOnCases[] = {
          EXPECT_TRUE(p.doorKnocked);
          EXPECT_FLOAT_EQ(1.25f, p.scriptStepDelay);
          const SceneObject* door = p.findSceneObject(kObjDoor);
-         EXPECT_TRUE(showsMesh(door, 142));
+         EXPECT_TRUE(showsMesh(door, mesh::kHouseDoorOpening));
          EXPECT_TRUE(near(door->position, 12.6f, 29.4f, 2.4f));
          EXPECT_EQ(0.0f, door->animTime);
      }},
@@ -60,7 +61,7 @@ const RowCase kKnockOnCases[] = {
      [](PlayScreen& p) {
          EXPECT_EQ(2, countNamed(p, kObjCandle));
          EXPECT_EQ(objectName(kObjCandle), lastObject(p)->name);
-         EXPECT_TRUE(showsMesh(lastObject(p), 26));
+         EXPECT_TRUE(showsMesh(lastObject(p), mesh::kCandle));
          EXPECT_TRUE(near(lastObject(p)->position, 15.34f, 0.95f, 0.748f));
          EXPECT_FALSE(p.coinInserted);
          EXPECT_TRUE(p.storyFlag07);
@@ -109,13 +110,13 @@ const RowCase kAskCases[] = {
     {1, kObjInstantPicture, nullptr, kAnsInstantPicture, {}, -1, nullptr},
     {1, kObjFishPerson, nullptr, kNoAnswer, {}, 60,
      [](PlayScreen& p) {
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjFishPerson), 152));
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjFishPerson), mesh::kFishPersonDucking));
          EXPECT_FLOAT_EQ(0.5f, p.scriptStepDelay);
      }},
     {1, kObjGoatPerson, nullptr, kAnsGoatNothingSweet, {{339, 0.4f}}, 75,
      [](PlayScreen& p) {
          EXPECT_TRUE(p.storyFlag43);
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjGoatPerson), 174));
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjGoatPerson), mesh::kGoatPersonPleading));
      }},
     {1, kObjGoatPerson, [](PlayScreen& p) { p.storyCount40 = -1; }, kNoAnswer, {}, 79,
      [](PlayScreen& p) {
@@ -126,7 +127,7 @@ const RowCase kAskCases[] = {
      [](PlayScreen& p) {
          EXPECT_EQ(6, p.storyCount33);
          const SceneObject* pumpkin = p.findSceneObject(kObjBigPumpkin);
-         EXPECT_TRUE(showsMesh(pumpkin, 140));
+         EXPECT_TRUE(showsMesh(pumpkin, mesh::kPumpkinLaughing));
          EXPECT_EQ(1.0f, pumpkin->animSpeed);
          EXPECT_FLOAT_EQ(6.0f, p.scriptStepDelay);
      }},

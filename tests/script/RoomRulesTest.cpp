@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "StoryBench.h"
+#include "app/ResourceCatalog.h"
 
 #include "engine/Camera.h"
 #include "engine/Light.h"
@@ -94,7 +95,7 @@ TEST_F(RoomRulesTest, TheProcessionPushesThePlayerOnlyInControl) {
     EXPECT_EQ(before.y, p.player.position.y);
     EXPECT_EQ(walkerX, walker->position.x);
     EXPECT_FALSE(p.processionWalking);
-    EXPECT_EQ(57, meshNumber(walker));
+    EXPECT_EQ(mesh::kSomethingStanding, meshNumber(walker));
 }
 
 // The first step past y 9.8 wakes the statues and starts their scene; later
@@ -227,7 +228,7 @@ TEST_F(RoomRulesTest, ThePaintingOpensOnceUnderItsConditions) {
         EXPECT_EQ(c.fires ? 70 : -1, p.scriptStep);
         if (!c.fires) continue;
         SceneObject* painting = object(kObjBigPainting);
-        EXPECT_EQ(170, meshNumber(painting));
+        EXPECT_EQ(mesh::kBigPaintingSwinging, meshNumber(painting));
         EXPECT_FLOAT_EQ(3.0f, p.scriptStepDelay);
         EXPECT_FLOAT_EQ(2.0f, p.flight.flightDuration);
         EXPECT_TRUE(p.flight.flightEase);
@@ -270,7 +271,7 @@ TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     EXPECT_FALSE(has(kObjTunnelStart1));
     EXPECT_FALSE(has(kObjTunnelStart2));
     for (const SceneObject* row : p.tunnelRowList) {
-        EXPECT_EQ(245, meshNumber(row));
+        EXPECT_EQ(mesh::kTunnelRingMoving, meshNumber(row));
         EXPECT_NEAR(3.14159f, row->rotation.x, 1e-4f);
         EXPECT_GT(row->animSpeed, 11.0f / 12.5f - 1e-4f);
         EXPECT_LE(row->animSpeed, 11.0f / 5.0f);
@@ -327,7 +328,7 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
     EXPECT_NEAR(0.0001f + 0.2f * 0.045f, p.storyValue52, 1e-6f);
     for (ObjectName eye : {kObjEye1, kObjEye2}) {
         ASSERT_TRUE(has(eye));
-        EXPECT_EQ(248, meshNumber(object(eye)));
+        EXPECT_EQ(mesh::kEyesOpening, meshNumber(object(eye)));
         EXPECT_EQ(250, textureNumber(object(eye)->texture));
         EXPECT_EQ(9999.0f, object(eye)->drawDistance);
         EXPECT_FALSE(object(eye)->reflectionShown);
@@ -338,7 +339,7 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
     for (int i = 0; i < 120 && p.storyValue52 < 1.0f; ++i) frame();
     EXPECT_EQ(1.0f, p.storyValue52);
     for (ObjectName eye : {kObjEye1, kObjEye2}) {
-        EXPECT_EQ(251, meshNumber(object(eye)));
+        EXPECT_EQ(mesh::kEyesOpen, meshNumber(object(eye)));
         EXPECT_EQ(1.0f, object(eye)->animSpeed);
     }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "StoryBench.h"
+#include "app/ResourceCatalog.h"
 
 #include "app/ActionEntry.h"
 #include "engine/Camera.h"
@@ -65,9 +66,9 @@ const SceneCase kScenes[] = {
      [](PlayScreen& p) {
          EXPECT_TRUE(p.bonePlaced);
          ASSERT_TRUE(has(p, kObjBone));
-         EXPECT_EQ(123, meshNumber(p.findSceneObject(kObjBone)));
+         EXPECT_EQ(mesh::kBone, meshNumber(p.findSceneObject(kObjBone)));
          SceneObject* dog = p.findSceneObject(kObjDog);
-         EXPECT_EQ(122, meshNumber(dog));
+         EXPECT_EQ(mesh::kDogGuarding, meshNumber(dog));
          EXPECT_EQ(1.0f, dog->animSpeed);
          EXPECT_TRUE(at(dog->position, 13.5f, 24.5f, 0.35651f));
          EXPECT_EQ(2u, dog->attachments.size());
@@ -78,8 +79,8 @@ const SceneCase kScenes[] = {
          EXPECT_FALSE(has(p, kObjTmp));
          const std::vector<SceneObject*> left = sceneryAt(p, 13.5f, 23.5f, 0.35651f);
          ASSERT_EQ(2u, left.size());
-         EXPECT_EQ(127, meshNumber(left[0]));
-         EXPECT_EQ(128, meshNumber(left[1]));
+         EXPECT_EQ(mesh::kBoneHoleFilled, meshNumber(left[0]));
+         EXPECT_EQ(mesh::kDogChewing, meshNumber(left[1]));
          EXPECT_EQ(2.0f, left[1]->animSpeed);
          ASSERT_EQ(2u, left[1]->attachments.size());
          EXPECT_EQ(76, left[1]->attachments[0]->vertexIndex);
@@ -91,7 +92,7 @@ const SceneCase kScenes[] = {
      [](PlayScreen& p) {
          EXPECT_FALSE(p.storyFlag36);  // a new game's first visit turns it off
          SceneObject* fish = p.findSceneObject(kObjFishPerson);
-         EXPECT_EQ(147, meshNumber(fish));
+         EXPECT_EQ(mesh::kFishPersonFloating, meshNumber(fish));
          EXPECT_TRUE(at(fish->position, 0.0f, -3.5f, 0.95f));
          EXPECT_TRUE(at(fish->halfSize, 0.5f, 0.5f, 5.0f));
          ASSERT_NE(nullptr, p.groundGrid);
@@ -102,7 +103,7 @@ const SceneCase kScenes[] = {
      }},
     {"goat person names its condition", 5, nullptr, 19.0f, 43.0f, 0.91f, 75, {75, 76, 77, -1},
      {kStpGoatBoasts, kStpGoatCondition},
-     [](PlayScreen& p) { EXPECT_EQ(172, meshNumber(p.findSceneObject(kObjGoatPerson))); }},
+     [](PlayScreen& p) { EXPECT_EQ(mesh::kGoatPersonBound, meshNumber(p.findSceneObject(kObjGoatPerson))); }},
     {"goat person teaches the trick", 5, nullptr, 19.0f, 43.0f, 0.91f, 79, {79, 80, 81, 84, 82, 83, -1},
      {kStpGoatRelief, kStpGoatHandsOver},
      [](PlayScreen& p) {
@@ -113,7 +114,7 @@ const SceneCase kScenes[] = {
          ASSERT_NE(nullptr, p.sweepEffect);
          ASSERT_NE(nullptr, p.sweepEffect->instance);
          EXPECT_EQ(objectName(kObjGoatPerson), p.sweepEffect->instance->name);
-         EXPECT_EQ(186, meshNumber(p.sweepEffect->instance));
+         EXPECT_EQ(mesh::kGoatPersonTeaching, meshNumber(p.sweepEffect->instance));
          EXPECT_NEAR(20.95f + 0.5f, p.sweepEffect->instance->position.x, 1e-4f);
          EXPECT_EQ(1.0f, p.sceneVisibilityTarget);
      }},
@@ -141,7 +142,7 @@ const SceneCase kScenes[] = {
      [](PlayScreen& p) {
          EXPECT_TRUE(p.storyFlag48);
          EXPECT_FALSE(has(p, kObjGate1));
-         EXPECT_EQ(211, meshNumber(p.findSceneObject(kObjGate)));
+         EXPECT_EQ(mesh::kGateOpen, meshNumber(p.findSceneObject(kObjGate)));
          EXPECT_EQ(-1, p.pendingRoom);
      }},
     // Last: it leaves play for the ending screen.

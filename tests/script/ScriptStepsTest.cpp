@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ResolverHarness.h"
+#include "app/ResourceCatalog.h"
 
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
@@ -62,7 +63,7 @@ const StepCase kCases[] = {
      [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLock)); }},
     {nullptr, 15, kNoLine, {}, 16, 1.0f, nullptr},
     {nullptr, 19, kStpShadowGiggles, {{322, 0.3f}}, 20, 0.0f,
-     [](PlayScreen& p) { EXPECT_TRUE(showsMesh(p.findSceneObject(kObjShadyCat), 49)); }},
+     [](PlayScreen& p) { EXPECT_TRUE(showsMesh(p.findSceneObject(kObjShadyCat), mesh::kCatCowering)); }},
     {nullptr, 20, kNoLine, {}, 21, 1.0f, [](PlayScreen& p) { EXPECT_EQ(0.0f, p.sceneVisibilityTarget); }},
     {nullptr, 21, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(1.0f, p.sceneVisibilityTarget); }},
     {nullptr, 22, kNoLine, {}, 23, 1.0f, nullptr},

@@ -1,5 +1,6 @@
 // "trick" and "take": the rows answering on their own, the costume's line
 // before the step rows, and every pick-up with its order of effects.
+#include "app/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
 
 using namespace resolvertest;
@@ -106,8 +107,8 @@ const RowCase kTakeCases[] = {
          EXPECT_EQ(2, countNamed(p, kObjKey));
          const SceneObject* key = lastObject(p);
          EXPECT_EQ(objectName(kObjKey), key->name);
-         EXPECT_TRUE(showsMesh(key, 15));
-         EXPECT_TRUE(showsTexture(key->texture, 28));
+         EXPECT_TRUE(showsMesh(key, mesh::kKey));
+         EXPECT_TRUE(showsTexture(key->texture, picture::kBrass));
          EXPECT_TRUE(near(key->position, 6.0f, 2.0f, 0.012f));
      }},
     {3, kObjKey, nullptr, kNoAnswer, {kGive}, -1,
@@ -148,7 +149,7 @@ const RowCase kTakeCases[] = {
      [](PlayScreen& p) {
          expectPickedUp(p, kObjKnife, 10);
          EXPECT_TRUE(p.knifeTaken);
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjFollowedLeader), 59));
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjFollowedLeader), mesh::kLeaderWalking));
      }},
     {3, kObjCoins, nullptr, kAnsTookOneCoin, {kGive}, -1,
      [](PlayScreen& p) {

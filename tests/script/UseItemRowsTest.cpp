@@ -1,5 +1,6 @@
 // "use rock on" to "use hat on": every row, which items are used up and which
 // stay, the objects the rows put down, and "this doesn't work." otherwise.
+#include "app/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
 
 using namespace resolvertest;
@@ -26,9 +27,9 @@ const RowCase kUseRockCases[] = {
          EXPECT_EQ(2, countNamed(p, kObjRock));
          const SceneObject* rock = lastObject(p);
          EXPECT_EQ(objectName(kObjRock), rock->name);
-         EXPECT_TRUE(showsMesh(rock, 14));
-         EXPECT_TRUE(showsTexture(rock->texture, 275));
-         EXPECT_TRUE(showsTexture(rock->reflectionTexture, 115));
+         EXPECT_TRUE(showsMesh(rock, mesh::kRock));
+         EXPECT_TRUE(showsTexture(rock->texture, picture::kRockSurface));
+         EXPECT_TRUE(showsTexture(rock->reflectionTexture, picture::kStoneSheen));
          EXPECT_TRUE(near(rock->position, 6.0f, 2.0f, 0.0f));
      }},
     {4, kObjDustyShelf, nullptr, kAnsPutItAway, {{45, 0.6f}}, -1, usedUp<4>},
@@ -48,7 +49,7 @@ const RowCase kUseKeyCases[] = {
          usedUp<5>(p);
          EXPECT_TRUE(p.lockOpened);
          EXPECT_FLOAT_EQ(6.0f, p.scriptStepDelay);
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjLock), 34));
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjLock), mesh::kLockSwingingOpen));
      }},
     {5, kObjHomelessSkeleton, nullptr, kAnsSkeletonNoUseForKey, {{328, 1.0f}}, -1, keeps<5>},
     {5, kObjHomelessSkeleton, [](PlayScreen& p) { p.costumeDeath = true; }, kAnsSkeletonNoUseForKey, {{328, 1.0f}},
@@ -89,8 +90,8 @@ const RowCase kUseBroomstickCases[] = {
          EXPECT_TRUE(p.broomstickInCrack);
          const SceneObject* stick = lastObject(p);
          EXPECT_EQ(objectName(kObjBroomstick), stick->name);
-         EXPECT_TRUE(showsMesh(stick, 21));
-         EXPECT_TRUE(showsTexture(stick->reflectionTexture, 115));
+         EXPECT_TRUE(showsMesh(stick, mesh::kBroomstick));
+         EXPECT_TRUE(showsTexture(stick->reflectionTexture, picture::kStoneSheen));
          EXPECT_TRUE(near(stick->position, 12.1f, 8.45f, 0.421f));
      }},
     {7, kObjStationaryWitch, nullptr, kAnsWitchGrumblesLoudly, {}, -1, keeps<7>},
@@ -130,8 +131,8 @@ const RowCase kUseHatCases[] = {
          EXPECT_TRUE(p.hatOnBroomstick);
          const SceneObject* hat = lastObject(p);
          EXPECT_EQ(objectName(kObjHat), hat->name);
-         EXPECT_TRUE(showsMesh(hat, 18));
-         EXPECT_TRUE(showsTexture(hat->reflectionTexture, 115));
+         EXPECT_TRUE(showsMesh(hat, mesh::kHat));
+         EXPECT_TRUE(showsTexture(hat->reflectionTexture, picture::kStoneSheen));
          EXPECT_TRUE(near(hat->position, 12.17f, 8.4f, 0.9f));
          EXPECT_TRUE(near(hat->rotation, -0.10472f, 0.610865f, -1.64061f));
      }},

@@ -1,6 +1,7 @@
 // "use knife on" to "use treat on": every row, the answers that change with
 // the state the rows themselves change (carving, coins, the table), the
 // lantern's glow and the fall-backs.
+#include "app/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "script/ResolverHarness.h"
 
@@ -40,18 +41,18 @@ const RowCase kUseKnifeCases[] = {
     {10, kObjBigPumpkin, nullptr, kNoAnswer, {{309, 0.3f}}, 57,
      [](PlayScreen& p) {
          EXPECT_EQ(1, p.storyCount33);
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), 133));
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinFirstCut));
          EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
      }},
     {10, kObjBigPumpkin, carved<1>, kNoAnswer, {{310, 0.3f}}, -1,
      [](PlayScreen& p) {
          EXPECT_EQ(2, p.storyCount33);
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), 135));
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinSecondCut));
      }},
     {10, kObjBigPumpkin, carved<3>, kNoAnswer, {{310, 0.3f}}, -1,
      [](PlayScreen& p) {
          EXPECT_EQ(4, p.storyCount33);
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), 137));
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinCarved));
      }},
     {10, kObjBigPumpkin, carved<4>, kAnsDoneCarving, {}, -1, [](PlayScreen& p) { EXPECT_EQ(4, p.storyCount33); }},
     {10, kObjSleepingSnake, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
@@ -71,8 +72,8 @@ const RowCase kUseRopeCases[] = {
          EXPECT_TRUE(p.ropeOnPole);
          const SceneObject* rope = lastObject(p);
          EXPECT_EQ(objectName(kObjRope), rope->name);
-         EXPECT_TRUE(showsMesh(rope, 109));
-         EXPECT_TRUE(showsTexture(rope->texture, 212));
+         EXPECT_TRUE(showsMesh(rope, mesh::kRopeOnPole));
+         EXPECT_TRUE(showsTexture(rope->texture, picture::kPaleFibre));
          EXPECT_TRUE(near(rope->position, 25.85f, 15.43f, 0.75f));
      }},
     {11, kObjWell, nullptr, kAnsThrowingItIn, {}, -1, keeps<11>},
@@ -164,13 +165,13 @@ const RowCase kUseLitCandleCases[] = {
          EXPECT_TRUE(p.storyFlag07);
          const SceneObject* light = lastObject(p);
          EXPECT_EQ("", light->name);
-         EXPECT_TRUE(showsMesh(light, 134));
-         EXPECT_TRUE(showsTexture(light->texture, 132));
+         EXPECT_TRUE(showsMesh(light, mesh::kPumpkinStump));
+         EXPECT_TRUE(showsTexture(light->texture, picture::kPumpkin));
          EXPECT_FALSE(light->reflectionShown);
          EXPECT_TRUE(near(light->position, 13.5f, 26.4f, 0.7357f));
          const SceneObject* pumpkin = p.findSceneObject(kObjBigPumpkin);
-         EXPECT_TRUE(showsMesh(pumpkin, 138));
-         EXPECT_TRUE(showsTexture(pumpkin->texture, 139));
+         EXPECT_TRUE(showsMesh(pumpkin, mesh::kPumpkinLit));
+         EXPECT_TRUE(showsTexture(pumpkin->texture, picture::kPumpkinLit));
          ASSERT_EQ(2u, pumpkin->attachments.size());
          expectEye(pumpkin->attachments[0], 1090);
          expectEye(pumpkin->attachments[1], 1092);
@@ -261,8 +262,8 @@ const RowCase kUseTreatCases[] = {
          EXPECT_FALSE(p.treatTaken);
          const SceneObject* treat = lastObject(p);
          EXPECT_EQ(objectName(kObjTreat), treat->name);
-         EXPECT_TRUE(showsMesh(treat, 202));
-         EXPECT_TRUE(showsTexture(treat->texture, 79));
+         EXPECT_TRUE(showsMesh(treat, mesh::kTreat));
+         EXPECT_TRUE(showsTexture(treat->texture, picture::kSweetWrapper));
          EXPECT_TRUE(near(treat->position, 11.1296f, 40.804f, 8.63261f));
      }},
     {18, kObjSpacedChair, nullptr, kAnsItsYours, {}, -1, keeps<18>},
