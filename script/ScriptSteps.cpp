@@ -1,7 +1,7 @@
 #include "play/PlayScreen.h"
 
 #include "app/GameState.h"
-#include "script/StepParts.h"
+#include "script/StepRow.h"
 
 namespace {
 
@@ -30,10 +30,7 @@ bool PlayScreen::runScriptStep() {
         }
         return false;
     default: {
-        const StepHandler handler = stepHandler(scriptStep);
-        if (handler) {
-            handler(*this);
-        } else {
+        if (!runStep(*this, scriptStep)) {
             scriptStep = -1;
         }
         return true;
