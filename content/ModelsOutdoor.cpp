@@ -374,11 +374,19 @@ MeshBuilder broomstick(bool bristles) {
 
 // Monique's hat: a wide brim and a round crown about 0.2 high, origin at
 // the brim's centre (upside down the crown rests on the street).
+// Monique's hat: a wide brim with its edge turned up, a crown pinched in at
+// the top, a band round the crown and a feather tucked into it on one side.
 MeshBuilder hat() {
     MeshBuilder b;
-    b.cylinder(V3(0, 0, 0), 0.2f, 0.012f, 16);
-    b.lathe({{0.11f, 0.0f}, {0.105f, 0.13f}, {0.07f, 0.19f}, {0.0f, 0.2f}}, V3(0, 0, 0.012f), 14);
-    b.cylinder(V3(0, 0, 0.012f), 0.112f, 0.03f, 14, false);
+    b.cylinder(V3(0, 0, 0), 0.2f, 0.012f, 20);
+    const size_t rim = b.size();
+    b.lathe({{0.2f, 0.006f}, {0.215f, 0.035f}}, V3(0, 0, 0), 20);
+    b.addBackFaces(rim);
+    b.lathe({{0.11f, 0.0f}, {0.108f, 0.12f}, {0.092f, 0.178f}, {0.05f, 0.196f}, {0.0f, 0.178f}}, V3(0, 0, 0.012f), 14);
+    b.cylinder(V3(0, 0, 0.012f), 0.116f, 0.04f, 14, false);
+    const size_t feather = b.size();
+    b.sphere(V3(0, 0, 0.09f), V3(0.012f, 0.004f, 0.09f), 6, 6);
+    b.transform(Transform::translation(V3(-0.02f, 0.118f, 0.04f)) * Transform::rotationY(-35), feather);
     return b;
 }
 
@@ -535,6 +543,71 @@ MeshBuilder candle() {
     return b;
 }
 
+// A snake asleep in a coil: one body winding inward and upward from the thin
+// tail on the ground, the last turn crossing the top of the pile to the
+// wedge-shaped head that rests on it. The coil is oval, centred at y 0.15.
+MeshBuilder sleepingSnake() {
+    MeshBuilder b;
+    std::vector<V3> path;
+    const int steps = 40;
+    for (int k = 0; k <= steps; ++k) {
+        const float t = float(k) / steps, a = t * 2.4f * 6.2832f, r = 0.2f - 0.12f * t;
+        path.push_back(V3(r * std::cos(a), 0.15f + 0.6f * r * std::sin(a), 0.028f + 0.085f * t * t));
+    }
+    // The body thickens from the tail over the first turn, then stays full.
+    const float radii[5] = {0.01f, 0.018f, 0.026f, 0.032f, 0.032f};
+    for (int part = 0; part < 5; ++part) {
+        const int k0 = part * steps / 5, k1 = (part + 1) * steps / 5;
+        b.tube(std::vector<V3>(path.begin() + k0, path.begin() + k1 + 1), radii[part], 7);
+    }
+    // The neck lies across the coil to the head, turned out along +x.
+    const V3 end = path.back(), head(0.14f, 0.13f, 0.13f);
+    b.tube({end, (end + head) * 0.5f + V3(0, 0, 0.012f), head}, 0.026f, 7);
+    b.sphere(head + V3(0.035f, 0, 0), V3(0.055f, 0.038f, 0.022f), 9, 6);
+    b.sphere(head + V3(0.07f, 0, -0.002f), V3(0.025f, 0.026f, 0.016f), 7, 4);
+    b.smoothNormals();
+    return b;
+}
+
+// A rope tied to the well's pole (its axis 0.3 along +y, 0.08 thick): three
+// turns round the pole under a knot, a short loose end, and the length
+// that runs out and down into the well.
+MeshBuilder ropeOnPole() {
+    MeshBuilder b;
+    const V3 pole(0, 0.3f, 0);
+    std::vector<V3> turns;
+    for (int k = 0; k <= 36; ++k) {
+        const float a = -1.5708f + k * 6.2832f / 12;
+        turns.push_back(pole + V3(0.1f * std::cos(a), 0.1f * std::sin(a), 0.54f + 0.0045f * k));
+    }
+    b.tube(turns, 0.02f, 6);
+    const V3 knot = pole + V3(0, -0.11f, 0.6f);
+    b.sphere(knot, V3(0.035f, 0.03f, 0.035f), 7, 5);
+    b.tube({knot, knot + V3(0.03f, -0.03f, -0.08f), knot + V3(0.02f, -0.02f, -0.17f)}, 0.016f, 5);
+    b.tube({knot, V3(0, 0, 0.6f), V3(0, -0.5f, 0.5f), V3(0, -1.2f, 0.2f), V3(0, -1.3f, -2.5f)}, 0.02f, 6);
+    return b;
+}
+
+// A few coins on the well's floor (base at z -0.1): a short stack, loose
+// coins around it and two tipped up on their edges, so that the heap reads
+// as coins and catches the light at different angles.
+MeshBuilder coinHeap() {
+    MeshBuilder b;
+    const float r = 0.026f, t = 0.006f, base = -0.1f;
+    for (int i = 0; i < 4; ++i) b.cylinder(V3(0.005f * (i % 2) - 0.01f, 0.004f * (i % 3), base + t * i), r, t, 12);
+    const float loose[5][2] = {{0.055f, 0.015f}, {-0.06f, 0.03f}, {0.02f, -0.055f}, {-0.035f, -0.05f}, {0.04f, 0.06f}};
+    for (const auto& p : loose) b.cylinder(V3(p[0], p[1], base), r, t, 12);
+    const float tipped[2][4] = {{0.075f, -0.035f, 75, 30}, {-0.03f, 0.07f, 60, -70}};
+    for (const auto& c : tipped) {
+        const size_t from = b.size();
+        b.cylinder(V3(0, 0, -t * 0.5f), r, t, 12);
+        b.transform(Transform::translation(V3(c[0], c[1], base + r * std::sin(c[2] * 0.01745f) * 0.9f)) *
+                        Transform::rotationZ(c[3]) * Transform::rotationX(c[2]),
+                    from);
+    }
+    return b;
+}
+
 // A dog's bone: a shaft with two round knuckles at each end.
 MeshBuilder bone() {
     MeshBuilder b;
@@ -572,16 +645,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.cone(V3(0, 0, 0), 0.12f, 0.3f, 10);
             b.transform(Transform::rotateAbout(V3(0, 0, 0.06f), V3(0, 80, 0)));
             return still(b);
-        case 22:
-            for (int i = 0; i < 3; ++i) {
-                std::vector<V3> path;
-                for (int k = 0; k <= 16; ++k) {
-                    const float a = k * 0.4f, r = 0.2f - 0.05f * i;
-                    path.push_back(V3(r * std::cos(a), 0.15f + r * std::sin(a) * 0.5f, 0.03f + 0.05f * i));
-                }
-                b.tube(path, 0.03f, 6);
-            }
-            return still(b);
+        case 22: return still(sleepingSnake());
         case 23:
             // The wall with two pillars standing out on both sides, framing the door.
             b = wall(false);
@@ -628,9 +692,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
         case 105: b.box(V3(0, 0, -0.3f), V3(0.05f, 0.25f, 0.7f)); return still(b);
         case 106: return still(wellHead());
         case 108: b.cylinder(V3(0, 0, -0.75f), 0.08f, 1.54f, 8); return still(b);
-        case 109:
-            b.tube({V3(0, 0, 0.6f), V3(0, -0.5f, 0.5f), V3(0, -1.2f, 0.2f), V3(0, -1.3f, -2.5f)}, 0.02f, 6);
-            return still(b);
+        case 109: return still(ropeOnPole());
         case 110: return still(shed());
         case 111:
             b.setUvRect(0, 0.5f, 1, 1);
@@ -753,9 +815,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.flipFaces(b.size() - 12 * 6);
             return still(b);
         }
-        case 144:
-            for (int i = 0; i < 7; ++i) b.cylinder(V3(0.05f * (i % 3) - 0.05f, 0.04f * (i / 3) - 0.04f, -0.1f + 0.01f * i), 0.025f, 0.006f, 10);
-            return still(b);
+        case 144: return still(coinHeap());
         case 146: b.setUvRect(0.5f, 0, 1, 0.5f); b.cylinder(V3(0, 0, -1.35f), 0.03f, 6.0f, 6, false); return still(b);
         case 88: {
             // The garden's far walls and the porch, world = local + (12.5, 7.5, 0).
