@@ -304,6 +304,37 @@ MeshBuilder wrappedSweet() {
     return b;
 }
 
+// The medical equipment by the sick bed: a trolley on castors (floor at
+// z -1.14) with a lower shelf, a cabinet of instruments whose front shows
+// the panels of picture 189, a monitor on an arm above it, and a drip stand
+// at one end with a bag and its tube. Mapped flat over x and z so the
+// panels fall on the cabinet's faces.
+MeshBuilder medicalTrolley() {
+    MeshBuilder b;
+    for (int sx = -1; sx <= 1; sx += 2)
+        for (int sy = -1; sy <= 1; sy += 2) {
+            b.sphere(V3(sx * 0.8f, sy * 0.24f, -1.1f), V3(0.04f, 0.03f, 0.04f), 8, 4);
+            b.box(V3(sx * 0.8f, sy * 0.24f, -0.62f), V3(0.025f, 0.025f, 0.46f));
+        }
+    b.box(V3(0, 0, -0.93f), V3(0.85f, 0.28f, 0.02f));   // lower shelf
+    b.box(V3(0, 0, -0.5f), V3(0.86f, 0.29f, 0.34f));    // the cabinet of instruments
+    b.box(V3(0, 0, -0.14f), V3(0.9f, 0.3f, 0.02f));     // its top
+    b.box(V3(0.87f, 0, -0.14f), V3(0.04f, 0.2f, 0.015f));  // push handle
+    // The monitor on a short arm, its screen tilted toward the room (+y).
+    b.cylinder(V3(0.2f, 0, -0.12f), 0.03f, 0.25f, 8);
+    const size_t screen = b.size();
+    b.box(V3(0, 0, 0), V3(0.32f, 0.09f, 0.2f));
+    b.box(V3(0, 0.095f, 0.0f), V3(0.27f, 0.01f, 0.16f));
+    b.transform(Transform::translation(V3(0.2f, 0, 0.33f)) * Transform::rotationX(-12), screen);
+    // The drip stand: a pole with a hook, the bag and its tube down the side.
+    b.cylinder(V3(-0.75f, 0.2f, -0.12f), 0.015f, 0.95f, 6);
+    b.box(V3(-0.75f, 0.2f, 0.83f), V3(0.09f, 0.01f, 0.01f));
+    b.sphere(V3(-0.82f, 0.2f, 0.7f), V3(0.06f, 0.025f, 0.1f), 8, 5);
+    b.tube({V3(-0.82f, 0.2f, 0.6f), V3(-0.85f, 0.24f, 0.2f), V3(-0.8f, 0.3f, -0.1f)}, 0.006f, 4);
+    b.planarUv(V3(0.5f, 0, 0), 0.5f, V3(0, 0, 0.5f), 0.5f);
+    return b;
+}
+
 }  // namespace
 
 std::vector<uint8_t> houseMesh(int n) {
@@ -348,11 +379,7 @@ std::vector<uint8_t> houseMesh(int n) {
             t.transform(Transform::translation(V3(0, 0, -1.0f)));
             return still(t);
         }
-        case 188:
-            b.box(V3(0, 0, -0.4f), V3(0.9f, 0.3f, 0.75f));
-            b.box(V3(0.4f, 0, 0.5f), V3(0.3f, 0.2f, 0.15f));
-            b.planarUv(V3(0.5f, 0, 0), 0.5f, V3(0, 0, 0.5f), 0.5f);
-            return still(b);
+        case 188: return still(medicalTrolley());
         case 198: {
             FigureStyle s;
             s.height = 1.55f;

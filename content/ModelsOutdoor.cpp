@@ -385,7 +385,7 @@ MeshBuilder hat() {
     b.lathe({{0.11f, 0.0f}, {0.108f, 0.12f}, {0.092f, 0.178f}, {0.05f, 0.196f}, {0.0f, 0.178f}}, V3(0, 0, 0.012f), 14);
     b.cylinder(V3(0, 0, 0.012f), 0.116f, 0.04f, 14, false);
     const size_t feather = b.size();
-    b.sphere(V3(0, 0, 0.09f), V3(0.012f, 0.004f, 0.09f), 6, 6);
+    b.sphere(V3(0, 0, 0.09f), V3(0.022f, 0.005f, 0.09f), 8, 6);
     b.transform(Transform::translation(V3(-0.02f, 0.118f, 0.04f)) * Transform::rotationY(-35), feather);
     return b;
 }
