@@ -270,6 +270,71 @@ MeshBuilder crate(float s) {
     return b;
 }
 
+// The crystal ball on its stand: a smooth glass ball (radius 0.18 about the
+// origin) in a turned wooden cup on a stepped foot (down to z -0.22), held by
+// three claws curling up round its lower half.
+MeshBuilder crystalBall() {
+    MeshBuilder b;
+    b.sphere(V3(0, 0, 0), V3(0.18f, 0.18f, 0.18f), 22, 14);
+    b.lathe({{0.0f, 0.0f}, {0.12f, 0.0f}, {0.12f, 0.02f}, {0.095f, 0.03f}, {0.05f, 0.045f}, {0.045f, 0.055f},
+             {0.075f, 0.07f}, {0.1f, 0.09f}, {0.0f, 0.09f}},
+            V3(0, 0, -0.22f), 16);
+    for (int k = 0; k < 3; ++k) {
+        const float a = k * 2.0944f + 0.5f, c = std::cos(a), s = std::sin(a);
+        b.tube({V3(0.09f * c, 0.09f * s, -0.135f), V3(0.16f * c, 0.16f * s, -0.1f), V3(0.19f * c, 0.19f * s, -0.03f),
+                V3(0.175f * c, 0.175f * s, 0.03f)},
+               0.014f, 5);
+    }
+    return b;
+}
+
+// A sweet in a paper wrapper: a round body with the paper twisted tight at
+// both ends and fanning out flat beyond the twists.
+MeshBuilder wrappedSweet() {
+    MeshBuilder b;
+    b.sphere(V3(0, 0, 0.03f), V3(0.04f, 0.03f, 0.03f), 10, 6);
+    for (int side = -1; side <= 1; side += 2) {
+        b.sphere(V3(side * 0.045f, 0, 0.03f), V3(0.012f, 0.009f, 0.009f), 6, 4);
+        const size_t fan = b.size();
+        b.cone(V3(0, 0, 0), 0.026f, 0.035f, 8);
+        b.transform(Transform::translation(V3(side * 0.085f, 0, 0.03f)) * Transform::scaling(V3(1, 1, 0.45f)) *
+                        Transform::rotationY(-side * 90.0f),
+                    fan);
+    }
+    return b;
+}
+
+// The medical equipment by the sick bed: a trolley on castors (floor at
+// z -1.14) with a lower shelf, a cabinet of instruments whose front shows
+// the panels of picture 189, a monitor on an arm above it, and a drip stand
+// at one end with a bag and its tube. Mapped flat over x and z so the
+// panels fall on the cabinet's faces.
+MeshBuilder medicalTrolley() {
+    MeshBuilder b;
+    for (int sx = -1; sx <= 1; sx += 2)
+        for (int sy = -1; sy <= 1; sy += 2) {
+            b.sphere(V3(sx * 0.8f, sy * 0.24f, -1.1f), V3(0.04f, 0.03f, 0.04f), 8, 4);
+            b.box(V3(sx * 0.8f, sy * 0.24f, -0.62f), V3(0.025f, 0.025f, 0.46f));
+        }
+    b.box(V3(0, 0, -0.93f), V3(0.85f, 0.28f, 0.02f));   // lower shelf
+    b.box(V3(0, 0, -0.5f), V3(0.86f, 0.29f, 0.34f));    // the cabinet of instruments
+    b.box(V3(0, 0, -0.14f), V3(0.9f, 0.3f, 0.02f));     // its top
+    b.box(V3(0.87f, 0, -0.14f), V3(0.04f, 0.2f, 0.015f));  // push handle
+    // The monitor on a short arm, its screen tilted toward the room (+y).
+    b.cylinder(V3(0.2f, 0, -0.12f), 0.03f, 0.25f, 8);
+    const size_t screen = b.size();
+    b.box(V3(0, 0, 0), V3(0.32f, 0.09f, 0.2f));
+    b.box(V3(0, 0.095f, 0.0f), V3(0.27f, 0.01f, 0.16f));
+    b.transform(Transform::translation(V3(0.2f, 0, 0.33f)) * Transform::rotationX(-12), screen);
+    // The drip stand: a pole with a hook, the bag and its tube down the side.
+    b.cylinder(V3(-0.75f, 0.2f, -0.12f), 0.015f, 0.95f, 6);
+    b.box(V3(-0.75f, 0.2f, 0.83f), V3(0.09f, 0.01f, 0.01f));
+    b.sphere(V3(-0.82f, 0.2f, 0.7f), V3(0.06f, 0.025f, 0.1f), 8, 5);
+    b.tube({V3(-0.82f, 0.2f, 0.6f), V3(-0.85f, 0.24f, 0.2f), V3(-0.8f, 0.3f, -0.1f)}, 0.006f, 4);
+    b.planarUv(V3(0.5f, 0, 0), 0.5f, V3(0, 0, 0.5f), 0.5f);
+    return b;
+}
+
 }  // namespace
 
 std::vector<uint8_t> houseMesh(int n) {
@@ -283,7 +348,7 @@ std::vector<uint8_t> houseMesh(int n) {
             c.transform(Transform::translation(V3(0, 0, -1.14f)));
             return still(c);
         }
-        case 160: b.sphere(V3(0, 0, 0), V3(0.18f, 0.18f, 0.18f), 16, 10); b.cylinder(V3(0, 0, -0.22f), 0.1f, 0.06f, 10); return still(b);
+        case 160: return still(crystalBall());
         case 162: return still(frameWithPicture(1.3f, 3.6f, 0.0f));
         case 170: {
             b = frameWithPicture(1.3f, 3.6f, 0.0f);
@@ -314,11 +379,7 @@ std::vector<uint8_t> houseMesh(int n) {
             t.transform(Transform::translation(V3(0, 0, -1.0f)));
             return still(t);
         }
-        case 188:
-            b.box(V3(0, 0, -0.4f), V3(0.9f, 0.3f, 0.75f));
-            b.box(V3(0.4f, 0, 0.5f), V3(0.3f, 0.2f, 0.15f));
-            b.planarUv(V3(0.5f, 0, 0), 0.5f, V3(0, 0, 0.5f), 0.5f);
-            return still(b);
+        case 188: return still(medicalTrolley());
         case 198: {
             FigureStyle s;
             s.height = 1.55f;
@@ -327,10 +388,16 @@ std::vector<uint8_t> houseMesh(int n) {
             s.skin = 15;
             s.main = 15;
             Figure f = buildFigure(s);
+            // Seated in the wheeled chair: thighs along the seat, knees bent
+            // so the shins hang and the feet rest on the floor, the spine
+            // slumped a little and the hands lying on the thighs.
             Pose sit(Figure::BoneCount);
-            sit[Figure::LegL].rotation = V3(0, -85, 0);
-            sit[Figure::LegR].rotation = V3(0, -85, 0);
-            sit[Figure::Root].offset = V3(-0.05f, 0, -0.35f);
+            for (int leg : {Figure::LegL, Figure::LegR}) sit[size_t(leg)].rotation = V3(0, -86, 0);
+            for (int shin : {Figure::ShinL, Figure::ShinR}) sit[size_t(shin)].rotation = V3(0, 84, 0);
+            for (int arm : {Figure::ArmL, Figure::ArmR}) sit[size_t(arm)].rotation = V3(0, -20, 0);
+            for (int fore : {Figure::ForearmL, Figure::ForearmR}) sit[size_t(fore)].rotation = V3(0, -55, 0);
+            sit[Figure::Torso].rotation = V3(0, 8, 0);
+            sit[Figure::Root].offset = V3(-0.05f, 0, -0.34f);
             Pose nod = sit;
             nod[Figure::Head].rotation = V3(0, 15, 0);
             return modelkit::posed(f.mesh.vertices, f.rig, {{0, sit}, {2, nod}, {4, sit}});
@@ -348,11 +415,7 @@ std::vector<uint8_t> houseMesh(int n) {
             away.front().scale = V3(0.05f, 0.05f, 0.05f);
             return modelkit::posed(b.vertices, rig, {{0, lie}, {4, lift}, {9, away}, {10, away}});
         }
-        case 202:
-            b.sphere(V3(0, 0, 0.03f), V3(0.04f, 0.03f, 0.03f), 8, 5);
-            b.cone(V3(0.035f, 0, 0.03f), 0.025f, 0.04f, 6);
-            b.transform(Transform::rotateAbout(V3(0.035f, 0, 0.03f), V3(0, 90, 0)), b.size() - 36);
-            return still(b);
+        case 202: return still(wrappedSweet());
         default: return {};
     }
 }

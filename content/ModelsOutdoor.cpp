@@ -374,11 +374,19 @@ MeshBuilder broomstick(bool bristles) {
 
 // Monique's hat: a wide brim and a round crown about 0.2 high, origin at
 // the brim's centre (upside down the crown rests on the street).
+// Monique's hat: a wide brim with its edge turned up, a crown pinched in at
+// the top, a band round the crown and a feather tucked into it on one side.
 MeshBuilder hat() {
     MeshBuilder b;
-    b.cylinder(V3(0, 0, 0), 0.2f, 0.012f, 16);
-    b.lathe({{0.11f, 0.0f}, {0.105f, 0.13f}, {0.07f, 0.19f}, {0.0f, 0.2f}}, V3(0, 0, 0.012f), 14);
-    b.cylinder(V3(0, 0, 0.012f), 0.112f, 0.03f, 14, false);
+    b.cylinder(V3(0, 0, 0), 0.2f, 0.012f, 20);
+    const size_t rim = b.size();
+    b.lathe({{0.2f, 0.006f}, {0.215f, 0.035f}}, V3(0, 0, 0), 20);
+    b.addBackFaces(rim);
+    b.lathe({{0.11f, 0.0f}, {0.108f, 0.12f}, {0.092f, 0.178f}, {0.05f, 0.196f}, {0.0f, 0.178f}}, V3(0, 0, 0.012f), 14);
+    b.cylinder(V3(0, 0, 0.012f), 0.116f, 0.04f, 14, false);
+    const size_t feather = b.size();
+    b.sphere(V3(0, 0, 0.09f), V3(0.022f, 0.005f, 0.09f), 8, 6);
+    b.transform(Transform::translation(V3(-0.02f, 0.118f, 0.04f)) * Transform::rotationY(-35), feather);
     return b;
 }
 
@@ -535,6 +543,71 @@ MeshBuilder candle() {
     return b;
 }
 
+// A snake asleep in a coil: one body winding inward and upward from the thin
+// tail on the ground, the last turn crossing the top of the pile to the
+// wedge-shaped head that rests on it. The coil is oval, centred at y 0.15.
+MeshBuilder sleepingSnake() {
+    MeshBuilder b;
+    std::vector<V3> path;
+    const int steps = 40;
+    for (int k = 0; k <= steps; ++k) {
+        const float t = float(k) / steps, a = t * 2.4f * 6.2832f, r = 0.2f - 0.12f * t;
+        path.push_back(V3(r * std::cos(a), 0.15f + 0.6f * r * std::sin(a), 0.028f + 0.085f * t * t));
+    }
+    // The body thickens from the tail over the first turn, then stays full.
+    const float radii[5] = {0.01f, 0.018f, 0.026f, 0.032f, 0.032f};
+    for (int part = 0; part < 5; ++part) {
+        const int k0 = part * steps / 5, k1 = (part + 1) * steps / 5;
+        b.tube(std::vector<V3>(path.begin() + k0, path.begin() + k1 + 1), radii[part], 7);
+    }
+    // The neck lies across the coil to the head, turned out along +x.
+    const V3 end = path.back(), head(0.14f, 0.13f, 0.13f);
+    b.tube({end, (end + head) * 0.5f + V3(0, 0, 0.012f), head}, 0.026f, 7);
+    b.sphere(head + V3(0.035f, 0, 0), V3(0.055f, 0.038f, 0.022f), 9, 6);
+    b.sphere(head + V3(0.07f, 0, -0.002f), V3(0.025f, 0.026f, 0.016f), 7, 4);
+    b.smoothNormals();
+    return b;
+}
+
+// A rope tied to the well's pole (its axis 0.3 along +y, 0.08 thick): three
+// turns round the pole under a knot, a short loose end, and the length
+// that runs out and down into the well.
+MeshBuilder ropeOnPole() {
+    MeshBuilder b;
+    const V3 pole(0, 0.3f, 0);
+    std::vector<V3> turns;
+    for (int k = 0; k <= 36; ++k) {
+        const float a = -1.5708f + k * 6.2832f / 12;
+        turns.push_back(pole + V3(0.1f * std::cos(a), 0.1f * std::sin(a), 0.54f + 0.0045f * k));
+    }
+    b.tube(turns, 0.02f, 6);
+    const V3 knot = pole + V3(0, -0.11f, 0.6f);
+    b.sphere(knot, V3(0.035f, 0.03f, 0.035f), 7, 5);
+    b.tube({knot, knot + V3(0.03f, -0.03f, -0.08f), knot + V3(0.02f, -0.02f, -0.17f)}, 0.016f, 5);
+    b.tube({knot, V3(0, 0, 0.6f), V3(0, -0.5f, 0.5f), V3(0, -1.2f, 0.2f), V3(0, -1.3f, -2.5f)}, 0.02f, 6);
+    return b;
+}
+
+// A few coins on the well's floor (base at z -0.1): a short stack, loose
+// coins around it and two tipped up on their edges, so that the heap reads
+// as coins and catches the light at different angles.
+MeshBuilder coinHeap() {
+    MeshBuilder b;
+    const float r = 0.026f, t = 0.006f, base = -0.1f;
+    for (int i = 0; i < 4; ++i) b.cylinder(V3(0.005f * (i % 2) - 0.01f, 0.004f * (i % 3), base + t * i), r, t, 12);
+    const float loose[5][2] = {{0.055f, 0.015f}, {-0.06f, 0.03f}, {0.02f, -0.055f}, {-0.035f, -0.05f}, {0.04f, 0.06f}};
+    for (const auto& p : loose) b.cylinder(V3(p[0], p[1], base), r, t, 12);
+    const float tipped[2][4] = {{0.075f, -0.035f, 75, 30}, {-0.03f, 0.07f, 60, -70}};
+    for (const auto& c : tipped) {
+        const size_t from = b.size();
+        b.cylinder(V3(0, 0, -t * 0.5f), r, t, 12);
+        b.transform(Transform::translation(V3(c[0], c[1], base + r * std::sin(c[2] * 0.01745f) * 0.9f)) *
+                        Transform::rotationZ(c[3]) * Transform::rotationX(c[2]),
+                    from);
+    }
+    return b;
+}
+
 // A dog's bone: a shaft with two round knuckles at each end.
 MeshBuilder bone() {
     MeshBuilder b;
@@ -572,16 +645,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.cone(V3(0, 0, 0), 0.12f, 0.3f, 10);
             b.transform(Transform::rotateAbout(V3(0, 0, 0.06f), V3(0, 80, 0)));
             return still(b);
-        case 22:
-            for (int i = 0; i < 3; ++i) {
-                std::vector<V3> path;
-                for (int k = 0; k <= 16; ++k) {
-                    const float a = k * 0.4f, r = 0.2f - 0.05f * i;
-                    path.push_back(V3(r * std::cos(a), 0.15f + r * std::sin(a) * 0.5f, 0.03f + 0.05f * i));
-                }
-                b.tube(path, 0.03f, 6);
-            }
-            return still(b);
+        case 22: return still(sleepingSnake());
         case 23:
             // The wall with two pillars standing out on both sides, framing the door.
             b = wall(false);
@@ -616,21 +680,28 @@ std::vector<uint8_t> outdoorMesh(int n) {
         case 102: return still(hedge(1.4f, 1.4f, 2.05f, 102));  // sprigs reach 0.08 further
         case 103: return still(hedge(0.52f, 1.22f, 1.8f, 103));
         case 104:  // a bare old tree, branches reaching out
-            b.lathe({{0.22f, -1.0f}, {0.16f, 0.5f}, {0.1f, 2.5f}, {0.0f, 3.6f}}, V3(0, 0, 0), 8);
+            b.lathe({{0.3f, -1.0f}, {0.2f, -0.7f}, {0.16f, 0.5f}, {0.1f, 2.5f}, {0.0f, 3.6f}}, V3(0, 0, 0), 8);
+            // Roots spreading over the ground at the foot of the trunk.
+            for (int k = 0; k < 5; ++k) {
+                const float a = k * 1.2566f + 0.3f;
+                const V3 out(std::cos(a), std::sin(a), 0);
+                b.tube({V3(0, 0, -0.6f) + out * 0.1f, V3(0, 0, -0.9f) + out * 0.3f, V3(0, 0, -1.0f) + out * 0.55f}, 0.05f, 5);
+            }
             for (int k = 0; k < 7; ++k) {
                 const float a = k * 2.4f, z = 0.6f + 0.35f * k, len = 1.3f - 0.12f * k;
                 const V3 root(0, 0, z), mid = root + V3(std::cos(a), std::sin(a), 0.5f) * (len * 0.55f);
                 const V3 tip = mid + V3(std::cos(a + 0.4f), std::sin(a + 0.4f), 0.2f) * (len * 0.5f);
                 b.tube({root, mid, tip}, 0.045f - 0.004f * k, 5);
                 b.tube({mid, mid + V3(std::cos(a - 0.7f), std::sin(a - 0.7f), 0.6f) * (len * 0.3f)}, 0.02f, 4);
+                // Crooked twigs at the branch's end.
+                for (int t = -1; t <= 1; t += 2)
+                    b.tube({tip, tip + V3(std::cos(a + 0.9f * t), std::sin(a + 0.9f * t), 0.5f) * (len * 0.2f)}, 0.012f, 3);
             }
             return still(b);
         case 105: b.box(V3(0, 0, -0.3f), V3(0.05f, 0.25f, 0.7f)); return still(b);
         case 106: return still(wellHead());
         case 108: b.cylinder(V3(0, 0, -0.75f), 0.08f, 1.54f, 8); return still(b);
-        case 109:
-            b.tube({V3(0, 0, 0.6f), V3(0, -0.5f, 0.5f), V3(0, -1.2f, 0.2f), V3(0, -1.3f, -2.5f)}, 0.02f, 6);
-            return still(b);
+        case 109: return still(ropeOnPole());
         case 110: return still(shed());
         case 111:
             b.setUvRect(0, 0.5f, 1, 1);
@@ -753,25 +824,57 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.flipFaces(b.size() - 12 * 6);
             return still(b);
         }
-        case 144:
-            for (int i = 0; i < 7; ++i) b.cylinder(V3(0.05f * (i % 3) - 0.05f, 0.04f * (i / 3) - 0.04f, -0.1f + 0.01f * i), 0.025f, 0.006f, 10);
-            return still(b);
+        case 144: return still(coinHeap());
         case 146: b.setUvRect(0.5f, 0, 1, 0.5f); b.cylinder(V3(0, 0, -1.35f), 0.03f, 6.0f, 6, false); return still(b);
         case 88: {
             // The garden's far walls and the porch, world = local + (12.5, 7.5, 0).
             const V3 o(12.5f, 7.5f, 0);
             auto at = [&](V3 c, V3 h) { b.box(c - o, h); };
-            at(V3(12.5f, 28.3f, 0.5f), V3(5.0f, 1.0f, 0.5f));              // porch
-            at(V3(12.5f, 26.9f, 0.25f), V3(1.2f, 0.4f, 0.25f));            // porch step
+            // The porch: a stone base under a deck of boards along x, two
+            // steps up to the door, a rail on three sides between newel
+            // posts, and a shallow canopy over the door on two tall posts
+            // beside the steps (clear of the hall windows).
+            at(V3(12.5f, 28.3f, 0.47f), V3(5.0f, 1.0f, 0.47f));            // base
+            for (int k = 0; k < 10; ++k)
+                at(V3(12.5f, 27.4f + 0.2f * k, 0.97f), V3(5.05f - 0.01f * (k % 3), 0.095f, 0.03f));  // boards
+            at(V3(12.5f, 26.9f, 0.33f), V3(1.2f, 0.4f, 0.33f));            // lower step
+            at(V3(12.5f, 27.1f, 0.66f), V3(1.2f, 0.2f, 0.08f));            // upper tread
+            for (float x : {11.2f, 13.8f}) at(V3(x, 27.45f, 2.33f), V3(0.08f, 0.08f, 1.33f));  // canopy posts
+            for (float x : {7.65f, 17.35f})                                 // newel posts
+                for (float y : {27.45f, 29.1f}) at(V3(x, y, 1.5f), V3(0.07f, 0.07f, 0.5f));
+            for (float z : {1.9f, 1.35f}) {
+                at(V3(9.42f, 27.45f, z), V3(1.7f, 0.04f, 0.04f));              // front rails
+                at(V3(15.58f, 27.45f, z), V3(1.7f, 0.04f, 0.04f));
+                for (float x : {7.65f, 17.35f}) at(V3(x, 28.27f, z), V3(0.04f, 0.82f, 0.04f));  // side rails
+            }
+            for (int k = 0; k < 12; ++k) {                                  // balusters
+                const float x = k < 6 ? 8.0f + 0.5f * k : 14.2f + 0.5f * (k - 6);
+                at(V3(x, 27.45f, 1.45f), V3(0.025f, 0.025f, 0.45f));
+            }
+            at(V3(12.5f, 27.45f, 3.7f), V3(1.6f, 0.12f, 0.1f));            // beam over the posts
+            b.quad(V3(10.6f, 27.1f, 3.8f) - o, V3(14.4f, 27.1f, 3.8f) - o, V3(14.4f, 29.28f, 4.5f) - o,
+                   V3(10.6f, 29.28f, 4.5f) - o);                             // canopy, sloping to the wall
+            b.addBackFaces(b.size() - 6);
             at(V3(-10.0f, 30.0f, 1.0f), V3(0.3f, 15.0f, 1.0f));            // far west wall
             return still(b);
         }
         case 119: {
             const V3 o(12.5f, 7.5f, 0);
+            // Firs round the garden: a trunk under four tiers of drooping
+            // boughs, each tier narrower, each tree turned and sized a little
+            // differently so the row does not repeat.
             const float trees[6][2] = {{-5, 20}, {0, 15}, {5, 35}, {25, 35}, {28, 25}, {-7, 38}};
-            for (const auto& t : trees) {
-                b.cylinder(V3(t[0], t[1], 0) - o, 0.25f, 3.0f, 8);
-                b.cone(V3(t[0], t[1], 2.0f) - o, 1.4f, 3.5f, 10);
+            for (int i = 0; i < 6; ++i) {
+                const V3 foot = V3(trees[i][0], trees[i][1], 0) - o;
+                const float k = 0.9f + 0.07f * (i % 3);
+                const size_t from = b.size();
+                b.cylinder(V3(0, 0, 0), 0.22f, 1.6f, 8);
+                for (int tier = 0; tier < 4; ++tier) {
+                    const float r = (1.45f - 0.3f * tier), z = 1.0f + 1.0f * tier;
+                    b.lathe({{0.0f, 0.0f}, {r, 0.0f}, {r * 0.55f, 0.55f}, {0.0f, 1.7f - 0.15f * tier}}, V3(0, 0, z), 10);
+                }
+                b.transform(Transform::translation(foot) * Transform::rotationZ(37.0f * i) * Transform::scaling(V3(k, k, k)),
+                            from);
             }
             return still(b);
         }
@@ -781,7 +884,37 @@ std::vector<uint8_t> outdoorMesh(int n) {
             const V3 o(12.5f, 7.5f, 0);
             b.wallWithHoles(house::kFrontY, 1.5f, 23.5f, 0.0f, 12.0f, house::frontOpenings(), true);
             b.planarUv(V3(1.0f / 22, 0, 0), -1.5f / 22, V3(0, 0, 1.0f / 12), 0);
-            b.box(V3(12.5f, 37.39f, 12.2f), V3(11.6f, 8.11f, 0.2f));  // the roof, flush with the front
+            // Nothing stands out in front of the wall's face: the openings get
+            // reveals through the wall's thickness and the windows glazing
+            // bars just behind the face, in the picture's light boards.
+            b.setUvRect(0.02f, 0.45f, 0.04f, 0.47f);
+            const std::vector<MeshBuilder::Hole> open = house::frontOpenings();
+            const float y0 = house::kFrontY, y1 = house::kInsideFrontY;
+            for (size_t k = 0; k < open.size(); ++k) {
+                const MeshBuilder::Hole& h = open[k];
+                b.quad(V3(h.x0, y0, h.z0), V3(h.x1, y0, h.z0), V3(h.x1, y1, h.z0), V3(h.x0, y1, h.z0));  // sill
+                b.quad(V3(h.x1, y0, h.z1), V3(h.x0, y0, h.z1), V3(h.x0, y1, h.z1), V3(h.x1, y1, h.z1));  // head
+                b.quad(V3(h.x0, y0, h.z1), V3(h.x0, y0, h.z0), V3(h.x0, y1, h.z0), V3(h.x0, y1, h.z1));  // jambs
+                b.quad(V3(h.x1, y0, h.z0), V3(h.x1, y0, h.z1), V3(h.x1, y1, h.z1), V3(h.x1, y1, h.z0));
+                if (k == 0) continue;  // the door opening stays clear
+                const float cx = (h.x0 + h.x1) * 0.5f, cz = (h.z0 + h.z1) * 0.5f, y = y0 + 0.03f;
+                b.box(V3(cx, y, cz), V3(0.05f, 0.02f, (h.z1 - h.z0) * 0.5f));
+                b.box(V3(cx, y, cz), V3((h.x1 - h.x0) * 0.5f, 0.02f, 0.05f));
+                for (float f : {0.25f, 0.75f})
+                    b.box(V3(h.x0 + (h.x1 - h.x0) * f, y, cz), V3(0.03f, 0.015f, (h.z1 - h.z0) * 0.5f));
+            }
+            // The roof: the old flat top under a pitched roof rising from the
+            // front eave to a ridge along x, gable ends, and a chimney.
+            b.setUvRect(0, 0, 1, 0.03f);
+            b.box(V3(12.5f, 37.39f, 12.2f), V3(11.6f, 8.11f, 0.2f));
+            const size_t roof = b.size();
+            b.quad(V3(0.9f, y0, 12.0f), V3(24.1f, y0, 12.0f), V3(24.1f, 37.39f, 15.5f), V3(0.9f, 37.39f, 15.5f));
+            b.quad(V3(24.1f, 45.5f, 12.0f), V3(0.9f, 45.5f, 12.0f), V3(0.9f, 37.39f, 15.5f), V3(24.1f, 37.39f, 15.5f));
+            for (float x : {1.5f, 23.5f}) b.triangle(V3(x, y0, 12.0f), V3(x, 45.5f, 12.0f), V3(x, 37.39f, 15.5f));
+            b.addBackFaces(roof);
+            b.box(V3(12.5f, y0 + 0.05f, 12.3f), V3(11.65f, 0.05f, 0.14f));  // fascia along the eave
+            b.box(V3(18.5f, 40.5f, 15.0f), V3(0.55f, 0.55f, 1.8f));          // chimney
+            b.box(V3(18.5f, 40.5f, 16.85f), V3(0.65f, 0.65f, 0.08f));
             b.transform(Transform::translation(o * -1.0f));
             return still(b);
         }

@@ -1,6 +1,7 @@
 // The game's pictures by number: surfaces, sphere maps, overlays, screens.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "content/Catalog.h"
 #include "content/HouseLayout.h"
@@ -71,9 +72,22 @@ Image characterPicture(V3 skin, V3 main, V3 second, V3 dark, uint32_t seed) {
     return palette(c, l, seed);
 }
 
+// Turns a picture upside down. paint::sphereMap paints the sky at the top,
+// but the game loads pictures unflipped, so the top rows are what faces
+// turned down reflect; flipping puts the sky on the faces that look up.
+void flipRows(Image& img) {
+    for (int y = 0; y < img.height() / 2; ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            float* a = img.at(x, y);
+            float* b = img.at(x, img.height() - 1 - y);
+            for (int k = 0; k < 4; ++k) std::swap(a[k], b[k]);
+        }
+}
+
 Image sphere(V3 sky, V3 horizon, V3 ground, V3 highlight, uint32_t seed, int size = 128) {
     Image img(size, size, false);
     paint::sphereMap(img, sky, horizon, ground, highlight, seed);
+    flipRows(img);
     return img;
 }
 
@@ -207,6 +221,7 @@ Image eyeGloss() {
             const float l = (c.x + c.y + c.z) / 3;
             img.at(x, y)[3] = std::max(0.03f, std::min(0.9f, l * l));
         }
+    flipRows(img);
     return img;
 }
 
