@@ -93,7 +93,7 @@ void EndingScreen::arriveAtNextPage() {
         break;
     case 17:
         hold = 2.0f;
-        playMusicTrack(music::kSilence);
+        playMusicTrack(music::kQuietNight);
         break;
     case kLastPage:
         hold = 3.0f;

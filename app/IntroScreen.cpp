@@ -55,7 +55,7 @@ IntroScreen::IntroScreen()
 
 void IntroScreen::enterIntroScreen() {
     gMusic->setVolume(0.0f);
-    playMusicTrack(music::kSilence);
+    playMusicTrack(music::kQuietNight);
     setAmbientLight(0.9f, 0.9f, 0.9f);
     gMainLight->setDirection(0.0f, 0.0f, -1.0f);
     gMainLight->setColour(1.0f, 1.0f, 1.0f);

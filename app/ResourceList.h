@@ -3,7 +3,7 @@
 // constants of app/ResourceCatalog.h; the content generator makes exactly these
 // files. Include only through app/ResourceCatalog.h (it defines the macros).
 
-QV_MUSIC(Silence, 1)
+QV_MUSIC(QuietNight, 1)
 QV_PICTURE(FogLayer, 2)
 QV_PICTURE(Vignette, 3)
 QV_SOUND(KnockKnock, 4)

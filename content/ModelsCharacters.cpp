@@ -1,6 +1,7 @@
 // The animated characters: families share one build, so every mesh of a
 // family has the same vertex order (cross-fades blend vertex by vertex), and
 // the glow points sit at the vertex numbers the game attaches sprites to.
+#include "app/ResourceCatalog.h"
 #include "content/ModelsCharacters.h"
 
 #include "content/Atlas.h"
@@ -71,12 +72,12 @@ FigureStyle moniqueStyle() {
 // flower on the prop bone (shown once she has it).
 std::vector<uint8_t> monique(int n) {
     Figure f = buildFigure(moniqueStyle());
-    const bool flower = n == 52 || n == 54 || n == 56;
+    const bool flower = n == mesh::kMoniqueWalkingWithFlower || n == mesh::kMoniqueStandingWithFlower || n == mesh::kMoniqueTalkingWithFlower;
     PoseKeys keys;
     switch (n) {
-        case 17: case 52: keys = motionLoop(0, 1.2f, 0.8f, flower); break;
-        case 53: case 54: keys = motionLoop(1, 3.0f, 0.6f, flower); break;
-        case 56: keys = motionLoop(2, 0.8f, 1.2f, true); break;
+        case mesh::kMoniqueWalking: case mesh::kMoniqueWalkingWithFlower: keys = motionLoop(0, 1.2f, 0.8f, flower); break;
+        case mesh::kMoniqueStanding: case mesh::kMoniqueStandingWithFlower: keys = motionLoop(1, 3.0f, 0.6f, flower); break;
+        case mesh::kMoniqueTalkingWithFlower: keys = motionLoop(2, 0.8f, 1.2f, true); break;
         default: {  // 55: takes the flower, her hat comes off; 0..3.5 s, held after
             Pose a = idlePose(0, 0), b = talkPose(0.25f, 1.0f), c = idlePose(0, 0.2f);
             hideProp(a);
@@ -102,8 +103,8 @@ std::vector<uint8_t> leader(int n) {
     s.second = atlas::Coat;
     s.dark = atlas::Boots;
     Figure f = buildFigure(s);
-    const bool knife = n == 19 || n == 60;
-    const PoseKeys keys = n == 19 || n == 59 ? motionLoop(0, 1.4f, 0.7f, knife) : motionLoop(1, 3.5f, 0.7f, knife);
+    const bool knife = n == mesh::kLeaderWalkingWithKnife || n == mesh::kLeaderStandingWithKnife;
+    const PoseKeys keys = n == mesh::kLeaderWalkingWithKnife || n == mesh::kLeaderWalking ? motionLoop(0, 1.4f, 0.7f, knife) : motionLoop(1, 3.5f, 0.7f, knife);
     return finishFigure(f, {{1434, 0}, {1437, 1}}, keys, 180);
 }
 
@@ -118,7 +119,7 @@ std::vector<uint8_t> skeleton(int n) {
     s.second = 1;
     s.dark = 12;
     Figure f = buildFigure(s);
-    const PoseKeys keys = n == 16 ? motionLoop(0, 1.1f, 0.9f, false) : motionLoop(1, 2.5f, 1.0f, false);
+    const PoseKeys keys = n == mesh::kSkeletonWalking ? motionLoop(0, 1.1f, 0.9f, false) : motionLoop(1, 2.5f, 1.0f, false);
     return finishFigure(f, {{2688, 0}, {2691, 1}}, keys, 0);
 }
 
@@ -133,7 +134,7 @@ std::vector<uint8_t> something(int n) {
     s.second = 2;
     s.dark = 12;
     Figure f = buildFigure(s);
-    const PoseKeys keys = n == 13 ? motionLoop(0, 2.0f, 0.5f, false) : motionLoop(1, 4.0f, 0.6f, false);
+    const PoseKeys keys = n == mesh::kSomethingWalking ? motionLoop(0, 2.0f, 0.5f, false) : motionLoop(1, 4.0f, 0.6f, false);
     return finishFigure(f, {}, keys, 180);
 }
 
@@ -166,7 +167,7 @@ std::vector<uint8_t> goat(int n) {
     PoseKeys keys;
     const Pose sit = sitPose(0.72f);  // on the floor, in the dust
     switch (n) {
-        case 172: {  // sitting bound in the dust
+        case mesh::kGoatPersonBound: {  // sitting bound in the dust
             std::vector<Pose> poses = {sit, sit, sit, sit};
             for (int i = 0; i < 4; ++i) {
                 Pose p = idlePose(i / 4.0f, 0.8f);
@@ -179,7 +180,7 @@ std::vector<uint8_t> goat(int n) {
             keys = modelkit::loop(poses, 3.0f);
             break;
         }
-        case 174: {
+        case mesh::kGoatPersonPleading: {
             std::vector<Pose> poses;
             for (int i = 0; i < 4; ++i) {
                 Pose p = talkPose(i / 4.0f, 1.0f);
@@ -192,7 +193,7 @@ std::vector<uint8_t> goat(int n) {
             keys = modelkit::loop(poses, 1.5f);
             break;
         }
-        case 183: {  // rising, relieved; no loop
+        case mesh::kGoatPersonRising: {  // rising, relieved; no loop
             Pose stand = idlePose(0, 0);
             Pose arms = talkPose(0.25f, 1.5f);
             hideProp(stand);
@@ -204,7 +205,7 @@ std::vector<uint8_t> goat(int n) {
         }
         default: keys = motionLoop(2, 1.6f, 1.0f, false); break;  // 184, 186, 196
     }
-    return finishFigure(f, {{3098, 0}, {6685, 1}}, keys, n == 196 ? 0 : 90);
+    return finishFigure(f, {{3098, 0}, {6685, 1}}, keys, n == mesh::kGoatPersonFacingAhead ? 0 : 90);
 }
 
 std::vector<uint8_t> fishPerson(int n) {
@@ -222,11 +223,11 @@ std::vector<uint8_t> fishPerson(int n) {
     for (Pose* p : {&up, &down, &talk}) hideProp(*p);
     PoseKeys keys;
     switch (n) {
-        case 149: keys = {{0, down}, {2.0f, up}, {3.5f, up}, {4.0f, up}}; break;       // emerging
-        case 150: keys = {{0, up}, {1.0f, down}, {2.0f, down}}; break;                  // diving
-        case 152: keys = {{0, up}, {0.5f, down}, {1.0f, down}}; break;                  // ducking under
-        case 153: keys = {{0, down}, {0.9f, up}, {1.8f, up}}; break;                    // resurfacing
-        case 151: keys = motionLoop(2, 1.2f, 1.0f, false); break;
+        case mesh::kFishPersonEmerging: keys = {{0, down}, {2.0f, up}, {3.5f, up}, {4.0f, up}}; break;       // emerging
+        case mesh::kFishPersonDiving: keys = {{0, up}, {1.0f, down}, {2.0f, down}}; break;                  // diving
+        case mesh::kFishPersonDucking: keys = {{0, up}, {0.5f, down}, {1.0f, down}}; break;                  // ducking under
+        case mesh::kFishPersonResurfacing: keys = {{0, down}, {0.9f, up}, {1.8f, up}}; break;                    // resurfacing
+        case mesh::kFishPersonTalking: keys = motionLoop(2, 1.2f, 1.0f, false); break;
         default: keys = motionLoop(1, 3.0f, 0.8f, false); break;                        // 147
     }
     return finishFigure(f, {{316, 0}, {1013, 1}}, keys, 90);
@@ -245,7 +246,7 @@ std::vector<uint8_t> person(int n) {
     Pose sit = sitPose(0.34f, 86, 84);  // on the chair's seat, feet on the floor
     hideProp(sit);
     PoseKeys keys;
-    if (n == 190) {
+    if (n == mesh::kPersonInChair) {
         std::vector<Pose> poses;
         for (int i = 0; i < 4; ++i) {
             Pose p = idlePose(i / 4.0f, 0.4f);
@@ -291,15 +292,15 @@ std::vector<uint8_t> costume(int n) {
 
 std::vector<uint8_t> characterMesh(int n) {
     switch (n) {
-        case 17: case 52: case 53: case 54: case 55: case 56: return monique(n);
-        case 19: case 59: case 60: case 61: return leader(n);
-        case 16: case 50: return skeleton(n);
-        case 13: case 57: return something(n);
-        case 20: return witch();
-        case 172: case 174: case 183: case 184: case 186: case 196: return goat(n);
-        case 147: case 149: case 150: case 151: case 152: case 153: return fishPerson(n);
-        case 190: case 197: return person(n);
-        case 192: case 193: case 194: return costume(n);
+        case mesh::kMoniqueWalking: case mesh::kMoniqueWalkingWithFlower: case mesh::kMoniqueStanding: case mesh::kMoniqueStandingWithFlower: case mesh::kMoniqueTakingFlower: case mesh::kMoniqueTalkingWithFlower: return monique(n);
+        case mesh::kLeaderWalkingWithKnife: case mesh::kLeaderWalking: case mesh::kLeaderStandingWithKnife: case mesh::kLeaderStanding: return leader(n);
+        case mesh::kSkeletonWalking: case mesh::kSkeletonStanding: return skeleton(n);
+        case mesh::kSomethingWalking: case mesh::kSomethingStanding: return something(n);
+        case mesh::kWitch: return witch();
+        case mesh::kGoatPersonBound: case mesh::kGoatPersonPleading: case mesh::kGoatPersonRising: case mesh::kGoatPersonThanking: case mesh::kGoatPersonTeaching: case mesh::kGoatPersonFacingAhead: return goat(n);
+        case mesh::kFishPersonFloating: case mesh::kFishPersonEmerging: case mesh::kFishPersonDiving: case mesh::kFishPersonTalking: case mesh::kFishPersonDucking: case mesh::kFishPersonResurfacing: return fishPerson(n);
+        case mesh::kPersonInChair: case mesh::kPersonPassing: return person(n);
+        case mesh::kCostumeDeath: case mesh::kCostumeGhost: case mesh::kCostumeWerewolf: return costume(n);
         default: return {};
     }
 }

@@ -2,6 +2,7 @@
 // spider, the bat and the rat.
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "content/Atlas.h"
 #include "content/Figure.h"
 #include "content/ModelKit.h"
@@ -42,13 +43,13 @@ std::vector<uint8_t> dog(int n) {
     PoseKeys keys;
     Pose stand(Figure::BoneCount);
     switch (n) {
-        case 120: {
+        case mesh::kDogAsleep: {
             MeshBuilder plainDog = f.mesh;
             plainDog.vertices = f.rig.apply(f.mesh.vertices, lying());
             return modelkit::held(plainDog, 2.0f);
         }
-        case 121: keys = {{0, lying()}, {2.0f, stand}, {10.0f, stand}, {11.0f, stand}}; break;
-        case 124: {
+        case mesh::kDogWaking: keys = {{0, lying()}, {2.0f, stand}, {10.0f, stand}, {11.0f, stand}}; break;
+        case mesh::kDogSniffing: {
             std::vector<Pose> poses(4, stand);
             poses[1][Figure::Prop].rotation = V3(0, 30, 0);
             poses[1][Figure::Head].rotation = V3(0, -15, 0);
@@ -56,7 +57,7 @@ std::vector<uint8_t> dog(int n) {
             keys = modelkit::loop(poses, 0.8f);
             break;
         }
-        case 125: {  // eats the bone, lies down content
+        case mesh::kDogEatingBone: {  // eats the bone, lies down content
             Pose eat = stand;
             eat[Figure::Head].rotation = V3(0, 35, 0);
             Pose chew = eat;
@@ -64,7 +65,7 @@ std::vector<uint8_t> dog(int n) {
             keys = {{0, stand}, {2, eat}, {3, chew}, {4, eat}, {5, chew}, {6, eat}, {8, chew}, {10, lying()}, {13, lying()}};
             break;
         }
-        case 128: {
+        case mesh::kDogChewing: {
             Figure small = buildCreature(Creature::Dog, 1.0f, -0.357f, atlas::DogFur, atlas::DogDark);
             std::vector<Pose> poses;
             for (int i = 0; i < 4; ++i) {
@@ -77,7 +78,7 @@ std::vector<uint8_t> dog(int n) {
         }
         default: keys = breathe(2.5f, 0.8f); break;  // 122 guarding
     }
-    return finish(f, {{505, 0}, {2162, 1}}, keys, n == 121 || n == 122 || n == 124 ? 90 : 0);
+    return finish(f, {{505, 0}, {2162, 1}}, keys, n == mesh::kDogWaking || n == mesh::kDogGuarding || n == mesh::kDogSniffing ? 90 : 0);
 }
 
 // The shady cat sits upright below its origin (ground at local z -0.6), its
@@ -156,11 +157,11 @@ std::vector<uint8_t> cat(int n) {
         poses.push_back(p);
     }
     PoseKeys keys = modelkit::loop(poses, 3.0f);
-    if (n == 48) {  // looks up at something above it, then stares
+    if (n == mesh::kCatLookingUp) {  // looks up at something above it, then stares
         Pose look = sit;
         look[Figure::Head].rotation = V3(0, -25, 30);
         keys = {{0, sit}, {3, sit}, {5, look}, {7, look}, {8, look}};
-    } else if (n == 49) {  // shrinks down, ears back, before its shadow
+    } else if (n == mesh::kCatCowering) {  // shrinks down, ears back, before its shadow
         Pose crouch = sit;
         crouch[Figure::Root].offset = V3(0, 0, -0.03f);
         crouch[Figure::Head].rotation = V3(0, 20, -30);
@@ -175,7 +176,7 @@ std::vector<uint8_t> bird(int n) {
     Pose asleep(Figure::BoneCount);
     asleep[Figure::Head].rotation = V3(0, 30, 0);
     asleep[Figure::Head].offset = V3(0, 0, -0.05f);
-    if (n == 29 || n == 63) {
+    if (n == mesh::kLeftBirdStatue || n == mesh::kRightBirdStatue) {
         MeshBuilder still = f.mesh;
         still.vertices = f.rig.apply(f.mesh.vertices, asleep, Transform::rotationZ(-90));
         return modelkit::still(still);
@@ -186,7 +187,7 @@ std::vector<uint8_t> bird(int n) {
     guard[Figure::ArmR].rotation = V3(70, 0, 0);
     guard[Figure::Head].rotation = V3(0, -15, 0);
     const PoseKeys keys = {{0, asleep}, {2.5f, awake}, {3.0f, guard}, {3.5f, guard}};
-    if (n == 64) return finish(f, {{1433, 0}, {1043, 1}}, keys, -90);
+    if (n == mesh::kLeftBirdAwake) return finish(f, {{1433, 0}, {1043, 1}}, keys, -90);
     return finish(f, {{363, 0}, {1063, 1}}, keys, -90);
 }
 
@@ -246,12 +247,12 @@ std::vector<uint8_t> rat() {
 
 std::vector<uint8_t> creatureMesh(int n) {
     switch (n) {
-        case 120: case 121: case 122: case 124: case 125: case 128: return dog(n);
-        case 37: case 48: case 49: return cat(n);
-        case 29: case 63: case 64: case 65: return bird(n);
-        case 213: return spider();
-        case 214: return bat();
-        case 200: return rat();
+        case mesh::kDogAsleep: case mesh::kDogWaking: case mesh::kDogGuarding: case mesh::kDogSniffing: case mesh::kDogEatingBone: case mesh::kDogChewing: return dog(n);
+        case mesh::kShadyCat: case mesh::kCatLookingUp: case mesh::kCatCowering: return cat(n);
+        case mesh::kLeftBirdStatue: case mesh::kRightBirdStatue: case mesh::kLeftBirdAwake: case mesh::kRightBirdAwake: return bird(n);
+        case mesh::kSpider: return spider();
+        case mesh::kBat: return bat();
+        case mesh::kRat: return rat();
         default: return {};
     }
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "content/Figure.h"
 #include "content/HouseLayout.h"
 #include "content/ModelKit.h"
@@ -340,17 +341,17 @@ MeshBuilder medicalTrolley() {
 std::vector<uint8_t> houseMesh(int n) {
     MeshBuilder b;
     switch (n) {
-        case 156: return still(houseShell());
-        case 157: b.cylinder(V3(0, 0, -0.0f), 0.05f, 0.3f, 8); b.cylinder(V3(0, 0, -0.03f), 0.1f, 0.03f, 10); return still(b);
-        case 159: return still(chair(false));
-        case 187: {
+        case mesh::kHouseShell: return still(houseShell());
+        case mesh::kWallLamp: b.cylinder(V3(0, 0, -0.0f), 0.05f, 0.3f, 8); b.cylinder(V3(0, 0, -0.03f), 0.1f, 0.03f, 10); return still(b);
+        case mesh::kChair: return still(chair(false));
+        case mesh::kArmchair: {
             MeshBuilder c = chair(true);
             c.transform(Transform::translation(V3(0, 0, -1.14f)));
             return still(c);
         }
-        case 160: return still(crystalBall());
-        case 162: return still(frameWithPicture(1.3f, 3.6f, 0.0f));
-        case 170: {
+        case mesh::kCrystalBall: return still(crystalBall());
+        case mesh::kBigPainting: return still(frameWithPicture(1.3f, 3.6f, 0.0f));
+        case mesh::kBigPaintingSwinging: {
             b = frameWithPicture(1.3f, 3.6f, 0.0f);
             b.addBackFaces();
             Rig rig;
@@ -359,28 +360,28 @@ std::vector<uint8_t> houseMesh(int n) {
             open.front().rotation = V3(0, 0, 95);
             return modelkit::posed(b.vertices, rig, {{0, shut}, {5, open}, {7, open}});
         }
-        case 163:
+        case mesh::kSmallPaintings:
             b.merge(cellQuad(V3(-0.3f, 0, 0.1f), 0.5f, 0.7f, 0, 0.52f, 0.24f, 0.98f));
             b.merge(cellQuad(V3(0.3f, 0, 0.1f), 0.5f, 0.7f, 0.26f, 0.52f, 0.49f, 0.98f));
             return still(b);
-        case 164:
+        case mesh::kRoundDrawings:
             b.merge(cellQuad(V3(-0.2f, 0, 0), 0.35f, 0.35f, 0.01f, 0.02f, 0.24f, 0.24f));
             b.merge(cellQuad(V3(0.2f, 0, 0), 0.35f, 0.35f, 0.26f, 0.02f, 0.49f, 0.24f));
             return still(b);
-        case 165: b.merge(cellQuad(V3(0, 0, 0), 0.3f, 0.3f, 0.53f, 0.03f, 0.97f, 0.47f)); return still(b);
-        case 168: b.merge(cellQuad(V3(0, 0, 0), 1.2f, 0.5f, 0, 0, 1, 1)); return still(b);
-        case 171: return still(crate(0.8f));
-        case 176: {
+        case mesh::kInstantPicture: b.merge(cellQuad(V3(0, 0, 0), 0.3f, 0.3f, 0.53f, 0.03f, 0.97f, 0.47f)); return still(b);
+        case mesh::kSmallPictures: b.merge(cellQuad(V3(0, 0, 0), 1.2f, 0.5f, 0, 0, 1, 1)); return still(b);
+        case mesh::kBox: return still(crate(0.8f));
+        case mesh::kDust: {
             b.quad(V3(-0.7f, -0.7f, 0.005f), V3(0.7f, -0.7f, 0.005f), V3(0.7f, 0.7f, 0.005f), V3(-0.7f, 0.7f, 0.005f));
             return still(b);
         }
-        case 177: case 178: {
+        case mesh::kTable: case mesh::kTableFar: {
             MeshBuilder t = table(2.0f, 1.2f, 0.9f);
             t.transform(Transform::translation(V3(0, 0, -1.0f)));
             return still(t);
         }
-        case 188: return still(medicalTrolley());
-        case 198: {
+        case mesh::kMedicalEquipment: return still(medicalTrolley());
+        case mesh::kHouseFigure: {
             FigureStyle s;
             s.height = 1.55f;
             s.ground = -1.14f;
@@ -402,10 +403,10 @@ std::vector<uint8_t> houseMesh(int n) {
             nod[Figure::Head].rotation = V3(0, 15, 0);
             return modelkit::posed(f.mesh.vertices, f.rig, {{0, sit}, {2, nod}, {4, sit}});
         }
-        case 201: case 204: {
+        case mesh::kLetter: case mesh::kLetterUnfolding: {
             // A square sheet 10 above the origin, read from above with +y up the page.
             b.quad(V3(-0.24f, -0.24f, 10.0f), V3(0.24f, -0.24f, 10.0f), V3(0.24f, 0.24f, 10.0f), V3(-0.24f, 0.24f, 10.0f));
-            if (n == 201) return still(b);
+            if (n == mesh::kLetter) return still(b);
             Rig rig;
             rig.addBone(-1, V3(0, 0, 10.0f));
             Pose lie(1), lift(1), away(1);
@@ -415,7 +416,7 @@ std::vector<uint8_t> houseMesh(int n) {
             away.front().scale = V3(0.05f, 0.05f, 0.05f);
             return modelkit::posed(b.vertices, rig, {{0, lie}, {4, lift}, {9, away}, {10, away}});
         }
-        case 202: return still(wrappedSweet());
+        case mesh::kTreat: return still(wrappedSweet());
         default: return {};
     }
 }

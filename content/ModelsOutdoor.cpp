@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/ResourceCatalog.h"
 #include "content/HouseLayout.h"
 #include "content/ModelKit.h"
 #include "content/ModelsWorld.h"
@@ -622,14 +623,14 @@ MeshBuilder bone() {
 std::vector<uint8_t> outdoorMesh(int n) {
     MeshBuilder b;
     switch (n) {
-        case 7: return still(wall(false));
-        case 8: return still(groundTile(false, false));
-        case 9: return still(wall(false));
-        case 10: return still(wall(true));
-        case 11: return still(groundTile(true, false));
-        case 107: return still(groundTile(false, true));
-        case 12: return still(flower());
-        case 32:
+        case mesh::kStreetWall: return still(wall(false));
+        case mesh::kGroundTile: return still(groundTile(false, false));
+        case mesh::kGardenWall: return still(wall(false));
+        case mesh::kGatewayWall: return still(wall(true));
+        case mesh::kCrackTile: return still(groundTile(true, false));
+        case mesh::kGroundTileWorn: return still(groundTile(false, true));
+        case mesh::kFlower: return still(flower());
+        case mesh::kFlowerStalks:
             for (int i = 0; i < 6; ++i) {
                 const float a = i * 1.047f;
                 b.triangle(V3(0, 0, 0), V3(0.15f * std::cos(a), 0.15f * std::sin(a), 0.18f),
@@ -637,49 +638,49 @@ std::vector<uint8_t> outdoorMesh(int n) {
             }
             b.addBackFaces();
             return still(b);
-        case 14: return still(rock());
-        case 15: return still(key());
-        case 18: return still(hat());
-        case 21: return still(broomstick(false));
-        case 27:
+        case mesh::kRock: return still(rock());
+        case mesh::kKey: return still(key());
+        case mesh::kHat: return still(hat());
+        case mesh::kBroomstick: return still(broomstick(false));
+        case mesh::kBristles:
             b.cone(V3(0, 0, 0), 0.12f, 0.3f, 10);
             b.transform(Transform::rotateAbout(V3(0, 0, 0.06f), V3(0, 80, 0)));
             return still(b);
-        case 22: return still(sleepingSnake());
-        case 23:
+        case mesh::kSleepingSnake: return still(sleepingSnake());
+        case mesh::kCoinMachineWall:
             // The wall with two pillars standing out on both sides, framing the door.
             b = wall(false);
             pillar(b, -1.575f, 0.3325f, 0.5f, 1.21f, 23);
             pillar(b, 1.575f, 0.3325f, 0.5f, 1.21f, 24);
             return still(b);
-        case 24:
+        case mesh::kCoinMachinePanel:
             b.box(V3(0, 0.33f, 0.1f), V3(1.1f, 0.03f, 0.8f));
             b.box(V3(0, 0.37f, 0.1f), V3(0.08f, 0.02f, 0.12f));
             return still(b);
-        case 25:
+        case mesh::kCoinMachine:
             b.box(V3(0, 0, 0), V3(0.285f, 0.17f, 0.61f));
             b.box(V3(-0.17f, 0.17f, 0.52f), V3(0.05f, 0.01f, 0.015f));
             b.box(V3(0.23f, 0.17f, 0.32f), V3(0.03f, 0.02f, 0.06f));
             b.box(V3(0.03f, 0.17f, 0.32f), V3(0.03f, 0.02f, 0.06f));
             b.box(V3(0.17f, 0.12f, 0.17f), V3(0.08f, 0.06f, 0.02f));
             return still(b);
-        case 26: return still(candle());
-        case 33: return still(gateLeaf());
-        case 34: return gateSwing(0, 90, 5.0f, 7.0f);
-        case 36: {
+        case mesh::kCandle: return still(candle());
+        case mesh::kLock: return still(gateLeaf());
+        case mesh::kLockSwingingOpen: return gateSwing(0, 90, 5.0f, 7.0f);
+        case mesh::kLockOpen: {
             MeshBuilder leaf = gateLeaf();
             leaf.transform(Transform::translation(V3(-0.7f, 0, 0)) * Transform::rotationZ(90) *
                            Transform::translation(V3(0.7f, 0, 0)));
             return still(leaf);
         }
-        case 100: return still(dogHouse());
-        case 101:  // a rain barrel by the porch, hooped
+        case mesh::kDogHouse: return still(dogHouse());
+        case mesh::kRainBarrel:  // a rain barrel by the porch, hooped
             b.lathe({{0.0f, 0.0f}, {0.42f, 0.0f}, {0.5f, 0.55f}, {0.42f, 1.1f}, {0.0f, 1.1f}}, V3(0, 0, -0.547f), 14);
             for (float z : {0.15f, 0.95f}) b.cylinder(V3(0, 0, -0.547f + z), 0.47f, 0.04f, 14, false);
             return still(b);
-        case 102: return still(hedge(1.4f, 1.4f, 2.05f, 102));  // sprigs reach 0.08 further
-        case 103: return still(hedge(0.52f, 1.22f, 1.8f, 103));
-        case 104:  // a bare old tree, branches reaching out
+        case mesh::kHedge: return still(hedge(1.4f, 1.4f, 2.05f, 102));  // sprigs reach 0.08 further
+        case mesh::kHedgeEnd: return still(hedge(0.52f, 1.22f, 1.8f, 103));
+        case mesh::kBareTree:  // a bare old tree, branches reaching out
             b.lathe({{0.3f, -1.0f}, {0.2f, -0.7f}, {0.16f, 0.5f}, {0.1f, 2.5f}, {0.0f, 3.6f}}, V3(0, 0, 0), 8);
             // Roots spreading over the ground at the foot of the trunk.
             for (int k = 0; k < 5; ++k) {
@@ -698,19 +699,19 @@ std::vector<uint8_t> outdoorMesh(int n) {
                     b.tube({tip, tip + V3(std::cos(a + 0.9f * t), std::sin(a + 0.9f * t), 0.5f) * (len * 0.2f)}, 0.012f, 3);
             }
             return still(b);
-        case 105: b.box(V3(0, 0, -0.3f), V3(0.05f, 0.25f, 0.7f)); return still(b);
-        case 106: return still(wellHead());
-        case 108: b.cylinder(V3(0, 0, -0.75f), 0.08f, 1.54f, 8); return still(b);
-        case 109: return still(ropeOnPole());
-        case 110: return still(shed());
-        case 111:
+        case mesh::kGardenPost: b.box(V3(0, 0, -0.3f), V3(0.05f, 0.25f, 0.7f)); return still(b);
+        case mesh::kWell: return still(wellHead());
+        case mesh::kWellPole: b.cylinder(V3(0, 0, -0.75f), 0.08f, 1.54f, 8); return still(b);
+        case mesh::kRopeOnPole: return still(ropeOnPole());
+        case mesh::kShed: return still(shed());
+        case mesh::kShedInside:
             b.setUvRect(0, 0.5f, 1, 1);
             b.box(V3(0, 1.2f, 1.2f), V3(0.8f, 0.15f, 0.03f));
             b.box(V3(0, 1.2f, 1.7f), V3(0.8f, 0.15f, 0.03f));
             b.setUvRect(0, 0, 0.5f, 0.5f);
             for (int i = 0; i < 4; ++i) b.box(V3(-1.0f, -0.8f + i * 0.3f, 0.06f + (i % 2) * 0.12f), V3(0.19f, 0.14f, 0.06f));
             return still(b);
-        case 112: {
+        case mesh::kSwingingLamp: {
             // A lamp swinging on its cord from the roof.
             b.setUvRect(0.5f, 0, 1, 0.5f);
             b.cylinder(V3(0, 0, 1.8f), 0.01f, 0.7f, 4, false);
@@ -723,14 +724,14 @@ std::vector<uint8_t> outdoorMesh(int n) {
             d[0].rotation = V3(-8, 0, 0);
             return modelkit::posed(b.vertices, rig, {{0, c}, {1, a}, {2, d}, {3, a}, {4, c}});
         }
-        case 114: {
+        case mesh::kBroom: {
             MeshBuilder br = broomstick(true);
             br.setUvRect(0, 0.5f, 1, 1);
             br.transform(Transform::translation(V3(0, 0, 0.02f)));
             return still(br);
         }
-        case 123: return still(bone());
-        case 126: {  // a hole dug for the bone, and the earth heaped and filled again
+        case mesh::kBone: return still(bone());
+        case mesh::kBoneHoleDug: {  // a hole dug for the bone, and the earth heaped and filled again
             b.sphere(V3(-0.5f, 0, -0.35f), V3(0.25f, 0.25f, 0.08f), 8, 4);
             Rig rig;
             rig.addBone(-1, V3(-0.5f, 0, -0.35f));
@@ -739,8 +740,8 @@ std::vector<uint8_t> outdoorMesh(int n) {
             heap[0].scale = V3(1, 1, 1.5f);
             return modelkit::posed(b.vertices, rig, {{0, flat}, {4, heap}, {9, heap}, {11, flat}, {13, flat}});
         }
-        case 127: b.sphere(V3(-0.5f, 0, -0.35f), V3(0.25f, 0.25f, 0.03f), 8, 4); return still(b);
-        case 129:
+        case mesh::kBoneHoleFilled: b.sphere(V3(-0.5f, 0, -0.35f), V3(0.25f, 0.25f, 0.03f), 8, 4); return still(b);
+        case mesh::kPumpkinVines:
             for (int i = 0; i < 8; ++i) {
                 const float a = i * 0.785f;
                 b.tube({V3(0, 0, -0.7f), V3(0.5f * std::cos(a), 0.5f * std::sin(a), -0.68f),
@@ -748,8 +749,8 @@ std::vector<uint8_t> outdoorMesh(int n) {
                 b.sphere(V3(0.6f * std::cos(a + 0.2f), 0.6f * std::sin(a + 0.2f), -0.66f), V3(0.12f, 0.1f, 0.02f), 6, 3);
             }
             return still(b);
-        case 131: return still(pumpkinShape(0));
-        case 133: {
+        case mesh::kBigPumpkin: return still(pumpkinShape(0));
+        case mesh::kPumpkinFirstCut: {
             // The first cut: the pumpkin rocks under the knife and the piece
             // cut from the eye drops out and rolls to rest in front of it.
             MeshBuilder cut = pumpkinShape(1);
@@ -771,14 +772,14 @@ std::vector<uint8_t> outdoorMesh(int n) {
             return modelkit::posed(cut.vertices, rig,
                                    {{0, upright}, {0.25f, rock}, {0.5f, out}, {0.9f, falling}, {1.3f, rest}, {60, rest}});
         }
-        case 134: b.cylinder(V3(0, 0, -0.7f), 0.2f, 0.06f, 10); return still(b);
-        case 135: return still(pumpkinShape(2));
-        case 136: return still(pumpkinShape(3));
-        case 137: return still(pumpkinShape(4));
-        case 138: return litPumpkin(false);
-        case 140: return litPumpkin(true);
-        case 141: b = frontDoor(0); b.sphere(V3(0.55f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4); return still(b);
-        case 142: {
+        case mesh::kPumpkinStump: b.cylinder(V3(0, 0, -0.7f), 0.2f, 0.06f, 10); return still(b);
+        case mesh::kPumpkinSecondCut: return still(pumpkinShape(2));
+        case mesh::kPumpkinThirdCut: return still(pumpkinShape(3));
+        case mesh::kPumpkinCarved: return still(pumpkinShape(4));
+        case mesh::kPumpkinLit: return litPumpkin(false);
+        case mesh::kPumpkinLaughing: return litPumpkin(true);
+        case mesh::kHouseDoor: b = frontDoor(0); b.sphere(V3(0.55f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4); return still(b);
+        case mesh::kHouseDoorOpening: {
             b = frontDoor(0.75f);
             b.sphere(V3(1.3f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4);
             Rig rig;
@@ -787,7 +788,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             o[0].rotation = V3(0, 0, 100);
             return modelkit::posed(b.vertices, rig, {{0, c}, {1.2f, o}, {50, o}}, Transform::translation(V3(-0.75f, 0, 0)));
         }
-        case 143: {
+        case mesh::kWellShaft: {
             // Pedestal tiers, four pillars, and the round shaft wall.
             b.setUvRect(0, 0, 0.5f, 0.5f);
             b.box(V3(0, 0, 0.45f), V3(0.5f, 0.7f, 0.45f));
@@ -824,9 +825,9 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.flipFaces(b.size() - 12 * 6);
             return still(b);
         }
-        case 144: return still(coinHeap());
-        case 146: b.setUvRect(0.5f, 0, 1, 0.5f); b.cylinder(V3(0, 0, -1.35f), 0.03f, 6.0f, 6, false); return still(b);
-        case 88: {
+        case mesh::kCoins: return still(coinHeap());
+        case mesh::kWellRope: b.setUvRect(0.5f, 0, 1, 0.5f); b.cylinder(V3(0, 0, -1.35f), 0.03f, 6.0f, 6, false); return still(b);
+        case mesh::kGardenFarWalls: {
             // The garden's far walls and the porch, world = local + (12.5, 7.5, 0).
             const V3 o(12.5f, 7.5f, 0);
             auto at = [&](V3 c, V3 h) { b.box(c - o, h); };
@@ -858,7 +859,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             at(V3(-10.0f, 30.0f, 1.0f), V3(0.3f, 15.0f, 1.0f));            // far west wall
             return still(b);
         }
-        case 119: {
+        case mesh::kGardenTrim: {
             const V3 o(12.5f, 7.5f, 0);
             // Firs round the garden: a trunk under four tiers of drooping
             // boughs, each tier narrower, each tree turned and sized a little
@@ -878,7 +879,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             }
             return still(b);
         }
-        case 205: {
+        case mesh::kHouseFront: {
             // The house's front (faces -y, toward the garden) with its door and
             // window openings, and the roof; textured with 206 / 207.
             const V3 o(12.5f, 7.5f, 0);
@@ -918,7 +919,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.transform(Transform::translation(o * -1.0f));
             return still(b);
         }
-        case 90: {
+        case mesh::kHouseWindows: {
             // Glass in every front opening but the door, seen from both sides.
             const V3 o(12.5f, 7.5f, 0);
             std::vector<MeshBuilder::Hole> open = house::frontOpenings();
@@ -931,7 +932,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.transform(Transform::translation(o * -1.0f));
             return still(b);
         }
-        case 89: {
+        case mesh::kGrassTuft: {
             // A grass tuft: blades that bend flat when disturbed (t 0 rest, 1 flat).
             for (int i = 0; i < 5; ++i) {
                 const float a = i * 1.2566f;

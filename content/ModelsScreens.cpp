@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "content/CostumeFigure.h"
 #include "content/Figure.h"
 #include "content/KeyframeMesh.h"
@@ -24,7 +25,7 @@ std::vector<uint8_t> menuLayer(int n) {
     rig.addBone(-1, V3(-0.5f, 0, 0));
     Pose a(1), c(1);
     switch (n) {
-        case 68: {  // rolling fog hills; s runs along y (period 1.6) for the scrolled picture
+        case mesh::kMenuFogHills: {  // rolling fog hills; s runs along y (period 1.6) for the scrolled picture
             const int nx = 8, ny = 32;
             auto height = [](float x, float y, float phase) {
                 return -0.42f + 0.05f * std::sin(y * 3.1f + phase) * std::cos(x * 5.0f) + 0.1f * (x + 0.5f) * -0.5f;
@@ -51,7 +52,7 @@ std::vector<uint8_t> menuLayer(int n) {
             m.addFrame(5.0f, rest);
             return encodeMesh(m);
         }
-        case 70: {  // a sagging garland with a paper lantern, one unit long
+        case mesh::kMenuGarland: {  // a sagging garland with a paper lantern, one unit long
             std::vector<V3> rope;
             for (int k = 0; k <= 10; ++k) {
                 const float y = k / 10.0f;
@@ -62,7 +63,7 @@ std::vector<uint8_t> menuLayer(int n) {
             b.lathe({{0.0f, 0.0f}, {0.03f, 0.01f}, {0.04f, 0.04f}, {0.03f, 0.07f}, {0.0f, 0.08f}}, V3(-0.25f, 0.5f, 0.29f), 10);
             return still(b);
         }
-        case 71: {  // a picket fence, one unit long
+        case mesh::kMenuFence: {  // a picket fence, one unit long
             b.box(V3(-0.2f, 0.5f, -0.36f), V3(0.004f, 0.5f, 0.006f));
             b.box(V3(-0.2f, 0.5f, -0.42f), V3(0.004f, 0.5f, 0.006f));
             for (int k = 0; k < 5; ++k) {
@@ -72,7 +73,7 @@ std::vector<uint8_t> menuLayer(int n) {
             }
             return still(b);
         }
-        case 73: {  // the house on its hill
+        case mesh::kMenuHouse: {  // the house on its hill
             const V3 o(-0.4f, 0.74f, -0.27f);
             b.box(o + V3(0, 0, 0.11f), V3(0.1f, 0.17f, 0.11f));
             b.box(o + V3(0, 0.12f, 0.27f), V3(0.02f, 0.015f, 0.06f));  // chimney
@@ -89,7 +90,7 @@ std::vector<uint8_t> menuLayer(int n) {
             c[0].rotation = V3(0.5f, 0, 0);
             return modelkit::posed(b.vertices, rig, {{0, a}, {3, c}, {6, a}});
         }
-        case 75: {  // bare trees swaying at the sides
+        case mesh::kMenuTrees: {  // bare trees swaying at the sides
             Rig trees;
             trees.addBone(-1, V3(-0.4f, -0.95f, -0.5f));
             trees.addBone(-1, V3(-0.4f, 1.05f, -0.5f));
@@ -112,7 +113,7 @@ std::vector<uint8_t> menuLayer(int n) {
             p2[1].rotation = V3(2, 0, 0);
             return modelkit::posed(b.vertices, trees, {{0, p0}, {2, p1}, {4, p0}, {6, p2}, {8, p0}});
         }
-        case 78: {  // wrapped sweets in front, left and right of the title
+        case mesh::kMenuSweets: {  // wrapped sweets in front, left and right of the title
             const float spots[6][2] = {{-0.55f, -0.3f}, {-0.45f, -0.31f}, {-0.62f, -0.29f},
                                        {0.5f, -0.3f}, {0.6f, -0.31f}, {0.42f, -0.29f}};
             for (int i = 0; i < 6; ++i) {
@@ -127,7 +128,7 @@ std::vector<uint8_t> menuLayer(int n) {
             }
             return still(b);
         }
-        case 80: {  // the paper slipped under the door: a letter folded in three
+        case mesh::kIntroPaper: {  // the paper slipped under the door: a letter folded in three
             // It lies on the floor 0.35 in front of the camera, in the lower
             // half of the view under the page's text, which stands in the
             // middle (the screen draws it moved by (0, 0.3, -0.2) and scaled
@@ -171,7 +172,7 @@ std::vector<uint8_t> menuLayer(int n) {
             back[0].rotation = V3(0, -3.0f, -2.0f);
             return modelkit::posed(b.vertices, sheet, {{0, still0}, {2, sway}, {4, back}, {6, still0}});
         }
-        case 81: case 82: {  // the invitation card
+        case mesh::kIntroCard: case mesh::kIntroCardBack: {  // the invitation card
             b.setUvRect(0, 0, 1, 1);
             // A square card facing +x (the camera), the picture upright on it;
             // the back face shows it mirrored, as paper held to the light.
@@ -262,7 +263,7 @@ std::vector<uint8_t> introCostume() {
 
 std::vector<uint8_t> screenMesh(int n) {
     switch (n) {
-        case 87: return introCostume();
+        case mesh::kIntroCostume: return introCostume();
         default: return menuLayer(n);
     }
 }

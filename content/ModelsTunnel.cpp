@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "content/CostumeFigure.h"
 #include "content/Figure.h"
 #include "content/ModelKit.h"
@@ -59,8 +60,8 @@ std::vector<uint8_t> gate(int n) {
     open[2].rotation = V3(0, 0, 80);
     breathe[0].scale = V3(1.0f, 1.01f, 1.01f);
     modelkit::PoseKeys keys;
-    if (n == 208) keys = {{0, closed}, {1.0f, closed}, {6.0f, open}, {8.0f, open}};
-    else if (n == 210) keys = {{0, closed}, {2, breathe}, {4, closed}};
+    if (n == mesh::kGateOpening) keys = {{0, closed}, {1.0f, closed}, {6.0f, open}, {8.0f, open}};
+    else if (n == mesh::kGateBreathing) keys = {{0, closed}, {2, breathe}, {4, closed}};
     else {
         Pose ob = open;
         ob[0] = breathe[0];
@@ -140,18 +141,18 @@ void hallWall(MeshBuilder& b, V3 c, V3 h) {
 MeshBuilder room7(int n) {
     MeshBuilder b;
     switch (n) {
-        case 223:  // the ground of one period
+        case mesh::kTunnelGround:  // the ground of one period
             for (int i = 0; i < 6; ++i)
                 for (int j = -9; j < 3; ++j)
                     b.quad(V3(-30.0f + i * 5, j * 5.0f, 0), V3(-25.0f + i * 5, j * 5.0f, 0),
                            V3(-25.0f + i * 5, j * 5.0f + 5, 0), V3(-30.0f + i * 5, j * 5.0f + 5, 0));
             b.planarUv(V3(0.2f, 0, 0), 0, V3(0, 0.2f, 0), 0);
             break;
-        case 224:  // the tunnel's post rows
+        case mesh::kTunnelPosts:  // the tunnel's post rows
             for (int k = 0; k < 20; ++k)
                 for (float y : {3.85f, 6.15f}) b.box(V3(1.0f - 1.5f * k, y, 1.2f), V3(0.25f, 0.25f, 1.2f));
             break;
-        case 225:  // the hall: walls with the north doorway
+        case mesh::kTunnelHall:  // the hall: walls with the north doorway
             hallWall(b, V3(-11.175f, -4.98f, 0), V3(2.525f, 0.1f, 0));
             hallWall(b, V3(-13.7f, -3.53f, 0), V3(0.1f, 1.45f, 0));
             hallWall(b, V3(-8.65f, -3.53f, 0), V3(0.1f, 1.45f, 0));
@@ -162,10 +163,10 @@ MeshBuilder room7(int n) {
             for (int k = 0; k < 5; ++k) b.box(V3(-13.2f + k * 1.0f, -3.53f, 2.94f), V3(0.07f, 1.45f, 0.08f));
             b.box(V3(-12.1f, -2.08f, 2.55f), V3(0.55f, 0.13f, 0.12f));
             break;
-        case 226:  // far ridges north
+        case mesh::kTunnelRidges:  // far ridges north
             for (int i = 0; i < 6; ++i) b.box(V3(-27.5f + i * 5, 14.0f + (i % 2), 1.5f), V3(2.5f, 1.5f, 1.5f + (i % 3)));
             break;
-        case 237:  // stones to the south, periodic in 5 along y
+        case mesh::kTunnelStones:  // stones to the south, periodic in 5 along y
             for (int j = 0; j < 9; ++j)
                 for (int i = 0; i < 6; ++i) b.sphere(V3(-27.0f + i * 5 + (j % 2), -2.0f - j * 5.0f, 0.1f), V3(0.4f, 0.3f, 0.25f), 6, 3);
             break;
@@ -197,9 +198,9 @@ MeshBuilder eyesShape() {
 std::vector<uint8_t> tunnelMesh(int n) {
     MeshBuilder b;
     switch (n) {
-        case 208: case 210: case 211: return gate(n);
-        case 223: case 224: case 225: case 226: case 237: case 239: return still(room7(n));
-        case 227: {
+        case mesh::kGateOpening: case mesh::kGateBreathing: case mesh::kGateOpen: return gate(n);
+        case mesh::kTunnelGround: case mesh::kTunnelPosts: case mesh::kTunnelHall: case mesh::kTunnelRidges: case mesh::kTunnelStones: case mesh::kTunnelDeadTrees: return still(room7(n));
+        case mesh::kTunnelArch: {
             // Drawn rotated 180 about X: the floor (world z 0) is local z +1.
             for (int i = 0; i < 20; ++i)
                 b.quad(V3(-1.5f * i - 0.75f, 1.0f, 1.0f), V3(-1.5f * i + 0.75f, 1.0f, 1.0f), V3(-1.5f * i + 0.75f, -1.0f, 1.0f),
@@ -208,9 +209,9 @@ std::vector<uint8_t> tunnelMesh(int n) {
             b.addBackFaces();
             return still(b);
         }
-        case 228: return still(mist());
-        case 229: return still(sky());
-        case 241: {
+        case mesh::kBackdropMist: return still(mist());
+        case mesh::kBackdropSky: return still(sky());
+        case mesh::kTunnelFloorStrip: {
             b.quad(V3(-0.75f, -1.0f, -1.0f), V3(0.75f, -1.0f, -1.0f), V3(0.75f, 1.0f, -1.0f), V3(-0.75f, 1.0f, -1.0f));
             b.planarUv(V3(1.0f / 1.5f, 0, 0), 0.5f, V3(0, 0.5f, 0), 0.5f);
             Rig rig;
@@ -219,8 +220,8 @@ std::vector<uint8_t> tunnelMesh(int n) {
             c.front().offset = V3(0, 0, 0.03f);
             return modelkit::posed(b.vertices, rig, {{0, a}, {1, c}, {2, a}});
         }
-        case 242: return still(tunnelRing());
-        case 245: {
+        case mesh::kTunnelRing: return still(tunnelRing());
+        case mesh::kTunnelRingMoving: {
             b = tunnelRing();
             Rig rig;
             rig.addBone(-1, V3(0, 0, 0));
@@ -228,7 +229,7 @@ std::vector<uint8_t> tunnelMesh(int n) {
             shut.front().scale = V3(1, 0.05f, 0.05f);
             return modelkit::posed(b.vertices, rig, {{0, a}, {12, a}, {28, shut}, {30, shut}});
         }
-        case 246: {
+        case mesh::kTunnelStart: {
             // Seen from outside; the west end (toward the hall) shows a
             // bricked-up arch: voussoirs, jambs and a sill standing out of a
             // face set back 0.1, so the stones stay inside the collision box.
@@ -244,18 +245,18 @@ std::vector<uint8_t> tunnelMesh(int n) {
             b.box(V3(x, 0, -0.93f), V3(0.05f, 0.98f, 0.06f));
             return still(b);
         }
-        case 247: b.box(V3(-10.65f, 0, 0.5f), V3(0.05f, 1.0f, 1.5f)); return still(b);
-        case 248: case 251: {
+        case mesh::kTunnelStartEnd: b.box(V3(-10.65f, 0, 0.5f), V3(0.05f, 1.0f, 1.5f)); return still(b);
+        case mesh::kEyesOpening: case mesh::kEyesOpen: {
             b = eyesShape();
             Rig rig;
             rig.addBone(-1, V3(-12.1f, 10.0f, 3.0f));
             Pose shut(1), open(1), half(1);
             shut.front().scale = V3(1, 1, 0.05f);
             half.front().scale = V3(1, 1, 0.85f);
-            if (n == 248) return modelkit::posed(b.vertices, rig, {{0, shut}, {5, open}, {6, open}});
+            if (n == mesh::kEyesOpening) return modelkit::posed(b.vertices, rig, {{0, shut}, {5, open}, {6, open}});
             return modelkit::posed(b.vertices, rig, {{0, open}, {3, half}, {6, open}});
         }
-        case 253: {
+        case mesh::kBackdropCostume: {
             // A figure in a costume (which one the backdrop's picture decides),
             // standing north of the hall's doorway, facing the ending camera.
             Figure f = buildCostumeFigure(0, 1.7f, 0.0f);

@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "content/PictureScenes.h"
 
 #include <algorithm>
@@ -201,7 +202,7 @@ Image endingPicture(int n) {
     V3 mist(0.45f, 0.45f, 0.5f);
     float mistLevel = 0.35f;
     switch (n) {
-        case 269:  // the procession leaving through the fog
+        case picture::kEndingFoggyStreet:  // the procession leaving through the fog
             nightBackground(cv, 269, V3(0.15f, 0.15f, 0.25f), true);
             for (int i = 0; i < 7; ++i) {
                 const float x = 30 + i * 33.0f, h = 34 + float((i * 5) % 3) * 6.0f;
@@ -210,7 +211,7 @@ Image endingPicture(int n) {
                 if (i == 3) cv.glow(x + 8, ground - h * 0.55f, 9, V3(1, 0.6f, 0.2f), 0.5f);  // a lantern
             }
             break;
-        case 264:  // the garden gate and the stone birds
+        case picture::kEndingGardenGate:  // the garden gate and the stone birds
             nightBackground(cv, 264, V3(0.15f, 0.15f, 0.22f), true);
             cv.rect(0, 110, 256, ground, V3(0.2f, 0.2f, 0.22f));
             for (int k = 0; k < 12; ++k) cv.rect(k * 22.0f, 110 + (k % 2), k * 22.0f + 21, 112 + (k % 2), V3(0.28f, 0.28f, 0.3f));
@@ -224,11 +225,11 @@ Image endingPicture(int n) {
             }
             for (int bar = 0; bar < 6; ++bar) cv.rect(114 + bar * 5.0f, 92, 115.5f + bar * 5.0f, ground, V3(0.08f, 0.08f, 0.1f));
             break;
-        case 262:  // the house with its lit windows
+        case picture::kEndingLitWindow:  // the house with its lit windows
             nightBackground(cv, 262, V3(0.12f, 0.12f, 0.2f), true);
             house(cv, 70, ground, 110, V3(0.08f, 0.08f, 0.1f), V3(0.9f, 0.7f, 0.3f));
             break;
-        case 257: case 258: case 259: {  // the lantern: unlit, lit, burnt down
+        case picture::kEndingLanternUnlit: case picture::kEndingLanternLit: case picture::kEndingLanternBurntDown: {  // the lantern: unlit, lit, burnt down
             nightBackground(cv, 257, V3(0.1f, 0.08f, 0.12f), false);
             pumpkinShape(cv, 128, 120, 36, n == 258);
             if (n == 259) {
@@ -238,7 +239,7 @@ Image endingPicture(int n) {
             mistLevel = 0.2f;
             break;
         }
-        case 268: {  // the dog asleep by its house
+        case picture::kEndingDogAsleep: {  // the dog asleep by its house
             nightBackground(cv, 268, V3(0.12f, 0.14f, 0.18f), true);
             const V3 wood(0.3f, 0.2f, 0.12f), fur(0.4f, 0.28f, 0.15f);
             cv.rect(150, 100, 210, ground, wood);
@@ -256,7 +257,7 @@ Image endingPicture(int n) {
             for (int z = 0; z < 3; ++z) cv.rect(96 + z * 7.0f, 112 - z * 9.0f, 101 + z * 8.0f, 113 - z * 9.0f, V3(0.7f, 0.7f, 0.75f));
             break;
         }
-        case 267:  // the well
+        case picture::kEndingWell:  // the well
             nightBackground(cv, 267, V3(0.12f, 0.12f, 0.18f), false);
             cv.rect(96, 110, 160, ground, V3(0.35f, 0.35f, 0.37f));
             for (int row = 0; row < 4; ++row)
@@ -268,7 +269,7 @@ Image endingPicture(int n) {
             cv.line(172, 72, 130, 76, 1.2f, V3(0.35f, 0.25f, 0.15f));
             cv.line(131, 76, 129, 108, 0.6f, V3(0.6f, 0.55f, 0.45f));  // the rope into the dark
             break;
-        case 263:  // the fish person in the water
+        case picture::kEndingFishPerson:  // the fish person in the water
             paint::gradient(img, paint::whole(img), V3(0.02f, 0.06f, 0.08f), V3(0.05f, 0.2f, 0.22f));
             cv.glow(128, 108, 50, V3(0.1f, 0.4f, 0.35f), 0.4f);
             cv.disc(128, 110, 22, V3(0.2f, 0.5f, 0.4f));
@@ -282,7 +283,7 @@ Image endingPicture(int n) {
             for (int k = 0; k < 6; ++k) cv.rect(100 - k * 6.0f, 126 + k * 8.0f, 156 + k * 6.0f, 126.6f + k * 8.0f, V3(0.15f, 0.35f, 0.35f), 0.6f);
             mist = V3(0.2f, 0.35f, 0.35f);
             break;
-        case 265:  // the goat person bowing
+        case picture::kEndingGoatPersonBowing:  // the goat person bowing
             nightBackground(cv, 265, V3(0.1f, 0.08f, 0.08f), false);
             cv.glow(128, 90, 60, V3(0.5f, 0.3f, 0.15f), 0.25f);
             cloaked(cv, 128, ground, 80, V3(0.25f, 0.2f, 0.15f));
@@ -291,8 +292,8 @@ Image endingPicture(int n) {
             cv.line(135, 78, 150, 56, 3, V3(0.8f, 0.75f, 0.6f));
             cv.line(150, 56, 156, 60, 2.5f, V3(0.8f, 0.75f, 0.6f));
             break;
-        case 261:  // the old person in the chair
-        case 260: {  // the empty chair
+        case picture::kEndingPersonInChair:  // the old person in the chair
+        case picture::kEndingEmptyChair: {  // the empty chair
             nightBackground(cv, n, V3(0.1f, 0.08f, 0.1f), false);
             const V3 wood(0.2f, 0.15f, 0.12f);
             cv.glow(200, 100, 40, V3(1, 0.6f, 0.25f), 0.3f);  // a candle on the side
@@ -304,7 +305,7 @@ Image endingPicture(int n) {
             if (n == 261) person(cv, 130, 130, 60, V3(0.7f, 0.7f, 0.75f));
             break;
         }
-        case 270:  // the gate in the street, open
+        case picture::kEndingGateOpen:  // the gate in the street, open
             nightBackground(cv, 270, V3(0.25f, 0.05f, 0.05f), false);
             cv.glow(128, 100, 50, V3(0.6f, 0.1f, 0.05f), 0.4f);
             cv.rect(60, 40, 90, ground, ink);
@@ -314,7 +315,7 @@ Image endingPicture(int n) {
             cv.rect(144, 120, 166, 150, ink);
             mist = V3(0.5f, 0.2f, 0.2f);
             break;
-        case 266:  // going home at dawn
+        case picture::kEndingGoingHome:  // going home at dawn
             nightBackground(cv, 266, V3(0.5f, 0.35f, 0.4f), false);
             cv.glow(128, 112, 90, V3(1, 0.75f, 0.5f), 0.45f);
             person(cv, 128, ground, 36, ink);

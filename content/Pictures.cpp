@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/ResourceCatalog.h"
 #include "content/Catalog.h"
 #include "content/HouseLayout.h"
 #include "content/Noise.h"
@@ -359,101 +360,101 @@ std::vector<uint8_t> makePictureResource(int n) {
     if (n >= 215 && n <= 222) return encodePng(controllerPrompt(n - 215).resampled(256, 256));
     if (n >= 179 && n <= 182) return encodePng(dust(n - 178));
     switch (n) {
-        case 2: return encodePng(fog(2, 0.25f, 0.95f));
-        case 3: return encodePng(vignette());
-        case 6: return encodePng(fog(6, 0.0f, 1.0f));
-        case 28: return encodePng(surface(5, V3(0.8f, 0.62f, 0.25f), 28, 64));
-        case 30: return encodePng(characterPicture(V3(0.6f, 0.7f, 0.5f), V3(0.12f, 0.1f, 0.18f),
+        case picture::kFogLayer: return encodePng(fog(2, 0.25f, 0.95f));
+        case picture::kVignette: return encodePng(vignette());
+        case picture::kGlowHalo: return encodePng(fog(6, 0.0f, 1.0f));
+        case picture::kBrass: return encodePng(surface(5, V3(0.8f, 0.62f, 0.25f), 28, 64));
+        case picture::kWitchLook: return encodePng(characterPicture(V3(0.6f, 0.7f, 0.5f), V3(0.12f, 0.1f, 0.18f),
                                                    V3(0.3f, 0.15f, 0.35f), V3(0.05f, 0.04f, 0.05f), 30));
-        case 31: return encodePng(characterPicture(V3(0.9f, 0.87f, 0.78f), V3(0.35f, 0.3f, 0.22f),
+        case picture::kSkeletonLook: return encodePng(characterPicture(V3(0.9f, 0.87f, 0.78f), V3(0.35f, 0.3f, 0.22f),
                                                    V3(0.5f, 0.42f, 0.3f), V3(0.1f, 0.08f, 0.06f), 31));
-        case 35: return encodePng(glowSpot());
-        case 47: return encodePng(characterPicture(V3(0.25f, 0.22f, 0.2f), V3(0.15f, 0.13f, 0.12f),
+        case picture::kGlowSpot: return encodePng(glowSpot());
+        case picture::kCatLook: return encodePng(characterPicture(V3(0.25f, 0.22f, 0.2f), V3(0.15f, 0.13f, 0.12f),
                                                    V3(0.35f, 0.3f, 0.25f), V3(0.05f, 0.05f, 0.05f), 47));
-        case 51: return encodePng(characterAtlas());
-        case 58: return encodePng(plain(V3(0, 0, 0), 64, 64));
-        case 62: return encodePng(characterPicture(V3(0.2f, 0.2f, 0.22f), V3(0.08f, 0.08f, 0.1f),
+        case picture::kCharacterAtlas: return encodePng(characterAtlas());
+        case picture::kBlack: return encodePng(plain(V3(0, 0, 0), 64, 64));
+        case picture::kSomethingLook: return encodePng(characterPicture(V3(0.2f, 0.2f, 0.22f), V3(0.08f, 0.08f, 0.1f),
                                                    V3(0.18f, 0.16f, 0.2f), V3(0.02f, 0.02f, 0.03f), 62));
-        case 67: return encodePng(splashLogo().resampled(128, 128));
-        case 69: return encodePng(fog(69, 0.2f, 0.7f));
-        case 72: return encodePng(surface(5, V3(0.85f, 0.78f, 0.62f), 72));
-        case 74: return encodePng(surface(1, V3(0.45f, 0.3f, 0.35f), 74));
-        case 76: return encodePng(surface(0, V3(0.5f, 0.45f, 0.5f), 76));
-        case 77: return encodePng(sphere(V3(0.7f, 0.6f, 0.8f), V3(0.9f, 0.6f, 0.5f), V3(0.1f, 0.05f, 0.1f), V3(0.6f, 0.6f, 0.6f), 77));
-        case 79: {
+        case picture::kSplashLogo: return encodePng(splashLogo().resampled(128, 128));
+        case picture::kMenuFog: return encodePng(fog(69, 0.2f, 0.7f));
+        case picture::kPaper: return encodePng(surface(5, V3(0.85f, 0.78f, 0.62f), 72));
+        case picture::kMenuHouseBoards: return encodePng(surface(1, V3(0.45f, 0.3f, 0.35f), 74));
+        case picture::kMenuGround: return encodePng(surface(0, V3(0.5f, 0.45f, 0.5f), 76));
+        case picture::kMenuSheen: return encodePng(sphere(V3(0.7f, 0.6f, 0.8f), V3(0.9f, 0.6f, 0.5f), V3(0.1f, 0.05f, 0.1f), V3(0.6f, 0.6f, 0.6f), 77));
+        case picture::kSweetWrapper: {
             Image img(128, 128, false);
             paint::stripes(img, whole(img), V3(0.9f, 0.15f, 0.2f), V3(0.98f, 0.95f, 0.9f), 6, false);
             return encodePng(img);
         }
-        case 85: return encodePng(sphere(V3(1, 0.98f, 0.92f), V3(0.92f, 0.88f, 0.8f), V3(0.7f, 0.66f, 0.6f), V3(0.3f, 0.3f, 0.3f), 85));
-        case 91: return encodePng(sphere(V3(0.9f, 0.9f, 0.95f), V3(0.4f, 0.4f, 0.45f), V3(0.05f, 0.05f, 0.06f), V3(1, 1, 1), 91));
-        case 92:  // the windows' glass: warm rooms behind, the night sky above
+        case picture::kPaperSheen: return encodePng(sphere(V3(1, 0.98f, 0.92f), V3(0.92f, 0.88f, 0.8f), V3(0.7f, 0.66f, 0.6f), V3(0.3f, 0.3f, 0.3f), 85));
+        case picture::kReflection: return encodePng(sphere(V3(0.9f, 0.9f, 0.95f), V3(0.4f, 0.4f, 0.45f), V3(0.05f, 0.05f, 0.06f), V3(1, 1, 1), 91));
+        case picture::kWindowGlass:  // the windows' glass: warm rooms behind, the night sky above
             return encodePng(reflection(V3(0.45f, 0.45f, 0.55f), V3(0.3f, 0.28f, 0.32f), V3(0.75f, 0.5f, 0.25f),
                                         V3(0.25f, 0.15f, 0.07f), V3(0.35f, 0.35f, 0.45f), V3(0.55f, 0.5f, 0.4f), 0.3f, 92));
-        case 113: return encodePng(shedAtlas());
-        case 115:  // the garden: hedges all round, dark earth, a green-grey sky
+        case picture::kShedAtlas: return encodePng(shedAtlas());
+        case picture::kStoneSheen:  // the garden: hedges all round, dark earth, a green-grey sky
             return encodePng(reflection(V3(0.5f, 0.6f, 0.62f), V3(0.22f, 0.3f, 0.28f), V3(0.12f, 0.3f, 0.1f),
                                         V3(0.04f, 0.07f, 0.03f), V3(0.2f, 0.32f, 0.25f), V3(0.4f, 0.45f, 0.35f), 0.35f, 115));
-        case 116:  // underground: damp walls, a pale opening far above
+        case picture::kDampSheen:  // underground: damp walls, a pale opening far above
             return encodePng(reflection(V3(0.45f, 0.58f, 0.55f), V3(0.12f, 0.18f, 0.18f), V3(0.1f, 0.14f, 0.13f),
                                         V3(0.02f, 0.03f, 0.03f), V3(0.15f, 0.25f, 0.25f), V3(0.3f, 0.38f, 0.35f), 0.2f, 116));
-        case 117:  // the default: a dim night sky, walls round about, dark ground
+        case picture::kMetalSheen:  // the default: a dim night sky, walls round about, dark ground
             return encodePng(reflection(V3(0.62f, 0.66f, 0.78f), V3(0.3f, 0.33f, 0.42f), V3(0.2f, 0.2f, 0.23f),
                                         V3(0.03f, 0.03f, 0.04f), V3(0.28f, 0.34f, 0.45f), V3(0.45f, 0.45f, 0.42f), 0.18f, 117));
-        case 118:  // the shadowy something: violet dark with a magenta rim
+        case picture::kShadowSheen:  // the shadowy something: violet dark with a magenta rim
             return encodePng(reflection(V3(0.3f, 0.2f, 0.42f), V3(0.12f, 0.06f, 0.16f), V3(0.08f, 0.03f, 0.1f),
                                         V3(0.01f, 0.0f, 0.02f), V3(0.45f, 0.2f, 0.6f), V3(0.3f, 0.2f, 0.4f), 0.2f, 118));
-        case 130: return encodePng(surface(5, V3(0.25f, 0.45f, 0.15f), 130, 128));
-        case 132: return encodePng(pumpkin(false));
-        case 139: return encodePng(pumpkin(true));
-        case 145: return encodePng(sphere(V3(1.0f, 0.9f, 0.5f), V3(0.8f, 0.6f, 0.2f), V3(0.3f, 0.2f, 0.05f), V3(1, 1, 0.8f), 145));
-        case 148: {
+        case picture::kPumpkinLeaves: return encodePng(surface(5, V3(0.25f, 0.45f, 0.15f), 130, 128));
+        case picture::kPumpkin: return encodePng(pumpkin(false));
+        case picture::kPumpkinLit: return encodePng(pumpkin(true));
+        case picture::kGoldSheen: return encodePng(sphere(V3(1.0f, 0.9f, 0.5f), V3(0.8f, 0.6f, 0.2f), V3(0.3f, 0.2f, 0.05f), V3(1, 1, 0.8f), 145));
+        case picture::kFishPersonLook: {
             Image img(256, 256, false);
             paint::scales(img, whole(img), V3(0.25f, 0.55f, 0.45f), V3(0.05f, 0.2f, 0.18f), 16);
             return encodePng(img);
         }
-        case 158: return encodePng(curtain());
-        case 161: return encodePng(sphere(V3(0.7f, 0.8f, 1.0f), V3(0.5f, 0.3f, 0.7f), V3(0.1f, 0.05f, 0.2f), V3(1, 1, 1), 161));
-        case 166: return encodePng(portraitAtlas());
-        case 167: return encodePng(fadedPainting());
-        case 169: return encodePng(oldPhotos());
-        case 173: return encodePng(characterPicture(V3(0.85f, 0.8f, 0.7f), V3(0.5f, 0.38f, 0.25f),
+        case picture::kCurtain: return encodePng(curtain());
+        case picture::kCrystalSheen: return encodePng(sphere(V3(0.7f, 0.8f, 1.0f), V3(0.5f, 0.3f, 0.7f), V3(0.1f, 0.05f, 0.2f), V3(1, 1, 1), 161));
+        case picture::kPortraitAtlas: return encodePng(portraitAtlas());
+        case picture::kFadedPainting: return encodePng(fadedPainting());
+        case picture::kOldPhotos: return encodePng(oldPhotos());
+        case picture::kGoatPersonLook: return encodePng(characterPicture(V3(0.85f, 0.8f, 0.7f), V3(0.5f, 0.38f, 0.25f),
                                                     V3(0.3f, 0.25f, 0.45f), V3(0.12f, 0.1f, 0.08f), 173));
-        case 175: return encodePng(dust(0));
-        case 185: return encodePng(sweepMask());
-        case 189: return encodePng(panels());
-        case 191: return encodePng(characterPicture(V3(0.9f, 0.8f, 0.75f), V3(0.75f, 0.75f, 0.85f),
+        case picture::kDust: return encodePng(dust(0));
+        case picture::kSweepMask: return encodePng(sweepMask());
+        case picture::kEquipmentPanels: return encodePng(panels());
+        case picture::kPersonLook: return encodePng(characterPicture(V3(0.9f, 0.8f, 0.75f), V3(0.75f, 0.75f, 0.85f),
                                                     V3(0.6f, 0.6f, 0.7f), V3(0.3f, 0.3f, 0.35f), 191));
-        case 195: return encodePng(grain());
-        case 206: return encodePng(facade(false));
-        case 207: return encodePng(facade(true));
-        case 209: return encodePng(surface(1, V3(0.3f, 0.22f, 0.18f), 209));
-        case 212: return encodePng(surface(5, V3(0.75f, 0.72f, 0.65f), 212, 128));
-        case 230: return encodePng(mist());
-        case 231: return encodePng(fog(231, 0.15f, 0.9f));
-        case 232: return encodePng(surface(2, V3(0.4f, 0.3f, 0.3f), 232));
-        case 233: return encodePng(surface(0, V3(0.35f, 0.3f, 0.3f), 233));
-        case 234: return encodePng(surface(1, V3(0.3f, 0.22f, 0.2f), 234));
-        case 235: return encodePng(surface(2, V3(0.35f, 0.25f, 0.25f), 235));
-        case 236: return encodePng(surface(0, V3(0.3f, 0.28f, 0.25f), 236));
-        case 238:  // the tunnel: black above, the red floor glowing from below
+        case picture::kFilmGrain: return encodePng(grain());
+        case picture::kHouseFacade: return encodePng(facade(false));
+        case picture::kHouseFacadeAtDawn: return encodePng(facade(true));
+        case picture::kDarkWood: return encodePng(surface(1, V3(0.3f, 0.22f, 0.18f), 209));
+        case picture::kPaleFibre: return encodePng(surface(5, V3(0.75f, 0.72f, 0.65f), 212, 128));
+        case picture::kBackdropMist: return encodePng(mist());
+        case picture::kBackdropSky: return encodePng(fog(231, 0.15f, 0.9f));
+        case picture::kTunnelGround: return encodePng(surface(2, V3(0.4f, 0.3f, 0.3f), 232));
+        case picture::kTunnelWalls: return encodePng(surface(0, V3(0.35f, 0.3f, 0.3f), 233));
+        case picture::kTunnelRidges: return encodePng(surface(1, V3(0.3f, 0.22f, 0.2f), 234));
+        case picture::kTunnelArch: return encodePng(surface(2, V3(0.35f, 0.25f, 0.25f), 235));
+        case picture::kTunnelStones: return encodePng(surface(0, V3(0.3f, 0.28f, 0.25f), 236));
+        case picture::kRedSheen:  // the tunnel: black above, the red floor glowing from below
             return encodePng(reflection(V3(0.25f, 0.05f, 0.05f), V3(0.12f, 0.02f, 0.02f), V3(0.35f, 0.06f, 0.04f),
                                         V3(0.5f, 0.08f, 0.05f), V3(0.5f, 0.15f, 0.12f), V3(0.3f, 0.15f, 0.12f), 0.15f, 238));
-        case 240: return encodePng(surface(5, V3(0.3f, 0.25f, 0.22f), 240));
-        case 243: return encodePng(surface(2, V3(0.45f, 0.35f, 0.32f), 243));
-        case 244: return encodePng(surface(0, V3(0.35f, 0.3f, 0.28f), 244));
-        case 249: return encodePng(eyeGloss());
-        case 250: return encodePng(eyes());
-        case 252: return encodePng(surface(5, V3(0.9f, 0.9f, 0.95f), 252, 128));
-        case 254: return encodePng(characterPicture(V3(0.9f, 0.88f, 0.8f), V3(0.06f, 0.06f, 0.07f),
+        case picture::kTunnelDeadTrees: return encodePng(surface(5, V3(0.3f, 0.25f, 0.22f), 240));
+        case picture::kTunnelRing: return encodePng(surface(2, V3(0.45f, 0.35f, 0.32f), 243));
+        case picture::kTunnelFloor: return encodePng(surface(0, V3(0.35f, 0.3f, 0.28f), 244));
+        case picture::kEyeGloss: return encodePng(eyeGloss());
+        case picture::kEyes: return encodePng(eyes());
+        case picture::kCostumeOverlay: return encodePng(surface(5, V3(0.9f, 0.9f, 0.95f), 252, 128));
+        case picture::kCostumeDeathLook: return encodePng(characterPicture(V3(0.9f, 0.88f, 0.8f), V3(0.06f, 0.06f, 0.07f),
                                                     V3(0.15f, 0.15f, 0.17f), V3(0.02f, 0.02f, 0.02f), 254));
-        case 255: return encodePng(characterPicture(V3(0.95f, 0.95f, 0.97f), V3(0.92f, 0.92f, 0.95f),
+        case picture::kCostumeGhostLook: return encodePng(characterPicture(V3(0.95f, 0.95f, 0.97f), V3(0.92f, 0.92f, 0.95f),
                                                     V3(0.8f, 0.8f, 0.85f), V3(0.05f, 0.05f, 0.05f), 255));
-        case 256: return encodePng(characterPicture(V3(0.35f, 0.28f, 0.2f), V3(0.3f, 0.22f, 0.15f),
+        case picture::kCostumeWerewolfLook: return encodePng(characterPicture(V3(0.35f, 0.28f, 0.2f), V3(0.3f, 0.22f, 0.15f),
                                                     V3(0.45f, 0.35f, 0.25f), V3(0.08f, 0.06f, 0.05f), 256));
-        case 275: return encodePng(surface(0, V3(0.5f, 0.48f, 0.45f), 275, 128));
-        case 340: return encodePng(grass());
-        case 346: return encodePng(titleStrip());
+        case picture::kRockSurface: return encodePng(surface(0, V3(0.5f, 0.48f, 0.45f), 275, 128));
+        case picture::kGrass: return encodePng(grass());
+        case picture::kTitleStrip: return encodePng(titleStrip());
         default: return {};
     }
 }

@@ -1,5 +1,6 @@
 // The game's sound effects by number, synthesised: knocks, steps, clicks,
 // creature voices, splashes, creaks. 22050 Hz mono 16-bit WAV.
+#include "app/ResourceCatalog.h"
 #include "content/AudioEncoders.h"
 #include "content/Catalog.h"
 #include "content/SoundBuffer.h"
@@ -56,36 +57,36 @@ std::vector<uint8_t> makeSoundResource(int n) {
     if (n >= 296 && n <= 301) return footstep(2, n - 296);
     SoundBuffer b(1.0f, kRate);
     switch (n) {
-        case 4:  // knock knock
+        case sound::kKnockKnock:  // knock knock
             b.knock(0.02f, 1, 180, 4);
             b.knock(0.2f, 0.9f, 175, 5);
             return finish(b);
-        case 5:  // chair rattle
+        case sound::kChairRattle:  // chair rattle
             for (int i = 0; i < 5; ++i) b.knock(0.02f + i * 0.06f, 0.8f - i * 0.12f, 220 + i * 15.0f, uint32_t(50 + i));
             return finish(b);
-        case 38: {
+        case sound::kMenuMove: {
             SoundBuffer t(0.06f, kRate);
             t.tone(0, 0.05f, 1800, 1, 0.001f, 0.02f);
             return finish(t, 0.6f);
         }
-        case 39: {
+        case sound::kMenuRise: {
             SoundBuffer t(0.09f, kRate);
             t.tone(0, 0.04f, 1400, 1, 0.001f, 0.02f);
             t.tone(0.04f, 0.04f, 2100, 1, 0.001f, 0.02f);
             return finish(t, 0.6f);
         }
-        case 40: {
+        case sound::kConfirm: {
             SoundBuffer t(0.3f, kRate);
             t.tone(0, 0.25f, 660, 1, 0.002f, 0.12f, SoundBuffer::Triangle);
             t.tone(0.05f, 0.22f, 990, 0.6f, 0.002f, 0.1f, SoundBuffer::Sine);
             return finish(t, 0.7f);
         }
-        case 41:  // slide, clunk, snap
+        case sound::kSlideClunkSnap:  // slide, clunk, snap
             b.noise(0, 0.25f, 0.4f, 0.02f, 0, 0.3f, 41);
             b.knock(0.28f, 1, 120, 42);
             b.knock(0.6f, 0.8f, 300, 43);
             return finish(b);
-        case 42: case 43: {  // the trick: rising shimmer
+        case sound::kTrickShimmerLong: case sound::kTrickShimmer: {  // the trick: rising shimmer
             SoundBuffer t(n == 42 ? 6.0f : 4.0f, kRate);
             for (int i = 0; i < 6; ++i)
                 t.tone(i * 0.5f, t.seconds() - i * 0.5f, 220.0f * (1 + i * 0.5f), 0.3f, 1.0f, 0, SoundBuffer::Sine,
@@ -95,7 +96,7 @@ std::vector<uint8_t> makeSoundResource(int n) {
             t.fadeOut(1.0f);
             return finish(t, 0.7f);
         }
-        case 44: case 276: case 342: {  // doors creaking open
+        case sound::kDoorCreak: case sound::kKnockAndCreak: case sound::kGateCreak: {  // doors creaking open
             const float len = n == 342 ? 4.0f : 1.4f;
             SoundBuffer t(len + 0.5f, kRate);
             if (n == 276) { t.knock(0, 1, 150, 276); t.knock(0.2f, 1, 150, 277); }
@@ -105,8 +106,8 @@ std::vector<uint8_t> makeSoundResource(int n) {
             t.lowpass(0.4f);
             return finish(t, 0.8f);
         }
-        case 45: b.knock(0, 1, 90, 45); b.noise(0, 0.1f, 0.3f, 0.001f, 0.05f, 0.4f, 46); return finish(b);
-        case 324: {  // a coin dropped into the machine: clink, rattle down inside, thunk
+        case sound::kThud: b.knock(0, 1, 90, 45); b.noise(0, 0.1f, 0.3f, 0.001f, 0.05f, 0.4f, 46); return finish(b);
+        case sound::kCoinIntoMachine: {  // a coin dropped into the machine: clink, rattle down inside, thunk
             b.tone(0.02f, 0.18f, 2900, 0.6f, 0.001f, 0.08f);
             for (int i = 0; i < 5; ++i)
                 b.tone(0.12f + i * 0.055f, 0.1f, 1700 - i * 160.0f, 0.35f - i * 0.05f, 0.001f, 0.05f);
@@ -114,13 +115,13 @@ std::vector<uint8_t> makeSoundResource(int n) {
             b.knock(0.42f, 0.8f, 140, 325);
             return finish(b, 0.7f);
         }
-        case 46: case 312: {  // coins
+        case sound::kCoins: case sound::kCoinsCounted: {  // coins
             const int clinks = n == 312 ? 6 : 2;
             for (int i = 0; i < clinks; ++i)
                 b.tone(0.02f + i * 0.09f, 0.25f, 2600 + i * 170.0f, 0.7f, 0.001f, 0.1f);
             return finish(b, 0.7f);
         }
-        case 66: {  // the logo jingle: four strokes of a small bell, the last left to ring
+        case sound::kLogoJingle: {  // the logo jingle: four strokes of a small bell, the last left to ring
             SoundBuffer t(2.6f, kRate);
             const float notes[] = {659.25f, 523.25f, 587.33f, 392.0f};
             // A bell's partials lie off the harmonic series: the hum an octave
@@ -140,134 +141,134 @@ std::vector<uint8_t> makeSoundResource(int n) {
             t.fadeOut(0.5f);
             return finish(t, 0.7f);
         }
-        case 99: case 311:  // match strike / flame
+        case sound::kMatchStrike: case sound::kFlame:  // match strike / flame
             b.noise(0, 0.15f, 1, 0.002f, 0.08f, 0.9f, uint32_t(n));
             b.noise(0.1f, 0.7f, 0.4f, 0.1f, 0, 0.1f, uint32_t(n + 1));
             return finish(b, 0.7f);
-        case 277: {
+        case sound::kPause: {
             SoundBuffer t(0.3f, kRate);
             t.tone(0, 0.25f, 520, 1, 0.005f, 0.1f, SoundBuffer::Triangle, 390);
             return finish(t, 0.6f);
         }
-        case 278: {
+        case sound::kGive: {
             SoundBuffer t(0.35f, kRate);
             t.tone(0, 0.3f, 700, 1, 0.003f, 0.12f, SoundBuffer::Sine, 1200);
             t.noise(0, 0.08f, 0.2f, 0.001f, 0.04f, 0.5f, 278);
             return finish(t, 0.7f);
         }
-        case 279: {
+        case sound::kBlip: {
             SoundBuffer t(0.15f, kRate);
             t.tone(0, 0.12f, 900, 1, 0.003f, 0.05f, SoundBuffer::Sine, 600);
             return finish(t, 0.5f);
         }
-        case 302:  // stone birds wake: scrape, flutter, caw
+        case sound::kBirdsWake:  // stone birds wake: scrape, flutter, caw
             b = SoundBuffer(2.0f, kRate);
             b.noise(0, 0.6f, 0.6f, 0.05f, 0.4f, 0.15f, 302);
             for (int i = 0; i < 10; ++i) b.noise(0.6f + i * 0.06f, 0.04f, 0.4f, 0.002f, 0.02f, 0.6f, uint32_t(303 + i));
             b.voice(1.3f, 0.5f, 600, 1, 3, 0.5f, 302);
             return finish(b);
-        case 303:  // sweeping
+        case sound::kSweeping:  // sweeping
             b.noise(0, 0.8f, 1, 0.1f, 0.5f, 0.7f, 303);
             return finish(b, 0.6f);
-        case 304: b.noise(0, 0.3f, 1, 0.02f, 0.15f, 0.15f, 304); return finish(b, 0.6f);
-        case 305: b.knock(0, 0.6f, 500, 305); b.tone(0.01f, 0.4f, 3200, 0.3f, 0.001f, 0.2f); return finish(b);
-        case 306:  // chomp and gulp
+        case sound::kRustle: b.noise(0, 0.3f, 1, 0.02f, 0.15f, 0.15f, 304); return finish(b, 0.6f);
+        case sound::kClink: b.knock(0, 0.6f, 500, 305); b.tone(0.01f, 0.4f, 3200, 0.3f, 0.001f, 0.2f); return finish(b);
+        case sound::kChompAndGulp:  // chomp and gulp
             b.knock(0, 1, 110, 306);
             b.knock(0.18f, 0.8f, 100, 307);
             b.tone(0.45f, 0.25f, 300, 0.6f, 0.02f, 0.1f, SoundBuffer::Sine, 120);
             return finish(b);
-        case 307: b.knock(0, 1, 130, 307); b.noise(0, 0.2f, 0.4f, 0.002f, 0.1f, 0.3f, 308); return finish(b);
-        case 308: {  // painting swings aside: rumble and creak
+        case sound::kDullKnock: b.knock(0, 1, 130, 307); b.noise(0, 0.2f, 0.4f, 0.002f, 0.1f, 0.3f, 308); return finish(b);
+        case sound::kPaintingSwings: {  // painting swings aside: rumble and creak
             SoundBuffer t(3.0f, kRate);
             t.noise(0, 2.8f, 0.6f, 0.3f, 0, 0.03f, 308);
             t.tone(0.2f, 2.5f, 200, 0.3f, 0.2f, 0, SoundBuffer::Saw, 140, 0.03f);
             t.lowpass(0.3f);
             return finish(t, 0.8f);
         }
-        case 309: case 310:  // knife into a pumpkin
+        case sound::kKnifeCut: case sound::kKnifeCutDeep:  // knife into a pumpkin
             b.noise(0, 0.35f, 1, 0.01f, 0.2f, n == 309 ? 0.3f : 0.4f, uint32_t(n));
             b.knock(0.3f, 0.5f, 160, uint32_t(n + 1));
             return finish(b, 0.7f);
-        case 313: {  // delighted gasp with a soft sparkle
+        case sound::kDelightedGasp: {  // delighted gasp with a soft sparkle
             SoundBuffer t(1.5f, kRate);
             t.voice(0, 0.5f, 420, 0.6f, 2, 0.7f, 313);
             for (int i = 0; i < 5; ++i) t.tone(0.3f + i * 0.1f, 0.8f, 1200 + i * 300.0f, 0.2f, 0.005f, 0.5f);
             return finish(t, 0.7f);
         }
-        case 314:  // key turns, lock clicks
+        case sound::kKeyTurns:  // key turns, lock clicks
             b.noise(0, 0.25f, 0.3f, 0.01f, 0, 0.6f, 314);
             b.knock(0.3f, 1, 600, 315);
             b.knock(0.45f, 0.8f, 250, 316);
             return finish(b);
-        case 315: case 316: {  // rope: creaks and rubs
+        case sound::kRopeCreak: case sound::kRopeRub: {  // rope: creaks and rubs
             SoundBuffer t(1.2f, kRate);
             for (int i = 0; i < 3; ++i) t.tone(0.1f + i * 0.35f, 0.25f, 300 + i * 40.0f, 0.4f, 0.03f, 0.15f, SoundBuffer::Saw, 250);
             t.noise(0, 1.1f, 0.3f, 0.05f, 0, 0.2f, uint32_t(n));
             t.lowpass(0.35f);
             return finish(t, 0.7f);
         }
-        case 317: return voice(1.2f, 160, 7, 0.8f, 317);           // scarecrow: dry whisper
-        case 318: {                                                // crystal ball chime voice
+        case sound::kScarecrowWhisper: return voice(1.2f, 160, 7, 0.8f, 317);           // scarecrow: dry whisper
+        case sound::kCrystalBallVoice: {                                                // crystal ball chime voice
             SoundBuffer t(2.0f, kRate);
             t.voice(0, 1.6f, 320, 0.5f, 3, 0.3f, 318);
             t.tone(0, 1.8f, 1760, 0.2f, 0.01f, 1.2f);
             t.echo(0.2f, 0.4f, 3);
             return finish(t, 0.7f);
         }
-        case 319: {  // two barks
+        case sound::kTwoBarks: {  // two barks
             SoundBuffer t(0.9f, kRate);
             t.voice(0.0f, 0.18f, 300, 1, 5, 0.4f, 319);
             t.voice(0.35f, 0.2f, 280, 1, 5, 0.4f, 320);
             return finish(t, 0.9f);
         }
-        case 320: {  // meow
+        case sound::kMeow: {  // meow
             SoundBuffer t(0.9f, kRate);
             t.tone(0, 0.7f, 600, 0.8f, 0.05f, 0, SoundBuffer::Saw, 450, 0.02f);
             t.lowpass(0.3f);
             return finish(t, 0.7f);
         }
-        case 321: {  // purr
+        case sound::kPurr: {  // purr
             SoundBuffer t(1.5f, kRate);
             for (int i = 0; i < 30; ++i) t.noise(i * 0.045f, 0.03f, 0.8f, 0.005f, 0.02f, 0.05f, uint32_t(321 + i));
             t.lowpass(0.2f);
             return finish(t, 0.6f);
         }
-        case 322: return voice(1.5f, 700, 8, 0.6f, 322);            // shadow giggle
-        case 323: {                                                // dog chewing
+        case sound::kShadowGiggle: return voice(1.5f, 700, 8, 0.6f, 322);            // shadow giggle
+        case sound::kDogChewing: {                                                // dog chewing
             SoundBuffer t(3.0f, kRate);
             for (int i = 0; i < 12; ++i) t.knock(0.1f + i * 0.22f, 0.7f, 120 + (i % 3) * 20.0f, uint32_t(323 + i));
             t.voice(2.7f, 0.25f, 200, 0.5f, 3, 0.5f, 323);
             return finish(t, 0.8f);
         }
-        case 325: return voice(2.0f, 110, 5, 0.3f, 325, 0.9f);     // the lantern's laugh
-        case 326: {                                                // far splash down the well
+        case sound::kLanternLaugh: return voice(2.0f, 110, 5, 0.3f, 325, 0.9f);     // the lantern's laugh
+        case sound::kFarSplash: {                                                // far splash down the well
             SoundBuffer t(2.0f, kRate);
             t.noise(0.5f, 0.4f, 1, 0.01f, 0.3f, 0.4f, 326);
             t.lowpass(0.25f);
             t.echo(0.17f, 0.5f, 5);
             return finish(t, 0.7f);
         }
-        case 327: {  // release: a rising sigh of light
+        case sound::kRelease: {  // release: a rising sigh of light
             SoundBuffer t(3.0f, kRate);
             for (int i = 0; i < 4; ++i) t.tone(i * 0.3f, 2.5f, 330.0f * (i + 1), 0.3f, 0.5f, 0, SoundBuffer::Sine, 440.0f * (i + 1));
             t.echo(0.25f, 0.4f, 3);
             t.fadeOut(0.8f);
             return finish(t, 0.7f);
         }
-        case 328: return voice(1.4f, 140, 6, 0.5f, 328);   // skeleton rattle
-        case 329: return voice(1.2f, 85, 3.5f, 0.2f, 329); // gruff leader
-        case 330: return voice(1.0f, 250, 4, 0.35f, 330);  // left bird
-        case 331: return voice(1.0f, 190, 3, 0.35f, 331);  // right bird
-        case 332: {                                        // bubbly hum
+        case sound::kSkeletonVoice: return voice(1.4f, 140, 6, 0.5f, 328);   // skeleton rattle
+        case sound::kLeaderVoice: return voice(1.2f, 85, 3.5f, 0.2f, 329); // gruff leader
+        case sound::kLeftBirdVoice: return voice(1.0f, 250, 4, 0.35f, 330);  // left bird
+        case sound::kRightBirdVoice: return voice(1.0f, 190, 3, 0.35f, 331);  // right bird
+        case sound::kFishPersonHum: {                                        // bubbly hum
             SoundBuffer t(1.6f, kRate);
             t.voice(0, 1.4f, 180, 0.7f, 3, 0.2f, 332);
             for (int i = 0; i < 8; ++i) t.tone(0.1f + i * 0.17f, 0.06f, 500 + i * 90.0f, 0.3f, 0.005f, 0.03f, SoundBuffer::Sine, 900 + i * 90.0f);
             return finish(t, 0.7f);
         }
-        case 333: return voice(1.6f, 150, 2.5f, 0.6f, 333);  // frail old voice
-        case 334: return voice(0.9f, 900, 10, 0.5f, 334);    // spider chitter
-        case 335: return voice(0.8f, 1200, 8, 0.3f, 335);    // bat squeak
-        case 336: {                                          // the person's passing
+        case sound::kOldPersonVoice: return voice(1.6f, 150, 2.5f, 0.6f, 333);  // frail old voice
+        case sound::kSpiderChitter: return voice(0.9f, 900, 10, 0.5f, 334);    // spider chitter
+        case sound::kBatSqueak: return voice(0.8f, 1200, 8, 0.3f, 335);    // bat squeak
+        case sound::kPersonPassing: {                                          // the person's passing
             SoundBuffer t(4.0f, kRate);
             t.tone(0, 3.8f, 220, 0.4f, 0.5f, 0, SoundBuffer::Sine, 110);
             t.tone(0, 3.8f, 330, 0.3f, 0.8f, 0, SoundBuffer::Sine, 165);
@@ -276,18 +277,18 @@ std::vector<uint8_t> makeSoundResource(int n) {
             t.fadeOut(1.0f);
             return finish(t, 0.7f);
         }
-        case 337: return voice(1.3f, 260, 4, 0.3f, 337);  // monique
-        case 338: return voice(0.7f, 210, 4, 0.45f, 338); // witch
-        case 339: return voice(1.3f, 230, 5, 0.3f, 339);  // goat person (bleating vibrato)
-        case 341: return voice(1.5f, 60, 2, 0.3f, 341, 0.9f);  // deep gate voice
-        case 343: {                                            // rumble
+        case sound::kMoniqueVoice: return voice(1.3f, 260, 4, 0.3f, 337);  // monique
+        case sound::kWitchVoice: return voice(0.7f, 210, 4, 0.45f, 338); // witch
+        case sound::kGoatPersonVoice: return voice(1.3f, 230, 5, 0.3f, 339);  // goat person (bleating vibrato)
+        case sound::kGateVoice: return voice(1.5f, 60, 2, 0.3f, 341, 0.9f);  // deep gate voice
+        case sound::kRumble: {                                            // rumble
             SoundBuffer t(4.0f, kRate);
             t.noise(0, 3.8f, 1, 0.5f, 0, 0.01f, 343);
             t.tone(0, 3.8f, 40, 0.6f, 0.5f, 0, SoundBuffer::Sine, 30);
             t.fadeOut(1.0f);
             return finish(t, 0.8f);
         }
-        case 344: {  // ominous sting
+        case sound::kOminousSting: {  // ominous sting
             SoundBuffer t(3.0f, kRate);
             t.tone(0, 2.8f, 110, 0.5f, 0.01f, 2.0f, SoundBuffer::Saw);
             t.tone(0, 2.8f, 116.5f, 0.5f, 0.01f, 2.0f, SoundBuffer::Saw);
@@ -296,7 +297,7 @@ std::vector<uint8_t> makeSoundResource(int n) {
             t.echo(0.3f, 0.3f, 3);
             return finish(t, 0.8f);
         }
-        case 347:  // blade drawn
+        case sound::kBladeDrawn:  // blade drawn
             b.noise(0, 0.4f, 0.6f, 0.05f, 0.2f, 0.9f, 347);
             b.tone(0, 0.5f, 2400, 0.3f, 0.05f, 0.3f, SoundBuffer::Sine, 3000);
             return finish(b, 0.7f);

@@ -73,12 +73,12 @@ const RoomAtmosphere kRoomAtmospheres[kRoomCount] = {
 };
 
 const RoomMusic kRoomMusic[kRoomCount] = {
-    {music::kStreet, music::kSilence, -1},
+    {music::kStreet, music::kQuietNight, -1},
     {music::kGarden, music::kLateNight, -1},
     {music::kWellAndShed, music::kWellAndShed, -1},
     {music::kWellAndShed, music::kLateNight, -1},
     {music::kHouse, music::kLateNight, -1},
-    {music::kHouse, music::kSilence, music::kGoatPerson},
+    {music::kHouse, music::kQuietNight, music::kGoatPerson},
     {music::kUpstairs, music::kLateNight, -1},
     {music::kIntro, music::kIntro, -1},
 };

@@ -144,7 +144,7 @@ void greetSkeleton(PlayScreen& play) {
 }
 
 void askSomething(PlayScreen& play) {
-    playMusicTrack(music::kSilence);
+    playMusicTrack(music::kQuietNight);
     showAnswer(play, kAnsSomethingSpeaks);
 }
 

@@ -91,7 +91,7 @@ void step102(PlayScreen& play) {
 }
 
 void step110(PlayScreen& play) {
-    playMusicTrack(music::kSilence);
+    playMusicTrack(music::kQuietNight);
     setNoise(play, 1.0f, 1.6f);
     nextAfter(play, 8.0f, 104);
 }
