@@ -27,6 +27,8 @@
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "play/TargetList.h"
+#include "script/ActionResolver.h"
+#include "script/WorldScript.h"
 #include "text/Text.h"
 
 namespace {
@@ -170,7 +172,7 @@ void PlayScreen::updatePlayScreen(float dt) {
         gMouseState->takeWheel();
     }
     // 7. World script; the ending step ends the frame.
-    if (!updateWorldScript(dt)) {
+    if (!updateWorldScript(*this, dt)) {
         return;
     }
     // 8. Camera follows the eye while the player moves it.
@@ -195,7 +197,7 @@ void PlayScreen::updatePlayScreen(float dt) {
 void PlayScreen::applyExecuteInput() {
     if (tutorial.executionLearned && inputExecute(true)) {
         playCueOnAnyChannel(kExecuteSound, kExecuteVolume);
-        performAction();
+        performAction(*this);
     }
 }
 

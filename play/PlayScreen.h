@@ -28,8 +28,9 @@ class SceneObject;
 //
 // The operations live in several files by concern: PlayScreen.cpp (life cycle
 // and the frame), PlayScreenSave.cpp (play state, save, load, new game),
-// RoomBuilder.cpp and Room0.cpp (rooms), SceneDrawing.cpp (drawing) and
-// script/WorldScript.cpp (the world script).
+// RoomBuilder.cpp and Room0.cpp (rooms) and SceneDrawing.cpp (drawing). The
+// world script and the actions it carries out are free functions in script/
+// (script/WorldScript.h, script/ActionResolver.h).
 class PlayScreen {
 public:
     // Builds the world in the state of a new game in room 0 (taking the
@@ -92,18 +93,6 @@ public:
     bool isPlayerInControl() const;
     // Refills the player's targets from the world list.
     void rebuildTargetList();
-
-    // The world script's frame: fades, music volume, visibility, delay,
-    // flight, fog, ending progress, one script step, the room's behaviour and
-    // the common updates. False when a step ended the frame (the ending).
-    bool updateWorldScript(float dt);
-    // Runs the handler of the current ScriptStep; false when it ended the
-    // frame.
-    bool runScriptStep();
-    // Exits, clamps and ambient animation of the current room.
-    void updateRoomBehaviour(float dt);
-    // Carries out the chosen action on the chosen target.
-    void performAction();
 
     // The 3D room in its passes.
     void drawRoom();

@@ -1,3 +1,5 @@
+#include "script/RoomBehaviour.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -224,28 +226,28 @@ void room4(PlayScreen& play) {
 
 }  // namespace
 
-void PlayScreen::updateRoomBehaviour(float dt) {
-    switch (room) {
+void updateRoomBehaviour(PlayScreen& play, float dt) {
+    switch (play.room) {
     case 0:
-        room0(*this, dt);
+        room0(play, dt);
         break;
     case 1:
-        room1(*this, dt);
+        room1(play, dt);
         break;
     case 2:
-        room2(*this);
+        room2(play);
         break;
     case 4:
-        room4(*this);
+        room4(play);
         break;
     case 5:
-        if (player.position.y < 41.3f && player.position.x < 16.0f) pendingRoom = 4;
+        if (play.player.position.y < 41.3f && play.player.position.x < 16.0f) play.pendingRoom = 4;
         break;
     case 6:
-        if (player.position.z < 7.25f) pendingRoom = 4;
+        if (play.player.position.z < 7.25f) play.pendingRoom = 4;
         break;
     case 7:
-        updateRoom7Behaviour(*this, dt);
+        updateRoom7Behaviour(play, dt);
         break;
     default:
         break;

@@ -1,3 +1,5 @@
+#include "script/ScriptSteps.h"
+
 #include "play/PlayScreen.h"
 
 #include "app/GameState.h"
@@ -11,30 +13,30 @@ const int32_t kAfterEndingStep = 143;
 
 }  // namespace
 
-bool PlayScreen::runScriptStep() {
-    if (scriptStep == -1 || scriptStep == kAfterEndingStep) {
+bool runScriptStep(PlayScreen& play) {
+    if (play.scriptStep == -1 || play.scriptStep == kAfterEndingStep) {
         return true;
     }
-    if (scriptStep < 1 || scriptStep > kLastStep) {
-        scriptStep = -1;
+    if (play.scriptStep < 1 || play.scriptStep > kLastStep) {
+        play.scriptStep = -1;
         return true;
     }
-    switch (scriptStep) {
+    switch (play.scriptStep) {
     case kEndingStep:
         // The story's end: the ending screen takes over at once, and nothing
         // else of this frame runs. An error raised earlier in the frame keeps
         // the error screen.
-        scriptStep = kAfterEndingStep;
+        play.scriptStep = kAfterEndingStep;
         if (gGameState != kGameStateError) {
             gGameState = kGameStateEnding;
         }
         return false;
     default: {
-        const StepHandler handler = stepHandler(scriptStep);
+        const StepHandler handler = stepHandler(play.scriptStep);
         if (handler) {
-            handler(*this);
+            handler(play);
         } else {
-            scriptStep = -1;
+            play.scriptStep = -1;
         }
         return true;
     }

@@ -1,3 +1,5 @@
+#include "script/WorldScript.h"
+
 #include "play/PlayScreen.h"
 
 #include <algorithm>
@@ -11,6 +13,8 @@
 #include "play/NoiseOverlay.h"
 #include "play/SceneObject.h"
 #include "play/SweepEffect.h"
+#include "script/RoomBehaviour.h"
+#include "script/ScriptSteps.h"
 
 namespace {
 
@@ -35,86 +39,86 @@ FootstepFlags footstepFlags(int32_t room, float playerZ, float storyValue50) {
 
 }  // namespace
 
-bool PlayScreen::updateWorldScript(float dt) {
-    frameCounter += 1;
-    lastScriptDt = dt;
-    elapsedTime += dt;
+bool updateWorldScript(PlayScreen& play, float dt) {
+    play.frameCounter += 1;
+    play.lastScriptDt = dt;
+    play.elapsedTime += dt;
 
     // Room fade: out while a room change waits (and no answer shows), the
     // new room one frame after the fade reached 0, then in.
-    if (pendingRoom >= 0 && !answerPanel.isAnswerShowing()) {
-        if (roomFade == 0.0f) {
-            enterRoom(pendingRoom);
+    if (play.pendingRoom >= 0 && !play.answerPanel.isAnswerShowing()) {
+        if (play.roomFade == 0.0f) {
+            play.enterRoom(play.pendingRoom);
         } else {
-            roomFade = std::max(roomFade - dt, 0.0f);
+            play.roomFade = std::max(play.roomFade - dt, 0.0f);
         }
     } else {
-        roomFade = std::min(roomFade + dt, 1.0f);
+        play.roomFade = std::min(play.roomFade + dt, 1.0f);
     }
 
-    if (frameCounter % 3 == 0) {
-        float volume = 0.7f * roomFade;
-        if (room == 7) {
-            volume *= (storyValue49 + 4.0f * storyValue50) / 5.0f;
+    if (play.frameCounter % 3 == 0) {
+        float volume = 0.7f * play.roomFade;
+        if (play.room == 7) {
+            volume *= (play.storyValue49 + 4.0f * play.storyValue50) / 5.0f;
         }
         gMusic->setVolume(volume);
     }
 
-    if (sceneVisibilityTarget > sceneVisibility) {
-        sceneVisibility = std::min(sceneVisibility + dt * sceneVisibilityRate, sceneVisibilityTarget);
-    } else if (sceneVisibilityTarget < sceneVisibility) {
-        sceneVisibility = std::max(sceneVisibility - dt * sceneVisibilityRate, sceneVisibilityTarget);
+    if (play.sceneVisibilityTarget > play.sceneVisibility) {
+        play.sceneVisibility = std::min(play.sceneVisibility + dt * play.sceneVisibilityRate, play.sceneVisibilityTarget);
+    } else if (play.sceneVisibilityTarget < play.sceneVisibility) {
+        play.sceneVisibility = std::max(play.sceneVisibility - dt * play.sceneVisibilityRate, play.sceneVisibilityTarget);
     }
 
-    scriptStepDelay = std::max(scriptStepDelay - dt, 0.0f);
+    play.scriptStepDelay = std::max(play.scriptStepDelay - dt, 0.0f);
 
-    flight.stepCameraFlight(dt);
+    play.flight.stepCameraFlight(dt);
 
-    if (room != 3) {
-        gCamera->fogEnd = 5.0f - 0.125f * (std::cos(0.5f * elapsedTime) + 1.0f);
+    if (play.room != 3) {
+        gCamera->fogEnd = 5.0f - 0.125f * (std::cos(0.5f * play.elapsedTime) + 1.0f);
     }
 
-    if (endingProgress > 0.0f && endingProgress < 0.5f) {
-        endingProgress = std::min(endingProgress + dt / 12.0f, 0.5f);
-    } else if (endingProgress > 0.5f && endingProgress < 1.0f) {
-        endingProgress = std::min(endingProgress + dt / 12.0f, 1.0f);
+    if (play.endingProgress > 0.0f && play.endingProgress < 0.5f) {
+        play.endingProgress = std::min(play.endingProgress + dt / 12.0f, 0.5f);
+    } else if (play.endingProgress > 0.5f && play.endingProgress < 1.0f) {
+        play.endingProgress = std::min(play.endingProgress + dt / 12.0f, 1.0f);
     }
 
     // One step handler at most; a running flight does not hold it back.
-    if (pendingRoom == -1 && !answerPanel.isAnswerShowing() && scriptStepDelay <= 0.0f) {
-        if (!runScriptStep()) {
+    if (play.pendingRoom == -1 && !play.answerPanel.isAnswerShowing() && play.scriptStepDelay <= 0.0f) {
+        if (!runScriptStep(play)) {
             return false;
         }
     }
 
-    updateRoomBehaviour(dt);
+    updateRoomBehaviour(play, dt);
 
     // The common updates: the room effects first, then footsteps, objects,
     // overlay and panel.
-    const Vec3& feet = player.position;
-    if (groundGrid) {
-        groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
+    const Vec3& feet = play.player.position;
+    if (play.groundGrid) {
+        play.groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
     }
-    for (const EffectSlot<ClothMesh>& cloth : clothMeshes) {
+    for (const EffectSlot<ClothMesh>& cloth : play.clothMeshes) {
         if (cloth) {
             cloth->stepClothMesh(feet.x, feet.y, feet.z, dt);
         }
     }
-    if (sweepEffect) {
-        sweepEffect->updateSweepEffect(dt);
+    if (play.sweepEffect) {
+        play.sweepEffect->updateSweepEffect(dt);
     }
-    if (noiseOverlay) {
-        noiseOverlay->updateNoiseOverlay(dt);
+    if (play.noiseOverlay) {
+        play.noiseOverlay->updateNoiseOverlay(dt);
     }
-    if (backdropLayer) {
-        backdropLayer->advanceBackdropLayer(dt);
+    if (play.backdropLayer) {
+        play.backdropLayer->advanceBackdropLayer(dt);
     }
-    const FootstepFlags flags = footstepFlags(room, player.position.z, storyValue50);
-    player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
-    for (SceneObject* object : worldList.objects()) {
+    const FootstepFlags flags = footstepFlags(play.room, play.player.position.z, play.storyValue50);
+    play.player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
+    for (SceneObject* object : play.worldList.objects()) {
         object->updateSceneObject(dt);
     }
-    screenOverlay.advanceScreenOverlay(dt);
-    answerPanel.updateAnswerPanel(dt, scriptStep, scriptStepDelay);
+    play.screenOverlay.advanceScreenOverlay(dt);
+    play.answerPanel.updateAnswerPanel(dt, play.scriptStep, play.scriptStepDelay);
     return true;
 }

@@ -20,6 +20,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "script/ActionResolver.h"
 #include "support/PlayResources.h"
 #include "support/ScreenHarness.h"
 #include "text/AnswerTexts.h"
@@ -175,7 +176,7 @@ protected:
             }
         }
         ASSERT_NE(nullptr, p.player.selectedTarget) << objectName(target);
-        p.performAction();
+        performAction(p);
     }
 
     // Runs each case from a fresh world and checks its answer, its sounds in

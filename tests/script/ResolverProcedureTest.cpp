@@ -68,7 +68,7 @@ TEST_F(ResolverProcedureTest, AnInvalidSelectionGivesNoAnswer) {
     p.player.selectedAction = nullptr;
     p.rebuildTargetList();
     p.player.selectedTarget = p.player.targets.back();
-    p.performAction();
+    performAction(p);
     EXPECT_EQ(1, selectedActionId(p));
     EXPECT_EQ("", shownAnswer());
     EXPECT_TRUE(cues.empty());
@@ -77,14 +77,14 @@ TEST_F(ResolverProcedureTest, AnInvalidSelectionGivesNoAnswer) {
     execute(1, kObjGate);
     p.scriptStep = -1;
     p.findSceneObject(kObjGate)->position.set(0.0f, 0.0f, 0.0f);  // out of view now
-    p.performAction();
+    performAction(p);
     EXPECT_EQ(p.player.selfTarget, p.player.selectedTarget);
     EXPECT_EQ(-1, p.scriptStep);
     EXPECT_EQ("", shownAnswer());
 
     freshWorld();
     p.player.clearPlayerLists();
-    p.performAction();
+    performAction(p);
     EXPECT_EQ("", shownAnswer());
     EXPECT_TRUE(cues.empty());
     EXPECT_EQ("", gFatalErrorText);

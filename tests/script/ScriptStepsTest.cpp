@@ -10,6 +10,8 @@
 #include "play/NoiseOverlay.h"
 #include "play/SweepEffect.h"
 #include "script/Room7Behaviour.h"
+#include "script/RoomBehaviour.h"
+#include "script/ScriptSteps.h"
 #include "text/StepTexts.h"
 
 using namespace resolvertest;
@@ -156,7 +158,7 @@ TEST_F(ScriptStepsTest, EachStepLandsItsEffectsAndLeadsOn) {
         PlayScreen& p = play();
         if (c.prepare) c.prepare(p);
         p.scriptStep = c.step;
-        EXPECT_TRUE(p.runScriptStep());
+        EXPECT_TRUE(runScriptStep(p));
         const std::string shown = shownAnswer();
         if (c.line != kNoLine) {
             EXPECT_EQ(stepText(c.line), shown);
@@ -198,7 +200,7 @@ TEST_F(ScriptStepsTest, EveryLineFitsThePanel) {
 TEST_F(ScriptStepsTest, AStepWithoutItsObjectRaisesTheMissingObjectError) {
     freshWorld(kObjTmp);
     play().scriptStep = 56;
-    play().runScriptStep();
+    runScriptStep(play());
     EXPECT_NE(std::string::npos, gFatalErrorText.find("5"));
 }
 
@@ -208,7 +210,7 @@ TEST_F(ScriptStepsTest, TheFishPersonNeverStandsWithinReachOfThePosts) {
     p.player.position.set(1.0f, -1.85f, 0.0f);
     p.player.viewAngles.set(0.0f, 0.0f, 0.0f);  // straight at the post (1.55, -1.85)
     p.scriptStep = 60;
-    p.runScriptStep();
+    runScriptStep(p);
     const Vec3 fish = p.findSceneObject(kObjFishPerson)->position;
     EXPECT_GE(std::hypot(fish.x - 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
     EXPECT_GE(std::hypot(fish.x + 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
@@ -237,7 +239,7 @@ TEST_F(ScriptStepsTest, RoomExitsAskForTheNextRoom) {
         p.bonePlaced = true;
         p.room = c.room;
         p.player.position.set(c.x, c.y, c.z);
-        p.updateRoomBehaviour(0.045f);
+        updateRoomBehaviour(p, 0.045f);
         EXPECT_EQ(c.pending, p.pendingRoom);
     }
 }
@@ -248,11 +250,11 @@ TEST_F(ScriptStepsTest, RoomOneCornerCallsTheDogUntilTheBoneLies) {
     p.room = 1;
     p.scriptStep = 12;
     p.player.position.set(13.0f, 25.0f, 0.0f);
-    p.updateRoomBehaviour(0.045f);
+    updateRoomBehaviour(p, 0.045f);
     EXPECT_EQ(47, p.scriptStep);
     p.bonePlaced = true;
     p.scriptStep = -1;
-    p.updateRoomBehaviour(0.045f);
+    updateRoomBehaviour(p, 0.045f);
     EXPECT_EQ(-1, p.scriptStep);
 }
 
@@ -261,7 +263,7 @@ TEST_F(ScriptStepsTest, RoomTwoHoldsThePlayerInsideItsRing) {
     PlayScreen& p = play();
     p.room = 2;
     p.player.position.set(6.0f, 8.0f, 0.5f);
-    p.updateRoomBehaviour(0.045f);
+    updateRoomBehaviour(p, 0.045f);
     EXPECT_NEAR(4.35f, std::hypot(p.player.position.x, p.player.position.y), 1e-4f);
     EXPECT_FLOAT_EQ(0.5f, p.player.position.z);
 }
@@ -280,18 +282,18 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     PlayScreen& p = play();
     SceneObject* goat = p.findSceneObject(kObjGoatPerson);
     p.scriptStep = 84;
-    p.runScriptStep();
+    runScriptStep(p);
     ASSERT_NE(nullptr, p.sweepEffect);
     EXPECT_EQ(goat, p.sweepEffect->instance);
     const std::vector<SceneObject*>& world = p.worldList.objects();
     EXPECT_EQ(world.end(), std::find(world.begin(), world.end(), goat));
     const float x = goat->position.x;
     p.scriptStep = 83;
-    p.runScriptStep();
+    runScriptStep(p);
     EXPECT_FLOAT_EQ(x + 0.5f, goat->position.x);
 
     p.scriptStep = 97;
-    p.runScriptStep();
+    runScriptStep(p);
     ASSERT_NE(nullptr, p.noiseOverlay);
     EXPECT_FLOAT_EQ(0.25f, p.noiseOverlay->targetLevel);
     EXPECT_FLOAT_EQ(0.0169492f, p.noiseOverlay->rate);
@@ -302,13 +304,13 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     } levels[] = {{108, 0.35f, 0.1f}, {100, 0.4f, 0.05f}, {101, 0.6f, 0.05f}, {102, 0.8f, 0.05f}, {110, 1.0f, 1.6f}};
     for (const auto& l : levels) {
         p.scriptStep = l.step;
-        p.runScriptStep();
+        runScriptStep(p);
         EXPECT_FLOAT_EQ(l.target, p.noiseOverlay->targetLevel) << l.step;
         EXPECT_FLOAT_EQ(l.rate, p.noiseOverlay->rate) << l.step;
     }
 
     p.scriptStep = 104;
-    p.runScriptStep();
+    runScriptStep(p);
     EXPECT_EQ(nullptr, p.noiseOverlay);
     ASSERT_NE(nullptr, p.sweepEffect);
     SceneObject* second = p.sweepEffect->instance;
@@ -316,10 +318,10 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     EXPECT_EQ(2u, second->attachments.size());
     EXPECT_FLOAT_EQ(0.0f, p.sweepEffect->progress);
     p.scriptStep = 115;
-    p.runScriptStep();
+    runScriptStep(p);
     EXPECT_FLOAT_EQ(1.0f, p.sweepEffect->targetProgress);
     p.scriptStep = 112;
-    p.runScriptStep();
+    runScriptStep(p);
     EXPECT_EQ(nullptr, p.sweepEffect);
     EXPECT_EQ("", gFatalErrorText);
 }
