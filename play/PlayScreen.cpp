@@ -56,15 +56,15 @@ PlayScreen::PlayScreen()
       processionWalking(false),
       selection(player, worldList) {
     // The world part, in the order of a first new game.
-    worldList.setPlayer(&player);
-    worldList.watchList(&tunnelFloorList);
-    worldList.watchList(&tunnelRowList);
-    worldList.watchList(&reactionList);
+    world.worldList.setPlayer(&player);
+    world.worldList.watchList(&story.tunnelFloorList);
+    world.worldList.watchList(&story.tunnelRowList);
+    world.worldList.watchList(&story.reactionList);
     screenOverlay.createScreenOverlay();
     answerPanel.constructAnswerPanel();
     player.constructPlayer();
     clearRoom();
-    flight.resetCameraFlight();
+    view.flight.resetCameraFlight();
     applyPlayStateDefaults();
     applyCostumeFlags();
     screenOverlay.reloadScreenOverlay();
@@ -96,35 +96,35 @@ void PlayScreen::leavePlayScreen() {
 }
 
 bool PlayScreen::isPlayerInControl() const {
-    return ::isPlayerInControl(pendingRoom, answerPanel.isAnswerShowing(), scriptStepDelay, flight,
-                               scriptStep);
+    return ::isPlayerInControl(world.pendingRoom, answerPanel.isAnswerShowing(), script.scriptStepDelay, view.flight,
+                               script.scriptStep);
 }
 
-void PlayScreen::rebuildTargetList() { ::rebuildTargetList(player, worldList); }
+void PlayScreen::rebuildTargetList() { ::rebuildTargetList(player, world.worldList); }
 
 SceneObject* PlayScreen::findSceneObject(const std::string& name) {
-    return worldList.findSceneObject(name);
+    return world.worldList.findSceneObject(name);
 }
 
-SceneObject* PlayScreen::findSceneObject(ObjectName name) { return worldList.findSceneObject(objectName(name)); }
+SceneObject* PlayScreen::findSceneObject(ObjectName name) { return world.worldList.findSceneObject(objectName(name)); }
 
 bool PlayScreen::boxHitsAnySceneObject(float cx, float cy, float cz, float hx, float hy, float hz) const {
-    return worldList.boxHitsAnySceneObject(cx, cy, cz, hx, hy, hz);
+    return world.worldList.boxHitsAnySceneObject(cx, cy, cz, hx, hy, hz);
 }
 
 void PlayScreen::startCameraFlight(const Vec3& endPosition, const Vec3& endAngles, float duration, bool ease) {
-    flight.startCameraFlight(endPosition, endAngles, duration, ease);
+    view.flight.startCameraFlight(endPosition, endAngles, duration, ease);
 }
 
 void PlayScreen::clearRoom() {
-    worldList.clearSceneObjects();
-    clearEffect(groundGrid);
-    for (EffectSlot<ClothMesh>& cloth : clothMeshes) {
+    world.worldList.clearSceneObjects();
+    clearEffect(effects.groundGrid);
+    for (EffectSlot<ClothMesh>& cloth : effects.clothMeshes) {
         clearEffect(cloth);
     }
-    clearEffect(sweepEffect);
-    clearEffect(noiseOverlay);
-    clearEffect(backdropLayer);
+    clearEffect(effects.sweepEffect);
+    clearEffect(effects.noiseOverlay);
+    clearEffect(effects.backdropLayer);
 }
 
 void PlayScreen::updatePlayScreen(float dt) {

@@ -12,9 +12,9 @@
 struct PlayStateField {
     int32_t word;
     SaveFieldKind kind;
-    bool PlayScreen::*boolMember;
-    int32_t PlayScreen::*intMember;
-    float PlayScreen::*floatMember;
+    bool StoryState::*boolMember;
+    int32_t StoryState::*intMember;
+    float StoryState::*floatMember;
     float defaultValue;
 };
 

@@ -54,7 +54,7 @@ void applyRow(PlayScreen& play, const ActionRow& row) {
         playRowSound(row.sound, row.volume);
     }
     if (row.step >= 0) {
-        play.scriptStep = row.step;
+        play.script.scriptStep = row.step;
     }
     if (row.removedAction >= 0) {
         play.player.removeActionById(row.removedAction);

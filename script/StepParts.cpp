@@ -29,11 +29,11 @@ void playFishSound() {
 }
 
 void fadeScene(PlayScreen& play, float target, float rate) {
-    play.sceneVisibilityTarget = target;
-    play.sceneVisibilityRate = rate;
+    play.view.sceneVisibilityTarget = target;
+    play.view.sceneVisibilityRate = rate;
 }
 
-void fadeScene(PlayScreen& play, float target) { play.sceneVisibilityTarget = target; }
+void fadeScene(PlayScreen& play, float target) { play.view.sceneVisibilityTarget = target; }
 
 void flyBackToPlayer(PlayScreen& play, float seconds, bool ease) {
     play.startCameraFlight(play.player.playerEyePosition(), play.player.playerViewAngles(), seconds, ease);

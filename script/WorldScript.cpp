@@ -40,52 +40,52 @@ FootstepFlags footstepFlags(int32_t room, float playerZ, float storyValue50) {
 }  // namespace
 
 bool updateWorldScript(PlayScreen& play, float dt) {
-    play.frameCounter += 1;
-    play.lastScriptDt = dt;
-    play.elapsedTime += dt;
+    play.world.frameCounter += 1;
+    play.script.lastScriptDt = dt;
+    play.world.elapsedTime += dt;
 
     // Room fade: out while a room change waits (and no answer shows), the
     // new room one frame after the fade reached 0, then in.
-    if (play.pendingRoom >= 0 && !play.answerPanel.isAnswerShowing()) {
-        if (play.roomFade == 0.0f) {
-            play.enterRoom(play.pendingRoom);
+    if (play.world.pendingRoom >= 0 && !play.answerPanel.isAnswerShowing()) {
+        if (play.view.roomFade == 0.0f) {
+            play.enterRoom(play.world.pendingRoom);
         } else {
-            play.roomFade = std::max(play.roomFade - dt, 0.0f);
+            play.view.roomFade = std::max(play.view.roomFade - dt, 0.0f);
         }
     } else {
-        play.roomFade = std::min(play.roomFade + dt, 1.0f);
+        play.view.roomFade = std::min(play.view.roomFade + dt, 1.0f);
     }
 
-    if (play.frameCounter % 3 == 0) {
-        float volume = 0.7f * play.roomFade;
-        if (play.room == 7) {
-            volume *= (play.storyValue49 + 4.0f * play.storyValue50) / 5.0f;
+    if (play.world.frameCounter % 3 == 0) {
+        float volume = 0.7f * play.view.roomFade;
+        if (play.world.room == 7) {
+            volume *= (play.story.storyValue49 + 4.0f * play.story.storyValue50) / 5.0f;
         }
         gMusic->setVolume(volume);
     }
 
-    if (play.sceneVisibilityTarget > play.sceneVisibility) {
-        play.sceneVisibility = std::min(play.sceneVisibility + dt * play.sceneVisibilityRate, play.sceneVisibilityTarget);
-    } else if (play.sceneVisibilityTarget < play.sceneVisibility) {
-        play.sceneVisibility = std::max(play.sceneVisibility - dt * play.sceneVisibilityRate, play.sceneVisibilityTarget);
+    if (play.view.sceneVisibilityTarget > play.view.sceneVisibility) {
+        play.view.sceneVisibility = std::min(play.view.sceneVisibility + dt * play.view.sceneVisibilityRate, play.view.sceneVisibilityTarget);
+    } else if (play.view.sceneVisibilityTarget < play.view.sceneVisibility) {
+        play.view.sceneVisibility = std::max(play.view.sceneVisibility - dt * play.view.sceneVisibilityRate, play.view.sceneVisibilityTarget);
     }
 
-    play.scriptStepDelay = std::max(play.scriptStepDelay - dt, 0.0f);
+    play.script.scriptStepDelay = std::max(play.script.scriptStepDelay - dt, 0.0f);
 
-    play.flight.stepCameraFlight(dt);
+    play.view.flight.stepCameraFlight(dt);
 
-    if (play.room != 3) {
-        gCamera->fogEnd = 5.0f - 0.125f * (std::cos(0.5f * play.elapsedTime) + 1.0f);
+    if (play.world.room != 3) {
+        gCamera->fogEnd = 5.0f - 0.125f * (std::cos(0.5f * play.world.elapsedTime) + 1.0f);
     }
 
-    if (play.endingProgress > 0.0f && play.endingProgress < 0.5f) {
-        play.endingProgress = std::min(play.endingProgress + dt / 12.0f, 0.5f);
-    } else if (play.endingProgress > 0.5f && play.endingProgress < 1.0f) {
-        play.endingProgress = std::min(play.endingProgress + dt / 12.0f, 1.0f);
+    if (play.story.endingProgress > 0.0f && play.story.endingProgress < 0.5f) {
+        play.story.endingProgress = std::min(play.story.endingProgress + dt / 12.0f, 0.5f);
+    } else if (play.story.endingProgress > 0.5f && play.story.endingProgress < 1.0f) {
+        play.story.endingProgress = std::min(play.story.endingProgress + dt / 12.0f, 1.0f);
     }
 
     // One step handler at most; a running flight does not hold it back.
-    if (play.pendingRoom == -1 && !play.answerPanel.isAnswerShowing() && play.scriptStepDelay <= 0.0f) {
+    if (play.world.pendingRoom == -1 && !play.answerPanel.isAnswerShowing() && play.script.scriptStepDelay <= 0.0f) {
         if (!runScriptStep(play)) {
             return false;
         }
@@ -96,29 +96,29 @@ bool updateWorldScript(PlayScreen& play, float dt) {
     // The common updates: the room effects first, then footsteps, objects,
     // overlay and panel.
     const Vec3& feet = play.player.position;
-    if (play.groundGrid) {
-        play.groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
+    if (play.effects.groundGrid) {
+        play.effects.groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
     }
-    for (const EffectSlot<ClothMesh>& cloth : play.clothMeshes) {
+    for (const EffectSlot<ClothMesh>& cloth : play.effects.clothMeshes) {
         if (cloth) {
             cloth->stepClothMesh(feet.x, feet.y, feet.z, dt);
         }
     }
-    if (play.sweepEffect) {
-        play.sweepEffect->updateSweepEffect(dt);
+    if (play.effects.sweepEffect) {
+        play.effects.sweepEffect->updateSweepEffect(dt);
     }
-    if (play.noiseOverlay) {
-        play.noiseOverlay->updateNoiseOverlay(dt);
+    if (play.effects.noiseOverlay) {
+        play.effects.noiseOverlay->updateNoiseOverlay(dt);
     }
-    if (play.backdropLayer) {
-        play.backdropLayer->advanceBackdropLayer(dt);
+    if (play.effects.backdropLayer) {
+        play.effects.backdropLayer->advanceBackdropLayer(dt);
     }
-    const FootstepFlags flags = footstepFlags(play.room, play.player.position.z, play.storyValue50);
+    const FootstepFlags flags = footstepFlags(play.world.room, play.player.position.z, play.story.storyValue50);
     play.player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
-    for (SceneObject* object : play.worldList.objects()) {
+    for (SceneObject* object : play.world.worldList.objects()) {
         object->updateSceneObject(dt);
     }
     play.screenOverlay.advanceScreenOverlay(dt);
-    play.answerPanel.updateAnswerPanel(dt, play.scriptStep, play.scriptStepDelay);
+    play.answerPanel.updateAnswerPanel(dt, play.script.scriptStep, play.script.scriptStepDelay);
     return true;
 }
