@@ -42,19 +42,7 @@ const float kExecuteVolume = 0.8f;
 }  // namespace
 
 PlayScreen::PlayScreen()
-    : frameCounter(0),
-      elapsedTime(0.0f),
-      room(-1),
-      roomFade(0.0f),
-      pendingRoom(-1),
-      sceneVisibility(1.0f),
-      sceneVisibilityTarget(1.0f),
-      sceneVisibilityRate(1.0f),
-      scriptStepDelay(0.0f),
-      scriptStep(-1),
-      lastScriptDt(0.0f),
-      processionWalking(false),
-      selection(player, worldList) {
+    : selection(player, world.worldList) {
     // The world part, in the order of a first new game.
     world.worldList.setPlayer(&player);
     world.worldList.watchList(&story.tunnelFloorList);
@@ -118,13 +106,7 @@ void PlayScreen::startCameraFlight(const Vec3& endPosition, const Vec3& endAngle
 
 void PlayScreen::clearRoom() {
     world.worldList.clearSceneObjects();
-    clearEffect(effects.groundGrid);
-    for (EffectSlot<ClothMesh>& cloth : effects.clothMeshes) {
-        clearEffect(cloth);
-    }
-    clearEffect(effects.sweepEffect);
-    clearEffect(effects.noiseOverlay);
-    clearEffect(effects.backdropLayer);
+    effects.clearRoomEffects();
 }
 
 void PlayScreen::updatePlayScreen(float dt) {

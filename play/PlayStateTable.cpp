@@ -58,7 +58,8 @@ const PlayStateField kPlayStateFields[] = {
     {50, kFieldFloat, nullptr, nullptr, &StoryState::storyValue50, 0.0f},
     {51, kFieldBool, &StoryState::storyFlag51, nullptr, nullptr, 0.0f},
     {52, kFieldFloat, nullptr, nullptr, &StoryState::storyValue52, 0.0f},
-    {53, kFieldInt, nullptr, &WorldState::room, nullptr, -1.0f},
+    // The room belongs to the world, not the story: no member names it.
+    {kRoomWord, kFieldInt, nullptr, nullptr, nullptr, -1.0f},
     {0, kFieldFloat, nullptr, nullptr, &StoryState::personGlow, 1.0f},
     {0, kFieldFloat, nullptr, nullptr, &StoryState::endingProgress, 0.0f},
 };
@@ -69,19 +70,34 @@ namespace {
 
 // The row as a field of the shared save table; play-state booleans are never
 // stored negated and no float lies inside a vector.
-SaveField<PlayScreen> saveFieldOf(const PlayStateField& field) {
-    return SaveField<PlayScreen>{
+SaveField<StoryState> saveFieldOf(const PlayStateField& field) {
+    return SaveField<StoryState>{
         field.kind, false, field.boolMember, field.intMember, field.floatMember, nullptr, nullptr};
 }
 
 }  // namespace
 
+int32_t& playStateInt(PlayScreen& screen, const PlayStateField& field) {
+    return field.intMember ? screen.story.*field.intMember : screen.world.room;
+}
+
+int32_t playStateInt(const PlayScreen& screen, const PlayStateField& field) {
+    return field.intMember ? screen.story.*field.intMember : screen.world.room;
+}
+
 uint32_t encodePlayStateField(const PlayScreen& screen, const PlayStateField& field) {
-    return encodeSaveField(screen, saveFieldOf(field));
+    if (field.kind == kFieldInt) {
+        return encodeSaveInt(playStateInt(screen, field));
+    }
+    return encodeSaveField(screen.story, saveFieldOf(field));
 }
 
 void decodePlayStateField(PlayScreen& screen, const PlayStateField& field, uint32_t word) {
-    decodeSaveField(screen, saveFieldOf(field), word);
+    if (field.kind == kFieldInt) {
+        playStateInt(screen, field) = decodeSaveInt(word);
+        return;
+    }
+    decodeSaveField(screen.story, saveFieldOf(field), word);
 }
 
 void resetPlayStateField(PlayScreen& screen, const PlayStateField& field) {
@@ -91,7 +107,7 @@ void resetPlayStateField(PlayScreen& screen, const PlayStateField& field) {
         screen.story.*field.boolMember = field.defaultValue != 0.0f;
         break;
     case kFieldInt:
-        screen.story.*field.intMember = static_cast<int32_t>(field.defaultValue);
+        playStateInt(screen, field) = static_cast<int32_t>(field.defaultValue);
         break;
     case kFieldFloat:
         screen.story.*field.floatMember = field.defaultValue;

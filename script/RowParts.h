@@ -9,6 +9,7 @@
 
 class PlayScreen;
 class SceneObject;
+struct StoryState;
 
 // The pieces that answer rows of several actions are built from. Every
 // operation works on the play screen whose action is being carried out.

@@ -7,12 +7,7 @@
 
 #include "engine/Camera.h"
 #include "engine/Music.h"
-#include "play/BackdropLayer.h"
-#include "play/ClothMesh.h"
-#include "play/GroundGrid.h"
-#include "play/NoiseOverlay.h"
 #include "play/SceneObject.h"
-#include "play/SweepEffect.h"
 #include "script/RoomBehaviour.h"
 #include "script/ScriptSteps.h"
 
@@ -95,24 +90,7 @@ bool updateWorldScript(PlayScreen& play, float dt) {
 
     // The common updates: the room effects first, then footsteps, objects,
     // overlay and panel.
-    const Vec3& feet = play.player.position;
-    if (play.effects.groundGrid) {
-        play.effects.groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
-    }
-    for (const EffectSlot<ClothMesh>& cloth : play.effects.clothMeshes) {
-        if (cloth) {
-            cloth->stepClothMesh(feet.x, feet.y, feet.z, dt);
-        }
-    }
-    if (play.effects.sweepEffect) {
-        play.effects.sweepEffect->updateSweepEffect(dt);
-    }
-    if (play.effects.noiseOverlay) {
-        play.effects.noiseOverlay->updateNoiseOverlay(dt);
-    }
-    if (play.effects.backdropLayer) {
-        play.effects.backdropLayer->advanceBackdropLayer(dt);
-    }
+    play.effects.advanceRoomEffects(play.player.position, dt);
     const FootstepFlags flags = footstepFlags(play.world.room, play.player.position.z, play.story.storyValue50);
     play.player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
     for (SceneObject* object : play.world.worldList.objects()) {

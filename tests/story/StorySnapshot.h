@@ -65,7 +65,7 @@ inline StorySnapshot takeSnapshot(const PlayScreen& p) {
             s.values.push_back(p.story.*f.boolMember ? 1.0f : 0.0f);
             break;
         case kFieldInt:
-            s.values.push_back(static_cast<float>(p.story.*f.intMember));
+            s.values.push_back(static_cast<float>(playStateInt(p, f)));
             break;
         case kFieldFloat:
             s.values.push_back(p.story.*f.floatMember);
