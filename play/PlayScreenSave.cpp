@@ -62,13 +62,10 @@ void PlayScreen::resetPlayStateWithoutRoom() {
     world.elapsedTime = 0.0f;
     releaseRoomReferences();
     clearRoom();
-    view.roomFade = 0.0f;
+    // Faded out, the scene shown, no flight.
+    view = ViewState();
     world.pendingRoom = -1;
-    view.sceneVisibility = 1.0f;
-    view.sceneVisibilityTarget = 1.0f;
-    view.sceneVisibilityRate = 1.0f;
     script.scriptStepDelay = 0.0f;
-    view.flight.resetCameraFlight();
     script.scriptStep = -1;
     applyPlayStateDefaults();
     applyCostumeFlags();
