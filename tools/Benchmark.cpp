@@ -19,8 +19,6 @@
 // world, loading every resource) and the first frame after it, and the peak
 // resident memory; then cold start to the first
 // splash frame, loading a save, and the machine's load before and after.
-#include <SDL.h>
-#include <SDL_opengl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,54 +33,13 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "engine/Angles.h"
-#include "engine/FrameTimer.h"
-#include "engine/Platform.h"
 #include "play/PlayScreen.h"
+#include "tools/GameSession.h"
+#include "tools/RoomVariant.h"
 
 namespace {
 
-const uint32_t kStepMs = 45;
-
-// A room as the benchmark enters it: the story flags it is built under and
-// where the player stands (z is where the player starts falling or rising to
-// the floor from).
-struct RoomVariant {
-    const char* label;
-    int32_t room;
-    void (*flags)(PlayScreen& play);
-    float x, y, z;
-};
-
-void noFlags(PlayScreen&) {}
-void lateNight(PlayScreen& play) {
-    play.story.nightAlmostOver = true;
-    play.story.ropeOnPole = true;
-}
-void pumpkinCarved(PlayScreen& play) { play.story.storyCount33 = 4; }
-void tunnelOpen(PlayScreen& play) {
-    play.story.storyValue49 = 1.0f;
-    play.story.storyValue50 = 0.5f;
-    play.story.storyValue52 = 1.0f;
-}
-
-const RoomVariant kVariants[] = {
-    {"0 street", 0, noFlags, 3.5f, 5.01f, 0.0f},
-    {"0 late night", 0, lateNight, 3.5f, 5.01f, 0.0f},
-    {"1 garden", 1, noFlags, -4.6528f, 37.24951f, 0.0f},
-    {"1 carved pumpkin", 1, pumpkinCarved, 11.0f, 24.8f, 0.0f},
-    {"1 late night", 1, lateNight, 11.0f, 24.8f, 0.0f},
-    {"2 well", 2, noFlags, 0.0f, 0.0f, 0.91f},
-    {"3 shed", 3, noFlags, -4.6528f, 39.24951f, 0.0f},
-    {"4 hall", 4, noFlags, 12.5f, 30.2f, 0.3f},
-    {"5 behind painting", 5, noFlags, 14.1f, 42.3f, 0.3f},
-    {"6 upstairs", 6, noFlags, 10.45f, 43.55f, 7.6f},
-    {"7 tunnel", 7, noFlags, -1.5f, 5.0f, 0.0f},
-    {"7 tunnel open", 7, tunnelOpen, -1.5f, 5.0f, 0.0f},
-};
-
-uint32_t fakeNow = 0;
-uint32_t fakeTicks() { return fakeNow; }
-void fakeDelay(uint32_t milliseconds) { fakeNow += milliseconds; }
+GameSession* session = nullptr;
 
 double seconds(clockid_t clock) {
     timespec t;
@@ -98,36 +55,15 @@ struct FrameCost {
     double processCpu;
 };
 
-GameApp* app = nullptr;
-
-// One pass of the run loop with the fake clock a step on; exits the program
-// when the game quits or ends on the error screen.
+// One pass of the run loop with the fake clock a step on, timed; exits the
+// program when the game quits or ends on the error screen.
 FrameCost frame() {
     const double wall0 = wallNow();
     const double main0 = seconds(CLOCK_THREAD_CPUTIME_ID);
     const double process0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
-    fakeNow += kStepMs;
-    bool normalQuit = false;
-    if (app->runFrame(normalQuit) || gGameState == kGameStateError) {
-        std::fprintf(stderr, "quendralvoss-bench: the game left play (state %d)\n", gGameState);
-        std::exit(1);
-    }
+    session->frame();
     return FrameCost{(wallNow() - wall0) * 1000.0, (seconds(CLOCK_THREAD_CPUTIME_ID) - main0) * 1000.0,
                      (seconds(CLOCK_PROCESS_CPUTIME_ID) - process0) * 1000.0};
-}
-
-void frames(int count) {
-    for (int k = 0; k < count; ++k) frame();
-}
-
-void tap(SDLKey key) {
-    for (int down = 1; down >= 0; --down) {
-        SDL_Event event = {};
-        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.keysym.sym = key;
-        SDL_PushEvent(&event);
-        frame();
-    }
 }
 
 // The peak resident memory since the last reset, in MB; the reset lets each
@@ -169,28 +105,17 @@ double percentile(std::vector<double> values, double p) {
     return values[index];
 }
 
-// The back buffer as a binary PPM, bottom row last as on screen.
-void writeShot(const std::string& path, int width, int height) {
-    std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+// The back buffer as a binary PPM.
+void writeShot(const std::string& path) {
+    const std::vector<unsigned char> rgb = session->readBackBuffer();
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         std::fprintf(stderr, "quendralvoss-bench: cannot write %s\n", path.c_str());
         return;
     }
-    std::fprintf(file, "P6\n%d %d\n255\n", width, height);
-    for (int row = height - 1; row >= 0; --row) {
-        std::fwrite(rgb.data() + static_cast<size_t>(row) * width * 3, 1, static_cast<size_t>(width) * 3, file);
-    }
+    std::fprintf(file, "P6\n%d %d\n255\n", session->width(), session->height());
+    std::fwrite(rgb.data(), 1, rgb.size(), file);
     std::fclose(file);
-}
-
-std::string absolute(const std::string& path) {
-    if (!path.empty() && path[0] == '/') return path;
-    char here[4096];
-    return std::string(getcwd(here, sizeof here) ? here : ".") + "/" + path;
 }
 
 }  // namespace
@@ -222,70 +147,33 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [width height] [--res DIR] [--shots DIR] [--frames N]\n", argv[0]);
         return 1;
     }
-    res = absolute(res);
-    if (!shots.empty()) shots = absolute(shots);
-    char scratch[] = "/tmp/quendralvoss-bench-XXXXXX";
-    if (!mkdtemp(scratch) || chdir(scratch) != 0 || symlink(res.c_str(), "res") != 0) {
-        std::fprintf(stderr, "quendralvoss-bench: no scratch directory\n");
-        return 1;
-    }
+    if (!shots.empty()) shots = GameSession::absolute(shots);
     const std::string loadBefore = machineLoad();
-
-    if (!initVideo("quendralvoss benchmark", width, height, false)) {
-        std::fprintf(stderr, "quendralvoss-bench: no video mode %dx%d\n", width, height);
-        return 1;
-    }
-    // The same random numbers on every run, so every run draws the same.
-    std::srand(1);
-    app = new GameApp();
-    gFrameTimer->lastTicks = 0;
-    gFrameTimer->setClock(fakeTicks, fakeDelay);
-    if (gGameState == kGameStateError) {
-        std::fprintf(stderr, "quendralvoss-bench: the game did not start (is %s the generated content?)\n",
-                     res.c_str());
-        return 1;
-    }
+    GameSession game("quendralvoss-bench");
+    session = &game;
+    if (!game.start("quendralvoss benchmark", width, height, res)) return 1;
     frame();
     const double coldStart = (wallNow() - start) * 1000.0;
 
-    // Splash, "new game", the intro's eight pages, then play.
-    tap(SDLK_ESCAPE);
-    frames(40);
-    tap(SDLK_RETURN);
-    frames(120);
-    tap(SDLK_RETURN);
-    for (int page = 2; page <= 8; ++page) {
-        frames(50);
-        tap(SDLK_RETURN);
-    }
-    for (int k = 0; k < 200 && gGameState != kGameStatePlay; ++k) frame();
-    if (gGameState != kGameStatePlay) {
-        std::fprintf(stderr, "quendralvoss-bench: the intro did not lead into play\n");
-        return 1;
-    }
-    PlayScreen& play = *app->getPlayScreen();
-    frames(10);
+    if (!game.enterPlay()) return 1;
+    PlayScreen& play = game.play();
+    game.frames(10);
 
     std::printf("quendralvoss-bench: %dx%d, llvmpipe or whatever OpenGL the display gives, %ld cores, %d frames a "
                 "room\n",
                 width, height, sysconf(_SC_NPROCESSORS_ONLN), turnFrames);
     std::printf("%-18s %8s %8s %7s %7s %7s %9s %9s %8s\n", "room", "build", "first", "p50", "p99", "max",
                 "main cpu", "all cpu", "peak MB");
-    for (const RoomVariant& v : kVariants) {
-        // A new game's state with the variant's flags, in an empty world whose
-        // resources are all given back, so each build loads its room afresh.
-        play.resetPlayState();
-        play.enterRoom(-1);
-        v.flags(play);
+    for (int32_t n = 0; n < kRoomVariantCount; ++n) {
+        const RoomVariant& v = kRoomVariants[n];
+        game.prepareVariant(v);
         resetPeakResident();
         const double build0 = wallNow();
-        play.enterRoom(v.room);
+        game.buildVariant(v);
         const double build = (wallNow() - build0) * 1000.0;
-        play.player.position.set(v.x, v.y, v.z);
-        play.player.viewAngles.set(0.0f, 0.0f, 0.0f);
         const double first = frame().wall;
         // The fade in and the player settling on the floor.
-        frames(40);
+        game.frames(40);
         std::vector<double> wall, mainCpu, processCpu;
         for (int k = 0; k < turnFrames; ++k) {
             play.player.viewAngles.z = kFullTurn * static_cast<float>(k) / static_cast<float>(turnFrames);
@@ -299,7 +187,7 @@ int main(int argc, char** argv) {
                 for (char* c = name; *c; ++c) {
                     if (*c == ' ') *c = '-';
                 }
-                writeShot(shots + name, width, height);
+                writeShot(shots + name);
             }
         }
         double mainSum = 0.0, processSum = 0.0;
@@ -324,10 +212,5 @@ int main(int argc, char** argv) {
     std::printf("cold start to the first splash frame: %.0f ms\n", coldStart);
     std::printf("save load with its frame: %.1f ms\n", load);
     std::printf("machine load before: %s, after: %s\n", loadBefore.c_str(), machineLoad().c_str());
-    delete app;
-    shutdownPlatform();
-    unlink("game.sav");
-    unlink("res");
-    rmdir(scratch);
     return 0;
 }
