@@ -11,9 +11,10 @@
 #include "app/GameState.h"
 #include "app/JoystickBindings.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
+#include "engine/FontRegistry.h"
 #include "engine/FontRegistry.h"
 #include "engine/KeyState.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -26,7 +27,7 @@ namespace {
 const int32_t kRecordRest = -1;
 const int32_t kDone = 8;
 const int32_t kFirstButtonStep = 4;
-const int32_t kFirstPromptPicture = 215;
+const int32_t kFirstPromptPicture = picture::kControllerPrompt1;
 // How far an axis must move from rest to answer a question.
 const float kAxisThreshold = 0.8f;
 

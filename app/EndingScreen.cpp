@@ -11,6 +11,7 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
@@ -23,7 +24,6 @@
 #include "text/Text.h"
 
 namespace {
-const int32_t kConfirmSound = 40;
 const float kConfirmVolume = 0.8f;
 const float kMusicVolume = 0.7f;
 const int32_t kLastPage = 19;
@@ -33,8 +33,14 @@ const float kWidth = 48.0f;
 const float kHeight = 36.0f;
 
 // Pictures of pages 1 to 19 (page 5 changes its picture during the fades).
-const int32_t kPagePictures[kLastPage] = {58,  269, 264, 262, 258, 268, 267, 263, 265, 261,
-                                          260, 270, 266, 271, 271, 271, 58,  58,  58};
+const int32_t kPagePictures[kLastPage] = {picture::kBlack, picture::kEndingFoggyStreet, picture::kEndingGardenGate,
+                                          picture::kEndingLitWindow, picture::kEndingLanternLit,
+                                          picture::kEndingDogAsleep, picture::kEndingWell, picture::kEndingFishPerson,
+                                          picture::kEndingGoatPersonBowing, picture::kEndingPersonInChair,
+                                          picture::kEndingEmptyChair, picture::kEndingGateOpen,
+                                          picture::kEndingGoingHome, picture::kEndingEmptyStreet,
+                                          picture::kEndingEmptyStreet, picture::kEndingEmptyStreet, picture::kBlack,
+                                          picture::kBlack, picture::kBlack};
 
 // The narration lines stand in the top part of the screen.
 std::string raised(const char* line) { return std::string(line) + std::string(30, '\n'); }
@@ -83,11 +89,11 @@ void EndingScreen::arriveAtNextPage() {
         break;
     case 14:
         hold = 2.0f;
-        playMusicTrack(95);
+        playMusicTrack(music::kEnding);
         break;
     case 17:
         hold = 2.0f;
-        playMusicTrack(1);
+        playMusicTrack(music::kSilence);
         break;
     case kLastPage:
         hold = 3.0f;
@@ -178,7 +184,7 @@ void EndingScreen::drawClosingTexts() {
 
 void EndingScreen::updateEndingScreen(float dt) {
     if (fade == 1.0f && showing && (inputConfirm(true) || inputMenu(true))) {
-        playSoundOnAnyChannel(kConfirmSound, kConfirmVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
         showing = 0;
     }
     ++frameCounter;

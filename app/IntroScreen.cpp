@@ -13,12 +13,13 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
-#include "engine/FontRegistry.h"
 #include "engine/Camera.h"
+#include "engine/FontRegistry.h"
+#include "engine/FontRegistry.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"
@@ -29,19 +30,12 @@
 #include "text/Text.h"
 
 namespace {
-const int32_t kSilentTrack = 1;
-const int32_t kIntroMusic = 93;
 const float kMusicVolume = 0.7f;
-const int32_t kMoveSound = 38;
 const float kMoveVolume = 0.6f;
-const int32_t kConfirmSound = 40;
 const float kConfirmVolume = 0.8f;
 const int32_t kLastPage = 8;
 // How fast the costume mesh follows the selection, in costumes per second.
 const float kCostumeSpeed = 3.0f;
-
-// The pictures that carry text come from other numbers in the German build.
-int32_t textPicture(int32_t english, int32_t german) { return text::kGerman ? german : english; }
 
 void lit() { applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f); }
 }  // namespace
@@ -61,25 +55,25 @@ IntroScreen::IntroScreen()
 
 void IntroScreen::enterIntroScreen() {
     gMusic->setVolume(0.0f);
-    playMusicTrack(kSilentTrack);
+    playMusicTrack(music::kSilence);
     setAmbientLight(0.9f, 0.9f, 0.9f);
     gMainLight->setDirection(0.0f, 0.0f, -1.0f);
     gMainLight->setColour(1.0f, 1.0f, 1.0f);
     frameCounter = 0;
     time = 0.0f;
-    paperShade = acquireTextureByNumber(116);
-    reflection = acquireTextureByNumber(91);
-    paperMesh = acquireMeshByNumber(80);
-    paperTexture = acquireTextureByNumber(72);
-    sheenTexture = acquireTextureByNumber(85);
-    cardMesh = acquireMeshByNumber(81);
-    cardTexture = acquireTextureByNumber(textPicture(84, 348));
-    backMesh = acquireMeshByNumber(82);
-    ghostBack = acquireTextureByNumber(textPicture(86, 349));
-    deathBack = acquireTextureByNumber(textPicture(97, 350));
-    werewolfBack = acquireTextureByNumber(textPicture(98, 351));
-    costumeMesh = acquireMeshByNumber(87);
-    costumeTexture = acquireTextureByNumber(72);
+    paperShade = acquireTextureByNumber(picture::kDampSheen);
+    reflection = acquireTextureByNumber(picture::kReflection);
+    paperMesh = acquireMeshByNumber(mesh::kIntroPaper);
+    paperTexture = acquireTextureByNumber(picture::kPaper);
+    sheenTexture = acquireTextureByNumber(picture::kPaperSheen);
+    cardMesh = acquireMeshByNumber(mesh::kIntroCard);
+    cardTexture = acquireTextureByNumber(text::kInvitationPicture);
+    backMesh = acquireMeshByNumber(mesh::kIntroCardBack);
+    ghostBack = acquireTextureByNumber(text::kGhostCardPicture);
+    deathBack = acquireTextureByNumber(text::kDeathCardPicture);
+    werewolfBack = acquireTextureByNumber(text::kWerewolfCardPicture);
+    costumeMesh = acquireMeshByNumber(mesh::kIntroCostume);
+    costumeTexture = acquireTextureByNumber(picture::kPaper);
     selectedCostume = kCostumeGhost;
     shownCostume = 1.0f;
     overlay.reloadScreenOverlay();
@@ -104,11 +98,11 @@ std::string IntroScreen::costumePageText() const {
 void IntroScreen::chooseCostume(float dt) {
     if (inputLeft(true) && selectedCostume > kCostumeDeath) {
         --selectedCostume;
-        playSoundOnChannel1(kMoveSound, kMoveVolume);
+        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
     }
     if (inputRight(true) && selectedCostume < kCostumeWerewolf) {
         ++selectedCostume;
-        playSoundOnChannel1(kMoveSound, kMoveVolume);
+        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
     }
     const float target = static_cast<float>(selectedCostume);
     const float step = kCostumeSpeed * dt;
@@ -201,7 +195,7 @@ void IntroScreen::updateIntroScreen(float dt) {
             return;
         }
         if (inputConfirm(true)) {
-            playSoundOnAnyChannel(kConfirmSound, kConfirmVolume);
+            playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
             showing = 0;
             // Page 1 comes slowly out of black and page 8 goes slowly back.
             if (page == 1) fadeSpeed = 1.0f;
@@ -218,7 +212,7 @@ void IntroScreen::updateIntroScreen(float dt) {
         musicDelay -= dt;
         if (musicDelay <= 0.0f) {
             musicDelay = 0.0f;
-            playMusicTrack(kIntroMusic);
+            playMusicTrack(music::kIntro);
             gMusic->setVolume(kMusicVolume);
         }
     }

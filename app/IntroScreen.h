@@ -34,19 +34,21 @@ public:
 
     uint32_t frameCounter;
     float time;
-    Texture* paperShade;      // 116
-    Texture* reflection;      // 91
-    Mesh* paperMesh;          // 80
-    Texture* paperTexture;    // 72
-    Texture* sheenTexture;    // 85
-    Mesh* cardMesh;           // 81
-    Texture* cardTexture;     // 84 (German build 348)
-    Mesh* backMesh;           // 82
-    Texture* ghostBack;       // 86 (349)
-    Texture* deathBack;       // 97 (350)
-    Texture* werewolfBack;    // 98 (351)
-    Mesh* costumeMesh;        // 87
-    Texture* costumeTexture;  // 72 again
+    Texture* paperShade;
+    Texture* reflection;
+    Mesh* paperMesh;
+    Texture* paperTexture;
+    Texture* sheenTexture;
+    Mesh* cardMesh;
+    // The card and the three backs carry words: their pictures come from the
+    // text table of the program's language.
+    Texture* cardTexture;
+    Mesh* backMesh;
+    Texture* ghostBack;
+    Texture* deathBack;
+    Texture* werewolfBack;
+    Mesh* costumeMesh;
+    Texture* costumeTexture;
     int32_t selectedCostume;
     float shownCostume;
     ScreenOverlay overlay;

@@ -13,14 +13,15 @@
 #include "app/JoystickBindings.h"
 #include "app/MenuEntry.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "app/SavedBindings.h"
 #include "engine/Angles.h"
-#include "engine/FontRegistry.h"
 #include "engine/Camera.h"
+#include "engine/FontRegistry.h"
+#include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"
@@ -31,10 +32,7 @@
 #include "text/Text.h"
 
 namespace {
-const int32_t kMenuMusic = 96;
-const int32_t kMoveSound = 38;
 const float kMoveVolume = 0.6f;
-const int32_t kConfirmSound = 40;
 const float kConfirmVolume = 0.8f;
 const float kMusicVolume = 0.7f;
 
@@ -87,27 +85,27 @@ MainMenuScreen::MainMenuScreen()
 void MainMenuScreen::enterMainMenuScreen() {
     gMusic->setVolume(0.0f);
     gMouseState->clear();
-    playMusicTrack(kMenuMusic);
+    playMusicTrack(music::kMenu);
     setAmbientLight(0.9f, 0.9f, 0.9f);
     gMainLight->setDirection(0.0f, 0.0f, -1.0f);
     gMainLight->setColour(1.0f, 1.0f, 1.0f);
 
-    reflection = acquireTextureByNumber(91);
-    shadow = acquireTextureByNumber(115);
-    hallMesh = acquireMeshByNumber(68);
-    leftColumnMesh = acquireMeshByNumber(70);
-    rightColumnMesh = acquireMeshByNumber(71);
-    houseMesh = acquireMeshByNumber(73);
-    groundMesh = acquireMeshByNumber(75);
-    frontMesh = acquireMeshByNumber(78);
-    hallTexture = acquireTextureByNumber(69);
+    reflection = acquireTextureByNumber(picture::kReflection);
+    shadow = acquireTextureByNumber(picture::kStoneSheen);
+    hallMesh = acquireMeshByNumber(mesh::kMenuFogHills);
+    leftColumnMesh = acquireMeshByNumber(mesh::kMenuGarland);
+    rightColumnMesh = acquireMeshByNumber(mesh::kMenuFence);
+    houseMesh = acquireMeshByNumber(mesh::kMenuHouse);
+    groundMesh = acquireMeshByNumber(mesh::kMenuTrees);
+    frontMesh = acquireMeshByNumber(mesh::kMenuSweets);
+    hallTexture = acquireTextureByNumber(picture::kMenuFog);
     hallTexture->setNearest();
-    columnTexture = acquireTextureByNumber(72);
-    houseTexture = acquireTextureByNumber(74);
-    groundTexture = acquireTextureByNumber(76);
-    sheenTexture = acquireTextureByNumber(77);
-    frontTexture = acquireTextureByNumber(79);
-    titleStrip = acquireTextureByNumber(346);
+    columnTexture = acquireTextureByNumber(picture::kPaper);
+    houseTexture = acquireTextureByNumber(picture::kMenuHouseBoards);
+    groundTexture = acquireTextureByNumber(picture::kMenuGround);
+    sheenTexture = acquireTextureByNumber(picture::kMenuSheen);
+    frontTexture = acquireTextureByNumber(picture::kSweetWrapper);
+    titleStrip = acquireTextureByNumber(picture::kTitleStrip);
 
     frameCounter = 0;
     time = 0.0f;
@@ -139,19 +137,19 @@ bool MainMenuScreen::readInput() {
             gGameState = kGameStateQuit;
             return true;
         }
-        playSoundOnAnyChannel(kMoveSound, kMoveVolume);
+        playSoundOnAnyChannel(sound::kMenuMove, kMoveVolume);
         selected = kExit;
     }
     if (inputUp(true)) {
         if (selected - 1 >= 0) {
             --selected;
-            playSoundOnChannel1(kMoveSound, kMoveVolume);
+            playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
         }
     }
     if (inputDown(true)) {
         if (selected + 1 < 3) {
             ++selected;
-            playSoundOnChannel1(kMoveSound, kMoveVolume);
+            playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
         }
     }
     if (!inputConfirm(true)) {
@@ -159,7 +157,7 @@ bool MainMenuScreen::readInput() {
     }
     switch (selected) {
     case kNewGame:
-        playSoundOnAnyChannel(kConfirmSound, kConfirmVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
         resetJoystickBindings();
         if (gJoystickState->isOpen()) {
             gSetupThenIntro = 1;
@@ -173,7 +171,7 @@ bool MainMenuScreen::readInput() {
         if (!continueAllowed) {
             return false;
         }
-        playSoundOnAnyChannel(kConfirmSound, kConfirmVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
         gLoadRequest = 1;
         gGameState = kGameStatePlay;
         handOver();

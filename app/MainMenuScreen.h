@@ -27,21 +27,21 @@ public:
     // Silences the music, gives back the resources and purges the cache.
     void leaveMainMenuScreen();
 
-    Texture* reflection;     // 91
-    Texture* shadow;         // 115
-    Mesh* hallMesh;          // 68
-    Mesh* leftColumnMesh;    // 70
-    Mesh* rightColumnMesh;   // 71
-    Mesh* houseMesh;         // 73
-    Mesh* groundMesh;        // 75
-    Mesh* frontMesh;         // 78
-    Texture* hallTexture;    // 69
-    Texture* columnTexture;  // 72
-    Texture* houseTexture;   // 74
-    Texture* groundTexture;  // 76
-    Texture* sheenTexture;   // 77
-    Texture* frontTexture;   // 79
-    Texture* titleStrip;     // 346
+    Texture* reflection;
+    Texture* shadow;
+    Mesh* hallMesh;
+    Mesh* leftColumnMesh;
+    Mesh* rightColumnMesh;
+    Mesh* houseMesh;
+    Mesh* groundMesh;
+    Mesh* frontMesh;
+    Texture* hallTexture;
+    Texture* columnTexture;
+    Texture* houseTexture;
+    Texture* groundTexture;
+    Texture* sheenTexture;
+    Texture* frontTexture;
+    Texture* titleStrip;
     uint32_t frameCounter;
     float time;
     float scroll;

@@ -10,9 +10,10 @@
 #include "app/InputActions.h"
 #include "app/MenuEntry.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
+#include "engine/FontRegistry.h"
 #include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
-#include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"
@@ -20,10 +21,7 @@
 #include "text/Text.h"
 
 namespace {
-const int32_t kPauseSound = 277;
-const int32_t kMoveSound = 38;
 const float kMoveVolume = 0.6f;
-const int32_t kConfirmSound = 40;
 const float kSoundVolume = 0.8f;
 const float kGrey = 0.85f;
 const float kGreyDisabled = 0.425f;
@@ -54,7 +52,7 @@ void PauseMenuScreen::enterPauseMenuScreen() {
     gMouseState->clear();
     selected = kContinue;
     if (!gSaveFailed && !gSavedOk) {
-        playSoundOnAnyChannel(kPauseSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kPause, kSoundVolume);
     }
 }
 
@@ -62,13 +60,13 @@ void PauseMenuScreen::leavePauseMenuScreen() {}
 
 void PauseMenuScreen::updateSaveNotice(uint8_t& flag, const char* notice) {
     if (inputMenu(true)) {
-        playSoundOnAnyChannel(kPauseSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kPause, kSoundVolume);
         flag = 0;
         gGameState = kGameStatePlay;
         return;
     }
     if (inputConfirm(true)) {
-        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
         flag = 0;
         gGameState = kGameStatePlay;
         return;
@@ -83,41 +81,41 @@ void PauseMenuScreen::updateSaveNotice(uint8_t& flag, const char* notice) {
 
 bool PauseMenuScreen::readInput() {
     if (inputMenu(true)) {
-        playSoundOnAnyChannel(kPauseSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kPause, kSoundVolume);
         gGameState = kGameStatePlay;
         return true;
     }
     if (inputUp(true) && selected - 1 >= 0) {
         --selected;
-        playSoundOnChannel1(kMoveSound, kMoveVolume);
+        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
     }
     const int32_t last = gJoystickState->isOpen() ? kSetUpController : kExit;
     if (inputDown(true) && selected + 1 <= last) {
         ++selected;
-        playSoundOnChannel1(kMoveSound, kMoveVolume);
+        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
     }
     if (!inputConfirm(true)) {
         return false;
     }
     switch (selected) {
     case kContinue:
-        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
         gGameState = kGameStatePlay;
         return true;
     case kSave:
         if (!gSaveAllowed) {
             return false;
         }
-        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
         gSaveRequest = 1;
         gGameState = kGameStatePlay;
         return true;
     case kExit:
-        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
         gGameState = kGameStateMainMenu;
         return true;
     default:
-        playSoundOnAnyChannel(kConfirmSound, kSoundVolume);
+        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
         gSetupThenIntro = 0;
         gGameState = kGameStateControllerSetup;
         return true;

@@ -2,6 +2,7 @@
 
 #include <SDL_opengl.h>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/ResourceCache.h"
@@ -11,8 +12,8 @@
 #include "engine/Texture.h"
 
 namespace {
-const int32_t kFogPicture = 2;
-const int32_t kVignettePicture = 3;
+const int32_t kFogPicture = picture::kFogLayer;
+const int32_t kVignettePicture = picture::kVignette;
 
 // One quad over the whole overlay with the given corner texture coordinates
 // (lower left, lower right, upper right, upper left).

@@ -6,6 +6,7 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/OverlayQuad.h"
+#include "app/ResourceCatalog.h"
 #include "app/SavedBindings.h"
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"
@@ -15,8 +16,7 @@
 #include "engine/Texture.h"
 
 namespace {
-const int32_t kLogoPicture = 67;
-const int32_t kJingleSound = 66;
+const int32_t kLogoPicture = picture::kSplashLogo;
 const float kJingleVolume = 0.5f;
 }  // namespace
 
@@ -46,7 +46,7 @@ void SplashScreen::updateSplashScreen(float dt) {
         preTime -= dt;
         if (preTime <= 0.0f) {
             preTime = 0.0f;
-            playSoundOnAnyChannel(kJingleSound, kJingleVolume);
+            playSoundOnAnyChannel(sound::kLogoJingle, kJingleVolume);
         } else if (logoTime != 0.0f) {
             draw = true;
         }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-enum class ResourceKind { Mesh, Picture, Sound, Music };
+#include "app/ResourceCatalog.h"
 
 // One numbered resource file of res/: its number and what it holds.
 struct CatalogEntry {

@@ -5,6 +5,7 @@
 #include "app/FatalError.h"
 #include "app/GameFont.h"
 #include "app/InputActions.h"
+#include "app/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-const int32_t kConfirmSound = 40;
 // Just above 1, so the per-vertex alphas below blend.
 const float kBlendingAlpha = 1.001f;
 
@@ -49,7 +49,7 @@ void AnswerPanel::setUpLabel() {
 
 void AnswerPanel::constructAnswerPanel() {
     destroyAnswerPanel();
-    panelTexture = acquireTextureByNumber(2);
+    panelTexture = acquireTextureByNumber(picture::kFogLayer);
     setUpLabel();
     openness = 0.0f;
     targetOpenness = 0.0f;
@@ -92,7 +92,7 @@ void AnswerPanel::updateAnswerPanel(float dt, int32_t scriptStep, float scriptSt
         }
     }
     if (openness == 1.0f && (inputConfirm(true) || inputExecute(true))) {
-        playCueOnAnyChannel(kConfirmSound, 0.8f);
+        playCueOnAnyChannel(sound::kConfirm, 0.8f);
         targetOpenness = 0.0f;
     }
     scrollTime += dt;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
 #include "engine/ResourceCache.h"
@@ -42,12 +43,12 @@ BackdropLayer::~BackdropLayer() { freeBackdropLayer(); }
 void BackdropLayer::createBackdropLayer(bool ghost, bool werewolf, bool death) {
     freeBackdropLayer();
     time = 0.0f;
-    driftMesh = acquireMeshByNumber(228);
-    skyMesh = acquireMeshByNumber(229);
-    costumeMesh = acquireMeshByNumber(253);
-    driftTexture = acquireTextureByNumber(230);
-    skyTexture = acquireTextureByNumber(231);
-    costumeOverlayTexture = acquireTextureByNumber(252);
+    driftMesh = acquireMeshByNumber(mesh::kBackdropMist);
+    skyMesh = acquireMeshByNumber(mesh::kBackdropSky);
+    costumeMesh = acquireMeshByNumber(mesh::kBackdropCostume);
+    driftTexture = acquireTextureByNumber(picture::kBackdropMist);
+    skyTexture = acquireTextureByNumber(picture::kBackdropSky);
+    costumeOverlayTexture = acquireTextureByNumber(picture::kCostumeOverlay);
     // The flags pick one number and only that texture is taken, so that a
     // second set flag cannot leave a reference behind.
     int costume = 254;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
@@ -52,11 +53,11 @@ void ClothMesh::buildClothMesh(float x0, float y0, float z0, float amplitude) {
     waveAmplitude = amplitude;
     // Rebuilding gives back what an earlier build took.
     freeClothMesh();
-    clothTexture = acquireTextureByNumber(158);
+    clothTexture = acquireTextureByNumber(picture::kCurtain);
     if (clothTexture) {
         clothTexture->setNearest();
     }
-    sheenTexture = acquireTextureByNumber(117);
+    sheenTexture = acquireTextureByNumber(picture::kMetalSheen);
 }
 
 void ClothMesh::freeClothMesh() {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
@@ -37,8 +38,8 @@ GlowSprite::~GlowSprite() { freeGlowSprite(); }
 
 void GlowSprite::createGlowSprite() {
     freeGlowSprite();
-    spriteTexture = acquireTextureByNumber(35);
-    haloTexture = acquireTextureByNumber(6);
+    spriteTexture = acquireTextureByNumber(picture::kGlowSpot);
+    haloTexture = acquireTextureByNumber(picture::kGlowHalo);
     vertexIndex = -1;
     quadExtent.set(0.25f, 0.3f, 0.6f);
     for (int k = 0; k < 4; ++k) {

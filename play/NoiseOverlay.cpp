@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
 #include "engine/ResourceCache.h"
@@ -22,7 +23,7 @@ void NoiseOverlay::initNoiseOverlay() {
     targetLevel = 0.0f;
     rate = 0.1f;
     time = 0.0f;
-    noiseTexture = acquireTextureByNumber(195);
+    noiseTexture = acquireTextureByNumber(picture::kFilmGrain);
     if (noiseTexture) {
         noiseTexture->setNearest();
     }

@@ -11,6 +11,7 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "app/InputActions.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/MouseState.h"
@@ -21,11 +22,11 @@
 #include "play/ClothMesh.h"
 #include "play/GroundGrid.h"
 #include "play/NoiseOverlay.h"
-#include "play/PlayerControl.h"
-#include "play/SweepEffect.h"
 #include "play/PlayStateTable.h"
+#include "play/PlayerControl.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/SweepEffect.h"
 #include "play/TargetList.h"
 #include "script/ActionResolver.h"
 #include "script/WorldScript.h"
@@ -36,7 +37,7 @@ namespace {
 const float kWalkSpeed = 2.0f;
 const float kTurnSpeed = 1.3962634f;
 const float kPitchLimit = 1.3962634f;
-const int32_t kExecuteSound = 40;
+const int32_t kExecuteSound = sound::kConfirm;
 const float kExecuteVolume = 0.8f;
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/ActionEntry.h"
 #include "app/FatalError.h"
+#include "app/ResourceCatalog.h"
 #include "app/SaveCodec.h"
 #include "engine/Angles.h"
 #include "engine/FileStream.h"
@@ -235,16 +236,16 @@ void Player::updateFootsteps(float dt, bool flag1, bool flag2, bool flag3, bool 
     do {
         s = -1;
         if (flag1) {
-            s = pickFrom(280, 5.9999f);
+            s = pickFrom(sound::kStepEarth1, 5.9999f);
         }
         if (flag2) {
-            s = pickFrom(296, 5.9999f);
+            s = pickFrom(sound::kStepBoards1, 5.9999f);
         }
         if (flag3) {
-            s = pickFrom(286, 5.9999f);
+            s = pickFrom(sound::kStepWading1, 5.9999f);
         }
         if (flag4) {
-            s = pickFrom(292, 3.9999f);
+            s = pickFrom(sound::kStepWetStone1, 3.9999f);
         }
     } while (s != -1 && s == lastFootstepSound);
     if (s != -1) {

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "app/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "play/RoomRecord.h"
 #include "play/SceneObject.h"
@@ -22,92 +23,92 @@ void birdEye(GlowSprite* sprite) {
 // Room 0, the street: the wall and ground grid, then the items, the coin
 // machine, the procession (or late at night the gate) and the bird statues.
 void PlayScreen::buildRoom0() {
-    SceneObjectList& w = world.worldList;
+    SceneObjectList& w = worldList;
     for (int i = -2; i <= 7; ++i) {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
         // South wall; at i = 3 the coin machine's wall with its two posts.
         if (i != 3) {
-            w.appendSceneObject(RoomRecord().mesh(7).at(x0, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kStreetWall).at(x0, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
         } else {
-            w.appendSceneObject(RoomRecord().mesh(24).at(17.5f, 0.3f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().mesh(23).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachinePanel).at(17.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachineWall).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(15.925f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).object);
             w.appendSceneObject(RoomRecord().at(19.075f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).object);
         }
         // North wall; at i = 2 the gateway with its lock.
         if (i != 2) {
-            w.appendSceneObject(RoomRecord().mesh(9).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
         } else {
-            w.appendSceneObject(RoomRecord().mesh(10).at(12.5f, 10.0f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
-            if (!story.lockOpened) {
+            if (!lockOpened) {
                 w.appendSceneObject(
-                    RoomRecord().name(kObjLock).mesh(33).at(12.65f, 10.0f, 1.1f).size(0.765f, 0.085f, 0.72f).object);
+                    RoomRecord().name(kObjLock).mesh(mesh::kLock).at(12.65f, 10.0f, 1.1f).size(0.765f, 0.085f, 0.72f).object);
             } else {
-                w.appendSceneObject(RoomRecord().mesh(36).at(12.65f, 10.0f, 1.1f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).object);
             }
         }
         // Ground; the crack's tile at i = 2, j = 1.
         for (int j = -2; j <= 3; ++j) {
             if (i == 2 && j == 1) {
-                w.appendSceneObject(RoomRecord().mesh(11).at(12.5f, 7.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).object);
             } else {
-                w.appendSceneObject(RoomRecord().mesh(8).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
             }
         }
     }
 
-    w.appendSceneObject(RoomRecord().mesh(32).at(3.87f, 9.52f, 0.0f).object);
-    if (!story.flowerTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(12).at(3.87f, 9.52f, 0.0f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kFlowerStalks).at(3.87f, 9.52f, 0.0f).object);
+    if (!flowerTaken) {
+        w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(mesh::kFlower).at(3.87f, 9.52f, 0.0f).object);
     }
-    if (!story.rockTaken) {
+    if (!rockTaken) {
         w.appendSceneObject(
-            RoomRecord().name(kObjRock).mesh(14).texture(275).secondTexture(115).at(6.0f, 2.0f, 0.0f).object);
+            RoomRecord().name(kObjRock).mesh(mesh::kRock).texture(picture::kRockSurface).secondTexture(picture::kStoneSheen).at(6.0f, 2.0f, 0.0f).object);
     }
     // The key lies under the rock: it is there once the rock is taken (taking
     // the rock uncovers it) and until the key itself is taken.
-    if (story.rockTaken && !story.keyTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjKey).mesh(15).texture(28).at(6.0f, 2.0f, 0.012f).object);
+    if (rockTaken && !keyTaken) {
+        w.appendSceneObject(RoomRecord().name(kObjKey).mesh(mesh::kKey).texture(picture::kBrass).at(6.0f, 2.0f, 0.012f).object);
     }
     w.appendSceneObject(RoomRecord().name(kObjCrack).at(12.0f, 8.5f, 0.0f).object);
-    if (!story.bristlesTaken) {
+    if (!bristlesTaken) {
         w.appendSceneObject(
-            RoomRecord().name(kObjBristles).mesh(27).secondTexture(115).at(24.8f, 0.9f, 0.0f).object);
+            RoomRecord().name(kObjBristles).mesh(mesh::kBristles).secondTexture(picture::kStoneSheen).at(24.8f, 0.9f, 0.0f).object);
     }
-    if (!story.broomstickTaken) {
+    if (!broomstickTaken) {
         w.appendSceneObject(
-            RoomRecord().name(kObjBroomstick).mesh(21).secondTexture(115).at(24.0f, 0.75f, 0.621f).object);
+            RoomRecord().name(kObjBroomstick).mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(24.0f, 0.75f, 0.621f).object);
     }
-    if (story.broomstickInCrack) {
+    if (broomstickInCrack) {
         w.appendSceneObject(
-            RoomRecord().name(kObjBroomstick).mesh(21).secondTexture(115).at(12.1f, 8.45f, 0.421f).object);
+            RoomRecord().name(kObjBroomstick).mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
     }
     w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).object);
-    w.appendSceneObject(RoomRecord().mesh(25).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).object);
-    if (story.storyFlag07 && !story.candleTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(26).at(15.34f, 0.95f, 0.748f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).object);
+    if (storyFlag07 && !candleTaken) {
+        w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(mesh::kCandle).at(15.34f, 0.95f, 0.748f).object);
     }
     w.appendSceneObject(RoomRecord().name(kObjLeftSlider).at(15.4f, 1.0f, 0.9f).object);
     w.appendSceneObject(RoomRecord().name(kObjRightSlider).at(15.2f, 1.0f, 0.9f).object);
     w.appendSceneObject(RoomRecord().name(kObjCoinSlot).at(15.0f, 1.0f, 1.1f).object);
 
-    if (!story.nightAlmostOver) {
-        story.processionWalking = false;
-        const float shift = story.storyValue04;
+    if (!nightAlmostOver) {
+        processionWalking = false;
+        const float shift = storyValue04;
         w.appendSceneObject(RoomRecord()
                                 .name(kObjSomething)
-                                .texture(62)
-                                .secondTexture(118)
+                                .texture(picture::kSomethingLook)
+                                .secondTexture(picture::kShadowSheen)
                                 .at(3.0f + shift, 6.0f, 1.0f)
                                 .size(1.15f, 0.4f, 1.0f)
                                 .speed(-1.8f)
                                 .object);
         RoomRecord monique;
-        monique.name(kObjMonique).texture(51).at(13.7f + shift, 3.0f, 1.0f).size(0.45f, 0.45f, 1.0f);
+        monique.name(kObjMonique).texture(picture::kCharacterAtlas).at(13.7f + shift, 3.0f, 1.0f).size(0.45f, 0.45f, 1.0f);
         const int32_t moniqueVertices[3] = {1486, 1771, 1918};
         const float moniqueScales[3] = {0.5f, 0.7f, 0.4f};
         for (int k = 0; k < 3; ++k) {
@@ -116,17 +117,17 @@ void PlayScreen::buildRoom0() {
             setGlowColour(sprite, 1.0f, 0.3215686f, 0.7372549f, 1.0f);
         }
         w.appendSceneObject(monique.object);
-        if (story.moniqueHasFlower && !story.hatTaken) {
+        if (moniqueHasFlower && !hatTaken) {
             w.appendSceneObject(RoomRecord()
                                     .name(kObjHat)
-                                    .mesh(18)
-                                    .secondTexture(115)
-                                    .at(story.storyValue14, 3.8f, 0.19f)
+                                    .mesh(mesh::kHat)
+                                    .secondTexture(picture::kStoneSheen)
+                                    .at(storyValue14, 3.8f, 0.19f)
                                     .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
                                     .object);
         }
         RoomRecord leader;
-        leader.name(kObjFollowedLeader).texture(51).at(20.7f + shift, 3.1f, 1.0f).size(0.5f, 0.5f, 1.0f).speed(1.2f);
+        leader.name(kObjFollowedLeader).texture(picture::kCharacterAtlas).at(20.7f + shift, 3.1f, 1.0f).size(0.5f, 0.5f, 1.0f).speed(1.2f);
         for (int32_t vertex : {1434, 1437}) {
             GlowSprite* sprite = leader.glow(vertex);
             sprite->quadExtent.scale(0.6f);
@@ -134,13 +135,13 @@ void PlayScreen::buildRoom0() {
             setGlowColour(sprite, 0.0f, 0.5882353f, 0.0f, 1.0f);
         }
         w.appendSceneObject(leader.object);
-        if (!story.knifeTaken) {
+        if (!knifeTaken) {
             w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).object);
         }
         RoomRecord witch;
         witch.name(kObjStationaryWitch)
-            .mesh(20)
-            .texture(30)
+            .mesh(mesh::kWitch)
+            .texture(picture::kWitchLook)
             .at(23.26f, 1.1f, 1.6f)
             .turnDegrees(0.0f, 0.0f, 90.0f)
             .size(0.3f, 0.3f, 1.5f)
@@ -151,15 +152,15 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(witch.object);
         w.appendSceneObject(RoomRecord()
                                 .name(kObjShadyCat)
-                                .mesh(37)
-                                .texture(47)
-                                .secondTexture(58)
+                                .mesh(mesh::kShadyCat)
+                                .texture(picture::kCatLook)
+                                .secondTexture(picture::kBlack)
                                 .at(22.3f, 1.0f, 0.6f)
                                 .size(0.15f, 0.15f, 1.5f)
                                 .object);
         RoomRecord skeleton;
         skeleton.name(kObjHomelessSkeleton)
-            .texture(31)
+            .texture(picture::kSkeletonLook)
             .at(27.0f + shift, 7.8f, 1.565f)
             .turnDegrees(0.0f, 0.0f, 180.0f)
             .size(0.282f, 0.282f, 1.08f)
@@ -172,7 +173,7 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(skeleton.object);
     } else {
         RoomRecord gate;
-        gate.name(kObjGate).mesh(story.storyFlag48 ? 211 : 210).texture(209).secondTexture(58).at(4.5f, 5.0f, 0.62393f);
+        gate.name(kObjGate).mesh(storyFlag48 ? mesh::kGateOpen : mesh::kGateBreathing).texture(picture::kDarkWood).secondTexture(picture::kBlack).at(4.5f, 5.0f, 0.62393f);
         for (int32_t vertex : {7584, 7338}) {
             GlowSprite* sprite = gate.glow(vertex);
             sprite->quadExtent.scale(1.5f);
@@ -183,39 +184,39 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(RoomRecord().at(3.45f, 3.8f, 10.0f).size(1.0f, 0.2f, 30.0f).object);
         w.appendSceneObject(RoomRecord().at(3.45f, 6.2f, 10.0f).size(1.0f, 0.2f, 30.0f).object);
         w.appendSceneObject(RoomRecord().at(2.21f, 5.0f, 10.0f).size(0.5f, 0.8f, 30.0f).object);
-        if (!story.storyFlag48) {
+        if (!storyFlag48) {
             w.appendSceneObject(RoomRecord().name(kObjGate1).at(3.45f, 5.0f, 10.0f).size(1.74f, 0.8f, 30.0f).object);
         }
     }
 
-    if (story.hatOnBroomstick) {
+    if (hatOnBroomstick) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjHat)
-                                .mesh(18)
-                                .secondTexture(115)
+                                .mesh(mesh::kHat)
+                                .secondTexture(picture::kStoneSheen)
                                 .at(12.17f, 8.4f, 0.9f)
                                 .turnRadians(-0.1047198f, 0.6108652f, -1.64061f)
                                 .object);
     }
-    if (!story.ropeTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjSleepingSnake).mesh(22).at(10.0f, 0.6f, 2.0f).object);
+    if (!ropeTaken) {
+        w.appendSceneObject(RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).object);
     }
-    if (!story.storyFlag21) {
+    if (!storyFlag21) {
         // The statues wake (mesh and glowing eyes) once storyFlag20 is set.
         RoomRecord right;
         right.name(kObjRightBirdStatue).at(13.7f, 10.0f, 1.92f).speed(0.0f);
         RoomRecord left;
         left.name(kObjLeftBirdStatue).at(11.6f, 10.0f, 1.92f).speed(0.0f);
-        if (story.storyFlag20) {
-            right.mesh(65).texture(51);
+        if (storyFlag20) {
+            right.mesh(mesh::kRightBirdAwake).texture(picture::kCharacterAtlas);
             birdEye(right.glow(363));
             birdEye(right.glow(1063));
-            left.mesh(64).texture(51);
+            left.mesh(mesh::kLeftBirdAwake).texture(picture::kCharacterAtlas);
             birdEye(left.glow(1433));
             birdEye(left.glow(1043));
         } else {
-            right.mesh(63);
-            left.mesh(29);
+            right.mesh(mesh::kRightBirdStatue);
+            left.mesh(mesh::kLeftBirdStatue);
         }
         w.appendSceneObject(right.object);
         w.appendSceneObject(left.object);

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "app/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "play/GlowSprite.h"
@@ -16,22 +17,22 @@ const float N = -1000.0f;  // no collision
 // the hedge line (mesh 102), the far wall's ends (mesh 103) with two bare
 // collision boxes, then the two old trees and the board around the well.
 const RoomRow kHedgesAndWell[] = {
-    {101, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, N, N, N, 0},
-    {102, -1, 115, 17, 27.5f, 0.05651f, 45, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, 17, 24.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, 17, 21.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, 17.7f, 20.5f, 0.05651f, 45, 1.3f, 1.3f, 5, 0},
-    {102, -1, 115, 19.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, 22.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, 25.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, 28.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
-    {103, -1, 115, 29.3f, 11.5f, 0.05651f, 0, 0.6f, 1.3f, 5, 0},
+    {mesh::kRainBarrel, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, N, N, N, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 17, 27.5f, 0.05651f, 45, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 17, 24.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 17, 21.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 17.7f, 20.5f, 0.05651f, 45, 1.3f, 1.3f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 19.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 22.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 25.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 28.5f, 19.5f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedgeEnd, -1, picture::kStoneSheen, 29.3f, 11.5f, 0.05651f, 0, 0.6f, 1.3f, 5, 0},
     {-1, -1, -1, 30, 11.9f, 0.05651f, 0, 0.6f, 1.3f, 5, 0},
     {-1, -1, -1, 28.8f, 10, 0.05651f, 0, 0.6f, 1.3f, 5, 0},
-    {103, -1, 115, 29.1f, 16.6f, 0.05651f, 190, 0.5f, 1.6f, 5, 0},
-    {104, -1, -1, 27.9038f, 17.30269f, 1, 309.662f, 0.2f, 0.2f, 5, 0},
-    {104, -1, -1, 27.9038f, 11.30416f, 1, 107.955f, 0.2f, 0.2f, 5, 0},
-    {105, -1, -1, 29.58858f, 14.02415f, 1, -142.906f, 0.1f, 0.25f, 5, 0},
+    {mesh::kHedgeEnd, -1, picture::kStoneSheen, 29.1f, 16.6f, 0.05651f, 190, 0.5f, 1.6f, 5, 0},
+    {mesh::kBareTree, -1, -1, 27.9038f, 17.30269f, 1, 309.662f, 0.2f, 0.2f, 5, 0},
+    {mesh::kBareTree, -1, -1, 27.9038f, 11.30416f, 1, 107.955f, 0.2f, 0.2f, 5, 0},
+    {mesh::kGardenPost, -1, -1, 29.58858f, 14.02415f, 1, -142.906f, 0.1f, 0.25f, 5, 0},
 };
 
 // The well's two collision boxes, appended right after the named well: the
@@ -43,15 +44,15 @@ const RoomRow kWellBoxes[] = {
 
 // The back wall's four segments, its three hedges, a tree and the shed.
 const RoomRow kBackWallAndShed[] = {
-    {9, -1, -1, -7.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
-    {9, -1, -1, -2.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
-    {9, -1, -1, 3.3f, 44.8f, 1, 0, 2.5f, 0.3f, 1, 0},
-    {9, -1, -1, 2.65f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
-    {102, -1, 115, -3.6f, 46.95989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, -0.6f, 45.35989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
-    {102, -1, 115, 2.8f, 45.35989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
-    {104, -1, -1, -8.5f, 43.5f, 1, 260.516f, 0.2f, 0.2f, 5, 0},
-    {110, -1, -1, -4.6528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
+    {mesh::kGardenWall, -1, -1, -7.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
+    {mesh::kGardenWall, -1, -1, -2.2f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
+    {mesh::kGardenWall, -1, -1, 3.3f, 44.8f, 1, 0, 2.5f, 0.3f, 1, 0},
+    {mesh::kGardenWall, -1, -1, 2.65f, 44.8f, 1, 180, 2.5f, 0.3f, 1, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, -3.6f, 46.95989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, -0.6f, 45.35989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {mesh::kHedge, -1, picture::kStoneSheen, 2.8f, 45.35989f, 0.05651f, 90, 1.5f, 1.5f, 5, 0},
+    {mesh::kBareTree, -1, -1, -8.5f, 43.5f, 1, 260.516f, 0.2f, 0.2f, 5, 0},
+    {mesh::kShed, -1, -1, -4.6528f, 39.8f, 0, 0, 1.4f, 1.6f, 5, 0},
 };
 
 // The house's bare collision boxes (walls, floor, porch and steps), then one
@@ -98,37 +99,37 @@ float distance(float x, float y, float cx, float cy) {
 // and its house, the spider, the pumpkin, hedges, the well, the house and the
 // shed, then the scattered field.
 void PlayScreen::buildRoom1() {
-    SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord().mesh(21).secondTexture(115).at(12.1f, 8.45f, 0.421f).object);
+    SceneObjectList& w = worldList;
+    w.appendSceneObject(RoomRecord().mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
     w.appendSceneObject(
-        RoomRecord().mesh(18).secondTexture(115).at(12.17f, 8.4f, 0.9f).turnDegrees(-6.0f, 35.0f, -94.0f).object);
+        RoomRecord().mesh(mesh::kHat).secondTexture(picture::kStoneSheen).at(12.17f, 8.4f, 0.9f).turnDegrees(-6.0f, 35.0f, -94.0f).object);
     w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).object);
 
     for (int i = -4; i <= 7; ++i) {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
         if (i == 2) {
-            w.appendSceneObject(RoomRecord().mesh(10).at(12.5f, 10.0f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().mesh(36).at(12.65f, 10.0f, 1.1f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).object);
         } else if (i >= -2 && i <= 5) {
-            w.appendSceneObject(RoomRecord().mesh(9).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
         }
         for (int j = 0; j <= 9; ++j) {
             if (i == 2 && j == 1) {
-                w.appendSceneObject(RoomRecord().mesh(11).at(12.5f, 7.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).object);
             } else if (i == 5 && j == 2) {
-                w.appendSceneObject(RoomRecord().mesh(107).at(27.5f, 12.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTileWorn).at(27.5f, 12.5f, 0.0f).object);
             } else if (j < 6 || i < 1) {
-                w.appendSceneObject(RoomRecord().mesh(8).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
             }
         }
     }
     for (int k = 0; k <= 6; ++k) {
         w.appendSceneObject(RoomRecord()
-                                .mesh(9)
+                                .mesh(mesh::kGardenWall)
                                 .at(-9.9f, 5.0f * static_cast<float>(k) + 12.5f, 1.0f)
                                 .turnDegrees(0.0f, 0.0f, -90.0f)
                                 .size(0.3f, 2.5f, 1.0f)
@@ -136,29 +137,29 @@ void PlayScreen::buildRoom1() {
     }
     for (int k = 0; k <= 2; ++k) {
         w.appendSceneObject(RoomRecord()
-                                .mesh(9)
+                                .mesh(mesh::kGardenWall)
                                 .at(30.2f, 5.0f * static_cast<float>(k) + 12.3f, 1.0f)
                                 .turnDegrees(0.0f, 0.0f, 90.0f)
                                 .size(0.3f, 2.5f, 1.0f)
                                 .object);
     }
 
-    w.appendSceneObject(RoomRecord().mesh(88).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kGardenFarWalls).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
     w.appendSceneObject(RoomRecord()
-                            .mesh(205)
-                            .texture(story.nightAlmostOver ? 207 : 206)
-                            .secondTexture(58)
+                            .mesh(mesh::kHouseFront)
+                            .texture(nightAlmostOver ? picture::kHouseFacadeAtDawn : picture::kHouseFacade)
+                            .secondTexture(picture::kBlack)
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
                             .object);
-    w.appendSceneObject(RoomRecord().mesh(119).secondTexture(115).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kGardenTrim).secondTexture(picture::kStoneSheen).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
     w.appendSceneObject(
-        RoomRecord().mesh(90).texture(92).secondTexture(58).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).sphereMapped().object);
+        RoomRecord().mesh(mesh::kHouseWindows).texture(picture::kWindowGlass).secondTexture(picture::kBlack).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).sphereMapped().object);
     w.appendSceneObject(
-        RoomRecord().name(kObjDogHouse).mesh(100).at(14.5f, 23.5f, 0.05651f).size(0.926f, 0.607f, 1.35f).object);
-    if (!story.nightAlmostOver && story.storyCount35 == 0) {
+        RoomRecord().name(kObjDogHouse).mesh(mesh::kDogHouse).at(14.5f, 23.5f, 0.05651f).size(0.926f, 0.607f, 1.35f).object);
+    if (!nightAlmostOver && storyCount35 == 0) {
         RoomRecord spider;
-        spider.name(kObjSpider).mesh(213).texture(212).at(-0.38671f, 44.0178f, 0.90915f).turnDegrees(0.0f, 0.0f, 270.0f).speed(3.0f);
+        spider.name(kObjSpider).mesh(mesh::kSpider).texture(picture::kPaleFibre).at(-0.38671f, 44.0178f, 0.90915f).turnDegrees(0.0f, 0.0f, 270.0f).speed(3.0f);
         const int32_t vertices[8] = {182, 403, 197, 421, 206, 430, 188, 412};
         const float colours[4][3] = {{0.07450981f, 0.003921569f, 1.0f},
                                      {0.003921569f, 1.0f, 0.5882353f},
@@ -171,46 +172,47 @@ void PlayScreen::buildRoom1() {
         }
         w.appendSceneObject(spider.object);
     }
-    if (!story.nightAlmostOver) {
-        if (!story.bonePlaced) {
-            w.appendSceneObject(RoomRecord().name(kObjDog).mesh(120).at(13.5f, 23.5f, 0.35651f).size(0.7f, 0.3f, 5.0f).object);
+    if (!nightAlmostOver) {
+        if (!bonePlaced) {
+            w.appendSceneObject(RoomRecord().name(kObjDog).mesh(mesh::kDogAsleep).at(13.5f, 23.5f, 0.35651f).size(0.7f, 0.3f, 5.0f).object);
         } else {
-            if (!story.boneTaken) {
-                w.appendSceneObject(RoomRecord().name(kObjBone).mesh(123).at(13.6f, 23.5f, 0.027f).object);
+            if (!boneTaken) {
+                w.appendSceneObject(RoomRecord().name(kObjBone).mesh(mesh::kBone).at(13.6f, 23.5f, 0.027f).object);
             }
-            if (!story.dogGotBone) {
+            if (!dogGotBone) {
                 RoomRecord dog;
-                dog.name(kObjDog).mesh(122).texture(51).at(13.5f, 24.5f, 0.35651f).size(0.3f, 0.7f, 5.0f);
+                dog.name(kObjDog).mesh(mesh::kDogGuarding).texture(picture::kCharacterAtlas).at(13.5f, 24.5f, 0.35651f).size(0.3f, 0.7f, 5.0f);
                 dogEye(dog.glow(505));
                 dogEye(dog.glow(2162));
                 w.appendSceneObject(dog.object);
             } else {
-                w.appendSceneObject(RoomRecord().mesh(127).at(13.5f, 23.5f, 0.35651f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kBoneHoleFilled).at(13.5f, 23.5f, 0.35651f).object);
                 RoomRecord eating;
-                eating.mesh(128).texture(51).at(13.5f, 23.5f, 0.35651f).speed(2.0f);
+                eating.mesh(mesh::kDogChewing).texture(picture::kCharacterAtlas).at(13.5f, 23.5f, 0.35651f).speed(2.0f);
                 dogEye(eating.glow(76));
                 dogEye(eating.glow(374));
                 w.appendSceneObject(eating.object);
             }
         }
     }
-    w.appendSceneObject(RoomRecord().mesh(129).texture(130).at(13.5f, 26.4f, 0.7357f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kPumpkinVines).texture(picture::kPumpkinLeaves).at(13.5f, 26.4f, 0.7357f).object);
 
     // The big pumpkin grows with storyCount33 and is gone after stage 6.
-    const int32_t pumpkinMeshes[5] = {131, 133, 135, 136, 137};
-    if (story.storyCount33 >= 0 && story.storyCount33 <= 4) {
+    const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
+                                      mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
+    if (storyCount33 >= 0 && storyCount33 <= 4) {
         RoomRecord pumpkin;
-        pumpkin.name(kObjBigPumpkin).mesh(pumpkinMeshes[story.storyCount33]).texture(132).secondTexture(58);
+        pumpkin.name(kObjBigPumpkin).mesh(pumpkinMeshes[storyCount33]).texture(picture::kPumpkin).secondTexture(picture::kBlack);
         pumpkin.at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
-        if (story.storyCount33 == 1) {
+        if (storyCount33 == 1) {
             pumpkin.animTime(50.0f).speed(0.0f);
         }
         w.appendSceneObject(pumpkin.object);
-    } else if (story.storyCount33 == 5 || story.storyCount33 == 6) {
-        w.appendSceneObject(RoomRecord().mesh(134).texture(132).secondTexture(58).at(13.5f, 26.4f, 0.7357f).object);
-        if (story.storyCount33 == 5) {
+    } else if (storyCount33 == 5 || storyCount33 == 6) {
+        w.appendSceneObject(RoomRecord().mesh(mesh::kPumpkinStump).texture(picture::kPumpkin).secondTexture(picture::kBlack).at(13.5f, 26.4f, 0.7357f).object);
+        if (storyCount33 == 5) {
             RoomRecord pumpkin;
-            pumpkin.name(kObjBigPumpkin).mesh(138).texture(139).secondTexture(58).at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
+            pumpkin.name(kObjBigPumpkin).mesh(mesh::kPumpkinLit).texture(picture::kPumpkinLit).secondTexture(picture::kBlack).at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
             for (int32_t vertex : {1090, 1092}) {
                 GlowSprite* sprite = pumpkin.glow(vertex);
                 sprite->quadExtent.scale(2.0f);
@@ -221,19 +223,19 @@ void PlayScreen::buildRoom1() {
     }
 
     appendRoomRows(w, kHedgesAndWell, COUNT_OF(kHedgesAndWell));
-    w.appendSceneObject(RoomRecord().name(kObjWell).mesh(106).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).object);
+    w.appendSceneObject(RoomRecord().name(kObjWell).mesh(mesh::kWell).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).object);
     appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
     w.appendSceneObject(
-        RoomRecord().name(kObjPole).mesh(108).secondTexture(115).at(25.85f, 15.73f, 0.75f).size(0.08f, 0.08f, 0.77f).object);
-    if (!story.nightAlmostOver && story.ropeOnPole) {
-        w.appendSceneObject(RoomRecord().name(kObjRope).mesh(109).texture(212).at(25.85f, 15.43f, 0.75f).object);
+        RoomRecord().name(kObjPole).mesh(mesh::kWellPole).secondTexture(picture::kStoneSheen).at(25.85f, 15.73f, 0.75f).size(0.08f, 0.08f, 0.77f).object);
+    if (!nightAlmostOver && ropeOnPole) {
+        w.appendSceneObject(RoomRecord().name(kObjRope).mesh(mesh::kRopeOnPole).texture(picture::kPaleFibre).at(25.85f, 15.43f, 0.75f).object);
     }
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
     w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
-    if (!story.doorKnocked) {
-        w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(141).at(12.6f, 29.4f, 2.4f).object);
+    if (!doorKnocked) {
+        w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(mesh::kHouseDoor).at(12.6f, 29.4f, 2.4f).object);
     } else {
-        w.appendSceneObject(RoomRecord().mesh(142).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
+        w.appendSceneObject(RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
     }
     appendRoomRows(w, kHouseBoxes, COUNT_OF(kHouseBoxes));
     scatterRoom1Field();
@@ -243,7 +245,7 @@ void PlayScreen::buildRoom1() {
 // fixed centres, kept out of the shed and the house. Every kept point becomes
 // a mesh-89 object that is also listed in reactionList.
 void PlayScreen::scatterRoom1Field() {
-    story.reactionList.clear();
+    reactionList.clear();
     for (int i = 0; i < 80; ++i) {
         for (int j = 0; j < 80; ++j) {
             const float x = (static_cast<float>(i) / 80.0f + ((j % 2) ? 0.00625f : 0.0f)) * 39.0f - 9.5f;
@@ -277,16 +279,16 @@ void PlayScreen::scatterRoom1Field() {
                 continue;
             }
             SceneObject* object = RoomRecord()
-                                      .mesh(89)
-                                      .texture(340)
-                                      .secondTexture(58)
+                                      .mesh(mesh::kGrassTuft)
+                                      .texture(picture::kGrass)
+                                      .secondTexture(picture::kBlack)
                                       .at(x, y, 0.0f)
                                       .turnDegrees(0.0f, 0.0f, randomUnit() * 360.0f)
                                       .speed(0.0f)
                                       .drawDistance(7.0f)
                                       .object;
-            world.worldList.appendSceneObject(object);
-            story.reactionList.push_back(object);
+            worldList.appendSceneObject(object);
+            reactionList.push_back(object);
         }
     }
 }

@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "play/GlowSprite.h"
 #include "play/GroundGrid.h"
@@ -12,7 +13,7 @@ const float N = -1000.0f;  // no collision
 
 // The fish person's stand: its mesh and three stacked collision boxes.
 const RoomRow kRoom2Stand[] = {
-    {143, 113, 116, 0, 0, 0, 0, 0.5f, 0.7f, 0.9f, 0},
+    {mesh::kWellShaft, picture::kShedAtlas, picture::kDampSheen, 0, 0, 0, 0, 0.5f, 0.7f, 0.9f, 0},
     {-1, -1, -1, 0, 0, 0, 0, 0.7f, 0.5f, 0.9f, 0},
     {-1, -1, -1, 0, 0, 0, 0, 1.3f, 1.3f, 0.6f, 0},
     {-1, -1, -1, 0, 0, 0, 0, 1.9f, 1.9f, 0.3f, 0},
@@ -20,9 +21,9 @@ const RoomRow kRoom2Stand[] = {
 
 // The shed's floor, walls and shelf meshes, none of them colliding.
 const RoomRow kShedShell[] = {
-    {8, 113, 116, -5.0528f, 39.7f, 0, 0, N, N, N, 0},
-    {110, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
-    {111, 113, 116, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
+    {mesh::kGroundTile, picture::kShedAtlas, picture::kDampSheen, -5.0528f, 39.7f, 0, 0, N, N, N, 0},
+    {mesh::kShed, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
+    {mesh::kShedInside, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
 };
 
 // The shed's four wall boxes: west, east, south and north of its middle.
@@ -43,7 +44,7 @@ void PlayScreen::buildRoom2() {
     SceneObjectList& w = world.worldList;
     appendRoomRows(w, kRoom2Stand, COUNT_OF(kRoom2Stand));
     RoomRecord fish;
-    fish.name(kObjFishPerson).mesh(147).texture(148).secondTexture(116).at(0.0f, -3.5f, 0.95f).size(0.5f, 0.5f, 5.0f);
+    fish.name(kObjFishPerson).mesh(mesh::kFishPersonFloating).texture(picture::kFishPersonLook).secondTexture(picture::kDampSheen).at(0.0f, -3.5f, 0.95f).size(0.5f, 0.5f, 5.0f);
     for (int32_t vertex : {316, 1013}) {
         GlowSprite* sprite = fish.glow(vertex);
         sprite->quadExtent.multiply(0.7f, 1.2f, 1.2f);
@@ -61,9 +62,9 @@ void PlayScreen::buildRoom2() {
     effects.groundGrid->sourceOffset = 0.0f;
 
     w.appendSceneObject(
-        RoomRecord().name(kObjCoins).mesh(144).texture(145).secondTexture(116).at(0.0f, 0.0f, 1.0f).sphereMapped().object);
+        RoomRecord().name(kObjCoins).mesh(mesh::kCoins).texture(picture::kGoldSheen).secondTexture(picture::kDampSheen).at(0.0f, 0.0f, 1.0f).sphereMapped().object);
     w.appendSceneObject(
-        RoomRecord().name(kObjRope).mesh(146).texture(113).secondTexture(116).at(0.0f, 0.6f, 2.25f).size(0.05f, 0.05f, 5.0f).object);
+        RoomRecord().name(kObjRope).mesh(mesh::kWellRope).texture(picture::kShedAtlas).secondTexture(picture::kDampSheen).at(0.0f, 0.6f, 2.25f).size(0.05f, 0.05f, 5.0f).object);
     const float pillars[4][2] = {{1.55f, 1.85f}, {1.55f, -1.85f}, {-1.55f, 1.85f}, {-1.55f, -1.85f}};
     for (const auto& pillar : pillars) {
         w.appendSceneObject(RoomRecord().name(kObjPillar).at(pillar[0], pillar[1], 1.7f).size(0.35f, 0.35f, 5.0f).object);
@@ -78,15 +79,15 @@ void PlayScreen::buildRoom3() {
     appendRoomRows(w, kShedShell, COUNT_OF(kShedShell));
     w.appendSceneObject(
         RoomRecord().name(kObjBricks).at(-5.65689f, 39.00279f, 0.02651f).size(0.1965f, 0.586f, 0.1965f).object);
-    w.appendSceneObject(RoomRecord().mesh(112).texture(113).secondTexture(116).at(-4.6528f, 39.8f, 0.0f).speed(0.5f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kSwingingLamp).texture(picture::kShedAtlas).secondTexture(picture::kDampSheen).at(-4.6528f, 39.8f, 0.0f).speed(0.5f).object);
     appendRoomRows(w, kShedWalls, COUNT_OF(kShedWalls));
     w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
     if (!story.broomTaken) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBroom)
-                                .mesh(114)
-                                .texture(113)
-                                .secondTexture(116)
+                                .mesh(mesh::kBroom)
+                                .texture(picture::kShedAtlas)
+                                .secondTexture(picture::kDampSheen)
                                 .at(-3.65496f, 38.65757f, 0.59274f)
                                 .turnDegrees(12.911f, 0.534f, 84.959f)
                                 .size(0.05f, 0.2f, 5.0f)

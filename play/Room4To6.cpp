@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "engine/Texture.h"
 #include "play/ClothMesh.h"
@@ -12,7 +13,7 @@ namespace {
 
 // The house's walls, floors and ceilings, shared by rooms 4, 5 and 6.
 const RoomRow kHouseShell[] = {
-    {156, -1, -1, 12.5f, 7.5f, 0, 0, -1000, -1000, -1000, 9999},
+    {mesh::kHouseShell, -1, -1, 12.5f, 7.5f, 0, 0, -1000, -1000, -1000, 9999},
     {-1, -1, -1, 1.26147f, 37.9f, 5, 0, 0.2405f, 8.865f, 7.9315f, 0},
     {-1, -1, -1, 23.73841f, 37.9f, 5, 0, 0.2405f, 8.865f, 7.9315f, 0},
     {-1, -1, -1, 6.42931f, 29.27814f, 5, 0, 5.315f, 0.248f, 7.9315f, 0},
@@ -50,11 +51,11 @@ const float kCloths[4][4] = {
 
 // The hall's door side: stove, pumpkin, plant, two lamps and the open door.
 const RoomRow kHallDoorSide[] = {
-    {129, 130, -1, 13.5f, 26.4f, 0.7357f, 0, -1000, -1000, -1000, 0},
-    {134, 132, 58, 13.5f, 26.4f, 0.7357f, 0, -1000, -1000, -1000, 0},
-    {101, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, -1000, -1000, -1000, 0},
-    {157, -1, -1, 18.5f, 29.5f, 2, 0, -1000, -1000, -1000, 0},
-    {157, -1, -1, 6.33636f, 29.5f, 2, 0, -1000, -1000, -1000, 0},
+    {mesh::kPumpkinVines, picture::kPumpkinLeaves, -1, 13.5f, 26.4f, 0.7357f, 0, -1000, -1000, -1000, 0},
+    {mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0, -1000, -1000, -1000, 0},
+    {mesh::kRainBarrel, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, -1000, -1000, -1000, 0},
+    {mesh::kWallLamp, -1, -1, 18.5f, 29.5f, 2, 0, -1000, -1000, -1000, 0},
+    {mesh::kWallLamp, -1, -1, 6.33636f, 29.5f, 2, 0, -1000, -1000, -1000, 0},
 };
 
 }  // namespace
@@ -62,7 +63,7 @@ const RoomRow kHallDoorSide[] = {
 // The house shell of rooms 4, 5 and 6: walls and floors, the stairs and the
 // gallery, and the house's glass.
 void PlayScreen::buildHouseShell() {
-    SceneObjectList& w = world.worldList;
+    SceneObjectList& w = worldList;
     appendRoomRows(w, kHouseShell, COUNT_OF(kHouseShell));
     for (int k = 0; k <= 9; ++k) {
         const float fk = static_cast<float>(k);
@@ -75,89 +76,89 @@ void PlayScreen::buildHouseShell() {
             RoomRecord().at(19.5f - (fk + 0.5f) * 0.6f, 43.55f, (fk + 10.0f) * 0.25f + 0.875f).size(0.3f, 2.0f, 0.125f).object);
     }
     w.appendSceneObject(
-        RoomRecord().mesh(90).texture(92).secondTexture(58).sphereMapped().at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
+        RoomRecord().mesh(mesh::kHouseWindows).texture(picture::kWindowGlass).secondTexture(picture::kBlack).sphereMapped().at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
 }
 
 // Room 4, the hall: posts, curtains, floor, the door side, and the pictures,
 // chair, crystal ball and box.
 void PlayScreen::buildRoom4() {
-    SceneObjectList& w = world.worldList;
+    SceneObjectList& w = worldList;
     appendRoomRows(w, kHallPosts, COUNT_OF(kHallPosts));
     for (int k = 0; k < 4; ++k) {
-        replaceEffect(effects.clothMeshes[k]).buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
+        replaceEffect(clothMeshes[k]).buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
     }
     for (int i = 0; i <= 4; ++i) {
         for (int j = -1; j <= 0; ++j) {
             w.appendSceneObject(RoomRecord()
-                                    .mesh(8)
+                                    .mesh(mesh::kGroundTile)
                                     .at(5.0f * static_cast<float>(i) + 2.5f, 5.0f * static_cast<float>(j) + 27.5f, 0.0f)
                                     .object);
         }
     }
     appendRoomRows(w, kHallDoorSide, COUNT_OF(kHallDoorSide));
-    w.appendSceneObject(RoomRecord().mesh(142).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
     w.appendSceneObject(RoomRecord()
                             .name(kObjCrystalBall)
-                            .mesh(160)
-                            .texture(161)
-                            .secondTexture(58)
+                            .mesh(mesh::kCrystalBall)
+                            .texture(picture::kCrystalSheen)
+                            .secondTexture(picture::kBlack)
                             .at(19.25f, 41.3f, 5.46391f)
                             .sphereMapped()
                             .object);
     w.appendSceneObject(
-        RoomRecord().name(kObjChair).mesh(159).at(8.5f, 44.0f, 1.0f).turnDegrees(0.0f, 0.0f, story.chairAngle).size(0.3f, 0.3f, 0.3f).object);
+        RoomRecord().name(kObjChair).mesh(mesh::kChair).at(8.5f, 44.0f, 1.0f).turnDegrees(0.0f, 0.0f, chairAngle).size(0.3f, 0.3f, 0.3f).object);
     w.appendSceneObject(RoomRecord().at(8.75f, 44.0f, 1.0f).size(0.05f, 0.3f, 2.0f).object);
     w.appendSceneObject(RoomRecord().name(kObjPlanks).at(1.5f, 42.75f, 1.0f).size(0.7f, 1.0f, 2.0f).object);
-    w.appendSceneObject(RoomRecord().name(kObjBox).mesh(171).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).object);
+    w.appendSceneObject(RoomRecord().name(kObjBox).mesh(mesh::kBox).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).object);
     w.appendSceneObject(RoomRecord().name(kObjTrapdoor).at(3.5f, 43.0f, 1.0f).object);
     w.appendSceneObject(
-        RoomRecord().name(kObjRoundDrawings).mesh(164).texture(166).secondTexture(58).at(10.9f, 41.0f, 2.6f).object);
+        RoomRecord().name(kObjRoundDrawings).mesh(mesh::kRoundDrawings).texture(picture::kPortraitAtlas).secondTexture(picture::kBlack).at(10.9f, 41.0f, 2.6f).object);
     w.appendSceneObject(
-        RoomRecord().name(kObjSmallPaintings).mesh(163).texture(166).secondTexture(58).at(12.3f, 41.0f, 2.6f).object);
-    if (!story.storyFlag37) {
+        RoomRecord().name(kObjSmallPaintings).mesh(mesh::kSmallPaintings).texture(picture::kPortraitAtlas).secondTexture(picture::kBlack).at(12.3f, 41.0f, 2.6f).object);
+    if (!storyFlag37) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBigPainting)
-                                .mesh(162)
-                                .texture(167)
-                                .secondTexture(58)
+                                .mesh(mesh::kBigPainting)
+                                .texture(picture::kFadedPainting)
+                                .secondTexture(picture::kBlack)
                                 .at(14.1f, 41.0f, 2.7f)
                                 .size(0.7f, 0.04f, 2.0f)
                                 .object);
     } else {
         w.appendSceneObject(
-            RoomRecord().mesh(170).texture(167).secondTexture(58).at(14.1f, 41.0f, 2.7f).animTime(6.0f).speed(0.0f).object);
+            RoomRecord().mesh(mesh::kBigPaintingSwinging).texture(picture::kFadedPainting).secondTexture(picture::kBlack).at(14.1f, 41.0f, 2.7f).animTime(6.0f).speed(0.0f).object);
     }
     w.appendSceneObject(
-        RoomRecord().name(kObjSmallPictures).mesh(168).texture(169).secondTexture(58).at(15.9f, 41.0f, 2.6f).object);
+        RoomRecord().name(kObjSmallPictures).mesh(mesh::kSmallPictures).texture(picture::kOldPhotos).secondTexture(picture::kBlack).at(15.9f, 41.0f, 2.6f).object);
     w.appendSceneObject(RoomRecord()
                             .name(kObjInstantPicture)
-                            .mesh(165)
-                            .texture(166)
-                            .secondTexture(58)
+                            .mesh(mesh::kInstantPicture)
+                            .texture(picture::kPortraitAtlas)
+                            .secondTexture(picture::kBlack)
                             .at(17.4f, 41.0f, 2.6f)
                             .turnDegrees(0.0f, 10.0f, 0.0f)
                             .object);
     w.appendSceneObject(
-        RoomRecord().mesh(178).at(12.47028f, 44.79217f, 2.0f).turnDegrees(0.0f, 0.0f, 4.472f).drawDistance(9999.0f).object);
+        RoomRecord().mesh(mesh::kTableFar).at(12.47028f, 44.79217f, 2.0f).turnDegrees(0.0f, 0.0f, 4.472f).drawDistance(9999.0f).object);
 }
 
 // Room 5, behind the hall: the opened painting, the table, the goat person
 // until the special trick is learned, and the dust or the broom left there.
 void PlayScreen::buildRoom5() {
-    SceneObjectList& w = world.worldList;
+    SceneObjectList& w = worldList;
     w.appendSceneObject(
-        RoomRecord().mesh(170).texture(167).secondTexture(58).at(14.1f, 41.0f, 2.7f).animTime(6.0f).speed(0.0f).object);
+        RoomRecord().mesh(mesh::kBigPaintingSwinging).texture(picture::kFadedPainting).secondTexture(picture::kBlack).at(14.1f, 41.0f, 2.7f).animTime(6.0f).speed(0.0f).object);
     w.appendSceneObject(RoomRecord()
                             .name(kObjTable)
-                            .mesh(177)
+                            .mesh(mesh::kTable)
                             .at(12.47028f, 44.79217f, 2.0f)
                             .turnDegrees(0.0f, 0.0f, 4.472f)
                             .size(1.0f, 0.6f, 1.0f)
                             .drawDistance(9999.0f)
                             .object);
-    if (!story.specialTrickLearned) {
+    if (!specialTrickLearned) {
         RoomRecord goat;
-        goat.name(kObjGoatPerson).mesh(172).texture(173).secondTexture(58).at(20.95f, 43.4f, 1.0f).size(0.3f, 0.4f, 2.0f);
+        goat.name(kObjGoatPerson).mesh(mesh::kGoatPersonBound).texture(picture::kGoatPersonLook).secondTexture(picture::kBlack).at(20.95f, 43.4f, 1.0f).size(0.3f, 0.4f, 2.0f);
         for (int32_t vertex : {3098, 6685}) {
             GlowSprite* sprite = goat.glow(vertex);
             sprite->quadExtent.scale(0.8f);
@@ -166,28 +167,28 @@ void PlayScreen::buildRoom5() {
         }
         w.appendSceneObject(goat.object);
     }
-    if (story.storyCount40 == 0) {
+    if (storyCount40 == 0) {
         RoomRecord dust;
-        dust.name(kObjDust).mesh(176).secondTexture(58).at(20.91641f, 43.48899f, 1.0f).turnDegrees(0.0f, 0.0f, -90.753f);
-        Texture* texture = dust.object->setSceneObjectTexture(175);
+        dust.name(kObjDust).mesh(mesh::kDust).secondTexture(picture::kBlack).at(20.91641f, 43.48899f, 1.0f).turnDegrees(0.0f, 0.0f, -90.753f);
+        Texture* texture = dust.object->setSceneObjectTexture(picture::kDust);
         if (texture) {
             texture->setNearest();
         }
         w.appendSceneObject(dust.object);
     } else {
         w.appendSceneObject(
-            RoomRecord().mesh(114).at(18.26058f, 41.78405f, 1.623f).turnDegrees(12.911f, 0.534f, -5.041f).object);
+            RoomRecord().mesh(mesh::kBroom).at(18.26058f, 41.78405f, 1.623f).turnDegrees(12.911f, 0.534f, -5.041f).object);
     }
 }
 
 // Room 6, the upper floor: the bat, the person in the chair with its red glow
 // (gone late at night), the equipment, and late at night the treat and letter.
 void PlayScreen::buildRoom6() {
-    SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord().name(kObjBat).mesh(214).at(3.89975f, 38.58609f, 11.05444f).object);
-    if (!story.nightAlmostOver) {
+    SceneObjectList& w = worldList;
+    w.appendSceneObject(RoomRecord().name(kObjBat).mesh(mesh::kBat).at(3.89975f, 38.58609f, 11.05444f).object);
+    if (!nightAlmostOver) {
         RoomRecord person;
-        person.name(kObjPerson).mesh(190).texture(191).at(11.94327f, 30.0f, 8.44822f).turnDegrees(0.0f, 0.0f, 105.0f);
+        person.name(kObjPerson).mesh(mesh::kPersonInChair).texture(picture::kPersonLook).at(11.94327f, 30.0f, 8.44822f).turnDegrees(0.0f, 0.0f, 105.0f);
         for (int32_t vertex : {2, 716}) {
             setGlowColour(person.glow(vertex), 1.0f, 0.1254902f, 0.1254902f, 0.5f);
         }
@@ -200,39 +201,37 @@ void PlayScreen::buildRoom6() {
         w.appendSceneObject(redGlow.object);
     }
     RoomRecord equipment;
-    equipment.name(kObjMedicalEquipment).mesh(188).at(10.60117f, 30.06468f, 8.44822f).size(1.0f, 0.335f, 2.0f);
-    if (!story.nightAlmostOver) {
-        equipment.texture(189);
+    equipment.name(kObjMedicalEquipment).mesh(mesh::kMedicalEquipment).at(10.60117f, 30.06468f, 8.44822f).size(1.0f, 0.335f, 2.0f);
+    if (!nightAlmostOver) {
+        equipment.texture(picture::kEquipmentPanels);
     }
     w.appendSceneObject(equipment.object);
     w.appendSceneObject(RoomRecord().at(13.60098f, 30.0f, 8.44822f).size(0.3f, 0.3f, 2.0f).object);
     w.appendSceneObject(RoomRecord()
                             .name(kObjSpacedChair)
-                            .mesh(187)
+                            .mesh(mesh::kArmchair)
                             .at(11.94327f, 30.0f, 8.44822f)
                             .turnDegrees(0.0f, 0.0f, 105.0f)
                             .size(0.4f, 0.4f, 2.0f)
                             .object);
-    if (story.nightAlmostOver && !story.treatTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjTreat).mesh(202).texture(79).at(11.12958f, 40.80397f, 8.63261f).object);
+    if (nightAlmostOver && !treatTaken) {
+        w.appendSceneObject(RoomRecord().name(kObjTreat).mesh(mesh::kTreat).texture(picture::kSweetWrapper).at(11.12958f, 40.80397f, 8.63261f).object);
     }
-    if (story.nightAlmostOver && !story.letterTaken) {
+    if (nightAlmostOver && !letterTaken) {
         w.appendSceneObject(RoomRecord().name(kObjLetter).at(11.19f, 40.76f, 8.63f).object);
         w.appendSceneObject(RoomRecord()
                                 .name(kObjLetter1)
-                                .mesh(201)
-                                .texture(85)
+                                .mesh(mesh::kLetter)
+                                .texture(picture::kPaperSheen)
                                 .at(11.19f, 40.76f, -1.37f)
                                 .sphereMapped()
                                 .drawDistance(9999.0f)
                                 .object);
-        // The letter's text is a picture: the German build reads texture 352.
-        const int32_t letterText = text::kGerman ? 352 : 203;
         w.appendSceneObject(RoomRecord()
                                 .name(kObjLetter2)
-                                .mesh(201)
-                                .texture(letterText)
-                                .secondTexture(58)
+                                .mesh(mesh::kLetter)
+                                .texture(text::kLetterTextPicture)
+                                .secondTexture(picture::kBlack)
                                 .at(11.19f, 40.76f, -1.37f)
                                 .drawDistance(9999.0f)
                                 .object);

@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "engine/Random.h"
 #include "play/BackdropLayer.h"
 #include "play/PlayScreen.h"
@@ -13,8 +14,12 @@ struct TunnelPiece {
     float speed;
 };
 const TunnelPiece kTunnelPieces[] = {
-    {223, 232, 58, 0.01f}, {224, 233, 238, 1.0f}, {237, 236, 58, 1.0f},
-    {225, 233, 238, 1.0f}, {226, 234, 58, 1.0f}, {239, 240, 58, 1.0f},
+    {mesh::kTunnelGround, picture::kTunnelGround, picture::kBlack, 0.01f},
+    {mesh::kTunnelPosts, picture::kTunnelWalls, picture::kRedSheen, 1.0f},
+    {mesh::kTunnelStones, picture::kTunnelStones, picture::kBlack, 1.0f},
+    {mesh::kTunnelHall, picture::kTunnelWalls, picture::kRedSheen, 1.0f},
+    {mesh::kTunnelRidges, picture::kTunnelRidges, picture::kBlack, 1.0f},
+    {mesh::kTunnelDeadTrees, picture::kTunnelDeadTrees, picture::kBlack, 1.0f},
 };
 
 // The small hall's walls: position and half-extents.
@@ -29,27 +34,27 @@ const float kHallWalls[6][5] = {
 // Room 7, the tunnel: the backdrop, three copies of the tunnel set with the
 // corridor's boxes, then the story-driven starts, segments, walls and eyes.
 void PlayScreen::buildRoom7() {
-    SceneObjectList& w = world.worldList;
-    replaceEffect(effects.backdropLayer).createBackdropLayer(story.costumeGhost, story.costumeWerewolf, story.costumeDeath);
+    SceneObjectList& w = worldList;
+    replaceEffect(backdropLayer).createBackdropLayer(costumeGhost, costumeWerewolf, costumeDeath);
 
     // The lists only point into the world list; emptied before anything is
     // built, so that an open tunnel's arches and segments join them just as
     // they do when the tunnel opens in front of the player, and sink and go
     // with the closing tunnel after a saved game is loaded.
-    story.tunnelFloorList.clear();
-    story.tunnelRowList.clear();
-    if (story.storyValue49 == 1.0f) {
+    tunnelFloorList.clear();
+    tunnelRowList.clear();
+    if (storyValue49 == 1.0f) {
         for (int k = -1; k <= 1; ++k) {
             SceneObject* arch = RoomRecord()
-                                    .mesh(227)
-                                    .texture(235)
-                                    .secondTexture(238)
+                                    .mesh(mesh::kTunnelArch)
+                                    .texture(picture::kTunnelArch)
+                                    .secondTexture(picture::kRedSheen)
                                     .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
                                     .turnDegrees(180.0f, 0.0f, 0.0f)
                                     .drawDistance(9999.0f)
                                     .object;
             w.appendSceneObject(arch);
-            story.tunnelFloorList.push_back(arch);
+            tunnelFloorList.push_back(arch);
         }
     }
     for (int m = -1; m <= 1; ++m) {
@@ -71,89 +76,89 @@ void PlayScreen::buildRoom7() {
             w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).object);
         }
     }
-    if (story.storyValue49 < 1.0f) {
+    if (storyValue49 < 1.0f) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart1)
-                                .mesh(246)
-                                .texture(243)
-                                .secondTexture(116)
+                                .mesh(mesh::kTunnelStart)
+                                .texture(picture::kTunnelRing)
+                                .secondTexture(picture::kDampSheen)
                                 .at(9.5f, 5.0f, 1.0f)
                                 .size(10.6f, 1.0f, 10.0f)
                                 .drawDistance(9999.0f)
                                 .object);
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart2)
-                                .mesh(247)
-                                .texture(209)
-                                .secondTexture(116)
+                                .mesh(mesh::kTunnelStartEnd)
+                                .texture(picture::kDarkWood)
+                                .secondTexture(picture::kDampSheen)
                                 .at(9.5f, 5.0f, 1.0f)
                                 .drawDistance(9999.0f)
                                 .object);
     }
-    if (story.storyValue50 < 1.0f) {
+    if (storyValue50 < 1.0f) {
         for (int n = 0; n <= 19; ++n) {
             const float xn = -0.5f - 1.5f * static_cast<float>(n);
-            if (story.storyValue49 == 1.0f) {
+            if (storyValue49 == 1.0f) {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
                 for (int k = -1; k <= 1; ++k) {
                     SceneObject* segment = RoomRecord()
-                                               .mesh(245)
+                                               .mesh(mesh::kTunnelRingMoving)
                                                .turnDegrees(180.0f, 0.0f, 0.0f)
-                                               .animTime(story.storyValue50 * 11.0f * s)
+                                               .animTime(storyValue50 * 11.0f * s)
                                                .speed(s)
-                                               .texture(243)
-                                               .secondTexture(116)
+                                               .texture(picture::kTunnelRing)
+                                               .secondTexture(picture::kDampSheen)
                                                .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
                                                .drawDistance(20.0f)
                                                .object;
                     w.appendSceneObject(segment);
-                    story.tunnelRowList.push_back(segment);
+                    tunnelRowList.push_back(segment);
                 }
-            } else if (story.storyValue49 < 1.0f) {
+            } else if (storyValue49 < 1.0f) {
                 for (int k = -1; k <= 0; ++k) {
                     SceneObject* object = RoomRecord()
-                                              .mesh(242)
-                                              .texture(243)
-                                              .secondTexture(116)
+                                              .mesh(mesh::kTunnelRing)
+                                              .texture(picture::kTunnelRing)
+                                              .secondTexture(picture::kDampSheen)
                                               .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
                                               .drawDistance(20.0f)
                                               .object;
                     w.appendSceneObject(object);
-                    story.tunnelRowList.push_back(object);
+                    tunnelRowList.push_back(object);
                 }
             }
         }
         for (int n = -15; n <= 34; ++n) {
             SceneObject* object = RoomRecord()
-                                      .mesh(241)
+                                      .mesh(mesh::kTunnelFloorStrip)
                                       .speed(0.4f)
-                                      .texture(244)
-                                      .secondTexture(58)
+                                      .texture(picture::kTunnelFloor)
+                                      .secondTexture(picture::kBlack)
                                       .at(-0.5f - 1.5f * static_cast<float>(n), 5.0f, 1.0f)
                                       .drawDistance(20.0f)
                                       .object;
             w.appendSceneObject(object);
-            story.tunnelFloorList.push_back(object);
+            tunnelFloorList.push_back(object);
         }
     }
-    if (story.storyValue50 < kTunnelWallsGoneAt) {
+    if (storyValue50 < kTunnelWallsGoneAt) {
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
     }
-    if (story.storyValue52 > 0.0f) {
-        const bool opening = story.storyValue52 < 1.0f;
+    if (storyValue52 > 0.0f) {
+        const bool opening = storyValue52 < 1.0f;
         RoomRecord eye1;
         RoomRecord eye2;
         for (RoomRecord* eye : {&eye1, &eye2}) {
             if (opening) {
-                eye->mesh(248).animTime(5.0f * story.storyValue52);
+                eye->mesh(mesh::kEyesOpening).animTime(5.0f * storyValue52);
             } else {
-                eye->mesh(251);
+                eye->mesh(mesh::kEyesOpen);
             }
-            eye->secondTexture(58).drawDistance(9999.0f);
+            eye->secondTexture(picture::kBlack).drawDistance(9999.0f);
         }
-        eye1.name(kObjEye1).texture(250);
-        eye2.name(kObjEye2).texture(249).sphereMapped();
+        eye1.name(kObjEye1).texture(picture::kEyes);
+        eye2.name(kObjEye2).texture(picture::kEyeGloss).sphereMapped();
         w.appendSceneObject(eye1.object);
         w.appendSceneObject(eye2.object);
     }

@@ -1,5 +1,6 @@
 #include "play/PlayScreen.h"
 
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Light.h"
 #include "engine/Music.h"
@@ -15,10 +16,10 @@ void playRoomChangeSounds(int32_t from, int32_t to) {
     const bool oneAndThree = (from == 1 && to == 3) || (from == 3 && to == 1);
     const bool oneAndTwo = (from == 1 && to == 2) || (from == 2 && to == 1);
     if (oneAndThree) {
-        playCueOnAnyChannel(44, 0.3f);
+        playCueOnAnyChannel(sound::kDoorCreak, 0.3f);
     }
     if (oneAndTwo) {
-        playCueOnAnyChannel(316, 0.48f);
+        playCueOnAnyChannel(sound::kRopeRub, 0.48f);
     }
 }
 

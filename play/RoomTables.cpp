@@ -1,5 +1,6 @@
 #include "play/RoomTables.h"
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/CountOf.h"
 #include "engine/ResourceCache.h"
@@ -8,23 +9,41 @@
 namespace {
 
 // Sounds 280..301 are the footstep sets: each room pins the set of its ground.
-const int32_t kRoom0Sounds[] = {280, 281, 282, 283, 284, 285, 302, 328, 329, 330, 331, 337, 341};
-const int32_t kRoom0Meshes[] = {16, 13, 50, 57, 64, 65};
-const int32_t kRoom1Sounds[] = {280, 281, 282, 283, 284, 285, 319, 334};
-const int32_t kRoom1Meshes[] = {121, 122, 124};
-const int32_t kRoom2Sounds[] = {286, 287, 288, 289, 290, 291, 292, 293, 294, 295, 332};
-const int32_t kRoom2Meshes[] = {149, 150, 151, 152, 153};
-const int32_t kRoom3Sounds[] = {280, 281, 282, 283, 284, 285};
-const int32_t kRoom4Sounds[] = {296, 297, 298, 299, 300, 301, 308};
-const int32_t kRoom4Meshes[] = {170};
-const int32_t kRoom5Sounds[] = {280, 281, 282, 283, 284, 285, 303, 339};
-const int32_t kRoom5Meshes[] = {174, 186};
-const int32_t kRoom5Textures[] = {179, 180, 181, 182, 185};
-const int32_t kRoom6Sounds[] = {42, 43, 296, 297, 298, 299, 300, 301, 333, 335, 339};
-const int32_t kRoom6Textures[] = {185};
-const int32_t kRoom7Sounds[] = {280, 281, 282, 283, 284, 285, 286, 287, 288, 289, 290, 291, 343, 344};
-const int32_t kRoom7Meshes[] = {245, 248, 251};
-const int32_t kRoom7Textures[] = {235, 238, 249, 250};
+const int32_t kRoom0Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kBirdsWake, sound::kSkeletonVoice,
+                                sound::kLeaderVoice, sound::kLeftBirdVoice, sound::kRightBirdVoice,
+                                sound::kMoniqueVoice, sound::kGateVoice};
+const int32_t kRoom0Meshes[] = {mesh::kSkeletonWalking, mesh::kSomethingWalking, mesh::kSkeletonStanding,
+                                mesh::kSomethingStanding, mesh::kLeftBirdAwake, mesh::kRightBirdAwake};
+const int32_t kRoom1Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kTwoBarks, sound::kSpiderChitter};
+const int32_t kRoom1Meshes[] = {mesh::kDogWaking, mesh::kDogGuarding, mesh::kDogSniffing};
+const int32_t kRoom2Sounds[] = {sound::kStepWading1, sound::kStepWading2, sound::kStepWading3, sound::kStepWading4,
+                                sound::kStepWading5, sound::kStepWading6, sound::kStepWetStone1, sound::kStepWetStone2,
+                                sound::kStepWetStone3, sound::kStepWetStone4, sound::kFishPersonHum};
+const int32_t kRoom2Meshes[] = {mesh::kFishPersonEmerging, mesh::kFishPersonDiving, mesh::kFishPersonTalking,
+                                mesh::kFishPersonDucking, mesh::kFishPersonResurfacing};
+const int32_t kRoom3Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6};
+const int32_t kRoom4Sounds[] = {sound::kStepBoards1, sound::kStepBoards2, sound::kStepBoards3, sound::kStepBoards4,
+                                sound::kStepBoards5, sound::kStepBoards6, sound::kPaintingSwings};
+const int32_t kRoom4Meshes[] = {mesh::kBigPaintingSwinging};
+const int32_t kRoom5Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kSweeping, sound::kGoatPersonVoice};
+const int32_t kRoom5Meshes[] = {mesh::kGoatPersonPleading, mesh::kGoatPersonTeaching};
+const int32_t kRoom5Textures[] = {picture::kDustSwept1, picture::kDustSwept2, picture::kDustSwept3,
+                                  picture::kDustSwept4, picture::kSweepMask};
+const int32_t kRoom6Sounds[] = {sound::kTrickShimmerLong, sound::kTrickShimmer, sound::kStepBoards1,
+                                sound::kStepBoards2, sound::kStepBoards3, sound::kStepBoards4, sound::kStepBoards5,
+                                sound::kStepBoards6, sound::kOldPersonVoice, sound::kBatSqueak,
+                                sound::kGoatPersonVoice};
+const int32_t kRoom6Textures[] = {picture::kSweepMask};
+const int32_t kRoom7Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
+                                sound::kStepEarth5, sound::kStepEarth6, sound::kStepWading1, sound::kStepWading2,
+                                sound::kStepWading3, sound::kStepWading4, sound::kStepWading5, sound::kStepWading6,
+                                sound::kRumble, sound::kOminousSting};
+const int32_t kRoom7Meshes[] = {mesh::kTunnelRingMoving, mesh::kEyesOpening, mesh::kEyesOpen};
+const int32_t kRoom7Textures[] = {picture::kTunnelArch, picture::kRedSheen, picture::kEyeGloss, picture::kEyes};
 
 void releaseMeshByNumber(int32_t n) {
     Mesh* mesh = acquireMeshByNumber(n);
@@ -54,8 +73,14 @@ const RoomAtmosphere kRoomAtmospheres[kRoomCount] = {
 };
 
 const RoomMusic kRoomMusic[kRoomCount] = {
-    {94, 1, -1}, {154, 345, -1}, {155, 155, -1}, {155, 345, -1},
-    {274, 345, -1}, {274, 1, 83}, {273, 345, -1}, {93, 93, -1},
+    {music::kStreet, music::kSilence, -1},
+    {music::kGarden, music::kLateNight, -1},
+    {music::kWellAndShed, music::kWellAndShed, -1},
+    {music::kWellAndShed, music::kLateNight, -1},
+    {music::kHouse, music::kLateNight, -1},
+    {music::kHouse, music::kSilence, music::kGoatPerson},
+    {music::kUpstairs, music::kLateNight, -1},
+    {music::kIntro, music::kIntro, -1},
 };
 
 int32_t roomMusicTrack(int32_t room, bool nightAlmostOver, bool specialTrickLearned) {
@@ -89,7 +114,8 @@ const RoomPinnedList kRoomPinned[kRoomCount] = {
      COUNT_OF(kRoom7Textures)},
 };
 
-const int32_t kCommonSounds[] = {4, 278, 38, 39, 40, 277, 279};
+const int32_t kCommonSounds[] = {sound::kKnockKnock, sound::kGive, sound::kMenuMove, sound::kMenuRise, sound::kConfirm,
+                                 sound::kPause, sound::kBlip};
 const int32_t kCommonSoundCount = COUNT_OF(kCommonSounds);
 
 void acquirePinnedList(const RoomPinnedList& list) {

@@ -2,6 +2,7 @@
 
 #include <SDL_opengl.h>
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Mesh.h"
@@ -13,7 +14,7 @@
 namespace {
 
 // Second-texture number that switches the reflection pass off.
-const int32_t kNoReflectionTexture = 58;
+const int32_t kNoReflectionTexture = picture::kBlack;
 
 }  // namespace
 
@@ -42,7 +43,7 @@ void SceneObject::constructSceneObject() {
     // The empty entry never loads; its failure is expected and not reported.
     mesh = gResourceCache->acquireMesh("");
     texture = gResourceCache->acquireTexture("");
-    reflectionTexture = acquireTextureByNumber(117);
+    reflectionTexture = acquireTextureByNumber(picture::kMetalSheen);
     reflectionShown = true;
     fadeFromMesh = nullptr;
     fadeElapsed = 0.0f;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/ResourceCatalog.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
@@ -21,7 +22,7 @@ void SweepEffect::constructSweepEffect() {
     progress = 0.75f;
     targetProgress = 0.0f;
     rate = 1.0f / 14.0f;
-    effectTexture = acquireTextureByNumber(185);
+    effectTexture = acquireTextureByNumber(picture::kSweepMask);
     if (effectTexture) {
         effectTexture->setNearest();
     }

@@ -1,8 +1,9 @@
-#include "play/PlayScreen.h"
-#include "play/SceneObject.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Random.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
 
@@ -14,67 +15,67 @@ namespace {
 // Knock on.
 
 void knockOnDoor(PlayScreen& play) {
-    play.story.doorKnocked = true;
+    play.doorKnocked = true;
     SceneObject* door = rowObject(play, kObjDoor);
-    door->setSceneObjectMesh(142);
+    door->setSceneObjectMesh(mesh::kHouseDoorOpening);
     door->animTime = 0.0f;
     door->position.set(12.6f, 29.4f, 2.4f);
-    play.script.scriptStepDelay = 1.25f;
+    play.scriptStepDelay = 1.25f;
 }
 
 // The chair rocks to a new random angle, between -109 and -71 degrees.
 void knockOnChair(PlayScreen& play) {
-    playRowSound(5, 1.0f);
-    play.story.chairKnocks += 1;
-    play.story.chairAngle = randomUnit() * 38.0f - 109.0f;
-    rowObject(play, kObjChair)->rotation.set(0.0f, 0.0f, play.story.chairAngle * kDegrees);
+    playRowSound(sound::kChairRattle, 1.0f);
+    play.chairKnocks += 1;
+    play.chairAngle = randomUnit() * 38.0f - 109.0f;
+    rowObject(play, kObjChair)->rotation.set(0.0f, 0.0f, play.chairAngle * kDegrees);
 }
 
-void knockOnBroomstick(PlayScreen& play) { play.script.scriptStep = play.story.broomstickTaken ? 4 : 3; }
+void knockOnBroomstick(PlayScreen& play) { play.scriptStep = play.broomstickTaken ? 4 : 3; }
 
-bool hatOnBroomstick(const PlayScreen& play) { return play.story.hatOnBroomstick; }
+bool hatOnBroomstick(const PlayScreen& play) { return play.hatOnBroomstick; }
 
 // With a coin inserted the left slider dispenses a candle and snaps back.
 void pushLeftSlider(PlayScreen& play) {
-    if (!play.story.coinInserted) {
-        playRowSound(4, 1.0f);
+    if (!play.coinInserted) {
+        playRowSound(sound::kKnockKnock, 1.0f);
         showAnswer(play, kAnsDoesntMove);
         return;
     }
-    playRowSound(41, 0.6f);
+    playRowSound(sound::kSlideClunkSnap, 0.6f);
     addRowObject(play, objectName(kObjCandle), 26, -1, -1, Vec3(15.34f, 0.95f, 0.748f));
-    play.story.coinInserted = false;
-    play.story.storyFlag07 = true;
+    play.coinInserted = false;
+    play.storyFlag07 = true;
     showAnswer(play, kAnsDispensedCandle);
 }
 
 const ActionRow kKnockOnRows[] = {
-    {targets(kObjDoor), nullptr, kNoAnswer, 276, 0.8f, 59, kNoItem, knockOnDoor},
-    {targets(kObjGate), nullptr, kNoAnswer, 4, 1.0f, 123, kNoItem, nullptr},
-    {targets(kObjMedicalEquipment), nullptr, kAnsOutOfService, 4, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDoor), nullptr, kNoAnswer, sound::kKnockAndCreak, 0.8f, 59, kNoItem, knockOnDoor},
+    {targets(kObjGate), nullptr, kNoAnswer, sound::kKnockKnock, 1.0f, 123, kNoItem, nullptr},
+    {targets(kObjMedicalEquipment), nullptr, kAnsOutOfService, sound::kKnockKnock, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjChair), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, knockOnChair},
     {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
      kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, stepForDog},
     {targets(kObjSpacedDoor), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useShedDoor},
-    {targets(kObjSleepingSnake), nullptr, kAnsEllipsis, 4, 1.0f, 2, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishHum, 332, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjStationaryWitch), nullptr, kAnsWitchCurtNo, 338, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSleepingSnake), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, 2, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishHum, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjStationaryWitch), nullptr, kAnsWitchCurtNo, sound::kWitchVoice, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonDodges, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjBroomstick), nullptr, kAnsEllipsis, 4, 1.0f, kNoStep, kNoItem, knockOnBroomstick},
-    {targets(kObjHat), hatOnBroomstick, kAnsEllipsis, 4, 1.0f, 4, kNoItem, nullptr},
-    {targets(kObjPole), nullptr, kAnsEllipsis, 4, 1.0f, 4, kNoItem, nullptr},
+    {targets(kObjBroomstick), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, kNoStep, kNoItem, knockOnBroomstick},
+    {targets(kObjHat), hatOnBroomstick, kAnsEllipsis, sound::kKnockKnock, 1.0f, 4, kNoItem, nullptr},
+    {targets(kObjPole), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, 4, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 12, kNoItem, nullptr},
-    {targets(kObjShadyCat), nullptr, kAnsCatPurrs, 321, 0.2f, kNoStep, kNoItem, nullptr},
+    {targets(kObjShadyCat), nullptr, kAnsCatPurrs, sound::kPurr, 0.2f, kNoStep, kNoItem, nullptr},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjRope, kObjGoatPerson, kObjSpider, kObjPillar), nullptr, kAnsNotAGoodIdea,
      kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueKnows, 331, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNotAsleep, 330, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightSlider), nullptr, kAnsDoesntMove, 4, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueKnows, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNotAsleep, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightSlider), nullptr, kAnsDoesntMove, sound::kKnockKnock, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjLeftSlider), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, pushLeftSlider},
 };
-const ActionRow kKnockOnFallback = {targets(), nullptr, kAnsEllipsis, 4, 1.0f, 1, kNoItem, nullptr};
+const ActionRow kKnockOnFallback = {targets(), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, 1, kNoItem, nullptr};
 
 // Ask.
 
@@ -84,105 +85,105 @@ void askSpider(PlayScreen& play) {
 
 // The bat shows the way while the night is young, and sleeps late at night.
 void askBat(PlayScreen& play) {
-    if (play.story.nightAlmostOver) {
+    if (play.nightAlmostOver) {
         showAnswer(play, kAnsBatAsleep);
         return;
     }
     startRowFlight(play, Vec3(3.82f, 38.92f, 11.06f), Vec3(3.12414f, -0.20944f, 4.88692f));
-    play.script.scriptStep = 134;
+    play.scriptStep = 134;
 }
 
-bool nightYoung(const PlayScreen& play) { return !play.story.nightAlmostOver; }
+bool nightYoung(const PlayScreen& play) { return !play.nightAlmostOver; }
 
 void askFishPerson(PlayScreen& play) {
     SceneObject* fish = rowObject(play, kObjFishPerson);
-    fish->setSceneObjectMesh(152);
+    fish->setSceneObjectMesh(mesh::kFishPersonDucking);
     fish->animTime = 0.0f;
     rippleGroundGrid(play);
-    play.script.scriptStepDelay = 0.5f;
-    play.script.scriptStep = 60;
+    play.scriptStepDelay = 0.5f;
+    play.scriptStep = 60;
 }
 
 // The goat person greets once; after the dust has begun to go, a scene.
 void askGoatPerson(PlayScreen& play) {
-    if (play.story.storyCount40 != 0) {
+    if (play.storyCount40 != 0) {
         fadeOutToStep(play, 79);
         return;
     }
-    play.story.storyFlag43 = true;
-    rowObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(174, 2.0f);
-    playRowSound(339, 0.4f);
-    play.script.scriptStep = 75;
+    play.storyFlag43 = true;
+    rowObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonPleading, 2.0f);
+    playRowSound(sound::kGoatPersonVoice, 0.4f);
+    play.scriptStep = 75;
     showAnswer(play, kAnsGoatNothingSweet);
 }
 
-bool pumpkinLit(const PlayScreen& play) { return play.story.storyCount33 == 5; }
+bool pumpkinLit(const PlayScreen& play) { return play.storyCount33 == 5; }
 
 void askLitPumpkin(PlayScreen& play) {
-    playRowSound(325, 0.6f);
-    play.story.storyCount33 += 1;
+    playRowSound(sound::kLanternLaugh, 0.6f);
+    play.storyCount33 += 1;
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
-    pumpkin->setSceneObjectMesh(140);
+    pumpkin->setSceneObjectMesh(mesh::kPumpkinLaughing);
     pumpkin->animSpeed = 1.0f;
     pumpkin->animTime = 0.0f;
-    play.script.scriptStepDelay = 6.0f;
-    play.script.scriptStep = 58;
+    play.scriptStepDelay = 6.0f;
+    play.scriptStep = 58;
 }
 
 // The skeleton knows the costume; a later flag replaces an earlier greeting.
 void greetSkeleton(PlayScreen& play) {
-    if (play.story.costumeGhost) {
+    if (play.costumeGhost) {
         showAnswer(play, kAnsSkeletonGreetsGhost);
     }
-    if (play.story.costumeWerewolf) {
+    if (play.costumeWerewolf) {
         showAnswer(play, kAnsSkeletonGreetsWerewolf);
     }
-    if (play.story.costumeDeath) {
+    if (play.costumeDeath) {
         showAnswer(play, kAnsSkeletonHello);
     }
 }
 
 void askSomething(PlayScreen& play) {
-    playMusicTrack(1);
+    playMusicTrack(music::kSilence);
     showAnswer(play, kAnsSomethingSpeaks);
 }
 
 // Each question to the cat starts the other of its two scenes.
 void askShadyCat(PlayScreen& play) {
-    const bool first = !play.story.storyFlag22;
-    play.story.storyFlag22 = first;
+    const bool first = !play.storyFlag22;
+    play.storyFlag22 = first;
     fadeOutToStep(play, first ? 17 : 22);
 }
 
 void askRightBirdStatue(PlayScreen& play) {
-    if (!play.story.storyFlag23) {
+    if (!play.storyFlag23) {
         showAnswer(play, kAnsRightStatueCantWait);
     } else {
-        play.script.scriptStep = 34;
+        play.scriptStep = 34;
         showAnswer(play, kAnsRightStatueDuty);
     }
-    play.story.storyFlag23 = !play.story.storyFlag23;
+    play.storyFlag23 = !play.storyFlag23;
 }
 
 void askLeftBirdStatue(PlayScreen& play) {
-    if (!play.story.storyFlag24) {
-        play.script.scriptStep = 41;
+    if (!play.storyFlag24) {
+        play.scriptStep = 41;
         showAnswer(play, kAnsLeftStatueYawns);
     } else {
-        playRowSound(330, 0.8f);
+        playRowSound(sound::kLeftBirdVoice, 0.8f);
         showAnswer(play, kAnsLeftStatueRiddle);
     }
-    play.story.storyFlag24 = !play.story.storyFlag24;
+    play.storyFlag24 = !play.storyFlag24;
 }
 
 bool scarecrowAwake(const PlayScreen& play) {
-    return play.story.hatOnBroomstick && play.story.storyFlag20 && !play.story.nightAlmostOver;
+    return play.hatOnBroomstick && play.storyFlag20 && !play.nightAlmostOver;
 }
 
 const ActionRow kAskRows[] = {
     {targets(kObjYourself), nullptr, kAnsAskYourself, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
-    {targets(kObjPerson), nullptr, kAnsPersonMurmur, 333, 0.15f, 85, kNoItem, nullptr},
+    {targets(kObjPerson), nullptr, kAnsPersonMurmur, sound::kOldPersonVoice, 0.15f, 85, kNoItem, nullptr},
     {targets(kObjSpider), nullptr, kNoAnswer, kNoSound, 0.0f, 130, kNoItem, askSpider},
     {targets(kObjBat), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, askBat},
     {targets(kObjMedicalEquipment), nullptr, kAnsOutOfService, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -199,14 +200,14 @@ const ActionRow kAskRows[] = {
     {targets(kObjSpacedDoor), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useShedDoor},
     {targets(kObjRope), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumbles, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueGreets, 337, 0.3f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFollowedLeader), nullptr, kAnsLeaderOutOfWay, 329, 0.2f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, 328, 1.0f, 15, kNoItem, greetSkeleton},
+    {targets(kObjMonique), nullptr, kAnsMoniqueGreets, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsLeaderOutOfWay, sound::kLeaderVoice, 0.2f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, sound::kSkeletonVoice, 1.0f, 15, kNoItem, greetSkeleton},
     {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 144, kNoItem, askSomething},
     {targets(kObjShadyCat), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, askShadyCat},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, 331, 0.8f, kNoStep, kNoItem, askRightBirdStatue},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, askRightBirdStatue},
     {targets(kObjLeftBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, askLeftBirdStatue},
-    {targets(kObjBroomstick, kObjHat), scarecrowAwake, kAnsScarecrowCare, 317, 0.12f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBroomstick, kObjHat), scarecrowAwake, kAnsScarecrowCare, sound::kScarecrowWhisper, 0.12f, kNoStep, kNoItem, nullptr},
 };
 const ActionRow kAskFallback = {targets(), nullptr, kAnsEllipsis, kNoSound, 0.0f, 5, kNoItem, nullptr};
 

@@ -1,6 +1,7 @@
 #include "script/RowParts.h"
 
 #include "app/ActionEntry.h"
+#include "app/ResourceCatalog.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-const int32_t kGiveSound = 278;
 const float kFlightSeconds = 2.0f;
 
 }  // namespace
@@ -52,7 +52,7 @@ void giveAction(PlayScreen& play, int32_t actionId) {
 }
 
 void finishGive(PlayScreen& play, float volume) {
-    playRowSound(kGiveSound, volume);
+    playRowSound(sound::kGive, volume);
     play.rebuildTargetList();
     play.player.validateCurrentTarget();
 }

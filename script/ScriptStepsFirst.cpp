@@ -1,10 +1,11 @@
-#include "play/PlayScreen.h"
-#include "play/GlowSprite.h"
-#include "play/SceneObject.h"
-#include "play/SoundCue.h"
+#include "app/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/GlowSprite.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
 
@@ -17,180 +18,180 @@ SceneObject* object(PlayScreen& play, ObjectName name) { return play.findSceneOb
 
 // Short answers.
 
-void step1(PlayScreen& play) { say(play, kStpNoEffect); play.script.scriptStep = -1; }
-void step2(PlayScreen& play) { say(play, kStpNotASnake); play.script.scriptStep = 1; }
-void step3(PlayScreen& play) { say(play, kStpNearlyToppled); play.script.scriptStep = -1; }
-void step4(PlayScreen& play) { say(play, kStpStandsFirm); play.script.scriptStep = -1; }
-void step5(PlayScreen& play) { say(play, kStpNoAnswerComes); play.script.scriptStep = -1; }
+void step1(PlayScreen& play) { say(play, kStpNoEffect); play.scriptStep = -1; }
+void step2(PlayScreen& play) { say(play, kStpNotASnake); play.scriptStep = 1; }
+void step3(PlayScreen& play) { say(play, kStpNearlyToppled); play.scriptStep = -1; }
+void step4(PlayScreen& play) { say(play, kStpStandsFirm); play.scriptStep = -1; }
+void step5(PlayScreen& play) { say(play, kStpNoAnswerComes); play.scriptStep = -1; }
 
 void step6(PlayScreen& play) {
-    if (play.story.costumeDeath) {
-        playCueOnAnyChannel(338, 0.4f);
+    if (play.costumeDeath) {
+        playCueOnAnyChannel(sound::kWitchVoice, 0.4f);
         say(play, kStpWitchNo);
-    } else if (play.story.costumeWerewolf || play.story.costumeGhost) {
+    } else if (play.costumeWerewolf || play.costumeGhost) {
         say(play, kStpNoEffect);
     }
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 void step7(PlayScreen& play) {
-    playCueOnAnyChannel(328, 1.0f);
-    play.script.scriptStep = -1;
-    if (play.story.costumeGhost) {
+    playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
+    play.scriptStep = -1;
+    if (play.costumeGhost) {
         say(play, kStpSkeletonGreetsGhost);
-    } else if (play.story.costumeWerewolf) {
+    } else if (play.costumeWerewolf) {
         say(play, kStpSkeletonGreetsWerewolf);
-    } else if (play.story.costumeDeath) {
+    } else if (play.costumeDeath) {
         say(play, kStpSkeletonAsksHow);
-        play.script.scriptStep = 11;
+        play.scriptStep = 11;
     }
 }
 
-void step8(PlayScreen& play) { say(play, kStpLeaderNoHeed); play.script.scriptStep = -1; }
-void step9(PlayScreen& play) { say(play, kStpMakesNoSense); play.script.scriptStep = -1; }
+void step8(PlayScreen& play) { say(play, kStpLeaderNoHeed); play.scriptStep = -1; }
+void step9(PlayScreen& play) { say(play, kStpMakesNoSense); play.scriptStep = -1; }
 
 void step10(PlayScreen& play) {
-    playCueOnAnyChannel(337, 0.3f);
+    playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniquePraises);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
-void step11(PlayScreen& play) { say(play, kStpNoIdea); play.script.scriptStep = -1; }
-void step12(PlayScreen& play) { say(play, kStpNothingHeard); play.script.scriptStep = -1; }
+void step11(PlayScreen& play) { say(play, kStpNoIdea); play.scriptStep = -1; }
+void step12(PlayScreen& play) { say(play, kStpNothingHeard); play.scriptStep = -1; }
 
 void step13(PlayScreen& play) {
-    playCueOnAnyChannel(328, 1.0f);
+    playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     say(play, kStpSkeletonRemembers);
-    play.script.scriptStep = 40;
+    play.scriptStep = 40;
 }
 
 void step40(PlayScreen& play) {
-    playCueOnAnyChannel(328, 1.0f);
+    playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     say(play, kStpSkeletonBeneath);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 // The opened lock is no longer a target.
 void step14(PlayScreen& play) {
     SceneObject* lock = object(play, kObjLock);
-    lock->setSceneObjectMesh(36);
+    lock->setSceneObjectMesh(mesh::kLockOpen);
     noCollision(lock);
     lock->name.clear();
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
-void step15(PlayScreen& play) { play.script.scriptStepDelay = 1.0f; play.script.scriptStep = 16; }
-void step16(PlayScreen& play) { say(play, kStpBurningSmell); play.script.scriptStep = -1; }
+void step15(PlayScreen& play) { play.scriptStepDelay = 1.0f; play.scriptStep = 16; }
+void step16(PlayScreen& play) { say(play, kStpBurningSmell); play.scriptStep = -1; }
 
 // Shady cat.
 
 void step17(PlayScreen& play) {
-    playCueOnAnyChannel(322, 0.0f);
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.0f);
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(48);
+    cat->setSceneObjectMesh(mesh::kCatLookingUp);
     animate(cat, 0.0f, 0.0f);
     placeCamera(Vec3(22.31f, 1.68f, 0.63f), Vec3(0.0f, 33.0f, 270.0f));
     play.startCameraFlight(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 0.401426f, 4.71239f), 3.5f, false);
     fadeScene(play, 1.0f, 1.0f);
-    play.script.scriptStepDelay = 3.0f;
-    play.script.scriptStep = 18;
+    play.scriptStepDelay = 3.0f;
+    play.scriptStep = 18;
 }
 
 void step18(PlayScreen& play) {
     animate(object(play, kObjShadyCat), 0.0f, 1.0f);
-    play.script.scriptStepDelay = 5.0f;
-    play.script.scriptStep = 29;
+    play.scriptStepDelay = 5.0f;
+    play.scriptStep = 29;
 }
 
 void step29(PlayScreen& play) {
     SceneObject* cat = object(play, kObjShadyCat);
     addGlow(cat, 1031, Vec3(0.6f, 0.6f, 0.6f), 1.0f, 1.0f, 1.0f, 1.0f);
     cat->attachments.back()->setGlowSpriteHaloTexture(58);
-    play.script.scriptStepDelay = 2.0f;
-    play.script.scriptStep = 19;
+    play.scriptStepDelay = 2.0f;
+    play.scriptStep = 19;
 }
 
 void step19(PlayScreen& play) {
-    playCueOnAnyChannel(322, 0.3f);
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.3f);
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(49);
+    cat->setSceneObjectMesh(mesh::kCatCowering);
     cat->animTime = 0.0f;
     say(play, kStpShadowGiggles);
-    play.script.scriptStep = 20;
+    play.scriptStep = 20;
 }
 
 void step20(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.script.scriptStepDelay = 1.0f;
-    play.script.scriptStep = 21;
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 21;
 }
 
 void step21(PlayScreen& play) {
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(37);
+    cat->setSceneObjectMesh(mesh::kShadyCat);
     cat->animSpeed = 1.0f;
     freeGlows(cat);
     fadeScene(play, 1.0f);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 void step22(PlayScreen& play) {
     SceneObject* cat = object(play, kObjShadyCat);
-    cat->setSceneObjectMesh(48);
+    cat->setSceneObjectMesh(mesh::kCatLookingUp);
     animate(cat, 0.0f, 0.0f);
     placeCamera(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 23.0f, 270.0f));
     fadeScene(play, 1.0f);
-    play.script.scriptStepDelay = 1.0f;
-    play.script.scriptStep = 23;
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 23;
 }
 
 void step23(PlayScreen& play) {
-    playCueOnAnyChannel(320, 0.3f);
+    playCueOnAnyChannel(sound::kMeow, 0.3f);
     say(play, kStpCatMeows);
-    play.script.scriptStep = 20;
+    play.scriptStep = 20;
 }
 
 void step24(PlayScreen& play) {
-    playCueOnAnyChannel(320, 0.3f);
+    playCueOnAnyChannel(sound::kMeow, 0.3f);
     say(play, kStpCatMeows);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 // Monique.
 
 void step25(PlayScreen& play) {
-    playCueOnAnyChannel(313, 0.6f);
+    playCueOnAnyChannel(sound::kDelightedGasp, 0.6f);
     SceneObject* monique = object(play, kObjMonique);
-    monique->setSceneObjectMesh(55);
+    monique->setSceneObjectMesh(mesh::kMoniqueTakingFlower);
     animate(monique, 0.0f, 1.0f);
     placeCamera(Vec3(monique->position.x - 1.0f, monique->position.y, 1.5f), Vec3(0.0f, 0.0f, -3.0f));
     fadeScene(play, 1.0f);
-    play.script.scriptStepDelay = 3.0f;
-    play.script.scriptStep = 26;
+    play.scriptStepDelay = 3.0f;
+    play.scriptStep = 26;
 }
 
 void step26(PlayScreen& play) {
     SceneObject* monique = object(play, kObjMonique);
-    monique->crossFadeSceneObjectMesh(56, 0.5f);
-    play.story.storyValue14 = monique->position.x;
-    playCueOnAnyChannel(337, 0.3f);
+    monique->crossFadeSceneObjectMesh(mesh::kMoniqueTalkingWithFlower, 0.5f);
+    play.storyValue14 = monique->position.x;
+    playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniqueLaughs);
-    play.script.scriptStep = 27;
+    play.scriptStep = 27;
 }
 
 void step27(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.script.scriptStepDelay = 1.0f;
-    play.script.scriptStep = 28;
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 28;
 }
 
 void step28(PlayScreen& play) {
     fadeScene(play, 1.0f);
-    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, -1, Vec3(play.story.storyValue14, 3.8f, 0.19f));
+    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, -1, Vec3(play.storyValue14, 3.8f, 0.19f));
     hat->rotation.set(2.79253f, 0.453786f, -0.244346f);
     play.player.removeActionById(8);
-    play.story.moniqueHasFlower = true;
-    play.script.scriptStep = -1;
+    play.moniqueHasFlower = true;
+    play.scriptStep = -1;
 }
 
 // Bird statues.
@@ -199,32 +200,32 @@ void step30(PlayScreen& play) {
     Vec3 eye = play.player.playerEyePosition();
     eye.y -= 0.2f;
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.3f, false);
-    play.script.scriptStepDelay = 0.3f;
-    play.script.scriptStep = 31;
+    play.scriptStepDelay = 0.3f;
+    play.scriptStep = 31;
 }
 
-void step31(PlayScreen& play) { play.script.scriptStepDelay = 1.0f; play.script.scriptStep = 32; }
+void step31(PlayScreen& play) { play.scriptStepDelay = 1.0f; play.scriptStep = 32; }
 
 void step32(PlayScreen& play) {
     flyToward(play, gCamera->position, object(play, kObjRightBirdStatue)->position, 1.0f, true);
-    play.script.scriptStepDelay = 1.2f;
-    play.script.scriptStep = 33;
+    play.scriptStepDelay = 1.2f;
+    play.scriptStep = 33;
 }
 
 void step33(PlayScreen& play) {
     animate(object(play, kObjLeftBirdStatue), 3.0f, 0.0f);
     animate(object(play, kObjRightBirdStatue), 3.0f, 0.0f);
-    playCueOnAnyChannel(331, 0.8f);
+    playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueDuty);
-    play.script.scriptStep = 34;
+    play.scriptStep = 34;
 }
 
 // One line of the statues' rhyme, the camera turning to the speaker.
 void statueLine(PlayScreen& play, ObjectName statue, StepText line, int32_t next) {
     flyToward(play, gCamera->position, object(play, statue)->position, 1.5f, true);
-    playCueOnAnyChannel(statue == kObjLeftBirdStatue ? 330 : 331, 0.8f);
+    playCueOnAnyChannel(statue == kObjLeftBirdStatue ? sound::kLeftBirdVoice : sound::kRightBirdVoice, 0.8f);
     say(play, line);
-    play.script.scriptStep = next;
+    play.scriptStep = next;
 }
 
 void step34(PlayScreen& play) { statueLine(play, kObjLeftBirdStatue, kStpLeftStatuePurpose, 35); }
@@ -233,32 +234,32 @@ void step36(PlayScreen& play) { statueLine(play, kObjLeftBirdStatue, kStpLeftSta
 
 void step37(PlayScreen& play) {
     flyBackToPlayer(play, 2.0f, true);
-    play.script.scriptStepDelay = 2.0f;
-    play.script.scriptStep = -1;
+    play.scriptStepDelay = 2.0f;
+    play.scriptStep = -1;
 }
 
 void step38(PlayScreen& play) {
-    playCueOnAnyChannel(331, 0.8f);
+    playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueRejects);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 void step39(PlayScreen& play) {
-    playCueOnAnyChannel(330, 0.8f);
-    if (play.story.costumeGhost) {
+    playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
+    if (play.costumeGhost) {
         say(play, kStpLeftStatueGhost);
-    } else if (play.story.costumeWerewolf) {
+    } else if (play.costumeWerewolf) {
         say(play, kStpLeftStatueWerewolf);
-    } else if (play.story.costumeDeath) {
+    } else if (play.costumeDeath) {
         say(play, kStpLeftStatueDeath);
     }
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 void step41(PlayScreen& play) {
-    playCueOnAnyChannel(330, 0.8f);
+    playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
     say(play, kStpLeftStatueContent);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 // The candle becomes the lit candle.
@@ -267,8 +268,8 @@ void step41(PlayScreen& play) {
 void step42(PlayScreen& play) {
     play.player.removeActionById(13);
     appendActionEntry(play, 14);
-    playCueOnAnyChannel(99, 0.2f);
-    play.script.scriptStep = -1;
+    playCueOnAnyChannel(sound::kMatchStrike, 0.2f);
+    play.scriptStep = -1;
 }
 
 // Dog.
@@ -283,89 +284,89 @@ void addDogGlows(SceneObject* dog, int32_t first, int32_t second) {
 }
 
 void step47(PlayScreen& play) {
-    play.story.bonePlaced = true;
+    play.bonePlaced = true;
     addRowObject(play, objectName(kObjBone), 123, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
     SceneObject* dog = object(play, kObjDog);
-    dog->setSceneObjectMesh(121);
+    dog->setSceneObjectMesh(mesh::kDogWaking);
     dog->animTime = 0.0f;
     dog->position.set(13.5f, 24.5f, 0.35651f);
     dog->halfSize.set(0.3f, 0.7f, 5.0f);
-    dog->setSceneObjectTexture(51);
+    dog->setSceneObjectTexture(picture::kCharacterAtlas);
     addDogGlows(dog, 505, 2162);
-    play.script.scriptStepDelay = 1.0f;
-    play.script.scriptStep = 43;
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 43;
 }
 
 void step43(PlayScreen& play) {
     flyToward(play, play.player.playerEyePosition(), Vec3(13.5f, 23.5f, 0.35f), 3.0f, true);
-    play.script.scriptStepDelay = 3.0f;
-    play.script.scriptStep = 44;
+    play.scriptStepDelay = 3.0f;
+    play.scriptStep = 44;
 }
 
 void step44(PlayScreen& play) {
     flyToward(play, gCamera->position, object(play, kObjDog)->position, 6.0f, false);
-    play.script.scriptStepDelay = 5.9f;
-    play.script.scriptStep = 45;
+    play.scriptStepDelay = 5.9f;
+    play.scriptStep = 45;
 }
 
 void step45(PlayScreen& play) {
     SceneObject* dog = object(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(122, 0.9f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 0.9f);
     dog->animSpeed = 1.0f;
     flyBackToPlayer(play, 2.0f, true);
-    play.script.scriptStepDelay = 2.0f;
-    play.script.scriptStep = 46;
+    play.scriptStepDelay = 2.0f;
+    play.scriptStep = 46;
 }
 
-void step46(PlayScreen& play) { play.script.scriptStep = -1; }
+void step46(PlayScreen& play) { play.scriptStep = -1; }
 
 void step48(PlayScreen& play) {
-    playCueOnAnyChannel(319, 0.4f);
+    playCueOnAnyChannel(sound::kTwoBarks, 0.4f);
     SceneObject* dog = object(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(124, 1.0f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogSniffing, 1.0f);
     dog->animSpeed = 2.0f;
     say(play, kStpDogHeard);
-    play.script.scriptStep = 52;
+    play.scriptStep = 52;
 }
 
 void step52(PlayScreen& play) {
     SceneObject* dog = object(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(122, 1.0f);
+    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 1.0f);
     dog->animSpeed = 1.0f;
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
-void step49(PlayScreen& play) { playMusicTrack(1); say(play, kStpSomethingEmpty); play.script.scriptStep = 50; }
-void step50(PlayScreen& play) { say(play, kStpSomethingEmpty); play.script.scriptStep = 51; }
-void step51(PlayScreen& play) { say(play, kStpSomethingEmpty); play.script.scriptStep = 144; }
-void step144(PlayScreen& play) { playMusicTrack(94); play.script.scriptStep = -1; }
+void step49(PlayScreen& play) { playMusicTrack(music::kSilence); say(play, kStpSomethingEmpty); play.scriptStep = 50; }
+void step50(PlayScreen& play) { say(play, kStpSomethingEmpty); play.scriptStep = 51; }
+void step51(PlayScreen& play) { say(play, kStpSomethingEmpty); play.scriptStep = 144; }
+void step144(PlayScreen& play) { playMusicTrack(music::kStreet); play.scriptStep = -1; }
 
 const Vec3 kDogPlace(13.5f, 23.5f, 0.35651f);
 
 void step53(PlayScreen& play) {
     addRowObject(play, objectName(kObjTmp), 126, -1, -1, kDogPlace)->animTime = 0.0f;
     SceneObject* dog = object(play, kObjDog);
-    dog->setSceneObjectMesh(125);
+    dog->setSceneObjectMesh(mesh::kDogEatingBone);
     dog->position = kDogPlace;
     animate(dog, 0.0f, 1.0f);
     placeCamera(Vec3(11.52f, 24.85f, 0.8f), Vec3(0.0f, 36.0f, -62.0f));
-    play.script.scriptStepDelay = 3.33333f;
+    play.scriptStepDelay = 3.33333f;
     play.startCameraFlight(gCamera->position, Vec3(0.0f, 0.418879f, -0.471239f), 3.33333f, false);
     fadeScene(play, 1.0f);
-    playCueOnAnyChannel(323, 1.0f);
-    play.script.scriptStep = 54;
+    playCueOnAnyChannel(sound::kDogChewing, 1.0f);
+    play.scriptStep = 54;
 }
 
 void step54(PlayScreen& play) {
-    play.script.scriptStepDelay = 7.5f;
+    play.scriptStepDelay = 7.5f;
     play.startCameraFlight(Vec3(11.32f, 22.99f, 0.65f), Vec3(0.0f, 0.331613f, 0.610865f), 8.5f, false);
-    play.script.scriptStep = 55;
+    play.scriptStep = 55;
 }
 
 void step55(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.script.scriptStepDelay = 1.0f;
-    play.script.scriptStep = 56;
+    play.scriptStepDelay = 1.0f;
+    play.scriptStep = 56;
 }
 
 void step56(PlayScreen& play) {
@@ -376,18 +377,18 @@ void step56(PlayScreen& play) {
     dog->animSpeed = 2.0f;
     addDogGlows(dog, 76, 374);
     fadeScene(play, 1.0f);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 // Big pumpkin and door.
 
-void step57(PlayScreen& play) { animate(object(play, kObjBigPumpkin), 50.0f, 0.0f); play.script.scriptStep = -1; }
-void step58(PlayScreen& play) { deleteRowObject(play, kObjBigPumpkin); play.script.scriptStep = -1; }
+void step57(PlayScreen& play) { animate(object(play, kObjBigPumpkin), 50.0f, 0.0f); play.scriptStep = -1; }
+void step58(PlayScreen& play) { deleteRowObject(play, kObjBigPumpkin); play.scriptStep = -1; }
 
 void step59(PlayScreen& play) {
     deleteRowObject(play, kObjDoor);
     animate(addRowObject(play, "", 142, -1, -1, Vec3(12.6f, 29.4f, 2.4f)), 40.0f, 0.0f);
-    play.script.scriptStep = -1;
+    play.scriptStep = -1;
 }
 
 }  // namespace

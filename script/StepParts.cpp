@@ -1,5 +1,6 @@
 #include "script/StepParts.h"
 
+#include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
@@ -25,7 +26,7 @@ StepHandler stepHandler(int32_t step) {
 void say(PlayScreen& play, StepText id) { play.answerPanel.setAnswerText(stepText(id)); }
 
 void playFishSound() {
-    playCueOnAnyChannel(286 + static_cast<int32_t>(randomUnit() * 5.9999f), 0.5f);
+    playCueOnAnyChannel(sound::kStepWading1 + static_cast<int32_t>(randomUnit() * 5.9999f), 0.5f);
 }
 
 void fadeScene(PlayScreen& play, float target, float rate) {

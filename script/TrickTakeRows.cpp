@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
@@ -12,7 +13,7 @@ namespace {
 // costume's line first, and its row only chooses the step that follows.
 
 void trickPerson(PlayScreen& play) {
-    play.story.storyFlag42 = true;
+    play.storyFlag42 = true;
     fadeOutToStep(play, 93);
 }
 
@@ -47,88 +48,88 @@ const ActionRow kTrickFallback = {targets(), nullptr, kNoAnswer, kNoSound, 0.0f,
 
 // Take.
 
-bool ropeLeadsDown(const PlayScreen& play) { return play.story.ropeOnPole && !play.story.nightAlmostOver; }
+bool ropeLeadsDown(const PlayScreen& play) { return play.ropeOnPole && !play.nightAlmostOver; }
 
-void takeTreat(PlayScreen& play) { pickUp(play, kObjTreat, 18, &StoryState::treatTaken); }
+void takeTreat(PlayScreen& play) { pickUp(play, kObjTreat, 18, &PlayScreen::treatTaken); }
 
 void takeLetter(PlayScreen& play) {
-    play.story.letterTaken = true;
+    play.letterTaken = true;
     fadeOutToStep(play, 119);
 }
 
-void takeBone(PlayScreen& play) { pickUp(play, kObjBone, 16, &StoryState::boneTaken); }
+void takeBone(PlayScreen& play) { pickUp(play, kObjBone, 16, &PlayScreen::boneTaken); }
 
 // The "sleeping snake" turns out to be a rope.
 void takeSleepingSnake(PlayScreen& play) {
-    pickUp(play, kObjSleepingSnake, 11, &StoryState::ropeTaken);
+    pickUp(play, kObjSleepingSnake, 11, &PlayScreen::ropeTaken);
     showAnswer(play, kAnsJustARope);
 }
 
-void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, 15, &StoryState::broomTaken); }
+void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, 15, &PlayScreen::broomTaken); }
 
 // Under the rock lies the key.
 void takeRock(PlayScreen& play) {
     deleteRowObject(play, kObjRock);
     addRowObject(play, objectName(kObjKey), 15, 28, -1, Vec3(6.0f, 2.0f, 0.012f));
     giveAction(play, 4);
-    play.story.rockTaken = true;
+    play.rockTaken = true;
     finishGive(play, 0.5f);
 }
 
-void takeKey(PlayScreen& play) { pickUp(play, kObjKey, 5, &StoryState::keyTaken); }
+void takeKey(PlayScreen& play) { pickUp(play, kObjKey, 5, &PlayScreen::keyTaken); }
 
-void takeBristles(PlayScreen& play) { pickUp(play, kObjBristles, 6, &StoryState::bristlesTaken); }
+void takeBristles(PlayScreen& play) { pickUp(play, kObjBristles, 6, &PlayScreen::bristlesTaken); }
 
 // With the hat on it the broomstick is the scarecrow and stays.
 void takeBroomstick(PlayScreen& play) {
-    if (play.story.hatOnBroomstick) {
-        showAnswer(play, play.story.storyFlag20 ? kAnsBreakIllusion : kAnsHatWouldFall);
+    if (play.hatOnBroomstick) {
+        showAnswer(play, play.storyFlag20 ? kAnsBreakIllusion : kAnsHatWouldFall);
         return;
     }
-    pickUp(play, kObjBroomstick, 7, &StoryState::broomstickTaken, &StoryState::broomstickInCrack);
+    pickUp(play, kObjBroomstick, 7, &PlayScreen::broomstickTaken, &PlayScreen::broomstickInCrack);
 }
 
 void takeHat(PlayScreen& play) {
-    if (play.story.storyFlag20 && play.story.hatOnBroomstick) {
+    if (play.storyFlag20 && play.hatOnBroomstick) {
         showAnswer(play, kAnsBreakIllusion);
         return;
     }
-    pickUp(play, kObjHat, 9, &StoryState::hatTaken, &StoryState::hatOnBroomstick);
+    pickUp(play, kObjHat, 9, &PlayScreen::hatTaken, &PlayScreen::hatOnBroomstick);
 }
 
-void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &StoryState::flowerTaken); }
+void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &PlayScreen::flowerTaken); }
 
 // The followed leader held the knife and is left empty-handed.
 void takeKnife(PlayScreen& play) {
     deleteRowObject(play, kObjKnife);
-    rowObject(play, kObjFollowedLeader)->setSceneObjectMesh(59);
+    rowObject(play, kObjFollowedLeader)->setSceneObjectMesh(mesh::kLeaderWalking);
     giveAction(play, 10);
-    play.story.knifeTaken = true;
-    playRowSound(278, 0.4f);
-    playRowSound(347, 0.6f);
+    play.knifeTaken = true;
+    playRowSound(sound::kGive, 0.4f);
+    playRowSound(sound::kBladeDrawn, 0.6f);
     play.rebuildTargetList();
     play.player.validateCurrentTarget();
 }
 
 // One coin at a time; the heap of coins stays.
 void takeCoin(PlayScreen& play) {
-    if (play.story.coinHeld) {
+    if (play.coinHeld) {
         showAnswer(play, kAnsAlreadyHaveCoin);
         return;
     }
     giveAction(play, 12);
-    play.story.coinHeld = true;
+    play.coinHeld = true;
     finishGive(play, 0.5f);
     showAnswer(play, kAnsTookOneCoin);
 }
 
-void takeCandle(PlayScreen& play) { pickUp(play, kObjCandle, 13, &StoryState::candleTaken); }
+void takeCandle(PlayScreen& play) { pickUp(play, kObjCandle, 13, &PlayScreen::candleTaken); }
 
 const ActionRow kTakeRows[] = {
     {targets(kObjRope), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
     {targets(kObjWell), ropeLeadsDown, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjSpider), nullptr, kAnsSpiderThanks, 334, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjSpider), nullptr, kAnsSpiderThanks, sound::kSpiderChitter, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
     {targets(kObjTrapdoor), nullptr, kAnsStuck, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDust), nullptr, kAnsNeedRightTool, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},

@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
@@ -20,13 +21,13 @@ void coverKey(PlayScreen& play) {
 }
 
 const ActionRow kUseRockRows[] = {
-    {targets(kObjKey), nullptr, kNoAnswer, 45, 0.3f, kNoStep, 4, coverKey},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 45, 0.6f, kNoStep, 4, nullptr},
+    {targets(kObjKey), nullptr, kNoAnswer, sound::kThud, 0.3f, kNoStep, 4, coverKey},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kThud, 0.6f, kNoStep, 4, nullptr},
     {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
      kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 4, nullptr},
-    {targets(kObjWell), nullptr, kAnsItFell, 326, 1.0f, kNoStep, 4, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 4, nullptr},
+    {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, 4, nullptr},
     {targets(kObjCrack), nullptr, kAnsDoesntFit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSleepingSnake, kObjHat, kObjMonique, kObjStationaryWitch, kObjHomelessSkeleton, kObjFlower,
              kObjShadyCat, kObjSomething, kObjRightBirdStatue, kObjLeftBirdStatue, kObjBroom, kObjFishPerson,
@@ -38,7 +39,7 @@ const ActionRow kUseRockRows[] = {
 // Use key on.
 void openLock(PlayScreen& play) {
     SceneObject* lock = rowObject(play, kObjLock);
-    lock->setSceneObjectMesh(34);
+    lock->setSceneObjectMesh(mesh::kLockSwingingOpen);
     lock->animTime = 0.0f;
     play.story.lockOpened = true;
     play.script.scriptStepDelay = 6.0f;
@@ -52,11 +53,11 @@ void offerKeyToSkeleton(PlayScreen& play) {
 }
 
 const ActionRow kUseKeyRows[] = {
-    {targets(kObjLock), nullptr, kNoAnswer, 314, 0.8f, 14, 5, openLock},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoUseForKey, 328, 1.0f, kNoStep, kNoItem,
+    {targets(kObjLock), nullptr, kNoAnswer, sound::kKeyTurns, 0.8f, 14, 5, openLock},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoUseForKey, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem,
      offerKeyToSkeleton},
     {targets(kObjSpacedLock, kObjCoinSlot), nullptr, kAnsDoesntFit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjSomething), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem,
      nullptr},
@@ -74,19 +75,19 @@ void offerBristlesToDog(PlayScreen& play) {
 }
 
 const ActionRow kUseBristlesRows[] = {
-    {targets(kObjWell), nullptr, kAnsTheyFell, 326, 1.0f, kNoStep, 6, nullptr},
-    {targets(kObjFollowedLeader), nullptr, kAnsAteThem, 306, 0.4f, kNoStep, 6, nullptr},
+    {targets(kObjWell), nullptr, kAnsTheyFell, sound::kFarSplash, 1.0f, kNoStep, 6, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteThem, sound::kChompAndGulp, 0.4f, kNoStep, 6, nullptr},
     {targets(kObjDustyShelf), nullptr, kAnsPutThemAway, kNoSound, 0.0f, kNoStep, 6, nullptr},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumblesLoudly, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjBroomstick), nullptr, kAnsBroomBeyondRepair, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjBroom), nullptr, kAnsAlreadyHasSome, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjGoatPerson), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjGate), nullptr, kAnsGateNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTime, 331, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, 330, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTime, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerBristlesToDog},
 };
 
@@ -97,7 +98,7 @@ void standInCrack(PlayScreen& play) {
 }
 
 const ActionRow kUseBroomstickRows[] = {
-    {targets(kObjCrack), nullptr, kNoAnswer, 307, 0.42f, kNoStep, 7, standInCrack},
+    {targets(kObjCrack), nullptr, kNoAnswer, sound::kDullKnock, 0.42f, kNoStep, 7, standInCrack},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumblesLoudly, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjBristles), nullptr, kAnsBroomBeyondRepair, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonDodges, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -105,8 +106,8 @@ const ActionRow kUseBroomstickRows[] = {
      kNoStep, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kAnsCannotTellIfHit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueBaffled, 331, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, 330, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueBaffled, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
 };
 
 // Use flower on.
@@ -120,8 +121,8 @@ const ActionRow kUseFlowerRows[] = {
     {targets(kObjSleepingSnake, kObjFollowedLeader), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem,
      nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatuePuzzled, 331, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNoUseForFlower, 330, 0.8f, kNoStep, kNoItem,
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatuePuzzled, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNoUseForFlower, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem,
      nullptr},
 };
 
@@ -131,7 +132,7 @@ void dressBroomstick(PlayScreen& play) {
         showAnswer(play, kAnsWouldFallOver);
         return;
     }
-    playRowSound(304, 0.42f);
+    playRowSound(sound::kRustle, 0.42f);
     SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, 115, Vec3(12.17f, 8.4f, 0.9f));
     hat->rotation.set(-0.10472f, 0.610865f, -1.64061f);
     play.player.removeActionById(9);
@@ -140,16 +141,16 @@ void dressBroomstick(PlayScreen& play) {
 
 const ActionRow kUseHatRows[] = {
     {targets(kObjBroomstick), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, dressBroomstick},
-    {targets(kObjMonique), nullptr, kAnsMoniqueSameHat, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueSameHat, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsHatWouldNotFitYou, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchHasHat, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonHatWouldNotFit, 328, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonHatWouldNotFit, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjKnife, kObjSleepingSnake, kObjFollowedLeader), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTimeForThis, 331, 0.8f, kNoStep, kNoItem,
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTimeForThis, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem,
      nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclinesPolitely, 330, 0.8f, kNoStep, kNoItem,
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclinesPolitely, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem,
      nullptr},
 };
 

@@ -1,3 +1,4 @@
+#include "app/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -17,29 +18,29 @@ const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0
 // Use knife on. The pumpkin is carved in four cuts, counted in storyCount33;
 // only the first cut starts a scene.
 
-void cutFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &StoryState::flowerTaken); }
+void cutFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &PlayScreen::flowerTaken); }
 
 void carvePumpkin(PlayScreen& play) {
-    const int32_t stage = play.story.storyCount33;
+    const int32_t stage = play.storyCount33;
     if (stage < 0 || stage > 3) {
         showAnswer(play, kAnsDoneCarving);
         return;
     }
-    static const int32_t kStageMeshes[] = {133, 135, 136, 137};
-    play.story.storyCount33 = stage + 1;
+    static const int32_t kStageMeshes[] = {mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
+    play.storyCount33 = stage + 1;
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(kStageMeshes[stage]);
     if (stage == 0) {
         pumpkin->animTime = 0.0f;
-        play.script.scriptStepDelay = 1.0f;
-        playRowSound(309, 0.3f);
-        play.script.scriptStep = 57;
+        play.scriptStepDelay = 1.0f;
+        playRowSound(sound::kKnifeCut, 0.3f);
+        play.scriptStep = 57;
     } else {
-        playRowSound(310, 0.3f);
+        playRowSound(sound::kKnifeCutDeep, 0.3f);
     }
 }
 
-bool stillCarving(const PlayScreen& play) { return play.story.storyCount33 <= 3; }
+bool stillCarving(const PlayScreen& play) { return play.storyCount33 <= 3; }
 
 const ActionRow kUseKnifeRows[] = {
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -54,19 +55,19 @@ const ActionRow kUseKnifeRows[] = {
     {targets(kObjFollowedLeader, kObjWell, kObjDustyShelf), stillCarving, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     // Carving done: the knife may go.
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 10, nullptr},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 305, 0.48f, kNoStep, 10, nullptr},
-    {targets(kObjWell), nullptr, kAnsItFell, 326, 1.0f, kNoStep, 10, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 10, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kClink, 0.48f, kNoStep, 10, nullptr},
+    {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, 10, nullptr},
 };
 
 // Use rope on.
 void tieRopeToPole(PlayScreen& play) {
     addRowObject(play, objectName(kObjRope), 109, 212, -1, Vec3(25.85f, 15.43f, 0.75f));
-    play.story.ropeOnPole = true;
+    play.ropeOnPole = true;
 }
 
 const ActionRow kUseRopeRows[] = {
-    {targets(kObjPole), nullptr, kNoAnswer, 315, 0.36f, kNoStep, 11, tieRopeToPole},
+    {targets(kObjPole), nullptr, kNoAnswer, sound::kRopeCreak, 0.36f, kNoStep, 11, tieRopeToPole},
     {targets(kObjWell), nullptr, kAnsThrowingItIn, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjMonique, kObjStationaryWitch, kObjDustyShelf, kObjSomething, kObjHomelessSkeleton,
@@ -78,65 +79,65 @@ const ActionRow kUseRopeRows[] = {
 
 // Use coin on. One wish per well.
 void wishAtWell(PlayScreen& play) {
-    if (play.story.coinInWell) {
+    if (play.coinInWell) {
         showAnswer(play, kAnsAlreadyDid);
         return;
     }
-    playRowSound(326, 1.0f);
+    playRowSound(sound::kFarSplash, 1.0f);
     play.player.removeActionById(12);
-    play.story.coinHeld = false;
-    play.story.coinInWell = true;
+    play.coinHeld = false;
+    play.coinInWell = true;
     showAnswer(play, kAnsWishThingsChange);
 }
 
 // The slot takes one coin until it has dispensed its candle; otherwise the
 // coin falls through and stays the player's.
 void insertCoin(PlayScreen& play) {
-    if (play.story.candleTaken || play.story.storyFlag07 || play.story.coinInserted) {
-        playRowSound(312, 0.48f);
+    if (play.candleTaken || play.storyFlag07 || play.coinInserted) {
+        playRowSound(sound::kCoinsCounted, 0.48f);
         showAnswer(play, kAnsFellThrough);
         return;
     }
-    playRowSound(324, 0.6f);
+    playRowSound(sound::kCoinIntoMachine, 0.6f);
     play.player.removeActionById(12);
-    play.story.coinHeld = false;
-    play.story.coinInserted = true;
+    play.coinHeld = false;
+    play.coinInserted = true;
     showAnswer(play, kAnsInsertedCoin);
 }
 
-void letGoOfCoin(PlayScreen& play) { play.story.coinHeld = false; }
+void letGoOfCoin(PlayScreen& play) { play.coinHeld = false; }
 
 const ActionRow kUseCoinRows[] = {
     {targets(kObjWell), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, wishAtWell},
-    {targets(kObjFishPerson), nullptr, kAnsFishDoubtfulHum, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishDoubtfulHum, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoins), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
-    {targets(kObjGoatPerson), nullptr, kAnsGoatNotTroubled, 339, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGoatPerson), nullptr, kAnsGoatNotTroubled, sound::kGoatPersonVoice, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoinSlot), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, insertCoin},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, 328, 1.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, 46, 0.18f, kNoStep, 12, letGoOfCoin},
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, 306, 0.4f, kNoStep, 12, letGoOfCoin},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kCoins, 0.18f, kNoStep, 12, letGoOfCoin},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 12, letGoOfCoin},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
 };
 
 // Use candle on. The pumpkin needs its carving first, and a lit candle.
-bool pumpkinCarvedOnce(const PlayScreen& play) { return play.story.storyCount33 > 1; }
+bool pumpkinCarvedOnce(const PlayScreen& play) { return play.storyCount33 > 1; }
 
 void offerCandleToPumpkin(PlayScreen& play) {
-    showAnswer(play, play.story.storyCount33 == 4 ? kAnsNotLit : kAnsNotDoneCarving);
+    showAnswer(play, play.storyCount33 == 4 ? kAnsNotLit : kAnsNotDoneCarving);
 }
 
 const ActionRow kUseCandleRows[] = {
     {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerCandleToPumpkin},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, 328, 1.0f, 42, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, sound::kSkeletonVoice, 1.0f, 42, kNoItem, nullptr},
     {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjSomething, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
@@ -158,29 +159,29 @@ GlowSprite* pumpkinEye(int32_t vertex) {
 }
 
 void lightPumpkin(PlayScreen& play) {
-    if (play.story.storyCount33 != 4) {
+    if (play.storyCount33 != 4) {
         showAnswer(play, kAnsNotDoneCarving);
         return;
     }
-    playRowSound(311, 0.24f);
+    playRowSound(sound::kFlame, 0.24f);
     play.player.removeActionById(14);
-    play.story.storyCount33 += 1;
-    play.story.storyFlag07 = true;
+    play.storyCount33 += 1;
+    play.storyFlag07 = true;
     addRowObject(play, "", 134, 132, 58, Vec3(13.5f, 26.4f, 0.7357f));
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
-    pumpkin->setSceneObjectMesh(138);
-    pumpkin->setSceneObjectTexture(139);
+    pumpkin->setSceneObjectMesh(mesh::kPumpkinLit);
+    pumpkin->setSceneObjectTexture(picture::kPumpkinLit);
     pumpkin->attachments.push_back(pumpkinEye(1090));
     pumpkin->attachments.push_back(pumpkinEye(1092));
 }
 
 const ActionRow kUseLitCandleRows[] = {
     {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, lightPumpkin},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonStillBurning, 328, 1.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonStillBurning, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjSomething, kObjSpider, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound,
      0.0f, kNoStep, kNoItem, nullptr},
@@ -191,27 +192,27 @@ const ActionRow kUseLitCandleRows[] = {
 
 // Use broom on. The dust goes only after the goat person's greeting.
 void sweepDust(PlayScreen& play) {
-    if (!play.story.storyFlag43) {
+    if (!play.storyFlag43) {
         showAnswer(play, kAnsDustNotYet);
         return;
     }
-    play.script.scriptStepDelay = 1.0f;
-    play.story.storyCount40 = -1;
-    play.script.scriptStep = 73;
+    play.scriptStepDelay = 1.0f;
+    play.storyCount40 = -1;
+    play.scriptStep = 73;
 }
 
 void sweepTable(PlayScreen& play) {
-    if (!play.story.storyFlag41) {
+    if (!play.storyFlag41) {
         showAnswer(play, kAnsNoDustOnTable);
         return;
     }
-    playRowSound(303, 0.18f);
-    play.story.storyFlag41 = false;
+    playRowSound(sound::kSweeping, 0.18f);
+    play.storyFlag41 = false;
     showAnswer(play, kAnsRemoveDust);
 }
 
 void sweepSpiderAway(PlayScreen& play) {
-    play.story.storyCount35 = true;
+    play.storyCount35 = true;
     deleteRowObject(play, kObjSpider);
 }
 
@@ -220,15 +221,15 @@ const ActionRow kUseBroomRows[] = {
     {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
      kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjKnife), nullptr, kAnsCouldJustTake, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjBat), nullptr, kAnsBatStop, 335, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjGoatPerson), nullptr, kAnsGoatApprovesBroom, 339, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBat), nullptr, kAnsBatStop, sound::kBatSqueak, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjGoatPerson), nullptr, kAnsGoatApprovesBroom, sound::kGoatPersonVoice, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjDust), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, sweepDust},
     {targets(kObjTable), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, sweepTable},
     {targets(kObjBroomstick), nullptr, kAnsEnoughAlready, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchWavesOff, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSleepingSnake), nullptr, kAnsDoesntWakeUp, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjSpider), nullptr, kAnsSpiderLeft, kNoSound, 0.0f, kNoStep, kNoItem, sweepSpiderAway},
     {targets(kObjWell), nullptr, kAnsCantReachBottom, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjPillar, kObjPerson), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -238,7 +239,7 @@ const ActionRow kUseBroomRows[] = {
 
 // Use bone on.
 void giveBoneToDog(PlayScreen& play) {
-    play.story.dogGotBone = true;
+    play.dogGotBone = true;
     play.player.removeActionById(16);
     fadeOutToStep(play, 53);
 }
@@ -247,13 +248,13 @@ const ActionRow kUseBoneRows[] = {
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, giveBoneToDog},
     {targets(kObjBroomstick), nullptr, kAnsEnoughAlready, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 49, kNoItem, nullptr},
-    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, 332, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjMonique), nullptr, kAnsMoniqueDismayed, 337, 0.3f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
+    {targets(kObjMonique), nullptr, kAnsMoniqueDismayed, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjDustyShelf, kObjWell), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNotHisBone, 328, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNotHisBone, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDogHouse), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
 };
 
@@ -270,7 +271,7 @@ const ActionRow kNotYetSpecial = {targets(), nullptr, kAnsSpecialOccasion, kNoSo
 void putTreatOnLetter(PlayScreen& play) {
     addRowObject(play, objectName(kObjTreat), 202, 79, -1, Vec3(11.1296f, 40.804f, 8.63261f));
     play.player.removeActionById(18);
-    play.story.treatTaken = false;
+    play.treatTaken = false;
 }
 
 const ActionRow kUseTreatRows[] = {

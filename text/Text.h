@@ -5,6 +5,14 @@
 // program links exactly one of them, so the languages differ in data only.
 namespace text {
 
+// The pictures that carry words in this table's language: the invitation
+// card, the backs of the ghost, death and werewolf cards, and the letter.
+extern const int kInvitationPicture;
+extern const int kGhostCardPicture;
+extern const int kDeathCardPicture;
+extern const int kWerewolfCardPicture;
+extern const int kLetterTextPicture;
+
 // True in the German table (for the few rules that are grammar, not wording).
 extern const bool kGerman;
 

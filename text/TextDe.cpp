@@ -1,10 +1,17 @@
 #include "text/Text.h"
 
+#include "app/ResourceCatalog.h"
 #include "text/ObjectNames.h"
 
 namespace text {
 
 const bool kGerman = true;
+
+const int kInvitationPicture = picture::kInvitationDe;
+const int kGhostCardPicture = picture::kGhostCardDe;
+const int kDeathCardPicture = picture::kDeathCardDe;
+const int kWerewolfCardPicture = picture::kWerewolfCardDe;
+const int kLetterTextPicture = picture::kLetterTextDe;
 
 const char* const kErrorHead = "fehler\n------\n";
 const char* const kErrorResourceHead = "konnte ressourcendatei nicht laden:\n";

@@ -1,10 +1,17 @@
 #include "text/Text.h"
 
+#include "app/ResourceCatalog.h"
 #include "text/ObjectNames.h"
 
 namespace text {
 
 const bool kGerman = false;
+
+const int kInvitationPicture = picture::kInvitationEn;
+const int kGhostCardPicture = picture::kGhostCardEn;
+const int kDeathCardPicture = picture::kDeathCardEn;
+const int kWerewolfCardPicture = picture::kWerewolfCardEn;
+const int kLetterTextPicture = picture::kLetterTextEn;
 
 const char* const kErrorHead = "error\n-----\n";
 const char* const kErrorResourceHead = "could not load resource file:\n";

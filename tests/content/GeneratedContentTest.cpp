@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_mixer.h>
+#include <dirent.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@
 
 #include "GeneratedContent.h"
 #include "MshFile.h"
+#include "app/ResourceCatalog.h"
 #include "content/Generator.h"
 #include "engine/FontRegistry.h"
 #include "engine/Mesh.h"
@@ -78,6 +80,49 @@ TEST_F(GeneratedContent, EveryNumberIsWrittenAsItsKind) {
     // Gaps stay gaps: no 0.dat beside the font directory, nothing at 199.
     EXPECT_TRUE(resource(0).empty());
     EXPECT_TRUE(resource(199).empty());
+}
+
+TEST_F(GeneratedContent, CatalogueAndGeneratedFilesAgree) {
+    ASSERT_TRUE(generatedA) << generationError;
+    // Each catalogued number once, rising, and each name once within its kind.
+    std::set<std::pair<int, std::string>> kindNames;
+    for (int i = 0; i < kResourceCount; ++i) {
+        const ResourceEntry& e = kResourceTable[i];
+        if (i > 0) {
+            EXPECT_LT(kResourceTable[i - 1].number, e.number) << e.name;
+        }
+        EXPECT_TRUE(kindNames.insert({int(e.kind), e.name}).second) << e.name;
+    }
+    // Every catalogued resource is written with its kind's signature.
+    std::set<int> catalogued;
+    for (const ResourceEntry& e : kResourceTable) {
+        catalogued.insert(e.number);
+        const std::vector<uint8_t> d = resource(e.number);
+        switch (e.kind) {
+            case ResourceKind::Mesh: EXPECT_TRUE(startsWith(d, "msh1")) << e.number << " " << e.name; break;
+            case ResourceKind::Picture: EXPECT_TRUE(startsWith(d, "\x89PNG")) << e.number << " " << e.name; break;
+            case ResourceKind::Sound:
+                EXPECT_TRUE(startsWith(d, "RIFF") && d.size() > 44 && std::string(d.begin() + 8, d.begin() + 12) == "WAVE")
+                    << e.number << " " << e.name;
+                break;
+            case ResourceKind::Music: EXPECT_TRUE(startsWith(d, "OggS")) << e.number << " " << e.name; break;
+        }
+    }
+    // Every numbered file of res/ is catalogued; the font's glyphs live in the
+    // folder 0 and are not numbered resources.
+    DIR* dir = opendir((root + "/a").c_str());
+    ASSERT_NE(dir, nullptr);
+    int files = 0;
+    while (dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == ".." || name == "0") continue;
+        const size_t dot = name.find(".dat");
+        ASSERT_TRUE(dot != std::string::npos && dot + 4 == name.size()) << name;
+        EXPECT_EQ(catalogued.count(std::atoi(name.c_str())), 1u) << name;
+        ++files;
+    }
+    closedir(dir);
+    EXPECT_EQ(files, kResourceCount);
 }
 
 TEST_F(GeneratedContent, TwoRunsWriteIdenticalFiles) {

@@ -1,12 +1,13 @@
 // "use rock on" to "use hat on": every row, which items are used up and which
 // stay, the objects the rows put down, and "this doesn't work." otherwise.
+#include "app/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
 
 using namespace resolvertest;
 
 namespace {
 
-void awake(PlayScreen& p) { p.story.storyFlag20 = true; }
+void awake(PlayScreen& p) { p.storyFlag20 = true; }
 
 template <int32_t Id>
 void keeps(PlayScreen& p) {
@@ -18,17 +19,17 @@ void usedUp(PlayScreen& p) {
 }
 
 const RowCase kUseRockCases[] = {
-    {4, kObjKey, [](PlayScreen& p) { p.story.rockTaken = true; }, kNoAnswer, {{45, 0.3f}}, -1,
+    {4, kObjKey, [](PlayScreen& p) { p.rockTaken = true; }, kNoAnswer, {{45, 0.3f}}, -1,
      [](PlayScreen& p) {
          usedUp<4>(p);
-         EXPECT_FALSE(p.story.rockTaken);
+         EXPECT_FALSE(p.rockTaken);
          EXPECT_EQ(0, countNamed(p, kObjKey));
          EXPECT_EQ(2, countNamed(p, kObjRock));
          const SceneObject* rock = lastObject(p);
          EXPECT_EQ(objectName(kObjRock), rock->name);
-         EXPECT_TRUE(showsMesh(rock, 14));
-         EXPECT_TRUE(showsTexture(rock->texture, 275));
-         EXPECT_TRUE(showsTexture(rock->reflectionTexture, 115));
+         EXPECT_TRUE(showsMesh(rock, mesh::kRock));
+         EXPECT_TRUE(showsTexture(rock->texture, picture::kRockSurface));
+         EXPECT_TRUE(showsTexture(rock->reflectionTexture, picture::kStoneSheen));
          EXPECT_TRUE(near(rock->position, 6.0f, 2.0f, 0.0f));
      }},
     {4, kObjDustyShelf, nullptr, kAnsPutItAway, {{45, 0.6f}}, -1, usedUp<4>},
@@ -46,12 +47,12 @@ const RowCase kUseKeyCases[] = {
     {5, kObjLock, nullptr, kNoAnswer, {{314, 0.8f}}, 14,
      [](PlayScreen& p) {
          usedUp<5>(p);
-         EXPECT_TRUE(p.story.lockOpened);
-         EXPECT_FLOAT_EQ(6.0f, p.script.scriptStepDelay);
-         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjLock), 34));
+         EXPECT_TRUE(p.lockOpened);
+         EXPECT_FLOAT_EQ(6.0f, p.scriptStepDelay);
+         EXPECT_TRUE(showsMesh(p.findSceneObject(kObjLock), mesh::kLockSwingingOpen));
      }},
     {5, kObjHomelessSkeleton, nullptr, kAnsSkeletonNoUseForKey, {{328, 1.0f}}, -1, keeps<5>},
-    {5, kObjHomelessSkeleton, [](PlayScreen& p) { p.story.costumeDeath = true; }, kAnsSkeletonNoUseForKey, {{328, 1.0f}},
+    {5, kObjHomelessSkeleton, [](PlayScreen& p) { p.costumeDeath = true; }, kAnsSkeletonNoUseForKey, {{328, 1.0f}},
      13, keeps<5>},
     {5, kObjSpacedLock, nullptr, kAnsDoesntFit, {}, -1, keeps<5>},
     {5, kObjCoinSlot, nullptr, kAnsDoesntFit, {}, -1, nullptr},
@@ -79,18 +80,18 @@ const RowCase kUseBristlesCases[] = {
     {6, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclines, {{330, 0.8f}}, -1, nullptr},
     {6, kObjRightBirdStatue, nullptr, kAnsDoesntWork, {}, -1, nullptr},
     {6, kObjDog, nullptr, kAnsDoesntWork, {}, -1, keeps<6>},
-    {6, kObjDog, [](PlayScreen& p) { p.story.bonePlaced = true; }, kNoAnswer, {}, 48, nullptr},
+    {6, kObjDog, [](PlayScreen& p) { p.bonePlaced = true; }, kNoAnswer, {}, 48, nullptr},
 };
 
 const RowCase kUseBroomstickCases[] = {
     {7, kObjCrack, nullptr, kNoAnswer, {{307, 0.42f}}, -1,
      [](PlayScreen& p) {
          usedUp<7>(p);
-         EXPECT_TRUE(p.story.broomstickInCrack);
+         EXPECT_TRUE(p.broomstickInCrack);
          const SceneObject* stick = lastObject(p);
          EXPECT_EQ(objectName(kObjBroomstick), stick->name);
-         EXPECT_TRUE(showsMesh(stick, 21));
-         EXPECT_TRUE(showsTexture(stick->reflectionTexture, 115));
+         EXPECT_TRUE(showsMesh(stick, mesh::kBroomstick));
+         EXPECT_TRUE(showsTexture(stick->reflectionTexture, picture::kStoneSheen));
          EXPECT_TRUE(near(stick->position, 12.1f, 8.45f, 0.421f));
      }},
     {7, kObjStationaryWitch, nullptr, kAnsWitchGrumblesLoudly, {}, -1, keeps<7>},
@@ -109,8 +110,8 @@ const RowCase kUseBroomstickCases[] = {
 const RowCase kUseFlowerCases[] = {
     {8, kObjMonique, nullptr, kNoAnswer, {}, 25,
      [](PlayScreen& p) {
-         EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget);
-         EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
+         EXPECT_EQ(0.0f, p.sceneVisibilityTarget);
+         EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
          keeps<8>(p);
      }},
     {8, kObjYourself, nullptr, kAnsGestureFlatters, {}, -1, nullptr},
@@ -124,21 +125,21 @@ const RowCase kUseFlowerCases[] = {
 };
 
 const RowCase kUseHatCases[] = {
-    {9, kObjBroomstick, [](PlayScreen& p) { p.story.broomstickInCrack = true; }, kNoAnswer, {{304, 0.42f}}, -1,
+    {9, kObjBroomstick, [](PlayScreen& p) { p.broomstickInCrack = true; }, kNoAnswer, {{304, 0.42f}}, -1,
      [](PlayScreen& p) {
          usedUp<9>(p);
-         EXPECT_TRUE(p.story.hatOnBroomstick);
+         EXPECT_TRUE(p.hatOnBroomstick);
          const SceneObject* hat = lastObject(p);
          EXPECT_EQ(objectName(kObjHat), hat->name);
-         EXPECT_TRUE(showsMesh(hat, 18));
-         EXPECT_TRUE(showsTexture(hat->reflectionTexture, 115));
+         EXPECT_TRUE(showsMesh(hat, mesh::kHat));
+         EXPECT_TRUE(showsTexture(hat->reflectionTexture, picture::kStoneSheen));
          EXPECT_TRUE(near(hat->position, 12.17f, 8.4f, 0.9f));
          EXPECT_TRUE(near(hat->rotation, -0.10472f, 0.610865f, -1.64061f));
      }},
     {9, kObjBroomstick, nullptr, kAnsWouldFallOver, {}, -1,
      [](PlayScreen& p) {
          keeps<9>(p);
-         EXPECT_FALSE(p.story.hatOnBroomstick);
+         EXPECT_FALSE(p.hatOnBroomstick);
          EXPECT_EQ(1, countNamed(p, kObjHat));
      }},
     {9, kObjMonique, nullptr, kAnsMoniqueSameHat, {{337, 0.3f}}, -1, nullptr},
