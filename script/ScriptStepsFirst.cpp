@@ -18,57 +18,57 @@ SceneObject* object(PlayScreen& play, ObjectName name) { return play.findSceneOb
 
 // Short answers.
 
-void step1(PlayScreen& play) { say(play, kStpNoEffect); play.scriptStep = -1; }
-void step2(PlayScreen& play) { say(play, kStpNotASnake); play.scriptStep = 1; }
-void step3(PlayScreen& play) { say(play, kStpNearlyToppled); play.scriptStep = -1; }
-void step4(PlayScreen& play) { say(play, kStpStandsFirm); play.scriptStep = -1; }
-void step5(PlayScreen& play) { say(play, kStpNoAnswerComes); play.scriptStep = -1; }
+void step1(PlayScreen& play) { say(play, kStpNoEffect); play.script.scriptStep = -1; }
+void step2(PlayScreen& play) { say(play, kStpNotASnake); play.script.scriptStep = 1; }
+void step3(PlayScreen& play) { say(play, kStpNearlyToppled); play.script.scriptStep = -1; }
+void step4(PlayScreen& play) { say(play, kStpStandsFirm); play.script.scriptStep = -1; }
+void step5(PlayScreen& play) { say(play, kStpNoAnswerComes); play.script.scriptStep = -1; }
 
 void step6(PlayScreen& play) {
-    if (play.costumeDeath) {
+    if (play.story.costumeDeath) {
         playCueOnAnyChannel(sound::kWitchVoice, 0.4f);
         say(play, kStpWitchNo);
-    } else if (play.costumeWerewolf || play.costumeGhost) {
+    } else if (play.story.costumeWerewolf || play.story.costumeGhost) {
         say(play, kStpNoEffect);
     }
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step7(PlayScreen& play) {
     playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
-    play.scriptStep = -1;
-    if (play.costumeGhost) {
+    play.script.scriptStep = -1;
+    if (play.story.costumeGhost) {
         say(play, kStpSkeletonGreetsGhost);
-    } else if (play.costumeWerewolf) {
+    } else if (play.story.costumeWerewolf) {
         say(play, kStpSkeletonGreetsWerewolf);
-    } else if (play.costumeDeath) {
+    } else if (play.story.costumeDeath) {
         say(play, kStpSkeletonAsksHow);
-        play.scriptStep = 11;
+        play.script.scriptStep = 11;
     }
 }
 
-void step8(PlayScreen& play) { say(play, kStpLeaderNoHeed); play.scriptStep = -1; }
-void step9(PlayScreen& play) { say(play, kStpMakesNoSense); play.scriptStep = -1; }
+void step8(PlayScreen& play) { say(play, kStpLeaderNoHeed); play.script.scriptStep = -1; }
+void step9(PlayScreen& play) { say(play, kStpMakesNoSense); play.script.scriptStep = -1; }
 
 void step10(PlayScreen& play) {
     playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniquePraises);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
-void step11(PlayScreen& play) { say(play, kStpNoIdea); play.scriptStep = -1; }
-void step12(PlayScreen& play) { say(play, kStpNothingHeard); play.scriptStep = -1; }
+void step11(PlayScreen& play) { say(play, kStpNoIdea); play.script.scriptStep = -1; }
+void step12(PlayScreen& play) { say(play, kStpNothingHeard); play.script.scriptStep = -1; }
 
 void step13(PlayScreen& play) {
     playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     say(play, kStpSkeletonRemembers);
-    play.scriptStep = 40;
+    play.script.scriptStep = 40;
 }
 
 void step40(PlayScreen& play) {
     playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     say(play, kStpSkeletonBeneath);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // The opened lock is no longer a target.
@@ -77,11 +77,11 @@ void step14(PlayScreen& play) {
     lock->setSceneObjectMesh(mesh::kLockOpen);
     noCollision(lock);
     lock->name.clear();
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
-void step15(PlayScreen& play) { play.scriptStepDelay = 1.0f; play.scriptStep = 16; }
-void step16(PlayScreen& play) { say(play, kStpBurningSmell); play.scriptStep = -1; }
+void step15(PlayScreen& play) { play.script.scriptStepDelay = 1.0f; play.script.scriptStep = 16; }
+void step16(PlayScreen& play) { say(play, kStpBurningSmell); play.script.scriptStep = -1; }
 
 // Shady cat.
 
@@ -93,22 +93,22 @@ void step17(PlayScreen& play) {
     placeCamera(Vec3(22.31f, 1.68f, 0.63f), Vec3(0.0f, 33.0f, 270.0f));
     play.startCameraFlight(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 0.401426f, 4.71239f), 3.5f, false);
     fadeScene(play, 1.0f, 1.0f);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 18;
+    play.script.scriptStepDelay = 3.0f;
+    play.script.scriptStep = 18;
 }
 
 void step18(PlayScreen& play) {
     animate(object(play, kObjShadyCat), 0.0f, 1.0f);
-    play.scriptStepDelay = 5.0f;
-    play.scriptStep = 29;
+    play.script.scriptStepDelay = 5.0f;
+    play.script.scriptStep = 29;
 }
 
 void step29(PlayScreen& play) {
     SceneObject* cat = object(play, kObjShadyCat);
     addGlow(cat, 1031, Vec3(0.6f, 0.6f, 0.6f), 1.0f, 1.0f, 1.0f, 1.0f);
     cat->attachments.back()->setGlowSpriteHaloTexture(58);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = 19;
+    play.script.scriptStepDelay = 2.0f;
+    play.script.scriptStep = 19;
 }
 
 void step19(PlayScreen& play) {
@@ -117,13 +117,13 @@ void step19(PlayScreen& play) {
     cat->setSceneObjectMesh(mesh::kCatCowering);
     cat->animTime = 0.0f;
     say(play, kStpShadowGiggles);
-    play.scriptStep = 20;
+    play.script.scriptStep = 20;
 }
 
 void step20(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 21;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 21;
 }
 
 void step21(PlayScreen& play) {
@@ -132,7 +132,7 @@ void step21(PlayScreen& play) {
     cat->animSpeed = 1.0f;
     freeGlows(cat);
     fadeScene(play, 1.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step22(PlayScreen& play) {
@@ -141,20 +141,20 @@ void step22(PlayScreen& play) {
     animate(cat, 0.0f, 0.0f);
     placeCamera(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 23.0f, 270.0f));
     fadeScene(play, 1.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 23;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 23;
 }
 
 void step23(PlayScreen& play) {
     playCueOnAnyChannel(sound::kMeow, 0.3f);
     say(play, kStpCatMeows);
-    play.scriptStep = 20;
+    play.script.scriptStep = 20;
 }
 
 void step24(PlayScreen& play) {
     playCueOnAnyChannel(sound::kMeow, 0.3f);
     say(play, kStpCatMeows);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // Monique.
@@ -166,32 +166,32 @@ void step25(PlayScreen& play) {
     animate(monique, 0.0f, 1.0f);
     placeCamera(Vec3(monique->position.x - 1.0f, monique->position.y, 1.5f), Vec3(0.0f, 0.0f, -3.0f));
     fadeScene(play, 1.0f);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 26;
+    play.script.scriptStepDelay = 3.0f;
+    play.script.scriptStep = 26;
 }
 
 void step26(PlayScreen& play) {
     SceneObject* monique = object(play, kObjMonique);
     monique->crossFadeSceneObjectMesh(mesh::kMoniqueTalkingWithFlower, 0.5f);
-    play.storyValue14 = monique->position.x;
+    play.story.storyValue14 = monique->position.x;
     playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniqueLaughs);
-    play.scriptStep = 27;
+    play.script.scriptStep = 27;
 }
 
 void step27(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 28;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 28;
 }
 
 void step28(PlayScreen& play) {
     fadeScene(play, 1.0f);
-    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, -1, Vec3(play.storyValue14, 3.8f, 0.19f));
+    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, -1, Vec3(play.story.storyValue14, 3.8f, 0.19f));
     hat->rotation.set(2.79253f, 0.453786f, -0.244346f);
     play.player.removeActionById(8);
-    play.moniqueHasFlower = true;
-    play.scriptStep = -1;
+    play.story.moniqueHasFlower = true;
+    play.script.scriptStep = -1;
 }
 
 // Bird statues.
@@ -200,16 +200,16 @@ void step30(PlayScreen& play) {
     Vec3 eye = play.player.playerEyePosition();
     eye.y -= 0.2f;
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.3f, false);
-    play.scriptStepDelay = 0.3f;
-    play.scriptStep = 31;
+    play.script.scriptStepDelay = 0.3f;
+    play.script.scriptStep = 31;
 }
 
-void step31(PlayScreen& play) { play.scriptStepDelay = 1.0f; play.scriptStep = 32; }
+void step31(PlayScreen& play) { play.script.scriptStepDelay = 1.0f; play.script.scriptStep = 32; }
 
 void step32(PlayScreen& play) {
     flyToward(play, gCamera->position, object(play, kObjRightBirdStatue)->position, 1.0f, true);
-    play.scriptStepDelay = 1.2f;
-    play.scriptStep = 33;
+    play.script.scriptStepDelay = 1.2f;
+    play.script.scriptStep = 33;
 }
 
 void step33(PlayScreen& play) {
@@ -217,7 +217,7 @@ void step33(PlayScreen& play) {
     animate(object(play, kObjRightBirdStatue), 3.0f, 0.0f);
     playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueDuty);
-    play.scriptStep = 34;
+    play.script.scriptStep = 34;
 }
 
 // One line of the statues' rhyme, the camera turning to the speaker.
@@ -225,7 +225,7 @@ void statueLine(PlayScreen& play, ObjectName statue, StepText line, int32_t next
     flyToward(play, gCamera->position, object(play, statue)->position, 1.5f, true);
     playCueOnAnyChannel(statue == kObjLeftBirdStatue ? sound::kLeftBirdVoice : sound::kRightBirdVoice, 0.8f);
     say(play, line);
-    play.scriptStep = next;
+    play.script.scriptStep = next;
 }
 
 void step34(PlayScreen& play) { statueLine(play, kObjLeftBirdStatue, kStpLeftStatuePurpose, 35); }
@@ -234,32 +234,32 @@ void step36(PlayScreen& play) { statueLine(play, kObjLeftBirdStatue, kStpLeftSta
 
 void step37(PlayScreen& play) {
     flyBackToPlayer(play, 2.0f, true);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = -1;
+    play.script.scriptStepDelay = 2.0f;
+    play.script.scriptStep = -1;
 }
 
 void step38(PlayScreen& play) {
     playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueRejects);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step39(PlayScreen& play) {
     playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
-    if (play.costumeGhost) {
+    if (play.story.costumeGhost) {
         say(play, kStpLeftStatueGhost);
-    } else if (play.costumeWerewolf) {
+    } else if (play.story.costumeWerewolf) {
         say(play, kStpLeftStatueWerewolf);
-    } else if (play.costumeDeath) {
+    } else if (play.story.costumeDeath) {
         say(play, kStpLeftStatueDeath);
     }
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step41(PlayScreen& play) {
     playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
     say(play, kStpLeftStatueContent);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // The candle becomes the lit candle.
@@ -269,7 +269,7 @@ void step42(PlayScreen& play) {
     play.player.removeActionById(13);
     appendActionEntry(play, 14);
     playCueOnAnyChannel(sound::kMatchStrike, 0.2f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // Dog.
@@ -284,7 +284,7 @@ void addDogGlows(SceneObject* dog, int32_t first, int32_t second) {
 }
 
 void step47(PlayScreen& play) {
-    play.bonePlaced = true;
+    play.story.bonePlaced = true;
     addRowObject(play, objectName(kObjBone), 123, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
     SceneObject* dog = object(play, kObjDog);
     dog->setSceneObjectMesh(mesh::kDogWaking);
@@ -293,20 +293,20 @@ void step47(PlayScreen& play) {
     dog->halfSize.set(0.3f, 0.7f, 5.0f);
     dog->setSceneObjectTexture(picture::kCharacterAtlas);
     addDogGlows(dog, 505, 2162);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 43;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 43;
 }
 
 void step43(PlayScreen& play) {
     flyToward(play, play.player.playerEyePosition(), Vec3(13.5f, 23.5f, 0.35f), 3.0f, true);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 44;
+    play.script.scriptStepDelay = 3.0f;
+    play.script.scriptStep = 44;
 }
 
 void step44(PlayScreen& play) {
     flyToward(play, gCamera->position, object(play, kObjDog)->position, 6.0f, false);
-    play.scriptStepDelay = 5.9f;
-    play.scriptStep = 45;
+    play.script.scriptStepDelay = 5.9f;
+    play.script.scriptStep = 45;
 }
 
 void step45(PlayScreen& play) {
@@ -314,11 +314,11 @@ void step45(PlayScreen& play) {
     dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 0.9f);
     dog->animSpeed = 1.0f;
     flyBackToPlayer(play, 2.0f, true);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = 46;
+    play.script.scriptStepDelay = 2.0f;
+    play.script.scriptStep = 46;
 }
 
-void step46(PlayScreen& play) { play.scriptStep = -1; }
+void step46(PlayScreen& play) { play.script.scriptStep = -1; }
 
 void step48(PlayScreen& play) {
     playCueOnAnyChannel(sound::kTwoBarks, 0.4f);
@@ -326,20 +326,20 @@ void step48(PlayScreen& play) {
     dog->crossFadeSceneObjectMesh(mesh::kDogSniffing, 1.0f);
     dog->animSpeed = 2.0f;
     say(play, kStpDogHeard);
-    play.scriptStep = 52;
+    play.script.scriptStep = 52;
 }
 
 void step52(PlayScreen& play) {
     SceneObject* dog = object(play, kObjDog);
     dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 1.0f);
     dog->animSpeed = 1.0f;
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
-void step49(PlayScreen& play) { playMusicTrack(music::kSilence); say(play, kStpSomethingEmpty); play.scriptStep = 50; }
-void step50(PlayScreen& play) { say(play, kStpSomethingEmpty); play.scriptStep = 51; }
-void step51(PlayScreen& play) { say(play, kStpSomethingEmpty); play.scriptStep = 144; }
-void step144(PlayScreen& play) { playMusicTrack(music::kStreet); play.scriptStep = -1; }
+void step49(PlayScreen& play) { playMusicTrack(music::kSilence); say(play, kStpSomethingEmpty); play.script.scriptStep = 50; }
+void step50(PlayScreen& play) { say(play, kStpSomethingEmpty); play.script.scriptStep = 51; }
+void step51(PlayScreen& play) { say(play, kStpSomethingEmpty); play.script.scriptStep = 144; }
+void step144(PlayScreen& play) { playMusicTrack(music::kStreet); play.script.scriptStep = -1; }
 
 const Vec3 kDogPlace(13.5f, 23.5f, 0.35651f);
 
@@ -350,23 +350,23 @@ void step53(PlayScreen& play) {
     dog->position = kDogPlace;
     animate(dog, 0.0f, 1.0f);
     placeCamera(Vec3(11.52f, 24.85f, 0.8f), Vec3(0.0f, 36.0f, -62.0f));
-    play.scriptStepDelay = 3.33333f;
+    play.script.scriptStepDelay = 3.33333f;
     play.startCameraFlight(gCamera->position, Vec3(0.0f, 0.418879f, -0.471239f), 3.33333f, false);
     fadeScene(play, 1.0f);
     playCueOnAnyChannel(sound::kDogChewing, 1.0f);
-    play.scriptStep = 54;
+    play.script.scriptStep = 54;
 }
 
 void step54(PlayScreen& play) {
-    play.scriptStepDelay = 7.5f;
+    play.script.scriptStepDelay = 7.5f;
     play.startCameraFlight(Vec3(11.32f, 22.99f, 0.65f), Vec3(0.0f, 0.331613f, 0.610865f), 8.5f, false);
-    play.scriptStep = 55;
+    play.script.scriptStep = 55;
 }
 
 void step55(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 56;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 56;
 }
 
 void step56(PlayScreen& play) {
@@ -377,18 +377,18 @@ void step56(PlayScreen& play) {
     dog->animSpeed = 2.0f;
     addDogGlows(dog, 76, 374);
     fadeScene(play, 1.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // Big pumpkin and door.
 
-void step57(PlayScreen& play) { animate(object(play, kObjBigPumpkin), 50.0f, 0.0f); play.scriptStep = -1; }
-void step58(PlayScreen& play) { deleteRowObject(play, kObjBigPumpkin); play.scriptStep = -1; }
+void step57(PlayScreen& play) { animate(object(play, kObjBigPumpkin), 50.0f, 0.0f); play.script.scriptStep = -1; }
+void step58(PlayScreen& play) { deleteRowObject(play, kObjBigPumpkin); play.script.scriptStep = -1; }
 
 void step59(PlayScreen& play) {
     deleteRowObject(play, kObjDoor);
     animate(addRowObject(play, "", 142, -1, -1, Vec3(12.6f, 29.4f, 2.4f)), 40.0f, 0.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 }  // namespace

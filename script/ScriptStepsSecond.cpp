@@ -31,24 +31,24 @@ SceneObject* object(PlayScreen& play, ObjectName name) { return play.findSceneOb
 // world list (the effect owns and draws it). A sweep still running is ended.
 // A blank from a missed lookup is not in the world list and is not taken.
 SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
-    SweepEffect& sweep = replaceEffect(play.sweepEffect);
+    SweepEffect& sweep = replaceEffect(play.effects.sweepEffect);
     sweep.constructSweepEffect();
-    if (play.worldList.takeSceneObject(instance)) {
+    if (play.world.worldList.takeSceneObject(instance)) {
         sweep.instance = instance;
     }
     return &sweep;
 }
 
 void setNoise(PlayScreen& play, float targetLevel, float rate) {
-    if (play.noiseOverlay) {
-        play.noiseOverlay->targetLevel = targetLevel;
-        play.noiseOverlay->rate = rate;
+    if (play.effects.noiseOverlay) {
+        play.effects.noiseOverlay->targetLevel = targetLevel;
+        play.effects.noiseOverlay->rate = rate;
     }
 }
 
 void setNoiseTarget(PlayScreen& play, float targetLevel) {
-    if (play.noiseOverlay) {
-        play.noiseOverlay->targetLevel = targetLevel;
+    if (play.effects.noiseOverlay) {
+        play.effects.noiseOverlay->targetLevel = targetLevel;
     }
 }
 
@@ -65,9 +65,9 @@ void addHiddenGlow(SceneObject* object, int32_t vertex) {
 
 // The ripple source of the ground grid; nothing in a room without one.
 void gridSource(PlayScreen& play, int32_t radius, float offset) {
-    if (play.groundGrid) {
-        play.groundGrid->sourceRadius = radius;
-        play.groundGrid->sourceOffset = offset;
+    if (play.effects.groundGrid) {
+        play.effects.groundGrid->sourceRadius = radius;
+        play.effects.groundGrid->sourceOffset = offset;
     }
 }
 
@@ -103,64 +103,64 @@ void step60(PlayScreen& play) {
     fish->rotation.set(angles.x, 0.0f, angles.z - 1.5708f);
     fish->setSceneObjectMesh(mesh::kFishPersonEmerging);
     fish->animTime = 0.0f;
-    gridSource(play, 0, play.groundGrid ? play.groundGrid->sourceOffset : 0.0f);
-    play.scriptStepDelay = 0.9f;
-    play.scriptStep = 64;
+    gridSource(play, 0, play.effects.groundGrid ? play.effects.groundGrid->sourceOffset : 0.0f);
+    play.script.scriptStepDelay = 0.9f;
+    play.script.scriptStep = 64;
 }
 
 void step64(PlayScreen& play) {
     const Vec3 p = object(play, kObjFishPerson)->position;
     gridSource(play, 1, -0.175f);
-    if (play.groundGrid) {
-        play.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
-        play.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
+    if (play.effects.groundGrid) {
+        play.effects.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
+        play.effects.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
     }
-    play.scriptStepDelay = 0.2f;
-    play.scriptStep = 65;
+    play.script.scriptStepDelay = 0.2f;
+    play.script.scriptStep = 65;
 }
 
 void step65(PlayScreen& play) {
     playFishSound();
-    if (play.groundGrid) play.groundGrid->sourceRadius = 0;
-    play.scriptStepDelay = 1.9f;
-    play.scriptStep = 61;
+    if (play.effects.groundGrid) play.effects.groundGrid->sourceRadius = 0;
+    play.script.scriptStepDelay = 1.9f;
+    play.script.scriptStep = 61;
 }
 
 void step61(PlayScreen& play) {
     object(play, kObjFishPerson)->crossFadeSceneObjectMesh(mesh::kFishPersonTalking, 0.5f);
     gridSource(play, 1, 0.0f);
     playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
-    play.storyFlag36 = !play.storyFlag36;
-    say(play, play.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
-    play.scriptStep = 67;
+    play.story.storyFlag36 = !play.story.storyFlag36;
+    say(play, play.story.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
+    play.script.scriptStep = 67;
 }
 
 void step67(PlayScreen& play) {
     playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
-    say(play, play.storyFlag36 ? kStpFishTrade : kStpFishOneWord);
-    play.scriptStep = 68;
+    say(play, play.story.storyFlag36 ? kStpFishTrade : kStpFishOneWord);
+    play.script.scriptStep = 68;
 }
 
 void step68(PlayScreen& play) {
     playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
-    say(play, play.storyFlag36 ? kStpFishHmm : kStpFishChange);
-    play.scriptStep = 62;
+    say(play, play.story.storyFlag36 ? kStpFishHmm : kStpFishChange);
+    play.script.scriptStep = 62;
 }
 
 void step62(PlayScreen& play) {
     SceneObject* fish = object(play, kObjFishPerson);
     fish->setSceneObjectMesh(mesh::kFishPersonDiving);
     fish->animTime = 0.0f;
-    if (play.groundGrid) play.groundGrid->sourceOffset = 0.1f;
-    play.scriptStepDelay = 0.5f;
-    play.scriptStep = 66;
+    if (play.effects.groundGrid) play.effects.groundGrid->sourceOffset = 0.1f;
+    play.script.scriptStepDelay = 0.5f;
+    play.script.scriptStep = 66;
 }
 
 void step66(PlayScreen& play) {
     playFishSound();
-    if (play.groundGrid) play.groundGrid->sourceRadius = 0;
-    play.scriptStepDelay = 0.5f;
-    play.scriptStep = 63;
+    if (play.effects.groundGrid) play.effects.groundGrid->sourceRadius = 0;
+    play.script.scriptStepDelay = 0.5f;
+    play.script.scriptStep = 63;
 }
 
 void step63(PlayScreen& play) {
@@ -171,26 +171,26 @@ void step63(PlayScreen& play) {
     fish->rotation.set(0.0f, 0.0f, 0.0f);
     fish->position.set(0.0f, -3.5f, 0.95f);
     fish->halfSize.set(0.5f, 0.5f, 5.0f);
-    if (play.groundGrid) {
-        play.groundGrid->sourceRow = 40;
-        play.groundGrid->sourceColumn = 13;
+    if (play.effects.groundGrid) {
+        play.effects.groundGrid->sourceRow = 40;
+        play.effects.groundGrid->sourceColumn = 13;
     }
     gridSource(play, 1, 0.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step69(PlayScreen& play) {
     playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
     say(play, kStpFishPuzzled);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // Painting, crystal ball, dust.
 
 void step70(PlayScreen& play) {
     flyBackToPlayer(play, 2.0f, true);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = 71;
+    play.script.scriptStepDelay = 2.0f;
+    play.script.scriptStep = 71;
 }
 
 void step71(PlayScreen& play) {
@@ -198,30 +198,30 @@ void step71(PlayScreen& play) {
     painting->setSceneObjectMesh(mesh::kBigPaintingSwinging);
     animate(painting, 6.0f, 0.0f);
     noCollision(painting);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step72(PlayScreen& play) {
     playCueOnAnyChannel(sound::kCrystalBallVoice, 0.18f);
-    say(play, play.coinInWell ? kStpBallLostSight : kStpBallReassures);
-    play.scriptStep = -1;
+    say(play, play.story.coinInWell ? kStpBallLostSight : kStpBallReassures);
+    play.script.scriptStep = -1;
 }
 
 // The dust blows away over four frames of its texture, 0.08 s each.
 void step73(PlayScreen& play) {
-    play.scriptStepDelay = 0.08f;
-    if (play.storyCount40 == 0) {
+    play.script.scriptStepDelay = 0.08f;
+    if (play.story.storyCount40 == 0) {
         playCueOnAnyChannel(sound::kSweeping, 0.15f);
-        play.storyCount40 = 4;
+        play.story.storyCount40 = 4;
     } else {
-        play.storyCount40 += 1;
+        play.story.storyCount40 += 1;
     }
-    if (play.storyCount40 >= 8) {
+    if (play.story.storyCount40 >= 8) {
         deleteRowObject(play, kObjDust);
-        play.scriptStep = 74;
+        play.script.scriptStep = 74;
         return;
     }
-    Texture* texture = object(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.storyCount40);
+    Texture* texture = object(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.story.storyCount40);
     if (texture) {
         texture->setNearest();
     }
@@ -231,7 +231,7 @@ void step74(PlayScreen& play) {
     play.player.removeActionById(15);
     SceneObject* broom = addRowObject(play, "", 114, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
     broom->rotation.set(12.911f * kDegrees, 0.534f * kDegrees, -5.041f * kDegrees);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // Goat person.
@@ -239,12 +239,12 @@ void step74(PlayScreen& play) {
 void goatLine(PlayScreen& play, StepText line, int32_t next) {
     playCueOnAnyChannel(sound::kGoatPersonVoice, 0.4f);
     say(play, line);
-    play.scriptStep = next;
+    play.script.scriptStep = next;
 }
 
 void step75(PlayScreen& play) { goatLine(play, kStpGoatBoasts, 76); }
 void step76(PlayScreen& play) { goatLine(play, kStpGoatCondition, 77); }
-void step77(PlayScreen& play) { object(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonBound, 1.0f); play.scriptStep = -1; }
+void step77(PlayScreen& play) { object(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonBound, 1.0f); play.script.scriptStep = -1; }
 void step78(PlayScreen& play) { goatLine(play, kStpGoatAck, -1); }
 
 void step79(PlayScreen& play) {
@@ -253,10 +253,10 @@ void step79(PlayScreen& play) {
     goat->animTime = 0.0f;
     fadeScene(play, 1.0f);
     placeCamera(Vec3(19.48f, 43.34f, 2.5f), Vec3(0.0f, 32.0f, 359.0f));
-    play.scriptStepDelay = 7.25f;
+    play.script.scriptStepDelay = 7.25f;
     play.startCameraFlight(Vec3(19.48f, 43.34f, 2.0f), Vec3(0.0f, 6.05629f, 0.0698132f), 14.5f, true);
     playCueOnAnyChannel(sound::kRelease, 0.7f);
-    play.scriptStep = 80;
+    play.script.scriptStep = 80;
 }
 
 void step80(PlayScreen& play) {
@@ -272,25 +272,25 @@ void step84(PlayScreen& play) {
     SceneObject* goat = object(play, kObjGoatPerson);
     goat->crossFadeSceneObjectMesh(mesh::kGoatPersonTeaching, 1.0f);
     sweepTakesOver(play, goat);
-    play.scriptStepDelay = 4.0f;
-    play.scriptStep = 82;
+    play.script.scriptStepDelay = 4.0f;
+    play.script.scriptStep = 82;
 }
 
 void step82(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 83;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 83;
 }
 
 void step83(PlayScreen& play) {
-    if (play.sweepEffect && play.sweepEffect->instance) {
-        play.sweepEffect->instance->position.x += 0.5f;
+    if (play.effects.sweepEffect && play.effects.sweepEffect->instance) {
+        play.effects.sweepEffect->instance->position.x += 0.5f;
     }
-    play.specialTrickLearned = true;
+    play.story.specialTrickLearned = true;
     giveAction(play, 17);
     play.startCameraFlight(gCamera->position, gCamera->rotation, 0.001f, false);
     fadeScene(play, 1.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // Person.
@@ -298,7 +298,7 @@ void step83(PlayScreen& play) {
 void personLine(PlayScreen& play, float volume, StepText line, int32_t next) {
     playCueOnAnyChannel(sound::kOldPersonVoice, volume);
     say(play, line);
-    play.scriptStep = next;
+    play.script.scriptStep = next;
 }
 
 void step85(PlayScreen& play) { personLine(play, 0.15f, kStpPersonGreeting, 86); }
@@ -309,9 +309,9 @@ void step88(PlayScreen& play) { personLine(play, 0.15f, kStpPersonLong, -1); }
 // "you", in the costume worn, stands before the person.
 void showYou(PlayScreen& play) {
     int32_t mesh = -1;
-    if (play.costumeDeath) mesh = 192;
-    if (play.costumeGhost) mesh = 193;
-    if (play.costumeWerewolf) mesh = 194;
+    if (play.story.costumeDeath) mesh = 192;
+    if (play.story.costumeGhost) mesh = 193;
+    if (play.story.costumeWerewolf) mesh = 194;
     // Without a costume flag "you" keeps the blank mesh rather than asking
     // for a mesh that does not exist.
     SceneObject* you = new SceneObject();
@@ -323,14 +323,14 @@ void showYou(PlayScreen& play) {
     you->setSceneObjectSecondTexture(picture::kBlack);
     you->position.set(12.5f, 32.0f, 7.3189f);
     you->animSpeed = 0.0f;
-    play.worldList.appendSceneObject(you);
+    play.world.worldList.appendSceneObject(you);
     fadeScene(play, 1.0f);
     placeCamera(Vec3(13.52f, 33.11f, 8.7f), Vec3(0.0f, 20.0f, 248.0f));
-    play.scriptStepDelay = 3.0f;
+    play.script.scriptStepDelay = 3.0f;
 }
 
-void step93(PlayScreen& play) { showYou(play); play.scriptStep = 94; }
-void step94(PlayScreen& play) { showCostumeAnswer(play); play.scriptStep = 89; }
+void step93(PlayScreen& play) { showYou(play); play.script.scriptStep = 94; }
+void step94(PlayScreen& play) { showCostumeAnswer(play); play.script.scriptStep = 89; }
 void step89(PlayScreen& play) { personLine(play, 0.15f, kStpPersonQuestion, 90); }
 void step90(PlayScreen& play) { personLine(play, 0.15f, kStpPersonAgrees, 91); }
 void step91(PlayScreen& play) { personLine(play, 0.15f, kStpPersonButSee, 92); }
@@ -338,30 +338,30 @@ void step92(PlayScreen& play) { personLine(play, 0.15f, kStpPersonTrickFirst, 95
 
 void step95(PlayScreen& play) {
     fadeScene(play, 0.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 96;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 96;
 }
 
-void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 1.0f); play.scriptStep = -1; }
+void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 1.0f); play.script.scriptStep = -1; }
 
 void step97(PlayScreen& play) {
     showYou(play);
-    replaceEffect(play.noiseOverlay).initNoiseOverlay();
+    replaceEffect(play.effects.noiseOverlay).initNoiseOverlay();
     setNoise(play, 0.25f, 0.0169492f);
-    play.scriptStep = 98;
+    play.script.scriptStep = 98;
 }
 
 void step98(PlayScreen& play) {
     playCueOnAnyChannel(sound::kTrickShimmerLong, 1.0f);
     object(play, kObjYou)->animSpeed = 2.0f;
-    play.scriptStepDelay = 6.75f;
-    play.scriptStep = 99;
+    play.script.scriptStepDelay = 6.75f;
+    play.script.scriptStep = 99;
 }
 
 void step99(PlayScreen& play) {
     animate(object(play, kObjYou), 13.5f, 0.0f);
-    play.scriptStepDelay = 6.0f;
-    play.scriptStep = 108;
+    play.script.scriptStepDelay = 6.0f;
+    play.script.scriptStep = 108;
 }
 
 void step108(PlayScreen& play) {
@@ -389,8 +389,8 @@ void step102(PlayScreen& play) {
 void step110(PlayScreen& play) {
     playMusicTrack(music::kSilence);
     setNoise(play, 1.0f, 1.6f);
-    play.scriptStepDelay = 8.0f;
-    play.scriptStep = 104;
+    play.script.scriptStepDelay = 8.0f;
+    play.script.scriptStep = 104;
 }
 
 void step104(PlayScreen& play) {
@@ -406,51 +406,51 @@ void step104(PlayScreen& play) {
     SweepEffect* sweep = sweepTakesOver(play, goat);
     sweep->progress = 0.0f;
     sweep->targetProgress = 0.0f;
-    if (play.noiseOverlay) {
-        play.noiseOverlay->level = 0.0f;
+    if (play.effects.noiseOverlay) {
+        play.effects.noiseOverlay->level = 0.0f;
         setNoise(play, 0.0f, 0.0f);
-        play.noiseOverlay->updateNoiseOverlay(0.0f);
-        clearEffect(play.noiseOverlay);
+        play.effects.noiseOverlay->updateNoiseOverlay(0.0f);
+        clearEffect(play.effects.noiseOverlay);
     }
-    play.sceneVisibility = 0.0f;
+    play.view.sceneVisibility = 0.0f;
     fadeScene(play, 1.0f, 0.25f);
     playCueOnAnyChannel(sound::kPersonPassing, 0.0f);
-    play.scriptStepDelay = 8.0f;
+    play.script.scriptStepDelay = 8.0f;
     placeCamera(Vec3(12.5f, 24.37f, 2.02f), Vec3(0.0f, -24.0f, 90.0f));
     play.startCameraFlight(Vec3(12.5f, 27.3f, 7.82f), Vec3(0.0f, -0.174533f, 1.5708f), 8.0f, false);
-    play.scriptStep = 115;
+    play.script.scriptStep = 115;
 }
 
 void step115(PlayScreen& play) {
-    if (play.sweepEffect) {
-        play.sweepEffect->targetProgress = 1.0f;
+    if (play.effects.sweepEffect) {
+        play.effects.sweepEffect->targetProgress = 1.0f;
     }
-    play.scriptStepDelay = 4.0f;
+    play.script.scriptStepDelay = 4.0f;
     play.startCameraFlight(Vec3(12.49f, 28.36f, 9.14f), Vec3(0.0f, 0.226893f, 1.51844f), 8.0f, true);
-    play.scriptStep = 111;
+    play.script.scriptStep = 111;
 }
 
-void step111(PlayScreen& play) { play.scriptStepDelay = 4.0f; goatLine(play, kStpGoatTeacher, 105); }
+void step111(PlayScreen& play) { play.script.scriptStepDelay = 4.0f; goatLine(play, kStpGoatTeacher, 105); }
 
 void step105(PlayScreen& play) {
     goatLine(play, kStpGoatLoan, 109);
-    play.scriptStepDelay = 8.0f;
+    play.script.scriptStepDelay = 8.0f;
     play.startCameraFlight(Vec3(12.62f, 30.19f, 8.79f), Vec3(0.0f, 0.191986f, 3.40339f), 8.0f, true);
 }
 
-void step109(PlayScreen& play) { play.scriptStepDelay = 2.0f; play.scriptStep = 112; }
+void step109(PlayScreen& play) { play.script.scriptStepDelay = 2.0f; play.script.scriptStep = 112; }
 
 void step112(PlayScreen& play) {
-    clearEffect(play.sweepEffect);
+    clearEffect(play.effects.sweepEffect);
     goatLine(play, kStpGoatCompare, 113);
 }
 
-void step113(PlayScreen& play) { play.scriptStepDelay = 2.0f; play.scriptStep = 106; }
+void step113(PlayScreen& play) { play.script.scriptStepDelay = 2.0f; play.script.scriptStep = 106; }
 
 void step106(PlayScreen& play) {
     play.startCameraFlight(Vec3(11.64f, 30.78f, 8.54f), Vec3(0.0f, 0.471239f, 5.07891f), 13.0f, false);
-    play.scriptStepDelay = 2.0f;
-    play.scriptStep = 114;
+    play.script.scriptStepDelay = 2.0f;
+    play.script.scriptStep = 114;
 }
 
 void step114(PlayScreen& play) {
@@ -461,48 +461,48 @@ void step114(PlayScreen& play) {
     SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
     skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);
-    play.scriptStep = 116;
+    play.script.scriptStep = 116;
 }
 
 // The person's lights fade out over two seconds, one frame at a time. The
 // frame's step time is the one the world script gave this frame.
 void step116(PlayScreen& play) {
-    play.personGlow -= 0.5f * play.lastScriptDt;
+    play.story.personGlow -= 0.5f * play.script.lastScriptDt;
     SceneObject* person = object(play, kObjPerson);
-    if (play.personGlow > 0.0f) {
+    if (play.story.personGlow > 0.0f) {
         for (GlowSprite* sprite : person->attachments) {
-            sprite->colour[3] = play.personGlow;
+            sprite->colour[3] = play.story.personGlow;
         }
         return;
     }
     freeGlows(person);
-    play.scriptStepDelay = 8.0f;
-    play.scriptStep = 103;
+    play.script.scriptStepDelay = 8.0f;
+    play.script.scriptStep = 103;
 }
 
 void step103(PlayScreen& play) {
     fadeScene(play, 0.0f, 1.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 117;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 117;
 }
 
-void step117(PlayScreen& play) { play.scriptStepDelay = 5.0f; play.scriptStep = 107; }
+void step117(PlayScreen& play) { play.script.scriptStepDelay = 5.0f; play.script.scriptStep = 107; }
 
 void step107(PlayScreen& play) {
     play.player.removeActionById(17);
-    play.nightAlmostOver = true;
-    play.enterRoom(play.room);
+    play.story.nightAlmostOver = true;
+    play.enterRoom(play.world.room);
     play.player.position.x = 12.5f;
     play.player.position.y = 32.0f;
     play.player.viewAngles.set(0.0f, 30.0f * kDegrees, 270.0f * kDegrees);
     placeCamera(play.player.playerEyePosition(), Vec3(0.0f, 50.0f, 270.0f));
-    play.scriptStepDelay = 4.0f;
+    play.script.scriptStepDelay = 4.0f;
     flyBackToPlayer(play, 4.0f, true);
     fadeScene(play, 1.0f, 0.25f);
-    play.scriptStep = 118;
+    play.script.scriptStep = 118;
 }
 
-void step118(PlayScreen& play) { say(play, kStpDawnNear); play.scriptStep = -1; }
+void step118(PlayScreen& play) { say(play, kStpDawnNear); play.script.scriptStep = -1; }
 
 // Letters, gate, spider, bat.
 
@@ -510,8 +510,8 @@ void step119(PlayScreen& play) {
     fadeScene(play, 1.0f, 1.0f);
     placeCamera(Vec3(11.19f, 40.28f, 8.83f), Vec3(0.0f, 28.0f, 90.0f));
     play.startCameraFlight(Vec3(11.19f, 40.76f, 9.04f), Vec3(0.0f, 1.55334f, 1.5708f), 13.0f, true);
-    play.scriptStepDelay = 10.0f;
-    play.scriptStep = 120;
+    play.script.scriptStepDelay = 10.0f;
+    play.script.scriptStep = 120;
 }
 
 void step120(PlayScreen& play) {
@@ -521,31 +521,31 @@ void step120(PlayScreen& play) {
         letter->setSceneObjectMesh(mesh::kLetterUnfolding);
         animate(letter, 0.0f, 3.0f);
     }
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 121;
+    play.script.scriptStepDelay = 3.0f;
+    play.script.scriptStep = 121;
 }
 
 void step121(PlayScreen& play) {
     deleteRowObject(play, kObjLetter1);
     deleteRowObject(play, kObjLetter2);
     fadeScene(play, 0.0f, 1.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 122;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 122;
 }
 
-void step122(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
+void step122(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.script.scriptStep = -1; }
 
 void step123(PlayScreen& play) {
-    if (play.storyFlag48) {
+    if (play.story.storyFlag48) {
         playCueOnAnyChannel(sound::kGateVoice, 0.6f);
         say(play, kStpGateUrges);
-        play.scriptStep = -1;
+        play.script.scriptStep = -1;
         return;
     }
-    play.storyFlag48 = true;
+    play.story.storyFlag48 = true;
     fadeScene(play, 0.0f, 1.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 124;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 124;
 }
 
 void step124(PlayScreen& play) {
@@ -555,100 +555,100 @@ void step124(PlayScreen& play) {
     animate(gate, 0.0f, 0.0f);
     placeCamera(Vec3(6.58f, 3.24f, 0.45f), Vec3(0.0f, 2.0f, 152.0f));
     fadeScene(play, 1.0f, 1.0f);
-    play.scriptStepDelay = 1.0f;
+    play.script.scriptStepDelay = 1.0f;
     playCueOnAnyChannel(sound::kGateCreak, 0.0f);
-    play.scriptStep = 125;
+    play.script.scriptStep = 125;
 }
 
 void step125(PlayScreen& play) {
     playCueOnAnyChannel(sound::kGateVoice, 0.6f);
     say(play, kStpGateWonders);
-    play.scriptStep = 126;
+    play.script.scriptStep = 126;
 }
 
 void step126(PlayScreen& play) {
     playCueOnAnyChannel(sound::kGateCreak, 0.8f);
     object(play, kObjGate)->animSpeed = 1.0f;
     play.startCameraFlight(Vec3(7.02f, 4.89f, 0.44f), Vec3(0.0f, 6.00393f, 3.12414f), 3.0f, false);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 129;
+    play.script.scriptStepDelay = 3.0f;
+    play.script.scriptStep = 129;
 }
 
 void step129(PlayScreen& play) {
     play.startCameraFlight(Vec3(6.25f, 7.2f, 1.49f), Vec3(0.0f, 6.42281f, 3.90954f), 4.0f, false);
-    play.scriptStepDelay = 3.0f;
-    play.scriptStep = 127;
+    play.script.scriptStepDelay = 3.0f;
+    play.script.scriptStep = 127;
 }
 
 void step127(PlayScreen& play) {
     object(play, kObjGate)->setSceneObjectMesh(mesh::kGateOpen);
     fadeScene(play, 0.0f, 1.0f);
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = 128;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = 128;
 }
 
-void step128(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
+void step128(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.script.scriptStep = -1; }
 
 void step130(PlayScreen& play) {
     playCueOnAnyChannel(sound::kSpiderChitter, 0.4f);
     say(play, kStpSpiderUndecided);
-    play.scriptStep = 131;
+    play.script.scriptStep = 131;
 }
 
 void backAfterTwo(PlayScreen& play) {
-    play.scriptStepDelay = 2.0f;
+    play.script.scriptStepDelay = 2.0f;
     flyBackToPlayer(play, 2.0f, true);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
-void step132(PlayScreen& play) { say(play, kStpSpiderIgnores); play.scriptStep = -1; }
+void step132(PlayScreen& play) { say(play, kStpSpiderIgnores); play.script.scriptStep = -1; }
 
 void step133(PlayScreen& play) {
-    if (play.nightAlmostOver) {
+    if (play.story.nightAlmostOver) {
         say(play, kStpBatSleeps);
     } else {
         playCueOnAnyChannel(sound::kBatSqueak, 0.4f);
         say(play, kStpBatGuess);
     }
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step134(PlayScreen& play) {
     play.startCameraFlight(Vec3(3.47f, 38.87f, 11.02f), Vec3(3.12414f, 5.91667f, 6.14356f), 20.0f, true);
     playCueOnAnyChannel(sound::kBatSqueak, 0.4f);
     say(play, kStpBatStaysIn);
-    play.scriptStep = 135;
+    play.script.scriptStep = 135;
 }
 
 // House and ending.
 
-void step136(PlayScreen& play) { say(play, kStpTimelyReturn); play.scriptStep = 137; }
+void step136(PlayScreen& play) { say(play, kStpTimelyReturn); play.script.scriptStep = 137; }
 
 void step137(PlayScreen& play) {
-    play.endingProgress = 0.0001f;
+    play.story.endingProgress = 0.0001f;
     play.startCameraFlight(Vec3(-12.08f, -2.83f, 1.32f), Vec3(0.0f, 0.244346f, 1.6057f), 6.0f, true);
     say(play, kStpWarning1);
-    play.scriptStep = 138;
+    play.script.scriptStep = 138;
 }
 
-void step138(PlayScreen& play) { say(play, kStpWarning2); play.scriptStep = 139; }
-void step139(PlayScreen& play) { say(play, kStpWarning3); play.scriptStep = 140; }
+void step138(PlayScreen& play) { say(play, kStpWarning2); play.script.scriptStep = 139; }
+void step139(PlayScreen& play) { say(play, kStpWarning3); play.script.scriptStep = 140; }
 
 // Waits for the ending progress to reach its half-way mark, then moves it on.
 void step140(PlayScreen& play) {
-    if (play.endingProgress != 0.5f) {
+    if (play.story.endingProgress != 0.5f) {
         return;
     }
-    play.endingProgress = 0.5001f;
+    play.story.endingProgress = 0.5001f;
     play.startCameraFlight(Vec3(-12.06f, -2.7f, 1.34f), Vec3(0.0f, 0.0610865f, -4.66003f), 6.0f, true);
-    play.scriptStepDelay = 9.0f;
-    play.scriptStep = 141;
+    play.script.scriptStepDelay = 9.0f;
+    play.script.scriptStep = 141;
 }
 
 void step141(PlayScreen& play) {
-    play.scriptStepDelay = 4.0f;
+    play.script.scriptStepDelay = 4.0f;
     fadeScene(play, 0.0f, 0.25f);
-    play.scriptStep = 142;
+    play.script.scriptStep = 142;
 }
 
 }  // namespace
