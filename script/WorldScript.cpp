@@ -59,10 +59,11 @@ bool updateWorldScript(PlayScreen& play, float dt) {
         gMusic->setVolume(volume);
     }
 
-    if (play.view.sceneVisibilityTarget > play.view.sceneVisibility) {
-        play.view.sceneVisibility = std::min(play.view.sceneVisibility + dt * play.view.sceneVisibilityRate, play.view.sceneVisibilityTarget);
-    } else if (play.view.sceneVisibilityTarget < play.view.sceneVisibility) {
-        play.view.sceneVisibility = std::max(play.view.sceneVisibility - dt * play.view.sceneVisibilityRate, play.view.sceneVisibilityTarget);
+    ViewState& view = play.view;
+    if (view.sceneVisibilityTarget > view.sceneVisibility) {
+        view.sceneVisibility = std::min(view.sceneVisibility + dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
+    } else if (view.sceneVisibilityTarget < view.sceneVisibility) {
+        view.sceneVisibility = std::max(view.sceneVisibility - dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
     }
 
     play.script.scriptStepDelay = std::max(play.script.scriptStepDelay - dt, 0.0f);
