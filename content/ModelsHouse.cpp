@@ -1,4 +1,5 @@
 // The inside of the house (rooms 4 to 6): its shell, pictures, furniture and the letter.
+#include <algorithm>
 #include <cmath>
 
 #include "content/Figure.h"
@@ -15,6 +16,120 @@ typedef std::vector<BonePose> Pose;
 // hall (x 1.5-23.5, y 29.5-45.5, floor z 1) with the back room (room 5,
 // x 10.3-23.5 behind the far wall at y 41.3), the two flights of stairs and
 // the landing, and the upper floor (z 7.31) under a ceiling at 11.5.
+// Floorboards along y over x0..x1, y0..y1 at floor height z: boards 0.25
+// wide in lengths of 4, the joints staggered, each a little proud of the floor.
+void floorboards(MeshBuilder& b, float x0, float x1, float y0, float y1, float z, uint32_t seed) {
+    MeshBuilder f;
+    modelkit::Courses c;
+    c.course = 0.25f;
+    c.block = 4.0f;
+    c.relief = 0.012f;
+    c.bevel = 0.01f;
+    c.joint = 0.012f;
+    c.jitter = 0.0f;
+    c.seed = seed;
+    // Courses run along x in the kit; build across and turn a quarter.
+    modelkit::stoneCourses(f, y0, y1, -x1, -x0, c);
+    f.transform(Transform::translation(V3(0, 0, z)) * Transform::rotationZ(90));
+    b.merge(f);
+}
+
+// A skirting board along a wall: from (x0, y0) to (x1, y1) (along x or y),
+// standing out toward `inward` from the wall face, 0.16 high over floor z.
+void skirting(MeshBuilder& b, V3 from, V3 to, V3 inward, float z) {
+    const V3 mid = (from + to) * 0.5f, half = (to - from) * 0.5f;
+    const V3 h(std::fabs(half.x) + std::fabs(inward.x) * 0.02f, std::fabs(half.y) + std::fabs(inward.y) * 0.02f, 0.08f);
+    b.box(V3(mid.x, mid.y, z + 0.08f) + inward * 0.02f, h);
+    b.box(V3(mid.x, mid.y, z + 0.165f) + inward * 0.012f,
+          V3(std::max(h.x - std::fabs(inward.x) * 0.008f, 0.012f), std::max(h.y - std::fabs(inward.y) * 0.008f, 0.012f), 0.008f));
+}
+
+// Panelling below a dado rail along a wall from `from` to `to` (along x or
+// y) over floor z: upright stiles every 0.8 between the skirting and the
+// rail, the rail itself and a picture rail `picture` above the floor.
+void panelling(MeshBuilder& b, V3 from, V3 to, V3 inward, float z, float picture) {
+    const V3 along = normalized(to - from);
+    const float len = length(to - from);
+    auto strip = [&](float z0, float z1, float depth) {
+        const V3 mid = (from + to) * 0.5f + inward * (depth * 0.5f);
+        b.box(V3(mid.x, mid.y, (z0 + z1) * 0.5f),
+              V3(std::fabs(along.x) * len * 0.5f + std::fabs(inward.x) * depth * 0.5f,
+                 std::fabs(along.y) * len * 0.5f + std::fabs(inward.y) * depth * 0.5f, (z1 - z0) * 0.5f));
+    };
+    strip(z + 0.92f, z + 0.98f, 0.035f);
+    strip(z + 0.98f, z + 1.0f, 0.02f);
+    strip(z + picture, z + picture + 0.05f, 0.03f);
+    for (float t = 0.4f; t < len - 0.2f; t += 0.8f) {
+        const V3 at = from + along * t + inward * 0.01f;
+        b.box(V3(at.x, at.y, z + 0.56f), V3(std::fabs(along.x) * 0.03f + std::fabs(inward.x) * 0.01f,
+                                           std::fabs(along.y) * 0.03f + std::fabs(inward.y) * 0.01f, 0.38f));
+    }
+}
+
+// Door and window frames on the inside of the front wall (y 29.5, facing
+// +y): a moulded casing round each opening and a sill under the windows.
+void frontFrames(MeshBuilder& b) {
+    const float y = house::kInsideFrontY;
+    for (const MeshBuilder::Hole& h : house::frontOpenings()) {
+        const bool door = h.z0 <= 1.0f;
+        const float w = 0.12f, d = 0.05f;
+        // The door's casing stands on the floor; a window's runs past its sill.
+        const float bottom = door ? h.z0 : h.z0 - w, top = h.z1 + w;
+        b.box(V3(h.x0 - w * 0.5f, y + d * 0.5f, (bottom + top) * 0.5f), V3(w * 0.5f, d * 0.5f, (top - bottom) * 0.5f));
+        b.box(V3(h.x1 + w * 0.5f, y + d * 0.5f, (bottom + top) * 0.5f), V3(w * 0.5f, d * 0.5f, (top - bottom) * 0.5f));
+        b.box(V3((h.x0 + h.x1) * 0.5f, y + d * 0.5f, h.z1 + w * 0.5f), V3((h.x1 - h.x0) * 0.5f + w, d * 0.5f, w * 0.5f));
+        b.box(V3((h.x0 + h.x1) * 0.5f, y + d * 0.6f, h.z1 + w + 0.03f), V3((h.x1 - h.x0) * 0.5f + w + 0.04f, d * 0.6f, 0.03f));
+        if (!door) {
+            b.box(V3((h.x0 + h.x1) * 0.5f, y + 0.08f, h.z0 - 0.03f), V3((h.x1 - h.x0) * 0.5f + w + 0.05f, 0.08f, 0.03f));
+            b.box(V3((h.x0 + h.x1) * 0.5f, y + d * 0.5f, h.z0 - 0.1f), V3((h.x1 - h.x0) * 0.5f + w, d * 0.5f, 0.05f));
+        }
+    }
+}
+
+// Beams under a ceiling at z, along y from y0 to y1, at the given xs.
+void beams(MeshBuilder& b, const std::vector<float>& xs, float y0, float y1, float z) {
+    for (float x : xs) b.box(V3(x, (y0 + y1) * 0.5f, z - 0.11f), V3(0.08f, (y1 - y0) * 0.5f, 0.11f));
+}
+
+// The finish of the house in world coordinates: floorboards, skirting,
+// the front's frames, the beams and the first flight's stringer and rail.
+void houseJoinery(MeshBuilder& b) {
+    floorboards(b, 1.5f, 23.5f, 29.5f, 45.5f, 1.0f, 156);
+    floorboards(b, 1.5f, 23.5f, 29.5f, 41.5f, 7.31f, 157);
+    for (float z : {1.0f, 7.31f}) {
+        skirting(b, V3(1.5f, 29.5f, 0), V3(1.5f, 45.5f, 0), V3(1, 0, 0), z);
+        skirting(b, V3(23.5f, 29.5f, 0), V3(23.5f, 45.5f, 0), V3(-1, 0, 0), z);
+        skirting(b, V3(1.5f, 45.5f, 0), V3(23.5f, 45.5f, 0), V3(0, -1, 0), z);
+    }
+    skirting(b, V3(1.5f, 29.5f, 0), V3(11.6f, 29.5f, 0), V3(0, 1, 0), 1.0f);
+    skirting(b, V3(13.4f, 29.5f, 0), V3(23.5f, 29.5f, 0), V3(0, 1, 0), 1.0f);
+    skirting(b, V3(1.5f, 29.5f, 0), V3(23.5f, 29.5f, 0), V3(0, 1, 0), 7.31f);
+    skirting(b, V3(10.3f, 41.3f, 0), V3(13.4f, 41.3f, 0), V3(0, -1, 0), 1.0f);
+    skirting(b, V3(14.8f, 41.3f, 0), V3(19.5f, 41.3f, 0), V3(0, -1, 0), 1.0f);
+    panelling(b, V3(1.5f, 29.5f, 0), V3(1.5f, 45.5f, 0), V3(1, 0, 0), 1.0f, 4.6f);
+    panelling(b, V3(23.5f, 29.5f, 0), V3(23.5f, 35.4f, 0), V3(-1, 0, 0), 1.0f, 4.6f);
+    panelling(b, V3(1.5f, 45.5f, 0), V3(10.3f, 45.5f, 0), V3(0, -1, 0), 1.0f, 4.6f);
+    panelling(b, V3(10.3f, 41.3f, 0), V3(13.4f, 41.3f, 0), V3(0, -1, 0), 1.0f, 4.6f);
+    panelling(b, V3(14.8f, 41.3f, 0), V3(19.5f, 41.3f, 0), V3(0, -1, 0), 1.0f, 4.6f);
+    panelling(b, V3(1.5f, 29.5f, 0), V3(1.5f, 45.5f, 0), V3(1, 0, 0), 7.31f, 3.0f);
+    panelling(b, V3(23.5f, 29.5f, 0), V3(23.5f, 41.5f, 0), V3(-1, 0, 0), 7.31f, 3.0f);
+    panelling(b, V3(1.5f, 45.5f, 0), V3(10.8f, 45.5f, 0), V3(0, -1, 0), 7.31f, 3.0f);
+    frontFrames(b);
+    beams(b, {3.0f, 5.5f, 8.0f, 10.5f, 13.0f, 15.5f, 18.0f}, 29.5f, 41.3f, 7.0f);
+    beams(b, {3.0f, 5.5f, 8.0f, 10.5f, 13.0f, 15.5f, 18.0f, 20.5f}, 29.5f, 45.5f, 11.5f);
+    // The first flight's open side (x 19.5): a sloping stringer (kept above
+    // the floor at its foot), posts and a rail.
+    const float run = 6.0f, rise = 2.5f, tilt = std::atan2(rise, run) * 57.2958f;
+    const size_t from = b.size();
+    b.box(V3(0, run * 0.5f, 0), V3(0.04f, run * 0.5f + 0.1f, 0.12f));
+    b.box(V3(0, run * 0.5f, 0.95f), V3(0.03f, run * 0.5f + 0.1f, 0.03f));
+    b.transform(Transform::translation(V3(19.5f, 35.55f, 1.2f)) * Transform::rotationX(tilt), from);
+    for (int k = 0; k <= 5; ++k) {
+        const float y = 35.7f + 1.2f * k, z = 1.2f + rise * (y - 35.55f) / run;
+        b.box(V3(19.5f, y, z + 0.5f), V3(0.025f, 0.025f, 0.46f));
+    }
+}
+
 MeshBuilder houseShell() {
     MeshBuilder b;
     const V3 o(12.5f, 7.5f, 0);
@@ -60,6 +175,7 @@ MeshBuilder houseShell() {
     floorAt(1.5f, 41.55f, 10.8f, 45.5f, 7.31f, true);
     floorAt(19.2f, 41.55f, 23.5f, 45.5f, 7.31f, true);
     floorAt(1.5f, 29.5f, 23.5f, 45.5f, 11.5f, false);
+    houseJoinery(b);
     b.transform(Transform::translation(o * -1.0f), start);
     for (int k = 0; k < 5; ++k)                                          // planks against the wall
         b.box(V3(1.62f + 0.02f * (k % 2), 41.95f + 0.4f * k, 2.3f) - o, V3(0.04f, 0.18f, 1.3f));
@@ -90,9 +206,20 @@ MeshBuilder cellQuad(V3 c, float w, float h, float u0, float v0, float u1, float
 
 MeshBuilder chair(bool wheels) {
     MeshBuilder b;
+    // A wooden chair, its back to -x: a seat, four legs with stretchers,
+    // the back legs running up into posts joined by a top rail and slats.
     b.box(V3(0, 0, 0.45f), V3(0.25f, 0.25f, 0.03f));
-    for (int i = 0; i < 4; ++i) b.box(V3(i % 2 ? 0.22f : -0.22f, i / 2 ? 0.22f : -0.22f, 0.22f), V3(0.025f, 0.025f, 0.22f));
-    b.box(V3(-0.23f, 0, 0.8f), V3(0.02f, 0.25f, 0.35f));
+    for (int i = 0; i < 4; ++i) {
+        const bool back = i % 2 == 0;
+        const float x = back ? -0.22f : 0.22f, y = i / 2 ? 0.22f : -0.22f, top = back ? 1.0f : 0.42f;
+        b.box(V3(x, y, top * 0.5f), V3(0.025f, 0.025f, top * 0.5f));
+    }
+    b.box(V3(0, -0.22f, 0.14f), V3(0.2f, 0.015f, 0.015f));
+    b.box(V3(0, 0.22f, 0.14f), V3(0.2f, 0.015f, 0.015f));
+    b.box(V3(0, 0, 0.2f), V3(0.015f, 0.2f, 0.015f));
+    b.box(V3(-0.22f, 0, 0.93f), V3(0.022f, 0.2f, 0.05f));
+    b.box(V3(-0.22f, 0, 0.56f), V3(0.018f, 0.2f, 0.025f));
+    for (float y : {-0.1f, 0.0f, 0.1f}) b.box(V3(-0.22f, y, 0.74f), V3(0.012f, 0.03f, 0.17f));
     if (wheels)
         for (int s = -1; s <= 1; s += 2) {
             b.cylinder(V3(0, s * 0.3f, 0.3f), 0.3f, 0.03f, 16);
@@ -101,10 +228,45 @@ MeshBuilder chair(bool wheels) {
     return b;
 }
 
+// A table: a top with a moulded edge, an apron under it and turned legs.
 MeshBuilder table(float w, float d, float h) {
     MeshBuilder b;
     b.box(V3(0, 0, h - 0.03f), V3(w / 2, d / 2, 0.03f));
-    for (int i = 0; i < 4; ++i) b.box(V3((i % 2 ? 1 : -1) * (w / 2 - 0.05f), (i / 2 ? 1 : -1) * (d / 2 - 0.05f), h / 2), V3(0.04f, 0.04f, h / 2));
+    b.box(V3(0, 0, h - 0.065f), V3(w / 2 - 0.02f, d / 2 - 0.02f, 0.008f));
+    b.box(V3(0, d / 2 - 0.08f, h - 0.13f), V3(w / 2 - 0.1f, 0.02f, 0.06f));
+    b.box(V3(0, -d / 2 + 0.08f, h - 0.13f), V3(w / 2 - 0.1f, 0.02f, 0.06f));
+    b.box(V3(w / 2 - 0.08f, 0, h - 0.13f), V3(0.02f, d / 2 - 0.1f, 0.06f));
+    b.box(V3(-w / 2 + 0.08f, 0, h - 0.13f), V3(0.02f, d / 2 - 0.1f, 0.06f));
+    for (int i = 0; i < 4; ++i) {
+        const V3 at((i % 2 ? 1 : -1) * (w / 2 - 0.08f), (i / 2 ? 1 : -1) * (d / 2 - 0.08f), 0);
+        b.box(at + V3(0, 0, h - 0.13f), V3(0.045f, 0.045f, 0.07f));
+        b.lathe({{0.025f, 0.0f}, {0.035f, 0.05f}, {0.028f, 0.12f}, {0.04f, 0.3f}, {0.03f, 0.5f}, {0.045f, 0.6f},
+                 {0.035f, h - 0.2f}},
+                at, 8);
+    }
+    return b;
+}
+
+// A wooden crate of half size s: a box of boards with battens and corner posts.
+MeshBuilder crate(float s) {
+    MeshBuilder b;
+    b.box(V3(0, 0, 0), V3(s - 0.03f, s - 0.03f, s - 0.03f));
+    for (int k = 0; k < 4; ++k) {
+        const float x = k % 2 ? s - 0.05f : -s + 0.05f, y = k / 2 ? s - 0.05f : -s + 0.05f;
+        b.box(V3(x, y, 0), V3(0.05f, 0.05f, s));
+    }
+    for (float z : {-s + 0.07f, s - 0.07f}) {
+        b.box(V3(0, 0, z), V3(s - 0.04f, s, 0.05f));
+        b.box(V3(0, 0, z), V3(s, s - 0.04f, 0.05f));
+    }
+    // Board joints on the sides and the top.
+    for (int k = 1; k < 4; ++k) {
+        const float t = -s + 2 * s * k / 4;
+        b.box(V3(0, 0, t), V3(s - 0.015f, s - 0.015f, 0.006f));
+        b.box(V3(t, 0, s - 0.015f), V3(0.006f, s - 0.03f, 0.015f));
+    }
+    b.box(V3(0, 0, 0), V3(0.035f, s - 0.02f, 0.7f * s));
+    b.transform(Transform::rotateAbout(V3(0, 0, 0), V3(0, 48, 0)), b.size() - 36);
     return b;
 }
 
@@ -142,7 +304,7 @@ std::vector<uint8_t> houseMesh(int n) {
             return still(b);
         case 165: b.merge(cellQuad(V3(0, 0, 0), 0.3f, 0.3f, 0.53f, 0.03f, 0.97f, 0.47f)); return still(b);
         case 168: b.merge(cellQuad(V3(0, 0, 0), 1.2f, 0.5f, 0, 0, 1, 1)); return still(b);
-        case 171: b.box(V3(0, 0, 0), V3(0.8f, 0.8f, 0.8f)); return still(b);
+        case 171: return still(crate(0.8f));
         case 176: {
             b.quad(V3(-0.7f, -0.7f, 0.005f), V3(0.7f, -0.7f, 0.005f), V3(0.7f, 0.7f, 0.005f), V3(-0.7f, 0.7f, 0.005f));
             return still(b);

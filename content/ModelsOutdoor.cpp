@@ -1,61 +1,339 @@
 // Street, garden, well and shed pieces, placed as the room tables put them.
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "content/HouseLayout.h"
 #include "content/ModelKit.h"
 #include "content/ModelsWorld.h"
+#include "content/Noise.h"
 
 namespace {
 
 using modelkit::held;
 using modelkit::still;
 
+// Flagstones over a 5 x 5 tile at z 0, on a bed of joints 0.03 below;
+// ten rows of ten, so tiles laid edge to edge continue the pattern.
+// `keep` says which stones to lay (the crack's and the well's openings).
+template <typename Keep>
+void flagstones(MeshBuilder& b, Keep keep) {
+    MeshBuilder stones;
+    modelkit::Courses c;
+    c.course = 0.5f;
+    c.block = 0.5f;
+    c.relief = 0.03f;
+    c.bevel = 0.035f;
+    c.joint = 0.04f;
+    c.jitter = 0.6f;
+    c.seed = 8;
+    modelkit::stoneCourses(stones, -2.5f, 2.5f, -2.5f, 2.5f, c);
+    // Each stone is five quads (30 corners), its top first; lay the ones
+    // kept, judged by the middle of the top.
+    for (size_t s = 0; s + 30 <= stones.size(); s += 30) {
+        const V3 p = (stones.vertices[s].position + stones.vertices[s + 2].position) * 0.5f;
+        if (!keep(p.x, p.y)) continue;
+        for (size_t k = s; k < s + 30; ++k) {
+            MeshVertex v = stones.vertices[k];
+            v.position.z -= 0.03f;
+            b.vertices.push_back(v);
+        }
+    }
+}
+
 MeshBuilder groundTile(bool crack, bool well) {
     MeshBuilder b;
-    // Top at z 0, 5 x 5, a few subdivisions for lighting; a thin skirt below.
-    // The well's tile is finer so that its opening hugs the rim (radius 1),
+    // The bed at z -0.03, 5 x 5, a few subdivisions for lighting. The
+    // well's tile is finer so that its opening hugs the rim (radius 1),
     // which hides the ragged edge.
     const int n = well ? 20 : 5;
-    const float cell = 5.0f / n;
+    const float cell = 5.0f / n, bed = -0.03f;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j) {
             const float x0 = -2.5f + i * cell, y0 = -2.5f + j * cell;
             if (well && std::hypot(x0 + cell * 0.5f + 1.65f, y0 + cell * 0.5f - 1.63f) < 0.8f) continue;
             if (crack && i == 2 && j == 3) continue;
-            b.quad(V3(x0, y0, 0), V3(x0 + cell, y0, 0), V3(x0 + cell, y0 + cell, 0), V3(x0, y0 + cell, 0));
+            b.quad(V3(x0, y0, bed), V3(x0 + cell, y0, bed), V3(x0 + cell, y0 + cell, bed), V3(x0, y0 + cell, bed));
         }
     if (crack) {
         // The cell around (-0.5, 1.0): two halves with a slot between, 0.2 deep.
-        b.quad(V3(-0.5f, 0.5f, 0), V3(0.5f, 0.5f, 0), V3(0.5f, 0.9f, 0), V3(-0.5f, 0.9f, 0));
-        b.quad(V3(-0.5f, 1.1f, 0), V3(0.5f, 1.1f, 0), V3(0.5f, 1.5f, 0), V3(-0.5f, 1.5f, 0));
+        b.quad(V3(-0.5f, 0.5f, bed), V3(0.5f, 0.5f, bed), V3(0.5f, 0.9f, bed), V3(-0.5f, 0.9f, bed));
+        b.quad(V3(-0.5f, 1.1f, bed), V3(0.5f, 1.1f, bed), V3(0.5f, 1.5f, bed), V3(-0.5f, 1.5f, bed));
         b.quad(V3(-0.5f, 0.9f, -0.22f), V3(0.5f, 0.9f, -0.22f), V3(0.5f, 1.1f, -0.22f), V3(-0.5f, 1.1f, -0.22f));
-        b.quad(V3(-0.5f, 0.9f, 0), V3(0.5f, 0.9f, 0), V3(0.5f, 0.9f, -0.22f), V3(-0.5f, 0.9f, -0.22f));
-        b.quad(V3(0.5f, 1.1f, 0), V3(-0.5f, 1.1f, 0), V3(-0.5f, 1.1f, -0.22f), V3(0.5f, 1.1f, -0.22f));
+        b.quad(V3(-0.5f, 0.9f, bed), V3(0.5f, 0.9f, bed), V3(0.5f, 0.9f, -0.22f), V3(-0.5f, 0.9f, -0.22f));
+        b.quad(V3(0.5f, 1.1f, bed), V3(-0.5f, 1.1f, bed), V3(-0.5f, 1.1f, -0.22f), V3(0.5f, 1.1f, -0.22f));
     }
     if (well) {
         // The shaft opening: a ring hole lined with stone going down.
         b.cylinder(V3(-1.65f, 1.63f, -3.0f), 0.55f, 3.0f, 16, false);
         b.flipFaces(b.size() - 16 * 6);
     }
+    flagstones(b, [&](float x, float y) {
+        // Stones are kept off the crack's slot and out of the well's rim.
+        if (crack && x > -0.6f && x < 0.6f && y > 0.5f && y < 1.5f) return false;
+        if (well && std::hypot(x + 1.65f, y - 1.63f) < 1.3f) return false;
+        return true;
+    });
     // UVs for the shed's wood (upper half of its atlas), one plank set per tile.
     b.planarUv(V3(0.2f, 0, 0), 0.5f, V3(0, 0.1f, 0), 0.75f);
     return b;
 }
 
-MeshBuilder wall(float length, float height, float depth, bool gate) {
+// Stone courses on one long face of a wall piece over x0..x1, z0..z1 (local
+// to a wall whose middle is y 0), standing out from y = `face` toward -y
+// when `south`, else toward +y.
+void wallFace(MeshBuilder& b, float x0, float x1, float z0, float z1, float face, bool south, uint32_t seed) {
+    MeshBuilder f;
+    modelkit::Courses c;
+    c.course = 0.27f;
+    c.block = 0.625f;
+    c.relief = 0.05f;
+    c.bevel = 0.025f;
+    c.joint = 0.03f;
+    c.jitter = 0.5f;
+    c.seed = seed;
+    if (south) {
+        modelkit::stoneCourses(f, x0, x1, z0, z1, c);
+        f.transform(Transform::translation(V3(0, -face, 0)) * Transform::rotationX(90));
+    } else {
+        modelkit::stoneCourses(f, -x1, -x0, z0, z1, c);
+        f.transform(Transform::translation(V3(0, face, 0)) * Transform::rotationZ(180) * Transform::rotationX(90));
+    }
+    b.merge(f);
+}
+
+// A run of wall over x0..x1, 2 high about its origin (z -1..1) and 0.6
+// deep: a plinth, coursed stone on both faces and a ridged coping, all
+// inside the wall's collision box.
+void wallRun(MeshBuilder& b, float x0, float x1, uint32_t seed) {
+    const float cx = (x0 + x1) * 0.5f, hx = (x1 - x0) * 0.5f;
+    b.box(V3(cx, 0, 0.05f), V3(hx, 0.24f, 0.8f));                 // the core
+    b.box(V3(cx, 0, -0.9f), V3(hx, 0.3f, 0.1f));                  // plinth
+    b.quad(V3(x0, -0.3f, -0.8f), V3(x1, -0.3f, -0.8f), V3(x1, -0.24f, -0.74f), V3(x0, -0.24f, -0.74f));
+    b.quad(V3(x1, 0.3f, -0.8f), V3(x0, 0.3f, -0.8f), V3(x0, 0.24f, -0.74f), V3(x1, 0.24f, -0.74f));
+    wallFace(b, x0, x1, -0.74f, 0.82f, 0.24f, true, seed);
+    wallFace(b, x0, x1, -0.74f, 0.82f, 0.24f, false, seed + 1);
+    b.box(V3(cx, 0, 0.86f), V3(hx, 0.3f, 0.04f));                 // coping slab
+    b.quad(V3(x0, -0.3f, 0.9f), V3(x1, -0.3f, 0.9f), V3(x1, 0, 0.99f), V3(x0, 0, 0.99f));
+    b.quad(V3(x1, 0.3f, 0.9f), V3(x0, 0.3f, 0.9f), V3(x0, 0, 0.99f), V3(x1, 0, 0.99f));
+    b.triangle(V3(x0, 0.3f, 0.9f), V3(x0, -0.3f, 0.9f), V3(x0, 0, 0.99f));
+    b.triangle(V3(x1, -0.3f, 0.9f), V3(x1, 0.3f, 0.9f), V3(x1, 0, 0.99f));
+}
+
+// A square pillar of dressed stone about (x, 0) with half width `hw` and
+// half depth `hd`, from the ground (z -1) up to `top`, with a plinth and a
+// two-step cap whose top is flat (the bird statues stand on the gateposts').
+void pillar(MeshBuilder& b, float x, float hw, float hd, float top, uint32_t seed) {
+    b.box(V3(x, 0, (-1.0f + top) * 0.5f), V3(hw - 0.04f, hd - 0.04f, (top + 1.0f) * 0.5f));
+    b.box(V3(x, 0, -0.88f), V3(hw, hd, 0.12f));
+    modelkit::Courses c;
+    c.course = 0.3f;
+    c.block = hw;
+    c.relief = 0.035f;
+    c.bevel = 0.02f;
+    c.joint = 0.025f;
+    c.jitter = 0.3f;
+    c.seed = seed;
+    const float z0 = -0.76f, z1 = top - 0.14f;
+    for (int side = 0; side < 4; ++side) {
+        // Faces in turn: -y, +x, +y, -x, each built facing +z then stood up.
+        const float half = side % 2 ? hd : hw, depth = side % 2 ? hw : hd;
+        MeshBuilder f;
+        modelkit::stoneCourses(f, -half + 0.005f, half - 0.005f, z0, z1, c);
+        f.transform(Transform::translation(V3(x, 0, 0)) * Transform::rotationZ(90.0f * side) *
+                    Transform::translation(V3(0, -(depth - 0.04f), 0)) * Transform::rotationX(90));
+        b.merge(f);
+    }
+    b.box(V3(x, 0, top - 0.1f), V3(hw + 0.04f, hd + 0.04f, 0.04f));
+    b.box(V3(x, 0, top - 0.03f), V3(hw, hd, 0.03f));
+}
+
+MeshBuilder wall(bool gate) {
     MeshBuilder b;
     if (!gate) {
-        b.box(V3(0, 0, 0), V3(length / 2, depth / 2, height / 2));
-        b.box(V3(0, 0, height / 2 + 0.04f), V3(length / 2, depth / 2 + 0.05f, 0.04f));
+        wallRun(b, -2.5f, 2.5f, 7);
         return b;
     }
-    // Segment x 10..15 about 12.5: solid parts, two posts, an arch over the gap.
-    b.box(V3(-1.7f, 0, 0), V3(0.8f, depth / 2, height / 2));
-    b.box(V3(1.68f, 0, 0), V3(0.82f, depth / 2, height / 2));
-    b.box(V3(-0.9f, 0, -0.04f), V3(0.333f, 0.333f, 1.04f));
-    b.box(V3(1.2f, 0, -0.04f), V3(0.333f, 0.333f, 1.04f));
-    b.box(V3(-0.9f, 0, 0.94f), V3(0.38f, 0.38f, 0.04f));
-    b.box(V3(1.2f, 0, 0.94f), V3(0.38f, 0.38f, 0.04f));
+    // Segment x 10..15 about 12.5: the wall on either side, the two
+    // gateposts (the statues stand on their caps at 0.92) and the gap.
+    wallRun(b, -2.5f, -1.233f, 10);
+    wallRun(b, 1.533f, 2.5f, 11);
+    pillar(b, -0.9f, 0.333f, 0.333f, 0.92f, 12);
+    pillar(b, 1.2f, 0.333f, 0.333f, 0.92f, 13);
+    return b;
+}
+
+// A clipped hedge: a rounded block of half sizes hx, hy and `height` from
+// the ground, its surface broken into leafy facets by noise (each facet a
+// little turned, so the reflection speckles it) with leaf sprigs standing
+// out. Stays within about 0.08 outside hx, hy.
+MeshBuilder hedge(float hx, float hy, float height, uint32_t seed) {
+    MeshBuilder b;
+    Noise n(seed);
+    const int cells = 12;
+    const float amp = 0.1f;
+    // Faces of the unit cube (skip the bottom): origin corner, two edges.
+    const V3 faces[5][3] = {{V3(-1, -1, 1), V3(2, 0, 0), V3(0, 2, 0)},  {V3(-1, -1, -1), V3(2, 0, 0), V3(0, 0, 2)},
+                            {V3(1, -1, -1), V3(0, 2, 0), V3(0, 0, 2)},  {V3(1, 1, -1), V3(-2, 0, 0), V3(0, 0, 2)},
+                            {V3(-1, 1, -1), V3(0, -2, 0), V3(0, 0, 2)}};
+    // Noise over the surface from three planar lookups, so no direction
+    // shows stripes: big bulges of foliage and small leafy facets.
+    auto field = [&](V3 q, float f) {
+        return (n.value(q.x * f + 11, q.y * f + 3, 0) + n.value(q.y * f + 7, q.z * f + 13, 0) +
+                n.value(q.z * f + 5, q.x * f + 17, 0)) / 3.0f - 0.5f;
+    };
+    auto place = [&](V3 q) {
+        // Round the block's edges, then push the surface in and out.
+        const V3 top(q.x, q.y, q.z > 0 ? q.z : 0.0f);
+        const float l = length(top);
+        const float m = std::max(std::fabs(q.x), std::max(std::fabs(q.y), top.z));
+        const V3 r = l > 0 ? q * (1.0f + 0.45f * (m / l - 1.0f)) : q;
+        const float push = (field(q, 2.2f) * 1.6f + field(q, 9.0f) * 1.4f) * amp;
+        const V3 out = normalized(V3(r.x, r.y, r.z > 0 ? r.z : 0.0f));
+        return V3(r.x * (hx - amp) + out.x * push, r.y * (hy - amp) + out.y * push,
+                  (r.z + 1.0f) * 0.5f * (height - amp) + std::max(0.0f, out.z) * push);
+    };
+    for (int f = 0; f < 5; ++f)
+        for (int i = 0; i < cells; ++i)
+            for (int j = 0; j < cells; ++j) {
+                const V3 o = faces[f][0], e = faces[f][1], g = faces[f][2];
+                auto at = [&](int a, int c) { return place(o + e * (float(a) / cells) + g * (float(c) / cells)); };
+                b.quad(at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1));
+            }
+    // Sprigs of leaves over the surface: small tilted diamonds standing
+    // out of it, each turned its own way so the light catches some of them.
+    const size_t surface = b.size();
+    for (size_t t = 0; t < surface; t += 6 * 2) {
+        if (n.hash(int(t), 3) > 0.55f) continue;
+        const V3 c = (b.vertices[t].position + b.vertices[t + 1].position + b.vertices[t + 2].position) * (1.0f / 3);
+        const V3 nrm = b.vertices[t].normal;
+        const V3 side = normalized(cross(nrm, std::fabs(nrm.z) < 0.9f ? V3(0, 0, 1) : V3(1, 0, 0)));
+        const V3 up = cross(side, nrm);
+        const float a = n.hash(int(t), 5) * 6.2832f, len = 0.07f + 0.05f * n.hash(int(t), 7);
+        const V3 d1 = (side * std::cos(a) + up * std::sin(a)) * len, d2 = (up * std::cos(a) - side * std::sin(a)) * (len * 0.45f);
+        const V3 lift = nrm * (0.02f + 0.03f * n.hash(int(t), 9));
+        const V3 base = c - nrm * 0.01f;
+        b.triangle(base - d1, base - d2 + lift, base + d1 + lift * 1.5f);
+        b.triangle(base - d1, base + d1 + lift * 1.5f, base + d2 + lift);
+    }
+    b.addBackFaces(surface);
+    return b;
+}
+
+// The well's head: a ring of stones in three courses (radius 0.52 to 0.97)
+// under a dressed rim, origin at the middle of its height (z -0.25..0.25).
+MeshBuilder wellHead() {
+    MeshBuilder b;
+    const float pi = 3.14159265f;
+    b.lathe({{0.5f, -0.25f}, {0.93f, -0.25f}, {0.93f, 0.16f}, {0.5f, 0.16f}, {0.5f, -0.25f}}, V3(0, 0, 0), 20);
+    Noise n(106);
+    for (int course = 0; course < 3; ++course) {
+        const int count = 11;
+        const float z0 = -0.25f + course * 0.137f, z1 = z0 + 0.13f;
+        for (int k = 0; k < count; ++k) {
+            const float a0 = (k + (course % 2) * 0.5f) * 2 * pi / count + 0.02f;
+            const float a1 = a0 + 2 * pi / count - 0.04f;
+            const float out = 0.95f + 0.02f * n.hash(course, k);
+            // Outer face in three facets, then the top and the two ends.
+            for (int s = 0; s < 3; ++s) {
+                const float b0 = a0 + (a1 - a0) * s / 3, b1 = a0 + (a1 - a0) * (s + 1) / 3;
+                const float ra = s == 0 ? out - 0.02f : out, rb = s == 2 ? out - 0.02f : out;
+                b.quad(V3(ra * std::cos(b0), ra * std::sin(b0), z0 + 0.01f), V3(rb * std::cos(b1), rb * std::sin(b1), z0 + 0.01f),
+                       V3((rb - 0.015f) * std::cos(b1), (rb - 0.015f) * std::sin(b1), z1 - 0.01f),
+                       V3((ra - 0.015f) * std::cos(b0), (ra - 0.015f) * std::sin(b0), z1 - 0.01f));
+            }
+        }
+    }
+    // The rim: a dressed ring with rounded outer edge, overhanging a little.
+    b.lathe({{0.48f, 0.16f}, {0.98f, 0.16f}, {1.0f, 0.19f}, {0.99f, 0.23f}, {0.96f, 0.25f}, {0.48f, 0.25f}, {0.48f, 0.16f}},
+            V3(0, 0, 0), 28);
+    return b;
+}
+
+// The dog house: plank walls on a sill, a pitched roof with overhanging
+// eaves and a ridge board, and an arched opening toward -x (where the dog
+// lies) that shows a dark inside. Origin 0.0565 above the ground.
+MeshBuilder dogHouse() {
+    MeshBuilder b;
+    const float g = -0.0565f, hx = 0.78f, hy = 0.52f, wallTop = g + 0.85f, ridge = g + 1.3f;
+    b.box(V3(0, 0, g + 0.04f), V3(hx + 0.04f, hy + 0.04f, 0.04f));             // sill
+    // Side walls (along x) of horizontal boards, each a little proud of the one above.
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 6; ++k) {
+            const float z0 = g + 0.08f + k * 0.13f;
+            b.box(V3(0, side * (hy - 0.02f), z0 + 0.065f), V3(hx, 0.025f + 0.008f * ((k + 1) % 2), 0.063f));
+        }
+    // Gable ends: boards with a triangle above; the -x end has the opening.
+    for (int end = -1; end <= 1; end += 2) {
+        const float x = end * (hx - 0.02f);
+        if (end > 0) {
+            b.box(V3(x, 0, (g + 0.08f + wallTop) * 0.5f), V3(0.025f, hy - 0.04f, (wallTop - g - 0.08f) * 0.5f));
+        } else {
+            // Boards either side of the opening (0.44 wide, 0.6 high, arched).
+            b.box(V3(x, -0.35f, (g + 0.08f + wallTop) * 0.5f), V3(0.025f, 0.13f, (wallTop - g - 0.08f) * 0.5f));
+            b.box(V3(x, 0.35f, (g + 0.08f + wallTop) * 0.5f), V3(0.025f, 0.13f, (wallTop - g - 0.08f) * 0.5f));
+            b.box(V3(x, 0, wallTop - 0.06f), V3(0.025f, 0.24f, 0.06f));
+            // The arch: a frame of short boards round the top of the opening.
+            const size_t arch = b.size();
+            for (int s = 0; s < 6; ++s) {
+                const float a0 = 3.14159f * s / 6, a1 = 3.14159f * (s + 1) / 6, cz = g + 0.5f;
+                const V3 p0(x - 0.03f, 0.22f * std::cos(a0), cz + 0.2f * std::sin(a0));
+                const V3 p1(x - 0.03f, 0.22f * std::cos(a1), cz + 0.2f * std::sin(a1));
+                const V3 q0(x - 0.03f, 0.34f * std::cos(a0), cz + 0.34f * std::sin(a0));
+                const V3 q1(x - 0.03f, 0.34f * std::cos(a1), cz + 0.34f * std::sin(a1));
+                b.quad(p1, p0, q0, q1);
+                b.quad(p0, p1, p1 + V3(0.05f, 0, 0), p0 + V3(0.05f, 0, 0));
+            }
+            b.addBackFaces(arch);
+            // Boards under the arch's shoulders, and the dark inside behind.
+            b.box(V3(x, -0.245f, g + 0.29f), V3(0.02f, 0.025f, 0.21f));
+            b.box(V3(x, 0.245f, g + 0.29f), V3(0.02f, 0.025f, 0.21f));
+            // Its normals point down, so the light and the reflection both
+            // leave it dark, as a shadowed inside should be.
+            const size_t inside = b.size();
+            b.box(V3(0.05f, 0, g + 0.45f), V3(hx - 0.1f, hy - 0.08f, 0.37f));
+            b.flipFaces(inside);
+            for (size_t k = inside; k < b.size(); ++k) b.vertices[k].normal = V3(0, 0, -1);
+        }
+        // The gable triangle, facing out.
+        const float gx = end * (hx - 0.01f);
+        if (end > 0) b.triangle(V3(gx, -hy, wallTop), V3(gx, hy, wallTop), V3(gx, 0, ridge));
+        else b.triangle(V3(gx, hy, wallTop), V3(gx, -hy, wallTop), V3(gx, 0, ridge));
+    }
+    // Roof: two boards sloping from the ridge past the walls, with thickness.
+    for (int side = -1; side <= 1; side += 2) {
+        const size_t from = b.size();
+        const float run = hy + 0.1f, rise = ridge - wallTop, len = std::sqrt(run * run + rise * rise) + 0.05f;
+        b.box(V3(0, side * len * 0.5f, 0), V3(hx + 0.12f, len * 0.5f, 0.025f));
+        // Shingle steps along the slope.
+        for (int k = 1; k < 4; ++k) b.box(V3(0, side * len * k / 4.0f, 0.03f), V3(hx + 0.12f, 0.012f, 0.012f));
+        const float tilt = std::atan2(rise, run) * 57.2958f;
+        b.transform(Transform::translation(V3(0, 0, ridge + 0.02f)) * Transform::rotationX(-side * tilt), from);
+    }
+    b.box(V3(0, 0, ridge + 0.05f), V3(hx + 0.14f, 0.04f, 0.04f));               // ridge board
+    return b;
+}
+
+// The house's front door, 1.5 x 2.8 about (cx, 0, 0), 0.1 thick: stiles
+// and rails framing six raised panels on each face.
+MeshBuilder frontDoor(float cx) {
+    MeshBuilder b;
+    b.box(V3(cx, 0, 0), V3(0.75f, 0.035f, 1.4f));
+    for (int face = 0; face < 2; ++face) {
+        MeshBuilder f;
+        // Stiles and rails, standing 0.015 proud of the core.
+        const bool flat[4] = {false, false, false, false};
+        for (float x : {-0.75f, -0.07f, 0.61f}) modelkit::bevelledSlab(f, x, -1.4f, x + 0.14f, 1.4f, 0.015f, 0, flat);
+        for (float z : {-1.4f, -0.55f, 0.25f, 1.24f}) modelkit::bevelledSlab(f, -0.61f, z, 0.61f, z + 0.16f, 0.015f, 0, flat);
+        // Panels between them, raised with a wide bevel.
+        const bool all[4] = {true, true, true, true};
+        for (float x : {-0.61f, 0.07f})
+            for (const auto& r : {std::make_pair(-1.24f, -0.55f), std::make_pair(-0.39f, 0.25f), std::make_pair(0.41f, 1.24f)})
+                modelkit::bevelledSlab(f, x + 0.02f, r.first + 0.02f, x + 0.52f, r.second - 0.02f, 0.012f, 0.06f, all);
+        f.transform(Transform::translation(V3(cx, 0, 0)) * Transform::rotationZ(180.0f * face) *
+                    Transform::translation(V3(0, -0.035f, 0)) * Transform::rotationX(90));
+        b.merge(f);
+    }
     return b;
 }
 
@@ -178,6 +456,22 @@ MeshBuilder shed() {
     b.box(V3(0, y0 - t / 2 - 0.02f, 1.0f), V3(0.4f, 0.02f, 1.0f));
     // Roof.
     b.box(V3(0, 0, h + 0.05f), V3(x1 + 0.3f, y1 + 0.3f, 0.05f));
+    // Upright boards on the inside of the walls (gaps between them), a rail
+    // round the walls at mid height and rafters under the roof; the door's
+    // opening (x -0.42..0.42 in the south wall) is left clear.
+    const float bw = 0.2f, gap = 0.018f;
+    for (float x = x0 + bw * 0.5f; x < x1; x += bw) {
+        b.box(V3(x, y1 - 0.012f, h * 0.5f), V3(bw * 0.5f - gap, 0.012f, h * 0.5f));
+        if (std::fabs(x) > 0.42f + bw * 0.5f) b.box(V3(x, y0 + 0.012f, h * 0.5f), V3(bw * 0.5f - gap, 0.012f, h * 0.5f));
+    }
+    for (float y = y0 + bw * 0.5f; y < y1; y += bw) {
+        b.box(V3(x0 + 0.012f, y, h * 0.5f), V3(0.012f, bw * 0.5f - gap, h * 0.5f));
+        b.box(V3(x1 - 0.012f, y, h * 0.5f), V3(0.012f, bw * 0.5f - gap, h * 0.5f));
+    }
+    b.box(V3(x0 + 0.04f, 0, 1.3f), V3(0.025f, y1 - 0.03f, 0.06f));
+    b.box(V3(x1 - 0.04f, 0, 1.3f), V3(0.025f, y1 - 0.03f, 0.06f));
+    b.box(V3(0, y1 - 0.04f, 1.3f), V3(x1 - 0.03f, 0.025f, 0.06f));
+    for (float y = y0 + 0.4f; y < y1; y += 0.7f) b.box(V3(0, y, h - 0.08f), V3(x1, 0.05f, 0.08f));
     return b;
 }
 
@@ -186,10 +480,10 @@ MeshBuilder shed() {
 std::vector<uint8_t> outdoorMesh(int n) {
     MeshBuilder b;
     switch (n) {
-        case 7: return still(wall(5, 2, 0.6f, false));
+        case 7: return still(wall(false));
         case 8: return still(groundTile(false, false));
-        case 9: return still(wall(5, 2, 0.6f, false));
-        case 10: return still(wall(5, 2, 0.6f, true));
+        case 9: return still(wall(false));
+        case 10: return still(wall(true));
         case 11: return still(groundTile(true, false));
         case 107: return still(groundTile(false, true));
         case 12:
@@ -226,9 +520,10 @@ std::vector<uint8_t> outdoorMesh(int n) {
             }
             return still(b);
         case 23:
-            b = wall(5, 2, 0.6f, false);
-            b.box(V3(-1.575f, 0, 0.21f), V3(0.3325f, 0.5f, 1.21f));
-            b.box(V3(1.575f, 0, 0.21f), V3(0.3325f, 0.5f, 1.21f));
+            // The wall with two pillars standing out on both sides, framing the door.
+            b = wall(false);
+            pillar(b, -1.575f, 0.3325f, 0.5f, 1.21f, 23);
+            pillar(b, 1.575f, 0.3325f, 0.5f, 1.21f, 24);
             return still(b);
         case 24:
             b.box(V3(0, 0.33f, 0.1f), V3(1.1f, 0.03f, 0.8f));
@@ -250,20 +545,13 @@ std::vector<uint8_t> outdoorMesh(int n) {
                            Transform::translation(V3(0.7f, 0, 0)));
             return still(leaf);
         }
-        case 100:
-            b.box(V3(0, 0, 0.5f), V3(0.9f, 0.6f, 0.5f));
-            b.box(V3(0, 0.3f, 1.15f), V3(0.95f, 0.35f, 0.03f));
-            b.box(V3(0, -0.3f, 1.15f), V3(0.95f, 0.35f, 0.03f));
-            b.transform(Transform::rotateAbout(V3(0, 0.3f, 1.15f), V3(20, 0, 0)), b.size() - 72);
-            b.transform(Transform::rotateAbout(V3(0, -0.3f, 1.15f), V3(-20, 0, 0)), b.size() - 36);
-            b.box(V3(-0.91f, 0, 0.35f), V3(0.01f, 0.25f, 0.3f));
-            return still(b);
+        case 100: return still(dogHouse());
         case 101:  // a rain barrel by the porch, hooped
             b.lathe({{0.0f, 0.0f}, {0.42f, 0.0f}, {0.5f, 0.55f}, {0.42f, 1.1f}, {0.0f, 1.1f}}, V3(0, 0, -0.547f), 14);
             for (float z : {0.15f, 0.95f}) b.cylinder(V3(0, 0, -0.547f + z), 0.47f, 0.04f, 14, false);
             return still(b);
-        case 102: b.box(V3(0, 0, 0.9f), V3(1.5f, 1.5f, 0.95f)); b.sphere(V3(0, 0, 1.85f), V3(1.5f, 1.5f, 0.3f), 10, 4); return still(b);
-        case 103: b.box(V3(0, 0, 0.9f), V3(0.6f, 1.3f, 0.95f)); return still(b);
+        case 102: return still(hedge(1.4f, 1.4f, 2.05f, 102));  // sprigs reach 0.08 further
+        case 103: return still(hedge(0.52f, 1.22f, 1.8f, 103));
         case 104:  // a bare old tree, branches reaching out
             b.lathe({{0.22f, -1.0f}, {0.16f, 0.5f}, {0.1f, 2.5f}, {0.0f, 3.6f}}, V3(0, 0, 0), 8);
             for (int k = 0; k < 7; ++k) {
@@ -275,10 +563,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             }
             return still(b);
         case 105: b.box(V3(0, 0, -0.3f), V3(0.05f, 0.25f, 0.7f)); return still(b);
-        case 106: {
-            b.lathe({{0.5f, -0.25f}, {1.0f, -0.25f}, {1.0f, 0.25f}, {0.5f, 0.25f}, {0.5f, -0.25f}}, V3(0, 0, 0), 20);
-            return still(b);
-        }
+        case 106: return still(wellHead());
         case 108: b.cylinder(V3(0, 0, -0.75f), 0.08f, 1.54f, 8); return still(b);
         case 109:
             b.tube({V3(0, 0, 0.6f), V3(0, -0.5f, 0.5f), V3(0, -1.2f, 0.2f), V3(0, -1.3f, -2.5f)}, 0.02f, 6);
@@ -363,9 +648,9 @@ std::vector<uint8_t> outdoorMesh(int n) {
         case 137: return still(pumpkinShape(4));
         case 138: return litPumpkin(false);
         case 140: return litPumpkin(true);
-        case 141: b.box(V3(0, 0, 0), V3(0.75f, 0.05f, 1.4f)); b.sphere(V3(0.55f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4); return still(b);
+        case 141: b = frontDoor(0); b.sphere(V3(0.55f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4); return still(b);
         case 142: {
-            b.box(V3(0.75f, 0, 0), V3(0.75f, 0.05f, 1.4f));
+            b = frontDoor(0.75f);
             b.sphere(V3(1.3f, -0.07f, -0.1f), V3(0.04f, 0.04f, 0.04f), 6, 4);
             Rig rig;
             rig.addBone(-1, V3(0, 0, 0));
@@ -380,10 +665,31 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.box(V3(0, 0, 0.45f), V3(0.7f, 0.5f, 0.45f));
             b.box(V3(0, 0, 0.3f), V3(1.3f, 1.3f, 0.3f));
             b.box(V3(0, 0, 0.15f), V3(1.9f, 1.9f, 0.15f));
-            for (int i = 0; i < 4; ++i)
-                b.cylinder(V3(i % 2 ? 1.55f : -1.55f, i / 2 ? 1.85f : -1.85f, 0), 0.35f, 4.0f, 12);
+            // Round pillars of stone drums on a plinth, under a spreading capital.
+            MeshBuilder::Profile column = {{0.35f, 0.0f}, {0.35f, 0.16f}, {0.3f, 0.22f}};
+            for (int d = 0; d < 7; ++d) {
+                const float z = 0.22f + d * 0.48f;
+                column.push_back({0.28f, z + 0.01f});
+                column.push_back({0.295f, z + 0.04f});
+                column.push_back({0.295f, z + 0.44f});
+                column.push_back({0.28f, z + 0.47f});
+            }
+            for (const auto& p : MeshBuilder::Profile{{0.3f, 3.6f}, {0.34f, 3.72f}, {0.35f, 3.8f}, {0.35f, 4.0f}, {0.0f, 4.0f}})
+                column.push_back(p);
+            for (int i = 0; i < 4; ++i) b.lathe(column, V3(i % 2 ? 1.55f : -1.55f, i / 2 ? 1.85f : -1.85f, 0), 14);
+            // The shaft wall, seen from inside: courses of stone that each
+            // bulge in a little between their joints.
+            MeshBuilder::Profile courses;
+            for (int k = 0; k < 17; ++k) {
+                const float z = k * 0.3f;
+                courses.push_back({5.5f, z});
+                courses.push_back({5.45f, z + 0.04f});
+                courses.push_back({5.43f, z + 0.15f});
+                courses.push_back({5.45f, z + 0.26f});
+            }
+            courses.push_back({5.5f, 5.1f});
             const size_t wallStart = b.size();
-            b.cylinder(V3(0, 0, 0), 5.5f, 5.0f, 32, false);
+            b.lathe(courses, V3(0, 0, 0), 40);
             b.flipFaces(wallStart);
             b.cylinder(V3(0, 0.6f, 5.0f), 0.6f, 6.0f, 12, false);
             b.flipFaces(b.size() - 12 * 6);

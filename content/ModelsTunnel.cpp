@@ -1,4 +1,5 @@
 // The living gate in the street and room 7: the tunnel, the hall, the eyes, and the backdrop sky and mist.
+#include <algorithm>
 #include <cmath>
 
 #include "content/CostumeFigure.h"
@@ -78,6 +79,15 @@ MeshBuilder tunnelRing() {
         b.transform(Transform::rotationX(a * 57.2958f), s);
     }
     b.flipFaces(0);
+    // Ribs: a heavier arch at each end of the segment, standing in from the planks.
+    const size_t ribs = b.size();
+    for (float x : {-0.68f, 0.68f})
+        for (int i = 0; i < 12; ++i) {
+            const size_t s = b.size();
+            b.box(V3(x, 0, 1.21f), V3(0.06f, 0.36f, 0.07f));
+            b.transform(Transform::rotationX(i * 30.0f), s);
+        }
+    b.flipFaces(ribs);
     b.addBackFaces();
     return b;
 }
@@ -108,6 +118,25 @@ MeshBuilder mist() {
     return b;
 }
 
+// One wall of room 7's hall, 3 high from the floor, centred at `c` with
+// half extents `h` (one of x, y thin): a plinth, pilasters every metre or
+// so and a cornice, all within 0.04 of the wall's faces.
+void hallWall(MeshBuilder& b, V3 c, V3 h) {
+    const bool alongX = h.x > h.y;
+    const V3 thick(alongX ? 0 : 0.04f, alongX ? 0.04f : 0, 0);
+    b.box(c + V3(0, 0, 1.5f), V3(h.x, h.y, 1.5f));
+    b.box(c + V3(0, 0, 0.12f), V3(h.x, h.y, 0.12f) + thick);
+    b.box(c + V3(0, 0, 2.82f), V3(h.x, h.y, 0.07f) + thick);
+    b.box(c + V3(0, 0, 2.72f), V3(h.x, h.y, 0.03f) + thick * 0.5f);
+    const float len = alongX ? h.x : h.y;
+    const int count = std::max(1, int(len / 0.6f));
+    for (int k = 0; k <= count; ++k) {
+        const float t = -len + 0.1f + (2 * len - 0.2f) * k / count;
+        const V3 at = c + (alongX ? V3(t, 0, 1.45f) : V3(0, t, 1.45f));
+        b.box(at, (alongX ? V3(0.1f, h.y, 1.25f) : V3(h.x, 0.1f, 1.25f)) + thick * 0.7f);
+    }
+}
+
 MeshBuilder room7(int n) {
     MeshBuilder b;
     switch (n) {
@@ -123,12 +152,15 @@ MeshBuilder room7(int n) {
                 for (float y : {3.85f, 6.15f}) b.box(V3(1.0f - 1.5f * k, y, 1.2f), V3(0.25f, 0.25f, 1.2f));
             break;
         case 225:  // the hall: walls with the north doorway
-            b.box(V3(-11.175f, -4.98f, 1.5f), V3(2.525f, 0.1f, 1.5f));
-            b.box(V3(-13.7f, -3.53f, 1.5f), V3(0.1f, 1.45f, 1.5f));
-            b.box(V3(-8.65f, -3.53f, 1.5f), V3(0.1f, 1.45f, 1.5f));
-            b.box(V3(-13.15f, -2.08f, 1.5f), V3(0.55f, 0.1f, 1.5f));
-            b.box(V3(-10.07f, -2.08f, 1.5f), V3(1.43f, 0.1f, 1.5f));
+            hallWall(b, V3(-11.175f, -4.98f, 0), V3(2.525f, 0.1f, 0));
+            hallWall(b, V3(-13.7f, -3.53f, 0), V3(0.1f, 1.45f, 0));
+            hallWall(b, V3(-8.65f, -3.53f, 0), V3(0.1f, 1.45f, 0));
+            hallWall(b, V3(-13.15f, -2.08f, 0), V3(0.55f, 0.1f, 0));
+            hallWall(b, V3(-10.07f, -2.08f, 0), V3(1.43f, 0.1f, 0));
             b.box(V3(-11.175f, -3.53f, 3.05f), V3(2.6f, 1.55f, 0.05f));
+            // Ribs across the ceiling, and a lintel over the doorway.
+            for (int k = 0; k < 5; ++k) b.box(V3(-13.2f + k * 1.0f, -3.53f, 2.94f), V3(0.07f, 1.45f, 0.08f));
+            b.box(V3(-12.1f, -2.08f, 2.55f), V3(0.55f, 0.13f, 0.12f));
             break;
         case 226:  // far ridges north
             for (int i = 0; i < 6; ++i) b.box(V3(-27.5f + i * 5, 14.0f + (i % 2), 1.5f), V3(2.5f, 1.5f, 1.5f + (i % 3)));
@@ -196,7 +228,22 @@ std::vector<uint8_t> tunnelMesh(int n) {
             shut.front().scale = V3(1, 0.05f, 0.05f);
             return modelkit::posed(b.vertices, rig, {{0, a}, {12, a}, {28, shut}, {30, shut}});
         }
-        case 246: b.box(V3(0, 0, 0.5f), V3(10.6f, 1.0f, 1.5f)); return still(b);  // seen from outside
+        case 246: {
+            // Seen from outside; the west end (toward the hall) shows a
+            // bricked-up arch: voussoirs, jambs and a sill standing out of a
+            // face set back 0.1, so the stones stay inside the collision box.
+            b.box(V3(0.05f, 0, 0.5f), V3(10.55f, 1.0f, 1.5f));
+            const float x = -10.55f;
+            for (int k = 0; k < 9; ++k) {
+                const float a = 3.14159f * (k + 0.5f) / 9;
+                const size_t from = b.size();
+                b.box(V3(0, 0, 0.78f), V3(0.05f, 0.075f, 0.12f));
+                b.transform(Transform::translation(V3(x, 0, 0.35f)) * Transform::rotationX(90.0f - a * 57.2958f), from);
+            }
+            for (float y : {-0.78f, 0.78f}) b.box(V3(x, y, -0.2f), V3(0.05f, 0.12f, 0.55f));
+            b.box(V3(x, 0, -0.93f), V3(0.05f, 0.98f, 0.06f));
+            return still(b);
+        }
         case 247: b.box(V3(-10.65f, 0, 0.5f), V3(0.05f, 1.0f, 1.5f)); return still(b);
         case 248: case 251: {
             b = eyesShape();

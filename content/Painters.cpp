@@ -144,6 +144,45 @@ void sphereMap(Image& img, V3 sky, V3 horizon, V3 ground, V3 highlight, uint32_t
         }
 }
 
+void environment(Image& img, const Environment& e, uint32_t seed) {
+    Noise n(seed);
+    const float w = float(img.width()), h = float(img.height());
+    const V3 keyDir = normalized(V3(-0.55f, 0.6f, 0.6f));
+    const V3 halfway = normalized(keyDir + V3(0, 0, 1));
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            // The sphere's normal at this pixel: for a face seen straight on
+            // this is the face's own normal in eye space, y up.
+            float nx = (x + 0.5f) / w * 2 - 1, ny = (y + 0.5f) / h * 2 - 1;
+            const float rr = nx * nx + ny * ny;
+            if (rr > 1.0f) {
+                const float s = 1.0f / std::sqrt(rr);
+                nx *= s;
+                ny *= s;
+            }
+            const float nz = std::sqrt(std::max(0.0f, 1.0f - nx * nx - ny * ny));
+            const V3 normal(nx, ny, nz);
+            // Sky above, the band of the surroundings at the horizon, the
+            // ground below; all soft so that flat faces do not read as mirrors.
+            const float up = ny;
+            V3 c = up >= 0 ? lerp(e.skyLow, e.zenith, std::min(1.0f, up * up * 1.3f))
+                           : lerp(e.band, e.ground, std::min(1.0f, -up * 1.6f));
+            const float inBand = std::exp(-(up * up) / (e.bandWidth * e.bandWidth));
+            c = lerp(c, e.band, inBand * 0.8f);
+            const float drift = n.fractal(nx * 1.5f + 2, ny * 1.5f + 2, 0, 3) - 0.5f;
+            c = c * (1.0f + e.clouds * drift);
+            // The key light from the upper left, broad with a soft sheen.
+            const float k = std::max(0.0f, dot(normal, keyDir));
+            const float sheen = std::pow(std::max(0.0f, dot(normal, halfway)), 28.0f);
+            c = c + e.key * (0.6f * k * k + 0.5f * sheen);
+            // Grazing faces: a cold rim, left off faces that turn up (the
+            // ground at a distance would glow).
+            const float edge = std::max(0.0f, std::min(1.0f, (1.0f - nz - 0.45f) / 0.55f));
+            c = c + e.rim * (edge * edge * (1.0f - 0.85f * std::max(0.0f, ny)));
+            img.set(x, y, clamp01(c), 1.0f);
+        }
+}
+
 void agedEdges(Image& img, Area a, float strength) {
     if (a.w == 0 || a.h == 0) a = whole(img);
     for (int y = 0; y < a.h; ++y)

@@ -37,6 +37,21 @@ void gradient(Image& img, Area a, V3 top, V3 bottom);
 // A circular environment picture for sphere mapping: sky above, a horizon
 // band and dark ground below, with a soft highlight.
 void sphereMap(Image& img, V3 sky, V3 horizon, V3 ground, V3 highlight, uint32_t seed);
+// The world around an object as OpenGL's sphere map sees it: the picture is
+// the reflection directions in eye space, the centre toward the viewer, the
+// rim straight away from it, and its top half the reflections that point
+// down (texture rows start at the top). Plain white geometry drawn with it
+// shows its form: faces turned up catch the sky, faces turned down the dark
+// ground, faces at the horizon the surroundings' band, grazing faces a cold
+// rim, and faces turned up and to the left a soft key light.
+struct Environment {
+    V3 zenith, skyLow;    // sky overhead and just above the horizon
+    V3 band, ground;      // the surroundings at eye height, the ground below
+    V3 rim, key;          // light at grazing angles; the soft highlight
+    float bandWidth = 0.2f;  // half height of the band in sin(elevation)
+    float clouds = 0.15f;    // how much the sky and band vary
+};
+void environment(Image& img, const Environment& e, uint32_t seed);
 // Darkens the corners slightly, as in old prints.
 void agedEdges(Image& img, Area a, float strength);
 

@@ -52,6 +52,22 @@ Image sphere(V3 sky, V3 horizon, V3 ground, V3 highlight, uint32_t seed, int siz
     return img;
 }
 
+// A reflection picture for the second, sphere-mapped pass (see
+// paint::environment); the colours name sky, band, ground, rim and key.
+Image reflection(V3 zenith, V3 skyLow, V3 band, V3 ground, V3 rim, V3 key, float bandWidth, uint32_t seed) {
+    Image img(256, 256, false);
+    paint::Environment e;
+    e.zenith = zenith;
+    e.skyLow = skyLow;
+    e.band = band;
+    e.ground = ground;
+    e.rim = rim;
+    e.key = key;
+    e.bandWidth = bandWidth;
+    paint::environment(img, e, seed);
+    return img;
+}
+
 Image fog(uint32_t seed, float low, float high) {
     Image img(256, 256, false);
     paint::noise(img, whole(img), V3(low, low, low), V3(high, high, high), 4, 5, seed);
@@ -330,12 +346,22 @@ std::vector<uint8_t> makePictureResource(int n) {
         }
         case 85: return encodePng(sphere(V3(1, 0.98f, 0.92f), V3(0.92f, 0.88f, 0.8f), V3(0.7f, 0.66f, 0.6f), V3(0.3f, 0.3f, 0.3f), 85));
         case 91: return encodePng(sphere(V3(0.9f, 0.9f, 0.95f), V3(0.4f, 0.4f, 0.45f), V3(0.05f, 0.05f, 0.06f), V3(1, 1, 1), 91));
-        case 92: return encodePng(sphere(V3(0.35f, 0.3f, 0.35f), V3(0.75f, 0.5f, 0.25f), V3(0.2f, 0.12f, 0.06f), V3(0.9f, 0.75f, 0.4f), 92));
+        case 92:  // the windows' glass: warm rooms behind, the night sky above
+            return encodePng(reflection(V3(0.45f, 0.45f, 0.55f), V3(0.3f, 0.28f, 0.32f), V3(0.75f, 0.5f, 0.25f),
+                                        V3(0.25f, 0.15f, 0.07f), V3(0.35f, 0.35f, 0.45f), V3(0.55f, 0.5f, 0.4f), 0.3f, 92));
         case 113: return encodePng(shedAtlas());
-        case 115: return encodePng(sphere(V3(0.55f, 0.55f, 0.6f), V3(0.4f, 0.38f, 0.4f), V3(0.12f, 0.12f, 0.12f), V3(0.5f, 0.5f, 0.5f), 115));
-        case 116: return encodePng(sphere(V3(0.5f, 0.6f, 0.6f), V3(0.35f, 0.4f, 0.4f), V3(0.1f, 0.12f, 0.12f), V3(0.5f, 0.55f, 0.55f), 116));
-        case 117: return encodePng(sphere(V3(0.6f, 0.6f, 0.62f), V3(0.45f, 0.45f, 0.47f), V3(0.2f, 0.2f, 0.2f), V3(0.35f, 0.35f, 0.35f), 117));
-        case 118: return encodePng(sphere(V3(0.3f, 0.2f, 0.4f), V3(0.2f, 0.1f, 0.25f), V3(0.02f, 0.0f, 0.04f), V3(0.5f, 0.4f, 0.6f), 118));
+        case 115:  // the garden: hedges all round, dark earth, a green-grey sky
+            return encodePng(reflection(V3(0.5f, 0.6f, 0.62f), V3(0.22f, 0.3f, 0.28f), V3(0.12f, 0.3f, 0.1f),
+                                        V3(0.04f, 0.07f, 0.03f), V3(0.2f, 0.32f, 0.25f), V3(0.4f, 0.45f, 0.35f), 0.35f, 115));
+        case 116:  // underground: damp walls, a pale opening far above
+            return encodePng(reflection(V3(0.45f, 0.58f, 0.55f), V3(0.12f, 0.18f, 0.18f), V3(0.1f, 0.14f, 0.13f),
+                                        V3(0.02f, 0.03f, 0.03f), V3(0.15f, 0.25f, 0.25f), V3(0.3f, 0.38f, 0.35f), 0.2f, 116));
+        case 117:  // the default: a dim night sky, walls round about, dark ground
+            return encodePng(reflection(V3(0.62f, 0.66f, 0.78f), V3(0.3f, 0.33f, 0.42f), V3(0.2f, 0.2f, 0.23f),
+                                        V3(0.03f, 0.03f, 0.04f), V3(0.28f, 0.34f, 0.45f), V3(0.45f, 0.45f, 0.42f), 0.18f, 117));
+        case 118:  // the shadowy something: violet dark with a magenta rim
+            return encodePng(reflection(V3(0.3f, 0.2f, 0.42f), V3(0.12f, 0.06f, 0.16f), V3(0.08f, 0.03f, 0.1f),
+                                        V3(0.01f, 0.0f, 0.02f), V3(0.45f, 0.2f, 0.6f), V3(0.3f, 0.2f, 0.4f), 0.2f, 118));
         case 130: return encodePng(surface(5, V3(0.25f, 0.45f, 0.15f), 130, 128));
         case 132: return encodePng(pumpkin(false));
         case 139: return encodePng(pumpkin(true));
@@ -369,7 +395,9 @@ std::vector<uint8_t> makePictureResource(int n) {
         case 234: return encodePng(surface(1, V3(0.3f, 0.22f, 0.2f), 234));
         case 235: return encodePng(surface(2, V3(0.35f, 0.25f, 0.25f), 235));
         case 236: return encodePng(surface(0, V3(0.3f, 0.28f, 0.25f), 236));
-        case 238: return encodePng(sphere(V3(0.6f, 0.2f, 0.2f), V3(0.35f, 0.1f, 0.1f), V3(0.05f, 0.0f, 0.0f), V3(0.6f, 0.4f, 0.4f), 238));
+        case 238:  // the tunnel: black above, the red floor glowing from below
+            return encodePng(reflection(V3(0.25f, 0.05f, 0.05f), V3(0.12f, 0.02f, 0.02f), V3(0.35f, 0.06f, 0.04f),
+                                        V3(0.5f, 0.08f, 0.05f), V3(0.5f, 0.15f, 0.12f), V3(0.3f, 0.15f, 0.12f), 0.15f, 238));
         case 240: return encodePng(surface(5, V3(0.3f, 0.25f, 0.22f), 240));
         case 243: return encodePng(surface(2, V3(0.45f, 0.35f, 0.32f), 243));
         case 244: return encodePng(surface(0, V3(0.35f, 0.3f, 0.28f), 244));
