@@ -3,6 +3,12 @@
 #include <cmath>
 
 #include "content/Atlas.h"
+#include "content/FigureHeads.h"
+#include "content/FigureKit.h"
+
+using figurekit::drape;
+using figurekit::limb;
+using figurekit::ring;
 
 namespace {
 
@@ -20,19 +26,187 @@ int eyeAt(MeshBuilder& m, V3 p, float s) {
     return tri;
 }
 
-void setupRig(Figure& f, float h, float ground) {
+// Joint positions of a standing figure (shares of the height above ground).
+struct Joints {
+    float h, g;
+    V3 shoulder(int side) const { return V3(0, side * 0.165f * h, g + 0.8f * h); }
+    V3 elbow(int side) const { return V3(-0.015f * h, side * 0.19f * h, g + 0.645f * h); }
+    V3 wrist(int side) const { return V3(0.03f * h, side * 0.2f * h, g + 0.525f * h); }
+    V3 hand(int side) const { return V3(0.045f * h, side * 0.205f * h, g + 0.49f * h); }
+    V3 hip(int side) const { return V3(0, side * 0.075f * h, g + 0.49f * h); }
+    V3 knee(int side) const { return V3(0.012f * h, side * 0.078f * h, g + 0.27f * h); }
+    V3 ankle(int side) const { return V3(0, side * 0.08f * h, g + 0.055f * h); }
+};
+
+void setupRig(Figure& f, const Joints& j) {
     Rig& r = f.rig;
-    const float hip = ground + 0.5f * h, shoulder = ground + 0.8f * h, neck = ground + 0.86f * h;
-    r.addBone(-1, V3(0, 0, hip));                       // Root
-    r.addBone(Figure::Root, V3(0, 0, hip));             // Torso
-    r.addBone(Figure::Torso, V3(0, 0, neck));           // Head
-    r.addBone(Figure::Torso, V3(0, 0.2f * h, shoulder));  // ArmL
-    r.addBone(Figure::Torso, V3(0, -0.2f * h, shoulder)); // ArmR
-    r.addBone(Figure::Root, V3(0, 0.08f * h, hip));     // LegL
-    r.addBone(Figure::Root, V3(0, -0.08f * h, hip));    // LegR
-    r.addBone(Figure::ArmR, V3(0.05f * h, -0.22f * h, ground + 0.5f * h));  // Prop (hand)
-    r.addBone(Figure::Root, V3(-0.1f * h, 0, hip));     // Tail
-    r.addBone(Figure::Head, V3(0, 0, ground + 1.0f * h));  // HatBone (hat's brim)
+    const float h = j.h, g = j.g;
+    const float hip = g + 0.5f * h, neck = g + 0.86f * h;
+    r.addBone(-1, V3(0, 0, hip));                           // Root
+    r.addBone(Figure::Root, V3(0, 0, hip));                 // Torso
+    r.addBone(Figure::Torso, V3(0, 0, neck));               // Head
+    r.addBone(Figure::Torso, j.shoulder(1));                // ArmL
+    r.addBone(Figure::Torso, j.shoulder(-1));               // ArmR
+    r.addBone(Figure::Root, V3(0, 0.075f * h, hip));        // LegL
+    r.addBone(Figure::Root, V3(0, -0.075f * h, hip));       // LegR
+    r.addBone(Figure::ArmR, j.hand(-1));                    // Prop (hand)
+    r.addBone(Figure::Root, V3(-0.1f * h, 0, hip));         // Tail
+    r.addBone(Figure::Head, V3(0, 0, g + 1.0f * h));        // HatBone (hat's brim)
+    r.addBone(Figure::ArmL, j.elbow(1));                    // ForearmL
+    r.addBone(Figure::ArmR, j.elbow(-1));                   // ForearmR
+    r.addBone(Figure::LegL, j.knee(1));                     // ShinL
+    r.addBone(Figure::LegR, j.knee(-1));                    // ShinR
+    r.reparent(Figure::Prop, Figure::ForearmR);
+}
+
+// Legs: thighs, knees, shins and shoes (bare bones for a skeleton).
+void addLegs(MeshBuilder& m, const FigureStyle& s, const Joints& j) {
+    const float h = j.h, w = s.girth;
+    const bool bony = s.head == FigureStyle::Skull;
+    for (int side = 1; side >= -1; side -= 2) {
+        const V3 hip = j.hip(side), knee = j.knee(side), ankle = j.ankle(side);
+        m.setBone(side > 0 ? Figure::LegL : Figure::LegR);
+        useCell(m, s.main);
+        if (bony)
+            limb(m, hip, knee, 0.018f * h, 0.02f * h, 6);
+        else
+            limb(m, hip + V3(0, 0, 0.02f * h), knee, 0.062f * h * w, 0.044f * h * std::sqrt(w), 9);
+        m.setBone(side > 0 ? Figure::ShinL : Figure::ShinR);
+        if (bony) {
+            m.sphere(knee, V3(0.026f, 0.026f, 0.026f) * h, 6, 4);
+            limb(m, knee, ankle, 0.017f * h, 0.014f * h, 6);
+        } else {
+            limb(m, knee, ankle, 0.043f * h * std::sqrt(w), 0.03f * h, 9);
+        }
+        // Shoe (or the bones of a foot): rounded, toe forward.
+        useCell(m, bony ? s.skin : s.dark);
+        const V3 foot = ankle + V3(0.035f * h, 0, -0.03f * h);
+        if (bony) {
+            m.sphere(foot, V3(0.055f, 0.022f, 0.014f) * h, 7, 4);
+        } else {
+            m.sphere(foot, V3(0.075f, 0.036f, 0.03f) * h, 10, 6);
+            m.box(foot + V3(0, 0, -0.022f * h), V3(0.07f * h, 0.034f * h, 0.006f * h));  // sole
+        }
+    }
+}
+
+// The trunk: one smooth shape from the hips to the neck, wider across the
+// shoulders than deep, with a belt; a rib cage and spine for a skeleton.
+void addTrunk(MeshBuilder& m, const FigureStyle& s, const Joints& j) {
+    const float h = j.h, g = j.g, w = s.girth;
+    m.setBone(Figure::Torso);
+    useCell(m, s.main);
+    if (s.head == FigureStyle::Skull) {
+        // Pelvis, spine and ribs.
+        m.sphere(V3(0, 0, g + 0.52f * h), V3(0.06f, 0.1f, 0.045f) * h, 8, 5);
+        limb(m, V3(-0.03f * h, 0, g + 0.52f * h), V3(-0.03f * h, 0, g + 0.86f * h), 0.014f * h, 0.012f * h, 6);
+        for (int i = 0; i < 6; ++i) {
+            const float z = g + (0.62f + i * 0.036f) * h, r = (0.085f + 0.012f * std::sin(i * 0.7f)) * h;
+            ring(m, V3(-0.005f * h, 0, z), r, 0.008f * h, 0.7f, 14);
+        }
+        m.sphere(V3(0.05f * h, 0, g + 0.72f * h), V3(0.012f, 0.02f, 0.08f) * h, 5, 4);  // breastbone
+        limb(m, j.shoulder(1), j.shoulder(-1), 0.013f * h, 0.013f * h, 6);             // collarbones
+        return;
+    }
+    const float base = g + 0.44f * h;
+    const size_t from = m.size();
+    m.lathe({{0.0f, 0.0f}, {0.1f * w * h, 0.005f * h}, {0.13f * w * h, 0.05f * h}, {0.125f * w * h, 0.13f * h},
+             {0.118f * w * h, 0.17f * h}, {0.135f * w * h, 0.25f * h}, {0.15f * std::sqrt(w) * h, 0.32f * h},
+             {0.145f * std::sqrt(w) * h, 0.355f * h}, {0.1f * h, 0.39f * h}, {0.045f * h, 0.405f * h},
+             {0.0f, 0.41f * h}},
+            V3(0, 0, base), 14);
+    m.transform(Transform::scaling(V3(0.62f, 1, 1)), from);  // flatter front to back
+    m.smoothNormals(from);
+    // Shoulder caps join the arms to the trunk.
+    for (int side = 1; side >= -1; side -= 2) {
+        m.setBone(side > 0 ? Figure::ArmL : Figure::ArmR);
+        useCell(m, s.head == FigureStyle::Sheet ? s.main : s.second);
+        m.sphere(j.shoulder(side) + V3(0, -side * 0.012f * h, -0.012f * h), V3(0.042f, 0.04f, 0.042f) * h * std::sqrt(w),
+                 8, 6);
+    }
+    m.setBone(Figure::Torso);
+    useCell(m, s.dark);
+    ring(m, V3(0, 0, g + 0.6f * h), 0.119f * w * h, 0.012f * h, 0.64f, 16);  // belt
+    useCell(m, s.second);
+    // Collar, and buttons down the front.
+    ring(m, V3(0, 0, g + 0.842f * h), 0.05f * h, 0.012f * h, 0.8f, 12);
+    useCell(m, s.dark);
+    for (int i = 0; i < 3; ++i)
+        m.sphere(V3(0.09f * h * std::sqrt(w), 0, g + (0.66f + 0.05f * i) * h), V3(0.006f, 0.008f, 0.008f) * h, 4, 3);
+}
+
+// Clothes that hang: a dress, a coat's skirt, a robe, or rags.
+void addDrapes(MeshBuilder& m, const FigureStyle& s, const Joints& j) {
+    const float h = j.h, g = j.g, w = s.girth;
+    m.setBone(Figure::Torso);
+    if (s.head == FigureStyle::Skull && s.dress) {
+        useCell(m, s.second);
+        drape(m, V3(0, 0, 0), g + 0.58f * h, g + 0.3f * h, 0.1f * h, 0.17f * h, 6, 0.22f, 0.5f, 0.8f);
+        return;
+    }
+    if (s.head == FigureStyle::Hood) {
+        useCell(m, s.main);
+        drape(m, V3(0, 0, 0), g + 0.66f * h, g + 0.0f * h, 0.13f * w * h, 0.25f * w * h, 8, 0.14f, 0.06f, 0.8f);
+        return;
+    }
+    if (s.dress) {
+        useCell(m, s.second);
+        drape(m, V3(0, 0, 0), g + 0.6f * h, g + 0.14f * h, 0.12f * w * h, 0.27f * w * h, 7, 0.16f, 0.0f, 0.85f);
+        useCell(m, s.dark);
+        ring(m, V3(0, 0, g + 0.6f * h), 0.122f * w * h, 0.013f * h, 0.72f, 16);
+        return;
+    }
+    if (s.coat > 0) {
+        useCell(m, s.main);
+        drape(m, V3(0, 0, 0), g + 0.6f * h, g + (0.6f - s.coat) * h, 0.125f * w * h, 0.17f * w * h, 6, 0.1f, 0.0f,
+              0.7f);
+    }
+}
+
+// Arms: upper arm, elbow, forearm (sleeve) and a hand with its thumb.
+void addArms(MeshBuilder& m, const FigureStyle& s, const Joints& j) {
+    const float h = j.h;
+    const bool bony = s.head == FigureStyle::Skull, robed = s.head == FigureStyle::Hood;
+    const float r = bony ? 0.016f * h : 0.038f * h * std::sqrt(s.girth);
+    for (int side = 1; side >= -1; side -= 2) {
+        const V3 sh = j.shoulder(side), el = j.elbow(side), wr = j.wrist(side), hand = j.hand(side);
+        m.setBone(side > 0 ? Figure::ArmL : Figure::ArmR);
+        useCell(m, bony ? s.skin : s.head == FigureStyle::Sheet ? s.main : s.second);
+        limb(m, sh, el, r * 1.1f, r * 0.95f, bony ? 6 : 8);
+        m.setBone(side > 0 ? Figure::ForearmL : Figure::ForearmR);
+        limb(m, el, wr, r * 0.95f, bony ? r * 0.8f : r * 0.85f, bony ? 6 : 8);
+        if (robed) m.cone(wr + V3(0.01f * h, 0, 0.05f * h), r * 2.0f, -0.08f * h, 10);  // wide sleeve
+        else if (!bony) ring(m, wr + V3(0.004f * h, 0, 0.01f * h), r * 0.9f, 0.006f * h, 1.0f, 10);  // cuff
+        useCell(m, robed ? s.dark : s.skin);
+        const float k = bony ? 0.7f : 1.0f;
+        m.sphere(hand, V3(0.03f, 0.017f, 0.042f) * h * k, 8, 5);
+        m.sphere(hand + V3(0.022f * h, -side * 0.006f * h, 0.008f * h), V3(0.012f, 0.01f, 0.02f) * h * k, 5, 4);
+    }
+}
+
+void addHat(MeshBuilder& m, const FigureStyle& s, V3 hc, float hr) {
+    m.setBone(Figure::HatBone);
+    useCell(m, s.hatCell);
+    if (s.pointedHat) {
+        // A witch's hat: wide brim, tall cone whose tip bends back.
+        m.cylinder(hc + V3(0, 0, hr * 0.8f), hr * 2.2f, hr * 0.06f, 16);
+        m.lathe({{hr * 1.0f, 0}, {hr * 0.75f, hr * 1.0f}, {hr * 0.42f, hr * 2.0f}, {0.0f, hr * 2.3f}},
+                hc + V3(-hr * 0.1f, 0, hr * 0.85f), 12);
+        const size_t tip = m.size();
+        m.cone(V3(0, 0, 0), hr * 0.42f, hr * 1.3f, 10);
+        m.transform(Transform::translation(hc + V3(-hr * 0.25f, 0, hr * 2.75f)) * Transform::rotationY(-55), tip);
+        useCell(m, s.dark);
+        ring(m, hc + V3(-hr * 0.1f, 0, hr * 1.0f), hr * 0.96f, hr * 0.1f, 1.0f, 14);
+    } else {
+        // A round crown and a wide, soft brim with a band.
+        m.lathe({{hr * 2.0f, 0.0f}, {hr * 2.05f, hr * 0.1f}, {hr * 1.3f, hr * 0.06f}, {0.0f, hr * 0.05f}},
+                hc + V3(0, 0, hr * 0.75f), 18);
+        m.lathe({{hr * 1.3f, -hr * 0.05f}, {hr * 2.0f, 0.0f}, {hr * 0.0f, -hr * 0.04f}}, hc + V3(0, 0, hr * 0.76f), 18);
+        m.lathe({{hr * 0.95f, 0}, {hr * 0.93f, hr * 0.7f}, {hr * 0.65f, hr * 1.1f}, {0.0f, hr * 1.2f}},
+                hc + V3(0, 0, hr * 0.8f), 14);
+        useCell(m, s.second);
+        ring(m, hc + V3(0, 0, hr * 0.95f), hr * 0.95f, hr * 0.1f, 1.0f, 14);
+    }
 }
 
 }  // namespace
@@ -40,305 +214,116 @@ void setupRig(Figure& f, float h, float ground) {
 Figure buildFigure(const FigureStyle& s) {
     Figure f;
     MeshBuilder& m = f.mesh;
-    const float h = s.height, g = s.ground, w = s.girth;
-    setupRig(f, h, g);
-    const int seg = 10;
-    const bool bony = s.head == FigureStyle::Skull;
-    // Legs.
-    for (int side = 0; side < 2; ++side) {
-        const float y = (side ? -0.08f : 0.08f) * h;
-        m.setBone(side ? Figure::LegR : Figure::LegL);
-        useCell(m, s.main);
-        m.cylinder(V3(0, y, g + 0.05f * h), (bony ? 0.025f : 0.045f) * h * w, 0.45f * h, seg / 2 + 2);
-        useCell(m, s.dark);
-        m.box(V3(0.03f * h, y, g + 0.025f * h), V3(0.07f * h, 0.04f * h, 0.025f * h));
-    }
-    // Body.
-    m.setBone(Figure::Torso);
-    useCell(m, s.main);
-    if (s.head == FigureStyle::Sheet) {
-        m.lathe({{0.22f * h * w, -0.5f * h}, {0.2f * h * w, -0.1f * h}, {0.15f * h * w, 0.2f * h},
-                 {0.14f * h, 0.35f * h}, {0.1f * h, 0.45f * h}, {0.0f, 0.48f * h}},
-                V3(0, 0, g + 0.5f * h), 14);
-    } else if (bony) {
-        for (int i = 0; i < 5; ++i)
-            m.lathe({{0.0f, 0}, {0.12f * h, 0.01f * h}, {0.12f * h, 0.03f * h}, {0.0f, 0.04f * h}},
-                    V3(0, 0, g + (0.56f + i * 0.05f) * h), 8, 0.6f);
-        m.cylinder(V3(0, 0, g + 0.5f * h), 0.02f * h, 0.36f * h, 6);
-    } else {
-        m.lathe({{0.0f, 0}, {0.13f * w * h, 0.0f}, {0.15f * w * h, 0.12f * h}, {0.14f * w * h, 0.26f * h},
-                 {0.07f * h, 0.34f * h}, {0.0f, 0.36f * h}},
-                V3(0, 0, g + 0.5f * h), seg, 0.75f);
-    }
-    if (s.dress) {
-        useCell(m, s.second);
-        m.lathe({{0.0f, 0.0f}, {0.26f * h * w, 0.0f}, {0.09f * h * w, 0.25f * h}, {0.0f, 0.25f * h}},
-                V3(0, 0, g + 0.2f * h), seg + 2);
-    }
-    // Arms.
-    for (int side = 0; side < 2; ++side) {
-        const float y = (side ? -0.2f : 0.2f) * h;
-        m.setBone(side ? Figure::ArmR : Figure::ArmL);
-        useCell(m, s.head == FigureStyle::Sheet ? s.main : s.second);
-        m.tube({V3(0, y, g + 0.8f * h), V3(0.02f * h, y * 1.1f, g + 0.65f * h), V3(0.04f * h, y * 1.1f, g + 0.52f * h)},
-               (bony ? 0.02f : 0.035f) * h, 6);
+    const float h = s.height, g = s.ground;
+    const Joints j{h, g};
+    setupRig(f, j);
+    addLegs(m, s, j);
+    addTrunk(m, s, j);
+    addDrapes(m, s, j);
+    addArms(m, s, j);
+    // Neck and head.
+    m.setBone(Figure::Head);
+    const V3 hc(0, 0, g + 0.925f * h);
+    const float hr = 0.075f * h;
+    if (s.head != FigureStyle::Hood && s.head != FigureStyle::Sheet) {
         useCell(m, s.skin);
-        m.sphere(V3(0.05f * h, y * 1.1f, g + 0.5f * h), V3(0.035f, 0.03f, 0.04f) * h, 6, 4);
-    }
-    // Head.
-    m.setBone(Figure::Head);
-    const V3 hc(0, 0, g + 0.92f * h);
-    const float hr = 0.08f * h;
-    V3 eyeL(hr * 0.85f, 0.35f * hr, hc.z + 0.15f * hr), eyeR(hr * 0.85f, -0.35f * hr, hc.z + 0.15f * hr);
-    switch (s.head) {
-        case FigureStyle::Goat:
-            useCell(m, s.skin);
-            m.sphere(hc, V3(hr * 1.1f, hr * 0.85f, hr), 10, 7);
-            m.sphere(hc + V3(hr * 1.0f, 0, -hr * 0.4f), V3(hr * 0.7f, hr * 0.5f, hr * 0.45f), 8, 5);
-            useCell(m, s.dark);
-            for (int side = -1; side <= 1; side += 2)
-                m.tube({hc + V3(-hr * 0.2f, side * hr * 0.5f, hr * 0.7f), hc + V3(-hr * 0.8f, side * hr * 0.9f, hr * 1.3f),
-                        hc + V3(-hr * 1.4f, side * hr * 1.1f, hr * 0.8f)}, hr * 0.15f, 6);
-            break;
-        case FigureStyle::Fish:
-            useCell(m, s.skin);
-            m.sphere(hc + V3(hr * 0.2f, 0, 0), V3(hr * 1.5f, hr * 0.9f, hr * 1.1f), 12, 7);
-            useCell(m, s.dark);
-            m.box(hc + V3(hr * 1.5f, 0, -hr * 0.35f), V3(hr * 0.1f, hr * 0.45f, hr * 0.08f));
-            m.cone(hc + V3(-hr * 0.2f, 0, hr * 0.9f), hr * 0.4f, hr * 0.8f, 6);
-            eyeL = V3(hr * 1.1f, 0.7f * hr, hc.z + 0.3f * hr);
-            eyeR = V3(hr * 1.1f, -0.7f * hr, hc.z + 0.3f * hr);
-            break;
-        case FigureStyle::Hood:
-            useCell(m, s.main);
-            m.lathe({{0.0f, -hr * 1.2f}, {hr * 1.4f, -hr * 1.2f}, {hr * 1.3f, hr * 0.4f}, {hr * 0.6f, hr * 1.5f}, {0.0f, hr * 2.0f}},
-                    hc, 10);
-            useCell(m, s.dark);
-            m.sphere(hc + V3(hr * 0.55f, 0, 0), V3(hr * 0.8f, hr * 0.9f, hr * 0.9f), 8, 6);
-            break;
-        case FigureStyle::Wolf:
-            useCell(m, s.main);
-            m.sphere(hc, V3(hr * 1.1f, hr, hr), 10, 7);
-            m.sphere(hc + V3(hr * 1.1f, 0, -hr * 0.3f), V3(hr * 0.8f, hr * 0.45f, hr * 0.4f), 8, 5);
-            for (int side = -1; side <= 1; side += 2) m.cone(hc + V3(-hr * 0.2f, side * hr * 0.55f, hr * 0.7f), hr * 0.3f, hr * 0.7f, 5);
-            break;
-        case FigureStyle::Sheet:
-            eyeL = V3(0.14f * h, 0.05f * h, g + 0.9f * h);
-            eyeR = V3(0.14f * h, -0.05f * h, g + 0.9f * h);
-            break;
-        case FigureStyle::Skull:
-            useCell(m, s.skin);
-            m.sphere(hc, V3(hr * 0.95f, hr * 0.85f, hr), 10, 7);
-            m.box(hc + V3(hr * 0.4f, 0, -hr * 0.9f), V3(hr * 0.45f, hr * 0.5f, hr * 0.2f));
-            useCell(m, s.dark);
-            m.sphere(eyeL + V3(-0.02f * hr, 0, 0), V3(hr * 0.2f, hr * 0.22f, hr * 0.22f), 6, 4);
-            m.sphere(eyeR + V3(-0.02f * hr, 0, 0), V3(hr * 0.2f, hr * 0.22f, hr * 0.22f), 6, 4);
-            break;
-        default:
-            useCell(m, s.skin);
-            m.sphere(hc, V3(hr, hr * 0.9f, hr * 1.1f), 10, 7);
-            m.sphere(hc + V3(hr * 0.95f, 0, -hr * 0.1f), V3(hr * 0.2f, hr * 0.15f, hr * 0.25f), 5, 4);
-            useCell(m, s.dark);
-            m.sphere(hc + V3(-hr * 0.2f, 0, hr * 0.3f), V3(hr * 0.95f, hr * 0.95f, hr * 0.9f), 8, 5);
-            break;
-    }
-    if (s.hat) {
-        m.setBone(Figure::HatBone);
-        useCell(m, s.hatCell);
-        m.cylinder(hc + V3(0, 0, hr * 0.8f), hr * 2.0f, hr * 0.08f, 12);
-        if (s.pointedHat)
-            m.lathe({{hr * 0.9f, 0}, {hr * 0.6f, hr * 1.2f}, {hr * 0.2f, hr * 2.4f}, {0.0f, hr * 2.8f}},
-                    hc + V3(-hr * 0.1f, 0, hr * 0.85f), 10);
+        if (s.head == FigureStyle::Skull)
+            limb(m, V3(-0.02f * h, 0, g + 0.83f * h), V3(-0.01f * h, 0, g + 0.9f * h), 0.014f * h, 0.014f * h, 6);
         else
-            m.lathe({{hr * 0.95f, 0}, {hr * 0.9f, hr * 0.7f}, {hr * 0.6f, hr * 1.1f}, {0.0f, hr * 1.2f}},
-                    hc + V3(0, 0, hr * 0.85f), 12);
+            limb(m, V3(0, 0, g + 0.82f * h), V3(0.005f * h, 0, g + 0.89f * h), 0.034f * h, 0.032f * h, 8);
     }
+    V3 eyes[2];
+    buildHead(m, s, hc, hr, h, eyes);
+    if (s.hat) addHat(m, s, hc, hr);
     m.setBone(Figure::Head);
-    useCell(m, 13);
-    f.eyeTriangle[0] = eyeAt(m, eyeL + V3(0.01f * h, 0, 0), 0.006f * h);
-    f.eyeTriangle[1] = eyeAt(m, eyeR + V3(0.01f * h, 0, 0), 0.006f * h);
+    useCell(m, atlas::EyeWhite);
+    f.eyeTriangle[0] = eyeAt(m, eyes[0] + V3(0.01f * h, 0, 0), 0.006f * h);
+    f.eyeTriangle[1] = eyeAt(m, eyes[1] + V3(0.01f * h, 0, 0), 0.006f * h);
     // Held things on the prop bone at the right hand.
     m.setBone(Figure::Prop);
-    const V3 hand(0.05f * h, -0.22f * h, g + 0.5f * h);
+    const V3 hand = j.hand(-1);
     if (s.knife) {
         // A long knife held low, its blade pointing back and up past the hip
         // (the 'knife' target lies beside and behind the figure).
         const V3 tip = hand + V3(-0.24f * h, -0.04f * h, 0.14f * h);
+        const V3 guard = hand + V3(-0.025f * h, -0.004f * h, 0.015f * h);
         useCell(m, atlas::Metal);
-        m.tube({hand + V3(-0.02f * h, 0, 0.01f * h), tip}, 0.008f * h, 4);
+        const size_t blade = m.size();
+        limb(m, guard, tip, 0.012f * h, 0.002f * h, 4);
+        m.flatNormals(blade);  // a faceted, glinting blade
         useCell(m, atlas::DogDark);
-        m.tube({hand + V3(0.02f * h, 0, -0.01f * h), hand + V3(-0.02f * h, 0, 0.01f * h)}, 0.012f * h, 5);
+        limb(m, hand + V3(0.025f * h, 0.004f * h, -0.015f * h), guard, 0.011f * h, 0.011f * h, 6);
+        m.box(guard, V3(0.006f, 0.022f, 0.006f) * h);
     }
     if (s.flower) {
         useCell(m, atlas::Leaf);
         m.cylinder(hand, 0.005f * h, 0.14f * h, 4, false);
+        m.sphere(hand + V3(0.01f * h, 0, 0.08f * h), V3(0.018f, 0.006f, 0.008f) * h, 5, 3);
         useCell(m, atlas::FlowerRed);
-        m.sphere(hand + V3(0, 0, 0.15f * h), V3(0.03f, 0.03f, 0.02f) * h, 6, 4);
+        for (int i = 0; i < 5; ++i) {
+            const float a = i * kTwoPi / 5;
+            m.sphere(hand + V3(0.022f * h * std::cos(a), 0.022f * h * std::sin(a), 0.15f * h),
+                     V3(0.018f, 0.018f, 0.008f) * h, 6, 3);
+        }
+        useCell(m, atlas::Hat);
+        m.sphere(hand + V3(0, 0, 0.155f * h), V3(0.01f, 0.01f, 0.008f) * h, 5, 3);
     }
     f.extraTriangle[0] = eyeAt(m, hand + V3(0, 0, 0.16f * h), 0.004f * h);
     m.setBone(Figure::Torso);
-    f.extraTriangle[1] = eyeAt(m, V3(0.1f * h * w, 0, g + 0.75f * h), 0.004f * h);
-    return f;
-}
-
-Figure buildCreature(Creature kind, float size, float ground, int mainCell, int darkCell) {
-    Figure f;
-    MeshBuilder& m = f.mesh;
-    Rig& r = f.rig;
-    const float s = size;
-    float bodyZ = ground + 0.45f * s;
-    if (kind == Creature::Bird) bodyZ = ground + 0.35f * s;
-    if (kind == Creature::Spider || kind == Creature::Rat) bodyZ = ground + 0.12f * s;
-    r.addBone(-1, V3(0, 0, bodyZ));                       // Root
-    r.addBone(Figure::Root, V3(0, 0, bodyZ));             // Torso
-    r.addBone(Figure::Torso, V3(0.4f * s, 0, bodyZ + 0.1f * s));  // Head
-    r.addBone(Figure::Torso, V3(0.3f * s, 0.1f * s, bodyZ));      // ArmL (front leg / wing)
-    r.addBone(Figure::Torso, V3(0.3f * s, -0.1f * s, bodyZ));     // ArmR
-    r.addBone(Figure::Root, V3(-0.3f * s, 0.1f * s, bodyZ));      // LegL
-    r.addBone(Figure::Root, V3(-0.3f * s, -0.1f * s, bodyZ));     // LegR
-    r.addBone(Figure::Head, V3(0.5f * s, 0, bodyZ));              // Prop (jaw)
-    r.addBone(Figure::Root, V3(-0.45f * s, 0, bodyZ));            // Tail
-    r.addBone(Figure::Head, V3(0.5f * s, 0, bodyZ));              // HatBone (unused)
-    V3 headC(0.5f * s, 0, bodyZ + 0.2f * s);
-    float hr = 0.16f * s;
-    auto cellOf = [&](int c) {
-        float rr[4];
-        atlas::cell(c, rr);
-        m.setUvRect(rr[0], rr[1], rr[2], rr[3]);
-    };
-    cellOf(mainCell);
-    switch (kind) {
-        case Creature::Dog:
-        case Creature::Cat:
-        case Creature::Rat: {
-            const bool cat = kind == Creature::Cat;
-            m.setBone(Figure::Torso);
-            m.sphere(V3(0, 0, bodyZ), V3(0.45f * s, (cat ? 0.14f : 0.18f) * s, (cat ? 0.15f : 0.18f) * s), 12, 7);
-            const int legs[4] = {Figure::ArmL, Figure::ArmR, Figure::LegL, Figure::LegR};
-            for (int i = 0; i < 4; ++i) {
-                m.setBone(legs[i]);
-                const float x = i < 2 ? 0.3f * s : -0.3f * s, y = (i % 2 ? -0.1f : 0.1f) * s;
-                m.cylinder(V3(x, y, ground), 0.05f * s, bodyZ - ground, 6);
-            }
-            m.setBone(Figure::Head);
-            if (kind == Creature::Rat) hr = 0.1f * s;
-            headC = V3(0.5f * s, 0, bodyZ + (cat ? 0.12f : 0.15f) * s);
-            m.sphere(headC, V3(hr, hr * 0.9f, hr * 0.9f), 10, 6);
-            m.setBone(Figure::Prop);
-            cellOf(darkCell);
-            m.sphere(headC + V3(hr * (cat ? 0.7f : 1.1f), 0, -hr * 0.3f),
-                     V3(hr * (cat ? 0.3f : 0.6f), hr * 0.4f, hr * 0.35f), 8, 5);
-            m.setBone(Figure::Head);
-            for (int side = -1; side <= 1; side += 2) {
-                if (cat || kind == Creature::Rat)
-                    m.cone(headC + V3(-hr * 0.1f, side * hr * 0.5f, hr * 0.6f), hr * 0.3f, hr * 0.6f, 5);
-                else
-                    m.sphere(headC + V3(-hr * 0.2f, side * hr * 0.8f, hr * 0.1f), V3(hr * 0.25f, hr * 0.1f, hr * 0.5f), 6, 4);
-            }
-            m.setBone(Figure::Tail);
-            cellOf(mainCell);
-            m.tube({V3(-0.42f * s, 0, bodyZ), V3(-0.6f * s, 0, bodyZ + (cat ? 0.3f : 0.1f) * s),
-                    V3(-0.7f * s, 0, bodyZ + (cat ? 0.5f : 0.2f) * s)}, 0.03f * s, 5);
-            break;
-        }
-        case Creature::Bird: {
-            m.setBone(Figure::Torso);
-            m.sphere(V3(0, 0, bodyZ), V3(0.25f * s, 0.2f * s, 0.3f * s), 10, 7);
-            m.setBone(Figure::ArmL);
-            m.sphere(V3(-0.02f * s, 0.2f * s, bodyZ), V3(0.22f * s, 0.04f * s, 0.2f * s), 8, 5);
-            m.setBone(Figure::ArmR);
-            m.sphere(V3(-0.02f * s, -0.2f * s, bodyZ), V3(0.22f * s, 0.04f * s, 0.2f * s), 8, 5);
-            m.setBone(Figure::Head);
-            headC = V3(0.12f * s, 0, bodyZ + 0.38f * s);
-            m.sphere(headC, V3(hr, hr, hr), 10, 6);
-            cellOf(darkCell);
-            m.cone(headC + V3(hr * 0.8f, 0, 0), hr * 0.35f, hr * 0.9f, 6);
-            m.transform(Transform::rotateAbout(headC + V3(hr * 0.8f, 0, 0), V3(0, 90, 0)), m.size() - 6 * 3 * 2);
-            m.setBone(Figure::LegL);
-            m.box(V3(0.05f * s, 0.08f * s, ground + 0.03f * s), V3(0.06f * s, 0.03f * s, 0.03f * s));
-            m.setBone(Figure::LegR);
-            m.box(V3(0.05f * s, -0.08f * s, ground + 0.03f * s), V3(0.06f * s, 0.03f * s, 0.03f * s));
-            m.setBone(Figure::Tail);
-            cellOf(mainCell);
-            m.box(V3(-0.3f * s, 0, bodyZ - 0.15f * s), V3(0.12f * s, 0.1f * s, 0.02f * s));
-            break;
-        }
-        case Creature::Spider: {
-            m.setBone(Figure::Torso);
-            m.sphere(V3(-0.1f * s, 0, bodyZ + 0.05f * s), V3(0.16f * s, 0.14f * s, 0.12f * s), 8, 6);
-            m.setBone(Figure::Head);
-            headC = V3(0.1f * s, 0, bodyZ + 0.03f * s);
-            hr = 0.08f * s;
-            m.sphere(headC, V3(hr, hr, hr * 0.8f), 8, 5);
-            for (int i = 0; i < 8; ++i) {
-                const int side = i < 4 ? 1 : -1;
-                const float x = (0.12f - 0.08f * (i % 4)) * s;
-                m.setBone(i % 2 ? (side > 0 ? Figure::ArmL : Figure::ArmR) : (side > 0 ? Figure::LegL : Figure::LegR));
-                m.tube({V3(x, side * 0.05f * s, bodyZ), V3(x * 1.3f, side * 0.2f * s, bodyZ + 0.1f * s),
-                        V3(x * 1.6f, side * 0.3f * s, ground)}, 0.012f * s, 4);
-            }
-            break;
-        }
-        case Creature::Bat: {
-            // Hanging upside down: feet up at the origin, body below.
-            m.setBone(Figure::Torso);
-            m.sphere(V3(0, 0, -0.25f * s), V3(0.1f * s, 0.08f * s, 0.18f * s), 8, 6);
-            m.setBone(Figure::ArmL);
-            m.sphere(V3(0, 0.1f * s, -0.25f * s), V3(0.05f * s, 0.1f * s, 0.2f * s), 6, 5);
-            m.setBone(Figure::ArmR);
-            m.sphere(V3(0, -0.1f * s, -0.25f * s), V3(0.05f * s, 0.1f * s, 0.2f * s), 6, 5);
-            m.setBone(Figure::Head);
-            headC = V3(0, 0, -0.48f * s);
-            hr = 0.07f * s;
-            m.sphere(headC, V3(hr, hr, hr), 8, 5);
-            for (int side = -1; side <= 1; side += 2) m.cone(headC + V3(0, side * hr * 0.5f, -hr * 0.6f), hr * 0.3f, -hr * 0.7f, 4);
-            m.setBone(Figure::LegL);
-            m.cylinder(V3(0, 0.02f * s, -0.1f * s), 0.01f * s, 0.1f * s, 4);
-            m.setBone(Figure::LegR);
-            m.cylinder(V3(0, -0.02f * s, -0.1f * s), 0.01f * s, 0.1f * s, 4);
-            break;
-        }
-    }
-    m.setBone(Figure::Head);
-    cellOf(13);
-    const V3 eyeL = headC + V3(hr * 0.8f, hr * 0.4f, hr * 0.3f), eyeR = headC + V3(hr * 0.8f, -hr * 0.4f, hr * 0.3f);
-    f.eyeTriangle[0] = eyeAt(m, eyeL, 0.01f * s);
-    f.eyeTriangle[1] = eyeAt(m, eyeR, 0.01f * s);
-    m.setBone(Figure::Torso);
-    f.extraTriangle[0] = eyeAt(m, V3(0, 0, bodyZ + 0.3f * s), 0.01f * s);
-    f.extraTriangle[1] = eyeAt(m, V3(0.1f * s, 0, bodyZ + 0.3f * s), 0.01f * s);
+    f.extraTriangle[1] = eyeAt(m, V3(0.1f * h * s.girth, 0, g + 0.75f * h), 0.004f * h);
     return f;
 }
 
 std::vector<BonePose> walkPose(float phase, float stride) {
     std::vector<BonePose> p(Figure::BoneCount);
-    const float s = std::sin(phase * kTwoPi), c = std::cos(phase * kTwoPi * 2);
+    const float a = phase * kTwoPi, s = std::sin(a), c = std::cos(a), c2 = std::cos(2 * a);
     p[Figure::LegL].rotation = V3(0, -stride * s, 0);
     p[Figure::LegR].rotation = V3(0, stride * s, 0);
+    // The knee of the leg swinging forward bends; the standing leg stays straight.
+    p[Figure::ShinL].rotation = V3(0, stride * 1.4f * std::max(0.0f, c), 0);
+    p[Figure::ShinR].rotation = V3(0, stride * 1.4f * std::max(0.0f, -c), 0);
     p[Figure::ArmL].rotation = V3(0, stride * 0.7f * s, 0);
     p[Figure::ArmR].rotation = V3(0, -stride * 0.7f * s, 0);
-    p[Figure::Root].offset = V3(0, 0, 0.02f * c);
-    p[Figure::Head].rotation = V3(0, 0, 3 * s);
+    p[Figure::ForearmL].rotation = V3(0, -10 - stride * 0.5f * std::max(0.0f, -s), 0);
+    p[Figure::ForearmR].rotation = V3(0, -10 - stride * 0.5f * std::max(0.0f, s), 0);
+    // The body rises over the straight leg, rolls and turns against the hips.
+    p[Figure::Root].offset = V3(0, 0, 0.02f * c2);
+    p[Figure::Root].rotation = V3(0.08f * stride * c, 0, 0.15f * stride * s);
+    p[Figure::Torso].rotation = V3(-0.06f * stride * c, 2.0f, -0.3f * stride * s);
+    p[Figure::Head].rotation = V3(0, -2.0f, 0.15f * stride * s + 3 * s);
     p[Figure::Tail].rotation = V3(0, 0, 15 * s);
     return p;
 }
 
 std::vector<BonePose> idlePose(float phase, float amount) {
     std::vector<BonePose> p(Figure::BoneCount);
-    const float s = std::sin(phase * kTwoPi);
-    p[Figure::Torso].rotation = V3(0, 2 * amount * s, 0);
-    p[Figure::Head].rotation = V3(0, 3 * amount * s, 6 * amount * std::sin(phase * kTwoPi + 1));
-    p[Figure::ArmL].rotation = V3(4 * amount * s, 0, 0);
-    p[Figure::ArmR].rotation = V3(-4 * amount * s, 0, 0);
+    const float a = phase * kTwoPi, s = std::sin(a), c = std::cos(a);
+    // Weight shifting from foot to foot, breathing, looking about.
+    p[Figure::Root].rotation = V3(2.0f * amount * s, 0, 0);
+    p[Figure::LegL].rotation = V3(-2.0f * amount * s, 0, 0);
+    p[Figure::LegR].rotation = V3(-2.0f * amount * s, 0, 0);
+    p[Figure::Torso].rotation = V3(-1.5f * amount * s, 2 * amount * c, 0);
+    p[Figure::Torso].scale = V3(1.0f + 0.012f * amount * c, 1.0f + 0.01f * amount * c, 1.0f);
+    p[Figure::Head].rotation = V3(0, 3 * amount * s, 10 * amount * std::sin(a + 1));
+    p[Figure::ArmL].rotation = V3(4 * amount * s - 3, 0, 0);
+    p[Figure::ArmR].rotation = V3(-4 * amount * s + 3, 0, 0);
+    p[Figure::ForearmL].rotation = V3(0, -12 - 5 * amount * c, 0);
+    p[Figure::ForearmR].rotation = V3(0, -12 + 5 * amount * c, 0);
+    p[Figure::ShinL].rotation = V3(0, 4 * amount * std::max(0.0f, s), 0);
+    p[Figure::ShinR].rotation = V3(0, 4 * amount * std::max(0.0f, -s), 0);
     p[Figure::Tail].rotation = V3(0, 0, 10 * amount * s);
     return p;
 }
 
 std::vector<BonePose> talkPose(float phase, float amount) {
     std::vector<BonePose> p = idlePose(phase, amount);
-    const float s = std::sin(phase * kTwoPi * 2);
+    const float s = std::sin(phase * kTwoPi * 2), lift = 0.5f + 0.5f * s;
     p[Figure::Head].rotation = p[Figure::Head].rotation + V3(0, 8 * amount * s, 0);
-    p[Figure::ArmR].rotation = V3(0, -40 * amount * (0.5f + 0.5f * s), 0);
+    p[Figure::Torso].rotation = p[Figure::Torso].rotation + V3(0, 3 * amount * lift, 0);
+    p[Figure::ArmR].rotation = V3(-6 * amount * lift, -40 * amount * lift, 0);
+    p[Figure::ForearmR].rotation = V3(0, -25 * amount * lift - 10, 0);
+    p[Figure::ArmL].rotation = V3(6 * amount * (1 - lift), -15 * amount * (1 - lift), 0);
+    p[Figure::ForearmL].rotation = V3(0, -30 * amount * (1 - lift) - 10, 0);
     p[Figure::Prop].rotation = V3(0, 0, 0);
     return p;
 }

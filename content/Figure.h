@@ -10,7 +10,12 @@
 // with its feet at local z `ground`, and the triangles of its two eye
 // points (corner 0 of each lies exactly on the eye).
 struct Figure {
-    enum Bones { Root, Torso, Head, ArmL, ArmR, LegL, LegR, Prop, Tail, HatBone, BoneCount };
+    // Forearms and shins come last so that the older bones keep their
+    // numbers; the prop bone hangs from the right forearm.
+    enum Bones {
+        Root, Torso, Head, ArmL, ArmR, LegL, LegR, Prop, Tail, HatBone,
+        ForearmL, ForearmR, ShinL, ShinR, BoneCount
+    };
     MeshBuilder mesh;
     Rig rig;
     int eyeTriangle[2] = {0, 0};
@@ -29,6 +34,8 @@ struct FigureStyle {
     bool pointedHat = true;  // a witch's point, else a round crown and wide brim
     bool knife = false;   // carried in the right hand (bone Prop)
     bool flower = false;  // held in the right hand (bone Prop)
+    float coat = 0.0f;    // a coat's skirt below the waist, as a share of the height
+    bool longHair = false;  // hair down to the shoulders
     int skin = 0, main = 1, second = 2, hatCell = 2, dark = 12;
 };
 

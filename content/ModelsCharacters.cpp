@@ -13,12 +13,15 @@ namespace {
 using modelkit::PoseKeys;
 typedef std::vector<BonePose> Pose;
 
-// Sitting with the legs turned forward by `legs` degrees, the hips lowered
-// by `drop` (onto a chair seat, or down to the floor).
-Pose sitPose(float drop, float legs = 85) {
+// Sitting with the legs turned forward by `legs` degrees and the knees
+// bent back by `knees`, the hips lowered by `drop` (onto a chair seat, or
+// down to the floor).
+Pose sitPose(float drop, float legs = 85, float knees = 0) {
     Pose p(Figure::BoneCount);
     p[Figure::LegL].rotation = V3(0, -legs, 0);
     p[Figure::LegR].rotation = V3(0, -legs, 0);
+    p[Figure::ShinL].rotation = V3(0, knees, 0);
+    p[Figure::ShinR].rotation = V3(0, knees, 0);
     p[Figure::Root].offset = V3(-0.05f, 0, -drop);
     return p;
 }
@@ -55,6 +58,7 @@ FigureStyle moniqueStyle() {
     s.hat = true;
     s.flower = true;
     s.pointedHat = false;
+    s.longHair = true;
     s.skin = atlas::Skin;
     s.main = atlas::Dress;
     s.second = atlas::Dress;
@@ -92,6 +96,7 @@ std::vector<uint8_t> leader(int n) {
     s.height = 1.85f;
     s.girth = 1.3f;
     s.knife = true;
+    s.coat = 0.3f;  // a long coat to the knees
     s.skin = atlas::FaceRuddy;
     s.main = atlas::Coat;
     s.second = atlas::Coat;
@@ -143,6 +148,7 @@ std::vector<uint8_t> witch() {
     s.second = 2;
     s.hatCell = 7;
     s.dark = 12;
+    s.longHair = true;
     Figure f = buildFigure(s);
     return finishFigure(f, {{242, 0}, {835, 1}}, motionLoop(1, 2.0f, 1.0f, false), 0);
 }
@@ -236,16 +242,14 @@ std::vector<uint8_t> person(int n) {
     s.second = 2;
     s.dark = 11;
     Figure f = buildFigure(s);
-    Pose sit = sitPose(0.35f, 58);  // on the chair's seat, feet reaching the floor
+    Pose sit = sitPose(0.34f, 86, 84);  // on the chair's seat, feet on the floor
     hideProp(sit);
     PoseKeys keys;
     if (n == 190) {
         std::vector<Pose> poses;
         for (int i = 0; i < 4; ++i) {
             Pose p = idlePose(i / 4.0f, 0.4f);
-            p[Figure::LegL] = sit[Figure::LegL];
-            p[Figure::LegR] = sit[Figure::LegR];
-            p[Figure::Root] = sit[Figure::Root];
+            for (int b : {Figure::LegL, Figure::LegR, Figure::ShinL, Figure::ShinR, Figure::Root}) p[size_t(b)] = sit[size_t(b)];
             hideProp(p);
             poses.push_back(p);
         }

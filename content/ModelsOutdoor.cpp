@@ -477,6 +477,75 @@ MeshBuilder shed() {
 
 }  // namespace
 
+// The flower by the wall: a stem with two leaves and a five-petalled head
+// turned a little toward the street, large enough to show through fog.
+MeshBuilder flower() {
+    MeshBuilder b;
+    b.tube({V3(0, 0, 0), V3(0.01f, 0.005f, 0.15f), V3(0.0f, 0.0f, 0.3f)}, 0.01f, 5);
+    for (int side = -1; side <= 1; side += 2)
+        b.sphere(V3(0.01f, side * 0.04f, 0.1f + 0.04f * side), V3(0.015f, 0.045f, 0.01f), 6, 3);
+    const size_t head = b.size();
+    for (int i = 0; i < 5; ++i) {
+        const float a = i * 1.2566f;
+        b.sphere(V3(0.04f * std::cos(a), 0.04f * std::sin(a), 0.01f), V3(0.035f, 0.035f, 0.014f), 7, 4);
+    }
+    b.sphere(V3(0, 0, 0.02f), V3(0.022f, 0.022f, 0.016f), 6, 4);
+    b.transform(Transform::translation(V3(0, 0, 0.3f)) * Transform::rotationY(-15), head);
+    return b;
+}
+
+// A lumpy field stone, big enough to hide the key under it.
+MeshBuilder rock() {
+    MeshBuilder b;
+    b.sphere(V3(0, 0, 0.07f), V3(0.13f, 0.11f, 0.09f), 12, 8);
+    for (MeshVertex& v : b.vertices) {
+        const V3 p = v.position;
+        const float bump = 1.0f + 0.12f * std::sin(p.x * 41 + p.y * 17) * std::cos(p.y * 37 - p.z * 23) +
+                           0.06f * std::sin(p.z * 90 + p.x * 55);
+        v.position = V3(p.x * bump, p.y * bump, std::max(0.0f, 0.07f + (p.z - 0.07f) * bump));
+    }
+    b.flatNormals();
+    return b;
+}
+
+// An old iron key lying flat: a round bow, a long shank and a toothed bit.
+MeshBuilder key() {
+    MeshBuilder b;
+    std::vector<V3> bow;
+    for (int k = 0; k <= 12; ++k) {
+        const float a = k * 0.5236f;
+        bow.push_back(V3(-0.05f + 0.022f * std::cos(a), 0.022f * std::sin(a), 0.006f));
+    }
+    b.tube(bow, 0.006f, 5);
+    const size_t shank = b.size();
+    b.cylinder(V3(-0.028f, 0, 0.006f), 0.005f, 0.08f, 6, true);
+    b.transform(Transform::rotateAbout(V3(-0.028f, 0, 0.006f), V3(0, 90, 0)), shank);
+    b.box(V3(0.04f, -0.012f, 0.005f), V3(0.008f, 0.012f, 0.004f));
+    b.box(V3(0.024f, -0.009f, 0.005f), V3(0.005f, 0.009f, 0.004f));
+    return b;
+}
+
+// A thick candle with a rim of run wax and a wick, in a small dish.
+MeshBuilder candle() {
+    MeshBuilder b;
+    b.lathe({{0.0f, 0.0f}, {0.03f, 0.0f}, {0.032f, 0.008f}, {0.018f, 0.01f}, {0.0f, 0.01f}}, V3(0, 0, 0), 12);
+    b.cylinder(V3(0, 0, 0.008f), 0.015f, 0.095f, 10, true);
+    b.sphere(V3(0.004f, 0.012f, 0.095f), V3(0.005f, 0.005f, 0.012f), 5, 3);
+    b.cylinder(V3(0, 0, 0.103f), 0.0025f, 0.015f, 4, false);
+    return b;
+}
+
+// A dog's bone: a shaft with two round knuckles at each end.
+MeshBuilder bone() {
+    MeshBuilder b;
+    b.tube({V3(-0.12f, 0, 0.028f), V3(0.12f, 0, 0.028f)}, 0.022f, 8);
+    for (int end = -1; end <= 1; end += 2)
+        for (int side = -1; side <= 1; side += 2)
+            b.sphere(V3(end * 0.13f, side * 0.022f, 0.03f), V3(0.032f, 0.032f, 0.028f), 8, 5);
+    b.smoothNormals();
+    return b;
+}
+
 std::vector<uint8_t> outdoorMesh(int n) {
     MeshBuilder b;
     switch (n) {
@@ -486,10 +555,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
         case 10: return still(wall(true));
         case 11: return still(groundTile(true, false));
         case 107: return still(groundTile(false, true));
-        case 12:
-            b.cylinder(V3(0, 0, 0), 0.008f, 0.3f, 5, false);
-            b.sphere(V3(0, 0, 0.31f), V3(0.04f, 0.04f, 0.025f), 8, 4);
-            return still(b);
+        case 12: return still(flower());
         case 32:
             for (int i = 0; i < 6; ++i) {
                 const float a = i * 1.047f;
@@ -498,11 +564,8 @@ std::vector<uint8_t> outdoorMesh(int n) {
             }
             b.addBackFaces();
             return still(b);
-        case 14: b.sphere(V3(0, 0, 0.07f), V3(0.13f, 0.11f, 0.09f), 10, 6); return still(b);
-        case 15:
-            b.cylinder(V3(-0.03f, 0, 0), 0.02f, 0.005f, 10);
-            b.box(V3(0.02f, 0, 0.0025f), V3(0.03f, 0.005f, 0.0025f));
-            return still(b);
+        case 14: return still(rock());
+        case 15: return still(key());
         case 18: return still(hat());
         case 21: return still(broomstick(false));
         case 27:
@@ -536,7 +599,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             b.box(V3(0.03f, 0.17f, 0.32f), V3(0.03f, 0.02f, 0.06f));
             b.box(V3(0.17f, 0.12f, 0.17f), V3(0.08f, 0.06f, 0.02f));
             return still(b);
-        case 26: b.cylinder(V3(0, 0, 0), 0.012f, 0.1f, 8); return still(b);
+        case 26: return still(candle());
         case 33: return still(gateLeaf());
         case 34: return gateSwing(0, 90, 5.0f, 7.0f);
         case 36: {
@@ -595,12 +658,7 @@ std::vector<uint8_t> outdoorMesh(int n) {
             br.transform(Transform::translation(V3(0, 0, 0.02f)));
             return still(br);
         }
-        case 123:
-            b.cylinder(V3(-0.12f, 0, 0.02f), 0.02f, 0.24f, 6);
-            b.transform(Transform::rotateAbout(V3(-0.12f, 0, 0.02f), V3(0, 90, 0)));
-            b.sphere(V3(-0.13f, 0, 0.025f), V3(0.035f, 0.035f, 0.025f), 6, 4);
-            b.sphere(V3(0.13f, 0, 0.025f), V3(0.035f, 0.035f, 0.025f), 6, 4);
-            return still(b);
+        case 123: return still(bone());
         case 126: {  // a hole dug for the bone, and the earth heaped and filled again
             b.sphere(V3(-0.5f, 0, -0.35f), V3(0.25f, 0.25f, 0.08f), 8, 4);
             Rig rig;

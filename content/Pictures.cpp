@@ -1,4 +1,5 @@
 // The game's pictures by number: surfaces, sphere maps, overlays, screens.
+#include <algorithm>
 #include <cmath>
 
 #include "content/Catalog.h"
@@ -14,15 +15,35 @@ namespace {
 using paint::area;
 using paint::whole;
 
-// A 4 x 4 palette picture: each cell one colour with a little texture, laid
-// out as the character meshes expect (see Atlas.h).
-Image palette(const V3 colours[16], uint32_t seed) {
+// How a palette cell is painted.
+enum CellLook { SkinLook, ClothLook, FurLook, ShineLook, PlainLook, BoneLook };
+
+// A 4 x 4 palette picture: each cell one colour painted as skin, cloth,
+// fur, metal, plain or bone, and shaded lighter at its top than at its
+// bottom (the figures map each part's top to a cell's top), laid out as the
+// character meshes expect (see Atlas.h).
+Image palette(const V3 colours[16], const CellLook looks[16], uint32_t seed) {
     Image img(256, 256, false);
     for (int i = 0; i < 16; ++i) {
         const int c = i % 4, r = i / 4;
         const paint::Area a = area(c * 64, (3 - r) * 64, 64, 64);
         const V3 col = colours[i];
-        paint::noise(img, a, col * 0.75f, col * 1.1f, 8, 3, seed + uint32_t(i));
+        const uint32_t cellSeed = seed + uint32_t(i);
+        switch (looks[i]) {
+            case SkinLook: paint::noise(img, a, col * 0.9f, col * 1.05f, 4, 3, cellSeed); break;
+            case ClothLook: paint::cloth(img, a, col * 1.1f, 12, cellSeed); break;
+            case FurLook: paint::fur(img, a, col * 1.1f, cellSeed); break;
+            case ShineLook: paint::stripes(img, a, col * 0.7f, col * 1.25f, 5, true); break;
+            case BoneLook: paint::noise(img, a, col * 0.8f, col * 1.05f, 8, 4, cellSeed); break;
+            default: paint::noise(img, a, col * 0.92f, col * 1.04f, 8, 2, cellSeed); break;
+        }
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const int px = a.x + x, py = a.y + y;
+                const float shade = 1.08f - 0.25f * (float(y) / 63.0f);
+                const V3 v = img.rgb(px, py) * shade;
+                img.set(px, py, V3(std::min(1.0f, v.x), std::min(1.0f, v.y), std::min(1.0f, v.z)));
+            }
     }
     return img;
 }
@@ -34,7 +55,9 @@ Image characterAtlas() {
                       V3(0.85f, 0.1f, 0.15f),  V3(0.2f, 0.55f, 0.2f),   V3(0.55f, 0.55f, 0.58f),
                       V3(0.1f, 0.08f, 0.08f),  V3(0.95f, 0.95f, 0.9f),  V3(0.75f, 0.68f, 0.52f),
                       V3(0.9f, 0.88f, 0.8f)};
-    return palette(c, 51);
+    const CellLook l[16] = {SkinLook, ClothLook, ClothLook, ClothLook, SkinLook, BoneLook, FurLook, FurLook,
+                            ShineLook, PlainLook, PlainLook, FurLook, BoneLook, PlainLook, ClothLook, BoneLook};
+    return palette(c, l, 51);
 }
 
 // A palette whose cells are variations of a main and a second colour, for
@@ -43,7 +66,9 @@ Image characterPicture(V3 skin, V3 main, V3 second, V3 dark, uint32_t seed) {
     const V3 c[16] = {skin, main, second, main * 0.8f, skin * 0.9f, second * 0.9f, main * 1.1f,
                       dark, V3(0.7f, 0.72f, 0.75f), second * 1.2f, main * 0.6f, dark * 1.5f,
                       dark, V3(0.95f, 0.95f, 0.9f), second * 0.7f, V3(0.9f, 0.88f, 0.8f)};
-    return palette(c, seed);
+    const CellLook l[16] = {SkinLook, ClothLook, ClothLook, ClothLook, SkinLook, ClothLook, FurLook, FurLook,
+                            ShineLook, ClothLook, FurLook, FurLook, PlainLook, PlainLook, ClothLook, BoneLook};
+    return palette(c, l, seed);
 }
 
 Image sphere(V3 sky, V3 horizon, V3 ground, V3 highlight, uint32_t seed, int size = 128) {

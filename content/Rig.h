@@ -20,11 +20,15 @@ struct Bone {
 };
 
 // A hierarchy of bones that poses a model: each vertex follows the bone its
-// `bone` field names. Bones must come after their parents.
+// `bone` field names. A bone may come before or after its parent; a bone
+// whose parent chain never reaches a root stays unmoved.
 class Rig {
 public:
     // Adds a bone and returns its index.
     int addBone(int parent, V3 pivot);
+    // Moves an existing bone under another parent (e.g. a held thing onto a
+    // hand bone added after it).
+    void reparent(int bone, int parent) { bones[size_t(bone)].parent = parent; }
     // A pose with every bone at rest.
     std::vector<BonePose> restPose() const;
     // The vertices moved by the pose, then by `after` (e.g. a facing turn);

@@ -167,4 +167,18 @@ TEST(Rig, PosesTurnChildrenWithTheirParents) {
     EXPECT_NEAR(out[0].position.x, -1.0f, 1e-5f);
     EXPECT_NEAR(out[0].position.y, 1.0f, 1e-5f);
     EXPECT_NEAR(out[0].normal.x, -1.0f, 1e-5f);
+    // A bone listed before its parent (a held thing moved onto a hand added
+    // later) still follows the whole chain.
+    Rig later;
+    const int base = later.addBone(-1, V3(0, 0, 0));
+    const int held = later.addBone(base, V3(2, 0, 0));
+    const int hand = later.addBone(base, V3(1, 0, 0));
+    later.reparent(held, hand);
+    v.bone = held;
+    std::vector<BonePose> turn = later.restPose();
+    turn[size_t(base)].rotation = V3(0, 0, 90);
+    turn[size_t(hand)].rotation = V3(0, 0, 90);
+    const std::vector<MeshVertex> moved = later.apply({v}, turn);
+    EXPECT_NEAR(moved[0].position.x, -1.0f, 1e-5f);
+    EXPECT_NEAR(moved[0].position.y, 1.0f, 1e-5f);
 }
