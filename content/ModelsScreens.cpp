@@ -1,4 +1,5 @@
 // The meshes of the main menu and the intro.
+#include <algorithm>
 #include <cmath>
 
 #include "content/CostumeFigure.h"
@@ -126,7 +127,51 @@ std::vector<uint8_t> menuLayer(int n) {
             }
             return still(b);
         }
-        case 80: case 81: case 82: {  // the invitation card (80: folded paper)
+        case 80: {  // the paper slipped under the door: a letter folded in three
+            // It lies on the floor 0.35 in front of the camera, in the lower
+            // half of the view under the page's text, which stands in the
+            // middle (the screen draws it moved by (0, 0.3, -0.2) and scaled
+            // by 0.6).
+            const V3 centre(0.25f, -0.5f, 0.133f);
+            const float halfWidth = 0.1f, third = 0.09f;
+            // Lean back from upright (degrees) of the near, middle and far
+            // thirds: the sheet lies flat, the middle third still raised by
+            // its folds.
+            const float lean[3] = {72.0f, 52.0f, 68.0f};
+            const int rows = 12, columns = 4;
+            std::vector<V3> spine(rows + 1);
+            V3 at(0, 0, 0);
+            for (int r = 0; r <= rows; ++r) {
+                spine[size_t(r)] = at;
+                const float angle = lean[std::min(2, r * 3 / rows)] * 3.14159f / 180.0f;
+                at = at + V3(-std::sin(angle), 0, std::cos(angle)) * (3 * third / float(rows));
+            }
+            const V3 middle = (spine.front() + spine.back()) * 0.5f;
+            auto point = [&](int r, int c) {
+                const float s = -1 + 2 * float(c) / float(columns);
+                const V3 p = spine[size_t(r)] - middle;
+                return centre + V3(p.x + 0.012f * s * s, s * halfWidth, p.z);
+            };
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < columns; ++c)
+                    b.quad(point(r, c), point(r, c + 1), point(r + 1, c + 1), point(r + 1, c));
+            b.flatNormals();
+            b.addBackFaces();
+            // The paper's grain is sampled small, so it reads as smooth paper;
+            // the sheen picture laid over it runs from its bright spot at the
+            // near edge to grey at the far one, as if lit from the door.
+            for (MeshVertex& v : b.vertices) {
+                v.u = 0.325f + (v.position.y - centre.y) / halfWidth * 0.02f;
+                v.v = 0.725f + (v.position.x - centre.x) / (1.5f * third) * 0.1f;
+            }
+            Rig sheet;
+            sheet.addBone(-1, centre);
+            Pose still0(1), sway(1), back(1);
+            sway[0].rotation = V3(0, 0, 3.0f);
+            back[0].rotation = V3(0, -3.0f, -2.0f);
+            return modelkit::posed(b.vertices, sheet, {{0, still0}, {2, sway}, {4, back}, {6, still0}});
+        }
+        case 81: case 82: {  // the invitation card
             b.setUvRect(0, 0, 1, 1);
             // A square card facing +x (the camera), the picture upright on it;
             // the back face shows it mirrored, as paper held to the light.
@@ -136,7 +181,7 @@ std::vector<uint8_t> menuLayer(int n) {
                 v.u = (v.position.y + 0.25f) / 0.5f;
                 v.v = (v.position.z + 0.25f) / 0.5f;
             }
-            c[0].rotation = V3(0, 0, n == 80 ? 8.0f : 6.0f);
+            c[0].rotation = V3(0, 0, 6.0f);
             Pose d(1);
             d[0].rotation = V3(0, 0, -6.0f);
             return modelkit::posed(b.vertices, rig, {{0, a}, {1, c}, {2, d}, {3, a}});
@@ -145,15 +190,49 @@ std::vector<uint8_t> menuLayer(int n) {
     }
 }
 
+// Where the intro screen draws the costume figure: moved by (0.1, 0.055,
+// -0.1) and turned 15 degrees about z, seen from (0.5, 0, 0) along -x with a
+// 70 degree view. The figure must stand inside the view on a 4:3 screen and
+// below the costume line, whose lower edge lies at 0.6 of the half-height
+// above the middle.
+const float kCostumeAt[3] = {0.1f, 0.055f, -0.1f};
+const float kCostumeTurn = 15.0f * 3.14159265f / 180.0f;
+const float kCostumeTop = 0.45f, kCostumeBottom = -0.94f, kCostumeSide = 0.9f;
+
+// The largest scale (about the figure's origin) and the lift that keep every
+// vertex of every frame inside those bounds; false when even a small figure
+// would not fit.
+bool fitCostume(const std::vector<std::vector<MeshVertex>>& frames, float& scale, float& lift) {
+    const float tanHalf = std::tan(35.0f * 3.14159265f / 180.0f);
+    const float c = std::cos(kCostumeTurn), s = std::sin(kCostumeTurn);
+    for (float k = 1.0f; k > 0.3f; k -= 0.01f) {
+        float low = -1e9f, high = 1e9f;
+        bool sidesFit = true;
+        for (const std::vector<MeshVertex>& frame : frames)
+            for (const MeshVertex& v : frame) {
+                const V3 p = v.position * k;
+                const float depth = 0.5f - (kCostumeAt[0] + c * p.x - s * p.y);
+                const float across = kCostumeAt[1] + s * p.x + c * p.y;
+                if (depth <= 0.02f || std::fabs(across) > kCostumeSide * depth * tanHalf * 4.0f / 3.0f) sidesFit = false;
+                high = std::min(high, kCostumeTop * depth * tanHalf - kCostumeAt[2] - p.z);
+                low = std::max(low, kCostumeBottom * depth * tanHalf - kCostumeAt[2] - p.z);
+            }
+        if (sidesFit && low <= high) {
+            scale = k;
+            lift = (low + high) * 0.5f;
+            return true;
+        }
+    }
+    return false;
+}
+
 // The intro's costume figure: death at 0, ghost at 1, werewolf at 2 (and
 // again at 3, so the shown costume 2 is not the wrapped time 0); between the
-// keys one costume morphs into the next.
+// keys one costume morphs into the next. Scaled and lifted to fit the page.
 std::vector<uint8_t> introCostume() {
     const float h = 0.5f, g = -0.25f;
     Figure shapes[3] = {buildCostumeFigure(0, h, g), buildCostumeFigure(1, h, g), buildCostumeFigure(2, h, g)};
-    KeyframeMesh mesh;
-    mesh.setBase(shapes[0].mesh.vertices);
-    const float times[4] = {0, 1, 2, 3};
+    std::vector<std::vector<MeshVertex>> frames;
     for (int k = 0; k < 4; ++k) {
         const Figure& f = shapes[k < 3 ? k : 2];
         Pose p(Figure::BoneCount);
@@ -165,8 +244,17 @@ std::vector<uint8_t> introCostume() {
             p[Figure::ArmL].rotation = V3(0, -45, 0);
             p[Figure::ArmR].rotation = V3(0, -45, 0);
         }
-        if (!mesh.addFrame(times[k], f.rig.apply(f.mesh.vertices, p, Transform::rotationZ(-15)))) return {};
+        frames.push_back(f.rig.apply(f.mesh.vertices, p, Transform::rotationZ(-15)));
     }
+    float scale = 1, lift = 0;
+    if (!fitCostume(frames, scale, lift)) return {};
+    for (std::vector<MeshVertex>& frame : frames)
+        for (MeshVertex& v : frame) v.position = v.position * scale + V3(0, 0, lift);
+    KeyframeMesh mesh;
+    mesh.setBase(frames[0]);
+    const float times[4] = {0, 1, 2, 3};
+    for (int k = 0; k < 4; ++k)
+        if (!mesh.addFrame(times[k], frames[size_t(k)])) return {};
     return encodeMesh(mesh);
 }
 

@@ -1,5 +1,6 @@
 #include "content/PictureScenes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "content/Noise.h"
@@ -8,47 +9,114 @@
 
 namespace {
 
-void person(Image& img, float x, float ground, float h, V3 c) {
-    img.disc(x, ground - h * 0.85f, h * 0.12f, c);
-    img.rect(x - h * 0.14f, ground - h * 0.72f, x + h * 0.14f, ground - h * 0.3f, c);
-    img.rect(x - h * 0.12f, ground - h * 0.3f, x - h * 0.03f, ground, c);
-    img.rect(x + h * 0.03f, ground - h * 0.3f, x + h * 0.12f, ground, c);
+// Draws in a design space of 256 x 192 units (or the picture's own pixels
+// at scale 1) onto a picture `scale` times as large.
+struct Canvas {
+    Image& img;
+    float s;
+    void rect(float x0, float y0, float x1, float y1, V3 c, float a = 1.0f) { img.rect(x0 * s, y0 * s, x1 * s, y1 * s, c, a); }
+    void disc(float x, float y, float r, V3 c, float a = 1.0f) { img.disc(x * s, y * s, r * s, c, a); }
+    void line(float x0, float y0, float x1, float y1, float t, V3 c, float a = 1.0f) {
+        img.line(x0 * s, y0 * s, x1 * s, y1 * s, t * s, c, a);
+    }
+    // A soft glow: stacked faint discs, strongest at the middle.
+    void glow(float x, float y, float r, V3 c, float strength) {
+        for (int k = 24; k >= 1; --k) disc(x, y, r * float(k) / 24.0f, c, strength / 24.0f);
+    }
+};
+
+void person(Canvas& cv, float x, float ground, float h, V3 c) {
+    cv.disc(x, ground - h * 0.85f, h * 0.12f, c);
+    cv.rect(x - h * 0.14f, ground - h * 0.72f, x + h * 0.14f, ground - h * 0.3f, c);
+    cv.rect(x - h * 0.12f, ground - h * 0.3f, x - h * 0.03f, ground, c);
+    cv.rect(x + h * 0.03f, ground - h * 0.3f, x + h * 0.12f, ground, c);
 }
 
-void house(Image& img, float x, float ground, float w, V3 wall, V3 window) {
-    img.rect(x, ground - w * 0.8f, x + w, ground, wall);
+// A figure in a hooded costume or a cloak: head, sloping shoulders and a
+// robe that widens to the ground.
+void cloaked(Canvas& cv, float x, float ground, float h, V3 c) {
+    cv.disc(x, ground - h * 0.86f, h * 0.11f, c);
+    for (int i = 0; i < 24; ++i) {
+        const float f = float(i) / 23.0f;
+        const float half = h * (0.1f + 0.16f * f);
+        const float y = ground - h * 0.8f + f * h * 0.8f;
+        cv.rect(x - half, y, x + half, y + h * 0.04f, c);
+    }
+}
+
+void house(Canvas& cv, float x, float ground, float w, V3 wall, V3 window) {
+    cv.rect(x, ground - w * 0.8f, x + w, ground, wall);
     for (int i = 0; i < 30; ++i) {
         const float f = i / 30.0f;
-        img.rect(x - w * 0.05f + f * w * 0.55f, ground - w * 0.8f - f * w * 0.45f,
-                 x + w * 1.05f - f * w * 0.55f, ground - w * 0.8f - f * w * 0.45f + w * 0.02f, wall);
+        cv.rect(x - w * 0.05f + f * w * 0.55f, ground - w * 0.8f - f * w * 0.45f,
+                x + w * 1.05f - f * w * 0.55f, ground - w * 0.8f - f * w * 0.45f + w * 0.02f, wall);
     }
-    img.rect(x + w * 0.15f, ground - w * 0.6f, x + w * 0.32f, ground - w * 0.45f, window);
-    img.rect(x + w * 0.68f, ground - w * 0.6f, x + w * 0.85f, ground - w * 0.45f, window);
-    img.rect(x + w * 0.42f, ground - w * 0.35f, x + w * 0.58f, ground, wall * 0.4f);
+    cv.rect(x + w * 0.7f, ground - w * 1.2f, x + w * 0.8f, ground - w * 0.9f, wall);  // chimney
+    for (int k = 0; k < 2; ++k) {
+        const float wx = x + w * (k ? 0.68f : 0.15f);
+        cv.glow(wx + w * 0.085f, ground - w * 0.525f, w * 0.22f, window, 0.25f);
+        cv.rect(wx, ground - w * 0.6f, wx + w * 0.17f, ground - w * 0.45f, window);
+        cv.rect(wx + w * 0.08f, ground - w * 0.6f, wx + w * 0.09f, ground - w * 0.45f, wall);
+        cv.rect(wx, ground - w * 0.53f, wx + w * 0.17f, ground - w * 0.52f, wall);
+    }
+    cv.rect(x + w * 0.42f, ground - w * 0.35f, x + w * 0.58f, ground, wall * 0.4f);
 }
 
-void pumpkinShape(Image& img, float x, float y, float r, bool lit) {
-    img.disc(x, y, r, V3(0.9f, 0.45f, 0.05f));
-    img.rect(x - r * 0.1f, y - r * 1.3f, x + r * 0.1f, y - r * 0.8f, V3(0.2f, 0.35f, 0.1f));
-    if (lit) {
-        img.disc(x - r * 0.35f, y - r * 0.2f, r * 0.16f, V3(1, 0.9f, 0.3f));
-        img.disc(x + r * 0.35f, y - r * 0.2f, r * 0.16f, V3(1, 0.9f, 0.3f));
-        img.rect(x - r * 0.45f, y + r * 0.25f, x + r * 0.45f, y + r * 0.4f, V3(1, 0.9f, 0.3f));
+void pumpkinShape(Canvas& cv, float x, float y, float r, bool lit) {
+    const V3 skin(0.9f, 0.45f, 0.05f);
+    cv.glow(x, y, r * 2.2f, V3(1.0f, 0.5f, 0.1f), lit ? 0.35f : 0.1f);
+    for (int k = 0; k < 5; ++k) {  // the ribs, outer ones darker
+        const float dx = (float(k) - 2) * r * 0.38f;
+        cv.disc(x + dx, y, r * (0.75f - std::fabs(float(k) - 2) * 0.08f), skin * (1.0f - std::fabs(float(k) - 2) * 0.18f));
     }
+    cv.rect(x - r * 0.1f, y - r * 1.3f, x + r * 0.1f, y - r * 0.65f, V3(0.2f, 0.35f, 0.1f));
+    const V3 face = lit ? V3(1, 0.9f, 0.3f) : V3(0.15f, 0.06f, 0.02f);
+    for (int side = -1; side <= 1; side += 2)
+        for (int i = 0; i < 10; ++i) {  // triangle eyes
+            const float f = float(i) / 9.0f;
+            cv.rect(x + side * r * 0.35f - r * 0.16f * f, y - r * 0.35f + r * 0.24f * f,
+                    x + side * r * 0.35f + r * 0.16f * f, y - r * 0.35f + r * 0.24f * f + r * 0.03f, face);
+        }
+    cv.rect(x - r * 0.45f, y + r * 0.25f, x + r * 0.45f, y + r * 0.4f, face);
+    for (int t = -1; t <= 1; t += 2) cv.rect(x + t * r * 0.2f - r * 0.06f, y + r * 0.25f, x + t * r * 0.2f + r * 0.06f, y + r * 0.31f, skin * 0.8f);
 }
 
-void nightBackground(Image& img, uint32_t seed, V3 sky, bool moon) {
-    paint::gradient(img, paint::whole(img), sky * 0.3f, sky);
+// Sky, stars, moon and far fog. Nothing but the sky's gradient is drawn in
+// the top strip, where the ending's narration lines stand.
+void nightBackground(Canvas& cv, uint32_t seed, V3 sky, bool moon) {
+    Image& img = cv.img;
+    paint::gradient(img, paint::whole(img), sky * 0.3f, sky * 1.15f);
     Noise n(seed);
-    for (int i = 0; i < 40; ++i) {
-        const float x = n.next() * img.width(), y = n.next() * img.height() * 0.5f;
-        img.set(int(x), int(y), V3(0.8f, 0.8f, 0.9f));
+    const float w = float(img.width()), h = float(img.height());
+    for (int i = 0; i < 160; ++i) {
+        const float x = n.next() * w, y = h * (0.16f + 0.4f * n.next() * n.next());
+        const float b = 0.4f + 0.6f * n.next();
+        img.disc(x, y, 0.8f + 1.4f * n.next() * n.next() * cv.s * 0.5f, V3(0.8f, 0.8f, 0.9f) * b, b);
     }
-    if (moon) img.disc(img.width() * 0.8f, img.height() * 0.2f, img.height() * 0.08f, V3(0.9f, 0.9f, 0.8f));
-    for (int y = int(img.height() * 0.55f); y < img.height(); ++y)
+    if (moon) {
+        cv.glow(205, 40, 36, V3(0.6f, 0.6f, 0.55f), 0.3f);
+        cv.disc(205, 40, 15, V3(0.92f, 0.9f, 0.8f));
+        cv.disc(200, 36, 3, V3(0.8f, 0.78f, 0.7f));
+        cv.disc(210, 45, 2.2f, V3(0.8f, 0.78f, 0.7f));
+    }
+    for (int y = int(h * 0.45f); y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
-            const float f = n.fractal(x / 24.0f, y / 12.0f, 0, 3);
-            img.blend(x, y, V3(0.5f, 0.5f, 0.55f), 0.3f * f);
+            const float f = n.fractal(x / (24.0f * cv.s), y / (10.0f * cv.s), 0, 4);
+            const float rise = std::min(1.0f, (y / h - 0.45f) * 6);
+            img.blend(x, y, V3(0.5f, 0.5f, 0.55f), 0.3f * f * rise);
+        }
+}
+
+// Mist drifting in front of everything near the ground.
+void nearFog(Canvas& cv, uint32_t seed, V3 colour, float strength) {
+    Image& img = cv.img;
+    Noise n(seed * 3 + 1);
+    const float h = float(img.height());
+    for (int y = int(h * 0.6f); y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const float f = n.fractal(x / (40.0f * cv.s), y / (8.0f * cv.s), 0, 4);
+            const float rise = std::min(1.0f, (y / h - 0.6f) * 5);
+            img.blend(x, y, colour, strength * rise * f * f * 1.6f);
         }
 }
 
@@ -124,84 +192,159 @@ Image splashLogo() {
 }
 
 Image endingPicture(int n) {
-    Image img(256, 192, false);
+    // Painted at 1024 x 768 in a 256 x 192 design space: sharp on a full
+    // 4:3 screen.
+    Image img(1024, 768, false);
+    Canvas cv{img, 4.0f};
     const float ground = 150;
     const V3 ink(0.02f, 0.02f, 0.03f);
+    V3 mist(0.45f, 0.45f, 0.5f);
+    float mistLevel = 0.35f;
     switch (n) {
-        case 269:  // the foggy street with the procession
-            nightBackground(img, 269, V3(0.15f, 0.15f, 0.25f), true);
-            for (int i = 0; i < 5; ++i) person(img, 40 + i * 40.0f, ground, 40 + (i % 2) * 10.0f, ink);
+        case 269:  // the procession leaving through the fog
+            nightBackground(cv, 269, V3(0.15f, 0.15f, 0.25f), true);
+            for (int i = 0; i < 7; ++i) {
+                const float x = 30 + i * 33.0f, h = 34 + float((i * 5) % 3) * 6.0f;
+                if (i % 2) cloaked(cv, x, ground, h, ink);
+                else person(cv, x, ground, h, ink);
+                if (i == 3) cv.glow(x + 8, ground - h * 0.55f, 9, V3(1, 0.6f, 0.2f), 0.5f);  // a lantern
+            }
             break;
         case 264:  // the garden gate and the stone birds
-            nightBackground(img, 264, V3(0.15f, 0.15f, 0.22f), true);
-            img.rect(0, 110, 256, ground, V3(0.2f, 0.2f, 0.22f));
-            img.rect(100, 80, 112, ground, V3(0.25f, 0.25f, 0.27f));
-            img.rect(144, 80, 156, ground, V3(0.25f, 0.25f, 0.27f));
-            img.disc(106, 74, 7, V3(0.3f, 0.3f, 0.32f));
-            img.disc(150, 74, 7, V3(0.3f, 0.3f, 0.32f));
+            nightBackground(cv, 264, V3(0.15f, 0.15f, 0.22f), true);
+            cv.rect(0, 110, 256, ground, V3(0.2f, 0.2f, 0.22f));
+            for (int k = 0; k < 12; ++k) cv.rect(k * 22.0f, 110 + (k % 2), k * 22.0f + 21, 112 + (k % 2), V3(0.28f, 0.28f, 0.3f));
+            for (int side = 0; side < 2; ++side) {
+                const float x = side ? 144.0f : 100.0f;
+                cv.rect(x, 80, x + 12, ground, V3(0.25f, 0.25f, 0.27f));
+                cv.rect(x - 2, 78, x + 14, 82, V3(0.3f, 0.3f, 0.32f));
+                cv.disc(x + 6, 72, 6, V3(0.3f, 0.3f, 0.32f));  // the bird's body
+                cv.disc(x + 6 + (side ? 5.0f : -5.0f), 67, 3, V3(0.3f, 0.3f, 0.32f));
+                cv.line(x + 6 + (side ? 8.0f : -8.0f), 67, x + 6 + (side ? 11.0f : -11.0f), 68, 1, V3(0.3f, 0.3f, 0.32f));
+            }
+            for (int bar = 0; bar < 6; ++bar) cv.rect(114 + bar * 5.0f, 92, 115.5f + bar * 5.0f, ground, V3(0.08f, 0.08f, 0.1f));
             break;
-        case 262:  // the house with one lit window
-            nightBackground(img, 262, V3(0.12f, 0.12f, 0.2f), true);
-            house(img, 70, ground, 110, V3(0.08f, 0.08f, 0.1f), V3(0.9f, 0.7f, 0.3f));
+        case 262:  // the house with its lit windows
+            nightBackground(cv, 262, V3(0.12f, 0.12f, 0.2f), true);
+            house(cv, 70, ground, 110, V3(0.08f, 0.08f, 0.1f), V3(0.9f, 0.7f, 0.3f));
             break;
         case 257: case 258: case 259: {  // the lantern: unlit, lit, burnt down
-            nightBackground(img, 257, V3(0.1f, 0.08f, 0.12f), false);
-            pumpkinShape(img, 128, 120, 36, n == 258);
-            if (n == 259) img.disc(128, 120, 30, V3(0.25f, 0.12f, 0.04f), 0.6f);
+            nightBackground(cv, 257, V3(0.1f, 0.08f, 0.12f), false);
+            pumpkinShape(cv, 128, 120, 36, n == 258);
+            if (n == 259) {
+                cv.disc(128, 120, 30, V3(0.25f, 0.12f, 0.04f), 0.6f);
+                for (int k = 0; k < 3; ++k) cv.glow(120 + k * 8.0f, 78 - k * 10.0f, 6, V3(0.4f, 0.4f, 0.42f), 0.3f);
+            }
+            mistLevel = 0.2f;
             break;
         }
-        case 268:  // the dog asleep by its house
-            nightBackground(img, 268, V3(0.12f, 0.14f, 0.18f), true);
-            img.rect(150, 100, 210, ground, V3(0.3f, 0.2f, 0.12f));
-            img.disc(180, 98, 30, V3(0.3f, 0.2f, 0.12f), 0.0f);
-            img.rect(90, 132, 140, ground, V3(0.4f, 0.28f, 0.15f));
-            img.disc(88, 134, 10, V3(0.4f, 0.28f, 0.15f));
+        case 268: {  // the dog asleep by its house
+            nightBackground(cv, 268, V3(0.12f, 0.14f, 0.18f), true);
+            const V3 wood(0.3f, 0.2f, 0.12f), fur(0.4f, 0.28f, 0.15f);
+            cv.rect(150, 100, 210, ground, wood);
+            for (int i = 0; i < 20; ++i) {  // the roof
+                const float f = float(i) / 20.0f;
+                cv.rect(146 + f * 34, 100 - f * 26, 214 - f * 34, 102 - f * 26, wood * 0.7f);
+            }
+            cv.disc(180, 126, 12, V3(0.03f, 0.02f, 0.02f));
+            cv.rect(168, 126, 192, ground, V3(0.03f, 0.02f, 0.02f));
+            cv.disc(110, 138, 14, fur);
+            cv.disc(124, 140, 12, fur);
+            cv.disc(92, 138, 9, fur);
+            cv.disc(87, 132, 4, fur * 0.8f);  // an ear
+            cv.line(135, 142, 146, 146, 3, fur);  // the tail
+            for (int z = 0; z < 3; ++z) cv.rect(96 + z * 7.0f, 112 - z * 9.0f, 101 + z * 8.0f, 113 - z * 9.0f, V3(0.7f, 0.7f, 0.75f));
             break;
+        }
         case 267:  // the well
-            nightBackground(img, 267, V3(0.12f, 0.12f, 0.18f), false);
-            img.rect(96, 110, 160, ground, V3(0.35f, 0.35f, 0.37f));
-            img.rect(104, 108, 152, 114, V3(0.02f, 0.02f, 0.02f));
-            img.rect(170, 80, 175, ground, V3(0.35f, 0.25f, 0.15f));
+            nightBackground(cv, 267, V3(0.12f, 0.12f, 0.18f), false);
+            cv.rect(96, 110, 160, ground, V3(0.35f, 0.35f, 0.37f));
+            for (int row = 0; row < 4; ++row)
+                for (int k = 0; k < 4; ++k)
+                    cv.rect(97 + k * 16.0f + (row % 2) * 8, 111 + row * 10.0f, 111 + k * 16.0f + (row % 2) * 8,
+                            112 + row * 10.0f, V3(0.25f, 0.25f, 0.27f));
+            cv.rect(104, 108, 152, 114, V3(0.02f, 0.02f, 0.02f));
+            cv.rect(170, 70, 175, ground, V3(0.35f, 0.25f, 0.15f));
+            cv.line(172, 72, 130, 76, 1.2f, V3(0.35f, 0.25f, 0.15f));
+            cv.line(131, 76, 129, 108, 0.6f, V3(0.6f, 0.55f, 0.45f));  // the rope into the dark
             break;
         case 263:  // the fish person in the water
             paint::gradient(img, paint::whole(img), V3(0.02f, 0.06f, 0.08f), V3(0.05f, 0.2f, 0.22f));
-            img.disc(128, 110, 22, V3(0.2f, 0.5f, 0.4f));
-            img.disc(120, 104, 4, V3(0.2f, 1, 0.5f));
-            img.disc(136, 104, 4, V3(0.2f, 1, 0.5f));
-            img.rect(0, 125, 256, 192, V3(0.05f, 0.18f, 0.2f));
+            cv.glow(128, 108, 50, V3(0.1f, 0.4f, 0.35f), 0.4f);
+            cv.disc(128, 110, 22, V3(0.2f, 0.5f, 0.4f));
+            cv.disc(110, 110, 6, V3(0.18f, 0.45f, 0.36f));
+            cv.disc(146, 110, 6, V3(0.18f, 0.45f, 0.36f));
+            cv.glow(120, 104, 8, V3(0.2f, 1, 0.5f), 0.5f);
+            cv.glow(136, 104, 8, V3(0.2f, 1, 0.5f), 0.5f);
+            cv.disc(120, 104, 4, V3(0.2f, 1, 0.5f));
+            cv.disc(136, 104, 4, V3(0.2f, 1, 0.5f));
+            cv.rect(0, 125, 256, 192, V3(0.05f, 0.18f, 0.2f));
+            for (int k = 0; k < 6; ++k) cv.rect(100 - k * 6.0f, 126 + k * 8.0f, 156 + k * 6.0f, 126.6f + k * 8.0f, V3(0.15f, 0.35f, 0.35f), 0.6f);
+            mist = V3(0.2f, 0.35f, 0.35f);
             break;
         case 265:  // the goat person bowing
-            nightBackground(img, 265, V3(0.1f, 0.08f, 0.08f), false);
-            person(img, 128, ground, 80, V3(0.25f, 0.2f, 0.15f));
-            img.line(118, 76, 108, 60, 3, V3(0.8f, 0.75f, 0.6f));
-            img.line(138, 76, 148, 60, 3, V3(0.8f, 0.75f, 0.6f));
+            nightBackground(cv, 265, V3(0.1f, 0.08f, 0.08f), false);
+            cv.glow(128, 90, 60, V3(0.5f, 0.3f, 0.15f), 0.25f);
+            cloaked(cv, 128, ground, 80, V3(0.25f, 0.2f, 0.15f));
+            cv.line(121, 78, 106, 56, 3, V3(0.8f, 0.75f, 0.6f));
+            cv.line(106, 56, 100, 60, 2.5f, V3(0.8f, 0.75f, 0.6f));
+            cv.line(135, 78, 150, 56, 3, V3(0.8f, 0.75f, 0.6f));
+            cv.line(150, 56, 156, 60, 2.5f, V3(0.8f, 0.75f, 0.6f));
             break;
         case 261:  // the old person in the chair
-            nightBackground(img, 261, V3(0.1f, 0.08f, 0.1f), false);
-            img.rect(100, 90, 160, ground, V3(0.2f, 0.15f, 0.12f));
-            person(img, 130, 130, 60, V3(0.7f, 0.7f, 0.75f));
+        case 260: {  // the empty chair
+            nightBackground(cv, n, V3(0.1f, 0.08f, 0.1f), false);
+            const V3 wood(0.2f, 0.15f, 0.12f);
+            cv.glow(200, 100, 40, V3(1, 0.6f, 0.25f), 0.3f);  // a candle on the side
+            cv.rect(198, 98, 202, 112, V3(0.9f, 0.88f, 0.8f));
+            cv.rect(100, 70, 108, ground, wood);  // the chair's high back and legs
+            cv.rect(152, 70, 160, ground, wood);
+            cv.rect(100, 70, 160, 78, wood);
+            cv.rect(100, 112, 160, 120, wood * 1.2f);
+            if (n == 261) person(cv, 130, 130, 60, V3(0.7f, 0.7f, 0.75f));
             break;
-        case 260:  // the empty chair
-            nightBackground(img, 260, V3(0.1f, 0.08f, 0.1f), false);
-            img.rect(100, 90, 160, ground, V3(0.2f, 0.15f, 0.12f));
-            break;
+        }
         case 270:  // the gate in the street, open
-            nightBackground(img, 270, V3(0.25f, 0.05f, 0.05f), false);
-            img.rect(60, 40, 90, ground, ink);
-            img.rect(166, 40, 196, ground, ink);
-            img.rect(60, 30, 196, 50, ink);
+            nightBackground(cv, 270, V3(0.25f, 0.05f, 0.05f), false);
+            cv.glow(128, 100, 50, V3(0.6f, 0.1f, 0.05f), 0.4f);
+            cv.rect(60, 40, 90, ground, ink);
+            cv.rect(166, 40, 196, ground, ink);
+            cv.rect(60, 30, 196, 50, ink);
+            cv.rect(90, 120, 112, 150, ink);  // the open wings
+            cv.rect(144, 120, 166, 150, ink);
+            mist = V3(0.5f, 0.2f, 0.2f);
             break;
         case 266:  // going home at dawn
-            nightBackground(img, 266, V3(0.5f, 0.35f, 0.4f), false);
-            person(img, 128, ground, 36, ink);
+            nightBackground(cv, 266, V3(0.5f, 0.35f, 0.4f), false);
+            cv.glow(128, 112, 90, V3(1, 0.75f, 0.5f), 0.45f);
+            person(cv, 128, ground, 36, ink);
+            cv.line(128, 150, 128, 192, 12, V3(0.3f, 0.25f, 0.28f), 0.5f);  // the path
+            mist = V3(0.75f, 0.6f, 0.6f);
             break;
-        default:  // 271: the second part: the street, darker, empty above
-            nightBackground(img, 271, V3(0.06f, 0.04f, 0.06f), false);
-            house(img, 150, ground, 80, ink, V3(0.5f, 0.1f, 0.1f));
-            person(img, 90, ground, 40, V3(0.15f, 0.1f, 0.1f));
+        default:  // 271: the second part: the street, darker; the sky stays empty for the text
+            nightBackground(cv, 271, V3(0.06f, 0.04f, 0.06f), false);
+            house(cv, 150, ground, 80, ink, V3(0.5f, 0.1f, 0.1f));
+            person(cv, 90, ground, 40, V3(0.15f, 0.1f, 0.1f));
+            mist = V3(0.3f, 0.25f, 0.28f);
             break;
     }
+    nearFog(cv, uint32_t(n), mist, mistLevel);
     return img;
+}
+
+Image endingTexture(int n) {
+    // Stored square for GL; the ending screen stretches it back to 4:3.
+    // Rows are interpolated, so the stretch back leaves no seams.
+    const Image wide = endingPicture(n);
+    Image square(wide.width(), wide.width(), false);
+    const float step = float(wide.height() - 1) / float(square.height() - 1);
+    for (int y = 0; y < square.height(); ++y) {
+        const float src = float(y) * step;
+        const int y0 = int(src), y1 = std::min(wide.height() - 1, y0 + 1);
+        const float f = src - float(y0);
+        for (int x = 0; x < square.width(); ++x) square.set(x, y, lerp(wide.rgb(x, y0), wide.rgb(x, y1), f));
+    }
+    return square;
 }
 
 Image portraitAtlas() {
@@ -242,13 +385,14 @@ Image fadedPainting() {
 
 Image oldPhotos() {
     Image img(256, 128, false);
+    Canvas cv{img, 1.0f};
     img.fill(V3(0.2f, 0.17f, 0.14f));
     for (int i = 0; i < 3; ++i) {
         const float x = 8 + i * 84.0f;
         img.rect(x, 10, x + 76, 118, V3(0.85f, 0.82f, 0.75f));
         paint::gradient(img, paint::area(int(x) + 6, 16, 64, 84), V3(0.6f, 0.55f, 0.5f), V3(0.4f, 0.35f, 0.3f));
-        person(img, x + 28, 100, 60, V3(0.2f, 0.18f, 0.16f));
-        if (i != 1) person(img, x + 50, 100, 50, V3(0.25f, 0.22f, 0.2f));
+        person(cv, x + 28, 100, 60, V3(0.2f, 0.18f, 0.16f));
+        if (i != 1) person(cv, x + 50, 100, 50, V3(0.25f, 0.22f, 0.2f));
     }
     return img;
 }

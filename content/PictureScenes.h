@@ -11,8 +11,10 @@ void drawTitleLettering(Image& strip);
 void drawGamepad(Image& image, int step);
 // The maker's splash logo: a pixel-art lantern over black.
 Image splashLogo();
-// The wordless story pictures of the ending (257..271), 4:3 pixel art.
+// The wordless story pictures of the ending (257..271), 1024 x 768.
 Image endingPicture(int number);
+// The same stretched to 1024 x 1024, as the texture is stored.
+Image endingTexture(int number);
 // Atlas of old portraits, round sketches and an instant photo of a dog.
 Image portraitAtlas();
 // A faded oil painting, too dark to make out.

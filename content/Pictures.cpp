@@ -338,8 +338,9 @@ std::vector<uint8_t> makePictureResource(int n) {
     std::vector<uint8_t> text = makeTextPicture(n);
     if (!text.empty()) return text;
     // 4:3 screen pictures are painted at 4:3 and stored square (power-of-two
-    // sides); the screens stretch them back to 4:3.
-    if (n >= 257 && n <= 271) return encodePng(endingPicture(n).resampled(256, 256));
+    // sides); the screens stretch them back to 4:3. The ending's fill the
+    // whole screen, so they are painted large.
+    if (n >= 257 && n <= 271) return encodePng(endingTexture(n));
     if (n >= 215 && n <= 222) return encodePng(controllerPrompt(n - 215).resampled(256, 256));
     if (n >= 179 && n <= 182) return encodePng(dust(n - 178));
     switch (n) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "content/AudioEncoders.h"
+#include "content/MusicMix.h"
 #include "content/SoundBuffer.h"
 
 TEST(SoundBuffer, AWrappingBufferLoopsWithoutAJumpOrADip) {
@@ -26,6 +27,43 @@ TEST(SoundBuffer, AWrappingBufferLoopsWithoutAJumpOrADip) {
     float headPeak = 0;
     for (size_t i = 0; i < 800; ++i) headPeak = std::max(headPeak, std::fabs(b.samples[i]));
     EXPECT_GT(headPeak, 0.55f);
+}
+
+// The first sample of the loop follows on from the last as a neighbour
+// does: the step across the seam is an ordinary one.
+void expectSeamless(const std::vector<float>& s) {
+    const size_t n = s.size();
+    float meanStep = 0;
+    for (size_t i = 1; i < n; ++i) meanStep += std::fabs(s[i] - s[i - 1]);
+    meanStep /= float(n - 1);
+    EXPECT_LT(std::fabs(s[0] - s[n - 1]), meanStep * 3.0f);
+}
+
+TEST(MusicMix, NotesWindAndReverbCrossTheSeamWithoutAClick) {
+    // The wind alone: its noise must join up with itself (an unjoined
+    // seam steps about four times as far as the noise does on average).
+    MusicMix wind(3.0f, 8000);
+    wind.wind(0.05f, 2, 4);
+    expectSeamless(wind.left.samples);
+    expectSeamless(wind.right.samples);
+    // A plucked note and a held string note that both run past the end and a
+    // bell, through the reverb: each carries on across the seam.
+    MusicMix mix(3.0f, 8000);
+    mix.note(MusicMix::Harp, 2.6f, 1.0f, 220, 0.5f, -0.5f, 1);
+    mix.note(MusicMix::Strings, 2.0f, 1.5f, 147, 0.3f, 0.5f, 2);
+    mix.note(MusicMix::Bell, 0.5f, 0, 330, 0.3f, 0, 3);
+    mix.reverb(0.5f, 1.0f);
+    for (const SoundBuffer* channel : {&mix.left, &mix.right}) {
+        // Tones move fast; across the seam no more than anywhere else.
+        const std::vector<float>& s = channel->samples;
+        float largestStep = 0;
+        for (size_t i = 1; i < s.size(); ++i) largestStep = std::max(largestStep, std::fabs(s[i] - s[i - 1]));
+        EXPECT_LE(std::fabs(s[0] - s[s.size() - 1]), largestStep * 1.05f);
+        // The notes started near the end are heard at the start.
+        float head = 0;
+        for (size_t i = 0; i < 800; ++i) head = std::max(head, std::fabs(channel->samples[i]));
+        EXPECT_GT(head, 0.05f);
+    }
 }
 
 TEST(SoundBuffer, EffectsEndSilentAndNormaliseToTheirPeak) {
