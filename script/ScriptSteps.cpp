@@ -3,7 +3,7 @@
 #include "play/PlayScreen.h"
 
 #include "app/GameState.h"
-#include "script/StepParts.h"
+#include "script/StepRow.h"
 
 namespace {
 
@@ -14,29 +14,26 @@ const int32_t kAfterEndingStep = 143;
 }  // namespace
 
 bool runScriptStep(PlayScreen& play) {
-    if (play.script.scriptStep == -1 || play.script.scriptStep == kAfterEndingStep) {
+    if (play.scriptStep == -1 || play.scriptStep == kAfterEndingStep) {
         return true;
     }
-    if (play.script.scriptStep < 1 || play.script.scriptStep > kLastStep) {
-        play.script.scriptStep = -1;
+    if (play.scriptStep < 1 || play.scriptStep > kLastStep) {
+        play.scriptStep = -1;
         return true;
     }
-    switch (play.script.scriptStep) {
+    switch (play.scriptStep) {
     case kEndingStep:
         // The story's end: the ending screen takes over at once, and nothing
         // else of this frame runs. An error raised earlier in the frame keeps
         // the error screen.
-        play.script.scriptStep = kAfterEndingStep;
+        play.scriptStep = kAfterEndingStep;
         if (gGameState != kGameStateError) {
             gGameState = kGameStateEnding;
         }
         return false;
     default: {
-        const StepHandler handler = stepHandler(play.script.scriptStep);
-        if (handler) {
-            handler(play);
-        } else {
-            play.script.scriptStep = -1;
+        if (!runStep(*this, play.scriptStep)) {
+            play.scriptStep = -1;
         }
         return true;
     }

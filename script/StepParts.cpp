@@ -8,22 +8,44 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/SweepEffect.h"
 
-StepHandler stepHandler(int32_t step) {
-    for (int32_t k = 0; k < kFirstStepCount; ++k) {
-        if (kFirstSteps[k].step == step) {
-            return kFirstSteps[k].handler;
-        }
-    }
-    for (int32_t k = 0; k < kSecondStepCount; ++k) {
-        if (kSecondSteps[k].step == step) {
-            return kSecondSteps[k].handler;
-        }
-    }
-    return nullptr;
+SceneObject* sceneObject(PlayScreen& play, ObjectName name) { return play.findSceneObject(name); }
+
+SceneObject* poseObject(PlayScreen& play, ObjectName name, int32_t mesh, float time, float speed) {
+    SceneObject* object = sceneObject(play, name);
+    object->setSceneObjectMesh(mesh);
+    animate(object, time, speed);
+    return object;
 }
 
 void say(PlayScreen& play, StepText id) { play.answerPanel.setAnswerText(stepText(id)); }
+
+void cueLine(PlayScreen& play, int32_t n, float volume, StepText line, int32_t next) {
+    playCueOnAnyChannel(n, volume);
+    say(play, line);
+    play.scriptStep = next;
+}
+
+void nextAfter(PlayScreen& play, float seconds, int32_t next) {
+    play.scriptStepDelay = seconds;
+    play.scriptStep = next;
+}
+
+StepText sayForCostume(PlayScreen& play, StepText ghost, StepText werewolf, StepText death) {
+    StepText line = kNoStepLine;
+    if (play.costumeGhost) {
+        line = ghost;
+    } else if (play.costumeWerewolf) {
+        line = werewolf;
+    } else if (play.costumeDeath) {
+        line = death;
+    }
+    if (line != kNoStepLine) {
+        say(play, line);
+    }
+    return line;
+}
 
 void playFishSound() {
     playCueOnAnyChannel(sound::kStepWading1 + static_cast<int32_t>(randomUnit() * 5.9999f), 0.5f);
@@ -36,8 +58,18 @@ void fadeScene(PlayScreen& play, float target, float rate) {
 
 void fadeScene(PlayScreen& play, float target) { play.view.sceneVisibilityTarget = target; }
 
+void darkenToStep(PlayScreen& play, int32_t next) {
+    fadeScene(play, 0.0f);
+    nextAfter(play, 1.0f, next);
+}
+
 void flyBackToPlayer(PlayScreen& play, float seconds, bool ease) {
     play.startCameraFlight(play.player.playerEyePosition(), play.player.playerViewAngles(), seconds, ease);
+}
+
+void returnToPlayer(PlayScreen& play, int32_t next) {
+    flyBackToPlayer(play, 2.0f, true);
+    nextAfter(play, 2.0f, next);
 }
 
 void flyToward(PlayScreen& play, const Vec3& from, const Vec3& point, float seconds, bool ease) {
@@ -77,3 +109,34 @@ void freeGlows(SceneObject* object) {
 }
 
 void noCollision(SceneObject* object) { object->halfSize.set(-1000.0f, -1000.0f, -1000.0f); }
+
+SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
+    SweepEffect& sweep = replaceEffect(play.sweepEffect);
+    sweep.constructSweepEffect();
+    if (play.worldList.takeSceneObject(instance)) {
+        sweep.instance = instance;
+    }
+    return &sweep;
+}
+
+void showYou(PlayScreen& play) {
+    int32_t mesh = -1;
+    if (play.costumeDeath) mesh = 192;
+    if (play.costumeGhost) mesh = 193;
+    if (play.costumeWerewolf) mesh = 194;
+    // Without a costume flag "you" keeps the blank mesh rather than asking
+    // for a mesh that does not exist.
+    SceneObject* you = new SceneObject();
+    you->constructSceneObject();
+    you->name = objectName(kObjYou);
+    if (mesh >= 0) {
+        you->setSceneObjectMesh(mesh);
+    }
+    you->setSceneObjectSecondTexture(picture::kBlack);
+    you->position.set(12.5f, 32.0f, 7.3189f);
+    you->animSpeed = 0.0f;
+    play.worldList.appendSceneObject(you);
+    fadeScene(play, 1.0f);
+    placeCamera(Vec3(13.52f, 33.11f, 8.7f), Vec3(0.0f, 20.0f, 248.0f));
+    play.scriptStepDelay = 3.0f;
+}

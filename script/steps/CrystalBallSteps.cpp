@@ -1,0 +1,17 @@
+// The crystal ball: it watches over the player until the coin is in the well.
+#include "app/ResourceCatalog.h"
+#include "play/PlayScreen.h"
+#include "script/StepParts.h"
+#include "script/StepRow.h"
+
+namespace {
+
+void step72(PlayScreen& play) {
+    cueLine(play, sound::kCrystalBallVoice, 0.18f, play.coinInWell ? kStpBallLostSight : kStpBallReassures, -1);
+}
+
+const StepRecord kCrystalBallRecords[] = {{72, step72}};
+
+}  // namespace
+
+const SceneSteps kCrystalBallSteps = {nullptr, 0, kCrystalBallRecords, entryCount(kCrystalBallRecords)};

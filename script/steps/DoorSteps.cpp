@@ -1,0 +1,20 @@
+// The door: knocked on, it gives way to an open door.
+#include "play/PlayScreen.h"
+#include "script/RowParts.h"
+#include "script/StepParts.h"
+#include "script/StepRow.h"
+
+namespace {
+
+// The door object gives way to an unnamed open door.
+void step59(PlayScreen& play) {
+    deleteRowObject(play, kObjDoor);
+    animate(addRowObject(play, "", 142, -1, -1, Vec3(12.6f, 29.4f, 2.4f)), 40.0f, 0.0f);
+    play.scriptStep = -1;
+}
+
+const StepRecord kDoorRecords[] = {{59, step59}};
+
+}  // namespace
+
+const SceneSteps kDoorSteps = {nullptr, 0, kDoorRecords, entryCount(kDoorRecords)};

@@ -1,0 +1,45 @@
+// The dust: it blows away frame by frame, and the broom is put down.
+#include "app/ResourceCatalog.h"
+#include "engine/Angles.h"
+#include "engine/Texture.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+#include "script/RowParts.h"
+#include "script/StepParts.h"
+#include "script/StepRow.h"
+
+namespace {
+
+// The dust blows away over four frames of its texture, 0.08 s each.
+void step73(PlayScreen& play) {
+    play.scriptStepDelay = 0.08f;
+    if (play.storyCount40 == 0) {
+        playCueOnAnyChannel(sound::kSweeping, 0.15f);
+        play.storyCount40 = 4;
+    } else {
+        play.storyCount40 += 1;
+    }
+    if (play.storyCount40 >= 8) {
+        deleteRowObject(play, kObjDust);
+        play.scriptStep = 74;
+        return;
+    }
+    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.storyCount40);
+    if (texture) {
+        texture->setNearest();
+    }
+}
+
+void step74(PlayScreen& play) {
+    play.player.removeActionById(15);
+    SceneObject* broom = addRowObject(play, "", 114, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
+    broom->rotation.set(12.911f * kDegrees, 0.534f * kDegrees, -5.041f * kDegrees);
+    play.scriptStep = -1;
+}
+
+const StepRecord kDustRecords[] = {{73, step73}, {74, step74}};
+
+}  // namespace
+
+const SceneSteps kDustSteps = {nullptr, 0, kDustRecords, entryCount(kDustRecords)};

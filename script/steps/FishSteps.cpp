@@ -1,0 +1,133 @@
+// The fish person: it rises before the player, ripples the pond, talks and sinks back.
+#include <cmath>
+
+#include "app/ResourceCatalog.h"
+#include "play/GroundGrid.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+#include "script/StepParts.h"
+#include "script/StepRow.h"
+
+namespace {
+
+// Columns of a row: step, sound call, sound, volume, line, delay, next.
+const StepRow kFishRows[] = {
+    {69, kStepCue, sound::kFishPersonHum, 0.4f, kStpFishPuzzled, kKeepDelay, -1},
+};
+
+// The ripple source of the ground grid; nothing in a room without one.
+void gridSource(PlayScreen& play, int32_t radius, float offset) {
+    if (play.groundGrid) {
+        play.groundGrid->sourceRadius = radius;
+        play.groundGrid->sourceOffset = offset;
+    }
+}
+
+// Pushes p out to exactly 0.9 from centre when it lies closer.
+void keepAway(Vec3& p, float cx, float cy) {
+    float dx = p.x - cx;
+    float dy = p.y - cy;
+    float d = std::sqrt(dx * dx + dy * dy);
+    if (d >= 0.9f) {
+        return;
+    }
+    if (d == 0.0f) {
+        d = 0.001f;
+        dx = 0.001f;
+    }
+    p.x = cx + dx / d * 0.9f;
+    p.y = cy + dy / d * 0.9f;
+}
+
+// The fish person rises 0.9 in front of the player, clear of the two posts.
+void step60(PlayScreen& play) {
+    playFishSound();
+    SceneObject* fish = sceneObject(play, kObjFishPerson);
+    noCollision(fish);
+    const float yaw = play.player.viewAngles.z;
+    fish->position.x = play.player.position.x + 0.9f * std::cos(yaw);
+    fish->position.y = play.player.position.y + 0.9f * std::sin(yaw);
+    keepAway(fish->position, 1.55f, -1.85f);
+    keepAway(fish->position, -1.55f, -1.85f);
+    Vec3 angles;
+    angles.setDirectionAngles(fish->position, play.player.position);
+    fish->rotation.set(angles.x, 0.0f, angles.z - 1.5708f);
+    fish->setSceneObjectMesh(mesh::kFishPersonEmerging);
+    fish->animTime = 0.0f;
+    gridSource(play, 0, play.groundGrid ? play.groundGrid->sourceOffset : 0.0f);
+    nextAfter(play, 0.9f, 64);
+}
+
+void step64(PlayScreen& play) {
+    const Vec3 p = sceneObject(play, kObjFishPerson)->position;
+    gridSource(play, 1, -0.175f);
+    if (play.groundGrid) {
+        play.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
+        play.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
+    }
+    nextAfter(play, 0.2f, 65);
+}
+
+// A fish sound as the ripples stop.
+void splash(PlayScreen& play, float seconds, int32_t next) {
+    playFishSound();
+    if (play.groundGrid) play.groundGrid->sourceRadius = 0;
+    nextAfter(play, seconds, next);
+}
+
+void step65(PlayScreen& play) { splash(play, 1.9f, 61); }
+
+// The fish person's three lines alternate between two talks, one each visit.
+void step61(PlayScreen& play) {
+    sceneObject(play, kObjFishPerson)->crossFadeSceneObjectMesh(mesh::kFishPersonTalking, 0.5f);
+    gridSource(play, 1, 0.0f);
+    playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
+    play.storyFlag36 = !play.storyFlag36;
+    say(play, play.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
+    play.scriptStep = 67;
+}
+
+void step67(PlayScreen& play) {
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.storyFlag36 ? kStpFishTrade : kStpFishOneWord, 68);
+}
+
+void step68(PlayScreen& play) {
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.storyFlag36 ? kStpFishHmm : kStpFishChange, 62);
+}
+
+void step62(PlayScreen& play) {
+    SceneObject* fish = sceneObject(play, kObjFishPerson);
+    fish->setSceneObjectMesh(mesh::kFishPersonDiving);
+    fish->animTime = 0.0f;
+    if (play.groundGrid) play.groundGrid->sourceOffset = 0.1f;
+    nextAfter(play, 0.5f, 66);
+}
+
+void step66(PlayScreen& play) { splash(play, 0.5f, 63); }
+
+// Back in its place in the pond, rippling it as before.
+void step63(PlayScreen& play) {
+    SceneObject* fish = sceneObject(play, kObjFishPerson);
+    fish->setSceneObjectMesh(mesh::kFishPersonResurfacing);
+    fish->animTime = 0.0f;
+    fish->crossFadeSceneObjectMesh(mesh::kFishPersonFloating, 0.9f);
+    fish->rotation.set(0.0f, 0.0f, 0.0f);
+    fish->position.set(0.0f, -3.5f, 0.95f);
+    fish->halfSize.set(0.5f, 0.5f, 5.0f);
+    if (play.groundGrid) {
+        play.groundGrid->sourceRow = 40;
+        play.groundGrid->sourceColumn = 13;
+    }
+    gridSource(play, 1, 0.0f);
+    play.scriptStep = -1;
+}
+
+const StepRecord kFishRecords[] = {
+    {60, step60}, {64, step64}, {65, step65}, {61, step61}, {67, step67},
+    {68, step68}, {62, step62}, {66, step66}, {63, step63},
+};
+
+}  // namespace
+
+const SceneSteps kFishSteps = {kFishRows, entryCount(kFishRows), kFishRecords, entryCount(kFishRecords)};

@@ -1,0 +1,75 @@
+// The shady cat: a close-up in which its shadow giggles, and its meows.
+#include "app/ResourceCatalog.h"
+#include "engine/Camera.h"
+#include "play/GlowSprite.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+#include "script/StepParts.h"
+#include "script/StepRow.h"
+
+namespace {
+
+// Columns of a row: step, sound call, sound, volume, line, delay, next.
+const StepRow kShadyCatRows[] = {
+    {23, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, 20},
+    {24, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, -1},
+};
+
+// The close-up: the cat still, the camera flying down to it.
+void step17(PlayScreen& play) {
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.0f);
+    poseObject(play, kObjShadyCat, mesh::kCatLookingUp, 0.0f, 0.0f);
+    placeCamera(Vec3(22.31f, 1.68f, 0.63f), Vec3(0.0f, 33.0f, 270.0f));
+    play.startCameraFlight(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 0.401426f, 4.71239f), 3.5f, false);
+    fadeScene(play, 1.0f, 1.0f);
+    nextAfter(play, 3.0f, 18);
+}
+
+void step18(PlayScreen& play) {
+    animate(sceneObject(play, kObjShadyCat), 0.0f, 1.0f);
+    nextAfter(play, 5.0f, 29);
+}
+
+void step29(PlayScreen& play) {
+    SceneObject* cat = sceneObject(play, kObjShadyCat);
+    addGlow(cat, 1031, Vec3(0.6f, 0.6f, 0.6f), 1.0f, 1.0f, 1.0f, 1.0f);
+    cat->attachments.back()->setGlowSpriteHaloTexture(58);
+    nextAfter(play, 2.0f, 19);
+}
+
+void step19(PlayScreen& play) {
+    playCueOnAnyChannel(sound::kShadowGiggle, 0.3f);
+    SceneObject* cat = sceneObject(play, kObjShadyCat);
+    cat->setSceneObjectMesh(mesh::kCatCowering);
+    cat->animTime = 0.0f;
+    say(play, kStpShadowGiggles);
+    play.scriptStep = 20;
+}
+
+void step20(PlayScreen& play) { darkenToStep(play, 21); }
+
+void step21(PlayScreen& play) {
+    SceneObject* cat = sceneObject(play, kObjShadyCat);
+    cat->setSceneObjectMesh(mesh::kShadyCat);
+    cat->animSpeed = 1.0f;
+    freeGlows(cat);
+    fadeScene(play, 1.0f);
+    play.scriptStep = -1;
+}
+
+void step22(PlayScreen& play) {
+    poseObject(play, kObjShadyCat, mesh::kCatLookingUp, 0.0f, 0.0f);
+    placeCamera(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 23.0f, 270.0f));
+    fadeScene(play, 1.0f);
+    nextAfter(play, 1.0f, 23);
+}
+
+const StepRecord kShadyCatRecords[] = {
+    {17, step17}, {18, step18}, {29, step29}, {19, step19}, {20, step20}, {21, step21}, {22, step22},
+};
+
+}  // namespace
+
+const SceneSteps kShadyCatSteps = {kShadyCatRows, entryCount(kShadyCatRows), kShadyCatRecords,
+                                   entryCount(kShadyCatRecords)};

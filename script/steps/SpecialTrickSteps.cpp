@@ -1,0 +1,203 @@
+// The special trick: the person is tricked, the goat person's teacher appears, and the night ends.
+#include "app/ResourceCatalog.h"
+#include "engine/Angles.h"
+#include "engine/Camera.h"
+#include "engine/ResourceCache.h"
+#include "engine/ResourcesByNumber.h"
+#include "play/GlowSprite.h"
+#include "play/NoiseOverlay.h"
+#include "play/PlayScreen.h"
+#include "play/SceneObject.h"
+#include "play/SoundCue.h"
+#include "play/SweepEffect.h"
+#include "script/RowParts.h"
+#include "script/StepParts.h"
+#include "script/StepRow.h"
+
+namespace {
+
+// Columns of a row: step, sound call, sound, volume, line, delay, next.
+const StepRow kSpecialTrickRows[] = {
+    {111, kStepCue, sound::kGoatPersonVoice, 0.4f, kStpGoatTeacher, 4.0f, 105},
+    {109, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, 112},
+    {113, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, 106},
+    {117, kStepSilent, 0, 0.0f, kNoStepLine, 5.0f, 107},
+    {118, kStepSilent, 0, 0.0f, kStpDawnNear, kKeepDelay, -1},
+};
+
+void setNoise(PlayScreen& play, float targetLevel, float rate) {
+    if (play.noiseOverlay) {
+        play.noiseOverlay->targetLevel = targetLevel;
+        play.noiseOverlay->rate = rate;
+    }
+}
+
+void setNoiseTarget(PlayScreen& play, float targetLevel) {
+    if (play.noiseOverlay) {
+        play.noiseOverlay->targetLevel = targetLevel;
+    }
+}
+
+// A glow sprite on the goat person's vertex, hidden until the sweep shows it.
+void addHiddenGlow(SceneObject* object, int32_t vertex) {
+    GlowSprite* sprite = new GlowSprite();
+    sprite->createGlowSprite();
+    sprite->vertexIndex = vertex;
+    sprite->quadExtent.scale(0.8f);
+    sprite->quadExtent.x = 0.2f;
+    sprite->colour[3] = 0.0f;
+    object->attachments.push_back(sprite);
+}
+
+void step97(PlayScreen& play) {
+    showYou(play);
+    replaceEffect(play.noiseOverlay).initNoiseOverlay();
+    setNoise(play, 0.25f, 0.0169492f);
+    play.scriptStep = 98;
+}
+
+void step98(PlayScreen& play) {
+    playCueOnAnyChannel(sound::kTrickShimmerLong, 1.0f);
+    sceneObject(play, kObjYou)->animSpeed = 2.0f;
+    nextAfter(play, 6.75f, 99);
+}
+
+void step99(PlayScreen& play) {
+    animate(sceneObject(play, kObjYou), 13.5f, 0.0f);
+    nextAfter(play, 6.0f, 108);
+}
+
+// The person laughs and judges while the noise over the scene thickens.
+void step108(PlayScreen& play) {
+    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh1, 100);
+    setNoise(play, 0.35f, 0.1f);
+}
+
+void step100(PlayScreen& play) {
+    playCueOnAnyChannel(sound::kTrickShimmer, 0.9f);
+    sceneObject(play, kObjYou)->animSpeed = 1.0f;
+    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh2, 101);
+    setNoise(play, 0.4f, 0.05f);
+}
+
+void step101(PlayScreen& play) {
+    cueLine(play, sound::kOldPersonVoice, 0.0999f, kStpPersonVerdict1, 102);
+    setNoiseTarget(play, 0.6f);
+}
+
+void step102(PlayScreen& play) {
+    cueLine(play, sound::kOldPersonVoice, 0.04995f, kStpPersonVerdict2, 110);
+    setNoiseTarget(play, 0.8f);
+}
+
+void step110(PlayScreen& play) {
+    playMusicTrack(music::kSilence);
+    setNoise(play, 1.0f, 1.6f);
+    nextAfter(play, 8.0f, 104);
+}
+
+// Out of the noise: the rat, and the goat person held by a sweep not yet begun.
+void step104(PlayScreen& play) {
+    gResourceCache->purgeUnused();
+    playMusicTrack(music::kFinale);
+    animate(sceneObject(play, kObjYou), 80.0f, 0.0f);
+    SceneObject* rat = addRowObject(play, objectName(kObjRat), 200, -1, -1, Vec3(12.5f, 29.0f, 7.0f));
+    rat->animSpeed = 1.5f;
+    SceneObject* goat =
+        addRowObject(play, objectName(kObjGoatPerson), 196, 173, 58, Vec3(11.7759f, 30.9747f, 7.2949f));
+    addHiddenGlow(goat, 3098);
+    addHiddenGlow(goat, 6685);
+    SweepEffect* sweep = sweepTakesOver(play, goat);
+    sweep->progress = 0.0f;
+    sweep->targetProgress = 0.0f;
+    if (play.noiseOverlay) {
+        play.noiseOverlay->level = 0.0f;
+        setNoise(play, 0.0f, 0.0f);
+        play.noiseOverlay->updateNoiseOverlay(0.0f);
+        clearEffect(play.noiseOverlay);
+    }
+    play.sceneVisibility = 0.0f;
+    fadeScene(play, 1.0f, 0.25f);
+    playCueOnAnyChannel(sound::kPersonPassing, 0.0f);
+    play.scriptStepDelay = 8.0f;
+    placeCamera(Vec3(12.5f, 24.37f, 2.02f), Vec3(0.0f, -24.0f, 90.0f));
+    play.startCameraFlight(Vec3(12.5f, 27.3f, 7.82f), Vec3(0.0f, -0.174533f, 1.5708f), 8.0f, false);
+    play.scriptStep = 115;
+}
+
+void step115(PlayScreen& play) {
+    if (play.sweepEffect) {
+        play.sweepEffect->targetProgress = 1.0f;
+    }
+    play.scriptStepDelay = 4.0f;
+    play.startCameraFlight(Vec3(12.49f, 28.36f, 9.14f), Vec3(0.0f, 0.226893f, 1.51844f), 8.0f, true);
+    play.scriptStep = 111;
+}
+
+void step105(PlayScreen& play) {
+    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatLoan, 109);
+    play.scriptStepDelay = 8.0f;
+    play.startCameraFlight(Vec3(12.62f, 30.19f, 8.79f), Vec3(0.0f, 0.191986f, 3.40339f), 8.0f, true);
+}
+
+void step112(PlayScreen& play) {
+    clearEffect(play.sweepEffect);
+    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatCompare, 113);
+}
+
+void step106(PlayScreen& play) {
+    play.startCameraFlight(Vec3(11.64f, 30.78f, 8.54f), Vec3(0.0f, 0.471239f, 5.07891f), 13.0f, false);
+    nextAfter(play, 2.0f, 114);
+}
+
+void step114(PlayScreen& play) {
+    playCueOnAnyChannel(sound::kPersonPassing, 0.9f);
+    poseObject(play, kObjPerson, mesh::kPersonPassing, 0.0f, 1.5f);
+    SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
+    skeleton->animSpeed = 1.5f;
+    skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);
+    play.scriptStep = 116;
+}
+
+// The person's lights fade out over two seconds, one frame at a time. The
+// frame's step time is the one the world script gave this frame.
+void step116(PlayScreen& play) {
+    play.personGlow -= 0.5f * play.lastScriptDt;
+    SceneObject* person = sceneObject(play, kObjPerson);
+    if (play.personGlow > 0.0f) {
+        for (GlowSprite* sprite : person->attachments) {
+            sprite->colour[3] = play.personGlow;
+        }
+        return;
+    }
+    freeGlows(person);
+    nextAfter(play, 8.0f, 103);
+}
+
+void step103(PlayScreen& play) { fadeOutToStep(play, 117); }
+
+// The room is built again for the late night, the player put back in it.
+void step107(PlayScreen& play) {
+    play.player.removeActionById(17);
+    play.nightAlmostOver = true;
+    play.enterRoom(play.room);
+    play.player.position.x = 12.5f;
+    play.player.position.y = 32.0f;
+    play.player.viewAngles.set(0.0f, 30.0f * kDegrees, 270.0f * kDegrees);
+    placeCamera(play.player.playerEyePosition(), Vec3(0.0f, 50.0f, 270.0f));
+    play.scriptStepDelay = 4.0f;
+    flyBackToPlayer(play, 4.0f, true);
+    fadeScene(play, 1.0f, 0.25f);
+    play.scriptStep = 118;
+}
+
+const StepRecord kSpecialTrickRecords[] = {
+    {97, step97},   {98, step98},   {99, step99},   {108, step108}, {100, step100}, {101, step101},
+    {102, step102}, {110, step110}, {104, step104}, {115, step115}, {105, step105}, {112, step112},
+    {106, step106}, {114, step114}, {116, step116}, {103, step103}, {107, step107},
+};
+
+}  // namespace
+
+const SceneSteps kSpecialTrickSteps = {kSpecialTrickRows, entryCount(kSpecialTrickRows), kSpecialTrickRecords,
+                                       entryCount(kSpecialTrickRecords)};
