@@ -14,26 +14,26 @@ const int32_t kAfterEndingStep = 143;
 }  // namespace
 
 bool runScriptStep(PlayScreen& play) {
-    if (play.scriptStep == -1 || play.scriptStep == kAfterEndingStep) {
+    if (play.script.scriptStep == -1 || play.script.scriptStep == kAfterEndingStep) {
         return true;
     }
-    if (play.scriptStep < 1 || play.scriptStep > kLastStep) {
-        play.scriptStep = -1;
+    if (play.script.scriptStep < 1 || play.script.scriptStep > kLastStep) {
+        play.script.scriptStep = -1;
         return true;
     }
-    switch (play.scriptStep) {
+    switch (play.script.scriptStep) {
     case kEndingStep:
         // The story's end: the ending screen takes over at once, and nothing
         // else of this frame runs. An error raised earlier in the frame keeps
         // the error screen.
-        play.scriptStep = kAfterEndingStep;
+        play.script.scriptStep = kAfterEndingStep;
         if (gGameState != kGameStateError) {
             gGameState = kGameStateEnding;
         }
         return false;
     default: {
-        if (!runStep(*this, play.scriptStep)) {
-            play.scriptStep = -1;
+        if (!runStep(*this, play.script.scriptStep)) {
+            play.script.scriptStep = -1;
         }
         return true;
     }
