@@ -32,7 +32,7 @@ bool runScriptStep(PlayScreen& play) {
         }
         return false;
     default: {
-        if (!runStep(*this, play.script.scriptStep)) {
+        if (!runStep(play, play.script.scriptStep)) {
             play.script.scriptStep = -1;
         }
         return true;
