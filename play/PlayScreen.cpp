@@ -28,6 +28,8 @@
 #include "play/SoundCue.h"
 #include "play/SweepEffect.h"
 #include "play/TargetList.h"
+#include "script/ActionResolver.h"
+#include "script/WorldScript.h"
 #include "text/Text.h"
 
 namespace {
@@ -41,29 +43,17 @@ const float kExecuteVolume = 0.8f;
 }  // namespace
 
 PlayScreen::PlayScreen()
-    : frameCounter(0),
-      elapsedTime(0.0f),
-      room(-1),
-      roomFade(0.0f),
-      pendingRoom(-1),
-      sceneVisibility(1.0f),
-      sceneVisibilityTarget(1.0f),
-      sceneVisibilityRate(1.0f),
-      scriptStepDelay(0.0f),
-      scriptStep(-1),
-      lastScriptDt(0.0f),
-      processionWalking(false),
-      selection(player, worldList) {
+    : selection(player, world.worldList) {
     // The world part, in the order of a first new game.
-    worldList.setPlayer(&player);
-    worldList.watchList(&tunnelFloorList);
-    worldList.watchList(&tunnelRowList);
-    worldList.watchList(&reactionList);
+    world.worldList.setPlayer(&player);
+    world.worldList.watchList(&story.tunnelFloorList);
+    world.worldList.watchList(&story.tunnelRowList);
+    world.worldList.watchList(&story.reactionList);
     screenOverlay.createScreenOverlay();
     answerPanel.constructAnswerPanel();
     player.constructPlayer();
     clearRoom();
-    flight.resetCameraFlight();
+    view.flight.resetCameraFlight();
     applyPlayStateDefaults();
     applyCostumeFlags();
     screenOverlay.reloadScreenOverlay();
@@ -95,35 +85,29 @@ void PlayScreen::leavePlayScreen() {
 }
 
 bool PlayScreen::isPlayerInControl() const {
-    return ::isPlayerInControl(pendingRoom, answerPanel.isAnswerShowing(), scriptStepDelay, flight,
-                               scriptStep);
+    return ::isPlayerInControl(world.pendingRoom, answerPanel.isAnswerShowing(), script.scriptStepDelay, view.flight,
+                               script.scriptStep);
 }
 
-void PlayScreen::rebuildTargetList() { ::rebuildTargetList(player, worldList); }
+void PlayScreen::rebuildTargetList() { ::rebuildTargetList(player, world.worldList); }
 
 SceneObject* PlayScreen::findSceneObject(const std::string& name) {
-    return worldList.findSceneObject(name);
+    return world.worldList.findSceneObject(name);
 }
 
-SceneObject* PlayScreen::findSceneObject(ObjectName name) { return worldList.findSceneObject(objectName(name)); }
+SceneObject* PlayScreen::findSceneObject(ObjectName name) { return world.worldList.findSceneObject(objectName(name)); }
 
 bool PlayScreen::boxHitsAnySceneObject(float cx, float cy, float cz, float hx, float hy, float hz) const {
-    return worldList.boxHitsAnySceneObject(cx, cy, cz, hx, hy, hz);
+    return world.worldList.boxHitsAnySceneObject(cx, cy, cz, hx, hy, hz);
 }
 
 void PlayScreen::startCameraFlight(const Vec3& endPosition, const Vec3& endAngles, float duration, bool ease) {
-    flight.startCameraFlight(endPosition, endAngles, duration, ease);
+    view.flight.startCameraFlight(endPosition, endAngles, duration, ease);
 }
 
 void PlayScreen::clearRoom() {
-    worldList.clearSceneObjects();
-    clearEffect(groundGrid);
-    for (EffectSlot<ClothMesh>& cloth : clothMeshes) {
-        clearEffect(cloth);
-    }
-    clearEffect(sweepEffect);
-    clearEffect(noiseOverlay);
-    clearEffect(backdropLayer);
+    world.worldList.clearSceneObjects();
+    effects.clearRoomEffects();
 }
 
 void PlayScreen::updatePlayScreen(float dt) {
@@ -171,7 +155,7 @@ void PlayScreen::updatePlayScreen(float dt) {
         gMouseState->takeWheel();
     }
     // 7. World script; the ending step ends the frame.
-    if (!updateWorldScript(dt)) {
+    if (!updateWorldScript(*this, dt)) {
         return;
     }
     // 8. Camera follows the eye while the player moves it.
@@ -196,7 +180,7 @@ void PlayScreen::updatePlayScreen(float dt) {
 void PlayScreen::applyExecuteInput() {
     if (tutorial.executionLearned && inputExecute(true)) {
         playCueOnAnyChannel(kExecuteSound, kExecuteVolume);
-        performAction();
+        performAction(*this);
     }
 }
 

@@ -9,12 +9,14 @@
 #include "engine/Vec3.h"
 #include "play/ActionSelection.h"
 #include "play/AnswerPanel.h"
-#include "play/CameraFlight.h"
 #include "play/CaptionText.h"
-#include "play/EffectSlot.h"
 #include "play/Player.h"
-#include "play/SceneObjectList.h"
+#include "play/RoomEffects.h"
+#include "play/ScriptState.h"
+#include "play/StoryState.h"
 #include "play/TutorialHints.h"
+#include "play/ViewState.h"
+#include "play/WorldState.h"
 #include "text/ObjectNames.h"
 
 class FileStream;
@@ -28,8 +30,9 @@ class SceneObject;
 //
 // The operations live in several files by concern: PlayScreen.cpp (life cycle
 // and the frame), PlayScreenSave.cpp (play state, save, load, new game),
-// RoomBuilder.cpp and Room0.cpp (rooms), SceneDrawing.cpp (drawing) and
-// script/WorldScript.cpp (the world script).
+// RoomBuilder.cpp and Room0.cpp (rooms) and SceneDrawing.cpp (drawing). The
+// world script and the actions it carries out are free functions in script/
+// (script/WorldScript.h, script/ActionResolver.h).
 class PlayScreen {
 public:
     // Builds the world in the state of a new game in room 0 (taking the
@@ -93,106 +96,19 @@ public:
     // Refills the player's targets from the world list.
     void rebuildTargetList();
 
-    // The world script's frame: fades, music volume, visibility, delay,
-    // flight, fog, ending progress, one script step, the room's behaviour and
-    // the common updates. False when a step ended the frame (the ending).
-    bool updateWorldScript(float dt);
-    // Runs the handler of the current ScriptStep; false when it ended the
-    // frame.
-    bool runScriptStep();
-    // Exits, clamps and ambient animation of the current room.
-    void updateRoomBehaviour(float dt);
-    // Carries out the chosen action on the chosen target.
-    void performAction();
-
     // The 3D room in its passes.
     void drawRoom();
     // Fade, caption, answer panel and the screen-wide layers on the 2D
     // overlay.
     void drawPlayOverlay(bool actionSelectionLearned, bool targetSelectionLearned);
 
-    // World part.
-    int32_t frameCounter;
-    float elapsedTime;
-    int32_t room;
-    SceneObjectList worldList;
-    float roomFade;
-    int32_t pendingRoom;
-    float sceneVisibility;
-    float sceneVisibilityTarget;
-    float sceneVisibilityRate;
-    float scriptStepDelay;
-    CameraFlight flight;
-    int32_t scriptStep;
-    float lastScriptDt;  // this frame's step time, for steps that run on
-
-    // Play state (saved words in the order of the play-state table).
-    bool costumeGhost;
-    bool costumeWerewolf;
-    bool costumeDeath;
-    bool processionWalking;
-    float storyValue04;
-    bool flowerTaken;
-    bool lockOpened;
-    bool storyFlag07;
-    bool candleTaken;
-    bool keyTaken;
-    bool bristlesTaken;
-    bool broomstickTaken;
-    bool broomstickInCrack;
-    bool moniqueHasFlower;
-    float storyValue14;
-    bool hatTaken;
-    bool hatOnBroomstick;
-    bool knifeTaken;
-    bool ropeTaken;
-    bool rockTaken;
-    bool storyFlag20;
-    bool storyFlag21;
-    bool storyFlag22;
-    bool storyFlag23;
-    bool storyFlag24;
-    bool coinHeld;
-    bool coinInserted;
-    bool coinInWell;
-    bool ropeOnPole;
-    bool broomTaken;
-    bool bonePlaced;
-    bool boneTaken;
-    bool dogGotBone;
-    int32_t storyCount33;
-    bool doorKnocked;
-    bool storyCount35;
-    bool storyFlag36;
-    bool storyFlag37;
-    int32_t chairKnocks;
-    float chairAngle;
-    int32_t storyCount40;
-    bool storyFlag41;
-    bool storyFlag42;
-    bool storyFlag43;
-    bool specialTrickLearned;
-    bool nightAlmostOver;
-    float personGlow;
-    bool treatTaken;
-    bool letterTaken;
-    bool storyFlag48;
-    float storyValue49;
-    float storyValue50;
-    std::vector<SceneObject*> tunnelFloorList;  // not owned
-    std::vector<SceneObject*> tunnelRowList;    // not owned
-    bool storyFlag51;
-    float storyValue52;
-    float endingProgress;
-    std::vector<SceneObject*> reactionList;  // not owned
-
-    // Effect slots, each null while the room has none; filled with
-    // replaceEffect and emptied with clearEffect (play/EffectSlot.h).
-    EffectSlot<GroundGrid> groundGrid;
-    EffectSlot<ClothMesh> clothMeshes[4];
-    EffectSlot<SweepEffect> sweepEffect;
-    EffectSlot<NoiseOverlay> noiseOverlay;
-    EffectSlot<BackdropLayer> backdropLayer;
+    // The state in named parts; world comes first so that its list is built
+    // before and freed after everything that points into it.
+    WorldState world;
+    ViewState view;
+    ScriptState script;
+    StoryState story;
+    RoomEffects effects;
 
     ScreenOverlay screenOverlay;
     CaptionText caption;

@@ -29,21 +29,21 @@ void PlayScreen::applyPlayStateDefaults() {
         resetPlayStateField(*this, kPlayStateFields[k]);
     }
     // The lists only point into the world list, which owns their objects.
-    tunnelFloorList.clear();
-    tunnelRowList.clear();
-    reactionList.clear();
+    story.tunnelFloorList.clear();
+    story.tunnelRowList.clear();
+    story.reactionList.clear();
 }
 
 void PlayScreen::applyCostumeFlags() {
     switch (gCostume) {
     case kCostumeDeath:
-        costumeDeath = true;
+        story.costumeDeath = true;
         break;
     case kCostumeGhost:
-        costumeGhost = true;
+        story.costumeGhost = true;
         break;
     case kCostumeWerewolf:
-        costumeWerewolf = true;
+        story.costumeWerewolf = true;
         break;
     default:
         break;
@@ -58,18 +58,15 @@ void PlayScreen::resetPlayState() {
 }
 
 void PlayScreen::resetPlayStateWithoutRoom() {
-    frameCounter = 0;
-    elapsedTime = 0.0f;
+    world.frameCounter = 0;
+    world.elapsedTime = 0.0f;
     releaseRoomReferences();
     clearRoom();
-    roomFade = 0.0f;
-    pendingRoom = -1;
-    sceneVisibility = 1.0f;
-    sceneVisibilityTarget = 1.0f;
-    sceneVisibilityRate = 1.0f;
-    scriptStepDelay = 0.0f;
-    flight.resetCameraFlight();
-    scriptStep = -1;
+    // Faded out, the scene shown, no flight.
+    view = ViewState();
+    world.pendingRoom = -1;
+    script.scriptStepDelay = 0.0f;
+    script.scriptStep = -1;
     applyPlayStateDefaults();
     applyCostumeFlags();
     screenOverlay.reloadScreenOverlay();
@@ -111,13 +108,13 @@ bool PlayScreen::loadPlayState(FileStream& stream) {
         if (field.word == kRoomWord) {
             // The room is built last, from the flags just read. A room that
             // does not exist marks the file as damaged.
-            if (!isRoomNumber(room)) {
-                room = -1;
+            if (!isRoomNumber(world.room)) {
+                world.room = -1;
                 raiseFatalError(kFatalGeneral, text::kErrorSaveCorrupted);
                 return false;
             }
-            const int32_t saved = room;
-            room = -1;
+            const int32_t saved = world.room;
+            world.room = -1;
             enterRoom(saved);
         }
     }

@@ -5,16 +5,18 @@
 
 #include "play/PlayScreen.h"
 #include "play/SaveFieldTable.h"
+#include "play/StoryState.h"
 
 // One field of the play state: its word in the save file (1..53; 0 for a
-// field that is only reset, never saved), how it is stored, which member it
-// is (exactly one pointer is set, by kind) and its new-game value.
+// field that is only reset, never saved), how it is stored, which story member
+// it is (exactly one pointer is set, by kind; none for the room word, which is
+// the world's room) and its new-game value.
 struct PlayStateField {
     int32_t word;
     SaveFieldKind kind;
-    bool PlayScreen::*boolMember;
-    int32_t PlayScreen::*intMember;
-    float PlayScreen::*floatMember;
+    bool StoryState::*boolMember;
+    int32_t StoryState::*intMember;
+    float StoryState::*floatMember;
     float defaultValue;
 };
 
@@ -34,5 +36,9 @@ uint32_t encodePlayStateField(const PlayScreen& screen, const PlayStateField& fi
 void decodePlayStateField(PlayScreen& screen, const PlayStateField& field, uint32_t word);
 // Sets the field to its new-game value.
 void resetPlayStateField(PlayScreen& screen, const PlayStateField& field);
+// The integer field in screen: its story member, or for the room word the
+// world's room.
+int32_t& playStateInt(PlayScreen& screen, const PlayStateField& field);
+int32_t playStateInt(const PlayScreen& screen, const PlayStateField& field);
 
 #endif

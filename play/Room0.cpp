@@ -23,7 +23,7 @@ void birdEye(GlowSprite* sprite) {
 // Room 0, the street: the wall and ground grid, then the items, the coin
 // machine, the procession (or late at night the gate) and the bird statues.
 void PlayScreen::buildRoom0() {
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     for (int i = -2; i <= 7; ++i) {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
         // South wall; at i = 3 the coin machine's wall with its two posts.
@@ -44,7 +44,7 @@ void PlayScreen::buildRoom0() {
             w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
-            if (!lockOpened) {
+            if (!story.lockOpened) {
                 w.appendSceneObject(
                     RoomRecord().name(kObjLock).mesh(mesh::kLock).at(12.65f, 10.0f, 1.1f).size(0.765f, 0.085f, 0.72f).object);
             } else {
@@ -62,43 +62,43 @@ void PlayScreen::buildRoom0() {
     }
 
     w.appendSceneObject(RoomRecord().mesh(mesh::kFlowerStalks).at(3.87f, 9.52f, 0.0f).object);
-    if (!flowerTaken) {
+    if (!story.flowerTaken) {
         w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(mesh::kFlower).at(3.87f, 9.52f, 0.0f).object);
     }
-    if (!rockTaken) {
+    if (!story.rockTaken) {
         w.appendSceneObject(
             RoomRecord().name(kObjRock).mesh(mesh::kRock).texture(picture::kRockSurface).secondTexture(picture::kStoneSheen).at(6.0f, 2.0f, 0.0f).object);
     }
     // The key lies under the rock: it is there once the rock is taken (taking
     // the rock uncovers it) and until the key itself is taken.
-    if (rockTaken && !keyTaken) {
+    if (story.rockTaken && !story.keyTaken) {
         w.appendSceneObject(RoomRecord().name(kObjKey).mesh(mesh::kKey).texture(picture::kBrass).at(6.0f, 2.0f, 0.012f).object);
     }
     w.appendSceneObject(RoomRecord().name(kObjCrack).at(12.0f, 8.5f, 0.0f).object);
-    if (!bristlesTaken) {
+    if (!story.bristlesTaken) {
         w.appendSceneObject(
             RoomRecord().name(kObjBristles).mesh(mesh::kBristles).secondTexture(picture::kStoneSheen).at(24.8f, 0.9f, 0.0f).object);
     }
-    if (!broomstickTaken) {
+    if (!story.broomstickTaken) {
         w.appendSceneObject(
             RoomRecord().name(kObjBroomstick).mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(24.0f, 0.75f, 0.621f).object);
     }
-    if (broomstickInCrack) {
+    if (story.broomstickInCrack) {
         w.appendSceneObject(
             RoomRecord().name(kObjBroomstick).mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
     }
     w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).object);
     w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).object);
-    if (storyFlag07 && !candleTaken) {
+    if (story.storyFlag07 && !story.candleTaken) {
         w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(mesh::kCandle).at(15.34f, 0.95f, 0.748f).object);
     }
     w.appendSceneObject(RoomRecord().name(kObjLeftSlider).at(15.4f, 1.0f, 0.9f).object);
     w.appendSceneObject(RoomRecord().name(kObjRightSlider).at(15.2f, 1.0f, 0.9f).object);
     w.appendSceneObject(RoomRecord().name(kObjCoinSlot).at(15.0f, 1.0f, 1.1f).object);
 
-    if (!nightAlmostOver) {
-        processionWalking = false;
-        const float shift = storyValue04;
+    if (!story.nightAlmostOver) {
+        story.processionWalking = false;
+        const float shift = story.storyValue04;
         w.appendSceneObject(RoomRecord()
                                 .name(kObjSomething)
                                 .texture(picture::kSomethingLook)
@@ -117,12 +117,12 @@ void PlayScreen::buildRoom0() {
             setGlowColour(sprite, 1.0f, 0.3215686f, 0.7372549f, 1.0f);
         }
         w.appendSceneObject(monique.object);
-        if (moniqueHasFlower && !hatTaken) {
+        if (story.moniqueHasFlower && !story.hatTaken) {
             w.appendSceneObject(RoomRecord()
                                     .name(kObjHat)
                                     .mesh(mesh::kHat)
                                     .secondTexture(picture::kStoneSheen)
-                                    .at(storyValue14, 3.8f, 0.19f)
+                                    .at(story.storyValue14, 3.8f, 0.19f)
                                     .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
                                     .object);
         }
@@ -135,7 +135,7 @@ void PlayScreen::buildRoom0() {
             setGlowColour(sprite, 0.0f, 0.5882353f, 0.0f, 1.0f);
         }
         w.appendSceneObject(leader.object);
-        if (!knifeTaken) {
+        if (!story.knifeTaken) {
             w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).object);
         }
         RoomRecord witch;
@@ -173,7 +173,7 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(skeleton.object);
     } else {
         RoomRecord gate;
-        gate.name(kObjGate).mesh(storyFlag48 ? mesh::kGateOpen : mesh::kGateBreathing).texture(picture::kDarkWood).secondTexture(picture::kBlack).at(4.5f, 5.0f, 0.62393f);
+        gate.name(kObjGate).mesh(story.storyFlag48 ? mesh::kGateOpen : mesh::kGateBreathing).texture(picture::kDarkWood).secondTexture(picture::kBlack).at(4.5f, 5.0f, 0.62393f);
         for (int32_t vertex : {7584, 7338}) {
             GlowSprite* sprite = gate.glow(vertex);
             sprite->quadExtent.scale(1.5f);
@@ -184,12 +184,12 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(RoomRecord().at(3.45f, 3.8f, 10.0f).size(1.0f, 0.2f, 30.0f).object);
         w.appendSceneObject(RoomRecord().at(3.45f, 6.2f, 10.0f).size(1.0f, 0.2f, 30.0f).object);
         w.appendSceneObject(RoomRecord().at(2.21f, 5.0f, 10.0f).size(0.5f, 0.8f, 30.0f).object);
-        if (!storyFlag48) {
+        if (!story.storyFlag48) {
             w.appendSceneObject(RoomRecord().name(kObjGate1).at(3.45f, 5.0f, 10.0f).size(1.74f, 0.8f, 30.0f).object);
         }
     }
 
-    if (hatOnBroomstick) {
+    if (story.hatOnBroomstick) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjHat)
                                 .mesh(mesh::kHat)
@@ -198,16 +198,16 @@ void PlayScreen::buildRoom0() {
                                 .turnRadians(-0.1047198f, 0.6108652f, -1.64061f)
                                 .object);
     }
-    if (!ropeTaken) {
+    if (!story.ropeTaken) {
         w.appendSceneObject(RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).object);
     }
-    if (!storyFlag21) {
+    if (!story.storyFlag21) {
         // The statues wake (mesh and glowing eyes) once storyFlag20 is set.
         RoomRecord right;
         right.name(kObjRightBirdStatue).at(13.7f, 10.0f, 1.92f).speed(0.0f);
         RoomRecord left;
         left.name(kObjLeftBirdStatue).at(11.6f, 10.0f, 1.92f).speed(0.0f);
-        if (storyFlag20) {
+        if (story.storyFlag20) {
             right.mesh(mesh::kRightBirdAwake).texture(picture::kCharacterAtlas);
             birdEye(right.glow(363));
             birdEye(right.glow(1063));

@@ -99,7 +99,7 @@ float distance(float x, float y, float cx, float cy) {
 // and its house, the spider, the pumpkin, hedges, the well, the house and the
 // shed, then the scattered field.
 void PlayScreen::buildRoom1() {
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     w.appendSceneObject(RoomRecord().mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
     w.appendSceneObject(
         RoomRecord().mesh(mesh::kHat).secondTexture(picture::kStoneSheen).at(12.17f, 8.4f, 0.9f).turnDegrees(-6.0f, 35.0f, -94.0f).object);
@@ -147,7 +147,7 @@ void PlayScreen::buildRoom1() {
     w.appendSceneObject(RoomRecord().mesh(mesh::kGardenFarWalls).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kHouseFront)
-                            .texture(nightAlmostOver ? picture::kHouseFacadeAtDawn : picture::kHouseFacade)
+                            .texture(story.nightAlmostOver ? picture::kHouseFacadeAtDawn : picture::kHouseFacade)
                             .secondTexture(picture::kBlack)
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
@@ -157,7 +157,7 @@ void PlayScreen::buildRoom1() {
         RoomRecord().mesh(mesh::kHouseWindows).texture(picture::kWindowGlass).secondTexture(picture::kBlack).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).sphereMapped().object);
     w.appendSceneObject(
         RoomRecord().name(kObjDogHouse).mesh(mesh::kDogHouse).at(14.5f, 23.5f, 0.05651f).size(0.926f, 0.607f, 1.35f).object);
-    if (!nightAlmostOver && storyCount35 == 0) {
+    if (!story.nightAlmostOver && story.storyCount35 == 0) {
         RoomRecord spider;
         spider.name(kObjSpider).mesh(mesh::kSpider).texture(picture::kPaleFibre).at(-0.38671f, 44.0178f, 0.90915f).turnDegrees(0.0f, 0.0f, 270.0f).speed(3.0f);
         const int32_t vertices[8] = {182, 403, 197, 421, 206, 430, 188, 412};
@@ -172,14 +172,14 @@ void PlayScreen::buildRoom1() {
         }
         w.appendSceneObject(spider.object);
     }
-    if (!nightAlmostOver) {
-        if (!bonePlaced) {
+    if (!story.nightAlmostOver) {
+        if (!story.bonePlaced) {
             w.appendSceneObject(RoomRecord().name(kObjDog).mesh(mesh::kDogAsleep).at(13.5f, 23.5f, 0.35651f).size(0.7f, 0.3f, 5.0f).object);
         } else {
-            if (!boneTaken) {
+            if (!story.boneTaken) {
                 w.appendSceneObject(RoomRecord().name(kObjBone).mesh(mesh::kBone).at(13.6f, 23.5f, 0.027f).object);
             }
-            if (!dogGotBone) {
+            if (!story.dogGotBone) {
                 RoomRecord dog;
                 dog.name(kObjDog).mesh(mesh::kDogGuarding).texture(picture::kCharacterAtlas).at(13.5f, 24.5f, 0.35651f).size(0.3f, 0.7f, 5.0f);
                 dogEye(dog.glow(505));
@@ -200,17 +200,17 @@ void PlayScreen::buildRoom1() {
     // The big pumpkin grows with storyCount33 and is gone after stage 6.
     const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
                                       mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
-    if (storyCount33 >= 0 && storyCount33 <= 4) {
+    if (story.storyCount33 >= 0 && story.storyCount33 <= 4) {
         RoomRecord pumpkin;
-        pumpkin.name(kObjBigPumpkin).mesh(pumpkinMeshes[storyCount33]).texture(picture::kPumpkin).secondTexture(picture::kBlack);
+        pumpkin.name(kObjBigPumpkin).mesh(pumpkinMeshes[story.storyCount33]).texture(picture::kPumpkin).secondTexture(picture::kBlack);
         pumpkin.at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
-        if (storyCount33 == 1) {
+        if (story.storyCount33 == 1) {
             pumpkin.animTime(50.0f).speed(0.0f);
         }
         w.appendSceneObject(pumpkin.object);
-    } else if (storyCount33 == 5 || storyCount33 == 6) {
+    } else if (story.storyCount33 == 5 || story.storyCount33 == 6) {
         w.appendSceneObject(RoomRecord().mesh(mesh::kPumpkinStump).texture(picture::kPumpkin).secondTexture(picture::kBlack).at(13.5f, 26.4f, 0.7357f).object);
-        if (storyCount33 == 5) {
+        if (story.storyCount33 == 5) {
             RoomRecord pumpkin;
             pumpkin.name(kObjBigPumpkin).mesh(mesh::kPumpkinLit).texture(picture::kPumpkinLit).secondTexture(picture::kBlack).at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
             for (int32_t vertex : {1090, 1092}) {
@@ -227,12 +227,12 @@ void PlayScreen::buildRoom1() {
     appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
     w.appendSceneObject(
         RoomRecord().name(kObjPole).mesh(mesh::kWellPole).secondTexture(picture::kStoneSheen).at(25.85f, 15.73f, 0.75f).size(0.08f, 0.08f, 0.77f).object);
-    if (!nightAlmostOver && ropeOnPole) {
+    if (!story.nightAlmostOver && story.ropeOnPole) {
         w.appendSceneObject(RoomRecord().name(kObjRope).mesh(mesh::kRopeOnPole).texture(picture::kPaleFibre).at(25.85f, 15.43f, 0.75f).object);
     }
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
     w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
-    if (!doorKnocked) {
+    if (!story.doorKnocked) {
         w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(mesh::kHouseDoor).at(12.6f, 29.4f, 2.4f).object);
     } else {
         w.appendSceneObject(RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
@@ -245,7 +245,7 @@ void PlayScreen::buildRoom1() {
 // fixed centres, kept out of the shed and the house. Every kept point becomes
 // a mesh-89 object that is also listed in reactionList.
 void PlayScreen::scatterRoom1Field() {
-    reactionList.clear();
+    story.reactionList.clear();
     for (int i = 0; i < 80; ++i) {
         for (int j = 0; j < 80; ++j) {
             const float x = (static_cast<float>(i) / 80.0f + ((j % 2) ? 0.00625f : 0.0f)) * 39.0f - 9.5f;
@@ -287,8 +287,8 @@ void PlayScreen::scatterRoom1Field() {
                                       .speed(0.0f)
                                       .drawDistance(7.0f)
                                       .object;
-            worldList.appendSceneObject(object);
-            reactionList.push_back(object);
+            world.worldList.appendSceneObject(object);
+            story.reactionList.push_back(object);
         }
     }
 }

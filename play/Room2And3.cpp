@@ -39,9 +39,9 @@ const RoomRow kShedWalls[] = {
 // Room 2, the fish person's place: a fresh ground grid, the stand, the fish
 // person, the coins, the rope and four pillars.
 void PlayScreen::buildRoom2() {
-    replaceEffect(groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+    replaceEffect(effects.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
 
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     appendRoomRows(w, kRoom2Stand, COUNT_OF(kRoom2Stand));
     RoomRecord fish;
     fish.name(kObjFishPerson).mesh(mesh::kFishPersonFloating).texture(picture::kFishPersonLook).secondTexture(picture::kDampSheen).at(0.0f, -3.5f, 0.95f).size(0.5f, 0.5f, 5.0f);
@@ -54,12 +54,12 @@ void PlayScreen::buildRoom2() {
     w.appendSceneObject(RoomRecord().at(0.0f, -3.4f, 0.95f).size(0.5f, 0.5f, 5.0f).object);
 
     // The grid's ripple source, in the grid's field order.
-    groundGrid->sourceRow = 40;
-    groundGrid->sourceColumn = 13;
-    groundGrid->sourceRadius = 1;
-    groundGrid->sourceFrequency = 1.75f;
-    groundGrid->sourceAmplitude = 0.02f;
-    groundGrid->sourceOffset = 0.0f;
+    effects.groundGrid->sourceRow = 40;
+    effects.groundGrid->sourceColumn = 13;
+    effects.groundGrid->sourceRadius = 1;
+    effects.groundGrid->sourceFrequency = 1.75f;
+    effects.groundGrid->sourceAmplitude = 0.02f;
+    effects.groundGrid->sourceOffset = 0.0f;
 
     w.appendSceneObject(
         RoomRecord().name(kObjCoins).mesh(mesh::kCoins).texture(picture::kGoldSheen).secondTexture(picture::kDampSheen).at(0.0f, 0.0f, 1.0f).sphereMapped().object);
@@ -74,7 +74,7 @@ void PlayScreen::buildRoom2() {
 // Room 3, the shed: the dusty shelf, the bricks, its walls, the door back and
 // the broom until it is taken.
 void PlayScreen::buildRoom3() {
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     w.appendSceneObject(RoomRecord().name(kObjDustyShelf).at(-4.65f, 41.0f, 1.2f).object);
     appendRoomRows(w, kShedShell, COUNT_OF(kShedShell));
     w.appendSceneObject(
@@ -82,7 +82,7 @@ void PlayScreen::buildRoom3() {
     w.appendSceneObject(RoomRecord().mesh(mesh::kSwingingLamp).texture(picture::kShedAtlas).secondTexture(picture::kDampSheen).at(-4.6528f, 39.8f, 0.0f).speed(0.5f).object);
     appendRoomRows(w, kShedWalls, COUNT_OF(kShedWalls));
     w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
-    if (!broomTaken) {
+    if (!story.broomTaken) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBroom)
                                 .mesh(mesh::kBroom)

@@ -63,7 +63,7 @@ const RoomRow kHallDoorSide[] = {
 // The house shell of rooms 4, 5 and 6: walls and floors, the stairs and the
 // gallery, and the house's glass.
 void PlayScreen::buildHouseShell() {
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     appendRoomRows(w, kHouseShell, COUNT_OF(kHouseShell));
     for (int k = 0; k <= 9; ++k) {
         const float fk = static_cast<float>(k);
@@ -82,10 +82,10 @@ void PlayScreen::buildHouseShell() {
 // Room 4, the hall: posts, curtains, floor, the door side, and the pictures,
 // chair, crystal ball and box.
 void PlayScreen::buildRoom4() {
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     appendRoomRows(w, kHallPosts, COUNT_OF(kHallPosts));
     for (int k = 0; k < 4; ++k) {
-        replaceEffect(clothMeshes[k]).buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
+        replaceEffect(effects.clothMeshes[k]).buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
     }
     for (int i = 0; i <= 4; ++i) {
         for (int j = -1; j <= 0; ++j) {
@@ -106,7 +106,7 @@ void PlayScreen::buildRoom4() {
                             .sphereMapped()
                             .object);
     w.appendSceneObject(
-        RoomRecord().name(kObjChair).mesh(mesh::kChair).at(8.5f, 44.0f, 1.0f).turnDegrees(0.0f, 0.0f, chairAngle).size(0.3f, 0.3f, 0.3f).object);
+        RoomRecord().name(kObjChair).mesh(mesh::kChair).at(8.5f, 44.0f, 1.0f).turnDegrees(0.0f, 0.0f, story.chairAngle).size(0.3f, 0.3f, 0.3f).object);
     w.appendSceneObject(RoomRecord().at(8.75f, 44.0f, 1.0f).size(0.05f, 0.3f, 2.0f).object);
     w.appendSceneObject(RoomRecord().name(kObjPlanks).at(1.5f, 42.75f, 1.0f).size(0.7f, 1.0f, 2.0f).object);
     w.appendSceneObject(RoomRecord().name(kObjBox).mesh(mesh::kBox).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).object);
@@ -115,7 +115,7 @@ void PlayScreen::buildRoom4() {
         RoomRecord().name(kObjRoundDrawings).mesh(mesh::kRoundDrawings).texture(picture::kPortraitAtlas).secondTexture(picture::kBlack).at(10.9f, 41.0f, 2.6f).object);
     w.appendSceneObject(
         RoomRecord().name(kObjSmallPaintings).mesh(mesh::kSmallPaintings).texture(picture::kPortraitAtlas).secondTexture(picture::kBlack).at(12.3f, 41.0f, 2.6f).object);
-    if (!storyFlag37) {
+    if (!story.storyFlag37) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBigPainting)
                                 .mesh(mesh::kBigPainting)
@@ -145,7 +145,7 @@ void PlayScreen::buildRoom4() {
 // Room 5, behind the hall: the opened painting, the table, the goat person
 // until the special trick is learned, and the dust or the broom left there.
 void PlayScreen::buildRoom5() {
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     w.appendSceneObject(
         RoomRecord().mesh(mesh::kBigPaintingSwinging).texture(picture::kFadedPainting).secondTexture(picture::kBlack).at(14.1f, 41.0f, 2.7f).animTime(6.0f).speed(0.0f).object);
     w.appendSceneObject(RoomRecord()
@@ -156,7 +156,7 @@ void PlayScreen::buildRoom5() {
                             .size(1.0f, 0.6f, 1.0f)
                             .drawDistance(9999.0f)
                             .object);
-    if (!specialTrickLearned) {
+    if (!story.specialTrickLearned) {
         RoomRecord goat;
         goat.name(kObjGoatPerson).mesh(mesh::kGoatPersonBound).texture(picture::kGoatPersonLook).secondTexture(picture::kBlack).at(20.95f, 43.4f, 1.0f).size(0.3f, 0.4f, 2.0f);
         for (int32_t vertex : {3098, 6685}) {
@@ -167,7 +167,7 @@ void PlayScreen::buildRoom5() {
         }
         w.appendSceneObject(goat.object);
     }
-    if (storyCount40 == 0) {
+    if (story.storyCount40 == 0) {
         RoomRecord dust;
         dust.name(kObjDust).mesh(mesh::kDust).secondTexture(picture::kBlack).at(20.91641f, 43.48899f, 1.0f).turnDegrees(0.0f, 0.0f, -90.753f);
         Texture* texture = dust.object->setSceneObjectTexture(picture::kDust);
@@ -184,9 +184,9 @@ void PlayScreen::buildRoom5() {
 // Room 6, the upper floor: the bat, the person in the chair with its red glow
 // (gone late at night), the equipment, and late at night the treat and letter.
 void PlayScreen::buildRoom6() {
-    SceneObjectList& w = worldList;
+    SceneObjectList& w = world.worldList;
     w.appendSceneObject(RoomRecord().name(kObjBat).mesh(mesh::kBat).at(3.89975f, 38.58609f, 11.05444f).object);
-    if (!nightAlmostOver) {
+    if (!story.nightAlmostOver) {
         RoomRecord person;
         person.name(kObjPerson).mesh(mesh::kPersonInChair).texture(picture::kPersonLook).at(11.94327f, 30.0f, 8.44822f).turnDegrees(0.0f, 0.0f, 105.0f);
         for (int32_t vertex : {2, 716}) {
@@ -202,7 +202,7 @@ void PlayScreen::buildRoom6() {
     }
     RoomRecord equipment;
     equipment.name(kObjMedicalEquipment).mesh(mesh::kMedicalEquipment).at(10.60117f, 30.06468f, 8.44822f).size(1.0f, 0.335f, 2.0f);
-    if (!nightAlmostOver) {
+    if (!story.nightAlmostOver) {
         equipment.texture(picture::kEquipmentPanels);
     }
     w.appendSceneObject(equipment.object);
@@ -214,10 +214,10 @@ void PlayScreen::buildRoom6() {
                             .turnDegrees(0.0f, 0.0f, 105.0f)
                             .size(0.4f, 0.4f, 2.0f)
                             .object);
-    if (nightAlmostOver && !treatTaken) {
+    if (story.nightAlmostOver && !story.treatTaken) {
         w.appendSceneObject(RoomRecord().name(kObjTreat).mesh(mesh::kTreat).texture(picture::kSweetWrapper).at(11.12958f, 40.80397f, 8.63261f).object);
     }
-    if (nightAlmostOver && !letterTaken) {
+    if (story.nightAlmostOver && !story.letterTaken) {
         w.appendSceneObject(RoomRecord().name(kObjLetter).at(11.19f, 40.76f, 8.63f).object);
         w.appendSceneObject(RoomRecord()
                                 .name(kObjLetter1)

@@ -34,16 +34,16 @@ const float kHallWalls[6][5] = {
 // Room 7, the tunnel: the backdrop, three copies of the tunnel set with the
 // corridor's boxes, then the story-driven starts, segments, walls and eyes.
 void PlayScreen::buildRoom7() {
-    SceneObjectList& w = worldList;
-    replaceEffect(backdropLayer).createBackdropLayer(costumeGhost, costumeWerewolf, costumeDeath);
+    SceneObjectList& w = world.worldList;
+    replaceEffect(effects.backdropLayer).createBackdropLayer(story.costumeGhost, story.costumeWerewolf, story.costumeDeath);
 
     // The lists only point into the world list; emptied before anything is
     // built, so that an open tunnel's arches and segments join them just as
     // they do when the tunnel opens in front of the player, and sink and go
     // with the closing tunnel after a saved game is loaded.
-    tunnelFloorList.clear();
-    tunnelRowList.clear();
-    if (storyValue49 == 1.0f) {
+    story.tunnelFloorList.clear();
+    story.tunnelRowList.clear();
+    if (story.storyValue49 == 1.0f) {
         for (int k = -1; k <= 1; ++k) {
             SceneObject* arch = RoomRecord()
                                     .mesh(mesh::kTunnelArch)
@@ -54,7 +54,7 @@ void PlayScreen::buildRoom7() {
                                     .drawDistance(9999.0f)
                                     .object;
             w.appendSceneObject(arch);
-            tunnelFloorList.push_back(arch);
+            story.tunnelFloorList.push_back(arch);
         }
     }
     for (int m = -1; m <= 1; ++m) {
@@ -76,7 +76,7 @@ void PlayScreen::buildRoom7() {
             w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).object);
         }
     }
-    if (storyValue49 < 1.0f) {
+    if (story.storyValue49 < 1.0f) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart1)
                                 .mesh(mesh::kTunnelStart)
@@ -95,16 +95,16 @@ void PlayScreen::buildRoom7() {
                                 .drawDistance(9999.0f)
                                 .object);
     }
-    if (storyValue50 < 1.0f) {
+    if (story.storyValue50 < 1.0f) {
         for (int n = 0; n <= 19; ++n) {
             const float xn = -0.5f - 1.5f * static_cast<float>(n);
-            if (storyValue49 == 1.0f) {
+            if (story.storyValue49 == 1.0f) {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
                 for (int k = -1; k <= 1; ++k) {
                     SceneObject* segment = RoomRecord()
                                                .mesh(mesh::kTunnelRingMoving)
                                                .turnDegrees(180.0f, 0.0f, 0.0f)
-                                               .animTime(storyValue50 * 11.0f * s)
+                                               .animTime(story.storyValue50 * 11.0f * s)
                                                .speed(s)
                                                .texture(picture::kTunnelRing)
                                                .secondTexture(picture::kDampSheen)
@@ -112,9 +112,9 @@ void PlayScreen::buildRoom7() {
                                                .drawDistance(20.0f)
                                                .object;
                     w.appendSceneObject(segment);
-                    tunnelRowList.push_back(segment);
+                    story.tunnelRowList.push_back(segment);
                 }
-            } else if (storyValue49 < 1.0f) {
+            } else if (story.storyValue49 < 1.0f) {
                 for (int k = -1; k <= 0; ++k) {
                     SceneObject* object = RoomRecord()
                                               .mesh(mesh::kTunnelRing)
@@ -124,7 +124,7 @@ void PlayScreen::buildRoom7() {
                                               .drawDistance(20.0f)
                                               .object;
                     w.appendSceneObject(object);
-                    tunnelRowList.push_back(object);
+                    story.tunnelRowList.push_back(object);
                 }
             }
         }
@@ -138,20 +138,20 @@ void PlayScreen::buildRoom7() {
                                       .drawDistance(20.0f)
                                       .object;
             w.appendSceneObject(object);
-            tunnelFloorList.push_back(object);
+            story.tunnelFloorList.push_back(object);
         }
     }
-    if (storyValue50 < kTunnelWallsGoneAt) {
+    if (story.storyValue50 < kTunnelWallsGoneAt) {
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
     }
-    if (storyValue52 > 0.0f) {
-        const bool opening = storyValue52 < 1.0f;
+    if (story.storyValue52 > 0.0f) {
+        const bool opening = story.storyValue52 < 1.0f;
         RoomRecord eye1;
         RoomRecord eye2;
         for (RoomRecord* eye : {&eye1, &eye2}) {
             if (opening) {
-                eye->mesh(mesh::kEyesOpening).animTime(5.0f * storyValue52);
+                eye->mesh(mesh::kEyesOpening).animTime(5.0f * story.storyValue52);
             } else {
                 eye->mesh(mesh::kEyesOpen);
             }

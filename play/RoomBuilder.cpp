@@ -28,11 +28,11 @@ void playRoomChangeSounds(int32_t from, int32_t to) {
 void PlayScreen::setUpStartRoom() { enterRoom(0); }
 
 void PlayScreen::enterRoom(int32_t next) {
-    const int32_t prev = room;
-    room = next;
+    const int32_t prev = world.room;
+    world.room = next;
     clearRoom();
-    roomFade = 0.0f;
-    pendingRoom = -1;
+    view.roomFade = 0.0f;
+    world.pendingRoom = -1;
     gMusic->setVolume(0.0f);
 
     // The base atmosphere of every room.
@@ -47,18 +47,18 @@ void PlayScreen::enterRoom(int32_t next) {
     setAmbientLight(0.9f, 0.9f, 0.9f);
     gMainLight->setDirection(0.0f, 0.0f, -1.0f);
     gMainLight->setColour(1.0f, 1.0f, 1.0f);
-    if (nightAlmostOver && isRoomNumber(next)) {
+    if (story.nightAlmostOver && isRoomNumber(next)) {
         const RoomAtmosphere& atmosphere = kRoomAtmospheres[next];
         gCamera->fogColour[0] = atmosphere.lateFogColour[0];
         gCamera->fogColour[1] = atmosphere.lateFogColour[1];
         gCamera->fogColour[2] = atmosphere.lateFogColour[2];
     }
-    if (nightAlmostOver) {
+    if (story.nightAlmostOver) {
         gMainLight->setColour(1.0f, 0.2f, 0.2f);
     }
 
     if (isRoomNumber(next)) {
-        playMusicTrack(roomMusicTrack(next, nightAlmostOver, specialTrickLearned));
+        playMusicTrack(roomMusicTrack(next, story.nightAlmostOver, story.specialTrickLearned));
         const RoomAtmosphere& atmosphere = kRoomAtmospheres[next];
         if (atmosphere.lightFromBelow) {
             gMainLight->setDirection(0.0f, 0.0f, 1.0f);
@@ -117,8 +117,8 @@ void PlayScreen::enterRoom(int32_t next) {
 }
 
 void PlayScreen::releaseRoomReferences() {
-    const int32_t built = room;
-    room = -1;
+    const int32_t built = world.room;
+    world.room = -1;
     if (built < 0) {
         return;
     }

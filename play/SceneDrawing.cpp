@@ -56,11 +56,11 @@ std::string applyTargetGrammar(const std::string& first, const std::string& seco
 void PlayScreen::drawRoom() {
     const Vec3 camera = gCamera->position;
     const float yaw = gCamera->rotation.z;
-    if (backdropLayer) {
-        backdropLayer->drawBackdropSky();
+    if (effects.backdropLayer) {
+        effects.backdropLayer->drawBackdropSky();
     }
     applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f);
-    const std::vector<SceneObject*>& objects = worldList.objects();
+    const std::vector<SceneObject*>& objects = world.worldList.objects();
     // Both passes draw the objects in view; they are found once a frame.
     visibleObjects.clear();
     for (SceneObject* object : objects) {
@@ -78,19 +78,19 @@ void PlayScreen::drawRoom() {
     }
     setSphereMapTexGen(false);
     unbindTexture();
-    if (groundGrid) {
-        groundGrid->drawGroundGrid();
+    if (effects.groundGrid) {
+        effects.groundGrid->drawGroundGrid();
     }
-    for (const EffectSlot<ClothMesh>& cloth : clothMeshes) {
+    for (const EffectSlot<ClothMesh>& cloth : effects.clothMeshes) {
         if (cloth) {
             cloth->drawClothMesh();
         }
     }
-    if (sweepEffect) {
-        sweepEffect->drawSweepEffect();
+    if (effects.sweepEffect) {
+        effects.sweepEffect->drawSweepEffect();
     }
-    if (backdropLayer) {
-        backdropLayer->drawBackdropCostume(endingProgress);
+    if (effects.backdropLayer) {
+        effects.backdropLayer->drawBackdropCostume(story.endingProgress);
     }
     glDepthMask(GL_FALSE);
     for (SceneObject* object : objects) {
@@ -101,12 +101,12 @@ void PlayScreen::drawRoom() {
 }
 
 void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelectionLearned) {
-    if (!backdropLayer) {
+    if (!effects.backdropLayer) {
         screenOverlay.drawScreenOverlayFog();
     }
     // The fade to black; once the room has faded in the quad would blend
     // nothing into a whole screen of pixels, so it is left out.
-    const float fade = 1.0f - roomFade * sceneVisibility;
+    const float fade = 1.0f - view.roomFade * view.sceneVisibility;
     applyPlainColour(0.0f, 0.0f, 0.0f, fade);
     if (fade != 0.0f) {
         drawFullOverlayQuad();
@@ -123,9 +123,9 @@ void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelecti
     }
     second = applyTargetGrammar(first, second);
     caption.drawCaptionText(first, second);
-    answerPanel.drawAnswerPanel(room == 7 && storyValue50 > 0.0f);
-    if (noiseOverlay) {
-        noiseOverlay->drawNoiseOverlay();
+    answerPanel.drawAnswerPanel(world.room == 7 && story.storyValue50 > 0.0f);
+    if (effects.noiseOverlay) {
+        effects.noiseOverlay->drawNoiseOverlay();
     }
     screenOverlay.drawScreenOverlayVignette();
 }

@@ -1,3 +1,5 @@
+#include "script/ActionResolver.h"
+
 #include <string>
 
 #include "app/ActionEntry.h"
@@ -52,7 +54,7 @@ void applyRow(PlayScreen& play, const ActionRow& row) {
         playRowSound(row.sound, row.volume);
     }
     if (row.step >= 0) {
-        play.scriptStep = row.step;
+        play.script.scriptStep = row.step;
     }
     if (row.removedAction >= 0) {
         play.player.removeActionById(row.removedAction);
@@ -83,25 +85,25 @@ const ActionTable* actionTable(int32_t actionId) {
     return kActionTables[actionId];
 }
 
-void PlayScreen::performAction() {
-    rebuildTargetList();
-    if (player.actions.empty() || player.targets.empty()) {
+void performAction(PlayScreen& play) {
+    play.rebuildTargetList();
+    if (play.player.actions.empty() || play.player.targets.empty()) {
         return;
     }
     // A corrected choice is shown in the caption; the player executes again.
-    if (player.validateCurrentAction() || player.validateCurrentTarget()) {
+    if (play.player.validateCurrentAction() || play.player.validateCurrentTarget()) {
         return;
     }
     // The row may destroy the target (a pick-up), so its name is kept.
-    const std::string name = player.selectedTarget->name;
-    if (outOfReach(name, player.position)) {
-        showAnswer(*this, kAnsCantReach);
+    const std::string name = play.player.selectedTarget->name;
+    if (outOfReach(name, play.player.position)) {
+        showAnswer(play, kAnsCantReach);
         return;
     }
-    const ActionTable* table = actionTable(player.selectedAction->actionId);
+    const ActionTable* table = actionTable(play.player.selectedAction->actionId);
     if (!table) {
-        showAnswer(*this, kAnsUnknownAction);
+        showAnswer(play, kAnsUnknownAction);
         return;
     }
-    applyRow(*this, chooseRow(*table, *this, name));
+    applyRow(play, chooseRow(*table, play, name));
 }

@@ -15,37 +15,37 @@ namespace {
 // Knock on.
 
 void knockOnDoor(PlayScreen& play) {
-    play.doorKnocked = true;
+    play.story.doorKnocked = true;
     SceneObject* door = rowObject(play, kObjDoor);
     door->setSceneObjectMesh(mesh::kHouseDoorOpening);
     door->animTime = 0.0f;
     door->position.set(12.6f, 29.4f, 2.4f);
-    play.scriptStepDelay = 1.25f;
+    play.script.scriptStepDelay = 1.25f;
 }
 
 // The chair rocks to a new random angle, between -109 and -71 degrees.
 void knockOnChair(PlayScreen& play) {
     playRowSound(sound::kChairRattle, 1.0f);
-    play.chairKnocks += 1;
-    play.chairAngle = randomUnit() * 38.0f - 109.0f;
-    rowObject(play, kObjChair)->rotation.set(0.0f, 0.0f, play.chairAngle * kDegrees);
+    play.story.chairKnocks += 1;
+    play.story.chairAngle = randomUnit() * 38.0f - 109.0f;
+    rowObject(play, kObjChair)->rotation.set(0.0f, 0.0f, play.story.chairAngle * kDegrees);
 }
 
-void knockOnBroomstick(PlayScreen& play) { play.scriptStep = play.broomstickTaken ? 4 : 3; }
+void knockOnBroomstick(PlayScreen& play) { play.script.scriptStep = play.story.broomstickTaken ? 4 : 3; }
 
-bool hatOnBroomstick(const PlayScreen& play) { return play.hatOnBroomstick; }
+bool hatOnBroomstick(const PlayScreen& play) { return play.story.hatOnBroomstick; }
 
 // With a coin inserted the left slider dispenses a candle and snaps back.
 void pushLeftSlider(PlayScreen& play) {
-    if (!play.coinInserted) {
+    if (!play.story.coinInserted) {
         playRowSound(sound::kKnockKnock, 1.0f);
         showAnswer(play, kAnsDoesntMove);
         return;
     }
     playRowSound(sound::kSlideClunkSnap, 0.6f);
     addRowObject(play, objectName(kObjCandle), 26, -1, -1, Vec3(15.34f, 0.95f, 0.748f));
-    play.coinInserted = false;
-    play.storyFlag07 = true;
+    play.story.coinInserted = false;
+    play.story.storyFlag07 = true;
     showAnswer(play, kAnsDispensedCandle);
 }
 
@@ -85,60 +85,60 @@ void askSpider(PlayScreen& play) {
 
 // The bat shows the way while the night is young, and sleeps late at night.
 void askBat(PlayScreen& play) {
-    if (play.nightAlmostOver) {
+    if (play.story.nightAlmostOver) {
         showAnswer(play, kAnsBatAsleep);
         return;
     }
     startRowFlight(play, Vec3(3.82f, 38.92f, 11.06f), Vec3(3.12414f, -0.20944f, 4.88692f));
-    play.scriptStep = 134;
+    play.script.scriptStep = 134;
 }
 
-bool nightYoung(const PlayScreen& play) { return !play.nightAlmostOver; }
+bool nightYoung(const PlayScreen& play) { return !play.story.nightAlmostOver; }
 
 void askFishPerson(PlayScreen& play) {
     SceneObject* fish = rowObject(play, kObjFishPerson);
     fish->setSceneObjectMesh(mesh::kFishPersonDucking);
     fish->animTime = 0.0f;
     rippleGroundGrid(play);
-    play.scriptStepDelay = 0.5f;
-    play.scriptStep = 60;
+    play.script.scriptStepDelay = 0.5f;
+    play.script.scriptStep = 60;
 }
 
 // The goat person greets once; after the dust has begun to go, a scene.
 void askGoatPerson(PlayScreen& play) {
-    if (play.storyCount40 != 0) {
+    if (play.story.storyCount40 != 0) {
         fadeOutToStep(play, 79);
         return;
     }
-    play.storyFlag43 = true;
+    play.story.storyFlag43 = true;
     rowObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonPleading, 2.0f);
     playRowSound(sound::kGoatPersonVoice, 0.4f);
-    play.scriptStep = 75;
+    play.script.scriptStep = 75;
     showAnswer(play, kAnsGoatNothingSweet);
 }
 
-bool pumpkinLit(const PlayScreen& play) { return play.storyCount33 == 5; }
+bool pumpkinLit(const PlayScreen& play) { return play.story.storyCount33 == 5; }
 
 void askLitPumpkin(PlayScreen& play) {
     playRowSound(sound::kLanternLaugh, 0.6f);
-    play.storyCount33 += 1;
+    play.story.storyCount33 += 1;
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(mesh::kPumpkinLaughing);
     pumpkin->animSpeed = 1.0f;
     pumpkin->animTime = 0.0f;
-    play.scriptStepDelay = 6.0f;
-    play.scriptStep = 58;
+    play.script.scriptStepDelay = 6.0f;
+    play.script.scriptStep = 58;
 }
 
 // The skeleton knows the costume; a later flag replaces an earlier greeting.
 void greetSkeleton(PlayScreen& play) {
-    if (play.costumeGhost) {
+    if (play.story.costumeGhost) {
         showAnswer(play, kAnsSkeletonGreetsGhost);
     }
-    if (play.costumeWerewolf) {
+    if (play.story.costumeWerewolf) {
         showAnswer(play, kAnsSkeletonGreetsWerewolf);
     }
-    if (play.costumeDeath) {
+    if (play.story.costumeDeath) {
         showAnswer(play, kAnsSkeletonHello);
     }
 }
@@ -150,34 +150,34 @@ void askSomething(PlayScreen& play) {
 
 // Each question to the cat starts the other of its two scenes.
 void askShadyCat(PlayScreen& play) {
-    const bool first = !play.storyFlag22;
-    play.storyFlag22 = first;
+    const bool first = !play.story.storyFlag22;
+    play.story.storyFlag22 = first;
     fadeOutToStep(play, first ? 17 : 22);
 }
 
 void askRightBirdStatue(PlayScreen& play) {
-    if (!play.storyFlag23) {
+    if (!play.story.storyFlag23) {
         showAnswer(play, kAnsRightStatueCantWait);
     } else {
-        play.scriptStep = 34;
+        play.script.scriptStep = 34;
         showAnswer(play, kAnsRightStatueDuty);
     }
-    play.storyFlag23 = !play.storyFlag23;
+    play.story.storyFlag23 = !play.story.storyFlag23;
 }
 
 void askLeftBirdStatue(PlayScreen& play) {
-    if (!play.storyFlag24) {
-        play.scriptStep = 41;
+    if (!play.story.storyFlag24) {
+        play.script.scriptStep = 41;
         showAnswer(play, kAnsLeftStatueYawns);
     } else {
         playRowSound(sound::kLeftBirdVoice, 0.8f);
         showAnswer(play, kAnsLeftStatueRiddle);
     }
-    play.storyFlag24 = !play.storyFlag24;
+    play.story.storyFlag24 = !play.story.storyFlag24;
 }
 
 bool scarecrowAwake(const PlayScreen& play) {
-    return play.hatOnBroomstick && play.storyFlag20 && !play.nightAlmostOver;
+    return play.story.hatOnBroomstick && play.story.storyFlag20 && !play.story.nightAlmostOver;
 }
 
 const ActionRow kAskRows[] = {

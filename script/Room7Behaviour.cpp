@@ -35,7 +35,7 @@ const int32_t kPathCount = COUNT_OF(kPath);
 void destroyListed(PlayScreen& play, std::vector<SceneObject*>& list) {
     const std::vector<SceneObject*> copy = list;
     for (SceneObject* object : copy) {
-        play.worldList.deleteSceneObject(object);
+        play.world.worldList.deleteSceneObject(object);
     }
     list.clear();
 }
@@ -48,18 +48,18 @@ void openTunnel(PlayScreen& play) {
     const float x = play.player.position.x;
     const float f = (std::fabs(x) / 29.0f) * (std::fabs(x) / 29.0f);
     if (f < 1.0f) {
-        play.storyValue49 = f;
-        for (SceneObject* row : play.tunnelRowList) {
+        play.story.storyValue49 = f;
+        for (SceneObject* row : play.story.tunnelRowList) {
             row->rotation.set(std::min(1.2f * f, 1.0f) * 180.0f * kDegrees, 0.0f, 0.0f);
         }
         return;
     }
-    play.storyValue49 = 1.0f;
-    play.storyValue50 = 0.0001f;
+    play.story.storyValue49 = 1.0f;
+    play.story.storyValue50 = 0.0001f;
     playCueOnAnyChannel(sound::kRumble, 0.6f);
     deleteRowObject(play, kObjTunnelStart1);
     deleteRowObject(play, kObjTunnelStart2);
-    destroyListed(play, play.tunnelRowList);
+    destroyListed(play, play.story.tunnelRowList);
     for (int32_t r = 0; r < 20; ++r) {
         const float speed = 11.0f / (randomUnit() * 7.5f + 5.0f);
         for (int32_t k = -1; k <= 0; ++k) {
@@ -67,37 +67,37 @@ void openTunnel(PlayScreen& play) {
             row->rotation.set(180.0f * kDegrees, 0.0f, 0.0f);
             row->animSpeed = speed;
             row->drawDistance = 20.0f;
-            play.tunnelRowList.push_back(row);
+            play.story.tunnelRowList.push_back(row);
         }
     }
     for (int32_t k = -1; k <= 0; ++k) {
         SceneObject* floor = addTunnelPiece(play, 227, 235, 238, Vec3(k * 30.0f - 0.5f, 5.0f, 1.0f));
         floor->rotation.set(3.14159f, 0.0f, 0.0f);
         floor->drawDistance = 9999.0f;
-        play.tunnelFloorList.push_back(floor);
+        play.story.tunnelFloorList.push_back(floor);
     }
 }
 
 void closeTunnel(PlayScreen& play, float dt) {
-    const float before = play.storyValue50;
-    play.storyValue50 += 0.08f * dt;
+    const float before = play.story.storyValue50;
+    play.story.storyValue50 += 0.08f * dt;
     // The same test as the room builder's: the walls stand exactly while the
     // value is below the threshold, so a game saved at the threshold has
     // none to take away.
-    if (before < kTunnelWallsGoneAt && play.storyValue50 >= kTunnelWallsGoneAt) {
+    if (before < kTunnelWallsGoneAt && play.story.storyValue50 >= kTunnelWallsGoneAt) {
         for (ObjectName wall : {kObjTunnelWall1, kObjTunnelWall2}) {
-            if (play.worldList.containsSceneObject(objectName(wall))) {
+            if (play.world.worldList.containsSceneObject(objectName(wall))) {
                 deleteRowObject(play, wall);
             }
         }
     }
-    for (SceneObject* floor : play.tunnelFloorList) {
-        floor->position.z = 1.0f - std::max(play.storyValue50 - 0.15f, 0.0f) * 0.4f;
+    for (SceneObject* floor : play.story.tunnelFloorList) {
+        floor->position.z = 1.0f - std::max(play.story.storyValue50 - 0.15f, 0.0f) * 0.4f;
     }
-    if (play.storyValue50 >= 1.0f) {
-        play.storyValue50 = 1.0f;
-        destroyListed(play, play.tunnelRowList);
-        destroyListed(play, play.tunnelFloorList);
+    if (play.story.storyValue50 >= 1.0f) {
+        play.story.storyValue50 = 1.0f;
+        destroyListed(play, play.story.tunnelRowList);
+        destroyListed(play, play.story.tunnelFloorList);
     }
 }
 
@@ -121,10 +121,10 @@ void atmosphere(float p) {
 void hallAndEyes(PlayScreen& play, float dt) {
     Vec3& p = play.player.position;
     if (p.x > -13.0f && p.x < -9.0f && p.y > -4.0f && p.y < -2.38571f) {
-        play.storyFlag51 = true;
+        play.story.storyFlag51 = true;
     }
-    if (play.storyFlag51 && p.y > -2.38571f) {
-        play.scriptStepDelay = 1.0f;
+    if (play.story.storyFlag51 && p.y > -2.38571f) {
+        play.script.scriptStepDelay = 1.0f;
         play.player.walkIntensity = 0.0f;
         Vec3 end = p;
         end.add(0.0f, -0.3f, 1.5f);
@@ -132,17 +132,17 @@ void hallAndEyes(PlayScreen& play, float dt) {
         p.y -= 0.3f;
         say(play, kStpNotSupposedTo);
     }
-    if (play.storyValue52 == 0.0f && play.storyFlag51 && p.x > -11.0f) {
+    if (play.story.storyValue52 == 0.0f && play.story.storyFlag51 && p.x > -11.0f) {
         playCueOnAnyChannel(sound::kOminousSting, 0.6f);
-        play.storyValue52 = 0.0001f;
+        play.story.storyValue52 = 0.0001f;
         for (ObjectName name : {kObjEye1, kObjEye2}) {
             addRowObject(play, objectName(name), 248, 250, 58, Vec3())->drawDistance = 9999.0f;
         }
     }
-    if (play.storyValue52 > 0.0f && play.storyValue52 < 1.0f) {
-        play.storyValue52 += 0.2f * dt;
-        if (play.storyValue52 >= 1.0f) {
-            play.storyValue52 = 1.0f;
+    if (play.story.storyValue52 > 0.0f && play.story.storyValue52 < 1.0f) {
+        play.story.storyValue52 += 0.2f * dt;
+        if (play.story.storyValue52 >= 1.0f) {
+            play.story.storyValue52 = 1.0f;
             for (ObjectName name : {kObjEye1, kObjEye2}) {
                 SceneObject* eye = play.findSceneObject(name);
                 eye->setSceneObjectMesh(mesh::kEyesOpen);
@@ -155,12 +155,12 @@ void hallAndEyes(PlayScreen& play, float dt) {
 void endingTrigger(PlayScreen& play) {
     const Vec3& p = play.player.position;
     const float yaw = play.player.viewAngles.z;
-    if (play.isPlayerInControl() && play.storyValue52 == 1.0f && yaw >= 1.3089969f && yaw <= 1.8325957f &&
+    if (play.isPlayerInControl() && play.story.storyValue52 == 1.0f && yaw >= 1.3089969f && yaw <= 1.8325957f &&
         p.y >= -3.4f && p.x >= -12.4f && p.x <= -11.6f) {
-        play.scriptStepDelay = 4.0f;
+        play.script.scriptStepDelay = 4.0f;
         play.startCameraFlight(Vec3(-12.08f, -3.41f, 1.5f), Vec3(0.0f, 0.15708f, 1.5708f), 4.0f, true);
         play.player.walkIntensity = 0.0f;
-        play.scriptStep = 136;
+        play.script.scriptStep = 136;
     }
 }
 
@@ -182,13 +182,13 @@ float tunnelPathLimit(float x) {
 }
 
 void updateRoom7Behaviour(PlayScreen& play, float dt) {
-    if (play.storyValue49 < 1.0f) {
+    if (play.story.storyValue49 < 1.0f) {
         openTunnel(play);
     }
-    if (play.storyValue50 > 0.0f && play.storyValue50 < 1.0f) {
+    if (play.story.storyValue50 > 0.0f && play.story.storyValue50 < 1.0f) {
         closeTunnel(play, dt);
     }
-    atmosphere(play.storyValue50);
+    atmosphere(play.story.storyValue50);
     hallAndEyes(play, dt);
     endingTrigger(play);
 

@@ -1,3 +1,5 @@
+#include "script/RoomBehaviour.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,10 +36,10 @@ bool boxesOverlap(const Vec3& ca, const Vec3& ha, const Vec3& cb, const Vec3& hb
 
 // Walking or standing meshes of the procession.
 void poseProcession(PlayScreen& play, bool walking) {
-    play.processionWalking = walking;
+    play.story.processionWalking = walking;
     const int32_t skeleton = walking ? 16 : 50;
-    const int32_t leader = walking ? (play.knifeTaken ? 59 : 19) : (play.knifeTaken ? 61 : 60);
-    const int32_t monique = walking ? (play.moniqueHasFlower ? 52 : 17) : (play.moniqueHasFlower ? 54 : 53);
+    const int32_t leader = walking ? (play.story.knifeTaken ? 59 : 19) : (play.story.knifeTaken ? 61 : 60);
+    const int32_t monique = walking ? (play.story.moniqueHasFlower ? 52 : 17) : (play.story.moniqueHasFlower ? 54 : 53);
     const int32_t something = walking ? 13 : 57;
     play.findSceneObject(kObjHomelessSkeleton)->crossFadeSceneObjectMesh(skeleton, 0.75f);
     play.findSceneObject(kObjFollowedLeader)->crossFadeSceneObjectMesh(leader, 0.75f);
@@ -50,11 +52,11 @@ void poseProcession(PlayScreen& play, bool walking) {
 }
 
 void moveProcession(PlayScreen& play, float dt) {
-    play.storyValue04 -= kProcessionSpeed * dt;
+    play.story.storyValue04 -= kProcessionSpeed * dt;
     const ObjectName walkers[] = {kObjHomelessSkeleton, kObjFollowedLeader, kObjKnife, kObjMonique, kObjSomething};
     Player& player = play.player;
     for (ObjectName name : walkers) {
-        if (name == kObjKnife && play.knifeTaken) {
+        if (name == kObjKnife && play.story.knifeTaken) {
             continue;
         }
         SceneObject* walker = play.findSceneObject(name);
@@ -70,7 +72,7 @@ void moveProcession(PlayScreen& play, float dt) {
 
 void wakeStatues(PlayScreen& play) {
     playCueOnAnyChannel(sound::kBirdsWake, 0.8f);
-    play.storyFlag20 = true;
+    play.story.storyFlag20 = true;
     const Vec3 scale(0.5f, 0.7f, 0.7f);
     SceneObject* left = play.findSceneObject(kObjLeftBirdStatue);
     SceneObject* right = play.findSceneObject(kObjRightBirdStatue);
@@ -88,18 +90,18 @@ void wakeStatues(PlayScreen& play) {
     eye.y += 0.3f;
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.5f, false);
     play.player.walkIntensity = 0.0f;
-    play.scriptStepDelay = 0.5f;
-    play.scriptStep = 30;
+    play.script.scriptStepDelay = 0.5f;
+    play.script.scriptStep = 30;
 }
 
 void birdStatues(PlayScreen& play, bool inControl) {
-    if (!play.storyFlag20 || play.storyFlag21) {
+    if (!play.story.storyFlag20 || play.story.storyFlag21) {
         return;
     }
     const float x = play.player.position.x;
     const float f = gCamera->farPlane;
-    if (play.broomstickInCrack && play.hatOnBroomstick && (x < 11.5f - f || x > 13.8f + f)) {
-        play.storyFlag21 = true;
+    if (play.story.broomstickInCrack && play.story.hatOnBroomstick && (x < 11.5f - f || x > 13.8f + f)) {
+        play.story.storyFlag21 = true;
         deleteRowObject(play, kObjLeftBirdStatue);
         deleteRowObject(play, kObjRightBirdStatue);
         return;
@@ -125,16 +127,16 @@ void room0(PlayScreen& play, float dt) {
     } else if (p.x < 0.0f) {
         p.x += 30.0f;
     }
-    if (play.nightAlmostOver) {
+    if (play.story.nightAlmostOver) {
         keepNear(play.findSceneObject(kObjGate), p.x);
-        if (p.y > 10.25f && play.storyFlag21) {
-            play.pendingRoom = 1;
+        if (p.y > 10.25f && play.story.storyFlag21) {
+            play.world.pendingRoom = 1;
         }
     } else {
         const bool inControl = play.isPlayerInControl();
-        if (inControl && !play.processionWalking) {
+        if (inControl && !play.story.processionWalking) {
             poseProcession(play, true);
-        } else if (!inControl && play.processionWalking) {
+        } else if (!inControl && play.story.processionWalking) {
             poseProcession(play, false);
         }
         if (inControl) {
@@ -142,29 +144,29 @@ void room0(PlayScreen& play, float dt) {
         }
         keepNear(play.findSceneObject(kObjStationaryWitch), p.x);
         keepNear(play.findSceneObject(kObjShadyCat), p.x);
-        if (play.moniqueHasFlower && !play.hatTaken) keepNear(play.findSceneObject(kObjHat), p.x);
-        if (!play.flowerTaken) keepNear(play.findSceneObject(kObjFlower), p.x);
-        if (!play.broomstickTaken) keepNear(play.findSceneObject(kObjBroomstick), p.x);
+        if (play.story.moniqueHasFlower && !play.story.hatTaken) keepNear(play.findSceneObject(kObjHat), p.x);
+        if (!play.story.flowerTaken) keepNear(play.findSceneObject(kObjFlower), p.x);
+        if (!play.story.broomstickTaken) keepNear(play.findSceneObject(kObjBroomstick), p.x);
         birdStatues(play, inControl);
         if (p.y > 9.8f) {
-            if (play.storyFlag21) {
-                if (p.y > 10.25f) play.pendingRoom = 1;
-            } else if (!play.storyFlag20) {
+            if (play.story.storyFlag21) {
+                if (p.y > 10.25f) play.world.pendingRoom = 1;
+            } else if (!play.story.storyFlag20) {
                 wakeStatues(play);
             } else {
                 p.y = 9.8f;
             }
         }
     }
-    if (p.x > 2.9f && p.x < 4.0f && p.y > 4.1f && p.y < 5.9f && play.nightAlmostOver && play.storyFlag48) {
+    if (p.x > 2.9f && p.x < 4.0f && p.y > 4.1f && p.y < 5.9f && play.story.nightAlmostOver && play.story.storyFlag48) {
         p.x = 4.0f;
-        play.pendingRoom = 7;
+        play.world.pendingRoom = 7;
     }
 }
 
 void room1(PlayScreen& play, float dt) {
     const Vec3& p = play.player.position;
-    for (SceneObject* object : play.reactionList) {
+    for (SceneObject* object : play.story.reactionList) {
         const float dx = object->position.x - p.x;
         const float dy = object->position.y - p.y;
         if (std::sqrt(dx * dx + dy * dy) < 0.4f) {
@@ -175,16 +177,16 @@ void room1(PlayScreen& play, float dt) {
     }
     // The dog notices the player in its corner; late at night there is no
     // dog to notice anything.
-    if (p.y > 24.0f && p.x > 12.4f && !play.bonePlaced && play.worldList.containsSceneObject(objectName(kObjDog))) {
-        play.scriptStep = 47;
+    if (p.y > 24.0f && p.x > 12.4f && !play.story.bonePlaced && play.world.worldList.containsSceneObject(objectName(kObjDog))) {
+        play.script.scriptStep = 47;
     }
     if (p.y < 10.25f) {
-        play.reactionList.clear();
-        play.pendingRoom = 0;
+        play.story.reactionList.clear();
+        play.world.pendingRoom = 0;
     }
     if (p.y > 29.25f && p.x > 11.5f) {
-        play.reactionList.clear();
-        play.pendingRoom = 4;
+        play.story.reactionList.clear();
+        play.world.pendingRoom = 4;
     }
 }
 
@@ -199,54 +201,54 @@ void room2(PlayScreen& play) {
 
 void room4(PlayScreen& play) {
     const Vec3& p = play.player.position;
-    if (play.coinInWell && !play.storyFlag37 && play.storyFlag42 && p.x > 13.0f && p.x < 15.0f && p.y > 37.2f &&
+    if (play.story.coinInWell && !play.story.storyFlag37 && play.story.storyFlag42 && p.x > 13.0f && p.x < 15.0f && p.y > 37.2f &&
         p.y < 40.8f) {
         playCueOnAnyChannel(sound::kPaintingSwings, 0.6f);
-        play.storyFlag37 = true;
+        play.story.storyFlag37 = true;
         SceneObject* painting = play.findSceneObject(kObjBigPainting);
         painting->setSceneObjectMesh(mesh::kBigPaintingSwinging);
         painting->animTime = 0.0f;
         flyToward(play, play.player.playerEyePosition(), Vec3(14.1f, 41.0f, 2.25f), 2.0f, true);
         play.player.walkIntensity = 0.0f;
-        play.scriptStepDelay = 3.0f;
-        play.scriptStep = 70;
+        play.script.scriptStepDelay = 3.0f;
+        play.script.scriptStep = 70;
     }
     if (p.y < 29.25f) {
-        play.pendingRoom = 1;
+        play.world.pendingRoom = 1;
     }
     if (p.x > 10.3f && p.x < 17.0f && p.y > 41.3f) {
         if (p.z < 3.5f) {
-            play.pendingRoom = 5;
+            play.world.pendingRoom = 5;
         } else if (p.z > 7.25f) {
-            play.pendingRoom = 6;
+            play.world.pendingRoom = 6;
         }
     }
 }
 
 }  // namespace
 
-void PlayScreen::updateRoomBehaviour(float dt) {
-    switch (room) {
+void updateRoomBehaviour(PlayScreen& play, float dt) {
+    switch (play.world.room) {
     case 0:
-        room0(*this, dt);
+        room0(play, dt);
         break;
     case 1:
-        room1(*this, dt);
+        room1(play, dt);
         break;
     case 2:
-        room2(*this);
+        room2(play);
         break;
     case 4:
-        room4(*this);
+        room4(play);
         break;
     case 5:
-        if (player.position.y < 41.3f && player.position.x < 16.0f) pendingRoom = 4;
+        if (play.player.position.y < 41.3f && play.player.position.x < 16.0f) play.world.pendingRoom = 4;
         break;
     case 6:
-        if (player.position.z < 7.25f) pendingRoom = 4;
+        if (play.player.position.z < 7.25f) play.world.pendingRoom = 4;
         break;
     case 7:
-        updateRoom7Behaviour(*this, dt);
+        updateRoom7Behaviour(play, dt);
         break;
     default:
         break;

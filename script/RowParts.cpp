@@ -22,7 +22,7 @@ SceneObject* rowObject(PlayScreen& play, ObjectName name) { return play.findScen
 void deleteRowObject(PlayScreen& play, ObjectName name) {
     // A blank stand-in for a missing name is not in the world list, so this
     // frees nothing then; the blank goes with the room.
-    play.worldList.deleteSceneObject(rowObject(play, name));
+    play.world.worldList.deleteSceneObject(rowObject(play, name));
 }
 
 SceneObject* addRowObject(PlayScreen& play, const char* name, int32_t mesh, int32_t texture, int32_t reflection,
@@ -38,7 +38,7 @@ SceneObject* addRowObject(PlayScreen& play, const char* name, int32_t mesh, int3
         object->setSceneObjectSecondTexture(reflection);
     }
     object->position = position;
-    play.worldList.appendSceneObject(object);
+    play.world.worldList.appendSceneObject(object);
     return object;
 }
 
@@ -57,69 +57,69 @@ void finishGive(PlayScreen& play, float volume) {
     play.player.validateCurrentTarget();
 }
 
-void pickUp(PlayScreen& play, ObjectName name, int32_t actionId, bool PlayScreen::*flag, bool PlayScreen::*cleared) {
+void pickUp(PlayScreen& play, ObjectName name, int32_t actionId, bool StoryState::*flag, bool StoryState::*cleared) {
     deleteRowObject(play, name);
     giveAction(play, actionId);
-    play.*flag = true;
+    play.story.*flag = true;
     if (cleared) {
-        play.*cleared = false;
+        play.story.*cleared = false;
     }
     finishGive(play, 0.5f);
 }
 
 void fadeOutToStep(PlayScreen& play, int32_t step) {
-    play.sceneVisibilityTarget = 0.0f;
-    play.sceneVisibilityRate = 1.0f;
-    play.scriptStepDelay = 1.0f;
-    play.scriptStep = step;
+    play.view.sceneVisibilityTarget = 0.0f;
+    play.view.sceneVisibilityRate = 1.0f;
+    play.script.scriptStepDelay = 1.0f;
+    play.script.scriptStep = step;
 }
 
 void startRowFlight(PlayScreen& play, const Vec3& position, const Vec3& angles) {
-    play.scriptStepDelay = kFlightSeconds;
+    play.script.scriptStepDelay = kFlightSeconds;
     play.startCameraFlight(position, angles, kFlightSeconds, true);
     play.player.walkIntensity = 0.0f;
 }
 
 void rippleGroundGrid(PlayScreen& play) {
-    if (!play.groundGrid) {
+    if (!play.effects.groundGrid) {
         return;
     }
-    play.groundGrid->sourceColumn += 2;
-    play.groundGrid->sourceOffset = 0.1f;
+    play.effects.groundGrid->sourceColumn += 2;
+    play.effects.groundGrid->sourceOffset = 0.1f;
 }
 
 void showCostumeAnswer(PlayScreen& play) {
-    if (play.costumeGhost) {
+    if (play.story.costumeGhost) {
         showAnswer(play, kAnsSpookySound);
     }
-    if (play.costumeWerewolf) {
+    if (play.story.costumeWerewolf) {
         showAnswer(play, kAnsRoar);
     }
-    if (play.costumeDeath) {
+    if (play.story.costumeDeath) {
         showAnswer(play, kAnsTakeTheirSoul);
     }
 }
 
-void stepForDog(PlayScreen& play) { play.scriptStep = play.bonePlaced ? 48 : 47; }
+void stepForDog(PlayScreen& play) { play.script.scriptStep = play.story.bonePlaced ? 48 : 47; }
 
 void useShedDoor(PlayScreen& play) {
-    if (play.room == 1) {
-        play.pendingRoom = 3;
+    if (play.world.room == 1) {
+        play.world.pendingRoom = 3;
         showAnswer(play, kAnsNotLockedEnter);
-    } else if (play.room == 3) {
-        play.pendingRoom = 1;
+    } else if (play.world.room == 3) {
+        play.world.pendingRoom = 1;
         showAnswer(play, kAnsNotLockedExit);
     }
 }
 
 void useRopeBetweenRooms(PlayScreen& play) {
-    if (play.room == 1) {
-        play.pendingRoom = 2;
-    } else if (play.room == 2) {
-        play.pendingRoom = 1;
+    if (play.world.room == 1) {
+        play.world.pendingRoom = 2;
+    } else if (play.world.room == 2) {
+        play.world.pendingRoom = 1;
     }
 }
 
-bool birdStatuesAwake(const PlayScreen& play) { return play.storyFlag20; }
+bool birdStatuesAwake(const PlayScreen& play) { return play.story.storyFlag20; }
 
-bool bonePlaced(const PlayScreen& play) { return play.bonePlaced; }
+bool bonePlaced(const PlayScreen& play) { return play.story.bonePlaced; }

@@ -9,6 +9,7 @@
 
 class PlayScreen;
 class SceneObject;
+struct StoryState;
 
 // The pieces that answer rows of several actions are built from. Every
 // operation works on the play screen whose action is being carried out.
@@ -42,8 +43,8 @@ void finishGive(PlayScreen& play, float volume);
 // Picks the object named name up: deletes it, gives actionId, sets *flag,
 // clears *cleared (when not null), selects the new entry, then finishGive at
 // 0.5.
-void pickUp(PlayScreen& play, ObjectName name, int32_t actionId, bool PlayScreen::*flag,
-            bool PlayScreen::*cleared = nullptr);
+void pickUp(PlayScreen& play, ObjectName name, int32_t actionId, bool StoryState::*flag,
+            bool StoryState::*cleared = nullptr);
 
 // The view fades to black over a second and step follows after a delay of 1.
 void fadeOutToStep(PlayScreen& play, int32_t step);

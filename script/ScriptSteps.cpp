@@ -1,3 +1,5 @@
+#include "script/ScriptSteps.h"
+
 #include "play/PlayScreen.h"
 
 #include "app/GameState.h"
@@ -11,27 +13,27 @@ const int32_t kAfterEndingStep = 143;
 
 }  // namespace
 
-bool PlayScreen::runScriptStep() {
-    if (scriptStep == -1 || scriptStep == kAfterEndingStep) {
+bool runScriptStep(PlayScreen& play) {
+    if (play.script.scriptStep == -1 || play.script.scriptStep == kAfterEndingStep) {
         return true;
     }
-    if (scriptStep < 1 || scriptStep > kLastStep) {
-        scriptStep = -1;
+    if (play.script.scriptStep < 1 || play.script.scriptStep > kLastStep) {
+        play.script.scriptStep = -1;
         return true;
     }
-    switch (scriptStep) {
+    switch (play.script.scriptStep) {
     case kEndingStep:
         // The story's end: the ending screen takes over at once, and nothing
         // else of this frame runs. An error raised earlier in the frame keeps
         // the error screen.
-        scriptStep = kAfterEndingStep;
+        play.script.scriptStep = kAfterEndingStep;
         if (gGameState != kGameStateError) {
             gGameState = kGameStateEnding;
         }
         return false;
     default: {
-        if (!runStep(*this, scriptStep)) {
-            scriptStep = -1;
+        if (!runStep(play, play.script.scriptStep)) {
+            play.script.scriptStep = -1;
         }
         return true;
     }

@@ -24,21 +24,21 @@ void say(PlayScreen& play, StepText id) { play.answerPanel.setAnswerText(stepTex
 void cueLine(PlayScreen& play, int32_t n, float volume, StepText line, int32_t next) {
     playCueOnAnyChannel(n, volume);
     say(play, line);
-    play.scriptStep = next;
+    play.script.scriptStep = next;
 }
 
 void nextAfter(PlayScreen& play, float seconds, int32_t next) {
-    play.scriptStepDelay = seconds;
-    play.scriptStep = next;
+    play.script.scriptStepDelay = seconds;
+    play.script.scriptStep = next;
 }
 
 StepText sayForCostume(PlayScreen& play, StepText ghost, StepText werewolf, StepText death) {
     StepText line = kNoStepLine;
-    if (play.costumeGhost) {
+    if (play.story.costumeGhost) {
         line = ghost;
-    } else if (play.costumeWerewolf) {
+    } else if (play.story.costumeWerewolf) {
         line = werewolf;
-    } else if (play.costumeDeath) {
+    } else if (play.story.costumeDeath) {
         line = death;
     }
     if (line != kNoStepLine) {
@@ -52,11 +52,11 @@ void playFishSound() {
 }
 
 void fadeScene(PlayScreen& play, float target, float rate) {
-    play.sceneVisibilityTarget = target;
-    play.sceneVisibilityRate = rate;
+    play.view.sceneVisibilityTarget = target;
+    play.view.sceneVisibilityRate = rate;
 }
 
-void fadeScene(PlayScreen& play, float target) { play.sceneVisibilityTarget = target; }
+void fadeScene(PlayScreen& play, float target) { play.view.sceneVisibilityTarget = target; }
 
 void darkenToStep(PlayScreen& play, int32_t next) {
     fadeScene(play, 0.0f);
@@ -111,9 +111,9 @@ void freeGlows(SceneObject* object) {
 void noCollision(SceneObject* object) { object->halfSize.set(-1000.0f, -1000.0f, -1000.0f); }
 
 SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
-    SweepEffect& sweep = replaceEffect(play.sweepEffect);
+    SweepEffect& sweep = replaceEffect(play.effects.sweepEffect);
     sweep.constructSweepEffect();
-    if (play.worldList.takeSceneObject(instance)) {
+    if (play.world.worldList.takeSceneObject(instance)) {
         sweep.instance = instance;
     }
     return &sweep;
@@ -121,9 +121,9 @@ SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
 
 void showYou(PlayScreen& play) {
     int32_t mesh = -1;
-    if (play.costumeDeath) mesh = 192;
-    if (play.costumeGhost) mesh = 193;
-    if (play.costumeWerewolf) mesh = 194;
+    if (play.story.costumeDeath) mesh = 192;
+    if (play.story.costumeGhost) mesh = 193;
+    if (play.story.costumeWerewolf) mesh = 194;
     // Without a costume flag "you" keeps the blank mesh rather than asking
     // for a mesh that does not exist.
     SceneObject* you = new SceneObject();
@@ -135,8 +135,8 @@ void showYou(PlayScreen& play) {
     you->setSceneObjectSecondTexture(picture::kBlack);
     you->position.set(12.5f, 32.0f, 7.3189f);
     you->animSpeed = 0.0f;
-    play.worldList.appendSceneObject(you);
+    play.world.worldList.appendSceneObject(you);
     fadeScene(play, 1.0f);
     placeCamera(Vec3(13.52f, 33.11f, 8.7f), Vec3(0.0f, 20.0f, 248.0f));
-    play.scriptStepDelay = 3.0f;
+    play.script.scriptStepDelay = 3.0f;
 }

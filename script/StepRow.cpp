@@ -27,9 +27,9 @@ void runStepRow(PlayScreen& play, const StepRow& row) {
         say(play, row.line);
     }
     if (row.delay != kKeepDelay) {
-        play.scriptStepDelay = row.delay;
+        play.script.scriptStepDelay = row.delay;
     }
-    play.scriptStep = row.next;
+    play.script.scriptStep = row.next;
 }
 
 bool runStep(PlayScreen& play, int32_t step) {

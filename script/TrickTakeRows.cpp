@@ -13,7 +13,7 @@ namespace {
 // costume's line first, and its row only chooses the step that follows.
 
 void trickPerson(PlayScreen& play) {
-    play.storyFlag42 = true;
+    play.story.storyFlag42 = true;
     fadeOutToStep(play, 93);
 }
 
@@ -48,63 +48,63 @@ const ActionRow kTrickFallback = {targets(), nullptr, kNoAnswer, kNoSound, 0.0f,
 
 // Take.
 
-bool ropeLeadsDown(const PlayScreen& play) { return play.ropeOnPole && !play.nightAlmostOver; }
+bool ropeLeadsDown(const PlayScreen& play) { return play.story.ropeOnPole && !play.story.nightAlmostOver; }
 
-void takeTreat(PlayScreen& play) { pickUp(play, kObjTreat, 18, &PlayScreen::treatTaken); }
+void takeTreat(PlayScreen& play) { pickUp(play, kObjTreat, 18, &StoryState::treatTaken); }
 
 void takeLetter(PlayScreen& play) {
-    play.letterTaken = true;
+    play.story.letterTaken = true;
     fadeOutToStep(play, 119);
 }
 
-void takeBone(PlayScreen& play) { pickUp(play, kObjBone, 16, &PlayScreen::boneTaken); }
+void takeBone(PlayScreen& play) { pickUp(play, kObjBone, 16, &StoryState::boneTaken); }
 
 // The "sleeping snake" turns out to be a rope.
 void takeSleepingSnake(PlayScreen& play) {
-    pickUp(play, kObjSleepingSnake, 11, &PlayScreen::ropeTaken);
+    pickUp(play, kObjSleepingSnake, 11, &StoryState::ropeTaken);
     showAnswer(play, kAnsJustARope);
 }
 
-void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, 15, &PlayScreen::broomTaken); }
+void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, 15, &StoryState::broomTaken); }
 
 // Under the rock lies the key.
 void takeRock(PlayScreen& play) {
     deleteRowObject(play, kObjRock);
     addRowObject(play, objectName(kObjKey), 15, 28, -1, Vec3(6.0f, 2.0f, 0.012f));
     giveAction(play, 4);
-    play.rockTaken = true;
+    play.story.rockTaken = true;
     finishGive(play, 0.5f);
 }
 
-void takeKey(PlayScreen& play) { pickUp(play, kObjKey, 5, &PlayScreen::keyTaken); }
+void takeKey(PlayScreen& play) { pickUp(play, kObjKey, 5, &StoryState::keyTaken); }
 
-void takeBristles(PlayScreen& play) { pickUp(play, kObjBristles, 6, &PlayScreen::bristlesTaken); }
+void takeBristles(PlayScreen& play) { pickUp(play, kObjBristles, 6, &StoryState::bristlesTaken); }
 
 // With the hat on it the broomstick is the scarecrow and stays.
 void takeBroomstick(PlayScreen& play) {
-    if (play.hatOnBroomstick) {
-        showAnswer(play, play.storyFlag20 ? kAnsBreakIllusion : kAnsHatWouldFall);
+    if (play.story.hatOnBroomstick) {
+        showAnswer(play, play.story.storyFlag20 ? kAnsBreakIllusion : kAnsHatWouldFall);
         return;
     }
-    pickUp(play, kObjBroomstick, 7, &PlayScreen::broomstickTaken, &PlayScreen::broomstickInCrack);
+    pickUp(play, kObjBroomstick, 7, &StoryState::broomstickTaken, &StoryState::broomstickInCrack);
 }
 
 void takeHat(PlayScreen& play) {
-    if (play.storyFlag20 && play.hatOnBroomstick) {
+    if (play.story.storyFlag20 && play.story.hatOnBroomstick) {
         showAnswer(play, kAnsBreakIllusion);
         return;
     }
-    pickUp(play, kObjHat, 9, &PlayScreen::hatTaken, &PlayScreen::hatOnBroomstick);
+    pickUp(play, kObjHat, 9, &StoryState::hatTaken, &StoryState::hatOnBroomstick);
 }
 
-void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &PlayScreen::flowerTaken); }
+void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &StoryState::flowerTaken); }
 
 // The followed leader held the knife and is left empty-handed.
 void takeKnife(PlayScreen& play) {
     deleteRowObject(play, kObjKnife);
     rowObject(play, kObjFollowedLeader)->setSceneObjectMesh(mesh::kLeaderWalking);
     giveAction(play, 10);
-    play.knifeTaken = true;
+    play.story.knifeTaken = true;
     playRowSound(sound::kGive, 0.4f);
     playRowSound(sound::kBladeDrawn, 0.6f);
     play.rebuildTargetList();
@@ -113,17 +113,17 @@ void takeKnife(PlayScreen& play) {
 
 // One coin at a time; the heap of coins stays.
 void takeCoin(PlayScreen& play) {
-    if (play.coinHeld) {
+    if (play.story.coinHeld) {
         showAnswer(play, kAnsAlreadyHaveCoin);
         return;
     }
     giveAction(play, 12);
-    play.coinHeld = true;
+    play.story.coinHeld = true;
     finishGive(play, 0.5f);
     showAnswer(play, kAnsTookOneCoin);
 }
 
-void takeCandle(PlayScreen& play) { pickUp(play, kObjCandle, 13, &PlayScreen::candleTaken); }
+void takeCandle(PlayScreen& play) { pickUp(play, kObjCandle, 13, &StoryState::candleTaken); }
 
 const ActionRow kTakeRows[] = {
     {targets(kObjRope), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},

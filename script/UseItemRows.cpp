@@ -17,7 +17,7 @@ const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0
 void coverKey(PlayScreen& play) {
     deleteRowObject(play, kObjKey);
     addRowObject(play, objectName(kObjRock), 14, 275, 115, Vec3(6.0f, 2.0f, 0.0f));
-    play.rockTaken = false;
+    play.story.rockTaken = false;
 }
 
 const ActionRow kUseRockRows[] = {
@@ -41,14 +41,14 @@ void openLock(PlayScreen& play) {
     SceneObject* lock = rowObject(play, kObjLock);
     lock->setSceneObjectMesh(mesh::kLockSwingingOpen);
     lock->animTime = 0.0f;
-    play.lockOpened = true;
-    play.scriptStepDelay = 6.0f;
+    play.story.lockOpened = true;
+    play.script.scriptStepDelay = 6.0f;
 }
 
 // Death may have the skeleton's key scene.
 void offerKeyToSkeleton(PlayScreen& play) {
-    if (play.costumeDeath) {
-        play.scriptStep = 13;
+    if (play.story.costumeDeath) {
+        play.script.scriptStep = 13;
     }
 }
 
@@ -67,8 +67,8 @@ const ActionRow kUseKeyRows[] = {
 
 // Use bristles on. The dog takes them only once the bone lies there.
 void offerBristlesToDog(PlayScreen& play) {
-    if (play.bonePlaced) {
-        play.scriptStep = 48;
+    if (play.story.bonePlaced) {
+        play.script.scriptStep = 48;
     } else {
         showAnswer(play, kAnsDoesntWork);
     }
@@ -94,7 +94,7 @@ const ActionRow kUseBristlesRows[] = {
 // Use broomstick on. Stood in the crack, it can carry the hat.
 void standInCrack(PlayScreen& play) {
     addRowObject(play, objectName(kObjBroomstick), 21, -1, 115, Vec3(12.1f, 8.45f, 0.421f));
-    play.broomstickInCrack = true;
+    play.story.broomstickInCrack = true;
 }
 
 const ActionRow kUseBroomstickRows[] = {
@@ -128,7 +128,7 @@ const ActionRow kUseFlowerRows[] = {
 
 // Use hat on. On the broomstick in the crack the hat makes a scarecrow.
 void dressBroomstick(PlayScreen& play) {
-    if (!play.broomstickInCrack) {
+    if (!play.story.broomstickInCrack) {
         showAnswer(play, kAnsWouldFallOver);
         return;
     }
@@ -136,7 +136,7 @@ void dressBroomstick(PlayScreen& play) {
     SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, 115, Vec3(12.17f, 8.4f, 0.9f));
     hat->rotation.set(-0.10472f, 0.610865f, -1.64061f);
     play.player.removeActionById(9);
-    play.hatOnBroomstick = true;
+    play.story.hatOnBroomstick = true;
 }
 
 const ActionRow kUseHatRows[] = {

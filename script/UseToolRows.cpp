@@ -18,29 +18,29 @@ const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0
 // Use knife on. The pumpkin is carved in four cuts, counted in storyCount33;
 // only the first cut starts a scene.
 
-void cutFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &PlayScreen::flowerTaken); }
+void cutFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &StoryState::flowerTaken); }
 
 void carvePumpkin(PlayScreen& play) {
-    const int32_t stage = play.storyCount33;
+    const int32_t stage = play.story.storyCount33;
     if (stage < 0 || stage > 3) {
         showAnswer(play, kAnsDoneCarving);
         return;
     }
     static const int32_t kStageMeshes[] = {mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
-    play.storyCount33 = stage + 1;
+    play.story.storyCount33 = stage + 1;
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(kStageMeshes[stage]);
     if (stage == 0) {
         pumpkin->animTime = 0.0f;
-        play.scriptStepDelay = 1.0f;
+        play.script.scriptStepDelay = 1.0f;
         playRowSound(sound::kKnifeCut, 0.3f);
-        play.scriptStep = 57;
+        play.script.scriptStep = 57;
     } else {
         playRowSound(sound::kKnifeCutDeep, 0.3f);
     }
 }
 
-bool stillCarving(const PlayScreen& play) { return play.storyCount33 <= 3; }
+bool stillCarving(const PlayScreen& play) { return play.story.storyCount33 <= 3; }
 
 const ActionRow kUseKnifeRows[] = {
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -63,7 +63,7 @@ const ActionRow kUseKnifeRows[] = {
 // Use rope on.
 void tieRopeToPole(PlayScreen& play) {
     addRowObject(play, objectName(kObjRope), 109, 212, -1, Vec3(25.85f, 15.43f, 0.75f));
-    play.ropeOnPole = true;
+    play.story.ropeOnPole = true;
 }
 
 const ActionRow kUseRopeRows[] = {
@@ -79,33 +79,33 @@ const ActionRow kUseRopeRows[] = {
 
 // Use coin on. One wish per well.
 void wishAtWell(PlayScreen& play) {
-    if (play.coinInWell) {
+    if (play.story.coinInWell) {
         showAnswer(play, kAnsAlreadyDid);
         return;
     }
     playRowSound(sound::kFarSplash, 1.0f);
     play.player.removeActionById(12);
-    play.coinHeld = false;
-    play.coinInWell = true;
+    play.story.coinHeld = false;
+    play.story.coinInWell = true;
     showAnswer(play, kAnsWishThingsChange);
 }
 
 // The slot takes one coin until it has dispensed its candle; otherwise the
 // coin falls through and stays the player's.
 void insertCoin(PlayScreen& play) {
-    if (play.candleTaken || play.storyFlag07 || play.coinInserted) {
+    if (play.story.candleTaken || play.story.storyFlag07 || play.story.coinInserted) {
         playRowSound(sound::kCoinsCounted, 0.48f);
         showAnswer(play, kAnsFellThrough);
         return;
     }
     playRowSound(sound::kCoinIntoMachine, 0.6f);
     play.player.removeActionById(12);
-    play.coinHeld = false;
-    play.coinInserted = true;
+    play.story.coinHeld = false;
+    play.story.coinInserted = true;
     showAnswer(play, kAnsInsertedCoin);
 }
 
-void letGoOfCoin(PlayScreen& play) { play.coinHeld = false; }
+void letGoOfCoin(PlayScreen& play) { play.story.coinHeld = false; }
 
 const ActionRow kUseCoinRows[] = {
     {targets(kObjWell), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, wishAtWell},
@@ -125,10 +125,10 @@ const ActionRow kUseCoinRows[] = {
 };
 
 // Use candle on. The pumpkin needs its carving first, and a lit candle.
-bool pumpkinCarvedOnce(const PlayScreen& play) { return play.storyCount33 > 1; }
+bool pumpkinCarvedOnce(const PlayScreen& play) { return play.story.storyCount33 > 1; }
 
 void offerCandleToPumpkin(PlayScreen& play) {
-    showAnswer(play, play.storyCount33 == 4 ? kAnsNotLit : kAnsNotDoneCarving);
+    showAnswer(play, play.story.storyCount33 == 4 ? kAnsNotLit : kAnsNotDoneCarving);
 }
 
 const ActionRow kUseCandleRows[] = {
@@ -159,14 +159,14 @@ GlowSprite* pumpkinEye(int32_t vertex) {
 }
 
 void lightPumpkin(PlayScreen& play) {
-    if (play.storyCount33 != 4) {
+    if (play.story.storyCount33 != 4) {
         showAnswer(play, kAnsNotDoneCarving);
         return;
     }
     playRowSound(sound::kFlame, 0.24f);
     play.player.removeActionById(14);
-    play.storyCount33 += 1;
-    play.storyFlag07 = true;
+    play.story.storyCount33 += 1;
+    play.story.storyFlag07 = true;
     addRowObject(play, "", 134, 132, 58, Vec3(13.5f, 26.4f, 0.7357f));
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(mesh::kPumpkinLit);
@@ -192,27 +192,27 @@ const ActionRow kUseLitCandleRows[] = {
 
 // Use broom on. The dust goes only after the goat person's greeting.
 void sweepDust(PlayScreen& play) {
-    if (!play.storyFlag43) {
+    if (!play.story.storyFlag43) {
         showAnswer(play, kAnsDustNotYet);
         return;
     }
-    play.scriptStepDelay = 1.0f;
-    play.storyCount40 = -1;
-    play.scriptStep = 73;
+    play.script.scriptStepDelay = 1.0f;
+    play.story.storyCount40 = -1;
+    play.script.scriptStep = 73;
 }
 
 void sweepTable(PlayScreen& play) {
-    if (!play.storyFlag41) {
+    if (!play.story.storyFlag41) {
         showAnswer(play, kAnsNoDustOnTable);
         return;
     }
     playRowSound(sound::kSweeping, 0.18f);
-    play.storyFlag41 = false;
+    play.story.storyFlag41 = false;
     showAnswer(play, kAnsRemoveDust);
 }
 
 void sweepSpiderAway(PlayScreen& play) {
-    play.storyCount35 = true;
+    play.story.storyCount35 = true;
     deleteRowObject(play, kObjSpider);
 }
 
@@ -239,7 +239,7 @@ const ActionRow kUseBroomRows[] = {
 
 // Use bone on.
 void giveBoneToDog(PlayScreen& play) {
-    play.dogGotBone = true;
+    play.story.dogGotBone = true;
     play.player.removeActionById(16);
     fadeOutToStep(play, 53);
 }
@@ -271,7 +271,7 @@ const ActionRow kNotYetSpecial = {targets(), nullptr, kAnsSpecialOccasion, kNoSo
 void putTreatOnLetter(PlayScreen& play) {
     addRowObject(play, objectName(kObjTreat), 202, 79, -1, Vec3(11.1296f, 40.804f, 8.63261f));
     play.player.removeActionById(18);
-    play.treatTaken = false;
+    play.story.treatTaken = false;
 }
 
 const ActionRow kUseTreatRows[] = {

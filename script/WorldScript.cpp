@@ -1,3 +1,5 @@
+#include "script/WorldScript.h"
+
 #include "play/PlayScreen.h"
 
 #include <algorithm>
@@ -5,12 +7,9 @@
 
 #include "engine/Camera.h"
 #include "engine/Music.h"
-#include "play/BackdropLayer.h"
-#include "play/ClothMesh.h"
-#include "play/GroundGrid.h"
-#include "play/NoiseOverlay.h"
 #include "play/SceneObject.h"
-#include "play/SweepEffect.h"
+#include "script/RoomBehaviour.h"
+#include "script/ScriptSteps.h"
 
 namespace {
 
@@ -35,86 +34,70 @@ FootstepFlags footstepFlags(int32_t room, float playerZ, float storyValue50) {
 
 }  // namespace
 
-bool PlayScreen::updateWorldScript(float dt) {
-    frameCounter += 1;
-    lastScriptDt = dt;
-    elapsedTime += dt;
+bool updateWorldScript(PlayScreen& play, float dt) {
+    play.world.frameCounter += 1;
+    play.script.lastScriptDt = dt;
+    play.world.elapsedTime += dt;
 
     // Room fade: out while a room change waits (and no answer shows), the
     // new room one frame after the fade reached 0, then in.
-    if (pendingRoom >= 0 && !answerPanel.isAnswerShowing()) {
-        if (roomFade == 0.0f) {
-            enterRoom(pendingRoom);
+    if (play.world.pendingRoom >= 0 && !play.answerPanel.isAnswerShowing()) {
+        if (play.view.roomFade == 0.0f) {
+            play.enterRoom(play.world.pendingRoom);
         } else {
-            roomFade = std::max(roomFade - dt, 0.0f);
+            play.view.roomFade = std::max(play.view.roomFade - dt, 0.0f);
         }
     } else {
-        roomFade = std::min(roomFade + dt, 1.0f);
+        play.view.roomFade = std::min(play.view.roomFade + dt, 1.0f);
     }
 
-    if (frameCounter % 3 == 0) {
-        float volume = 0.7f * roomFade;
-        if (room == 7) {
-            volume *= (storyValue49 + 4.0f * storyValue50) / 5.0f;
+    if (play.world.frameCounter % 3 == 0) {
+        float volume = 0.7f * play.view.roomFade;
+        if (play.world.room == 7) {
+            volume *= (play.story.storyValue49 + 4.0f * play.story.storyValue50) / 5.0f;
         }
         gMusic->setVolume(volume);
     }
 
-    if (sceneVisibilityTarget > sceneVisibility) {
-        sceneVisibility = std::min(sceneVisibility + dt * sceneVisibilityRate, sceneVisibilityTarget);
-    } else if (sceneVisibilityTarget < sceneVisibility) {
-        sceneVisibility = std::max(sceneVisibility - dt * sceneVisibilityRate, sceneVisibilityTarget);
+    ViewState& view = play.view;
+    if (view.sceneVisibilityTarget > view.sceneVisibility) {
+        view.sceneVisibility = std::min(view.sceneVisibility + dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
+    } else if (view.sceneVisibilityTarget < view.sceneVisibility) {
+        view.sceneVisibility = std::max(view.sceneVisibility - dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
     }
 
-    scriptStepDelay = std::max(scriptStepDelay - dt, 0.0f);
+    play.script.scriptStepDelay = std::max(play.script.scriptStepDelay - dt, 0.0f);
 
-    flight.stepCameraFlight(dt);
+    play.view.flight.stepCameraFlight(dt);
 
-    if (room != 3) {
-        gCamera->fogEnd = 5.0f - 0.125f * (std::cos(0.5f * elapsedTime) + 1.0f);
+    if (play.world.room != 3) {
+        gCamera->fogEnd = 5.0f - 0.125f * (std::cos(0.5f * play.world.elapsedTime) + 1.0f);
     }
 
-    if (endingProgress > 0.0f && endingProgress < 0.5f) {
-        endingProgress = std::min(endingProgress + dt / 12.0f, 0.5f);
-    } else if (endingProgress > 0.5f && endingProgress < 1.0f) {
-        endingProgress = std::min(endingProgress + dt / 12.0f, 1.0f);
+    if (play.story.endingProgress > 0.0f && play.story.endingProgress < 0.5f) {
+        play.story.endingProgress = std::min(play.story.endingProgress + dt / 12.0f, 0.5f);
+    } else if (play.story.endingProgress > 0.5f && play.story.endingProgress < 1.0f) {
+        play.story.endingProgress = std::min(play.story.endingProgress + dt / 12.0f, 1.0f);
     }
 
     // One step handler at most; a running flight does not hold it back.
-    if (pendingRoom == -1 && !answerPanel.isAnswerShowing() && scriptStepDelay <= 0.0f) {
-        if (!runScriptStep()) {
+    if (play.world.pendingRoom == -1 && !play.answerPanel.isAnswerShowing() && play.script.scriptStepDelay <= 0.0f) {
+        if (!runScriptStep(play)) {
             return false;
         }
     }
 
-    updateRoomBehaviour(dt);
+    updateRoomBehaviour(play, dt);
 
     // The common updates: the room effects first, then footsteps, objects,
     // overlay and panel.
-    const Vec3& feet = player.position;
-    if (groundGrid) {
-        groundGrid->animateGroundGrid(feet.x, feet.y, feet.z, dt);
-    }
-    for (const EffectSlot<ClothMesh>& cloth : clothMeshes) {
-        if (cloth) {
-            cloth->stepClothMesh(feet.x, feet.y, feet.z, dt);
-        }
-    }
-    if (sweepEffect) {
-        sweepEffect->updateSweepEffect(dt);
-    }
-    if (noiseOverlay) {
-        noiseOverlay->updateNoiseOverlay(dt);
-    }
-    if (backdropLayer) {
-        backdropLayer->advanceBackdropLayer(dt);
-    }
-    const FootstepFlags flags = footstepFlags(room, player.position.z, storyValue50);
-    player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
-    for (SceneObject* object : worldList.objects()) {
+    play.effects.advanceRoomEffects(play.player.position, dt);
+    const FootstepFlags flags = footstepFlags(play.world.room, play.player.position.z, play.story.storyValue50);
+    play.player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
+    for (SceneObject* object : play.world.worldList.objects()) {
         object->updateSceneObject(dt);
     }
-    screenOverlay.advanceScreenOverlay(dt);
-    answerPanel.updateAnswerPanel(dt, scriptStep, scriptStepDelay);
+    play.screenOverlay.advanceScreenOverlay(dt);
+    play.answerPanel.updateAnswerPanel(dt, play.script.scriptStep, play.script.scriptStepDelay);
     return true;
 }

@@ -7,14 +7,14 @@ namespace {
 
 void noFlags(PlayScreen&) {}
 void lateNight(PlayScreen& play) {
-    play.nightAlmostOver = true;
-    play.ropeOnPole = true;
+    play.story.nightAlmostOver = true;
+    play.story.ropeOnPole = true;
 }
-void pumpkinCarved(PlayScreen& play) { play.storyCount33 = 4; }
+void pumpkinCarved(PlayScreen& play) { play.story.storyCount33 = 4; }
 void tunnelOpen(PlayScreen& play) {
-    play.storyValue49 = 1.0f;
-    play.storyValue50 = 0.5f;
-    play.storyValue52 = 1.0f;
+    play.story.storyValue49 = 1.0f;
+    play.story.storyValue50 = 0.5f;
+    play.story.storyValue52 = 1.0f;
 }
 
 }  // namespace

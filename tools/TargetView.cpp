@@ -116,7 +116,7 @@ bool segmentHits(const SceneObject& box, const Vec3& a, const Vec3& b) {
 float floorUnder(const PlayScreen& play, const SceneObject& skip, float x, float y, float below) {
     const Vec3 half = play.player.halfSize;
     float floor = 0.0f;
-    for (const SceneObject* box : play.worldList.objects()) {
+    for (const SceneObject* box : play.world.worldList.objects()) {
         if (box == &skip || !hasBox(*box)) continue;
         if (std::fabs(x - box->position.x) > half.x + box->halfSize.x ||
             std::fabs(y - box->position.y) > half.y + box->halfSize.y) {
@@ -191,7 +191,7 @@ TargetView::TargetView(PlayScreen& play, SceneObject& object, const Vec3& entry,
             const Vec3 half = play.player.playerBoxHalfSize();
             if (play.boxHitsAnySceneObject(body.x, body.y, body.z, half.x, half.y, half.z)) continue;
             bool blocked = false;
-            for (const SceneObject* other : play.worldList.objects()) {
+            for (const SceneObject* other : play.world.worldList.objects()) {
                 if (other == &object || !hasBox(*other) || inside(*other, centre)) continue;
                 if (inside(*other, eye) || segmentHits(*other, eye, centre)) {
                     blocked = true;

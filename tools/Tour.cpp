@@ -81,7 +81,7 @@ public:
         // The named objects as the built room holds them; the room is built
         // the same way every time, so an index finds the same object again.
         std::vector<std::pair<size_t, std::string>> named;
-        const std::vector<SceneObject*>& objects = play.worldList.objects();
+        const std::vector<SceneObject*>& objects = play.world.worldList.objects();
         for (size_t k = 0; k < objects.size(); ++k) {
             if (!objects[k]->name.empty()) named.emplace_back(k, objects[k]->name);
         }
@@ -105,11 +105,11 @@ private:
     // change, scene or flight started by where the player was put.
     bool quiet(const RoomVariant& variant) const {
         const PlayScreen& play = game.play();
-        return play.room == variant.room && play.isPlayerInControl();
+        return play.world.room == variant.room && play.isPlayerInControl();
     }
 
     SceneObject* objectAt(size_t index, const std::string& name) const {
-        const std::vector<SceneObject*>& objects = game.play().worldList.objects();
+        const std::vector<SceneObject*>& objects = game.play().world.worldList.objects();
         if (index < objects.size() && objects[index]->name == name) return objects[index];
         for (SceneObject* object : objects) {
             if (object->name == name) return object;

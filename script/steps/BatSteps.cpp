@@ -8,13 +8,13 @@
 namespace {
 
 void step133(PlayScreen& play) {
-    if (play.nightAlmostOver) {
+    if (play.story.nightAlmostOver) {
         say(play, kStpBatSleeps);
     } else {
         playCueOnAnyChannel(sound::kBatSqueak, 0.4f);
         say(play, kStpBatGuess);
     }
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step134(PlayScreen& play) {

@@ -7,7 +7,7 @@
 namespace {
 
 void step72(PlayScreen& play) {
-    cueLine(play, sound::kCrystalBallVoice, 0.18f, play.coinInWell ? kStpBallLostSight : kStpBallReassures, -1);
+    cueLine(play, sound::kCrystalBallVoice, 0.18f, play.story.coinInWell ? kStpBallLostSight : kStpBallReassures, -1);
 }
 
 const StepRecord kCrystalBallRecords[] = {{72, step72}};

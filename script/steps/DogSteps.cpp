@@ -29,7 +29,7 @@ void addDogGlows(SceneObject* dog, int32_t first, int32_t second) {
 
 // The bone is laid down and the dog stands behind it.
 void step47(PlayScreen& play) {
-    play.bonePlaced = true;
+    play.story.bonePlaced = true;
     addRowObject(play, objectName(kObjBone), 123, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->setSceneObjectMesh(mesh::kDogWaking);
@@ -64,14 +64,14 @@ void step48(PlayScreen& play) {
     dog->crossFadeSceneObjectMesh(mesh::kDogSniffing, 1.0f);
     dog->animSpeed = 2.0f;
     say(play, kStpDogHeard);
-    play.scriptStep = 52;
+    play.script.scriptStep = 52;
 }
 
 void step52(PlayScreen& play) {
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 1.0f);
     dog->animSpeed = 1.0f;
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // Given the bone, the dog buries it ("tmp" is the hole) and lies down content.
@@ -82,17 +82,17 @@ void step53(PlayScreen& play) {
     dog->position = kDogPlace;
     animate(dog, 0.0f, 1.0f);
     placeCamera(Vec3(11.52f, 24.85f, 0.8f), Vec3(0.0f, 36.0f, -62.0f));
-    play.scriptStepDelay = 3.33333f;
+    play.script.scriptStepDelay = 3.33333f;
     play.startCameraFlight(gCamera->position, Vec3(0.0f, 0.418879f, -0.471239f), 3.33333f, false);
     fadeScene(play, 1.0f);
     playCueOnAnyChannel(sound::kDogChewing, 1.0f);
-    play.scriptStep = 54;
+    play.script.scriptStep = 54;
 }
 
 void step54(PlayScreen& play) {
-    play.scriptStepDelay = 7.5f;
+    play.script.scriptStepDelay = 7.5f;
     play.startCameraFlight(Vec3(11.32f, 22.99f, 0.65f), Vec3(0.0f, 0.331613f, 0.610865f), 8.5f, false);
-    play.scriptStep = 55;
+    play.script.scriptStep = 55;
 }
 
 void step55(PlayScreen& play) { darkenToStep(play, 56); }
@@ -105,7 +105,7 @@ void step56(PlayScreen& play) {
     dog->animSpeed = 2.0f;
     addDogGlows(dog, 76, 374);
     fadeScene(play, 1.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kDogRecords[] = {

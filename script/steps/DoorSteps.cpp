@@ -10,7 +10,7 @@ namespace {
 void step59(PlayScreen& play) {
     deleteRowObject(play, kObjDoor);
     animate(addRowObject(play, "", 142, -1, -1, Vec3(12.6f, 29.4f, 2.4f)), 40.0f, 0.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kDoorRecords[] = {{59, step59}};

@@ -13,19 +13,19 @@ namespace {
 
 // The dust blows away over four frames of its texture, 0.08 s each.
 void step73(PlayScreen& play) {
-    play.scriptStepDelay = 0.08f;
-    if (play.storyCount40 == 0) {
+    play.script.scriptStepDelay = 0.08f;
+    if (play.story.storyCount40 == 0) {
         playCueOnAnyChannel(sound::kSweeping, 0.15f);
-        play.storyCount40 = 4;
+        play.story.storyCount40 = 4;
     } else {
-        play.storyCount40 += 1;
+        play.story.storyCount40 += 1;
     }
-    if (play.storyCount40 >= 8) {
+    if (play.story.storyCount40 >= 8) {
         deleteRowObject(play, kObjDust);
-        play.scriptStep = 74;
+        play.script.scriptStep = 74;
         return;
     }
-    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.storyCount40);
+    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.story.storyCount40);
     if (texture) {
         texture->setNearest();
     }
@@ -35,7 +35,7 @@ void step74(PlayScreen& play) {
     play.player.removeActionById(15);
     SceneObject* broom = addRowObject(play, "", 114, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
     broom->rotation.set(12.911f * kDegrees, 0.534f * kDegrees, -5.041f * kDegrees);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kDustRecords[] = {{73, step73}, {74, step74}};

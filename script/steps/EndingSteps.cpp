@@ -13,27 +13,27 @@ const StepRow kEndingRows[] = {
 };
 
 void step137(PlayScreen& play) {
-    play.endingProgress = 0.0001f;
+    play.story.endingProgress = 0.0001f;
     play.startCameraFlight(Vec3(-12.08f, -2.83f, 1.32f), Vec3(0.0f, 0.244346f, 1.6057f), 6.0f, true);
     say(play, kStpWarning1);
-    play.scriptStep = 138;
+    play.script.scriptStep = 138;
 }
 
 // Waits for the ending progress to reach its half-way mark, then moves it on.
 void step140(PlayScreen& play) {
-    if (play.endingProgress != 0.5f) {
+    if (play.story.endingProgress != 0.5f) {
         return;
     }
-    play.endingProgress = 0.5001f;
+    play.story.endingProgress = 0.5001f;
     play.startCameraFlight(Vec3(-12.06f, -2.7f, 1.34f), Vec3(0.0f, 0.0610865f, -4.66003f), 6.0f, true);
     nextAfter(play, 9.0f, 141);
 }
 
 // Step 142 hands over to the ending screen (ScriptSteps.cpp).
 void step141(PlayScreen& play) {
-    play.scriptStepDelay = 4.0f;
+    play.script.scriptStepDelay = 4.0f;
     fadeScene(play, 0.0f, 0.25f);
-    play.scriptStep = 142;
+    play.script.scriptStep = 142;
 }
 
 const StepRecord kEndingRecords[] = {{137, step137}, {140, step140}, {141, step141}};

@@ -18,9 +18,9 @@ const StepRow kFishRows[] = {
 
 // The ripple source of the ground grid; nothing in a room without one.
 void gridSource(PlayScreen& play, int32_t radius, float offset) {
-    if (play.groundGrid) {
-        play.groundGrid->sourceRadius = radius;
-        play.groundGrid->sourceOffset = offset;
+    if (play.effects.groundGrid) {
+        play.effects.groundGrid->sourceRadius = radius;
+        play.effects.groundGrid->sourceOffset = offset;
     }
 }
 
@@ -55,16 +55,16 @@ void step60(PlayScreen& play) {
     fish->rotation.set(angles.x, 0.0f, angles.z - 1.5708f);
     fish->setSceneObjectMesh(mesh::kFishPersonEmerging);
     fish->animTime = 0.0f;
-    gridSource(play, 0, play.groundGrid ? play.groundGrid->sourceOffset : 0.0f);
+    gridSource(play, 0, play.effects.groundGrid ? play.effects.groundGrid->sourceOffset : 0.0f);
     nextAfter(play, 0.9f, 64);
 }
 
 void step64(PlayScreen& play) {
     const Vec3 p = sceneObject(play, kObjFishPerson)->position;
     gridSource(play, 1, -0.175f);
-    if (play.groundGrid) {
-        play.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
-        play.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
+    if (play.effects.groundGrid) {
+        play.effects.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
+        play.effects.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
     }
     nextAfter(play, 0.2f, 65);
 }
@@ -72,7 +72,7 @@ void step64(PlayScreen& play) {
 // A fish sound as the ripples stop.
 void splash(PlayScreen& play, float seconds, int32_t next) {
     playFishSound();
-    if (play.groundGrid) play.groundGrid->sourceRadius = 0;
+    if (play.effects.groundGrid) play.effects.groundGrid->sourceRadius = 0;
     nextAfter(play, seconds, next);
 }
 
@@ -83,24 +83,24 @@ void step61(PlayScreen& play) {
     sceneObject(play, kObjFishPerson)->crossFadeSceneObjectMesh(mesh::kFishPersonTalking, 0.5f);
     gridSource(play, 1, 0.0f);
     playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
-    play.storyFlag36 = !play.storyFlag36;
-    say(play, play.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
-    play.scriptStep = 67;
+    play.story.storyFlag36 = !play.story.storyFlag36;
+    say(play, play.story.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
+    play.script.scriptStep = 67;
 }
 
 void step67(PlayScreen& play) {
-    cueLine(play, sound::kFishPersonHum, 0.4f, play.storyFlag36 ? kStpFishTrade : kStpFishOneWord, 68);
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.story.storyFlag36 ? kStpFishTrade : kStpFishOneWord, 68);
 }
 
 void step68(PlayScreen& play) {
-    cueLine(play, sound::kFishPersonHum, 0.4f, play.storyFlag36 ? kStpFishHmm : kStpFishChange, 62);
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.story.storyFlag36 ? kStpFishHmm : kStpFishChange, 62);
 }
 
 void step62(PlayScreen& play) {
     SceneObject* fish = sceneObject(play, kObjFishPerson);
     fish->setSceneObjectMesh(mesh::kFishPersonDiving);
     fish->animTime = 0.0f;
-    if (play.groundGrid) play.groundGrid->sourceOffset = 0.1f;
+    if (play.effects.groundGrid) play.effects.groundGrid->sourceOffset = 0.1f;
     nextAfter(play, 0.5f, 66);
 }
 
@@ -115,12 +115,12 @@ void step63(PlayScreen& play) {
     fish->rotation.set(0.0f, 0.0f, 0.0f);
     fish->position.set(0.0f, -3.5f, 0.95f);
     fish->halfSize.set(0.5f, 0.5f, 5.0f);
-    if (play.groundGrid) {
-        play.groundGrid->sourceRow = 40;
-        play.groundGrid->sourceColumn = 13;
+    if (play.effects.groundGrid) {
+        play.effects.groundGrid->sourceRow = 40;
+        play.effects.groundGrid->sourceColumn = 13;
     }
     gridSource(play, 1, 0.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kFishRecords[] = {

@@ -16,11 +16,11 @@ const StepRow kGateRows[] = {
 
 // The gate opens once; after that it only urges.
 void step123(PlayScreen& play) {
-    if (play.storyFlag48) {
+    if (play.story.storyFlag48) {
         cueLine(play, sound::kGateVoice, 0.6f, kStpGateUrges, -1);
         return;
     }
-    play.storyFlag48 = true;
+    play.story.storyFlag48 = true;
     fadeOutToStep(play, 124);
 }
 
@@ -29,9 +29,9 @@ void step124(PlayScreen& play) {
     poseObject(play, kObjGate, mesh::kGateOpening, 0.0f, 0.0f);
     placeCamera(Vec3(6.58f, 3.24f, 0.45f), Vec3(0.0f, 2.0f, 152.0f));
     fadeScene(play, 1.0f, 1.0f);
-    play.scriptStepDelay = 1.0f;
+    play.script.scriptStepDelay = 1.0f;
     playCueOnAnyChannel(sound::kGateCreak, 0.0f);
-    play.scriptStep = 125;
+    play.script.scriptStep = 125;
 }
 
 void step126(PlayScreen& play) {
@@ -51,7 +51,7 @@ void step127(PlayScreen& play) {
     fadeOutToStep(play, 128);
 }
 
-void step128(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
+void step128(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.script.scriptStep = -1; }
 
 const StepRecord kGateRecords[] = {
     {123, step123}, {124, step124}, {126, step126}, {129, step129}, {127, step127}, {128, step128},

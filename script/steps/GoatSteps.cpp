@@ -21,7 +21,7 @@ const StepRow kGoatRows[] = {
 
 void step77(PlayScreen& play) {
     sceneObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonBound, 1.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // The dust is gone: a close-up of the goat person, the camera sinking slowly.
@@ -31,10 +31,10 @@ void step79(PlayScreen& play) {
     goat->animTime = 0.0f;
     fadeScene(play, 1.0f);
     placeCamera(Vec3(19.48f, 43.34f, 2.5f), Vec3(0.0f, 32.0f, 359.0f));
-    play.scriptStepDelay = 7.25f;
+    play.script.scriptStepDelay = 7.25f;
     play.startCameraFlight(Vec3(19.48f, 43.34f, 2.0f), Vec3(0.0f, 6.05629f, 0.0698132f), 14.5f, true);
     playCueOnAnyChannel(sound::kRelease, 0.7f);
-    play.scriptStep = 80;
+    play.script.scriptStep = 80;
 }
 
 void step80(PlayScreen& play) {
@@ -55,14 +55,14 @@ void step82(PlayScreen& play) { darkenToStep(play, 83); }
 
 // The special trick is learned; the camera stops where it is.
 void step83(PlayScreen& play) {
-    if (play.sweepEffect && play.sweepEffect->instance) {
-        play.sweepEffect->instance->position.x += 0.5f;
+    if (play.effects.sweepEffect && play.effects.sweepEffect->instance) {
+        play.effects.sweepEffect->instance->position.x += 0.5f;
     }
-    play.specialTrickLearned = true;
+    play.story.specialTrickLearned = true;
     giveAction(play, 17);
     play.startCameraFlight(gCamera->position, gCamera->rotation, 0.001f, false);
     fadeScene(play, 1.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kGoatRecords[] = {

@@ -31,7 +31,7 @@ void step121(PlayScreen& play) {
     fadeOutToStep(play, 122);
 }
 
-void step122(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.scriptStep = -1; }
+void step122(PlayScreen& play) { fadeScene(play, 1.0f, 1.0f); play.script.scriptStep = -1; }
 
 const StepRecord kLetterRecords[] = {{119, step119}, {120, step120}, {121, step121}, {122, step122}};
 

@@ -25,10 +25,10 @@ void step25(PlayScreen& play) {
 void step26(PlayScreen& play) {
     SceneObject* monique = sceneObject(play, kObjMonique);
     monique->crossFadeSceneObjectMesh(mesh::kMoniqueTalkingWithFlower, 0.5f);
-    play.storyValue14 = monique->position.x;
+    play.story.storyValue14 = monique->position.x;
     playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniqueLaughs);
-    play.scriptStep = 27;
+    play.script.scriptStep = 27;
 }
 
 void step27(PlayScreen& play) { darkenToStep(play, 28); }
@@ -36,11 +36,11 @@ void step27(PlayScreen& play) { darkenToStep(play, 28); }
 // The hat drops where Monique stood; the flower is hers.
 void step28(PlayScreen& play) {
     fadeScene(play, 1.0f);
-    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, -1, Vec3(play.storyValue14, 3.8f, 0.19f));
+    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, -1, Vec3(play.story.storyValue14, 3.8f, 0.19f));
     hat->rotation.set(2.79253f, 0.453786f, -0.244346f);
     play.player.removeActionById(8);
-    play.moniqueHasFlower = true;
-    play.scriptStep = -1;
+    play.story.moniqueHasFlower = true;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kMoniqueRecords[] = {{25, step25}, {26, step26}, {27, step27}, {28, step28}};

@@ -11,7 +11,7 @@ void step70(PlayScreen& play) { returnToPlayer(play, 71); }
 
 void step71(PlayScreen& play) {
     noCollision(poseObject(play, kObjBigPainting, mesh::kBigPaintingSwinging, 6.0f, 0.0f));
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kPaintingRecords[] = {{70, step70}, {71, step71}};

@@ -19,10 +19,10 @@ const StepRow kPersonRows[] = {
     {92, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonTrickFirst, kKeepDelay, 95},
 };
 
-void step93(PlayScreen& play) { showYou(play); play.scriptStep = 94; }
-void step94(PlayScreen& play) { showCostumeAnswer(play); play.scriptStep = 89; }
+void step93(PlayScreen& play) { showYou(play); play.script.scriptStep = 94; }
+void step94(PlayScreen& play) { showCostumeAnswer(play); play.script.scriptStep = 89; }
 void step95(PlayScreen& play) { darkenToStep(play, 96); }
-void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 1.0f); play.scriptStep = -1; }
+void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 1.0f); play.script.scriptStep = -1; }
 
 const StepRecord kPersonRecords[] = {{93, step93}, {94, step94}, {95, step95}, {96, step96}};
 

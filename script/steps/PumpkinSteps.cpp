@@ -6,8 +6,8 @@
 
 namespace {
 
-void step57(PlayScreen& play) { animate(sceneObject(play, kObjBigPumpkin), 50.0f, 0.0f); play.scriptStep = -1; }
-void step58(PlayScreen& play) { deleteRowObject(play, kObjBigPumpkin); play.scriptStep = -1; }
+void step57(PlayScreen& play) { animate(sceneObject(play, kObjBigPumpkin), 50.0f, 0.0f); play.script.scriptStep = -1; }
+void step58(PlayScreen& play) { deleteRowObject(play, kObjBigPumpkin); play.script.scriptStep = -1; }
 
 const StepRecord kPumpkinRecords[] = {{57, step57}, {58, step58}};
 

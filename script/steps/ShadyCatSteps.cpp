@@ -44,7 +44,7 @@ void step19(PlayScreen& play) {
     cat->setSceneObjectMesh(mesh::kCatCowering);
     cat->animTime = 0.0f;
     say(play, kStpShadowGiggles);
-    play.scriptStep = 20;
+    play.script.scriptStep = 20;
 }
 
 void step20(PlayScreen& play) { darkenToStep(play, 21); }
@@ -55,7 +55,7 @@ void step21(PlayScreen& play) {
     cat->animSpeed = 1.0f;
     freeGlows(cat);
     fadeScene(play, 1.0f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 void step22(PlayScreen& play) {

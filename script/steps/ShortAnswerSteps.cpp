@@ -20,13 +20,13 @@ const StepRow kShortAnswerRows[] = {
 
 // The stationary witch answers only the death costume.
 void witchAnswers(PlayScreen& play) {
-    if (play.costumeDeath) {
+    if (play.story.costumeDeath) {
         playCueOnAnyChannel(sound::kWitchVoice, 0.4f);
         say(play, kStpWitchNo);
-    } else if (play.costumeWerewolf || play.costumeGhost) {
+    } else if (play.story.costumeWerewolf || play.story.costumeGhost) {
         say(play, kStpNoEffect);
     }
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 // The opened lock is no longer a target.
@@ -35,7 +35,7 @@ void lockOpens(PlayScreen& play) {
     lock->setSceneObjectMesh(mesh::kLockOpen);
     noCollision(lock);
     lock->name.clear();
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kShortAnswerRecords[] = {{6, witchAnswers}, {14, lockOpens}};

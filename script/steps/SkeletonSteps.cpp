@@ -22,7 +22,7 @@ const StepRow kSkeletonRows[] = {
 void skeletonGreets(PlayScreen& play) {
     playCueOnAnyChannel(sound::kSkeletonVoice, 1.0f);
     const StepText line = sayForCostume(play, kStpSkeletonGreetsGhost, kStpSkeletonGreetsWerewolf, kStpSkeletonAsksHow);
-    play.scriptStep = line == kStpSkeletonAsksHow ? 11 : -1;
+    play.script.scriptStep = line == kStpSkeletonAsksHow ? 11 : -1;
 }
 
 // The skeleton lights the candle: the lit candle joins the actions at the
@@ -31,7 +31,7 @@ void candleLit(PlayScreen& play) {
     play.player.removeActionById(13);
     appendActionEntry(play, 14);
     playCueOnAnyChannel(sound::kMatchStrike, 0.2f);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kSkeletonRecords[] = {{7, skeletonGreets}, {42, candleLit}};

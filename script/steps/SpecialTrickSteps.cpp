@@ -26,15 +26,15 @@ const StepRow kSpecialTrickRows[] = {
 };
 
 void setNoise(PlayScreen& play, float targetLevel, float rate) {
-    if (play.noiseOverlay) {
-        play.noiseOverlay->targetLevel = targetLevel;
-        play.noiseOverlay->rate = rate;
+    if (play.effects.noiseOverlay) {
+        play.effects.noiseOverlay->targetLevel = targetLevel;
+        play.effects.noiseOverlay->rate = rate;
     }
 }
 
 void setNoiseTarget(PlayScreen& play, float targetLevel) {
-    if (play.noiseOverlay) {
-        play.noiseOverlay->targetLevel = targetLevel;
+    if (play.effects.noiseOverlay) {
+        play.effects.noiseOverlay->targetLevel = targetLevel;
     }
 }
 
@@ -51,9 +51,9 @@ void addHiddenGlow(SceneObject* object, int32_t vertex) {
 
 void step97(PlayScreen& play) {
     showYou(play);
-    replaceEffect(play.noiseOverlay).initNoiseOverlay();
+    replaceEffect(play.effects.noiseOverlay).initNoiseOverlay();
     setNoise(play, 0.25f, 0.0169492f);
-    play.scriptStep = 98;
+    play.script.scriptStep = 98;
 }
 
 void step98(PlayScreen& play) {
@@ -110,38 +110,38 @@ void step104(PlayScreen& play) {
     SweepEffect* sweep = sweepTakesOver(play, goat);
     sweep->progress = 0.0f;
     sweep->targetProgress = 0.0f;
-    if (play.noiseOverlay) {
-        play.noiseOverlay->level = 0.0f;
+    if (play.effects.noiseOverlay) {
+        play.effects.noiseOverlay->level = 0.0f;
         setNoise(play, 0.0f, 0.0f);
-        play.noiseOverlay->updateNoiseOverlay(0.0f);
-        clearEffect(play.noiseOverlay);
+        play.effects.noiseOverlay->updateNoiseOverlay(0.0f);
+        clearEffect(play.effects.noiseOverlay);
     }
-    play.sceneVisibility = 0.0f;
+    play.view.sceneVisibility = 0.0f;
     fadeScene(play, 1.0f, 0.25f);
     playCueOnAnyChannel(sound::kPersonPassing, 0.0f);
-    play.scriptStepDelay = 8.0f;
+    play.script.scriptStepDelay = 8.0f;
     placeCamera(Vec3(12.5f, 24.37f, 2.02f), Vec3(0.0f, -24.0f, 90.0f));
     play.startCameraFlight(Vec3(12.5f, 27.3f, 7.82f), Vec3(0.0f, -0.174533f, 1.5708f), 8.0f, false);
-    play.scriptStep = 115;
+    play.script.scriptStep = 115;
 }
 
 void step115(PlayScreen& play) {
-    if (play.sweepEffect) {
-        play.sweepEffect->targetProgress = 1.0f;
+    if (play.effects.sweepEffect) {
+        play.effects.sweepEffect->targetProgress = 1.0f;
     }
-    play.scriptStepDelay = 4.0f;
+    play.script.scriptStepDelay = 4.0f;
     play.startCameraFlight(Vec3(12.49f, 28.36f, 9.14f), Vec3(0.0f, 0.226893f, 1.51844f), 8.0f, true);
-    play.scriptStep = 111;
+    play.script.scriptStep = 111;
 }
 
 void step105(PlayScreen& play) {
     cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatLoan, 109);
-    play.scriptStepDelay = 8.0f;
+    play.script.scriptStepDelay = 8.0f;
     play.startCameraFlight(Vec3(12.62f, 30.19f, 8.79f), Vec3(0.0f, 0.191986f, 3.40339f), 8.0f, true);
 }
 
 void step112(PlayScreen& play) {
-    clearEffect(play.sweepEffect);
+    clearEffect(play.effects.sweepEffect);
     cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatCompare, 113);
 }
 
@@ -156,17 +156,17 @@ void step114(PlayScreen& play) {
     SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), 198, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
     skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);
-    play.scriptStep = 116;
+    play.script.scriptStep = 116;
 }
 
 // The person's lights fade out over two seconds, one frame at a time. The
 // frame's step time is the one the world script gave this frame.
 void step116(PlayScreen& play) {
-    play.personGlow -= 0.5f * play.lastScriptDt;
+    play.story.personGlow -= 0.5f * play.script.lastScriptDt;
     SceneObject* person = sceneObject(play, kObjPerson);
-    if (play.personGlow > 0.0f) {
+    if (play.story.personGlow > 0.0f) {
         for (GlowSprite* sprite : person->attachments) {
-            sprite->colour[3] = play.personGlow;
+            sprite->colour[3] = play.story.personGlow;
         }
         return;
     }
@@ -179,16 +179,16 @@ void step103(PlayScreen& play) { fadeOutToStep(play, 117); }
 // The room is built again for the late night, the player put back in it.
 void step107(PlayScreen& play) {
     play.player.removeActionById(17);
-    play.nightAlmostOver = true;
-    play.enterRoom(play.room);
+    play.story.nightAlmostOver = true;
+    play.enterRoom(play.world.room);
     play.player.position.x = 12.5f;
     play.player.position.y = 32.0f;
     play.player.viewAngles.set(0.0f, 30.0f * kDegrees, 270.0f * kDegrees);
     placeCamera(play.player.playerEyePosition(), Vec3(0.0f, 50.0f, 270.0f));
-    play.scriptStepDelay = 4.0f;
+    play.script.scriptStepDelay = 4.0f;
     flyBackToPlayer(play, 4.0f, true);
     fadeScene(play, 1.0f, 0.25f);
-    play.scriptStep = 118;
+    play.script.scriptStep = 118;
 }
 
 const StepRecord kSpecialTrickRecords[] = {

@@ -34,7 +34,7 @@ void step33(PlayScreen& play) {
     animate(sceneObject(play, kObjRightBirdStatue), 3.0f, 0.0f);
     playCueOnAnyChannel(sound::kRightBirdVoice, 0.8f);
     say(play, kStpRightStatueDuty);
-    play.scriptStep = 34;
+    play.script.scriptStep = 34;
 }
 
 // One line of the statues' rhyme, the camera turning to the speaker.
@@ -52,7 +52,7 @@ void step37(PlayScreen& play) { returnToPlayer(play, -1); }
 void step39(PlayScreen& play) {
     playCueOnAnyChannel(sound::kLeftBirdVoice, 0.8f);
     sayForCostume(play, kStpLeftStatueGhost, kStpLeftStatueWerewolf, kStpLeftStatueDeath);
-    play.scriptStep = -1;
+    play.script.scriptStep = -1;
 }
 
 const StepRecord kStatueRecords[] = {

@@ -17,7 +17,7 @@ TEST_F(ResolverTest, GermanNamesAndTextsAnswer) {
 
     freshWorld();
     play().player.position.set(14.0f, 30.0f, 0.0f);
-    for (SceneObject* object : play().worldList.objects()) object->position.set(15.0f, 30.0f, 1.5f);
+    for (SceneObject* object : play().world.worldList.objects()) object->position.set(15.0f, 30.0f, 1.5f);
     execute(0, kObjBigPumpkin);  // "groSer kUrbis"
     EXPECT_EQ("du kommst nicht ran.", shownAnswer());
 

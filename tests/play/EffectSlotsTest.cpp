@@ -57,37 +57,37 @@ TEST_F(EffectSlotsTest, FramesStepTheEffectsAndClearRoomFreesThemAll) {
         meshesBefore[k] = meshRefs(kMeshes[k]);
     }
 
-    replaceEffect(p.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
-    p.groundGrid->sourceRow = 40;
-    p.groundGrid->sourceColumn = 13;
-    p.groundGrid->sourceRadius = 1;
-    p.groundGrid->sourceFrequency = 1.75f;
-    p.groundGrid->sourceAmplitude = 0.02f;
-    for (EffectSlot<ClothMesh>& cloth : p.clothMeshes) {
+    replaceEffect(p.effects.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+    p.effects.groundGrid->sourceRow = 40;
+    p.effects.groundGrid->sourceColumn = 13;
+    p.effects.groundGrid->sourceRadius = 1;
+    p.effects.groundGrid->sourceFrequency = 1.75f;
+    p.effects.groundGrid->sourceAmplitude = 0.02f;
+    for (EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) {
         replaceEffect(cloth).buildClothMesh(0.0f, 30.0f, 0.0f, 0.06f);
     }
-    replaceEffect(p.sweepEffect).constructSweepEffect();
-    replaceEffect(p.noiseOverlay).initNoiseOverlay();
-    p.noiseOverlay->targetLevel = 1.0f;
-    replaceEffect(p.backdropLayer).createBackdropLayer(p.costumeGhost, p.costumeWerewolf, p.costumeDeath);
+    replaceEffect(p.effects.sweepEffect).constructSweepEffect();
+    replaceEffect(p.effects.noiseOverlay).initNoiseOverlay();
+    p.effects.noiseOverlay->targetLevel = 1.0f;
+    replaceEffect(p.effects.backdropLayer).createBackdropLayer(p.story.costumeGhost, p.story.costumeWerewolf, p.story.costumeDeath);
     ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
 
     ASSERT_FALSE(framesAt60(s, 30));
     ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
-    EXPECT_GT(p.clothMeshes[0]->time, 0.0f);
-    EXPECT_GT(p.groundGrid->time, 0.0f);
-    EXPECT_GT(p.noiseOverlay->level, 0.0f);
-    EXPECT_LT(p.sweepEffect->progress, 0.75f);
-    EXPECT_GT(p.backdropLayer->time, 0.0f);
+    EXPECT_GT(p.effects.clothMeshes[0]->time, 0.0f);
+    EXPECT_GT(p.effects.groundGrid->time, 0.0f);
+    EXPECT_GT(p.effects.noiseOverlay->level, 0.0f);
+    EXPECT_LT(p.effects.sweepEffect->progress, 0.75f);
+    EXPECT_GT(p.effects.backdropLayer->time, 0.0f);
 
     p.clearRoom();
-    EXPECT_EQ(nullptr, p.groundGrid);
-    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) {
+    EXPECT_EQ(nullptr, p.effects.groundGrid);
+    for (const EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) {
         EXPECT_EQ(nullptr, cloth);
     }
-    EXPECT_EQ(nullptr, p.sweepEffect);
-    EXPECT_EQ(nullptr, p.noiseOverlay);
-    EXPECT_EQ(nullptr, p.backdropLayer);
+    EXPECT_EQ(nullptr, p.effects.sweepEffect);
+    EXPECT_EQ(nullptr, p.effects.noiseOverlay);
+    EXPECT_EQ(nullptr, p.effects.backdropLayer);
     for (int k = 0; k < 9; ++k) {
         EXPECT_EQ(before[k], textureRefs(kTextures[k])) << kTextures[k];
     }
@@ -103,21 +103,21 @@ TEST_F(EffectSlotsTest, TheViewNarrowsAgainWhenTheNoiseGoesWithTheRoom) {
     PlayScreen& p = play(s);
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way == 0 ? "room change" : way == 1 ? "new game" : "rebuilt room");
-        replaceEffect(p.noiseOverlay).initNoiseOverlay();
-        p.noiseOverlay->targetLevel = 1.0f;
-        p.noiseOverlay->rate = 10.0f;
+        replaceEffect(p.effects.noiseOverlay).initNoiseOverlay();
+        p.effects.noiseOverlay->targetLevel = 1.0f;
+        p.effects.noiseOverlay->rate = 10.0f;
         ASSERT_FALSE(framesAt60(s, 10));
         ASSERT_FLOAT_EQ(76.0f, gCamera->fovy);
         if (way == 0) {
-            p.pendingRoom = 3;
-            while (p.room != 3) ASSERT_FALSE(framesAt60(s, 1));
+            p.world.pendingRoom = 3;
+            while (p.world.room != 3) ASSERT_FALSE(framesAt60(s, 1));
         } else if (way == 1) {
             gNewGameRequest = 1;
             ASSERT_FALSE(framesAt60(s, 1));
         } else {
-            p.enterRoom(p.room);
+            p.enterRoom(p.world.room);
         }
-        EXPECT_EQ(nullptr, p.noiseOverlay);
+        EXPECT_EQ(nullptr, p.effects.noiseOverlay);
         EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
         ASSERT_FALSE(framesAt60(s, 5));
         EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
@@ -141,13 +141,13 @@ TEST_F(EffectSlotsTest, ReplacingAnEffectReleasesTheOldOneOnce) {
         meshesBefore[k] = meshRefs(kMeshes[k]);
     }
     auto fillAll = [&p]() {
-        replaceEffect(p.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
-        for (EffectSlot<ClothMesh>& cloth : p.clothMeshes) {
+        replaceEffect(p.effects.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
+        for (EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) {
             replaceEffect(cloth).buildClothMesh(0.0f, 30.0f, 0.0f, 0.06f);
         }
-        replaceEffect(p.sweepEffect).constructSweepEffect();
-        replaceEffect(p.noiseOverlay).initNoiseOverlay();
-        replaceEffect(p.backdropLayer).createBackdropLayer(p.costumeGhost, p.costumeWerewolf, p.costumeDeath);
+        replaceEffect(p.effects.sweepEffect).constructSweepEffect();
+        replaceEffect(p.effects.noiseOverlay).initNoiseOverlay();
+        replaceEffect(p.effects.backdropLayer).createBackdropLayer(p.story.costumeGhost, p.story.costumeWerewolf, p.story.costumeDeath);
     };
 
     fillAll();
@@ -157,8 +157,8 @@ TEST_F(EffectSlotsTest, ReplacingAnEffectReleasesTheOldOneOnce) {
     for (int k = 0; k < 3; ++k) {
         meshesAfterOne[k] = meshRefs(kMeshes[k]);
     }
-    p.noiseOverlay->targetLevel = 1.0f;
-    p.noiseOverlay->rate = 10.0f;
+    p.effects.noiseOverlay->targetLevel = 1.0f;
+    p.effects.noiseOverlay->rate = 10.0f;
     ASSERT_FALSE(framesAt60(s, 10));
     ASSERT_FLOAT_EQ(76.0f, gCamera->fovy);
     ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;

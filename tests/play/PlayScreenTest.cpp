@@ -40,15 +40,15 @@ protected:
 
 TEST_F(PlayScreenTest, ANewGameLandsInRoomZeroWithItsResourcesReferencedOnce) {
     PlayScreen& p = play(s);
-    EXPECT_EQ(0, p.room);
+    EXPECT_EQ(0, p.world.room);
     EXPECT_FLOAT_EQ(3.5f, p.player.position.x);
     EXPECT_FLOAT_EQ(5.01f, p.player.position.y);
     EXPECT_FLOAT_EQ(0.0f, p.player.position.z);
     EXPECT_FLOAT_EQ(0.4f, p.player.viewAngles.y);
     EXPECT_FLOAT_EQ(0.0f, p.player.viewAngles.z);
     EXPECT_EQ(94, gCurrentMusicTrack);
-    EXPECT_TRUE(p.costumeGhost);
-    EXPECT_FALSE(p.costumeDeath || p.costumeWerewolf);
+    EXPECT_TRUE(p.story.costumeGhost);
+    EXPECT_FALSE(p.story.costumeDeath || p.story.costumeWerewolf);
 
     // Only the play world takes these: each is held exactly once, although
     // the start room was built at construction and again for the new game.
@@ -62,10 +62,10 @@ TEST_F(PlayScreenTest, ANewGameLandsInRoomZeroWithItsResourcesReferencedOnce) {
     // Entering room 0 again rebuilds it and changes no count.
     p.enterRoom(0);
     const std::vector<int32_t> before = allCounts();
-    const size_t objects = p.worldList.objects().size();
+    const size_t objects = p.world.worldList.objects().size();
     p.enterRoom(0);
     EXPECT_EQ(before, allCounts());
-    EXPECT_EQ(objects, p.worldList.objects().size());
+    EXPECT_EQ(objects, p.world.worldList.objects().size());
     EXPECT_FLOAT_EQ(3.5f, p.player.position.x);
 }
 
@@ -98,7 +98,7 @@ TEST_F(PlayScreenTest, WalkingSlidesAlongWallsAndStepsOntoLowBoxes) {
     box->constructSceneObject();
     box->position.set(5.0f, 5.01f, 0.1f);
     box->halfSize.set(0.3f, 0.3f, 0.1f);
-    p.worldList.appendSceneObject(box);
+    p.world.worldList.appendSceneObject(box);
     p.player.position.set(3.5f, 5.01f, 0.0f);
     p.player.viewAngles.z = 0.0f;
     holdKey(SDLK_w, true);

@@ -19,7 +19,7 @@ protected:
 };
 
 const SceneObject* named(PlayScreen& p, const std::string& name) {
-    for (const SceneObject* o : p.worldList.objects()) {
+    for (const SceneObject* o : p.world.worldList.objects()) {
         if (o->name == name) return o;
     }
     return nullptr;
@@ -30,16 +30,16 @@ TEST_F(Room0Test, ThePlanFollowsTheFlags) { checkRoom0Plans(play(s)); }
 
 TEST_F(Room0Test, StoryValuesPlaceTheProcessionAndTheHats) {
     PlayScreen& p = play(s);
-    p.storyValue04 = -2.5f;
-    p.moniqueHasFlower = true;
-    p.storyValue14 = 11.25f;
-    p.hatOnBroomstick = true;
-    p.broomstickInCrack = true;
-    p.storyFlag07 = true;
-    p.storyFlag20 = true;
-    p.processionWalking = true;
+    p.story.storyValue04 = -2.5f;
+    p.story.moniqueHasFlower = true;
+    p.story.storyValue14 = 11.25f;
+    p.story.hatOnBroomstick = true;
+    p.story.broomstickInCrack = true;
+    p.story.storyFlag07 = true;
+    p.story.storyFlag20 = true;
+    p.story.processionWalking = true;
     p.enterRoom(0);
-    EXPECT_FALSE(p.processionWalking);
+    EXPECT_FALSE(p.story.processionWalking);
     EXPECT_FLOAT_EQ(0.5f, named(p, "something")->position.x);
     EXPECT_FLOAT_EQ(11.2f, named(p, "monique")->position.x);
     EXPECT_FLOAT_EQ(18.2f, named(p, "followed leader")->position.x);
@@ -51,7 +51,7 @@ TEST_F(Room0Test, StoryValuesPlaceTheProcessionAndTheHats) {
     // crack; both turned by their stored radians.
     std::vector<const SceneObject*> hats;
     std::vector<const SceneObject*> broomsticks;
-    for (const SceneObject* o : p.worldList.objects()) {
+    for (const SceneObject* o : p.world.worldList.objects()) {
         if (o->name == "hat") hats.push_back(o);
         if (o->name == "broomstick") broomsticks.push_back(o);
     }
@@ -71,7 +71,7 @@ TEST_F(Room0Test, StoryValuesPlaceTheProcessionAndTheHats) {
     EXPECT_EQ(64, meshNumber(named(p, "left bird statue")));
 
     // The way past the statues open: they are gone.
-    p.storyFlag21 = true;
+    p.story.storyFlag21 = true;
     p.enterRoom(0);
     EXPECT_EQ(nullptr, named(p, "right bird statue"));
 }
@@ -86,7 +86,7 @@ TEST_F(Room0Test, TheSkyShowsTheFogColourByNightAndLateAtNight) {
     EXPECT_NEAR(51, sky.b, 1);
     EXPECT_FLOAT_EQ(1.0f, gMainLight->lightColour[1]);
 
-    p.nightAlmostOver = true;
+    p.story.nightAlmostOver = true;
     p.enterRoom(0);
     EXPECT_EQ(1, gCurrentMusicTrack);
     s.frames(30);

@@ -26,11 +26,11 @@ TEST_F(RoomsTest, ThePlansFollowTheFlags) { checkRoomPlans(play(s)); }
 TEST_F(RoomsTest, TheGardenFieldAvoidsTheShedAndTheHouseAndIsListed) {
     PlayScreen& p = play(s);
     p.enterRoom(1);
-    const std::vector<SceneObject*>& all = p.worldList.objects();
-    ASSERT_FALSE(p.reactionList.empty());
-    const size_t fixedRows = all.size() - p.reactionList.size();
-    for (size_t k = 0; k < p.reactionList.size(); ++k) {
-        const SceneObject* o = p.reactionList[k];
+    const std::vector<SceneObject*>& all = p.world.worldList.objects();
+    ASSERT_FALSE(p.story.reactionList.empty());
+    const size_t fixedRows = all.size() - p.story.reactionList.size();
+    for (size_t k = 0; k < p.story.reactionList.size(); ++k) {
+        const SceneObject* o = p.story.reactionList[k];
         EXPECT_EQ(all[fixedRows + k], o);
         EXPECT_EQ(89, meshNumber(o));
         const float x = o->position.x;
@@ -40,8 +40,8 @@ TEST_F(RoomsTest, TheGardenFieldAvoidsTheShedAndTheHouseAndIsListed) {
     }
     // A second visit scatters afresh: the fixed rows stay, the list is rebuilt.
     p.enterRoom(1);
-    EXPECT_EQ(fixedRows, p.worldList.objects().size() - p.reactionList.size());
-    EXPECT_EQ(p.worldList.objects().back(), p.reactionList.back());
+    EXPECT_EQ(fixedRows, p.world.worldList.objects().size() - p.story.reactionList.size());
+    EXPECT_EQ(p.world.worldList.objects().back(), p.story.reactionList.back());
 }
 
 TEST_F(RoomsTest, FixedRoomsHaveTheirRowCounts) {
@@ -54,7 +54,7 @@ TEST_F(RoomsTest, FixedRoomsHaveTheirRowCounts) {
     for (const Count& c : {Count{2, 12}, Count{3, 12}, Count{4, 45 + 4 + 10 + 18}, Count{5, 45 + 4},
                            Count{6, 45 + 6}}) {
         p.enterRoom(c.room);
-        EXPECT_EQ(c.objects, p.worldList.objects().size()) << "room " << c.room;
+        EXPECT_EQ(c.objects, p.world.worldList.objects().size()) << "room " << c.room;
     }
 }
 
@@ -62,19 +62,19 @@ TEST_F(RoomsTest, EffectsAreCreatedOncePerRoom) {
     PlayScreen& p = play(s);
     p.enterRoom(2);
     p.enterRoom(2);
-    ASSERT_NE(nullptr, p.groundGrid);
-    EXPECT_EQ(40, p.groundGrid->sourceRow);
-    EXPECT_FLOAT_EQ(1.75f, p.groundGrid->sourceFrequency);
+    ASSERT_NE(nullptr, p.effects.groundGrid);
+    EXPECT_EQ(40, p.effects.groundGrid->sourceRow);
+    EXPECT_FLOAT_EQ(1.75f, p.effects.groundGrid->sourceFrequency);
     p.enterRoom(4);
     p.enterRoom(4);
-    EXPECT_EQ(nullptr, p.groundGrid);
-    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) EXPECT_NE(nullptr, cloth);
-    p.chairAngle = 30.0f;
+    EXPECT_EQ(nullptr, p.effects.groundGrid);
+    for (const EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) EXPECT_NE(nullptr, cloth);
+    p.story.chairAngle = 30.0f;
     p.enterRoom(4);
     EXPECT_NEAR(30.0f * 0.0174533f, p.findSceneObject(kObjChair)->rotation.z, 1e-6f);
     p.enterRoom(7);
-    EXPECT_NE(nullptr, p.backdropLayer);
-    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) EXPECT_EQ(nullptr, cloth);
+    EXPECT_NE(nullptr, p.effects.backdropLayer);
+    for (const EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) EXPECT_EQ(nullptr, cloth);
 }
 
 TEST_F(RoomsTest, TheTunnelFollowsItsThreeValues) {
@@ -87,12 +87,12 @@ TEST_F(RoomsTest, TheTunnelFollowsItsThreeValues) {
     for (const Tunnel& t : {Tunnel{0.5f, 0.2f, shell + 2 + 40 + 50 + 2, 40, 50},
                             Tunnel{1.0f, 0.5f, 3 + shell + 60 + 50, 60, 53}, Tunnel{2.0f, 0.5f, shell + 50, 0, 50},
                             Tunnel{0.0f, 1.0f, shell + 2, 0, 0}}) {
-        p.storyValue49 = t.v49;
-        p.storyValue50 = t.v50;
+        p.story.storyValue49 = t.v49;
+        p.story.storyValue50 = t.v50;
         p.enterRoom(7);
-        EXPECT_EQ(t.objects, p.worldList.objects().size()) << t.v49 << " " << t.v50;
-        EXPECT_EQ(t.rows, p.tunnelRowList.size());
-        EXPECT_EQ(t.floor, p.tunnelFloorList.size());
+        EXPECT_EQ(t.objects, p.world.worldList.objects().size()) << t.v49 << " " << t.v50;
+        EXPECT_EQ(t.rows, p.story.tunnelRowList.size());
+        EXPECT_EQ(t.floor, p.story.tunnelFloorList.size());
     }
 }
 
@@ -101,7 +101,7 @@ TEST_F(RoomsTest, EveryTargetOfTheResolverStandsInSomeRoom) {
     std::set<std::string> built;
     auto collect = [&](int32_t room) {
         p.enterRoom(room);
-        for (const SceneObject* o : p.worldList.objects()) built.insert(o->name);
+        for (const SceneObject* o : p.world.worldList.objects()) built.insert(o->name);
     };
     for (const RoomCase& c : roomCases()) {
         p.resetPlayState();
@@ -110,12 +110,12 @@ TEST_F(RoomsTest, EveryTargetOfTheResolverStandsInSomeRoom) {
     }
     // Room 0 with the candle and hat out, the key uncovered, late at night.
     p.resetPlayState();
-    p.storyFlag07 = true;
-    p.moniqueHasFlower = true;
+    p.story.storyFlag07 = true;
+    p.story.moniqueHasFlower = true;
     collect(0);
-    p.rockTaken = true;  // uncovers the key
+    p.story.rockTaken = true;  // uncovers the key
     collect(0);
-    p.nightAlmostOver = true;
+    p.story.nightAlmostOver = true;
     collect(0);
     for (int32_t id = 0; id <= 18; ++id) {
         const ActionTable* table = actionTable(id);

@@ -99,7 +99,7 @@ protected:
 TEST_F(SaveFileTest, ANewGameSavesTheGoldenWords) {
     // The procession has walked on since the first frame; the golden words
     // hold its starting place.
-    play(s).storyValue04 = 0.0f;
+    play(s).story.storyValue04 = 0.0f;
     save(s);
     EXPECT_EQ(newGameWords(), fileWords(saveFileName()));
     EXPECT_EQ(292u + 16u, readFileBytes(saveFileName()).size());
@@ -118,14 +118,14 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
         float value = 3.0f;
         if (f.word != 0 && f.word != kRoomWord) {
             if (f.kind == kFieldBool || f.kind == kFieldBoolAsInt) {
-                p.*f.boolMember = f.defaultValue == 0.0f;
-                value = p.*f.boolMember ? 1.0f : 0.0f;
+                p.story.*f.boolMember = f.defaultValue == 0.0f;
+                value = p.story.*f.boolMember ? 1.0f : 0.0f;
             } else if (f.kind == kFieldInt) {
-                p.*f.intMember = 7 * f.word - 100;
-                value = static_cast<float>(p.*f.intMember);
+                p.story.*f.intMember = 7 * f.word - 100;
+                value = static_cast<float>(p.story.*f.intMember);
             } else {
-                p.*f.floatMember = -3.14159f + 0.25371f * static_cast<float>(f.word);
-                value = p.*f.floatMember;
+                p.story.*f.floatMember = -3.14159f + 0.25371f * static_cast<float>(f.word);
+                value = p.story.*f.floatMember;
             }
         }
         expected.push_back(value);
@@ -142,26 +142,26 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
 
     gNewGameRequest = 1;
     s.frames(1);
-    ASSERT_EQ(0, p.room);
-    ASSERT_FALSE(p.nightAlmostOver);
+    ASSERT_EQ(0, p.world.room);
+    ASSERT_FALSE(p.story.nightAlmostOver);
     load(s);
     ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
     for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
         const PlayStateField& f = kPlayStateFields[k];
         if (f.word == 0 || f.word == kRoomWord) continue;
         if (f.kind == kFieldBool || f.kind == kFieldBoolAsInt) {
-            EXPECT_EQ(expected[k] != 0.0f, p.*f.boolMember) << "word " << f.word;
+            EXPECT_EQ(expected[k] != 0.0f, p.story.*f.boolMember) << "word " << f.word;
         } else if (f.kind == kFieldInt) {
-            EXPECT_EQ(static_cast<int32_t>(expected[k]), p.*f.intMember) << "word " << f.word;
+            EXPECT_EQ(static_cast<int32_t>(expected[k]), p.story.*f.intMember) << "word " << f.word;
         } else {
-            EXPECT_NEAR(expected[k], p.*f.floatMember, 0.0001f) << "word " << f.word;
+            EXPECT_NEAR(expected[k], p.story.*f.floatMember, 0.0001f) << "word " << f.word;
         }
     }
     // The unsaved fields start from their new-game values.
-    EXPECT_FLOAT_EQ(1.0f, p.personGlow);
-    EXPECT_FLOAT_EQ(0.0f, p.endingProgress);
-    EXPECT_EQ(-1, p.scriptStep);
-    EXPECT_EQ(3, p.room);
+    EXPECT_FLOAT_EQ(1.0f, p.story.personGlow);
+    EXPECT_FLOAT_EQ(0.0f, p.story.endingProgress);
+    EXPECT_EQ(-1, p.script.scriptStep);
+    EXPECT_EQ(3, p.world.room);
     EXPECT_NEAR(1.23456f, p.player.position.x, 0.0001f);
     EXPECT_FLOAT_EQ(-6.5f, p.player.position.y);
     EXPECT_NEAR(-0.3f, p.player.viewAngles.y, 0.0001f);
@@ -187,7 +187,7 @@ TEST_F(SaveFileTest, EveryShortenedFileFailsWithAReadError) {
         ASSERT_NE(std::string::npos, gFatalErrorText.find(text::kErrorFileRead)) << length;
         // A file cut inside the play state never builds a room from a
         // missing word.
-        ASSERT_TRUE(p.room == -1 || p.room == 0) << length;
+        ASSERT_TRUE(p.world.room == -1 || p.world.room == 0) << length;
         backToPlay();
     }
     writeFileBytes(saveFileName(), whole);
@@ -208,8 +208,8 @@ TEST_F(SaveFileTest, DamagedWordsReportACorruptFile) {
     load(s);
     EXPECT_EQ(kGameStateError, gGameState);
     EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted));
-    EXPECT_FALSE(p.flowerTaken);
-    EXPECT_TRUE(p.lockOpened);
+    EXPECT_FALSE(p.story.flowerTaken);
+    EXPECT_TRUE(p.story.lockOpened);
     backToPlay();
 
     // A room that does not exist is a damaged file, not a room to build.
@@ -221,7 +221,7 @@ TEST_F(SaveFileTest, DamagedWordsReportACorruptFile) {
         EXPECT_EQ(kGameStateError, gGameState);
         EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted)) << roomWord;
         EXPECT_EQ(std::string::npos, gFatalErrorText.find(text::kErrorFileRead)) << roomWord;
-        EXPECT_EQ(-1, p.room);
+        EXPECT_EQ(-1, p.world.room);
         backToPlay();
     }
 

@@ -20,6 +20,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "script/ActionResolver.h"
 #include "support/PlayResources.h"
 #include "support/ScreenHarness.h"
 #include "text/AnswerTexts.h"
@@ -71,12 +72,12 @@ inline int32_t selectedActionId(const PlayScreen& p) {
 }
 inline int32_t countNamed(const PlayScreen& p, ObjectName name) {
     int32_t n = 0;
-    for (const SceneObject* object : p.worldList.objects()) {
+    for (const SceneObject* object : p.world.worldList.objects()) {
         if (object->name == objectName(name)) ++n;
     }
     return n;
 }
-inline SceneObject* lastObject(const PlayScreen& p) { return p.worldList.objects().back(); }
+inline SceneObject* lastObject(const PlayScreen& p) { return p.world.worldList.objects().back(); }
 inline bool isTarget(const PlayScreen& p, ObjectName name) {
     for (const SceneObject* object : p.player.targets) {
         if (object->name == objectName(name)) return true;
@@ -115,7 +116,7 @@ protected:
     void TearDown() override {
         gSoundCueLog = nullptr;
         // The room the play screen gives back on destruction is the one built.
-        play().room = 0;
+        play().world.room = 0;
     }
 
     PlayScreen& play() { return *s.app->getPlayScreen(); }
@@ -125,7 +126,7 @@ protected:
     // sound or error left over.
     void freshWorld(ObjectName missing = kObjectNameCount) {
         PlayScreen& p = play();
-        p.room = 0;
+        p.world.room = 0;
         p.resetPlayState();
         p.clearRoom();
         p.player.position.set(kStandX, kStandY, 0.0f);
@@ -146,7 +147,7 @@ protected:
         object->constructSceneObject();
         object->name = objectName(name);
         object->position.set(kStandX + 1.0f, kStandY, 1.5f);
-        play().worldList.appendSceneObject(object);
+        play().world.worldList.appendSceneObject(object);
         return object;
     }
 
@@ -175,7 +176,7 @@ protected:
             }
         }
         ASSERT_NE(nullptr, p.player.selectedTarget) << objectName(target);
-        p.performAction();
+        performAction(p);
     }
 
     // Runs each case from a fresh world and checks its answer, its sounds in
@@ -199,7 +200,7 @@ protected:
                 EXPECT_FLOAT_EQ(expected[i].volume, cues[i].volume);
                 EXPECT_EQ(-1, cues[i].channel);
             }
-            EXPECT_EQ(c.step, play().scriptStep);
+            EXPECT_EQ(c.step, play().script.scriptStep);
             EXPECT_EQ("", gFatalErrorText);
             if (c.verify) c.verify(play());
         }

@@ -14,7 +14,7 @@ protected:
     // The player at (x, y) with every object one unit in front of the eyes.
     void standAt(float x, float y) {
         play().player.position.set(x, y, 0.0f);
-        for (SceneObject* object : play().worldList.objects()) object->position.set(x + 1.0f, y, 1.5f);
+        for (SceneObject* object : play().world.worldList.objects()) object->position.set(x + 1.0f, y, 1.5f);
     }
 };
 
@@ -47,7 +47,7 @@ TEST_F(ResolverProcedureTest, ReachBoundsAreStrict) {
             } else {
                 EXPECT_EQ(answerText(kAnsCantReach), shownAnswer());
                 EXPECT_TRUE(cues.empty());
-                EXPECT_EQ(-1, play().scriptStep);
+                EXPECT_EQ(-1, play().script.scriptStep);
             }
         }
     }
@@ -55,7 +55,7 @@ TEST_F(ResolverProcedureTest, ReachBoundsAreStrict) {
     freshWorld();
     standAt(11.06f, 27.01f);
     execute(0, kObjDoor);
-    EXPECT_EQ(59, play().scriptStep);
+    EXPECT_EQ(59, play().script.scriptStep);
 }
 
 // A selection that validation must correct is corrected, and nothing else
@@ -68,23 +68,23 @@ TEST_F(ResolverProcedureTest, AnInvalidSelectionGivesNoAnswer) {
     p.player.selectedAction = nullptr;
     p.rebuildTargetList();
     p.player.selectedTarget = p.player.targets.back();
-    p.performAction();
+    performAction(p);
     EXPECT_EQ(1, selectedActionId(p));
     EXPECT_EQ("", shownAnswer());
     EXPECT_TRUE(cues.empty());
 
     freshWorld();
     execute(1, kObjGate);
-    p.scriptStep = -1;
+    p.script.scriptStep = -1;
     p.findSceneObject(kObjGate)->position.set(0.0f, 0.0f, 0.0f);  // out of view now
-    p.performAction();
+    performAction(p);
     EXPECT_EQ(p.player.selfTarget, p.player.selectedTarget);
-    EXPECT_EQ(-1, p.scriptStep);
+    EXPECT_EQ(-1, p.script.scriptStep);
     EXPECT_EQ("", shownAnswer());
 
     freshWorld();
     p.player.clearPlayerLists();
-    p.performAction();
+    performAction(p);
     EXPECT_EQ("", shownAnswer());
     EXPECT_TRUE(cues.empty());
     EXPECT_EQ("", gFatalErrorText);
@@ -96,7 +96,7 @@ TEST_F(ResolverProcedureTest, AnUnknownActionIdAnswersThatItIsUnknown) {
         freshWorld();
         execute(id, kObjGate);
         EXPECT_EQ("how to do this\nis unknown.", shownAnswer());
-        EXPECT_EQ(-1, play().scriptStep);
+        EXPECT_EQ(-1, play().script.scriptStep);
         EXPECT_TRUE(cues.empty());
     }
 }
@@ -106,34 +106,34 @@ TEST_F(ResolverProcedureTest, AnUnknownActionIdAnswersThatItIsUnknown) {
 // goes with the room, not on any world object.
 TEST_F(ResolverProcedureTest, EditingAMissingObjectRaisesTheErrorAndLeaksNoBlank) {
     freshWorld(kObjFollowedLeader);
-    const size_t objects = play().worldList.objects().size();
+    const size_t objects = play().world.worldList.objects().size();
     execute(3, kObjKnife);
     EXPECT_EQ(kGameStateError, gGameState);
     EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kPlayException5));
-    EXPECT_EQ(1u, play().worldList.blankCount());
-    EXPECT_EQ(objects - 1, play().worldList.objects().size());  // only the knife left
+    EXPECT_EQ(1u, play().world.worldList.blankCount());
+    EXPECT_EQ(objects - 1, play().world.worldList.objects().size());  // only the knife left
     EXPECT_TRUE(hasAction(play(), 10));
     play().clearRoom();
-    EXPECT_EQ(0u, play().worldList.blankCount());
+    EXPECT_EQ(0u, play().world.worldList.blankCount());
 }
 
 // Asking the fish person moves the ground grid's source where there is a
 // grid and is harmless where there is none.
 TEST_F(ResolverProcedureTest, TheGridRippleMovesTheSourceAndNeedsNoGrid) {
     freshWorld();
-    ASSERT_EQ(nullptr, play().groundGrid);
+    ASSERT_EQ(nullptr, play().effects.groundGrid);
     execute(1, kObjFishPerson);
-    EXPECT_EQ(60, play().scriptStep);
+    EXPECT_EQ(60, play().script.scriptStep);
 
     freshWorld();
-    GroundGrid& grid = replaceEffect(play().groundGrid);
+    GroundGrid& grid = replaceEffect(play().effects.groundGrid);
     grid.sourceRow = 40;
     grid.sourceColumn = 13;
     execute(1, kObjFishPerson);
     EXPECT_EQ(40, grid.sourceRow);
     EXPECT_EQ(15, grid.sourceColumn);
     EXPECT_FLOAT_EQ(0.1f, grid.sourceOffset);
-    clearEffect(play().groundGrid);
+    clearEffect(play().effects.groundGrid);
 }
 
 // With no row of its own a target gets the action's fall-back.
@@ -141,7 +141,7 @@ TEST_F(ResolverProcedureTest, FallBacksOfEveryAction) {
     for (int32_t action = 0; action < 19; ++action) {
         SCOPED_TRACE(action);
         freshWorld();
-        play().costumeWerewolf = true;
+        play().story.costumeWerewolf = true;
         execute(action, kObjTunnelWall1);
         const AnswerText expected = action == 0 || action == 1 ? kAnsEllipsis
                                     : action == 2              ? kAnsRoar
@@ -149,7 +149,7 @@ TEST_F(ResolverProcedureTest, FallBacksOfEveryAction) {
                                     : action == 17             ? kAnsSpecialOccasion
                                                                : kAnsDoesntWork;
         EXPECT_EQ(answerText(expected), shownAnswer());
-        EXPECT_EQ(action == 0 ? 1 : action == 1 ? 5 : action == 2 ? 1 : -1, play().scriptStep);
+        EXPECT_EQ(action == 0 ? 1 : action == 1 ? 5 : action == 2 ? 1 : -1, play().script.scriptStep);
         EXPECT_EQ(action == 0 ? 1u : 0u, cues.size());
     }
 }

@@ -38,13 +38,13 @@ protected:
 };
 
 void tunnelClosed(PlayScreen& p) {
-    p.storyValue49 = 1.0f;
-    p.storyValue50 = 1.0f;
+    p.story.storyValue49 = 1.0f;
+    p.story.storyValue50 = 1.0f;
 }
 void eyesOpen(PlayScreen& p) {
     tunnelClosed(p);
-    p.storyFlag51 = true;
-    p.storyValue52 = 1.0f;
+    p.story.storyFlag51 = true;
+    p.story.storyValue52 = 1.0f;
 }
 
 // Room 7's light, fog and reach for the eased closing value e.
@@ -81,20 +81,20 @@ TEST_F(RoomRulesTest, TheProcessionPushesThePlayerOnlyInControl) {
         EXPECT_NEAR(x - 5 * step, p.player.position.x, 1e-4f);
         EXPECT_NEAR(y + (side > 0 ? 5 : -5) * step, p.player.position.y, 1e-4f);
         EXPECT_NEAR(x - 5 * step, walker->position.x, 1e-4f);
-        EXPECT_TRUE(p.processionWalking);
+        EXPECT_TRUE(p.story.processionWalking);
     }
 
     SceneObject* walker = object(kObjSomething);
     standAt(walker->position.x, walker->position.y + 0.3f);
     const Vec3 before = p.player.position;
     const float walkerX = walker->position.x;
-    p.scriptStep = 15;  // a delay, then a line
+    p.script.scriptStep = 15;  // a delay, then a line
     for (int i = 0; i < 30; ++i) frame();
     ASSERT_FALSE(p.isPlayerInControl());
     EXPECT_EQ(before.x, p.player.position.x);
     EXPECT_EQ(before.y, p.player.position.y);
     EXPECT_EQ(walkerX, walker->position.x);
-    EXPECT_FALSE(p.processionWalking);
+    EXPECT_FALSE(p.story.processionWalking);
     EXPECT_EQ(mesh::kSomethingStanding, meshNumber(walker));
 }
 
@@ -106,13 +106,13 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     PlayScreen& p = play();
     standAt(12.65f, 9.9f);
     frame();
-    EXPECT_TRUE(p.storyFlag20);
+    EXPECT_TRUE(p.story.storyFlag20);
     EXPECT_EQ(1, heard(302, 0.8f));
-    EXPECT_EQ(30, p.scriptStep);
-    EXPECT_FLOAT_EQ(0.5f, p.scriptStepDelay);
-    EXPECT_FLOAT_EQ(0.5f, p.flight.flightDuration);
-    EXPECT_FALSE(p.flight.flightEase);
-    EXPECT_NEAR(p.player.playerEyePosition().y + 0.3f, p.flight.flightEndPosition.y, 1e-5f);
+    EXPECT_EQ(30, p.script.scriptStep);
+    EXPECT_FLOAT_EQ(0.5f, p.script.scriptStepDelay);
+    EXPECT_FLOAT_EQ(0.5f, p.view.flight.flightDuration);
+    EXPECT_FALSE(p.view.flight.flightEase);
+    EXPECT_NEAR(p.player.playerEyePosition().y + 0.3f, p.view.flight.flightEndPosition.y, 1e-5f);
     EXPECT_EQ(0.0f, p.player.walkIntensity);
     const struct {
         ObjectName name;
@@ -143,7 +143,7 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     standAt(12.65f, 10.5f);
     frame();
     EXPECT_FLOAT_EQ(9.8f, p.player.position.y);
-    EXPECT_EQ(-1, p.scriptStep);
+    EXPECT_EQ(-1, p.script.scriptStep);
     EXPECT_EQ(0, heard(302, 0.8f));
     const float poses[][2] = {{7.0f, 0.5f}, {8.5f, 1.75f}, {9.8f, 3.0f}, {4.0f, 0.0f}};
     for (const auto& pose : poses) {
@@ -154,27 +154,27 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     }
 
     // The broomstick alone, or the player too close, keeps them.
-    p.broomstickInCrack = true;
+    p.story.broomstickInCrack = true;
     standAt(1.0f, 5.0f);
     frame();
-    p.hatOnBroomstick = true;
+    p.story.hatOnBroomstick = true;
     standAt(12.0f, 5.0f);
     frame();
-    EXPECT_FALSE(p.storyFlag21);
+    EXPECT_FALSE(p.story.storyFlag21);
     EXPECT_TRUE(has(kObjLeftBirdStatue));
     standAt(1.0f, 5.0f);
     frame();
-    EXPECT_TRUE(p.storyFlag21);
+    EXPECT_TRUE(p.story.storyFlag21);
     EXPECT_FALSE(has(kObjLeftBirdStatue));
     EXPECT_FALSE(has(kObjRightBirdStatue));
 
     standAt(12.65f, 10.1f);
     frame();
     EXPECT_FLOAT_EQ(10.1f, p.player.position.y);
-    EXPECT_EQ(-1, p.pendingRoom);
+    EXPECT_EQ(-1, p.world.pendingRoom);
     standAt(12.65f, 10.3f);
     frame();
-    EXPECT_EQ(1, p.pendingRoom);
+    EXPECT_EQ(1, p.world.pendingRoom);
 }
 
 // The gate's box leads into the tunnel only late at night once the gate scene
@@ -187,18 +187,18 @@ TEST_F(RoomRulesTest, TheGateBoxLeadsToTheTunnelOnlyOnceTheGateIsOpen) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.late) + std::to_string(c.opened));
         p.resetPlayState();
-        p.nightAlmostOver = c.late;
-        p.storyFlag48 = c.opened;
+        p.story.nightAlmostOver = c.late;
+        p.story.storyFlag48 = c.opened;
         p.enterRoom(0);
         standAt(3.5f, 5.0f);
         frame();
-        EXPECT_EQ(c.late && c.opened ? 7 : -1, p.pendingRoom);
+        EXPECT_EQ(c.late && c.opened ? 7 : -1, p.world.pendingRoom);
         if (c.late) {
             EXPECT_FLOAT_EQ(c.opened ? 4.0f : 3.5f, p.player.position.x);
         }
     }
-    for (int i = 0; i < 60 && p.room != 7; ++i) frame();
-    EXPECT_EQ(7, p.room);
+    for (int i = 0; i < 60 && p.world.room != 7; ++i) frame();
+    EXPECT_EQ(7, p.world.room);
 }
 
 // The painting turns once: coin in the well, flag 42 and the spot in front of
@@ -218,20 +218,20 @@ TEST_F(RoomRulesTest, ThePaintingOpensOnceUnderItsConditions) {
         SCOPED_TRACE(std::to_string(c.coin) + std::to_string(c.flag42) + std::to_string(c.flag37) + " at " +
                      std::to_string(c.x) + ", " + std::to_string(c.y));
         freshRoom(4);
-        p.coinInWell = c.coin;
-        p.storyFlag42 = c.flag42;
-        p.storyFlag37 = c.flag37;
+        p.story.coinInWell = c.coin;
+        p.story.storyFlag42 = c.flag42;
+        p.story.storyFlag37 = c.flag37;
         standAt(c.x, c.y, 0.91f);
         frame();
         EXPECT_EQ(c.fires ? 1 : 0, heard(308, 0.6f));
-        EXPECT_EQ(c.fires || c.flag37, p.storyFlag37);
-        EXPECT_EQ(c.fires ? 70 : -1, p.scriptStep);
+        EXPECT_EQ(c.fires || c.flag37, p.story.storyFlag37);
+        EXPECT_EQ(c.fires ? 70 : -1, p.script.scriptStep);
         if (!c.fires) continue;
         SceneObject* painting = object(kObjBigPainting);
         EXPECT_EQ(mesh::kBigPaintingSwinging, meshNumber(painting));
-        EXPECT_FLOAT_EQ(3.0f, p.scriptStepDelay);
-        EXPECT_FLOAT_EQ(2.0f, p.flight.flightDuration);
-        EXPECT_TRUE(p.flight.flightEase);
+        EXPECT_FLOAT_EQ(3.0f, p.script.scriptStepDelay);
+        EXPECT_FLOAT_EQ(2.0f, p.view.flight.flightDuration);
+        EXPECT_TRUE(p.view.flight.flightEase);
         EXPECT_EQ(0.0f, p.player.walkIntensity);
         EXPECT_EQ((std::vector<int32_t>{70, 71, -1}), runScene());
         EXPECT_EQ(6.0f, painting->animTime);
@@ -240,7 +240,7 @@ TEST_F(RoomRulesTest, ThePaintingOpensOnceUnderItsConditions) {
         cues.clear();
         for (int i = 0; i < 60; ++i) frame();
         EXPECT_EQ(0, heard(308, 0.6f));
-        EXPECT_EQ(-1, p.scriptStep);
+        EXPECT_EQ(-1, p.script.scriptStep);
     }
 }
 
@@ -250,13 +250,13 @@ TEST_F(RoomRulesTest, ThePaintingOpensOnceUnderItsConditions) {
 TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     PlayScreen& p = play();
     freshRoom(7);
-    ASSERT_FALSE(p.tunnelRowList.empty());
+    ASSERT_FALSE(p.story.tunnelRowList.empty());
     const float openings[][2] = {{-14.5f, 54.0f}, {-27.0f, 180.0f}};
     for (const auto& o : openings) {
         standAt(o[0], 5.0f);
         frame();
-        EXPECT_NEAR((o[0] / 29.0f) * (o[0] / 29.0f), p.storyValue49, 1e-5f);
-        for (const SceneObject* row : p.tunnelRowList) {
+        EXPECT_NEAR((o[0] / 29.0f) * (o[0] / 29.0f), p.story.storyValue49, 1e-5f);
+        for (const SceneObject* row : p.story.tunnelRowList) {
             EXPECT_NEAR(o[1] * 0.0174533f, row->rotation.x, 1e-4f);
         }
         EXPECT_TRUE(has(kObjTunnelStart1));
@@ -264,36 +264,36 @@ TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     }
     standAt(-29.5f, 5.0f);
     frame();
-    EXPECT_EQ(1.0f, p.storyValue49);
-    EXPECT_GT(p.storyValue50, 0.0f);
-    EXPECT_LT(p.storyValue50, 0.01f);
+    EXPECT_EQ(1.0f, p.story.storyValue49);
+    EXPECT_GT(p.story.storyValue50, 0.0f);
+    EXPECT_LT(p.story.storyValue50, 0.01f);
     EXPECT_EQ(1, heard(343, 0.6f));
     EXPECT_FALSE(has(kObjTunnelStart1));
     EXPECT_FALSE(has(kObjTunnelStart2));
-    for (const SceneObject* row : p.tunnelRowList) {
+    for (const SceneObject* row : p.story.tunnelRowList) {
         EXPECT_EQ(mesh::kTunnelRingMoving, meshNumber(row));
         EXPECT_NEAR(3.14159f, row->rotation.x, 1e-4f);
         EXPECT_GT(row->animSpeed, 11.0f / 12.5f - 1e-4f);
         EXPECT_LE(row->animSpeed, 11.0f / 5.0f);
     }
     int arches = 0;
-    for (const SceneObject* floor : p.tunnelFloorList) arches += meshNumber(floor) == 227 ? 1 : 0;
+    for (const SceneObject* floor : p.story.tunnelFloorList) arches += meshNumber(floor) == 227 ? 1 : 0;
     EXPECT_EQ(2, arches);
 
     standAt(-15.0f, 5.0f);
-    p.storyValue50 = 0.5f;
+    p.story.storyValue50 = 0.5f;
     frame();
-    const float v = p.storyValue50;
+    const float v = p.story.storyValue50;
     EXPECT_NEAR(0.5f + 0.08f * 0.045f, v, 1e-6f);
-    for (const SceneObject* floor : p.tunnelFloorList) {
+    for (const SceneObject* floor : p.story.tunnelFloorList) {
         EXPECT_NEAR(1.0f - (v - 0.15f) * 0.4f, floor->position.z, 1e-5f);
     }
     expectAtmosphere(1.0f - (1.0f - v) * (1.0f - v));
 
-    for (int i = 0; i < 200 && p.storyValue50 < 1.0f; ++i) frame();
-    EXPECT_EQ(1.0f, p.storyValue50);
-    EXPECT_TRUE(p.tunnelRowList.empty());
-    EXPECT_TRUE(p.tunnelFloorList.empty());
+    for (int i = 0; i < 200 && p.story.storyValue50 < 1.0f; ++i) frame();
+    EXPECT_EQ(1.0f, p.story.storyValue50);
+    EXPECT_TRUE(p.story.tunnelRowList.empty());
+    EXPECT_TRUE(p.story.tunnelFloorList.empty());
     expectAtmosphere(1.0f);
 }
 
@@ -304,17 +304,17 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
     freshRoom(7, tunnelClosed);
     standAt(-12.0f, -3.0f);
     frame();
-    EXPECT_TRUE(p.storyFlag51);
+    EXPECT_TRUE(p.story.storyFlag51);
     EXPECT_TRUE(p.isPlayerInControl());
-    EXPECT_EQ(0.0f, p.storyValue52);
+    EXPECT_EQ(0.0f, p.story.storyValue52);
 
     standAt(-12.0f, -2.0f);
     frame();
     EXPECT_NEAR(-2.3f, p.player.position.y, 1e-5f);
-    EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
+    EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
     EXPECT_EQ(0.0f, p.player.walkIntensity);
-    EXPECT_FLOAT_EQ(1.0f, p.flight.flightDuration);
-    EXPECT_NEAR(-2.3f, p.flight.flightEndPosition.y, 1e-5f);
+    EXPECT_FLOAT_EQ(1.0f, p.view.flight.flightDuration);
+    EXPECT_NEAR(-2.3f, p.view.flight.flightEndPosition.y, 1e-5f);
     EXPECT_TRUE(p.answerPanel.isAnswerShowing());
     EXPECT_EQ(text::kGerman ? "du solltest nicht." : "you're not\nsupposed to.", p.answerPanel.text);
     runScene();
@@ -325,7 +325,7 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
     cues.clear();
     frame();
     EXPECT_EQ(1, heard(344, 0.6f));
-    EXPECT_NEAR(0.0001f + 0.2f * 0.045f, p.storyValue52, 1e-6f);
+    EXPECT_NEAR(0.0001f + 0.2f * 0.045f, p.story.storyValue52, 1e-6f);
     for (ObjectName eye : {kObjEye1, kObjEye2}) {
         ASSERT_TRUE(has(eye));
         EXPECT_EQ(mesh::kEyesOpening, meshNumber(object(eye)));
@@ -334,10 +334,10 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
         EXPECT_FALSE(object(eye)->reflectionShown);
     }
     for (int i = 0; i < 10; ++i) frame();
-    EXPECT_NEAR(0.0001f + 11 * 0.2f * 0.045f, p.storyValue52, 1e-5f);
+    EXPECT_NEAR(0.0001f + 11 * 0.2f * 0.045f, p.story.storyValue52, 1e-5f);
     EXPECT_EQ(1, heard(344, 0.6f));
-    for (int i = 0; i < 120 && p.storyValue52 < 1.0f; ++i) frame();
-    EXPECT_EQ(1.0f, p.storyValue52);
+    for (int i = 0; i < 120 && p.story.storyValue52 < 1.0f; ++i) frame();
+    EXPECT_EQ(1.0f, p.story.storyValue52);
     for (ObjectName eye : {kObjEye1, kObjEye2}) {
         EXPECT_EQ(mesh::kEyesOpen, meshNumber(object(eye)));
         EXPECT_EQ(1.0f, object(eye)->animSpeed);
@@ -362,16 +362,16 @@ TEST_F(RoomRulesTest, TheWayHomeOpensOnlyFacingTheDoor) {
         SCOPED_TRACE("yaw " + std::to_string(c.yaw) + " at " + std::to_string(c.x) + ", " + std::to_string(c.y) +
                      " eyes " + std::to_string(c.eyes) + " delay " + std::to_string(c.delay));
         freshRoom(7, eyesOpen);
-        p.storyValue52 = c.eyes;
-        p.scriptStepDelay = c.delay;
+        p.story.storyValue52 = c.eyes;
+        p.script.scriptStepDelay = c.delay;
         standAt(c.x, c.y, 0.0f, c.yaw);
         frame();
-        EXPECT_EQ(c.fires ? 136 : -1, p.scriptStep);
+        EXPECT_EQ(c.fires ? 136 : -1, p.script.scriptStep);
         if (!c.fires) continue;
-        EXPECT_FLOAT_EQ(4.0f, p.scriptStepDelay);
-        EXPECT_FLOAT_EQ(4.0f, p.flight.flightDuration);
-        EXPECT_TRUE(p.flight.flightEase);
-        EXPECT_NEAR(-3.41f, p.flight.flightEndPosition.y, 1e-5f);
+        EXPECT_FLOAT_EQ(4.0f, p.script.scriptStepDelay);
+        EXPECT_FLOAT_EQ(4.0f, p.view.flight.flightDuration);
+        EXPECT_TRUE(p.view.flight.flightEase);
+        EXPECT_NEAR(-3.41f, p.view.flight.flightEndPosition.y, 1e-5f);
         EXPECT_EQ(0.0f, p.player.walkIntensity);
     }
 }

@@ -21,7 +21,7 @@ namespace {
 bool at(const Vec3& v, float x, float y, float z) {
     return std::fabs(v.x - x) < 1e-4f && std::fabs(v.y - y) < 1e-4f && std::fabs(v.z - z) < 1e-4f;
 }
-bool has(PlayScreen& p, ObjectName name) { return p.worldList.containsSceneObject(objectName(name)); }
+bool has(PlayScreen& p, ObjectName name) { return p.world.worldList.containsSceneObject(objectName(name)); }
 bool holds(const PlayScreen& p, int32_t actionId) {
     for (const ActionEntry* entry : p.player.actions) {
         if (entry->actionId == actionId) return true;
@@ -31,7 +31,7 @@ bool holds(const PlayScreen& p, int32_t actionId) {
 // The unnamed objects of the world list standing at (x, y, z).
 std::vector<SceneObject*> sceneryAt(PlayScreen& p, float x, float y, float z) {
     std::vector<SceneObject*> found;
-    for (SceneObject* o : p.worldList.objects()) {
+    for (SceneObject* o : p.world.worldList.objects()) {
         if (o->name.empty() && at(o->position, x, y, z)) found.push_back(o);
     }
     return found;
@@ -48,23 +48,23 @@ struct SceneCase {
     void (*verify)(PlayScreen&);
 };
 
-void boneLies(PlayScreen& p) { p.bonePlaced = true; }
+void boneLies(PlayScreen& p) { p.story.bonePlaced = true; }
 void trickHeld(PlayScreen& p) {
-    p.specialTrickLearned = true;
+    p.story.specialTrickLearned = true;
     p.player.actions.push_back(new ActionEntry(constructActionEntry(17)));
 }
-void lateNight(PlayScreen& p) { p.nightAlmostOver = true; }
+void lateNight(PlayScreen& p) { p.story.nightAlmostOver = true; }
 void eyesOpen(PlayScreen& p) {
-    p.storyValue49 = 1.0f;
-    p.storyValue50 = 1.0f;
-    p.storyValue52 = 1.0f;
-    p.storyFlag51 = true;
+    p.story.storyValue49 = 1.0f;
+    p.story.storyValue50 = 1.0f;
+    p.story.storyValue52 = 1.0f;
+    p.story.storyFlag51 = true;
 }
 
 const SceneCase kScenes[] = {
     {"dog notices the player", 1, nullptr, 12.0f, 20.0f, 0.0f, 47, {47, 43, 44, 45, 46, -1}, {},
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.bonePlaced);
+         EXPECT_TRUE(p.story.bonePlaced);
          ASSERT_TRUE(has(p, kObjBone));
          EXPECT_EQ(mesh::kBone, meshNumber(p.findSceneObject(kObjBone)));
          SceneObject* dog = p.findSceneObject(kObjDog);
@@ -85,21 +85,21 @@ const SceneCase kScenes[] = {
          ASSERT_EQ(2u, left[1]->attachments.size());
          EXPECT_EQ(76, left[1]->attachments[0]->vertexIndex);
          EXPECT_EQ(374, left[1]->attachments[1]->vertexIndex);
-         EXPECT_EQ(1.0f, p.sceneVisibilityTarget);
+         EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget);
      }},
     {"fish person", 2, nullptr, 0.0f, 0.0f, 0.91f, 60, {60, 64, 65, 61, 67, 68, 62, 66, 63, -1},
      {kStpFishThrowIn, kStpFishOneWord, kStpFishChange},
      [](PlayScreen& p) {
-         EXPECT_FALSE(p.storyFlag36);  // a new game's first visit turns it off
+         EXPECT_FALSE(p.story.storyFlag36);  // a new game's first visit turns it off
          SceneObject* fish = p.findSceneObject(kObjFishPerson);
          EXPECT_EQ(mesh::kFishPersonFloating, meshNumber(fish));
          EXPECT_TRUE(at(fish->position, 0.0f, -3.5f, 0.95f));
          EXPECT_TRUE(at(fish->halfSize, 0.5f, 0.5f, 5.0f));
-         ASSERT_NE(nullptr, p.groundGrid);
-         EXPECT_EQ(40, p.groundGrid->sourceRow);
-         EXPECT_EQ(13, p.groundGrid->sourceColumn);
-         EXPECT_EQ(1, p.groundGrid->sourceRadius);
-         EXPECT_EQ(0.0f, p.groundGrid->sourceOffset);
+         ASSERT_NE(nullptr, p.effects.groundGrid);
+         EXPECT_EQ(40, p.effects.groundGrid->sourceRow);
+         EXPECT_EQ(13, p.effects.groundGrid->sourceColumn);
+         EXPECT_EQ(1, p.effects.groundGrid->sourceRadius);
+         EXPECT_EQ(0.0f, p.effects.groundGrid->sourceOffset);
      }},
     {"goat person names its condition", 5, nullptr, 19.0f, 43.0f, 0.91f, 75, {75, 76, 77, -1},
      {kStpGoatBoasts, kStpGoatCondition},
@@ -107,32 +107,32 @@ const SceneCase kScenes[] = {
     {"goat person teaches the trick", 5, nullptr, 19.0f, 43.0f, 0.91f, 79, {79, 80, 81, 84, 82, 83, -1},
      {kStpGoatRelief, kStpGoatHandsOver},
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.specialTrickLearned);
+         EXPECT_TRUE(p.story.specialTrickLearned);
          ASSERT_NE(nullptr, p.player.selectedAction);
          EXPECT_EQ(17, p.player.selectedAction->actionId);
          EXPECT_FALSE(has(p, kObjGoatPerson));
-         ASSERT_NE(nullptr, p.sweepEffect);
-         ASSERT_NE(nullptr, p.sweepEffect->instance);
-         EXPECT_EQ(objectName(kObjGoatPerson), p.sweepEffect->instance->name);
-         EXPECT_EQ(mesh::kGoatPersonTeaching, meshNumber(p.sweepEffect->instance));
-         EXPECT_NEAR(20.95f + 0.5f, p.sweepEffect->instance->position.x, 1e-4f);
-         EXPECT_EQ(1.0f, p.sceneVisibilityTarget);
+         ASSERT_NE(nullptr, p.effects.sweepEffect);
+         ASSERT_NE(nullptr, p.effects.sweepEffect->instance);
+         EXPECT_EQ(objectName(kObjGoatPerson), p.effects.sweepEffect->instance->name);
+         EXPECT_EQ(mesh::kGoatPersonTeaching, meshNumber(p.effects.sweepEffect->instance));
+         EXPECT_NEAR(20.95f + 0.5f, p.effects.sweepEffect->instance->position.x, 1e-4f);
+         EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget);
      }},
     {"the night", 6, trickHeld, 12.0f, 33.0f, 7.33f, 97,
      {97, 98, 99, 108, 100, 101, 102, 110, 104, 115, 111, 105, 109, 112, 113, 106, 114, 116, 103, 117, 107, 118, -1},
      {kStpPersonLaugh1, kStpPersonLaugh2, kStpPersonVerdict1, kStpPersonVerdict2, kStpGoatTeacher, kStpGoatLoan,
       kStpGoatCompare, kStpDawnNear},
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.nightAlmostOver);
-         EXPECT_EQ(6, p.room);
+         EXPECT_TRUE(p.story.nightAlmostOver);
+         EXPECT_EQ(6, p.world.room);
          // Rebuilt late at night: the person is gone, the letters are there.
          EXPECT_FALSE(has(p, kObjPerson));
          EXPECT_FALSE(has(p, kObjYou));
          EXPECT_FALSE(has(p, kObjSkeleton));
          EXPECT_TRUE(has(p, kObjLetter));
          EXPECT_FALSE(holds(p, 17));
-         EXPECT_EQ(nullptr, p.noiseOverlay);
-         EXPECT_EQ(nullptr, p.sweepEffect);
+         EXPECT_EQ(nullptr, p.effects.noiseOverlay);
+         EXPECT_EQ(nullptr, p.effects.sweepEffect);
          EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
          EXPECT_FLOAT_EQ(12.5f, p.player.position.x);
          EXPECT_FLOAT_EQ(32.0f, p.player.position.y);
@@ -140,18 +140,18 @@ const SceneCase kScenes[] = {
      }},
     {"the gate", 0, lateNight, 7.0f, 5.0f, 0.0f, 123, {123, 124, 125, 126, 129, 127, 128, -1}, {kStpGateWonders},
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.storyFlag48);
+         EXPECT_TRUE(p.story.storyFlag48);
          EXPECT_FALSE(has(p, kObjGate1));
          EXPECT_EQ(mesh::kGateOpen, meshNumber(p.findSceneObject(kObjGate)));
-         EXPECT_EQ(-1, p.pendingRoom);
+         EXPECT_EQ(-1, p.world.pendingRoom);
      }},
     // Last: it leaves play for the ending screen.
     {"home again", 7, eyesOpen, -12.0f, -3.0f, 0.0f, 136, {136, 137, 138, 139, 140, 141, 142, 143},
      {kStpTimelyReturn, kStpWarning1, kStpWarning2, kStpWarning3},
      [](PlayScreen& p) {
          EXPECT_EQ(kGameStateEnding, gGameState);
-         EXPECT_GT(p.endingProgress, 0.5f);
-         EXPECT_EQ(0.0f, p.sceneVisibilityTarget);
+         EXPECT_GT(p.story.endingProgress, 0.5f);
+         EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget);
      }},
 };
 
@@ -169,7 +169,7 @@ TEST_F(SceneChainsTest, EachSceneRunsItsStepsToTheEnd) {
         p.player.position.set(c.x, c.y, c.z);
         p.player.viewAngles.set(0.0f, 0.0f, 0.0f);
         lines.clear();
-        p.scriptStep = c.start;
+        p.script.scriptStep = c.start;
         EXPECT_EQ(c.steps, runScene());
         std::vector<std::string> expected;
         for (StepText line : c.lines) expected.push_back(stepText(line));

@@ -11,6 +11,8 @@
 #include "play/NoiseOverlay.h"
 #include "play/SweepEffect.h"
 #include "script/Room7Behaviour.h"
+#include "script/RoomBehaviour.h"
+#include "script/ScriptSteps.h"
 #include "text/StepTexts.h"
 
 using namespace resolvertest;
@@ -31,18 +33,18 @@ struct StepCase {
     void (*verify)(PlayScreen&);
 };
 
-void noCostume(PlayScreen& p) { p.costumeGhost = p.costumeWerewolf = p.costumeDeath = false; }
-void ghost(PlayScreen& p) { noCostume(p); p.costumeGhost = true; }
-void death(PlayScreen& p) { noCostume(p); p.costumeDeath = true; }
-void werewolf(PlayScreen& p) { noCostume(p); p.costumeWerewolf = true; }
-void flag36(PlayScreen& p) { p.storyFlag36 = true; }
-void noFlag36(PlayScreen& p) { p.storyFlag36 = false; }
-void coinInWell(PlayScreen& p) { p.coinInWell = true; }
-void nightOver(PlayScreen& p) { p.nightAlmostOver = true; }
-void gateOpened(PlayScreen& p) { p.storyFlag48 = true; }
-void dustHalfGone(PlayScreen& p) { p.storyCount40 = 7; }
-void endingHalfWay(PlayScreen& p) { p.endingProgress = 0.5f; }
-void endingClimbing(PlayScreen& p) { p.endingProgress = 0.3f; }
+void noCostume(PlayScreen& p) { p.story.costumeGhost = p.story.costumeWerewolf = p.story.costumeDeath = false; }
+void ghost(PlayScreen& p) { noCostume(p); p.story.costumeGhost = true; }
+void death(PlayScreen& p) { noCostume(p); p.story.costumeDeath = true; }
+void werewolf(PlayScreen& p) { noCostume(p); p.story.costumeWerewolf = true; }
+void flag36(PlayScreen& p) { p.story.storyFlag36 = true; }
+void noFlag36(PlayScreen& p) { p.story.storyFlag36 = false; }
+void coinInWell(PlayScreen& p) { p.story.coinInWell = true; }
+void nightOver(PlayScreen& p) { p.story.nightAlmostOver = true; }
+void gateOpened(PlayScreen& p) { p.story.storyFlag48 = true; }
+void dustHalfGone(PlayScreen& p) { p.story.storyCount40 = 7; }
+void endingHalfWay(PlayScreen& p) { p.story.endingProgress = 0.5f; }
+void endingClimbing(PlayScreen& p) { p.story.endingProgress = 0.3f; }
 // Holding the candle, with "knock on" chosen.
 void candleHeld(PlayScreen& p) {
     p.player.actions.push_back(new ActionEntry(constructActionEntry(13)));
@@ -64,20 +66,20 @@ const StepCase kCases[] = {
     {nullptr, 15, kNoLine, {}, 16, 1.0f, nullptr},
     {nullptr, 19, kStpShadowGiggles, {{322, 0.3f}}, 20, 0.0f,
      [](PlayScreen& p) { EXPECT_TRUE(showsMesh(p.findSceneObject(kObjShadyCat), mesh::kCatCowering)); }},
-    {nullptr, 20, kNoLine, {}, 21, 1.0f, [](PlayScreen& p) { EXPECT_EQ(0.0f, p.sceneVisibilityTarget); }},
-    {nullptr, 21, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(1.0f, p.sceneVisibilityTarget); }},
+    {nullptr, 20, kNoLine, {}, 21, 1.0f, [](PlayScreen& p) { EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget); }},
+    {nullptr, 21, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget); }},
     {nullptr, 22, kNoLine, {}, 23, 1.0f, nullptr},
     {nullptr, 23, kStpCatMeows, {{320, 0.3f}}, 20, 0.0f, nullptr},
     {nullptr, 28, kNoLine, {}, -1, 0.0f,
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.moniqueHasFlower);
+         EXPECT_TRUE(p.story.moniqueHasFlower);
          EXPECT_EQ(2, countNamed(p, kObjHat));
          EXPECT_FALSE(hasAction(p, 8));
      }},
     {nullptr, 33, kStpRightStatueDuty, {{331, 0.8f}}, 34, 0.0f,
      [](PlayScreen& p) { EXPECT_EQ(0.0f, p.findSceneObject(kObjLeftBirdStatue)->animSpeed); }},
     {nullptr, 34, kStpLeftStatuePurpose, {{330, 0.8f}}, 35, 0.0f,
-     [](PlayScreen& p) { EXPECT_TRUE(p.flight.isRunning()); }},
+     [](PlayScreen& p) { EXPECT_TRUE(p.view.flight.isRunning()); }},
     {death, 39, kStpLeftStatueDeath, {{330, 0.8f}}, -1, 0.0f, nullptr},
     // The lit candle joins the end of the list; the choice stays where it was.
     {candleHeld, 42, kNoLine, {{99, 0.2f}}, -1, 0.0f,
@@ -88,7 +90,7 @@ const StepCase kCases[] = {
      }},
     {nullptr, 47, kNoLine, {}, 43, 1.0f,
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.bonePlaced);
+         EXPECT_TRUE(p.story.bonePlaced);
          SceneObject* dog = p.findSceneObject(kObjDog);
          EXPECT_TRUE(near(dog->position, 13.5f, 24.5f, 0.35651f));
          ASSERT_EQ(2u, dog->attachments.size());
@@ -103,19 +105,19 @@ const StepCase kCases[] = {
          EXPECT_EQ(2u, lastObject(p)->attachments.size());
      }},
     {nullptr, 58, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjBigPumpkin)); }},
-    {noFlag36, 61, kStpFishInterest, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_TRUE(p.storyFlag36); }},
-    {flag36, 61, kStpFishThrowIn, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_FALSE(p.storyFlag36); }},
+    {noFlag36, 61, kStpFishInterest, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_TRUE(p.story.storyFlag36); }},
+    {flag36, 61, kStpFishThrowIn, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_FALSE(p.story.storyFlag36); }},
     {flag36, 67, kStpFishTrade, {{332, 0.4f}}, 68, 0.0f, nullptr},
     {noFlag36, 68, kStpFishChange, {{332, 0.4f}}, 62, 0.0f, nullptr},
     {nullptr, 63, kNoLine, {}, -1, 0.0f,
      [](PlayScreen& p) { EXPECT_TRUE(near(p.findSceneObject(kObjFishPerson)->position, 0.0f, -3.5f, 0.95f)); }},
     {nullptr, 72, kStpBallReassures, {{318, 0.18f}}, -1, 0.0f, nullptr},
     {coinInWell, 72, kStpBallLostSight, {{318, 0.18f}}, -1, 0.0f, nullptr},
-    {nullptr, 73, kNoLine, {{303, 0.15f}}, 73, 0.08f, [](PlayScreen& p) { EXPECT_EQ(4, p.storyCount40); }},
+    {nullptr, 73, kNoLine, {{303, 0.15f}}, 73, 0.08f, [](PlayScreen& p) { EXPECT_EQ(4, p.story.storyCount40); }},
     {dustHalfGone, 73, kNoLine, {}, 74, 0.08f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjDust)); }},
     {nullptr, 83, kNoLine, {}, -1, 0.0f,
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.specialTrickLearned);
+         EXPECT_TRUE(p.story.specialTrickLearned);
          EXPECT_EQ(17, selectedActionId(p));
      }},
     {nullptr, 88, kStpPersonLong, {{333, 0.15f}}, -1, 0.0f, nullptr},
@@ -124,12 +126,12 @@ const StepCase kCases[] = {
     {nullptr, 101, kStpPersonVerdict1, {{333, 0.0999f}}, 102, 0.0f, nullptr},
     {nullptr, 114, kNoLine, {{336, 0.9f}}, 116, 0.0f, [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjSkeleton)); }},
     {nullptr, 120, kNoLine, {}, 121, 3.0f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLetter)); }},
-    {nullptr, 123, kNoLine, {}, 124, 1.0f, [](PlayScreen& p) { EXPECT_TRUE(p.storyFlag48); }},
+    {nullptr, 123, kNoLine, {}, 124, 1.0f, [](PlayScreen& p) { EXPECT_TRUE(p.story.storyFlag48); }},
     {gateOpened, 123, kStpGateUrges, {{341, 0.6f}}, -1, 0.0f, nullptr},
     {nullptr, 133, kStpBatGuess, {{335, 0.4f}}, -1, 0.0f, nullptr},
     {nightOver, 133, kStpBatSleeps, {}, -1, 0.0f, nullptr},
     {endingClimbing, 140, kNoLine, {}, 140, 0.0f, nullptr},
-    {endingHalfWay, 140, kNoLine, {}, 141, 9.0f, [](PlayScreen& p) { EXPECT_FLOAT_EQ(0.5001f, p.endingProgress); }},
+    {endingHalfWay, 140, kNoLine, {}, 141, 9.0f, [](PlayScreen& p) { EXPECT_FLOAT_EQ(0.5001f, p.story.endingProgress); }},
 };
 
 class ScriptStepsTest : public ResolverTest {
@@ -156,8 +158,8 @@ TEST_F(ScriptStepsTest, EachStepLandsItsEffectsAndLeadsOn) {
         freshWorld();
         PlayScreen& p = play();
         if (c.prepare) c.prepare(p);
-        p.scriptStep = c.step;
-        EXPECT_TRUE(p.runScriptStep());
+        p.script.scriptStep = c.step;
+        EXPECT_TRUE(runScriptStep(p));
         const std::string shown = shownAnswer();
         if (c.line != kNoLine) {
             EXPECT_EQ(stepText(c.line), shown);
@@ -173,8 +175,8 @@ TEST_F(ScriptStepsTest, EachStepLandsItsEffectsAndLeadsOn) {
             ++expected;
         }
         EXPECT_EQ(expected, cues.size());
-        EXPECT_EQ(c.next, p.scriptStep);
-        EXPECT_FLOAT_EQ(c.delay, p.scriptStepDelay);
+        EXPECT_EQ(c.next, p.script.scriptStep);
+        EXPECT_FLOAT_EQ(c.delay, p.script.scriptStepDelay);
         EXPECT_EQ("", gFatalErrorText);
         if (c.verify) c.verify(p);
     }
@@ -198,8 +200,8 @@ TEST_F(ScriptStepsTest, EveryLineFitsThePanel) {
 
 TEST_F(ScriptStepsTest, AStepWithoutItsObjectRaisesTheMissingObjectError) {
     freshWorld(kObjTmp);
-    play().scriptStep = 56;
-    play().runScriptStep();
+    play().script.scriptStep = 56;
+    runScriptStep(play());
     EXPECT_NE(std::string::npos, gFatalErrorText.find("5"));
 }
 
@@ -208,12 +210,12 @@ TEST_F(ScriptStepsTest, TheFishPersonNeverStandsWithinReachOfThePosts) {
     PlayScreen& p = play();
     p.player.position.set(1.0f, -1.85f, 0.0f);
     p.player.viewAngles.set(0.0f, 0.0f, 0.0f);  // straight at the post (1.55, -1.85)
-    p.scriptStep = 60;
-    p.runScriptStep();
+    p.script.scriptStep = 60;
+    runScriptStep(p);
     const Vec3 fish = p.findSceneObject(kObjFishPerson)->position;
     EXPECT_GE(std::hypot(fish.x - 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
     EXPECT_GE(std::hypot(fish.x + 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
-    EXPECT_EQ(64, p.scriptStep);
+    EXPECT_EQ(64, p.script.scriptStep);
 }
 
 // Room exits: the player's place, the flags, and the room asked for.
@@ -235,34 +237,34 @@ TEST_F(ScriptStepsTest, RoomExitsAskForTheNextRoom) {
         SCOPED_TRACE("room " + std::to_string(c.room));
         freshWorld();
         PlayScreen& p = play();
-        p.bonePlaced = true;
-        p.room = c.room;
+        p.story.bonePlaced = true;
+        p.world.room = c.room;
         p.player.position.set(c.x, c.y, c.z);
-        p.updateRoomBehaviour(0.045f);
-        EXPECT_EQ(c.pending, p.pendingRoom);
+        updateRoomBehaviour(p, 0.045f);
+        EXPECT_EQ(c.pending, p.world.pendingRoom);
     }
 }
 
 TEST_F(ScriptStepsTest, RoomOneCornerCallsTheDogUntilTheBoneLies) {
     freshWorld();
     PlayScreen& p = play();
-    p.room = 1;
-    p.scriptStep = 12;
+    p.world.room = 1;
+    p.script.scriptStep = 12;
     p.player.position.set(13.0f, 25.0f, 0.0f);
-    p.updateRoomBehaviour(0.045f);
-    EXPECT_EQ(47, p.scriptStep);
-    p.bonePlaced = true;
-    p.scriptStep = -1;
-    p.updateRoomBehaviour(0.045f);
-    EXPECT_EQ(-1, p.scriptStep);
+    updateRoomBehaviour(p, 0.045f);
+    EXPECT_EQ(47, p.script.scriptStep);
+    p.story.bonePlaced = true;
+    p.script.scriptStep = -1;
+    updateRoomBehaviour(p, 0.045f);
+    EXPECT_EQ(-1, p.script.scriptStep);
 }
 
 TEST_F(ScriptStepsTest, RoomTwoHoldsThePlayerInsideItsRing) {
     freshWorld();
     PlayScreen& p = play();
-    p.room = 2;
+    p.world.room = 2;
     p.player.position.set(6.0f, 8.0f, 0.5f);
-    p.updateRoomBehaviour(0.045f);
+    updateRoomBehaviour(p, 0.045f);
     EXPECT_NEAR(4.35f, std::hypot(p.player.position.x, p.player.position.y), 1e-4f);
     EXPECT_FLOAT_EQ(0.5f, p.player.position.z);
 }
@@ -280,47 +282,47 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     freshWorld();
     PlayScreen& p = play();
     SceneObject* goat = p.findSceneObject(kObjGoatPerson);
-    p.scriptStep = 84;
-    p.runScriptStep();
-    ASSERT_NE(nullptr, p.sweepEffect);
-    EXPECT_EQ(goat, p.sweepEffect->instance);
-    const std::vector<SceneObject*>& world = p.worldList.objects();
+    p.script.scriptStep = 84;
+    runScriptStep(p);
+    ASSERT_NE(nullptr, p.effects.sweepEffect);
+    EXPECT_EQ(goat, p.effects.sweepEffect->instance);
+    const std::vector<SceneObject*>& world = p.world.worldList.objects();
     EXPECT_EQ(world.end(), std::find(world.begin(), world.end(), goat));
     const float x = goat->position.x;
-    p.scriptStep = 83;
-    p.runScriptStep();
+    p.script.scriptStep = 83;
+    runScriptStep(p);
     EXPECT_FLOAT_EQ(x + 0.5f, goat->position.x);
 
-    p.scriptStep = 97;
-    p.runScriptStep();
-    ASSERT_NE(nullptr, p.noiseOverlay);
-    EXPECT_FLOAT_EQ(0.25f, p.noiseOverlay->targetLevel);
-    EXPECT_FLOAT_EQ(0.0169492f, p.noiseOverlay->rate);
+    p.script.scriptStep = 97;
+    runScriptStep(p);
+    ASSERT_NE(nullptr, p.effects.noiseOverlay);
+    EXPECT_FLOAT_EQ(0.25f, p.effects.noiseOverlay->targetLevel);
+    EXPECT_FLOAT_EQ(0.0169492f, p.effects.noiseOverlay->rate);
     const struct {
         int32_t step;
         float target;
         float rate;
     } levels[] = {{108, 0.35f, 0.1f}, {100, 0.4f, 0.05f}, {101, 0.6f, 0.05f}, {102, 0.8f, 0.05f}, {110, 1.0f, 1.6f}};
     for (const auto& l : levels) {
-        p.scriptStep = l.step;
-        p.runScriptStep();
-        EXPECT_FLOAT_EQ(l.target, p.noiseOverlay->targetLevel) << l.step;
-        EXPECT_FLOAT_EQ(l.rate, p.noiseOverlay->rate) << l.step;
+        p.script.scriptStep = l.step;
+        runScriptStep(p);
+        EXPECT_FLOAT_EQ(l.target, p.effects.noiseOverlay->targetLevel) << l.step;
+        EXPECT_FLOAT_EQ(l.rate, p.effects.noiseOverlay->rate) << l.step;
     }
 
-    p.scriptStep = 104;
-    p.runScriptStep();
-    EXPECT_EQ(nullptr, p.noiseOverlay);
-    ASSERT_NE(nullptr, p.sweepEffect);
-    SceneObject* second = p.sweepEffect->instance;
+    p.script.scriptStep = 104;
+    runScriptStep(p);
+    EXPECT_EQ(nullptr, p.effects.noiseOverlay);
+    ASSERT_NE(nullptr, p.effects.sweepEffect);
+    SceneObject* second = p.effects.sweepEffect->instance;
     ASSERT_NE(nullptr, second);
     EXPECT_EQ(2u, second->attachments.size());
-    EXPECT_FLOAT_EQ(0.0f, p.sweepEffect->progress);
-    p.scriptStep = 115;
-    p.runScriptStep();
-    EXPECT_FLOAT_EQ(1.0f, p.sweepEffect->targetProgress);
-    p.scriptStep = 112;
-    p.runScriptStep();
-    EXPECT_EQ(nullptr, p.sweepEffect);
+    EXPECT_FLOAT_EQ(0.0f, p.effects.sweepEffect->progress);
+    p.script.scriptStep = 115;
+    runScriptStep(p);
+    EXPECT_FLOAT_EQ(1.0f, p.effects.sweepEffect->targetProgress);
+    p.script.scriptStep = 112;
+    runScriptStep(p);
+    EXPECT_EQ(nullptr, p.effects.sweepEffect);
     EXPECT_EQ("", gFatalErrorText);
 }

@@ -59,18 +59,18 @@ protected:
     // set before.
     std::vector<int32_t> runScene(int limit = 4000) {
         PlayScreen& p = play();
-        std::vector<int32_t> steps = {p.scriptStep};
+        std::vector<int32_t> steps = {p.script.scriptStep};
         bool held = false;
         for (int i = 0; i < limit && gGameState == kGameStatePlay; ++i) {
             const bool open = p.answerPanel.openness == 1.0f && p.answerPanel.targetOpenness == 1.0f;
-            if (p.scriptStep == -1 && !open && !held && p.answerPanel.targetOpenness == 0.0f) break;
+            if (p.script.scriptStep == -1 && !open && !held && p.answerPanel.targetOpenness == 0.0f) break;
             if (open && !held) lines.push_back(p.answerPanel.text);
             if (open || held) {
                 screentest::pushKey(SDLK_RETURN, !held);
                 held = !held;
             }
             s.frames(1);
-            if (p.scriptStep != steps.back()) steps.push_back(p.scriptStep);
+            if (p.script.scriptStep != steps.back()) steps.push_back(p.script.scriptStep);
         }
         return steps;
     }
@@ -82,7 +82,7 @@ protected:
         return count;
     }
 
-    bool has(ObjectName name) { return play().worldList.containsSceneObject(objectName(name)); }
+    bool has(ObjectName name) { return play().world.worldList.containsSceneObject(objectName(name)); }
     SceneObject* object(ObjectName name) { return play().findSceneObject(name); }
 
     screentest::ScreenSession s;

@@ -7,8 +7,8 @@ using namespace resolvertest;
 
 namespace {
 
-void ghost(PlayScreen& p) { p.costumeGhost = true; }
-void ghostAwake(PlayScreen& p) { p.costumeGhost = p.storyFlag20 = true; }
+void ghost(PlayScreen& p) { p.story.costumeGhost = true; }
+void ghostAwake(PlayScreen& p) { p.story.costumeGhost = p.story.storyFlag20 = true; }
 
 const RowCase kTrickCases[] = {
     {2, kObjSleepingSnake, ghost, kAnsNeedMirror, {}, -1, nullptr},
@@ -16,16 +16,16 @@ const RowCase kTrickCases[] = {
     {2, kObjMedicalEquipment, ghost, kAnsRolesReversed, {}, -1, nullptr},
     {2, kObjPerson, ghost, kNoAnswer, {}, 93,
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.storyFlag42);
-         EXPECT_EQ(0.0f, p.sceneVisibilityTarget);
-         EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
+         EXPECT_TRUE(p.story.storyFlag42);
+         EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget);
+         EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
      }},
     {2, kObjYourself, ghost, kAnsYouCant, {}, -1, nullptr},
     {2, kObjCoinSlot, ghost, kAnsYouCant, {}, -1, nullptr},
     {2, kObjRightSlider, ghost, kAnsYouCant, {}, -1, nullptr},
     {2, kObjStationaryWitch, ghost, kAnsSpookySound, {}, 6, nullptr},
-    {2, kObjHomelessSkeleton, [](PlayScreen& p) { p.costumeWerewolf = true; }, kAnsRoar, {}, 7, nullptr},
-    {2, kObjFishPerson, [](PlayScreen& p) { p.costumeDeath = true; }, kAnsTakeTheirSoul, {}, 69, nullptr},
+    {2, kObjHomelessSkeleton, [](PlayScreen& p) { p.story.costumeWerewolf = true; }, kAnsRoar, {}, 7, nullptr},
+    {2, kObjFishPerson, [](PlayScreen& p) { p.story.costumeDeath = true; }, kAnsTakeTheirSoul, {}, 69, nullptr},
     {2, kObjFishPerson, nullptr, kNoAnswer, {}, 69, nullptr},  // no costume: no line
     {2, kObjFollowedLeader, ghost, kAnsSpookySound, {}, 8, nullptr},
     {2, kObjSomething, ghost, kAnsSpookySound, {}, 9, nullptr},
@@ -39,7 +39,7 @@ const RowCase kTrickCases[] = {
     {2, kObjBat, ghost, kAnsSpookySound, {}, 133, nullptr},
     {2, kObjGate, ghost, kAnsSpookySound, {}, 123, nullptr},
     {2, kObjDog, ghost, kAnsSpookySound, {}, 47, nullptr},
-    {2, kObjDog, [](PlayScreen& p) { p.costumeGhost = p.bonePlaced = true; }, kAnsSpookySound, {}, 48, nullptr},
+    {2, kObjDog, [](PlayScreen& p) { p.story.costumeGhost = p.story.bonePlaced = true; }, kAnsSpookySound, {}, 48, nullptr},
     {2, kObjBone, ghost, kAnsSpookySound, {}, 1, nullptr},  // no row: fall-back
 };
 
@@ -55,55 +55,55 @@ void expectPickedUp(const PlayScreen& p, ObjectName name, int32_t actionId) {
 }
 
 const RowCase kTakeCases[] = {
-    {3, kObjRope, [](PlayScreen& p) { p.room = 1; }, kNoAnswer, {}, -1,
-     [](PlayScreen& p) { EXPECT_EQ(2, p.pendingRoom); }},
-    {3, kObjRope, nullptr, kNoAnswer, {}, -1, [](PlayScreen& p) { EXPECT_EQ(-1, p.pendingRoom); }},
-    {3, kObjWell, [](PlayScreen& p) { p.room = 2;
-         p.ropeOnPole = true; }, kNoAnswer, {}, -1,
-     [](PlayScreen& p) { EXPECT_EQ(1, p.pendingRoom); }},
-    {3, kObjWell, [](PlayScreen& p) { p.room = 1; }, kAnsYouCant, {}, -1, nullptr},
-    {3, kObjWell, [](PlayScreen& p) { p.room = 1;
-         p.ropeOnPole = p.nightAlmostOver = true; }, kAnsYouCant, {}, -1,
-     [](PlayScreen& p) { EXPECT_EQ(-1, p.pendingRoom); }},
+    {3, kObjRope, [](PlayScreen& p) { p.world.room = 1; }, kNoAnswer, {}, -1,
+     [](PlayScreen& p) { EXPECT_EQ(2, p.world.pendingRoom); }},
+    {3, kObjRope, nullptr, kNoAnswer, {}, -1, [](PlayScreen& p) { EXPECT_EQ(-1, p.world.pendingRoom); }},
+    {3, kObjWell, [](PlayScreen& p) { p.world.room = 2;
+         p.story.ropeOnPole = true; }, kNoAnswer, {}, -1,
+     [](PlayScreen& p) { EXPECT_EQ(1, p.world.pendingRoom); }},
+    {3, kObjWell, [](PlayScreen& p) { p.world.room = 1; }, kAnsYouCant, {}, -1, nullptr},
+    {3, kObjWell, [](PlayScreen& p) { p.world.room = 1;
+         p.story.ropeOnPole = p.story.nightAlmostOver = true; }, kAnsYouCant, {}, -1,
+     [](PlayScreen& p) { EXPECT_EQ(-1, p.world.pendingRoom); }},
     {3, kObjBat, nullptr, kAnsCantReach, {}, -1, nullptr},
     {3, kObjSpider, nullptr, kAnsSpiderThanks, {{334, 0.4f}}, -1, nullptr},
     {3, kObjGate, nullptr, kNoAnswer, {}, 123, nullptr},
     {3, kObjTrapdoor, nullptr, kAnsStuck, {}, -1, nullptr},
     {3, kObjDust, nullptr, kAnsNeedRightTool, {}, -1, nullptr},
     {3, kObjBricks, nullptr, kAnsTooHeavy, {}, -1, nullptr},
-    {3, kObjSpacedDoor, [](PlayScreen& p) { p.room = 1; }, kAnsNotLockedEnter, {}, -1,
-     [](PlayScreen& p) { EXPECT_EQ(3, p.pendingRoom); }},
+    {3, kObjSpacedDoor, [](PlayScreen& p) { p.world.room = 1; }, kAnsNotLockedEnter, {}, -1,
+     [](PlayScreen& p) { EXPECT_EQ(3, p.world.pendingRoom); }},
     {3, kObjTreat, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjTreat, 18);
-         EXPECT_TRUE(p.treatTaken);
+         EXPECT_TRUE(p.story.treatTaken);
      }},
     {3, kObjLetter, nullptr, kNoAnswer, {}, 119,
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.letterTaken);
-         EXPECT_EQ(0.0f, p.sceneVisibilityTarget);
-         EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
+         EXPECT_TRUE(p.story.letterTaken);
+         EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget);
+         EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
      }},
     {3, kObjBone, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjBone, 16);
-         EXPECT_TRUE(p.boneTaken);
+         EXPECT_TRUE(p.story.boneTaken);
      }},
     {3, kObjSleepingSnake, nullptr, kAnsJustARope, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjSleepingSnake, 11);
-         EXPECT_TRUE(p.ropeTaken);
+         EXPECT_TRUE(p.story.ropeTaken);
      }},
     {3, kObjBroom, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjBroom, 15);
-         EXPECT_TRUE(p.broomTaken);
+         EXPECT_TRUE(p.story.broomTaken);
      }},
     // Under the rock lies a key.
     {3, kObjRock, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjRock, 4);
-         EXPECT_TRUE(p.rockTaken);
+         EXPECT_TRUE(p.story.rockTaken);
          EXPECT_EQ(2, countNamed(p, kObjKey));
          const SceneObject* key = lastObject(p);
          EXPECT_EQ(objectName(kObjKey), key->name);
@@ -114,55 +114,55 @@ const RowCase kTakeCases[] = {
     {3, kObjKey, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjKey, 5);
-         EXPECT_TRUE(p.keyTaken);
+         EXPECT_TRUE(p.story.keyTaken);
      }},
     {3, kObjBristles, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjBristles, 6);
-         EXPECT_TRUE(p.bristlesTaken);
+         EXPECT_TRUE(p.story.bristlesTaken);
      }},
-    {3, kObjBroomstick, [](PlayScreen& p) { p.broomstickInCrack = true; }, kNoAnswer, {kGive}, -1,
+    {3, kObjBroomstick, [](PlayScreen& p) { p.story.broomstickInCrack = true; }, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjBroomstick, 7);
-         EXPECT_TRUE(p.broomstickTaken);
-         EXPECT_FALSE(p.broomstickInCrack);
+         EXPECT_TRUE(p.story.broomstickTaken);
+         EXPECT_FALSE(p.story.broomstickInCrack);
      }},
-    {3, kObjBroomstick, [](PlayScreen& p) { p.hatOnBroomstick = true; }, kAnsHatWouldFall, {}, -1,
+    {3, kObjBroomstick, [](PlayScreen& p) { p.story.hatOnBroomstick = true; }, kAnsHatWouldFall, {}, -1,
      [](PlayScreen& p) { EXPECT_FALSE(hasAction(p, 7)); }},
-    {3, kObjBroomstick, [](PlayScreen& p) { p.hatOnBroomstick = p.storyFlag20 = true; }, kAnsBreakIllusion, {}, -1,
+    {3, kObjBroomstick, [](PlayScreen& p) { p.story.hatOnBroomstick = p.story.storyFlag20 = true; }, kAnsBreakIllusion, {}, -1,
      [](PlayScreen& p) { EXPECT_EQ(1, countNamed(p, kObjBroomstick)); }},
-    {3, kObjHat, [](PlayScreen& p) { p.hatOnBroomstick = true; }, kNoAnswer, {kGive}, -1,
+    {3, kObjHat, [](PlayScreen& p) { p.story.hatOnBroomstick = true; }, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjHat, 9);
-         EXPECT_TRUE(p.hatTaken);
-         EXPECT_FALSE(p.hatOnBroomstick);
+         EXPECT_TRUE(p.story.hatTaken);
+         EXPECT_FALSE(p.story.hatOnBroomstick);
      }},
-    {3, kObjHat, [](PlayScreen& p) { p.hatOnBroomstick = p.storyFlag20 = true; }, kAnsBreakIllusion, {}, -1,
+    {3, kObjHat, [](PlayScreen& p) { p.story.hatOnBroomstick = p.story.storyFlag20 = true; }, kAnsBreakIllusion, {}, -1,
      [](PlayScreen& p) { EXPECT_FALSE(hasAction(p, 9)); }},
     {3, kObjFlower, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjFlower, 8);
-         EXPECT_TRUE(p.flowerTaken);
+         EXPECT_TRUE(p.story.flowerTaken);
      }},
     // The leader is left without the knife he held.
     {3, kObjKnife, nullptr, kNoAnswer, {{278, 0.4f}, {347, 0.6f}}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjKnife, 10);
-         EXPECT_TRUE(p.knifeTaken);
+         EXPECT_TRUE(p.story.knifeTaken);
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjFollowedLeader), mesh::kLeaderWalking));
      }},
     {3, kObjCoins, nullptr, kAnsTookOneCoin, {kGive}, -1,
      [](PlayScreen& p) {
          EXPECT_EQ(1, countNamed(p, kObjCoins));
          EXPECT_EQ(12, selectedActionId(p));
-         EXPECT_TRUE(p.coinHeld);
+         EXPECT_TRUE(p.story.coinHeld);
      }},
-    {3, kObjCoins, [](PlayScreen& p) { p.coinHeld = true; }, kAnsAlreadyHaveCoin, {}, -1,
+    {3, kObjCoins, [](PlayScreen& p) { p.story.coinHeld = true; }, kAnsAlreadyHaveCoin, {}, -1,
      [](PlayScreen& p) { EXPECT_FALSE(hasAction(p, 12)); }},
     {3, kObjCandle, nullptr, kNoAnswer, {kGive}, -1,
      [](PlayScreen& p) {
          expectPickedUp(p, kObjCandle, 13);
-         EXPECT_TRUE(p.candleTaken);
+         EXPECT_TRUE(p.story.candleTaken);
      }},
     {3, kObjRoundDrawings, nullptr, kAnsMaybeNot, {}, -1, nullptr},
     {3, kObjPole, nullptr, kAnsYouCant, {}, -1, nullptr},  // no row: fall-back
@@ -186,7 +186,7 @@ TEST_F(ResolverTest, TheRockAndTheKeyTradePlacesBackAndForth) {
     intoView();
     execute(4, kObjKey);
     EXPECT_FALSE(hasAction(play(), 4));
-    EXPECT_FALSE(play().rockTaken);
+    EXPECT_FALSE(play().story.rockTaken);
     EXPECT_EQ(0, countNamed(play(), kObjKey));
     ASSERT_EQ(1, countNamed(play(), kObjRock));
     intoView();

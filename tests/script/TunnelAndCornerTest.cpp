@@ -52,14 +52,14 @@ struct TunnelPieces {
 
 TunnelPieces tunnelPieces(const PlayScreen& p) {
     TunnelPieces t;
-    for (const SceneObject* o : p.worldList.objects()) {
+    for (const SceneObject* o : p.world.worldList.objects()) {
         const int32_t mesh = meshNumber(o);
         if (mesh == 245) {
             ++t.segments;
-            t.segmentsListed += listed(p.tunnelRowList, o) ? 1 : 0;
+            t.segmentsListed += listed(p.story.tunnelRowList, o) ? 1 : 0;
         } else if (mesh == 227) {
             ++t.arches;
-            t.archesListed += listed(p.tunnelFloorList, o) ? 1 : 0;
+            t.archesListed += listed(p.story.tunnelFloorList, o) ? 1 : 0;
             t.archZ = o->position.z;
         } else if (mesh == 241) {
             ++t.floorPieces;
@@ -70,7 +70,7 @@ TunnelPieces tunnelPieces(const PlayScreen& p) {
 
 // Runs frames until the tunnel has closed (at most limit frames).
 void closeTunnel(ScreenSession& s, int limit = 600) {
-    for (int i = 0; i < limit && play(s).storyValue50 < 1.0f; ++i) s.frames(1);
+    for (int i = 0; i < limit && play(s).story.storyValue50 < 1.0f; ++i) s.frames(1);
 }
 
 }  // namespace
@@ -83,8 +83,8 @@ TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
     p.enterRoom(7);
     p.player.position.set(-29.5f, 5.0f, 0.0f);
     s.frames(1);
-    ASSERT_FLOAT_EQ(1.0f, p.storyValue49);
-    ASSERT_GT(p.storyValue50, 0.0f);
+    ASSERT_FLOAT_EQ(1.0f, p.story.storyValue49);
+    ASSERT_GT(p.story.storyValue50, 0.0f);
     const TunnelPieces live = tunnelPieces(p);
     EXPECT_EQ(40, live.segments);
     EXPECT_EQ(40, live.segmentsListed);
@@ -95,7 +95,7 @@ TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
     gNewGameRequest = 1;
     s.frames(1);
     load();
-    ASSERT_EQ(7, p.room);
+    ASSERT_EQ(7, p.world.room);
     const TunnelPieces rebuilt = tunnelPieces(p);
     EXPECT_EQ(60, rebuilt.segments);
     EXPECT_EQ(60, rebuilt.segmentsListed);
@@ -105,16 +105,16 @@ TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
 
     // Half closed, the arches have sunk; closed, nothing of the tunnel stays.
     p.player.position.set(-15.0f, 5.0f, 0.0f);
-    for (int i = 0; i < 400 && p.storyValue50 < 0.5f; ++i) s.frames(1);
+    for (int i = 0; i < 400 && p.story.storyValue50 < 0.5f; ++i) s.frames(1);
     EXPECT_LT(tunnelPieces(p).archZ, 1.0f);
     closeTunnel(s);
-    ASSERT_FLOAT_EQ(1.0f, p.storyValue50);
+    ASSERT_FLOAT_EQ(1.0f, p.story.storyValue50);
     const TunnelPieces closed = tunnelPieces(p);
     EXPECT_EQ(0, closed.segments);
     EXPECT_EQ(0, closed.arches);
     EXPECT_EQ(0, closed.floorPieces);
-    EXPECT_TRUE(p.tunnelRowList.empty());
-    EXPECT_TRUE(p.tunnelFloorList.empty());
+    EXPECT_TRUE(p.story.tunnelRowList.empty());
+    EXPECT_TRUE(p.story.tunnelFloorList.empty());
     EXPECT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
 }
 
@@ -126,16 +126,16 @@ TEST_F(TunnelAndCornerTest, TheTunnelWallsGoExactlyAtTheThreshold) {
     const float justBelow = std::nextafter(kTunnelWallsGoneAt, 0.0f);
     for (float saved : {kTunnelWallsGoneAt, justBelow, 0.2f}) {
         SCOPED_TRACE(saved);
-        p.storyValue49 = 1.0f;
-        p.storyValue50 = saved;
+        p.story.storyValue49 = 1.0f;
+        p.story.storyValue50 = saved;
         p.enterRoom(7);
-        const bool walls = p.worldList.containsSceneObject(objectName(kObjTunnelWall1));
+        const bool walls = p.world.worldList.containsSceneObject(objectName(kObjTunnelWall1));
         EXPECT_EQ(saved < kTunnelWallsGoneAt, walls);
-        EXPECT_EQ(walls, p.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
+        EXPECT_EQ(walls, p.world.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
         p.player.position.set(-15.0f, 5.0f, 0.0f);
-        for (int i = 0; i < 200 && p.storyValue50 < 0.45f; ++i) s.frames(1);
-        EXPECT_FALSE(p.worldList.containsSceneObject(objectName(kObjTunnelWall1)));
-        EXPECT_FALSE(p.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
+        for (int i = 0; i < 200 && p.story.storyValue50 < 0.45f; ++i) s.frames(1);
+        EXPECT_FALSE(p.world.worldList.containsSceneObject(objectName(kObjTunnelWall1)));
+        EXPECT_FALSE(p.world.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
         ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
     }
 }
@@ -147,15 +147,15 @@ TEST_F(TunnelAndCornerTest, TheCornerCallsTheDogOnlyWhileItIsThere) {
     for (bool late : {false, true}) {
         SCOPED_TRACE(late ? "late at night" : "by night");
         p.resetPlayState();
-        p.nightAlmostOver = late;
+        p.story.nightAlmostOver = late;
         p.enterRoom(1);
-        EXPECT_EQ(!late, p.worldList.containsSceneObject(objectName(kObjDog)));
+        EXPECT_EQ(!late, p.world.worldList.containsSceneObject(objectName(kObjDog)));
         p.player.position.set(13.0f, 25.0f, 0.0f);
         s.frames(40);
         ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
-        EXPECT_EQ(!late, p.bonePlaced);
+        EXPECT_EQ(!late, p.story.bonePlaced);
         if (late) {
-            EXPECT_EQ(-1, p.scriptStep);
+            EXPECT_EQ(-1, p.script.scriptStep);
         }
     }
 }

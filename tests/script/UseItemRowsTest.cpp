@@ -7,7 +7,7 @@ using namespace resolvertest;
 
 namespace {
 
-void awake(PlayScreen& p) { p.storyFlag20 = true; }
+void awake(PlayScreen& p) { p.story.storyFlag20 = true; }
 
 template <int32_t Id>
 void keeps(PlayScreen& p) {
@@ -19,10 +19,10 @@ void usedUp(PlayScreen& p) {
 }
 
 const RowCase kUseRockCases[] = {
-    {4, kObjKey, [](PlayScreen& p) { p.rockTaken = true; }, kNoAnswer, {{45, 0.3f}}, -1,
+    {4, kObjKey, [](PlayScreen& p) { p.story.rockTaken = true; }, kNoAnswer, {{45, 0.3f}}, -1,
      [](PlayScreen& p) {
          usedUp<4>(p);
-         EXPECT_FALSE(p.rockTaken);
+         EXPECT_FALSE(p.story.rockTaken);
          EXPECT_EQ(0, countNamed(p, kObjKey));
          EXPECT_EQ(2, countNamed(p, kObjRock));
          const SceneObject* rock = lastObject(p);
@@ -47,12 +47,12 @@ const RowCase kUseKeyCases[] = {
     {5, kObjLock, nullptr, kNoAnswer, {{314, 0.8f}}, 14,
      [](PlayScreen& p) {
          usedUp<5>(p);
-         EXPECT_TRUE(p.lockOpened);
-         EXPECT_FLOAT_EQ(6.0f, p.scriptStepDelay);
+         EXPECT_TRUE(p.story.lockOpened);
+         EXPECT_FLOAT_EQ(6.0f, p.script.scriptStepDelay);
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjLock), mesh::kLockSwingingOpen));
      }},
     {5, kObjHomelessSkeleton, nullptr, kAnsSkeletonNoUseForKey, {{328, 1.0f}}, -1, keeps<5>},
-    {5, kObjHomelessSkeleton, [](PlayScreen& p) { p.costumeDeath = true; }, kAnsSkeletonNoUseForKey, {{328, 1.0f}},
+    {5, kObjHomelessSkeleton, [](PlayScreen& p) { p.story.costumeDeath = true; }, kAnsSkeletonNoUseForKey, {{328, 1.0f}},
      13, keeps<5>},
     {5, kObjSpacedLock, nullptr, kAnsDoesntFit, {}, -1, keeps<5>},
     {5, kObjCoinSlot, nullptr, kAnsDoesntFit, {}, -1, nullptr},
@@ -80,14 +80,14 @@ const RowCase kUseBristlesCases[] = {
     {6, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclines, {{330, 0.8f}}, -1, nullptr},
     {6, kObjRightBirdStatue, nullptr, kAnsDoesntWork, {}, -1, nullptr},
     {6, kObjDog, nullptr, kAnsDoesntWork, {}, -1, keeps<6>},
-    {6, kObjDog, [](PlayScreen& p) { p.bonePlaced = true; }, kNoAnswer, {}, 48, nullptr},
+    {6, kObjDog, [](PlayScreen& p) { p.story.bonePlaced = true; }, kNoAnswer, {}, 48, nullptr},
 };
 
 const RowCase kUseBroomstickCases[] = {
     {7, kObjCrack, nullptr, kNoAnswer, {{307, 0.42f}}, -1,
      [](PlayScreen& p) {
          usedUp<7>(p);
-         EXPECT_TRUE(p.broomstickInCrack);
+         EXPECT_TRUE(p.story.broomstickInCrack);
          const SceneObject* stick = lastObject(p);
          EXPECT_EQ(objectName(kObjBroomstick), stick->name);
          EXPECT_TRUE(showsMesh(stick, mesh::kBroomstick));
@@ -110,8 +110,8 @@ const RowCase kUseBroomstickCases[] = {
 const RowCase kUseFlowerCases[] = {
     {8, kObjMonique, nullptr, kNoAnswer, {}, 25,
      [](PlayScreen& p) {
-         EXPECT_EQ(0.0f, p.sceneVisibilityTarget);
-         EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
+         EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget);
+         EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
          keeps<8>(p);
      }},
     {8, kObjYourself, nullptr, kAnsGestureFlatters, {}, -1, nullptr},
@@ -125,10 +125,10 @@ const RowCase kUseFlowerCases[] = {
 };
 
 const RowCase kUseHatCases[] = {
-    {9, kObjBroomstick, [](PlayScreen& p) { p.broomstickInCrack = true; }, kNoAnswer, {{304, 0.42f}}, -1,
+    {9, kObjBroomstick, [](PlayScreen& p) { p.story.broomstickInCrack = true; }, kNoAnswer, {{304, 0.42f}}, -1,
      [](PlayScreen& p) {
          usedUp<9>(p);
-         EXPECT_TRUE(p.hatOnBroomstick);
+         EXPECT_TRUE(p.story.hatOnBroomstick);
          const SceneObject* hat = lastObject(p);
          EXPECT_EQ(objectName(kObjHat), hat->name);
          EXPECT_TRUE(showsMesh(hat, mesh::kHat));
@@ -139,7 +139,7 @@ const RowCase kUseHatCases[] = {
     {9, kObjBroomstick, nullptr, kAnsWouldFallOver, {}, -1,
      [](PlayScreen& p) {
          keeps<9>(p);
-         EXPECT_FALSE(p.hatOnBroomstick);
+         EXPECT_FALSE(p.story.hatOnBroomstick);
          EXPECT_EQ(1, countNamed(p, kObjHat));
      }},
     {9, kObjMonique, nullptr, kAnsMoniqueSameHat, {{337, 0.3f}}, -1, nullptr},

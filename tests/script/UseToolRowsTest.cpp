@@ -19,13 +19,13 @@ void usedUp(PlayScreen& p) {
 }
 template <int32_t Count>
 void carved(PlayScreen& p) {
-    p.storyCount33 = Count;
+    p.story.storyCount33 = Count;
 }
-void bone(PlayScreen& p) { p.bonePlaced = true; }
+void bone(PlayScreen& p) { p.story.bonePlaced = true; }
 void fadedOut(PlayScreen& p) {
-    EXPECT_EQ(0.0f, p.sceneVisibilityTarget);
-    EXPECT_EQ(1.0f, p.sceneVisibilityRate);
-    EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
+    EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget);
+    EXPECT_EQ(1.0f, p.view.sceneVisibilityRate);
+    EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
 }
 
 const RowCase kUseKnifeCases[] = {
@@ -34,27 +34,27 @@ const RowCase kUseKnifeCases[] = {
      [](PlayScreen& p) {
          EXPECT_EQ(8, selectedActionId(p));
          EXPECT_EQ(0, countNamed(p, kObjFlower));
-         EXPECT_TRUE(p.flowerTaken);
+         EXPECT_TRUE(p.story.flowerTaken);
          keeps<10>(p);
      }},
     {10, kObjSmallPictures, nullptr, kAnsMaybeNot, {}, -1, nullptr},
     {10, kObjBigPumpkin, nullptr, kNoAnswer, {{309, 0.3f}}, 57,
      [](PlayScreen& p) {
-         EXPECT_EQ(1, p.storyCount33);
+         EXPECT_EQ(1, p.story.storyCount33);
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinFirstCut));
-         EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
+         EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
      }},
     {10, kObjBigPumpkin, carved<1>, kNoAnswer, {{310, 0.3f}}, -1,
      [](PlayScreen& p) {
-         EXPECT_EQ(2, p.storyCount33);
+         EXPECT_EQ(2, p.story.storyCount33);
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinSecondCut));
      }},
     {10, kObjBigPumpkin, carved<3>, kNoAnswer, {{310, 0.3f}}, -1,
      [](PlayScreen& p) {
-         EXPECT_EQ(4, p.storyCount33);
+         EXPECT_EQ(4, p.story.storyCount33);
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinCarved));
      }},
-    {10, kObjBigPumpkin, carved<4>, kAnsDoneCarving, {}, -1, [](PlayScreen& p) { EXPECT_EQ(4, p.storyCount33); }},
+    {10, kObjBigPumpkin, carved<4>, kAnsDoneCarving, {}, -1, [](PlayScreen& p) { EXPECT_EQ(4, p.story.storyCount33); }},
     {10, kObjSleepingSnake, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
     {10, kObjDog, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
     {10, kObjFollowedLeader, carved<3>, kAnsNotAGoodIdea, {}, -1, keeps<10>},
@@ -69,7 +69,7 @@ const RowCase kUseRopeCases[] = {
     {11, kObjPole, nullptr, kNoAnswer, {{315, 0.36f}}, -1,
      [](PlayScreen& p) {
          usedUp<11>(p);
-         EXPECT_TRUE(p.ropeOnPole);
+         EXPECT_TRUE(p.story.ropeOnPole);
          const SceneObject* rope = lastObject(p);
          EXPECT_EQ(objectName(kObjRope), rope->name);
          EXPECT_TRUE(showsMesh(rope, mesh::kRopeOnPole));
@@ -85,19 +85,19 @@ const RowCase kUseRopeCases[] = {
     {11, kObjGate, nullptr, kAnsDoesntWork, {}, -1, nullptr},
 };
 
-void holdingCoin(PlayScreen& p) { p.coinHeld = true; }
+void holdingCoin(PlayScreen& p) { p.story.coinHeld = true; }
 
 const RowCase kUseCoinCases[] = {
     {12, kObjWell, holdingCoin, kAnsWishThingsChange, {{326, 1.0f}}, -1,
      [](PlayScreen& p) {
          usedUp<12>(p);
-         EXPECT_FALSE(p.coinHeld);
-         EXPECT_TRUE(p.coinInWell);
+         EXPECT_FALSE(p.story.coinHeld);
+         EXPECT_TRUE(p.story.coinInWell);
      }},
-    {12, kObjWell, [](PlayScreen& p) { p.coinHeld = p.coinInWell = true; }, kAnsAlreadyDid, {}, -1,
+    {12, kObjWell, [](PlayScreen& p) { p.story.coinHeld = p.story.coinInWell = true; }, kAnsAlreadyDid, {}, -1,
      [](PlayScreen& p) {
          keeps<12>(p);
-         EXPECT_TRUE(p.coinHeld);
+         EXPECT_TRUE(p.story.coinHeld);
      }},
     {12, kObjFishPerson, nullptr, kAnsFishDoubtfulHum, {{332, 0.4f}}, -1, nullptr},
     {12, kObjSomething, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
@@ -107,13 +107,13 @@ const RowCase kUseCoinCases[] = {
     {12, kObjCoinSlot, holdingCoin, kAnsInsertedCoin, {{324, 0.6f}}, -1,
      [](PlayScreen& p) {
          usedUp<12>(p);
-         EXPECT_FALSE(p.coinHeld);
-         EXPECT_TRUE(p.coinInserted);
+         EXPECT_FALSE(p.story.coinHeld);
+         EXPECT_TRUE(p.story.coinInserted);
      }},
     // Once the slot has given its candle the coin drops through and stays.
-    {12, kObjCoinSlot, [](PlayScreen& p) { p.storyFlag07 = true; }, kAnsFellThrough, {{312, 0.48f}}, -1, keeps<12>},
-    {12, kObjCoinSlot, [](PlayScreen& p) { p.candleTaken = true; }, kAnsFellThrough, {{312, 0.48f}}, -1, keeps<12>},
-    {12, kObjCoinSlot, [](PlayScreen& p) { p.coinInserted = true; }, kAnsFellThrough, {{312, 0.48f}}, -1,
+    {12, kObjCoinSlot, [](PlayScreen& p) { p.story.storyFlag07 = true; }, kAnsFellThrough, {{312, 0.48f}}, -1, keeps<12>},
+    {12, kObjCoinSlot, [](PlayScreen& p) { p.story.candleTaken = true; }, kAnsFellThrough, {{312, 0.48f}}, -1, keeps<12>},
+    {12, kObjCoinSlot, [](PlayScreen& p) { p.story.coinInserted = true; }, kAnsFellThrough, {{312, 0.48f}}, -1,
      keeps<12>},
     {12, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, -1, nullptr},
     {12, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, -1, nullptr},
@@ -121,12 +121,12 @@ const RowCase kUseCoinCases[] = {
     {12, kObjDustyShelf, holdingCoin, kAnsPutItAway, {{46, 0.18f}}, -1,
      [](PlayScreen& p) {
          usedUp<12>(p);
-         EXPECT_FALSE(p.coinHeld);
+         EXPECT_FALSE(p.story.coinHeld);
      }},
     {12, kObjFollowedLeader, holdingCoin, kAnsAteIt, {{306, 0.4f}}, -1,
      [](PlayScreen& p) {
          usedUp<12>(p);
-         EXPECT_FALSE(p.coinHeld);
+         EXPECT_FALSE(p.story.coinHeld);
      }},
     {12, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
     {12, kObjDog, bone, kNoAnswer, {}, 48, nullptr},
@@ -161,8 +161,8 @@ const RowCase kUseLitCandleCases[] = {
     {14, kObjBigPumpkin, carved<4>, kNoAnswer, {{311, 0.24f}}, -1,
      [](PlayScreen& p) {
          usedUp<14>(p);
-         EXPECT_EQ(5, p.storyCount33);
-         EXPECT_TRUE(p.storyFlag07);
+         EXPECT_EQ(5, p.story.storyCount33);
+         EXPECT_TRUE(p.story.storyFlag07);
          const SceneObject* light = lastObject(p);
          EXPECT_EQ("", light->name);
          EXPECT_TRUE(showsMesh(light, mesh::kPumpkinStump));
@@ -179,7 +179,7 @@ const RowCase kUseLitCandleCases[] = {
     {14, kObjBigPumpkin, carved<3>, kAnsNotDoneCarving, {}, -1,
      [](PlayScreen& p) {
          keeps<14>(p);
-         EXPECT_EQ(3, p.storyCount33);
+         EXPECT_EQ(3, p.story.storyCount33);
          EXPECT_TRUE(p.findSceneObject(kObjBigPumpkin)->attachments.empty());
      }},
     {14, kObjBigPumpkin, nullptr, kAnsDoesntWork, {}, -1, keeps<14>},
@@ -200,15 +200,15 @@ const RowCase kUseBroomCases[] = {
     {15, kObjKnife, nullptr, kAnsCouldJustTake, {}, -1, nullptr},
     {15, kObjBat, nullptr, kAnsBatStop, {{335, 0.4f}}, -1, nullptr},
     {15, kObjGoatPerson, nullptr, kAnsGoatApprovesBroom, {{339, 0.4f}}, -1, nullptr},
-    {15, kObjDust, nullptr, kAnsDustNotYet, {}, -1, [](PlayScreen& p) { EXPECT_EQ(0, p.storyCount40); }},
-    {15, kObjDust, [](PlayScreen& p) { p.storyFlag43 = true; }, kNoAnswer, {}, 73,
+    {15, kObjDust, nullptr, kAnsDustNotYet, {}, -1, [](PlayScreen& p) { EXPECT_EQ(0, p.story.storyCount40); }},
+    {15, kObjDust, [](PlayScreen& p) { p.story.storyFlag43 = true; }, kNoAnswer, {}, 73,
      [](PlayScreen& p) {
-         EXPECT_EQ(-1, p.storyCount40);
-         EXPECT_FLOAT_EQ(1.0f, p.scriptStepDelay);
+         EXPECT_EQ(-1, p.story.storyCount40);
+         EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
      }},
     {15, kObjTable, nullptr, kAnsRemoveDust, {{303, 0.18f}}, -1,
-     [](PlayScreen& p) { EXPECT_FALSE(p.storyFlag41); }},
-    {15, kObjTable, [](PlayScreen& p) { p.storyFlag41 = false; }, kAnsNoDustOnTable, {}, -1, nullptr},
+     [](PlayScreen& p) { EXPECT_FALSE(p.story.storyFlag41); }},
+    {15, kObjTable, [](PlayScreen& p) { p.story.storyFlag41 = false; }, kAnsNoDustOnTable, {}, -1, nullptr},
     {15, kObjBroomstick, nullptr, kAnsEnoughAlready, {}, -1, nullptr},
     {15, kObjStationaryWitch, nullptr, kAnsWitchWavesOff, {}, -1, nullptr},
     {15, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
@@ -216,7 +216,7 @@ const RowCase kUseBroomCases[] = {
     {15, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, -1, nullptr},
     {15, kObjSpider, nullptr, kAnsSpiderLeft, {}, -1,
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.storyCount35);
+         EXPECT_TRUE(p.story.storyCount35);
          EXPECT_EQ(0, countNamed(p, kObjSpider));
          EXPECT_FALSE(isTarget(p, kObjSpider));
      }},
@@ -232,7 +232,7 @@ const RowCase kUseBoneCases[] = {
     {16, kObjDog, nullptr, kNoAnswer, {}, 53,
      [](PlayScreen& p) {
          usedUp<16>(p);
-         EXPECT_TRUE(p.dogGotBone);
+         EXPECT_TRUE(p.story.dogGotBone);
          fadedOut(p);
      }},
     {16, kObjBroomstick, nullptr, kAnsEnoughAlready, {}, -1, keeps<16>},
@@ -256,10 +256,10 @@ const RowCase kUseSpecialTrickCases[] = {
 const RowCase kUseTreatCases[] = {
     {18, kObjYourself, nullptr, kAnsMaybeLater, {}, -1, nullptr},
     {18, kObjBat, nullptr, kAnsBatAsleep, {}, -1, nullptr},
-    {18, kObjLetter, [](PlayScreen& p) { p.treatTaken = true; }, kNoAnswer, {}, -1,
+    {18, kObjLetter, [](PlayScreen& p) { p.story.treatTaken = true; }, kNoAnswer, {}, -1,
      [](PlayScreen& p) {
          usedUp<18>(p);
-         EXPECT_FALSE(p.treatTaken);
+         EXPECT_FALSE(p.story.treatTaken);
          const SceneObject* treat = lastObject(p);
          EXPECT_EQ(objectName(kObjTreat), treat->name);
          EXPECT_TRUE(showsMesh(treat, mesh::kTreat));
@@ -303,18 +303,18 @@ TEST_F(ResolverTest, CarvingThePumpkinTakesFourCuts) {
     freshWorld();
     const int32_t meshes[] = {133, 135, 136, 137};
     for (int32_t cut = 0; cut < 4; ++cut) {
-        play().scriptStep = -1;
+        play().script.scriptStep = -1;
         cues.clear();
         execute(10, kObjBigPumpkin);
-        EXPECT_EQ(cut + 1, play().storyCount33);
+        EXPECT_EQ(cut + 1, play().story.storyCount33);
         EXPECT_TRUE(showsMesh(play().findSceneObject(kObjBigPumpkin), meshes[cut])) << cut;
-        EXPECT_EQ(cut == 0 ? 57 : -1, play().scriptStep);
+        EXPECT_EQ(cut == 0 ? 57 : -1, play().script.scriptStep);
         ASSERT_EQ(1u, cues.size());
         EXPECT_EQ(cut == 0 ? 309 : 310, cues[0].number);
     }
     execute(10, kObjBigPumpkin);
     EXPECT_EQ(answerText(kAnsDoneCarving), shownAnswer());
-    EXPECT_EQ(4, play().storyCount33);
+    EXPECT_EQ(4, play().story.storyCount33);
 }
 
 // The coin goes into the slot once; the slot then dispenses a candle at the

@@ -136,7 +136,7 @@ public:
             if (before[k] != after[k] && k + 1 != 4) changed += " " + std::to_string(k + 1);
         }
         std::printf("[story %s] %-44s room %d  step %d  frame %6d  words changed:%s\n", label.c_str(),
-                    name.c_str(), play().room, play().scriptStep, frames, changed.empty() ? " none" : changed.c_str());
+                    name.c_str(), play().world.room, play().script.scriptStep, frames, changed.empty() ? " none" : changed.c_str());
         std::fflush(stdout);
         reached.push_back(name);
         return true;
@@ -171,7 +171,7 @@ public:
         const bool ended = app->runFrame(normalQuit);
         ++frames;
         // Every step a scene passes shows at the end of some frame.
-        const int32_t step = app->getPlayScreen()->scriptStep;
+        const int32_t step = app->getPlayScreen()->script.scriptStep;
         if (step != -1 && (stepsSeen.empty() || stepsSeen.back() != step)) stepsSeen.push_back(step);
         if (gGameState == kGameStateError) return fail("the error screen: \"" + gFatalErrorText + "\"");
         if (ended) return fail("the program ended");
@@ -321,7 +321,7 @@ public:
         for (int i = 0; i < framesIn(limit); ++i) {
             PlayScreen& p = play();
             if (gGameState != kGameStatePlay) return true;  // the ending took over
-            quiet = p.isPlayerInControl() && p.roomFade >= 1.0f && !p.answerPanel.isAnswerShowing() &&
+            quiet = p.isPlayerInControl() && p.view.roomFade >= 1.0f && !p.answerPanel.isAnswerShowing() &&
                             p.answerPanel.openness == 0.0f
                         ? quiet + 1
                         : 0;
@@ -375,7 +375,7 @@ public:
         PlayScreen& p = play();
         const std::string name = objectName(target);
         SceneObject* object = nullptr;
-        for (SceneObject* o : p.worldList.objects()) {
+        for (SceneObject* o : p.world.worldList.objects()) {
             if (o->name == name) {
                 object = o;
                 break;
@@ -428,7 +428,7 @@ public:
     // faded in.
     bool walkIntoRoom(float x, float y, int32_t room, bool planned = true) {
         PlayScreen& p = play();
-        if (!walkUntil(x, y, [&] { return p.pendingRoom == room; }, "the way to room " + std::to_string(room),
+        if (!walkUntil(x, y, [&] { return p.world.pendingRoom == room; }, "the way to room " + std::to_string(room),
                        planned)) {
             return false;
         }
@@ -440,7 +440,7 @@ public:
         releaseAll();
         PlayScreen& p = play();
         for (int i = 0; i < framesIn(20.0f); ++i) {
-            if (p.room == room && p.pendingRoom == -1) return playOut();
+            if (p.world.room == room && p.world.pendingRoom == -1) return playOut();
             if (!closeAnswerOrWait()) return false;
         }
         return fail("waited 20 s for room " + std::to_string(room));
@@ -480,7 +480,7 @@ private:
         const float margin = 8.0f;
         GridPlanner grid(std::min(at.x, x) - margin, std::min(at.y, y) - margin, std::max(at.x, x) + margin,
                          std::max(at.y, y) + margin);
-        grid.addObjects(play().worldList.objects(), at.z);
+        grid.addObjects(play().world.worldList.objects(), at.z);
         if (extraBounds) grid.addRule(extraBounds);
         return grid.plan(Point2{at.x, at.y}, Point2{x, y});
     }
@@ -495,7 +495,7 @@ private:
         int replans = 0;
         int sincePlan = 1000000;
         int waited = 0;
-        const int room = p.room;
+        const int room = p.world.room;
         for (int i = 0; i < framesIn(60.0f); ++i) {
             if (until && (*until)()) {
                 releaseAll();
@@ -504,11 +504,11 @@ private:
             if (!p.isPlayerInControl()) {
                 releaseAll();
                 if (until) return fail("lost control on the way, before " + what + " (step " +
-                                       std::to_string(p.scriptStep) + ")");
-                return fail("lost control on the way (step " + std::to_string(p.scriptStep) + ", pending room " +
-                            std::to_string(p.pendingRoom) + ")");
+                                       std::to_string(p.script.scriptStep) + ")");
+                return fail("lost control on the way (step " + std::to_string(p.script.scriptStep) + ", pending room " +
+                            std::to_string(p.world.pendingRoom) + ")");
             }
-            if (p.room != room) return fail("left the room on the way");
+            if (p.world.room != room) return fail("left the room on the way");
             const Vec3 at = p.player.position;
             const float distance = std::hypot(x - at.x, y - at.y);
             if (distance <= tolerance) {
@@ -559,8 +559,8 @@ private:
         if (!app || !app->getPlayScreen()) return "";
         PlayScreen& p = play();
         const Vec3& at = p.player.position;
-        return " [room " + std::to_string(p.room) + ", at (" + std::to_string(at.x) + ", " + std::to_string(at.y) +
-               ", " + std::to_string(at.z) + "), step " + std::to_string(p.scriptStep) + ", state " +
+        return " [room " + std::to_string(p.world.room) + ", at (" + std::to_string(at.x) + ", " + std::to_string(at.y) +
+               ", " + std::to_string(at.z) + "), step " + std::to_string(p.script.scriptStep) + ", state " +
                std::to_string(gGameState) + ", steps " + stepsText() + "]";
     }
 

@@ -58,9 +58,9 @@ private:
         }
         return false;
     }
-    bool exists(ObjectName name) { return p().worldList.containsSceneObject(objectName(name)); }
+    bool exists(ObjectName name) { return p().world.worldList.containsSceneObject(objectName(name)); }
     SceneObject* object(ObjectName name) {
-        for (SceneObject* o : p().worldList.objects()) {
+        for (SceneObject* o : p().world.worldList.objects()) {
             if (o->name == objectName(name)) return o;
         }
         return nullptr;
@@ -92,9 +92,9 @@ private:
         return d.milestone("new game through the intro", [&] {
                    if (!d.boot() || !d.newGameThroughIntro()) return false;
                    const int32_t c = d.costumeChosen();
-                   return check(p().room == 0 && p().costumeDeath == (c == kCostumeDeath) &&
-                                    p().costumeGhost == (c == kCostumeGhost) &&
-                                    p().costumeWerewolf == (c == kCostumeWerewolf),
+                   return check(p().world.room == 0 && p().story.costumeDeath == (c == kCostumeDeath) &&
+                                    p().story.costumeGhost == (c == kCostumeGhost) &&
+                                    p().story.costumeWerewolf == (c == kCostumeWerewolf),
                                 "the new game wears the chosen costume");
                }) &&
                d.milestone("the controls learned", [&] { return learnControls(); });
@@ -139,61 +139,61 @@ private:
         return d.milestone("take the flower",
                            [&] {
                                return d.walkTo(3.9f, 8.3f) && d.actAndPlayOut(kTake, kObjFlower) &&
-                                      check(p().flowerTaken && has(kUseFlower), "the flower in hand");
+                                      check(p().story.flowerTaken && has(kUseFlower), "the flower in hand");
                            }) &&
                d.milestone("take the rock and the key under it",
                            [&] {
                                return d.walkTo(6.0f, 3.95f) && d.actAndPlayOut(kTake, kObjRock) &&
                                       check(has(kUseRock) && exists(kObjKey), "the key uncovered") &&
-                                      d.actAndPlayOut(kTake, kObjKey) && check(p().keyTaken, "the key in hand");
+                                      d.actAndPlayOut(kTake, kObjKey) && check(p().story.keyTaken, "the key in hand");
                            }) &&
                d.milestone("take the sleeping snake, a rope",
                            [&] {
                                return d.walkTo(10.0f, 1.9f) && d.actAndPlayOut(kTake, kObjSleepingSnake) &&
-                                      check(p().ropeTaken && has(kUseRope), "the rope in hand");
+                                      check(p().story.ropeTaken && has(kUseRope), "the rope in hand");
                            }) &&
                d.milestone("take the broomstick",
                            [&] {
                                return d.walkTo(24.0f, 2.0f) && d.actAndPlayOut(kTake, kObjBroomstick) &&
-                                      check(p().broomstickTaken, "the broomstick in hand");
+                                      check(p().story.broomstickTaken, "the broomstick in hand");
                            }) &&
                d.milestone("take the followed leader's knife",
                            [&] {
                                return approachWalker(kObjKnife, 5.0f) && d.actAndPlayOut(kTake, kObjKnife) &&
-                                      check(p().knifeTaken && has(kUseKnife), "the knife in hand");
+                                      check(p().story.knifeTaken && has(kUseKnife), "the knife in hand");
                            }) &&
                d.milestone("open the lock",
                            [&] {
                                return d.walkTo(12.65f, 9.0f) && d.actAndPlayOut(kUseKey, kObjLock) &&
-                                      check(p().lockOpened && !exists(kObjLock) && !has(kUseKey), "the lock open");
+                                      check(p().story.lockOpened && !exists(kObjLock) && !has(kUseKey), "the lock open");
                            }) &&
                d.milestone("the broomstick in the crack",
                            [&] {
                                return d.walkTo(12.0f, 9.2f) && d.actAndPlayOut(kUseBroomstick, kObjCrack) &&
-                                      check(p().broomstickInCrack && exists(kObjBroomstick), "the broomstick stands");
+                                      check(p().story.broomstickInCrack && exists(kObjBroomstick), "the broomstick stands");
                            }) &&
                d.milestone("the bird statues wake", [&] { return wakeStatues(); }) &&
                d.milestone("monique takes the flower",
                            [&] {
                                return approachWalker(kObjMonique, 4.6f) && d.actAndPlayOut(kUseFlower, kObjMonique) &&
                                       chain({25, 26, 27, 28}, "monique's scene") &&
-                                      check(p().moniqueHasFlower && !has(kUseFlower), "monique has the flower");
+                                      check(p().story.moniqueHasFlower && !has(kUseFlower), "monique has the flower");
                            }) &&
                d.milestone("take monique's hat",
                            [&] {
                                SceneObject* hat = object(kObjHat);
                                return check(hat != nullptr, "the hat lies in the street") &&
                                       d.walkTo(hat->position.x, 5.0f) && d.actAndPlayOut(kTake, kObjHat) &&
-                                      check(p().hatTaken && has(kUseHat), "the hat in hand");
+                                      check(p().story.hatTaken && has(kUseHat), "the hat in hand");
                            }) &&
                d.milestone("the hat on the broomstick",
                            [&] {
                                return d.walkTo(12.1f, 9.2f) && d.actAndPlayOut(kUseHat, kObjBroomstick) &&
-                                      check(p().hatOnBroomstick, "the scarecrow stands");
+                                      check(p().story.hatOnBroomstick, "the scarecrow stands");
                            }) &&
                d.milestone("the bird statues leave",
                            [&] {
-                               return d.walkUntil(25.0f, 5.0f, [&] { return p().storyFlag21; }, "the statues leaving") &&
+                               return d.walkUntil(25.0f, 5.0f, [&] { return p().story.storyFlag21; }, "the statues leaving") &&
                                       d.playOut() &&
                                       check(!exists(kObjLeftBirdStatue) && !exists(kObjRightBirdStatue),
                                             "the statues are gone");
@@ -211,7 +211,7 @@ private:
     bool wakeStatues() {
         if (!d.walkTo(12.65f, 9.2f)) return false;
         d.stepsSeen.clear();
-        if (!d.walkUntil(12.65f, 10.6f, [&] { return p().storyFlag20; }, "the statues waking", false)) return false;
+        if (!d.walkUntil(12.65f, 10.6f, [&] { return p().story.storyFlag20; }, "the statues waking", false)) return false;
         if (!d.playOut() || !chain({30, 31, 32, 33, 34, 35, 36, 37}, "the statues' scene")) return false;
         if (!d.walkUntil(12.65f, 10.6f, [&] { return p().player.position.y >= 9.79f; }, "the statues' hold",
                          false) ||
@@ -219,7 +219,7 @@ private:
             return false;
         }
         d.releaseAll();
-        return check(p().player.position.y <= 9.8f && p().room == 0 && p().pendingRoom == -1,
+        return check(p().player.position.y <= 9.8f && p().world.room == 0 && p().world.pendingRoom == -1,
                      "the statues hold the player at the wall");
     }
 
@@ -247,7 +247,7 @@ private:
     bool garden() {
         return d.milestone("the rope tied to the pole", [&] {
             return d.walkTo(24.6f, 16.3f) && d.actAndPlayOut(kUseRope, kObjPole) &&
-                   check(p().ropeOnPole && exists(kObjRope), "the rope hangs from the pole");
+                   check(p().story.ropeOnPole && exists(kObjRope), "the rope hangs from the pole");
         });
     }
 
@@ -257,7 +257,7 @@ private:
     bool upTheRope() { return d.act(kAsk, kObjRope) && d.waitForRoom(1); }
     bool takeACoin() {
         return d.walkTo(0.0f, -1.9f) && d.actAndPlayOut(kTake, kObjCoins) &&
-               check(p().coinHeld && has(kUseCoin), "a coin in hand");
+               check(p().story.coinHeld && has(kUseCoin), "a coin in hand");
     }
 
     bool fishPlace() {
@@ -278,9 +278,9 @@ private:
                d.milestone("a candle from the machine",
                            [&] {
                                return d.walkTo(15.0f, 2.1f) && d.actAndPlayOut(kUseCoin, kObjCoinSlot) &&
-                                      check(p().coinInserted && !has(kUseCoin), "the coin in the slot") &&
+                                      check(p().story.coinInserted && !has(kUseCoin), "the coin in the slot") &&
                                       d.actAndPlayOut(kKnockOn, kObjLeftSlider) &&
-                                      check(p().storyFlag07 && exists(kObjCandle), "a candle dispensed") &&
+                                      check(p().story.storyFlag07 && exists(kObjCandle), "a candle dispensed") &&
                                       d.actAndPlayOut(kTake, kObjCandle) && check(has(kUseCandle), "the candle in hand");
                            }) &&
                d.milestone("the skeleton lights the candle",
@@ -293,7 +293,7 @@ private:
                d.milestone("a second coin",
                            [&] { return downTheRope() && takeACoin() && upTheRope(); }) &&
                d.milestone("a coin in the well", [&] {
-                   return d.actAndPlayOut(kUseCoin, kObjWell) && check(p().coinInWell && !has(kUseCoin),
+                   return d.actAndPlayOut(kUseCoin, kObjWell) && check(p().story.coinInWell && !has(kUseCoin),
                                                                         "the coin in the well");
                });
     }
@@ -305,17 +305,17 @@ private:
                            [&] {
                                if (!d.walkTo(11.0f, 20.0f) || !d.walkTo(11.0f, 24.8f)) return false;
                                d.stepsSeen.clear();
-                               return d.walkUntil(13.5f, 24.8f, [&] { return p().scriptStep != -1; },
+                               return d.walkUntil(13.5f, 24.8f, [&] { return p().script.scriptStep != -1; },
                                                   "the dog waking") &&
                                       d.playOut() && chain({47, 43, 44, 45, 46}, "the dog waking") &&
-                                      check(p().bonePlaced && exists(kObjBone), "the bone lies by the dog house");
+                                      check(p().story.bonePlaced && exists(kObjBone), "the bone lies by the dog house");
                            }) &&
                d.milestone("the dog gets the bone",
                            [&] {
                                return d.actAndPlayOut(kTake, kObjBone) && check(has(kUseBone), "the bone in hand") &&
                                       d.actAndPlayOut(kUseBone, kObjDog) &&
                                       chain({53, 54, 55, 56}, "the dog's scene") &&
-                                      check(p().dogGotBone && !exists(kObjDog), "the dog has gone with its bone");
+                                      check(p().story.dogGotBone && !exists(kObjDog), "the dog has gone with its bone");
                            }) &&
                checkpoint("after the dog scene");
     }
@@ -328,18 +328,18 @@ private:
                                if (!d.walkTo(14.7f, 24.8f) || !d.walkTo(14.7f, 26.0f)) return false;
                                for (int cut = 1; cut <= 4; ++cut) {
                                    if (!d.actAndPlayOut(kUseKnife, kObjBigPumpkin)) return false;
-                                   if (p().storyCount33 != cut) return d.fail("cut " + std::to_string(cut) + " failed");
+                                   if (p().story.storyCount33 != cut) return d.fail("cut " + std::to_string(cut) + " failed");
                                }
                                return true;
                            }) &&
                d.milestone("light the big pumpkin",
                            [&] {
                                return d.actAndPlayOut(kUseLitCandle, kObjBigPumpkin) &&
-                                      check(p().storyCount33 == 5 && !has(kUseLitCandle), "the pumpkin lit");
+                                      check(p().story.storyCount33 == 5 && !has(kUseLitCandle), "the pumpkin lit");
                            }) &&
                d.milestone("the big pumpkin leaves the steps", [&] {
                    return d.actAndPlayOut(kAsk, kObjBigPumpkin) && chain({58}, "the pumpkin's going") &&
-                          check(p().storyCount33 == 6 && !exists(kObjBigPumpkin), "the steps are free");
+                          check(p().story.storyCount33 == 6 && !exists(kObjBigPumpkin), "the steps are free");
                });
     }
 
@@ -350,7 +350,7 @@ private:
                            [&] { return d.walkTo(-4.65f, 36.7f) && d.act(kAsk, kObjSpacedDoor) && d.waitForRoom(3); }) &&
                d.milestone("take the broom",
                            [&] {
-                               return d.actAndPlayOut(kTake, kObjBroom) && check(p().broomTaken && has(kUseBroom),
+                               return d.actAndPlayOut(kTake, kObjBroom) && check(p().story.broomTaken && has(kUseBroom),
                                                                                  "the broom in hand");
                            }) &&
                d.milestone("out of the shed",
@@ -363,7 +363,7 @@ private:
     bool intoTheHouse() {
         return d.walkTo(11.0f, 24.8f) && d.walkTo(14.7f, 24.8f) && d.walkTo(14.7f, 26.35f) &&
                d.walkStraight(12.5f, 26.35f) && d.walkStraight(12.5f, 28.4f) &&
-               (p().doorKnocked || (d.actAndPlayOut(kKnockOn, kObjDoor) && check(p().doorKnocked, "the door open"))) &&
+               (p().story.doorKnocked || (d.actAndPlayOut(kKnockOn, kObjDoor) && check(p().story.doorKnocked, "the door open"))) &&
                d.walkIntoRoom(12.5f, 30.2f, 4, false);
     }
     // From the hall up both flights of stairs; the upper floor is room 6.
@@ -384,13 +384,13 @@ private:
                            [&] {
                                return toThePerson() && d.actAndPlayOut(kTrick, kObjPerson) &&
                                       chain({93, 94, 89, 90, 91, 92, 95, 96}, "the person's first scene") &&
-                                      check(p().storyFlag42 && !exists(kObjYou), "the person has seen the costume");
+                                      check(p().story.storyFlag42 && !exists(kObjYou), "the person has seen the costume");
                            }) &&
                d.milestone("down the stairs", [&] { return downstairs(); }) &&
                d.milestone("the big painting opens",
                            [&] {
                                d.stepsSeen.clear();
-                               return d.walkUntil(14.0f, 39.0f, [&] { return p().storyFlag37; }, "the painting") &&
+                               return d.walkUntil(14.0f, 39.0f, [&] { return p().story.storyFlag37; }, "the painting") &&
                                       d.playOut() && chain({70, 71}, "the painting's scene") &&
                                       check(object(kObjBigPainting) &&
                                                 object(kObjBigPainting)->halfSize.x <= -999.0f,
@@ -407,20 +407,20 @@ private:
                            [&] {
                                return d.walkTo(19.7f, 43.4f) && d.actAndPlayOut(kAsk, kObjGoatPerson) &&
                                       chain({75, 76, 77}, "the goat person's greeting") &&
-                                      check(p().storyFlag43, "the goat person greeted");
+                                      check(p().story.storyFlag43, "the goat person greeted");
                            }) &&
                d.milestone("the dust swept away",
                            [&] {
                                return d.actAndPlayOut(kUseBroom, kObjDust) && check(!exists(kObjDust) &&
                                                                                         !has(kUseBroom) &&
-                                                                                        p().storyCount40 == 8,
+                                                                                        p().story.storyCount40 == 8,
                                                                                     "the dust gone");
                            }) &&
                d.milestone("the special trick learned",
                            [&] {
                                return d.actAndPlayOut(kAsk, kObjGoatPerson) &&
                                       chain({79, 80, 81, 84, 82, 83}, "the goat person's trick") &&
-                                      check(p().specialTrickLearned && has(kUseSpecialTrick) &&
+                                      check(p().story.specialTrickLearned && has(kUseSpecialTrick) &&
                                                 !exists(kObjGoatPerson),
                                             "the special trick learned");
                            }) &&
@@ -438,8 +438,8 @@ private:
                                return chain({97, 98, 99, 108, 100, 101, 102, 110, 104, 115, 111, 105, 109, 112, 113,
                                              106, 114, 116, 103, 117, 107, 118},
                                             "the night scene") &&
-                                      check(p().nightAlmostOver && p().room == 6 && !exists(kObjPerson) &&
-                                                !has(kUseSpecialTrick) && !p().noiseOverlay && !p().sweepEffect &&
+                                      check(p().story.nightAlmostOver && p().world.room == 6 && !exists(kObjPerson) &&
+                                                !has(kUseSpecialTrick) && !p().effects.noiseOverlay && !p().effects.sweepEffect &&
                                                 gCamera->fovy == kNormalFieldOfView,
                                             "the night is almost over");
                            }) &&
@@ -448,10 +448,10 @@ private:
                            [&] {
                                return d.walkTo(11.19f, 39.7f) && d.actAndPlayOut(kTake, kObjLetter) &&
                                       chain({119, 120, 121, 122}, "the letter's scene") &&
-                                      check(p().letterTaken && !exists(kObjLetter), "the letter taken");
+                                      check(p().story.letterTaken && !exists(kObjLetter), "the letter taken");
                            }) &&
                d.milestone("take the treat", [&] {
-                   return d.actAndPlayOut(kTake, kObjTreat) && check(p().treatTaken && has(kUseTreat),
+                   return d.actAndPlayOut(kTake, kObjTreat) && check(p().story.treatTaken && has(kUseTreat),
                                                                       "the treat in hand");
                });
     }
@@ -474,7 +474,7 @@ private:
                            [&] {
                                return d.walkTo(6.2f, 5.0f) && d.actAndPlayOut(kKnockOn, kObjGate) &&
                                       chain({123, 124, 125, 126, 129, 127, 128}, "the gate's scene") &&
-                                      check(p().storyFlag48 && !exists(kObjGate1), "the gate open");
+                                      check(p().story.storyFlag48 && !exists(kObjGate1), "the gate open");
                            }) &&
                d.milestone("through the gate", [&] { return d.walkIntoRoom(3.3f, 5.0f, 7); });
     }
@@ -485,29 +485,29 @@ private:
         d.extraBounds = [](float x, float y) { return x > -30.0f && x < 0.0f && y > tunnelPathLimit(x) - 0.05f; };
         return d.milestone("the tunnel opens",
                            [&] {
-                               return d.walkUntil(-29.5f, 5.0f, [&] { return p().storyValue49 == 1.0f; },
+                               return d.walkUntil(-29.5f, 5.0f, [&] { return p().story.storyValue49 == 1.0f; },
                                                   "the tunnel opening") &&
-                                      check(p().storyValue50 > 0.0f && !exists(kObjTunnelStart1) &&
-                                                !p().tunnelRowList.empty(),
+                                      check(p().story.storyValue50 > 0.0f && !exists(kObjTunnelStart1) &&
+                                                !p().story.tunnelRowList.empty(),
                                             "the tunnel open and closing");
                            }) &&
                checkpoint("in the tunnel, open") &&
                d.milestone("the tunnel walls go",
                            [&] {
-                               return d.waitFor([&] { return p().storyValue50 >= 0.5f; }, 20, "the closing") &&
+                               return d.waitFor([&] { return p().story.storyValue50 >= 0.5f; }, 20, "the closing") &&
                                       check(!exists(kObjTunnelWall1) && !exists(kObjTunnelWall2), "the walls gone");
                            }) &&
                checkpoint("in the tunnel, closing") &&
                d.milestone("the tunnel closed", [&] {
-                   return d.waitFor([&] { return p().storyValue50 >= 1.0f; }, 20, "the tunnel closing") &&
-                          check(p().tunnelRowList.empty() && p().tunnelFloorList.empty(), "nothing left of the tunnel");
+                   return d.waitFor([&] { return p().story.storyValue50 >= 1.0f; }, 20, "the tunnel closing") &&
+                          check(p().story.tunnelRowList.empty() && p().story.tunnelFloorList.empty(), "nothing left of the tunnel");
                });
     }
 
     bool hall() {
         return d.milestone("into the hall",
                            [&] {
-                               return d.walkUntil(-12.05f, -3.0f, [&] { return p().storyFlag51; }, "the hall") &&
+                               return d.walkUntil(-12.05f, -3.0f, [&] { return p().story.storyFlag51; }, "the hall") &&
                                       d.walkTo(-12.05f, -3.0f);
                            }) &&
                d.milestone("held in the hall",
@@ -518,14 +518,14 @@ private:
                            }) &&
                d.milestone("the eyes open",
                            [&] {
-                               return d.walkUntil(-10.5f, -3.2f, [&] { return p().storyValue52 > 0.0f; }, "the eyes") &&
-                                      d.waitFor([&] { return p().storyValue52 >= 1.0f; }, 10, "the eyes opening") &&
+                               return d.walkUntil(-10.5f, -3.2f, [&] { return p().story.storyValue52 > 0.0f; }, "the eyes") &&
+                                      d.waitFor([&] { return p().story.storyValue52 >= 1.0f; }, 10, "the eyes opening") &&
                                       check(exists(kObjEye1) && exists(kObjEye2), "two eyes");
                            }) &&
                d.milestone("the ending scene", [&] {
                    if (!d.walkTo(-12.0f, -3.0f) || !d.faceYaw(0.5f * kPi)) return false;
                    d.stepsSeen.clear();
-                   if (!d.runFrames(2) || !check(p().scriptStep != -1, "the ending scene starts")) return false;
+                   if (!d.runFrames(2) || !check(p().script.scriptStep != -1, "the ending scene starts")) return false;
                    return d.playOut(60.0f) && chain({136, 137, 138, 139, 140, 141, 142, 143}, "the ending scene") &&
                           check(gGameState == kGameStateEnding, "the ending screen");
                });

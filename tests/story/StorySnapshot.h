@@ -43,7 +43,7 @@ struct StorySnapshot {
 inline ListKinds listKinds(const PlayScreen& p, const std::vector<SceneObject*>& list) {
     ListKinds kinds;
     for (const SceneObject* o : list) kinds[playtest::meshNumber(o)] = true;
-    for (const SceneObject* o : p.worldList.objects()) {
+    for (const SceneObject* o : p.world.worldList.objects()) {
         const int32_t mesh = playtest::meshNumber(o);
         if (!kinds.count(mesh)) continue;
         bool member = false;
@@ -55,20 +55,20 @@ inline ListKinds listKinds(const PlayScreen& p, const std::vector<SceneObject*>&
 
 inline StorySnapshot takeSnapshot(const PlayScreen& p) {
     StorySnapshot s;
-    s.room = p.room;
+    s.room = p.world.room;
     for (int32_t k = 0; k < kPlayStateFieldCount; ++k) {
         const PlayStateField& f = kPlayStateFields[k];
         if (f.word == 0) continue;
         switch (f.kind) {
         case kFieldBool:
         case kFieldBoolAsInt:
-            s.values.push_back(p.*f.boolMember ? 1.0f : 0.0f);
+            s.values.push_back(p.story.*f.boolMember ? 1.0f : 0.0f);
             break;
         case kFieldInt:
-            s.values.push_back(static_cast<float>(p.*f.intMember));
+            s.values.push_back(static_cast<float>(playStateInt(p, f)));
             break;
         case kFieldFloat:
-            s.values.push_back(p.*f.floatMember);
+            s.values.push_back(p.story.*f.floatMember);
             break;
         }
     }
@@ -76,15 +76,15 @@ inline StorySnapshot takeSnapshot(const PlayScreen& p) {
     s.pitch = p.player.viewAngles.y;
     s.yaw = p.player.viewAngles.z;
     for (const ActionEntry* e : p.player.actions) s.actions.push_back(e->actionId);
-    for (const SceneObject* o : p.worldList.objects()) {
+    for (const SceneObject* o : p.world.worldList.objects()) {
         if (!o->name.empty()) s.named.push_back(NamedObject{o->name, o->position, playtest::meshNumber(o)});
     }
-    s.rowList = listKinds(p, p.tunnelRowList);
-    s.floorList = listKinds(p, p.tunnelFloorList);
-    s.reactionList = listKinds(p, p.reactionList);
-    s.effects = std::string(p.groundGrid ? "grid " : "") + (p.sweepEffect ? "sweep " : "") +
-                (p.noiseOverlay ? "noise " : "") + (p.backdropLayer ? "backdrop " : "");
-    for (const EffectSlot<ClothMesh>& cloth : p.clothMeshes) s.effects += cloth ? "cloth " : "";
+    s.rowList = listKinds(p, p.story.tunnelRowList);
+    s.floorList = listKinds(p, p.story.tunnelFloorList);
+    s.reactionList = listKinds(p, p.story.reactionList);
+    s.effects = std::string(p.effects.groundGrid ? "grid " : "") + (p.effects.sweepEffect ? "sweep " : "") +
+                (p.effects.noiseOverlay ? "noise " : "") + (p.effects.backdropLayer ? "backdrop " : "");
+    for (const EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) s.effects += cloth ? "cloth " : "";
     return s;
 }
 
@@ -116,10 +116,10 @@ inline std::string compareSnapshots(const StorySnapshot& saved, const StorySnaps
         float allowed = kPlayStateFields[f].kind == kFieldFloat ? 1.5e-4f : 0.0f;
         // The frame that loads the game goes on to run the world one step:
         // the procession walks, the tunnel closes, the eyes open a little.
-        const float PlayScreen::*member = kPlayStateFields[f].floatMember;
-        if (member == &PlayScreen::storyValue04) allowed += 0.4f * frameStep;
-        if (member == &PlayScreen::storyValue50) allowed += 0.08f * frameStep;
-        if (member == &PlayScreen::storyValue52) allowed += 0.2f * frameStep;
+        const float StoryState::*member = kPlayStateFields[f].floatMember;
+        if (member == &StoryState::storyValue04) allowed += 0.4f * frameStep;
+        if (member == &StoryState::storyValue50) allowed += 0.08f * frameStep;
+        if (member == &StoryState::storyValue52) allowed += 0.2f * frameStep;
         if (std::fabs(a - b) > allowed) {
             out += "word " + std::to_string(kPlayStateFields[f].word) + " " + std::to_string(a) + " became " +
                    std::to_string(b) + "; ";

@@ -96,7 +96,7 @@ inline std::vector<PlanRow> joined(std::initializer_list<std::vector<PlanRow>> p
 // Compares the world list after the grid with rows, in the build's language;
 // returns a description of the first difference, or "".
 inline std::string comparePlan(const PlayScreen& p, const std::vector<PlanRow>& rows) {
-    const std::vector<SceneObject*>& objects = p.worldList.objects();
+    const std::vector<SceneObject*>& objects = p.world.worldList.objects();
     if (objects.size() != kGridObjects + rows.size()) {
         return "count " + std::to_string(objects.size()) + " instead of " +
                std::to_string(kGridObjects + rows.size());
@@ -120,12 +120,12 @@ inline std::string comparePlan(const PlayScreen& p, const std::vector<PlanRow>& 
 inline void checkRoom0Plans(PlayScreen& p) {
     // The procession has walked on since the game began; the plans are those
     // of its starting place.
-    p.storyValue04 = 0.0f;
+    p.story.storyValue04 = 0.0f;
     p.enterRoom(0);
     EXPECT_EQ("", comparePlan(p, joined({itemRows(), processionRows(), closingRows()})));
 
     // The grid: 88 objects, south wall first, the lock in the gateway.
-    const std::vector<SceneObject*>& grid = p.worldList.objects();
+    const std::vector<SceneObject*>& grid = p.world.worldList.objects();
     EXPECT_EQ(7, meshNumber(grid[0]));
     EXPECT_FLOAT_EQ(-7.5f, grid[0]->position.x);
     int32_t locks = 0;
@@ -140,20 +140,20 @@ inline void checkRoom0Plans(PlayScreen& p) {
     EXPECT_EQ(1, locks);
 
     // Late at night the gate and its boxes stand in for the procession.
-    p.nightAlmostOver = true;
+    p.story.nightAlmostOver = true;
     p.enterRoom(0);
     EXPECT_EQ("", comparePlan(p, joined({itemRows(), gateRows(), closingRows()})));
-    p.storyFlag48 = true;
+    p.story.storyFlag48 = true;
     p.enterRoom(0);
     std::vector<PlanRow> open = gateRows();
     open.pop_back();
     open[0].mesh = 211;
     EXPECT_EQ("", comparePlan(p, joined({itemRows(), open, closingRows()})));
-    p.nightAlmostOver = false;
-    p.storyFlag48 = false;
+    p.story.nightAlmostOver = false;
+    p.story.storyFlag48 = false;
 
     // The rock taken: the key it lay on is there, until the key is taken too.
-    p.rockTaken = true;
+    p.story.rockTaken = true;
     p.enterRoom(0);
     std::vector<PlanRow> items = itemRows();
     items[2] = PlanRow{"key", "schlUssel", 15, 6.0f, 2.0f, 0.012f, -1000.0f, 0};
@@ -161,8 +161,8 @@ inline void checkRoom0Plans(PlayScreen& p) {
 
     // Every item taken: rows 2, 3, 4, 6, 7, 19 and 25 are gone, the rest keep
     // their order.
-    p.flowerTaken = p.keyTaken = p.bristlesTaken = p.broomstickTaken = true;
-    p.knifeTaken = p.ropeTaken = true;
+    p.story.flowerTaken = p.story.keyTaken = p.story.bristlesTaken = p.story.broomstickTaken = true;
+    p.story.knifeTaken = p.story.ropeTaken = true;
     p.enterRoom(0);
     items = itemRows();
     items.erase(items.begin() + 4, items.begin() + 6);
@@ -174,14 +174,14 @@ inline void checkRoom0Plans(PlayScreen& p) {
     EXPECT_EQ("", comparePlan(p, joined({items, procession, closing})));
 
     // The lock opened: the gateway's lock is scenery without collision.
-    p.lockOpened = true;
+    p.story.lockOpened = true;
     p.enterRoom(0);
     for (int32_t k = 0; k < kGridObjects; ++k) {
-        EXPECT_TRUE(p.worldList.objects()[k]->name.empty());
+        EXPECT_TRUE(p.world.worldList.objects()[k]->name.empty());
     }
     bool openLock = false;
     for (int32_t k = 0; k < kGridObjects; ++k) {
-        const SceneObject* o = p.worldList.objects()[k];
+        const SceneObject* o = p.world.worldList.objects()[k];
         if (meshNumber(o) == 36) {
             openLock = true;
             EXPECT_FLOAT_EQ(-1000.0f, o->halfSize.x);

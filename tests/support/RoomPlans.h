@@ -30,40 +30,40 @@ struct RoomCase {
 
 inline void noFlags(PlayScreen&) {}
 inline void lateNight(PlayScreen& p) {
-    p.nightAlmostOver = true;
-    p.ropeOnPole = true;
+    p.story.nightAlmostOver = true;
+    p.story.ropeOnPole = true;
 }
 inline void gardenLater(PlayScreen& p) {
-    p.bonePlaced = true;
-    p.ropeOnPole = true;
-    p.doorKnocked = true;
-    p.storyCount33 = 5;
+    p.story.bonePlaced = true;
+    p.story.ropeOnPole = true;
+    p.story.doorKnocked = true;
+    p.story.storyCount33 = 5;
 }
 inline void dogFed(PlayScreen& p) {
-    p.bonePlaced = true;
-    p.boneTaken = true;
-    p.dogGotBone = true;
-    p.storyCount33 = 7;
+    p.story.bonePlaced = true;
+    p.story.boneTaken = true;
+    p.story.dogGotBone = true;
+    p.story.storyCount33 = 7;
 }
-inline void broomTaken(PlayScreen& p) { p.broomTaken = true; }
-inline void paintingOpen(PlayScreen& p) { p.storyFlag37 = true; }
+inline void broomTaken(PlayScreen& p) { p.story.broomTaken = true; }
+inline void paintingOpen(PlayScreen& p) { p.story.storyFlag37 = true; }
 inline void trickLearned(PlayScreen& p) {
-    p.specialTrickLearned = true;
-    p.storyCount40 = 1;
+    p.story.specialTrickLearned = true;
+    p.story.storyCount40 = 1;
 }
 inline void lateLettersTaken(PlayScreen& p) {
-    p.nightAlmostOver = true;
-    p.letterTaken = true;
+    p.story.nightAlmostOver = true;
+    p.story.letterTaken = true;
 }
 inline void tunnelOpen(PlayScreen& p) {
-    p.storyValue49 = 1.0f;
-    p.storyValue50 = 0.5f;
-    p.storyValue52 = 1.0f;
+    p.story.storyValue49 = 1.0f;
+    p.story.storyValue50 = 0.5f;
+    p.story.storyValue52 = 1.0f;
 }
 inline void eyesOpening(PlayScreen& p) {
-    p.storyValue49 = 2.0f;
-    p.storyValue50 = 1.0f;
-    p.storyValue52 = 0.5f;
+    p.story.storyValue49 = 2.0f;
+    p.story.storyValue50 = 1.0f;
+    p.story.storyValue52 = 0.5f;
 }
 
 const NamedRow kDogHouse = {"dog house", "hundehUtte", 100};
@@ -132,7 +132,7 @@ inline std::vector<RoomCase> roomCases() {
 // language; a description of the first difference, or "".
 inline std::string compareNamed(const PlayScreen& p, const std::vector<NamedRow>& rows) {
     std::vector<const SceneObject*> named;
-    for (const SceneObject* o : p.worldList.objects()) {
+    for (const SceneObject* o : p.world.worldList.objects()) {
         if (!o->name.empty()) named.push_back(o);
     }
     if (named.size() != rows.size()) {
