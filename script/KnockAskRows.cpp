@@ -43,7 +43,7 @@ void pushLeftSlider(PlayScreen& play) {
         return;
     }
     playRowSound(sound::kSlideClunkSnap, 0.6f);
-    addRowObject(play, objectName(kObjCandle), 26, -1, -1, Vec3(15.34f, 0.95f, 0.748f));
+    addRowObject(play, objectName(kObjCandle), mesh::kCandle, -1, -1, Vec3(15.34f, 0.95f, 0.748f));
     play.story.coinInserted = false;
     play.story.storyFlag07 = true;
     showAnswer(play, kAnsDispensedCandle);

@@ -121,9 +121,9 @@ SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
 
 void showYou(PlayScreen& play) {
     int32_t mesh = -1;
-    if (play.story.costumeDeath) mesh = 192;
-    if (play.story.costumeGhost) mesh = 193;
-    if (play.story.costumeWerewolf) mesh = 194;
+    if (play.story.costumeDeath) mesh = mesh::kCostumeDeath;
+    if (play.story.costumeGhost) mesh = mesh::kCostumeGhost;
+    if (play.story.costumeWerewolf) mesh = mesh::kCostumeWerewolf;
     // Without a costume flag "you" keeps the blank mesh rather than asking
     // for a mesh that does not exist.
     SceneObject* you = new SceneObject();

@@ -70,7 +70,7 @@ void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, 15, &StoryState::broo
 // Under the rock lies the key.
 void takeRock(PlayScreen& play) {
     deleteRowObject(play, kObjRock);
-    addRowObject(play, objectName(kObjKey), 15, 28, -1, Vec3(6.0f, 2.0f, 0.012f));
+    addRowObject(play, objectName(kObjKey), mesh::kKey, picture::kBrass, -1, Vec3(6.0f, 2.0f, 0.012f));
     giveAction(play, 4);
     play.story.rockTaken = true;
     finishGive(play, 0.5f);

@@ -16,7 +16,7 @@ const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0
 // Use rock on. Put back where the key lay, the rock hides it again.
 void coverKey(PlayScreen& play) {
     deleteRowObject(play, kObjKey);
-    addRowObject(play, objectName(kObjRock), 14, 275, 115, Vec3(6.0f, 2.0f, 0.0f));
+    addRowObject(play, objectName(kObjRock), mesh::kRock, picture::kRockSurface, picture::kStoneSheen, Vec3(6.0f, 2.0f, 0.0f));
     play.story.rockTaken = false;
 }
 
@@ -93,7 +93,7 @@ const ActionRow kUseBristlesRows[] = {
 
 // Use broomstick on. Stood in the crack, it can carry the hat.
 void standInCrack(PlayScreen& play) {
-    addRowObject(play, objectName(kObjBroomstick), 21, -1, 115, Vec3(12.1f, 8.45f, 0.421f));
+    addRowObject(play, objectName(kObjBroomstick), mesh::kBroomstick, -1, picture::kStoneSheen, Vec3(12.1f, 8.45f, 0.421f));
     play.story.broomstickInCrack = true;
 }
 
@@ -133,7 +133,7 @@ void dressBroomstick(PlayScreen& play) {
         return;
     }
     playRowSound(sound::kRustle, 0.42f);
-    SceneObject* hat = addRowObject(play, objectName(kObjHat), 18, -1, 115, Vec3(12.17f, 8.4f, 0.9f));
+    SceneObject* hat = addRowObject(play, objectName(kObjHat), mesh::kHat, -1, picture::kStoneSheen, Vec3(12.17f, 8.4f, 0.9f));
     hat->rotation.set(-0.10472f, 0.610865f, -1.64061f);
     play.player.removeActionById(9);
     play.story.hatOnBroomstick = true;

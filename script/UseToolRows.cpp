@@ -62,7 +62,7 @@ const ActionRow kUseKnifeRows[] = {
 
 // Use rope on.
 void tieRopeToPole(PlayScreen& play) {
-    addRowObject(play, objectName(kObjRope), 109, 212, -1, Vec3(25.85f, 15.43f, 0.75f));
+    addRowObject(play, objectName(kObjRope), mesh::kRopeOnPole, picture::kPaleFibre, -1, Vec3(25.85f, 15.43f, 0.75f));
     play.story.ropeOnPole = true;
 }
 
@@ -167,7 +167,7 @@ void lightPumpkin(PlayScreen& play) {
     play.player.removeActionById(14);
     play.story.storyCount33 += 1;
     play.story.storyFlag07 = true;
-    addRowObject(play, "", 134, 132, 58, Vec3(13.5f, 26.4f, 0.7357f));
+    addRowObject(play, "", mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, Vec3(13.5f, 26.4f, 0.7357f));
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(mesh::kPumpkinLit);
     pumpkin->setSceneObjectTexture(picture::kPumpkinLit);
@@ -269,7 +269,7 @@ const ActionRow kNotYetSpecial = {targets(), nullptr, kAnsSpecialOccasion, kNoSo
 
 // Use treat on. Put on the letter, the treat can be taken again.
 void putTreatOnLetter(PlayScreen& play) {
-    addRowObject(play, objectName(kObjTreat), 202, 79, -1, Vec3(11.1296f, 40.804f, 8.63261f));
+    addRowObject(play, objectName(kObjTreat), mesh::kTreat, picture::kSweetWrapper, -1, Vec3(11.1296f, 40.804f, 8.63261f));
     play.player.removeActionById(18);
     play.story.treatTaken = false;
 }

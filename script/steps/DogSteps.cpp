@@ -30,7 +30,7 @@ void addDogGlows(SceneObject* dog, int32_t first, int32_t second) {
 // The bone is laid down and the dog stands behind it.
 void step47(PlayScreen& play) {
     play.story.bonePlaced = true;
-    addRowObject(play, objectName(kObjBone), 123, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
+    addRowObject(play, objectName(kObjBone), mesh::kBone, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->setSceneObjectMesh(mesh::kDogWaking);
     dog->animTime = 0.0f;
@@ -76,7 +76,7 @@ void step52(PlayScreen& play) {
 
 // Given the bone, the dog buries it ("tmp" is the hole) and lies down content.
 void step53(PlayScreen& play) {
-    addRowObject(play, objectName(kObjTmp), 126, -1, -1, kDogPlace)->animTime = 0.0f;
+    addRowObject(play, objectName(kObjTmp), mesh::kBoneHoleDug, -1, -1, kDogPlace)->animTime = 0.0f;
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->setSceneObjectMesh(mesh::kDogEatingBone);
     dog->position = kDogPlace;
@@ -100,8 +100,8 @@ void step55(PlayScreen& play) { darkenToStep(play, 56); }
 void step56(PlayScreen& play) {
     deleteRowObject(play, kObjDog);
     deleteRowObject(play, kObjTmp);
-    addRowObject(play, "", 127, -1, -1, kDogPlace);
-    SceneObject* dog = addRowObject(play, "", 128, 51, -1, kDogPlace);
+    addRowObject(play, "", mesh::kBoneHoleFilled, -1, -1, kDogPlace);
+    SceneObject* dog = addRowObject(play, "", mesh::kDogChewing, picture::kCharacterAtlas, -1, kDogPlace);
     dog->animSpeed = 2.0f;
     addDogGlows(dog, 76, 374);
     fadeScene(play, 1.0f);

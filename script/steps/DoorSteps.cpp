@@ -1,4 +1,5 @@
 // The door: knocked on, it gives way to an open door.
+#include "app/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"
@@ -9,7 +10,7 @@ namespace {
 // The door object gives way to an unnamed open door.
 void step59(PlayScreen& play) {
     deleteRowObject(play, kObjDoor);
-    animate(addRowObject(play, "", 142, -1, -1, Vec3(12.6f, 29.4f, 2.4f)), 40.0f, 0.0f);
+    animate(addRowObject(play, "", mesh::kHouseDoorOpening, -1, -1, Vec3(12.6f, 29.4f, 2.4f)), 40.0f, 0.0f);
     play.script.scriptStep = -1;
 }
 

@@ -33,7 +33,7 @@ void step73(PlayScreen& play) {
 
 void step74(PlayScreen& play) {
     play.player.removeActionById(15);
-    SceneObject* broom = addRowObject(play, "", 114, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
+    SceneObject* broom = addRowObject(play, "", mesh::kBroom, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
     broom->rotation.set(12.911f * kDegrees, 0.534f * kDegrees, -5.041f * kDegrees);
     play.script.scriptStep = -1;
 }
