@@ -19,7 +19,7 @@ public:
     // all: fatal error 1 with "res/0").
     IntroScreen();
 
-    // Starts track 1 silently, lights the scene, takes the thirteen resources
+    // Starts the quiet-night track silently, lights the scene, takes the thirteen resources
     // and starts page 1 (ghost selected); the music follows after 1 s.
     void enterIntroScreen();
     // At full fade: menu returns to the main menu, confirm turns the page.

@@ -16,12 +16,12 @@ public:
     ScreenOverlay(const ScreenOverlay&) = delete;
     ScreenOverlay& operator=(const ScreenOverlay&) = delete;
 
-    // Time 0; acquires pictures 2 and 3 (a missing one is the resource-file
+    // Time 0; acquires the fog layer and vignette pictures (a missing one is the resource-file
     // fatal error, raised by the acquire).
     void createScreenOverlay();
     // Releases both pictures that are held.
     void freeScreenOverlay();
-    // Time 0; gives back what is held and takes pictures 2 and 3 afresh (the
+    // Time 0; gives back what is held and takes the fog layer and vignette afresh (the
     // cache may have been purged since).
     void reloadScreenOverlay();
     void advanceScreenOverlay(float dt);

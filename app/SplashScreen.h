@@ -3,7 +3,7 @@
 
 class Texture;
 
-// The first screen (GameState 7): 2 s of black, the logo (picture 67) with
+// The first screen (GameState 7): 2 s of black, the logo (picture::kSplashLogo) with
 // its jingle for 2.5 s, 1 s of black, then the main menu. Its enter also puts
 // the joystick bindings of the save file in force.
 class SplashScreen {

@@ -30,7 +30,7 @@ public:
     // list, "use unknown item on" for an id without a name).
     std::string currentActionName();
     // Rebuilds the targets and names the chosen one ("nothing" for an empty
-    // list). When the choice had left the view and cue is set, sound 279.
+    // list). When the choice had left the view and cue is set, sound::kBlip.
     std::string currentTargetName(bool cue);
 
     // The select-action, wheel and select-target inputs (each consumed) with

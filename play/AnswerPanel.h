@@ -31,7 +31,7 @@ public:
     bool isAnswerShowing() const;
     // Opens by dt or closes by dt (stopping at 0.5 while a script step waits
     // with no delay left); when fully open, a confirm or execute press (taken)
-    // sounds 40 and starts the closing. Always advances the scroll clock.
+    // plays sound::kConfirm and starts the closing. Always advances the scroll clock.
     void updateAnswerPanel(float dt, int32_t scriptStep, float scriptStepDelay);
     // The band, its text and its glow on the 2D overlay; warning tints red.
     void drawAnswerPanel(bool warning);

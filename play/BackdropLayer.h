@@ -17,7 +17,7 @@ public:
     BackdropLayer(const BackdropLayer&) = delete;
     BackdropLayer& operator=(const BackdropLayer&) = delete;
 
-    // Clock 0; meshes 228, 229, 253 and textures 230, 231, 252 by number and
+    // Clock 0; the backdrop meshes (mist, sky, costume) and their pictures and
     // the costume texture: 254 death, 255 ghost, 256 werewolf, tested in that
     // order with the last set flag winning (death's when none is set). Only
     // the chosen one is taken. Missing files are fatal error 1.

@@ -23,7 +23,7 @@ public:
     ClothMesh& operator=(const ClothMesh&) = delete;
 
     // The sheet from (x0 - 1, y0, z0) to (x0 + 1, y0, z0 + 5) with wave
-    // strength amplitude; takes textures 158 (nearest) and 117. Missing
+    // strength amplitude; takes the curtain picture (nearest) and the metal sheen. Missing
     // textures are fatal error 1; the cloth is built regardless.
     void buildClothMesh(float x0, float y0, float z0, float amplitude);
     // Gives back both textures; the owner deletes the cloth afterwards.

@@ -20,7 +20,7 @@ public:
     GlowSprite(const GlowSprite&) = delete;
     GlowSprite& operator=(const GlowSprite&) = delete;
 
-    // The defaults: textures 35 (quad) and 6 (halo) by number, vertex -1,
+    // The defaults: the glow spot (quad) and glow halo pictures, vertex -1,
     // extent (0.25, 0.3, 0.6), white, no fade-in yet, no blink, no cycling.
     void createGlowSprite();
     // Gives back both textures (the owner deletes the sprite afterwards).

@@ -16,7 +16,7 @@ public:
     NoiseOverlay(const NoiseOverlay&) = delete;
     NoiseOverlay& operator=(const NoiseOverlay&) = delete;
 
-    // Level and target 0, rate 0.1, clock 0; texture 195 by number with
+    // Level and target 0, rate 0.1, clock 0; the film grain picture with
     // nearest filtering (missing: fatal error 1, the overlay still works).
     void initNoiseOverlay();
     // Gives back the texture and puts the camera's field of view back to

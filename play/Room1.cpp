@@ -14,7 +14,7 @@ namespace {
 const float N = -1000.0f;  // no collision
 
 // Hedges, the far wall and the well's surround: the rain barrel by the porch,
-// the hedge line (mesh 102), the far wall's ends (mesh 103) with two bare
+// the hedge line (mesh::kHedge), the far wall's ends (mesh::kHedgeEnd) with two bare
 // collision boxes, then the two old trees and the board around the well.
 const RoomRow kHedgesAndWell[] = {
     {mesh::kRainBarrel, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, N, N, N, 0},

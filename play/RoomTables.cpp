@@ -8,7 +8,7 @@
 
 namespace {
 
-// Sounds 280..301 are the footstep sets: each room pins the set of its ground.
+// The footstep sounds (sound::kStepEarth1 to sound::kStepBoards6) are the sets: each room pins the set of its ground.
 const int32_t kRoom0Sounds[] = {sound::kStepEarth1, sound::kStepEarth2, sound::kStepEarth3, sound::kStepEarth4,
                                 sound::kStepEarth5, sound::kStepEarth6, sound::kBirdsWake, sound::kSkeletonVoice,
                                 sound::kLeaderVoice, sound::kLeftBirdVoice, sound::kRightBirdVoice,

@@ -18,7 +18,7 @@ public:
     SweepEffect(const SweepEffect&) = delete;
     SweepEffect& operator=(const SweepEffect&) = delete;
 
-    // No instance, progress 0.75, target 0, rate 1/14; texture 185 by number
+    // No instance, progress 0.75, target 0, rate 1/14; the sweep mask picture
     // with nearest filtering (missing: fatal error 1, the effect still works).
     void constructSweepEffect();
     // Destroys and deletes the instance when present, then gives back the

@@ -37,7 +37,7 @@ void giveAction(PlayScreen& play, int32_t actionId);
 // Appends a new entry of actionId to the player's action list; the chosen
 // action stays as it was.
 void appendActionEntry(PlayScreen& play, int32_t actionId);
-// The end of every give: sound 278 at volume, then the targets are rebuilt and
+// The end of every give: sound::kGive at volume, then the targets are rebuilt and
 // the chosen target validated, so a picked-up object is no longer chosen.
 void finishGive(PlayScreen& play, float volume);
 // Picks the object named name up: deletes it, gives actionId, sets *flag,
