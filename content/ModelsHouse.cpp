@@ -21,14 +21,8 @@ typedef std::vector<BonePose> Pose;
 // wide in lengths of 4, the joints staggered, each a little proud of the floor.
 void floorboards(MeshBuilder& b, float x0, float x1, float y0, float y1, float z, uint32_t seed) {
     MeshBuilder f;
-    modelkit::Courses c;
-    c.course = 0.25f;
-    c.block = 4.0f;
-    c.relief = 0.012f;
-    c.bevel = 0.01f;
-    c.joint = 0.012f;
-    c.jitter = 0.0f;
-    c.seed = seed;
+    // course, block, relief, bevel, joint, jitter, seed
+    const modelkit::Courses c{0.25f, 4.0f, 0.012f, 0.01f, 0.012f, 0.0f, seed};
     // Courses run along x in the kit; build across and turn a quarter.
     modelkit::stoneCourses(f, y0, y1, -x1, -x0, c);
     f.transform(Transform::translation(V3(0, 0, z)) * Transform::rotationZ(90));

@@ -20,14 +20,8 @@ using modelkit::still;
 template <typename Keep>
 void flagstones(MeshBuilder& b, Keep keep) {
     MeshBuilder stones;
-    modelkit::Courses c;
-    c.course = 0.5f;
-    c.block = 0.5f;
-    c.relief = 0.03f;
-    c.bevel = 0.035f;
-    c.joint = 0.04f;
-    c.jitter = 0.6f;
-    c.seed = 8;
+    // course, block, relief, bevel, joint, jitter, seed
+    const modelkit::Courses c{0.5f, 0.5f, 0.03f, 0.035f, 0.04f, 0.6f, 8};
     modelkit::stoneCourses(stones, -2.5f, 2.5f, -2.5f, 2.5f, c);
     // Each stone is five quads (30 corners), its top first; lay the ones
     // kept, judged by the middle of the top.
@@ -85,14 +79,8 @@ MeshBuilder groundTile(bool crack, bool well) {
 // when `south`, else toward +y.
 void wallFace(MeshBuilder& b, float x0, float x1, float z0, float z1, float face, bool south, uint32_t seed) {
     MeshBuilder f;
-    modelkit::Courses c;
-    c.course = 0.27f;
-    c.block = 0.625f;
-    c.relief = 0.05f;
-    c.bevel = 0.025f;
-    c.joint = 0.03f;
-    c.jitter = 0.5f;
-    c.seed = seed;
+    // course, block, relief, bevel, joint, jitter, seed
+    const modelkit::Courses c{0.27f, 0.625f, 0.05f, 0.025f, 0.03f, 0.5f, seed};
     if (south) {
         modelkit::stoneCourses(f, x0, x1, z0, z1, c);
         f.transform(Transform::translation(V3(0, -face, 0)) * Transform::rotationX(90));
@@ -127,14 +115,8 @@ void wallRun(MeshBuilder& b, float x0, float x1, uint32_t seed) {
 void pillar(MeshBuilder& b, float x, float hw, float hd, float top, uint32_t seed) {
     b.box(V3(x, 0, (-1.0f + top) * 0.5f), V3(hw - 0.04f, hd - 0.04f, (top + 1.0f) * 0.5f));
     b.box(V3(x, 0, -0.88f), V3(hw, hd, 0.12f));
-    modelkit::Courses c;
-    c.course = 0.3f;
-    c.block = hw;
-    c.relief = 0.035f;
-    c.bevel = 0.02f;
-    c.joint = 0.025f;
-    c.jitter = 0.3f;
-    c.seed = seed;
+    // course, block, relief, bevel, joint, jitter, seed
+    const modelkit::Courses c{0.3f, hw, 0.035f, 0.02f, 0.025f, 0.3f, seed};
     const float z0 = -0.76f, z1 = top - 0.14f;
     for (int side = 0; side < 4; ++side) {
         // Faces in turn: -y, +x, +y, -x, each built facing +z then stood up.

@@ -47,6 +47,7 @@ struct Track {
     float warp;           // pitch error of the melody (an out-of-tune music box)
     float windLevel;
     float room;           // reverb mix
+    float roomSize;       // reverb length (1: a room, more: a hall)
     float peak;
 };
 
@@ -54,44 +55,44 @@ const Track kTracks[] = {
     // 1: the last hour of the night (room 0 and 5 late, the credits): almost
     // nothing, a music box far off, a bell, the wind.
     {music::kQuietNight, 60, 4, 16, 73.42f, kDorian, {0, 0, 3, 3, 0, 0, 4, 3}, M::MusicBox, M::Strings, M::Strings, Held,
-     0.75f, 3, 0.22f, 0.05f, 0.0f, NoDrums, 0, 4, 0.12f, 0, 0, 0.05f, 0.55f, 0.3f},
+     0.75f, 3, 0.22f, 0.05f, 0.0f, NoDrums, 0, 4, 0.12f, 0, 0, 0.05f, 0.55f, 1.0f, 0.3f},
     // 83: the goat person's table: a ritual in D phrygian, drums, choir, oboe.
     {music::kGoatPerson, 80, 4, 24, 73.42f, kPhrygian, {0, 0, 1, 0, 6, 5, 1, 0}, M::Reed, M::Choir, M::Organ, Held,
-     2.0f, 2, 0.3f, 0.1f, 0.14f, Ritual, 0.5f, 8, 0.15f, 0, 0, 0.02f, 0.4f, 0.6f},
+     2.0f, 2, 0.3f, 0.1f, 0.14f, Ritual, 0.5f, 8, 0.15f, 0, 0, 0.02f, 0.4f, 1.4f, 0.6f},
     // 93: the intro and the tunnel: celesta over harp arpeggios in A minor.
     {music::kIntro, 70, 4, 20, 110.0f, kAeolian, {0, 5, 3, 4, 0, 5, 6, 4}, M::Celesta, M::Harp, M::Strings, Arpeggio,
-     3.0f, 2, 0.32f, 0.13f, 0.1f, NoDrums, 0, 0, 0, 0, 0, 0.02f, 0.45f, 0.6f},
+     3.0f, 2, 0.32f, 0.13f, 0.1f, NoDrums, 0, 0, 0, 0, 0, 0.02f, 0.45f, 1.0f, 0.6f},
     // 94: the street: a slow procession, flute over plucked chords and a drum.
     {music::kStreet, 92, 4, 24, 82.41f, kHarmonic, {0, 3, 4, 0, 5, 3, 4, 4}, M::Flute, M::Pizzicato, M::Pizzicato, Held,
-     3.5f, 2, 0.3f, 0.16f, 0.22f, March, 0.3f, 0, 0, 0, 0, 0.03f, 0.35f, 0.6f},
+     3.5f, 2, 0.3f, 0.16f, 0.22f, March, 0.3f, 0, 0, 0, 0, 0.03f, 0.35f, 1.0f, 0.6f},
     // 95: after the end, something is wrong: a slow, out-of-tune music box
     // over low strings.
     {music::kEnding, 50, 4, 14, 69.3f, kHarmonic, {0, 1, 0, 4, 5, 1, 4, 0}, M::MusicBox, M::Strings, M::Strings, Held,
-     2.0f, 3, 0.3f, 0.09f, 0.12f, Heartbeat, 0.25f, 0, 0, 0.4f, 0.35f, 0.03f, 0.6f, 0.55f},
+     2.0f, 3, 0.3f, 0.09f, 0.12f, Heartbeat, 0.25f, 0, 0, 0.4f, 0.35f, 0.03f, 0.6f, 1.0f, 0.55f},
     // 96: the main menu: a music-box waltz in D minor.
     {music::kMenu, 96, 3, 32, 73.42f, kAeolian, {0, 3, 6, 2, 5, 3, 4, 4}, M::MusicBox, M::Harp, M::Strings, Waltz,
-     2.5f, 3, 0.32f, 0.12f, 0.1f, NoDrums, 0, 0, 0, 0, 0, 0.015f, 0.45f, 0.6f},
+     2.5f, 3, 0.32f, 0.12f, 0.1f, NoDrums, 0, 0, 0, 0, 0, 0.015f, 0.45f, 1.0f, 0.6f},
     // 154: the garden: creeping pizzicato with a bassoon-like reed, F minor.
     {music::kGarden, 108, 4, 28, 87.31f, kAeolian, {0, 0, 5, 5, 3, 3, 4, 4}, M::Reed, M::Pizzicato, M::Pizzicato, Arpeggio,
-     3.0f, 1, 0.28f, 0.16f, 0.2f, NoDrums, 0, 0, 0, 0, 0, 0.035f, 0.3f, 0.6f},
+     3.0f, 1, 0.28f, 0.16f, 0.2f, NoDrums, 0, 0, 0, 0, 0, 0.035f, 0.3f, 1.0f, 0.6f},
     // 155: the shed and the fish person's place: vibraphone and choir in C
     // dorian, with drops falling.
     {music::kWellAndShed, 66, 4, 18, 65.41f, kDorian, {0, 3, 0, 3, 5, 4, 0, 4}, M::Vibes, M::Choir, M::Strings, Held,
-     2.0f, 3, 0.3f, 0.1f, 0.1f, NoDrums, 0, 0, 0, 1.2f, 0, 0.025f, 0.5f, 0.6f},
+     2.0f, 3, 0.3f, 0.1f, 0.1f, NoDrums, 0, 0, 0, 1.2f, 0, 0.025f, 0.5f, 1.0f, 0.6f},
     // 272: the goat person appears: a driven harpsichord ostinato with a
     // heartbeat, F sharp harmonic minor.
     {music::kFinale, 120, 4, 32, 92.5f, kHarmonic, {0, 0, 1, 1, 0, 0, 4, 4}, M::Reed, M::Harpsichord, M::Strings, Arpeggio,
-     1.5f, 2, 0.26f, 0.14f, 0.14f, Heartbeat, 0.55f, 0, 0, 0, 0, 0.02f, 0.3f, 0.6f},
+     1.5f, 2, 0.26f, 0.14f, 0.14f, Heartbeat, 0.55f, 0, 0, 0, 0, 0.02f, 0.3f, 1.0f, 0.6f},
     // 273: the upper floor: a slow music-box lullaby over an organ, E flat minor.
     {music::kUpstairs, 58, 3, 20, 77.78f, kAeolian, {0, 3, 0, 4, 5, 3, 4, 0}, M::MusicBox, M::Organ, M::Organ, Held,
-     2.5f, 3, 0.3f, 0.07f, 0.08f, NoDrums, 0, 4, 0.1f, 0, 0, 0.02f, 0.5f, 0.6f},
+     2.5f, 3, 0.3f, 0.07f, 0.08f, NoDrums, 0, 4, 0.1f, 0, 0, 0.02f, 0.5f, 1.0f, 0.6f},
     // 274: the hall of the house: a harpsichord minuet in G minor.
     {music::kHouse, 108, 3, 36, 98.0f, kHarmonic, {0, 3, 4, 0, 5, 1, 4, 0}, M::Harpsichord, M::Harpsichord,
-     M::Harpsichord, Waltz, 3.0f, 2, 0.28f, 0.12f, 0.16f, NoDrums, 0, 0, 0, 0, 0, 0.01f, 0.35f, 0.6f},
+     M::Harpsichord, Waltz, 3.0f, 2, 0.28f, 0.12f, 0.16f, NoDrums, 0, 0, 0, 0, 0, 0.01f, 0.35f, 1.0f, 0.6f},
     // 345: late in the night: choir and organ pedal in C sharp phrygian, a
     // low flute and the church bell every other bar.
     {music::kLateNight, 52, 4, 14, 69.3f, kPhrygian, {0, 1, 0, 6, 5, 1, 6, 0}, M::Flute, M::Choir, M::Organ, Held,
-     1.25f, 1, 0.3f, 0.11f, 0.12f, NoDrums, 0, 2, 0.2f, 0, 0, 0.045f, 0.55f, 0.5f},
+     1.25f, 1, 0.3f, 0.11f, 0.12f, NoDrums, 0, 2, 0.2f, 0, 0, 0.045f, 0.55f, 1.4f, 0.5f},
 };
 
 float pitch(const Track& t, int degree, int octave) {
@@ -265,7 +266,7 @@ std::vector<uint8_t> renderTrack(const Track& t) {
         }
     }
     if (t.windLevel > 0) mix.wind(t.windLevel, 4, seed + 3);
-    mix.reverb(t.room, t.number == music::kLateNight || t.number == music::kGoatPerson ? 1.4f : 1.0f);
+    mix.reverb(t.room, t.roomSize);
     mix.normalize(t.peak);
     return encodeOgg(mix.interleaved(), 2, kRate, 0.3f);
 }
