@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/ResourceCatalog.h"
 #include "content/Image.h"
 #include "content/PngWriter.h"
 #include "content/TextRenderer.h"
@@ -17,27 +18,27 @@ struct Page {
 };
 
 const Page kPages[] = {
-    {84, "You are invited",
+    {picture::kInvitationEn, "You are invited",
      "to the last night of October.\n\nCome in costume. Come alone.\nFollow the procession\n"
      "down the foggy street\nand knock where no one knocks.\n\nBe home before the sun.\nTell no one.",
      0},
-    {348, "Du bist eingeladen",
-     "zur letzten Nacht im Oktober.\n\nKomm verkleidet. Komm allein.\nFolge dem Umzug\n"
-     "die neblige Straße hinab\nund klopfe, wo niemand klopft.\n\nSei daheim vor der Sonne.\nSag es niemandem.",
+    {picture::kInvitationDe, "Du bist eingeladen",
+     "zur letzten Nacht im Oktober.\n\nKomm verkleidet. Komm allein.\nFolge der Prozession\n"
+     "die neblige Straße hinab\nund klopfe, wo niemand klopft.\n\nSei vor Sonnenaufgang daheim.\nSag es niemandem.",
      0},
-    {97, "Death", "A black hood, a bony grin.\nNo one asks Death\nwhere it is going.", 1},
-    {350, "Der Tod", "Schwarze Kapuze,\nknöchernes Grinsen.\nNiemand fragt den Tod,\nwohin er geht.", 1},
-    {86, "The ghost", "An old white sheet, two holes.\nNo one looks twice\nat a ghost.", 2},
-    {349, "Das Gespenst", "Ein altes weißes Laken,\nzwei Löcher.\nNiemand sieht zweimal\nnach einem Gespenst.", 2},
-    {98, "The werewolf", "Fur, teeth and a howl.\nEven the dogs\nwill step aside.", 3},
-    {351, "Der Werwolf", "Fell, Zähne und ein Heulen.\nSelbst die Hunde\nweichen zur Seite.", 3},
-    {203, "To you in the costume,",
+    {picture::kDeathCardEn, "Death", "A black hood, a bony grin.\nNo one asks Death\nwhere it is going.", 1},
+    {picture::kDeathCardDe, "Der Tod", "Schwarze Kapuze,\nknöchernes Grinsen.\nNiemand fragt den Tod,\nwohin er geht.", 1},
+    {picture::kGhostCardEn, "The ghost", "An old white sheet, two holes.\nNo one looks twice\nat a ghost.", 2},
+    {picture::kGhostCardDe, "Der Geist", "Ein altes weißes Laken,\nzwei Löcher.\nNach einem Geist dreht\nsich niemand zweimal um.", 2},
+    {picture::kWerewolfCardEn, "The werewolf", "Fur, teeth and a howl.\nEven the dogs\nwill step aside.", 3},
+    {picture::kWerewolfCardDe, "Der Werwolf", "Fell, Zähne und ein Heulen.\nSelbst die Hunde\nweichen zur Seite.", 3},
+    {picture::kLetterTextEn, "To you in the costume,",
      "thank you for climbing\nall those stairs.\nNobody visits any more.\n\nThe sweet is for you. "
      "Take it,\nand go home before it is light.\n\nDo not look back at the house.",
      4},
-    {352, "An dich im Kostüm,",
-     "danke, dass du all die Stufen\ngestiegen bist.\nNiemand kommt mehr zu Besuch.\n\nDie "
-     "Süßigkeit ist für dich. Nimm sie\nund geh heim, bevor es hell wird.\n\nSieh dich nicht "
+    {picture::kLetterTextDe, "An dich im Kostüm,",
+     "danke, dass du all die Treppen\nheraufgestiegen bist.\nNiemand kommt mehr zu Besuch.\n\nDie "
+     "Süßigkeit ist für dich. Nimm sie\nund geh heim, bevor es hell wird.\n\nDreh dich nicht "
      "nach dem Haus um.",
      4},
 };
@@ -85,12 +86,21 @@ void drawFigure(Image& img, int kind, float cx, float cy, float s, V3 ink) {
     }
 }
 
+const Page* findPage(int number) {
+    for (const Page& p : kPages)
+        if (p.number == number) return &p;
+    return nullptr;
+}
+
 }  // namespace
 
-std::vector<uint8_t> makeTextPicture(int number) {
-    const Page* page = nullptr;
-    for (const Page& p : kPages)
-        if (p.number == number) page = &p;
+std::string textPictureWriting(int number) {
+    const Page* page = findPage(number);
+    return page ? std::string(page->title) + "\n" + page->body : std::string();
+}
+
+std::vector<uint8_t> makeTextPicture(int number, bool writing) {
+    const Page* page = findPage(number);
     if (!page) return {};
     const int size = 512;
     const V3 ink(0.08f, 0.05f, 0.04f);
@@ -102,10 +112,12 @@ std::vector<uint8_t> makeTextPicture(int number) {
     const bool costume = page->drawing >= 1 && page->drawing <= 3;
     title.setPixelSize(costume ? 40 : 30);
     const float margin = 36;
-    float y = title.drawParagraph(img, page->title, margin, 72, size - 2 * margin, 40, ink, true);
+    // Left out, the writing is still laid out, so the drawing keeps its place.
+    const float alpha = writing ? 1.0f : 0.0f;
+    float y = title.drawParagraph(img, page->title, margin, 72, size - 2 * margin, 40, ink, true, alpha);
     body.setPixelSize(costume ? 26 : 22);
     y = body.drawParagraph(img, page->body, margin, y + (costume ? 30.0f : 22.0f), size - 2 * margin,
-                           costume ? 34 : 30, ink, true);
+                           costume ? 34 : 30, ink, true, alpha);
     if (page->drawing) {
         const float below = page->drawing == 4 ? 40.0f : 110.0f;
         drawFigure(img, page->drawing, size * 0.5f, std::min(y + below, 420.0f), 70, ink);

@@ -76,9 +76,9 @@ const char* const kAnswerTexts[] = {
     "du fragst dich selbst.\ndas tust du ohnehin\nstAndig.",  // AskYourself
     "person:\nmmm... ja. gut.",  // PersonMurmur
     "alte bleistiftskizzen\nseltsam gekleideter\nleute.",  // RoundDrawings
-    "alte OlportrAts. einige\nsind aus den frUhen\n1900ern.",  // SmallPaintings
+    "alte OlportrAts. einige\nstammen aus den frUhen\n1900er jahren.",  // SmallPaintings
     "ein OlgemAlde, zu\nverblasst, um etwas\nzu erkennen.",  // BigPainting
-    "alte fotos von leuten.\neinige sind aus den\nspAten 1900ern.",  // SmallPictures
+    "alte fotos von leuten.\neinige stammen aus den\nspAten 1900er jahren.",  // SmallPictures
     "ein altes sofortbild\neines hundes. hinten\nsteht 1993.",  // InstantPicture
     "ziegenmensch:\nwillkommen! leider hab\nich nichts sUSes fUr\ndich.",  // GoatNothingSweet
     "die hexe grummelt.",  // WitchGrumbles
@@ -104,7 +104,7 @@ const char* const kAnswerTexts[] = {
     "linke vogelstatue:\nnein, danke.",  // LeftStatueDeclines
     "du weiSt nicht, ob du\netwas getroffen hast.",  // CannotTellIfHit
     "rechte vogelstatue:\n...was?",  // RightStatueBaffled
-    "die geste schmeichelt\ndir.",  // GestureFlatters
+    "du fUhlst dich\ngeschmeichelt.",  // GestureFlatters
     "rechte vogelstatue:\neine blume? fUr uns?\nwarum?",  // RightStatuePuzzled
     "linke vogelstatue:\ndanke, aber was sollen\nwir damit?",  // LeftStatueNoUseForFlower
     "monique:\nwie schOn! wir tragen\nden gleichen hut!",  // MoniqueSameHat
@@ -115,14 +115,14 @@ const char* const kAnswerTexts[] = {
     "linke vogelstatue:\nsehr nett, aber nein,\ndanke.",  // LeftStatueDeclinesPolitely
     "du wUnschst dir, dass\nsich etwas Andert.",  // WishThingsChange
     "fischmensch:\nhmmm...? blubb?",  // FishDoubtfulHum
-    "ziegenmensch:\ndas ist nicht, was\nmich bekUmmert.",  // GoatNotTroubled
+    "ziegenmensch:\ndas ist es nicht, was\nmich bekUmmert.",  // GoatNotTroubled
     "heimatloses skelett:\ndie brauche ich nicht.",  // SkeletonNoNeedForCoin
-    "heimatloses skelett:\nlass sie mich fUr dich\nanzUnden.",  // SkeletonLightsCandle
+    "heimatloses skelett:\nwarte, ich zUnde sie\ndir an.",  // SkeletonLightsCandle
     "heimatloses skelett:\nsie brennt doch noch.",  // SkeletonStillBurning
     "fledermaus:\nhOr bitte auf damit.",  // BatStop
     "ziegenmensch:\nah, ein guter besen.\nso gefAllt mir das.",  // GoatApprovesBroom
-    "du zOgerst. es scheint\nnoch nicht richtig.",  // DustNotYet
-    "die hexe winkt mit\neiner geste ab.",  // WitchWavesOff
+    "du zOgerst. es fUhlt\nsich noch nicht\nrichtig an.",  // DustNotYet
+    "die hexe winkt\nunwirsch ab.",  // WitchWavesOff
     "monique:\noh je! nimm das weg,\nkind.",  // MoniqueDismayed
     "heimatloses skelett:\nder ist nicht von mir.",  // SkeletonNotHisBone
 };

@@ -6,28 +6,28 @@ namespace text {
 const char* const kStepTexts[] = {
     "nichts geschieht.",  // NoEffect
     "es war doch keine\nschlange.",  // NotASnake
-    "es wAre fast\numgefallen.",  // NearlyToppled
-    "es steht fest.",  // StandsFirm
-    "keine antwort kommt.",  // NoAnswerComes
+    "er wAre fast\numgefallen.",  // NearlyToppled
+    "er steht felsenfest.",  // StandsFirm
+    "es kommt keine antwort.",  // NoAnswerComes
     "stationAre hexe:\nnein.",  // WitchNo
     "heimatloses skelett:\nah, ein geist wie ich.\nwillkommen.",  // SkeletonGreetsGhost
-    "heimatloses skelett:\nguten abend, wolf.\nlass meine knochen.",  // SkeletonGreetsWerewolf
+    "heimatloses skelett:\nguten abend, wolf.\nzAhne weg von meinen\nknochen.",  // SkeletonGreetsWerewolf
     "heimatloses skelett:\nwie hast du mich\nhier gefunden?",  // SkeletonAsksHow
     "der verfolgte anfUhrer\nbeachtet dich nicht.",  // LeaderNoHeed
     "das ergibt hier\nkeinen sinn.",  // MakesNoSense
     "du hast keine ahnung.",  // NoIdea
     "nichts war zu hOren\noder zu spUren.",  // NothingHeard
     "monique:\nwas fUr ein schOnes\nkostUm.",  // MoniquePraises
-    "heimatloses skelett:\nich erinnere mich auch.\nin doppeltem sinn.",  // SkeletonRemembers
+    "heimatloses skelett:\nich erinnere mich auch\nan dich. in mehr als\neiner hinsicht.",  // SkeletonRemembers
     "heimatloses skelett:\nwir liegen alle unter\nirgendwas.",  // SkeletonBeneath
     "es riecht verbrannt.",  // BurningSmell
     "schatten:\nhihi. wieder kaputt.\nschon wieder.",  // ShadowGiggles
     "verdAchtige katze:\nmiau.",  // CatMeows
     "monique:\nhaha, fUr mich?\nwie sUS von dir.",  // MoniqueLaughs
-    "rechte vogelstatue:\nverzeih, wir wachen\nhier. unsere pflicht.",  // RightStatueDuty
+    "rechte vogelstatue:\nverzeih, wir hUten\nhier den weg. das ist\nunsere pflicht.",  // RightStatueDuty
     "linke vogelstatue:\nwir stehen still,\ndas ist unser zweck.",  // LeftStatuePurpose
-    "rechte vogelstatue:\nwir stehen zur schau\nbei nacht und tag.",  // RightStatueOnShow
-    "linke vogelstatue:\nund keiner kommt\nvorbei, so sag.",  // LeftStatueEnds
+    "rechte vogelstatue:\nwir stehen zur schau\nbei tag und nacht.",  // RightStatueOnShow
+    "linke vogelstatue:\nund keiner darf vorbei,\ndenn wir halten wacht.",  // LeftStatueEnds
     "rechte vogelstatue:\nnetter versuch. nein.",  // RightStatueRejects
     "linke vogelstatue:\nbuh.",  // LeftStatueGhost
     "linke vogelstatue:\nkrah!",  // LeftStatueWerewolf
@@ -35,8 +35,8 @@ const char* const kStepTexts[] = {
     "linke vogelstatue:\nmir gefAllt es hier.",  // LeftStatueContent
     "der hund bellt.",  // DogHeard
     "etwas:\n",  // SomethingEmpty
-    "fischmensch:\nwarum kUmmerst du\ndich um uns?",  // FishInterest
-    "fischmensch:\nsie werfen dinge rein\nfUr einen wunsch.",  // FishThrowIn
+    "fischmensch:\nwas kUmmern wir dich?",  // FishInterest
+    "fischmensch:\nsie werfen dinge hinein\nund wUnschen sich\nverAnderung.",  // FishThrowIn
     "fischmensch:\ndu willst tauschen,\nnehme ich an.",  // FishTrade
     "fischmensch:\nja.",  // FishOneWord
     "fischmensch:\nhmm...",  // FishHmm
@@ -45,14 +45,14 @@ const char* const kStepTexts[] = {
     "kristallkugel:\nich sehe dich\nnicht mehr.",  // BallLostSight
     "kristallkugel:\nsorge dich nicht.\nalles ist gut.",  // BallReassures
     "ziegenmensch:\nich kenne so viele\ntricks.",  // GoatBoasts
-    "ziegenmensch:\nich teile einen,\naber nicht umsonst.",  // GoatCondition
+    "ziegenmensch:\neinen wUrde ich dir\nabgeben, aber nicht\numsonst.",  // GoatCondition
     "ziegenmensch:\nna gut.",  // GoatAck
     "ziegenmensch:\nah, endlich.\nwelch erleichterung.",  // GoatRelief
     "ziegenmensch:\nwie versprochen,\nhier ist mein trick.",  // GoatHandsOver
     "person:\nguten abend.",  // PersonGreeting
     "person:\nes ist lange her,\ndass jemand",  // PersonRare1
     "person:\nhier oben war,\num mich zu besuchen...",  // PersonRare2
-    "person:\n...so sehr lange.",  // PersonLong
+    "person:\n...so unendlich lange.",  // PersonLong
     "person:\nsUSes oder saures,\nsagst du?",  // PersonQuestion
     "person:\nnun... also gut.",  // PersonAgrees
     "person:\naber erst will ich\netwas sehen.",  // PersonButSee
@@ -67,12 +67,12 @@ const char* const kStepTexts[] = {
     "der morgen naht.\nzeit, heimzugehen.",  // DawnNear
     "tor:\nlos, beeil dich.",  // GateUrges
     "tor:\nwarum bist du\nnoch hier?",  // GateWonders
-    "spinne:\nhier oder dort?\nich weiS es nicht.",  // SpiderUndecided
+    "spinne:\nhier oder dort?\nich kann mich nicht\nentscheiden.",  // SpiderUndecided
     "die spinne beachtet\ndich nicht.",  // SpiderIgnores
     "die fledermaus schlAft.",  // BatSleeps
     "fledermaus:\niek! ein geist?",  // BatGuess
     "fledermaus:\nich bleibe heute drin.\nzu viele monster.",  // BatStaysIn
-    "du bist zu hause,\ngerade rechtzeitig.",  // TimelyReturn
+    "du bist wieder daheim,\ngerade noch\nrechtzeitig.",  // TimelyReturn
     "denk daran, niemals",  // Warning1
     "nachts allein das\nhaus zu verlassen.",  // Warning2
     "deine eltern wUrden\ndas nicht gutheiSen.",  // Warning3

@@ -47,10 +47,10 @@ const char* const kSetupHintKeyboard = "\n\n\n\num die tastatur zu benutzen";
 const char* const kIntroPage1 =
     "vor ein paar nAchten schob jemand\n"
     " dieses papier unter deine tUr.";
-const char* const kIntroPage3 = "du solltest niemals hingehen.";
-const char* const kIntroPage4 = "aber heute ist die nacht.";
+const char* const kIntroPage3 = "eigentlich darfst du nicht hingehen.";
+const char* const kIntroPage4 = "aber heute nacht ist es so weit.";
 const char* const kIntroPage5 = "der nebel steigt vom fluss herauf.";
-const char* const kIntroPage6 = "du greifst nach dem alten kostUm.";
+const char* const kIntroPage6 = "du holst das vorbereitete kostUm.";
 const char* const kIntroPage7 =
     "ein letzter blick auf die rUckseite\n"
     "          der einladung.";

@@ -44,7 +44,7 @@ const char* const kSetupHintKeyboard = "\n\n\n\nto use your keyboard";
 
 const char* const kIntroPage1 =
     "a few nights ago someone slid this\n"
-    "    paper under your door.";
+    "      paper under your door.";
 const char* const kIntroPage3 = "you were never meant to go.";
 const char* const kIntroPage4 = "but tonight is the night.";
 const char* const kIntroPage5 = "the fog has come up from the river.";

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "support/CentredLines.h"
 #include "support/ScreenHarness.h"
 #include "text/Text.h"
 
@@ -87,4 +88,9 @@ TEST(IntroText, CostumeLineAndNarrationAreEquallyLong) {
     }
     EXPECT_NE(nullptr, std::strchr(text::kIntroPage7, '\n'));
     EXPECT_EQ(std::strlen(text::kEndingBy), std::strlen(text::kEndingMakerName));
+}
+
+TEST(IntroText, TwoLinePagesCentreTheirSecondLine) {
+    expectSecondLineCentred(text::kIntroPage1);
+    expectSecondLineCentred(text::kIntroPage7);
 }

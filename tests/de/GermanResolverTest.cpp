@@ -1,5 +1,5 @@
 // The resolver in the German build: its names are the German objects' names,
-// its texts German, and its tables pass the same checks.
+// its texts German, and its tables and the scenes' lines pass the same checks.
 #include "script/ResolverHarness.h"
 #include "script/TableChecks.h"
 #include "text/Text.h"
@@ -9,6 +9,8 @@ using namespace resolvertest;
 TEST(GermanResolverTables, RowsLookUpNamesOfTheGermanNameTable) { checkRowNames(); }
 
 TEST(GermanResolverTables, AnswersFitThePanelWithUmlautCapitalsOnly) { checkAnswerTexts("AOUS"); }
+
+TEST(GermanResolverTables, SceneLinesFitThePanelWithUmlautCapitalsOnly) { checkStepTexts("AOUS"); }
 
 TEST_F(ResolverTest, GermanNamesAndTextsAnswer) {
     freshWorld();

@@ -6,6 +6,7 @@
 
 #include "app/EndingScreen.h"
 #include "engine/FileStream.h"
+#include "support/CentredLines.h"
 #include "support/CreditLines.h"
 #include "support/ScreenHarness.h"
 #include "text/Text.h"
@@ -75,6 +76,8 @@ TEST(GermanText, WrittenTextsKeepTheLayoutRules) {
         EXPECT_EQ(33u, line.size()) << line;
     }
     EXPECT_NE(nullptr, std::strchr(text::kIntroPage7, '\n'));
+    expectSecondLineCentred(text::kIntroPage1);
+    expectSecondLineCentred(text::kIntroPage7);
     EXPECT_EQ(0, std::strncmp(text::kEndingBy, "\n\nvon ", 6));
     expectCreditLinesAlign(text::kEndingBy, text::kEndingMakerName);
     for (const char* t : {text::kIntroPage1, text::kIntroPage3, text::kIntroPage4, text::kIntroPage5,

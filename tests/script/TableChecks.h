@@ -2,7 +2,8 @@
 #define QUENDRALVOSS_TESTS_SCRIPT_TABLECHECKS_H
 
 // Checks over the resolver's tables that both builds run against their own
-// text tables: the names the rows look up and the answers they show.
+// text tables: the names the rows look up, the answers they show and the
+// lines of the scenes they start.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -12,6 +13,7 @@
 #include "script/ActionRow.h"
 #include "text/AnswerTexts.h"
 #include "text/ObjectNames.h"
+#include "text/StepTexts.h"
 #include "text/Text.h"
 
 namespace resolvertest {
@@ -52,30 +54,40 @@ inline void checkRowNames() {
     }
 }
 
-// Every answer fits the panel: at most four lines of at most 23 characters,
+// A text fits the panel: at most four lines of at most 23 characters,
 // printable ASCII only; capitals as the build allows (none in English, in
 // German only the written-out umlauts and sharp s).
+inline void expectFitsThePanel(const std::string& text, const std::string& allowedCapitals) {
+    SCOPED_TRACE(text);
+    EXPECT_FALSE(text.empty());
+    int lines = 1;
+    size_t lineLength = 0;
+    for (char c : text) {
+        if (c == '\n') {
+            ++lines;
+            lineLength = 0;
+            continue;
+        }
+        ++lineLength;
+        EXPECT_LE(lineLength, 23u);
+        EXPECT_TRUE(c >= ' ' && c <= '~');
+        if (std::isupper(static_cast<unsigned char>(c))) {
+            EXPECT_NE(std::string::npos, allowedCapitals.find(c)) << c;
+        }
+    }
+    EXPECT_LE(lines, 4);
+}
+
+// Every answer of the resolver and every line of the scenes fits the panel.
 inline void checkAnswerTexts(const std::string& allowedCapitals) {
     for (int32_t id = 0; id < kAnswerTextCount; ++id) {
-        const std::string answer = answerText(static_cast<AnswerText>(id));
-        SCOPED_TRACE(answer);
-        EXPECT_FALSE(answer.empty());
-        int lines = 1;
-        size_t lineLength = 0;
-        for (char c : answer) {
-            if (c == '\n') {
-                ++lines;
-                lineLength = 0;
-                continue;
-            }
-            ++lineLength;
-            EXPECT_LE(lineLength, 23u);
-            EXPECT_TRUE(c >= ' ' && c <= '~');
-            if (std::isupper(static_cast<unsigned char>(c))) {
-                EXPECT_NE(std::string::npos, allowedCapitals.find(c)) << c;
-            }
-        }
-        EXPECT_LE(lines, 4);
+        expectFitsThePanel(answerText(static_cast<AnswerText>(id)), allowedCapitals);
+    }
+}
+
+inline void checkStepTexts(const std::string& allowedCapitals) {
+    for (int32_t id = 0; id < kStepTextCount; ++id) {
+        expectFitsThePanel(stepText(static_cast<StepText>(id)), allowedCapitals);
     }
 }
 
