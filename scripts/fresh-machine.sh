@@ -97,7 +97,7 @@ cleanup() {
   exit "$status"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+trap 'say interrupted >&2; exit 130' INT TERM HUP
 
 fail() {
   say "step '$1' FAILED: $2" >&2
@@ -117,11 +117,8 @@ done_step() {
   say "$1 passed in $(($(date +%s) - step_start)) s"
 }
 
-# Runs a command inside the root with the plain environment of a new login.
-in_root() {
-  chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root "$@"
-}
+# The plain environment of a new login, for the commands run in the root.
+login_path=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
 
 # Whether the process $1 still runs (a zombie no longer does).
 running() {
@@ -193,10 +190,12 @@ done
 [ -n "$display" ] || fail xvfb "no Xvfb display"
 screen="$work/screen/Xvfb_screen0"
 
-in_root DISPLAY=":$display" SDL_AUDIODRIVER=dummy sh -c "cd $home && exec sh scripts/play.sh" \
-  >"$logs/play.log" 2>&1 &
+# Started straight from here (not from a function, which would run in a
+# subshell of its own) and ending by play.sh's exec of the game, this process
+# becomes the game.
+chroot "$root" /usr/bin/env -i PATH="$login_path" HOME=/root DISPLAY=":$display" SDL_AUDIODRIVER=dummy \
+  sh -c "cd $home && exec sh scripts/play.sh" >"$logs/play.log" 2>&1 &
 play_pid=$!
-# play.sh ends by exec'ing the game, so the same process becomes it.
 game_since=""
 lit=0
 outcome=""
@@ -246,7 +245,8 @@ wait "$xvfb_pid" 2>/dev/null || true
 xvfb_pid=""
 
 begin tests
-in_root sh -c "cd $home && exec sh scripts/test.sh --only '^(engine|app)\\.'" >"$logs/tests.log" 2>&1 ||
+chroot "$root" /usr/bin/env -i PATH="$login_path" HOME=/root \
+  sh -c "cd $home && exec sh scripts/test.sh --only '^(engine|app)\\.'" >"$logs/tests.log" 2>&1 ||
   fail tests "the test command's set-up or the engine and app tests failed"
 grep 'tests passed' "$logs/tests.log" | tail -n 1 | sed 's/^/fresh machine: tests: /'
 done_step tests
