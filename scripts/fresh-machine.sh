@@ -176,7 +176,7 @@ for point in proc sys dev dev/pts dev/shm tmp; do
 done
 
 begin play
-Xvfb -displayfd 3 -fbdir "$work/screen" -br -nolisten tcp -screen 0 1280x720x24 \
+Xvfb -displayfd 3 -fbdir "$work/screen" -br -nolisten tcp -noreset -screen 0 1280x720x24 \
   3>"$work/display" 2>"$logs/xvfb.log" &
 xvfb_pid=$!
 display=""
@@ -192,8 +192,11 @@ screen="$work/screen/Xvfb_screen0"
 
 # Started straight from here (not from a function, which would run in a
 # subshell of its own) and ending by play.sh's exec of the game, this process
-# becomes the game.
-chroot "$root" /usr/bin/env -i PATH="$login_path" HOME=/root DISPLAY=":$display" SDL_AUDIODRIVER=dummy \
+# becomes the game. There is no sound device in the root; and the video driver
+# is named so that a display that fails is reported by the game, not left to
+# SDL's fall-back to a text terminal.
+chroot "$root" /usr/bin/env -i PATH="$login_path" HOME=/root DISPLAY=":$display" \
+  SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
   sh -c "cd $home && exec sh scripts/play.sh" >"$logs/play.log" 2>&1 &
 play_pid=$!
 game_since=""
@@ -201,6 +204,10 @@ lit=0
 outcome=""
 while running "$play_pid"; do
   now=$(date +%s)
+  if ! running "$xvfb_pid"; then
+    outcome="the Xvfb display ended (its log: $logs/xvfb.log)"
+    break
+  fi
   if [ "$(cat "/proc/$play_pid/comm" 2>/dev/null)" = "quendralvoss" ]; then
     if [ -z "$game_since" ]; then
       game_since=$now
