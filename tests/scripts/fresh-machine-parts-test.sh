@@ -44,8 +44,9 @@ expect "another suite" "$(debian_mirror "$apt" bookworm-security)" "http://mirro
 debian_mirror "$apt" trixie >/dev/null
 expect "no source for the suite fails" "$?" "1"
 # The one-line form comes first, with its options in brackets and source
-# lines and other suites passed over.
+# lines and other suites (even those named after the suite) passed over.
 cat >"$apt/sources.list" <<'END'
+deb http://security.test/debian-security bookworm-security main
 deb-src http://src.test/debian bookworm main
 deb http://other.test/debian bullseye main
 deb [arch=amd64 signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://old.test/debian bookworm main
