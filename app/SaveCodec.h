@@ -9,6 +9,10 @@
 // "game.sav" in the working directory, in both builds.
 const char* saveFileName();
 
+// The version word that opens the save file; a file with another version is
+// not read.
+const int32_t kSaveVersion = 1;
+
 // 792 for true, 990 for false.
 uint32_t encodeSaveBool(bool value);
 // true for 792, false for 990; any other word raises the fatal error "save

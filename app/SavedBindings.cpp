@@ -5,7 +5,6 @@
 #include "engine/FileStream.h"
 
 namespace {
-const int32_t kSaveVersion = 1;
 const int32_t kDefaultExecuteButton = 1;
 }  // namespace
 

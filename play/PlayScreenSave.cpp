@@ -15,7 +15,6 @@
 
 namespace {
 
-const int32_t kSaveVersion = 1;
 const int32_t kKnockOn = 0;
 const int32_t kAsk = 1;
 
