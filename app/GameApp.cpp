@@ -46,6 +46,25 @@ T* createService(std::unique_ptr<T>& owner, Args... args) {
     return owner.get();
 }
 
+// Calls the screen's own enter, update or leave, as operation says; a screen
+// that was never built (a fatal error stopped the building) is skipped.
+template <typename Screen>
+void runOperation(Screen* screen, GameApp::ScreenOperation operation, float dt, void (Screen::*enter)(),
+                  void (Screen::*update)(float), void (Screen::*leave)()) {
+    if (!screen) return;
+    switch (operation) {
+    case GameApp::ScreenOperation::Enter:
+        (screen->*enter)();
+        break;
+    case GameApp::ScreenOperation::Update:
+        (screen->*update)(dt);
+        break;
+    case GameApp::ScreenOperation::Leave:
+        (screen->*leave)();
+        break;
+    }
+}
+
 // Frees the service in owner, then sets its global to null.
 template <typename T>
 void freeService(std::unique_ptr<T>& owner, T*& global) {
@@ -162,93 +181,40 @@ bool GameApp::drainEvents() {
     return true;
 }
 
-void GameApp::enterScreen(int32_t state) {
+void GameApp::runScreen(int32_t state, ScreenOperation operation, float dt) {
     switch (state) {
     case kGameStateError:
-        errorScreen->enterErrorScreen();
+        runOperation(errorScreen.get(), operation, dt, &ErrorScreen::enterErrorScreen,
+                     &ErrorScreen::updateErrorScreen, &ErrorScreen::leaveErrorScreen);
         break;
     case kGameStatePlay:
-        if (playScreen) playScreen->enterPlayScreen();
+        runOperation(playScreen.get(), operation, dt, &PlayScreen::enterPlayScreen, &PlayScreen::updatePlayScreen,
+                     &PlayScreen::leavePlayScreen);
         break;
     case kGameStatePauseMenu:
-        if (pauseMenuScreen) pauseMenuScreen->enterPauseMenuScreen();
+        runOperation(pauseMenuScreen.get(), operation, dt, &PauseMenuScreen::enterPauseMenuScreen,
+                     &PauseMenuScreen::updatePauseMenuScreen, &PauseMenuScreen::leavePauseMenuScreen);
         break;
     case kGameStateMainMenu:
-        if (mainMenuScreen) mainMenuScreen->enterMainMenuScreen();
+        runOperation(mainMenuScreen.get(), operation, dt, &MainMenuScreen::enterMainMenuScreen,
+                     &MainMenuScreen::updateMainMenuScreen, &MainMenuScreen::leaveMainMenuScreen);
         break;
     case kGameStateSplash:
-        if (splashScreen) splashScreen->enterSplashScreen();
+        runOperation(splashScreen.get(), operation, dt, &SplashScreen::enterSplashScreen,
+                     &SplashScreen::updateSplashScreen, &SplashScreen::leaveSplashScreen);
         break;
     case kGameStateIntro:
-        if (introScreen) introScreen->enterIntroScreen();
+        runOperation(introScreen.get(), operation, dt, &IntroScreen::enterIntroScreen,
+                     &IntroScreen::updateIntroScreen, &IntroScreen::leaveIntroScreen);
         break;
     case kGameStateControllerSetup:
-        if (controllerSetupScreen) controllerSetupScreen->enterControllerSetupScreen();
+        runOperation(controllerSetupScreen.get(), operation, dt, &ControllerSetupScreen::enterControllerSetupScreen,
+                     &ControllerSetupScreen::updateControllerSetupScreen,
+                     &ControllerSetupScreen::leaveControllerSetupScreen);
         break;
     case kGameStateEnding:
-        if (endingScreen) endingScreen->enterEndingScreen();
-        break;
-    default:
-        break;
-    }
-}
-
-void GameApp::updateScreen(int32_t state, float dt) {
-    switch (state) {
-    case kGameStateError:
-        errorScreen->updateErrorScreen(dt);
-        break;
-    case kGameStatePlay:
-        if (playScreen) playScreen->updatePlayScreen(dt);
-        break;
-    case kGameStatePauseMenu:
-        if (pauseMenuScreen) pauseMenuScreen->updatePauseMenuScreen(dt);
-        break;
-    case kGameStateMainMenu:
-        if (mainMenuScreen) mainMenuScreen->updateMainMenuScreen(dt);
-        break;
-    case kGameStateSplash:
-        if (splashScreen) splashScreen->updateSplashScreen(dt);
-        break;
-    case kGameStateIntro:
-        if (introScreen) introScreen->updateIntroScreen(dt);
-        break;
-    case kGameStateControllerSetup:
-        if (controllerSetupScreen) controllerSetupScreen->updateControllerSetupScreen(dt);
-        break;
-    case kGameStateEnding:
-        if (endingScreen) endingScreen->updateEndingScreen(dt);
-        break;
-    default:
-        break;
-    }
-}
-
-void GameApp::leaveScreen(int32_t state) {
-    switch (state) {
-    case kGameStateError:
-        errorScreen->leaveErrorScreen();
-        break;
-    case kGameStatePlay:
-        if (playScreen) playScreen->leavePlayScreen();
-        break;
-    case kGameStatePauseMenu:
-        if (pauseMenuScreen) pauseMenuScreen->leavePauseMenuScreen();
-        break;
-    case kGameStateMainMenu:
-        if (mainMenuScreen) mainMenuScreen->leaveMainMenuScreen();
-        break;
-    case kGameStateSplash:
-        if (splashScreen) splashScreen->leaveSplashScreen();
-        break;
-    case kGameStateIntro:
-        if (introScreen) introScreen->leaveIntroScreen();
-        break;
-    case kGameStateControllerSetup:
-        if (controllerSetupScreen) controllerSetupScreen->leaveControllerSetupScreen();
-        break;
-    case kGameStateEnding:
-        if (endingScreen) endingScreen->leaveEndingScreen();
+        runOperation(endingScreen.get(), operation, dt, &EndingScreen::enterEndingScreen,
+                     &EndingScreen::updateEndingScreen, &EndingScreen::leaveEndingScreen);
         break;
     default:
         break;
@@ -262,11 +228,11 @@ bool GameApp::runFrame(bool& normalQuit) {
         return true;
     }
     const int32_t previous = gGameState;
-    updateScreen(previous, dt);
+    runScreen(previous, ScreenOperation::Update, dt);
     if (gGameState != previous) {
-        leaveScreen(previous);
+        runScreen(previous, ScreenOperation::Leave, 0.0f);
         const int32_t next = gGameState;
-        enterScreen(next);
+        runScreen(next, ScreenOperation::Enter, 0.0f);
         // An enter that failed shows the error screen; when the new state was
         // the error screen itself it has just been entered.
         if (next != kGameStateError && gGameState == kGameStateError) {

@@ -51,12 +51,15 @@ public:
     PauseMenuScreen* getPauseMenuScreen() const { return pauseMenuScreen.get(); }
     EndingScreen* getEndingScreen() const { return endingScreen.get(); }
 
+    // Which of its three operations a screen is asked to run.
+    enum class ScreenOperation { Enter, Update, Leave };
+
 private:
     // Drains the SDL queue into the device states; false on a quit event.
     bool drainEvents();
-    void enterScreen(int32_t state);
-    void updateScreen(int32_t state, float dt);
-    void leaveScreen(int32_t state);
+    // The one switch on GameState: runs operation on the screen of state (dt
+    // only for an update); a state without a screen does nothing.
+    void runScreen(int32_t state, ScreenOperation operation, float dt);
 
     // Builds the screens other than the error screen, in the order pause
     // menu, main menu, splash, intro, controller set-up, ending, stopping as
