@@ -10,6 +10,7 @@
 #include "app/FatalError.h"
 #include "app/GameState.h"
 #include "app/InputActions.h"
+#include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
 #include "app/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
@@ -24,8 +25,6 @@
 #include "text/Text.h"
 
 namespace {
-const float kConfirmVolume = 0.8f;
-const float kMusicVolume = 0.7f;
 const int32_t kLastPage = 19;
 const float kGrey = 0.85f;
 const float kDimGrey = 0.425f;
@@ -121,13 +120,13 @@ int32_t EndingScreen::preparePage() {
         break;
     case 13:
         if (!showing) {
-            if (thirdFrame) gMusic->setVolume(kMusicVolume * fade);
+            if (thirdFrame) gMusic->setVolume(kMenuMusicVolume * fade);
             fadeSpeed = 1.0f;
         }
         break;
     case 14:
         fadeSpeed = 0.5f;
-        if (showing && thirdFrame) gMusic->setVolume(kMusicVolume * fade);
+        if (showing && thirdFrame) gMusic->setVolume(kMenuMusicVolume * fade);
         break;
     case 15:
         text = raised(text::kEndingPage15);
@@ -137,7 +136,7 @@ int32_t EndingScreen::preparePage() {
         text = raised(text::kEndingPage16);
         if (!showing) {
             fadeSpeed = 0.5f;
-            if (thirdFrame) gMusic->setVolume(kMusicVolume * fade);
+            if (thirdFrame) gMusic->setVolume(kMenuMusicVolume * fade);
         }
         break;
     case 17:
@@ -184,7 +183,7 @@ void EndingScreen::drawClosingTexts() {
 
 void EndingScreen::updateEndingScreen(float dt) {
     if (fade == 1.0f && showing && (inputConfirm(true) || inputMenu(true))) {
-        playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
+        playMenuConfirmSound();
         showing = 0;
     }
     ++frameCounter;

@@ -12,6 +12,8 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "app/InputActions.h"
+#include "app/MenuCursor.h"
+#include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
 #include "app/ResourceCatalog.h"
 #include "engine/Angles.h"
@@ -30,9 +32,6 @@
 #include "text/Text.h"
 
 namespace {
-const float kMusicVolume = 0.7f;
-const float kMoveVolume = 0.6f;
-const float kConfirmVolume = 0.8f;
 const int32_t kLastPage = 8;
 // How fast the costume mesh follows the selection, in costumes per second.
 const float kCostumeSpeed = 3.0f;
@@ -96,14 +95,7 @@ std::string IntroScreen::costumePageText() const {
 }
 
 void IntroScreen::chooseCostume(float dt) {
-    if (inputLeft(true) && selectedCostume > kCostumeDeath) {
-        --selectedCostume;
-        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
-    }
-    if (inputRight(true) && selectedCostume < kCostumeWerewolf) {
-        ++selectedCostume;
-        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
-    }
+    moveMenuCursorAcross(selectedCostume, kCostumeDeath, kCostumeWerewolf);
     const float target = static_cast<float>(selectedCostume);
     const float step = kCostumeSpeed * dt;
     if (shownCostume < target) {
@@ -195,7 +187,7 @@ void IntroScreen::updateIntroScreen(float dt) {
             return;
         }
         if (inputConfirm(true)) {
-            playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
+            playMenuConfirmSound();
             showing = 0;
             // Page 1 comes slowly out of black and page 8 goes slowly back.
             if (page == 1) fadeSpeed = 1.0f;
@@ -205,7 +197,7 @@ void IntroScreen::updateIntroScreen(float dt) {
     overlay.advanceScreenOverlay(dt);
     ++frameCounter;
     if (page == kLastPage && !showing && frameCounter % 3 == 0) {
-        gMusic->setVolume(kMusicVolume * fade);
+        gMusic->setVolume(kMenuMusicVolume * fade);
     }
     time += dt;
     if (musicDelay > 0.0f) {
@@ -213,7 +205,7 @@ void IntroScreen::updateIntroScreen(float dt) {
         if (musicDelay <= 0.0f) {
             musicDelay = 0.0f;
             playMusicTrack(music::kIntro);
-            gMusic->setVolume(kMusicVolume);
+            gMusic->setVolume(kMenuMusicVolume);
         }
     }
     if (showing) {

@@ -11,7 +11,9 @@
 #include "app/GameState.h"
 #include "app/InputActions.h"
 #include "app/JoystickBindings.h"
+#include "app/MenuCursor.h"
 #include "app/MenuEntry.h"
+#include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
 #include "app/ResourceCatalog.h"
 #include "app/SavedBindings.h"
@@ -32,9 +34,6 @@
 #include "text/Text.h"
 
 namespace {
-const float kMoveVolume = 0.6f;
-const float kConfirmVolume = 0.8f;
-const float kMusicVolume = 0.7f;
 
 enum Entry : int32_t { kNewGame = 0, kContinue = 1, kExit = 2 };
 
@@ -137,27 +136,16 @@ bool MainMenuScreen::readInput() {
             gGameState = kGameStateQuit;
             return true;
         }
-        playSoundOnAnyChannel(sound::kMenuMove, kMoveVolume);
+        playSoundOnAnyChannel(sound::kMenuMove, kMenuMoveVolume);
         selected = kExit;
     }
-    if (inputUp(true)) {
-        if (selected - 1 >= 0) {
-            --selected;
-            playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
-        }
-    }
-    if (inputDown(true)) {
-        if (selected + 1 < 3) {
-            ++selected;
-            playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
-        }
-    }
+    moveMenuCursorVertically(selected, kExit);
     if (!inputConfirm(true)) {
         return false;
     }
     switch (selected) {
     case kNewGame:
-        playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
+        playMenuConfirmSound();
         resetJoystickBindings();
         if (gJoystickState->isOpen()) {
             gSetupThenIntro = 1;
@@ -171,7 +159,7 @@ bool MainMenuScreen::readInput() {
         if (!continueAllowed) {
             return false;
         }
-        playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume);
+        playMenuConfirmSound();
         gLoadRequest = 1;
         gGameState = kGameStatePlay;
         handOver();
@@ -251,7 +239,7 @@ void MainMenuScreen::updateMainMenuScreen(float dt) {
     }
     ++frameCounter;
     if (frameCounter % 3 == 0) {
-        gMusic->setVolume(fade * kMusicVolume);
+        gMusic->setVolume(fade * kMenuMusicVolume);
     }
     time += dt;
     scroll += 0.1f * dt;

@@ -8,21 +8,19 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "app/InputActions.h"
+#include "app/MenuCursor.h"
 #include "app/MenuEntry.h"
+#include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
-#include "app/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
 #include "engine/MouseState.h"
-#include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "text/Text.h"
 
 namespace {
-const float kMoveVolume = 0.6f;
-const float kSoundVolume = 0.8f;
 const float kGrey = 0.85f;
 const float kGreyDisabled = 0.425f;
 
@@ -52,7 +50,7 @@ void PauseMenuScreen::enterPauseMenuScreen() {
     gMouseState->clear();
     selected = kContinue;
     if (!gSaveFailed && !gSavedOk) {
-        playSoundOnAnyChannel(sound::kPause, kSoundVolume);
+        playMenuPauseSound();
     }
 }
 
@@ -60,13 +58,13 @@ void PauseMenuScreen::leavePauseMenuScreen() {}
 
 void PauseMenuScreen::updateSaveNotice(uint8_t& flag, const char* notice) {
     if (inputMenu(true)) {
-        playSoundOnAnyChannel(sound::kPause, kSoundVolume);
+        playMenuPauseSound();
         flag = 0;
         gGameState = kGameStatePlay;
         return;
     }
     if (inputConfirm(true)) {
-        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
+        playMenuConfirmSound();
         flag = 0;
         gGameState = kGameStatePlay;
         return;
@@ -81,41 +79,33 @@ void PauseMenuScreen::updateSaveNotice(uint8_t& flag, const char* notice) {
 
 bool PauseMenuScreen::readInput() {
     if (inputMenu(true)) {
-        playSoundOnAnyChannel(sound::kPause, kSoundVolume);
+        playMenuPauseSound();
         gGameState = kGameStatePlay;
         return true;
     }
-    if (inputUp(true) && selected - 1 >= 0) {
-        --selected;
-        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
-    }
-    const int32_t last = gJoystickState->isOpen() ? kSetUpController : kExit;
-    if (inputDown(true) && selected + 1 <= last) {
-        ++selected;
-        playSoundOnChannel1(sound::kMenuMove, kMoveVolume);
-    }
+    moveMenuCursorVertically(selected, gJoystickState->isOpen() ? kSetUpController : kExit);
     if (!inputConfirm(true)) {
         return false;
     }
     switch (selected) {
     case kContinue:
-        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
+        playMenuConfirmSound();
         gGameState = kGameStatePlay;
         return true;
     case kSave:
         if (!gSaveAllowed) {
             return false;
         }
-        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
+        playMenuConfirmSound();
         gSaveRequest = 1;
         gGameState = kGameStatePlay;
         return true;
     case kExit:
-        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
+        playMenuConfirmSound();
         gGameState = kGameStateMainMenu;
         return true;
     default:
-        playSoundOnAnyChannel(sound::kConfirm, kSoundVolume);
+        playMenuConfirmSound();
         gSetupThenIntro = 0;
         gGameState = kGameStateControllerSetup;
         return true;
