@@ -11,7 +11,7 @@
 #include "app/GameState.h"
 #include "app/JoystickBindings.h"
 #include "app/OverlayQuad.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/FontRegistry.h"
 #include "engine/KeyState.h"

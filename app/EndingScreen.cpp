@@ -12,7 +12,7 @@
 #include "app/InputActions.h"
 #include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"

@@ -15,7 +15,7 @@
 #include "app/MenuCursor.h"
 #include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/FontRegistry.h"

@@ -1,6 +1,6 @@
 #include "app/MenuSounds.h"
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/ResourcesByNumber.h"
 
 void playMenuMoveSound() { playSoundOnChannel1(sound::kMenuMove, kMenuMoveVolume); }

@@ -2,7 +2,7 @@
 
 #include <SDL_opengl.h>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/ResourceCache.h"

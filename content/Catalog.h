@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 
 // One numbered resource file of res/: its number and what it holds.
 struct CatalogEntry {

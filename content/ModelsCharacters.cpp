@@ -1,7 +1,7 @@
 // The animated characters: families share one build, so every mesh of a
 // family has the same vertex order (cross-fades blend vertex by vertex), and
 // the glow points sit at the vertex numbers the game attaches sprites to.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/ModelsCharacters.h"
 
 #include "content/Atlas.h"

@@ -2,7 +2,7 @@
 // spider, the bat and the rat.
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/Atlas.h"
 #include "content/Figure.h"
 #include "content/ModelKit.h"

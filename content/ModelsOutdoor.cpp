@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/HouseLayout.h"
 #include "content/ModelKit.h"
 #include "content/ModelsWorld.h"

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/CostumeFigure.h"
 #include "content/Figure.h"
 #include "content/ModelKit.h"

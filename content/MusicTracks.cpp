@@ -4,7 +4,7 @@
 // OGG Vorbis. Each track has its own tempo, metre, mode and instruments.
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/AudioEncoders.h"
 #include "content/Catalog.h"
 #include "content/MusicMix.h"

@@ -1,4 +1,4 @@
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/PictureScenes.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/Image.h"
 #include "content/PngWriter.h"
 #include "content/TextRenderer.h"

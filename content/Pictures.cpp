@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/Catalog.h"
 #include "content/HouseLayout.h"
 #include "content/Noise.h"

@@ -1,6 +1,6 @@
 // The game's sound effects by number, synthesised: knocks, steps, clicks,
 // creature voices, splashes, creaks. 22050 Hz mono 16-bit WAV.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/AudioEncoders.h"
 #include "content/Catalog.h"
 #include "content/SoundBuffer.h"

@@ -5,7 +5,7 @@
 #include "app/FatalError.h"
 #include "app/GameFont.h"
 #include "app/InputActions.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"

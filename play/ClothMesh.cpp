@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"

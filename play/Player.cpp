@@ -4,8 +4,8 @@
 
 #include "app/ActionEntry.h"
 #include "app/FatalError.h"
-#include "app/ResourceCatalog.h"
 #include "app/SaveCodec.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/FileStream.h"
 #include "engine/Random.h"

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "play/RoomRecord.h"
 #include "play/SceneObject.h"

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "play/GlowSprite.h"

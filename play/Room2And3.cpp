@@ -1,4 +1,4 @@
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "play/GlowSprite.h"
 #include "play/GroundGrid.h"

@@ -1,4 +1,4 @@
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "engine/Texture.h"
 #include "play/ClothMesh.h"

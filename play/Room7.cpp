@@ -1,4 +1,4 @@
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Random.h"
 #include "play/BackdropLayer.h"
 #include "play/PlayScreen.h"

@@ -1,6 +1,6 @@
 #include "play/PlayScreen.h"
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Light.h"
 #include "engine/Music.h"

@@ -1,6 +1,6 @@
 #include "play/RoomTables.h"
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/CountOf.h"
 #include "engine/ResourceCache.h"

@@ -1,4 +1,4 @@
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Random.h"
 #include "engine/ResourcesByNumber.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/CountOf.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"

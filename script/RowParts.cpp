@@ -1,7 +1,7 @@
 #include "script/RowParts.h"
 
 #include "app/ActionEntry.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"

@@ -1,6 +1,6 @@
 #include "text/Text.h"
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "text/ObjectNames.h"
 
 namespace text {

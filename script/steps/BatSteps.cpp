@@ -1,5 +1,5 @@
 // The bat: it guesses at the player's way while the night is young, and sleeps late.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SoundCue.h"
 #include "script/StepParts.h"

@@ -1,5 +1,5 @@
 // The crystal ball: it watches over the player until the coin is in the well.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"

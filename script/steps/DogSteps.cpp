@@ -1,5 +1,5 @@
 // The dog: it comes to the placed bone, makes itself heard, and buries the bone it is given.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"

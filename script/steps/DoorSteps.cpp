@@ -1,5 +1,5 @@
 // The door: knocked on, it gives way to an open door.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"

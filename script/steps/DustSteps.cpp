@@ -1,5 +1,5 @@
 // The dust: it blows away frame by frame, and the broom is put down.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Texture.h"
 #include "play/PlayScreen.h"

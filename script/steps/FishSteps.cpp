@@ -1,7 +1,7 @@
 // The fish person: it rises before the player, ripples the pond, talks and sinks back.
 #include <cmath>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"

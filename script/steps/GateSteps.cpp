@@ -1,5 +1,5 @@
 // The gate: it wonders at the player, swings open, and urges them on afterwards.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"

@@ -1,5 +1,5 @@
 // The goat person: its boast and condition, and the special trick it hands over.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"

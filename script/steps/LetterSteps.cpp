@@ -1,5 +1,5 @@
 // The letter: taken up, it is read, and its sheets lift and blow away.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/RowParts.h"

@@ -1,5 +1,5 @@
 // Monique: her praise of the costume, and the hat she leaves for the flower.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"

@@ -1,5 +1,5 @@
 // The big painting: it swings open and no longer bars the way.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/StepParts.h"

@@ -1,5 +1,5 @@
 // The person upstairs: its greeting, and the costume trick it asks to see first.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/RowParts.h"
 #include "script/StepParts.h"

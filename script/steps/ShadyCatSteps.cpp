@@ -1,5 +1,5 @@
 // The shady cat: a close-up in which its shadow giggles, and its meows.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"

@@ -1,5 +1,5 @@
 // Short answers: the narrator's one-line replies, the witch's refusal and the opened lock.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"

@@ -1,5 +1,5 @@
 // The homeless skeleton: its greetings, its memories, the burning smell and the lit candle.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"

@@ -1,5 +1,5 @@
 // The something: the unseen presence that answers with silence and music.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "script/StepRow.h"
 
 namespace {

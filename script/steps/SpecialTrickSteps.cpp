@@ -1,5 +1,5 @@
 // The special trick: the person is tricked, the goat person's teacher appears, and the night ends.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/ResourceCache.h"

@@ -1,5 +1,5 @@
 // The spider: undecided when asked, unmoved by a trick.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"

@@ -1,5 +1,5 @@
 // The bird statues: they wake, speak their rhyme in turn and judge the player.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"

@@ -21,7 +21,7 @@
 
 #include "GeneratedContent.h"
 #include "MshFile.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/Generator.h"
 #include "engine/FontRegistry.h"
 #include "engine/Mesh.h"

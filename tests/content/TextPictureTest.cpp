@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "content/PictureTexts.h"
 
 namespace {

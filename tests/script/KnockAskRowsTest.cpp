@@ -1,6 +1,6 @@
 // "knock on" and "ask": every row for its target and state, the fall-backs,
 // and what each row leaves behind.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
 
 using namespace resolvertest;

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "StoryBench.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 
 #include "engine/Camera.h"
 #include "engine/Light.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "StoryBench.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 
 #include "app/ActionEntry.h"
 #include "engine/Camera.h"

@@ -5,7 +5,7 @@
 
 #include "ResolverHarness.h"
 #include "TableChecks.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"

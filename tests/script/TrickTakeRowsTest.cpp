@@ -1,6 +1,6 @@
 // "trick" and "take": the rows answering on their own, the costume's line
 // before the step rows, and every pick-up with its order of effects.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
 
 using namespace resolvertest;

@@ -1,6 +1,6 @@
 // "use rock on" to "use hat on": every row, which items are used up and which
 // stay, the objects the rows put down, and "this doesn't work." otherwise.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
 
 using namespace resolvertest;

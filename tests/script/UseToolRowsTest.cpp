@@ -1,7 +1,7 @@
 // "use knife on" to "use treat on": every row, the answers that change with
 // the state the rows themselves change (carving, coins, the table), the
 // lantern's glow and the fall-backs.
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "script/ResolverHarness.h"
 

@@ -1,11 +1,13 @@
-#ifndef QUENDRALVOSS_APP_RESOURCECATALOG_H
-#define QUENDRALVOSS_APP_RESOURCECATALOG_H
+#ifndef QUENDRALVOSS_CATALOG_RESOURCECATALOG_H
+#define QUENDRALVOSS_CATALOG_RESOURCECATALOG_H
 
 #include <cstdint>
 
-// The named resources of the game, from the one list in app/ResourceList.h:
-// constants by kind (mesh::kDogAsleep, picture::kFogLayer, sound::kConfirm,
-// music::kStreet) and the table of every entry for the content generator.
+// The named resources of the game, from the one list in
+// catalog/ResourceList.h: constants by kind (mesh::kDogAsleep,
+// picture::kFogLayer, sound::kConfirm, music::kStreet) and the table of every
+// entry for the content generator. It includes nothing of the game's own, so
+// every folder, text/ and content/ included, can name resources through it.
 
 // What a numbered resource file holds.
 enum class ResourceKind { Mesh, Picture, Sound, Music };
@@ -18,7 +20,7 @@ enum class ResourceKind { Mesh, Picture, Sound, Music };
 namespace mesh {
 #undef QV_MESH
 #define QV_MESH(name, number) constexpr int32_t k##name = number;
-#include "app/ResourceList.h"
+#include "catalog/ResourceList.h"
 #undef QV_MESH
 #define QV_MESH(name, number)
 }  // namespace mesh
@@ -26,7 +28,7 @@ namespace mesh {
 namespace picture {
 #undef QV_PICTURE
 #define QV_PICTURE(name, number) constexpr int32_t k##name = number;
-#include "app/ResourceList.h"
+#include "catalog/ResourceList.h"
 #undef QV_PICTURE
 #define QV_PICTURE(name, number)
 }  // namespace picture
@@ -34,7 +36,7 @@ namespace picture {
 namespace sound {
 #undef QV_SOUND
 #define QV_SOUND(name, number) constexpr int32_t k##name = number;
-#include "app/ResourceList.h"
+#include "catalog/ResourceList.h"
 #undef QV_SOUND
 #define QV_SOUND(name, number)
 }  // namespace sound
@@ -42,7 +44,7 @@ namespace sound {
 namespace music {
 #undef QV_MUSIC
 #define QV_MUSIC(name, number) constexpr int32_t k##name = number;
-#include "app/ResourceList.h"
+#include "catalog/ResourceList.h"
 #undef QV_MUSIC
 #define QV_MUSIC(name, number)
 }  // namespace music
@@ -66,7 +68,7 @@ inline constexpr ResourceEntry kResourceTable[] = {
 #define QV_PICTURE(name, number) {number, ResourceKind::Picture, #name},
 #define QV_SOUND(name, number) {number, ResourceKind::Sound, #name},
 #define QV_MUSIC(name, number) {number, ResourceKind::Music, #name},
-#include "app/ResourceList.h"
+#include "catalog/ResourceList.h"
 #undef QV_MESH
 #undef QV_PICTURE
 #undef QV_SOUND

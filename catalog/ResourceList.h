@@ -1,7 +1,8 @@
 // Every numbered resource file of res/, one line each in rising number order:
 // its kind, its name and its number. The game reads the numbers through the
-// constants of app/ResourceCatalog.h; the content generator makes exactly these
-// files. Include only through app/ResourceCatalog.h (it defines the macros).
+// constants of catalog/ResourceCatalog.h; the content generator makes exactly
+// these files. Include only through catalog/ResourceCatalog.h (it defines the
+// macros).
 
 QV_MUSIC(QuietNight, 1)
 QV_PICTURE(FogLayer, 2)
