@@ -13,7 +13,9 @@ namespace {
 
 // Fixed-point values of the file are integers in units of 0.0001; the scale
 // is the single-precision constant, applied in double precision.
-float fixedToFloat(int32_t value) { return static_cast<float>(static_cast<double>(value) * static_cast<double>(0.0001f)); }
+float fixedToFloat(int32_t value) {
+    return static_cast<float>(static_cast<double>(value) * static_cast<double>(0.0001f));
+}
 
 int32_t readI32(MemoryReader& reader) { return static_cast<int32_t>(reader.readU32()); }
 
