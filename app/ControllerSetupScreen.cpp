@@ -13,9 +13,9 @@
 #include "app/OverlayQuad.h"
 #include "catalog/ResourceCatalog.h"
 #include "engine/FontRegistry.h"
-#include "engine/FontRegistry.h"
 #include "engine/KeyState.h"
 #include "engine/MouseState.h"
+#include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"
@@ -101,9 +101,7 @@ int32_t ControllerSetupScreen::findButton(int32_t learned) const {
 
 void ControllerSetupScreen::askStep() {
     label.text = text::kSetupPrompts[step];
-    if (promptPicture) {
-        gResourceCache->releaseTexture(promptPicture);
-    }
+    releaseHeldTexture(promptPicture);
     promptPicture = acquireTextureByNumber(kFirstPromptPicture + step);
     if (step < kFirstButtonStep) {
         const int32_t axis = findAxis(step);
@@ -138,9 +136,7 @@ void ControllerSetupScreen::draw() {
         label.draw();
     }
     label.text = prompt;
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
+    presentFrame();
 }
 
 void ControllerSetupScreen::updateControllerSetupScreen(float) {
@@ -170,9 +166,6 @@ void ControllerSetupScreen::updateControllerSetupScreen(float) {
 }
 
 void ControllerSetupScreen::leaveControllerSetupScreen() {
-    if (promptPicture) {
-        gResourceCache->releaseTexture(promptPicture);
-        promptPicture = nullptr;
-    }
+    releaseHeldTexture(promptPicture);
     gResourceCache->purgeUnused();
 }

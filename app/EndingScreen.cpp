@@ -219,7 +219,5 @@ void EndingScreen::updateEndingScreen(float dt) {
         applyPlainColour(0.0f, 0.0f, 0.0f, 1.0f - fade);
         drawFullOverlayQuad();
     }
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
+    presentFrame();
 }

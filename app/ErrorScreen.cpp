@@ -9,6 +9,7 @@
 #include "engine/FrameTimer.h"
 #include "engine/KeyState.h"
 #include "engine/Music.h"
+#include "engine/Platform.h"
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
@@ -41,9 +42,7 @@ void ErrorScreen::updateErrorScreen(float) {
     glEnd();
     applyPlainColour(1.0f, 1.0f, 1.0f, 1.0f);
     drawStrokeText(gFatalErrorText);
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
+    presentFrame();
 }
 
 void ErrorScreen::leaveErrorScreen() {}

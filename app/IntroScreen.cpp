@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "app/Costume.h"
 #include "app/FatalError.h"
@@ -19,11 +20,11 @@
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/FontRegistry.h"
-#include "engine/FontRegistry.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
+#include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"
@@ -257,23 +258,16 @@ void IntroScreen::updateIntroScreen(float dt) {
         applyPlainColour(0.0f, 0.0f, 0.0f, 1.0f - fade);
         drawFullOverlayQuad();
     }
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
+    presentFrame();
 }
 
 void IntroScreen::leaveIntroScreen() {
-    Texture* textures[] = {paperShade, reflection,   paperTexture, sheenTexture, cardTexture,
-                           ghostBack,  deathBack,    werewolfBack, costumeTexture};
-    Mesh* meshes[] = {paperMesh, cardMesh, backMesh, costumeMesh};
-    for (Texture* texture : textures) {
-        if (texture) gResourceCache->releaseTexture(texture);
+    for (Texture** texture : {&paperShade, &reflection, &paperTexture, &sheenTexture, &cardTexture, &ghostBack,
+                              &deathBack, &werewolfBack, &costumeTexture}) {
+        releaseHeldTexture(*texture);
     }
-    for (Mesh* mesh : meshes) {
-        if (mesh) gResourceCache->releaseMesh(mesh);
+    for (Mesh** mesh : {&paperMesh, &cardMesh, &backMesh, &costumeMesh}) {
+        releaseHeldMesh(*mesh);
     }
-    paperShade = reflection = paperTexture = sheenTexture = cardTexture = nullptr;
-    ghostBack = deathBack = werewolfBack = costumeTexture = nullptr;
-    paperMesh = cardMesh = backMesh = costumeMesh = nullptr;
     gResourceCache->purgeUnused();
 }

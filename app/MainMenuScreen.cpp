@@ -5,6 +5,7 @@
 #include <SDL_opengl.h>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/FatalError.h"
 #include "app/GameApp.h"
@@ -20,12 +21,12 @@
 #include "engine/Angles.h"
 #include "engine/Camera.h"
 #include "engine/FontRegistry.h"
-#include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
 #include "engine/Light.h"
 #include "engine/Mesh.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
+#include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"
@@ -124,9 +125,7 @@ void MainMenuScreen::handOver() {
     gCamera->fogColour[1] = 0.0f;
     gCamera->fogColour[2] = 0.0f;
     gCamera->apply(true);
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
+    presentFrame();
     SDL_Delay(1000);
 }
 
@@ -278,28 +277,17 @@ void MainMenuScreen::updateMainMenuScreen(float dt) {
     titleStrip->bind();
     drawOverlayQuad(16.5f, 1.0f, 31.5f, 2.0f);
     unbindTexture();
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
+    presentFrame();
 }
 
 void MainMenuScreen::leaveMainMenuScreen() {
     gMusic->setVolume(0.0f);
-    Texture* textures[] = {reflection,    shadow,        hallTexture,  columnTexture, houseTexture,
-                           groundTexture, sheenTexture, frontTexture, titleStrip};
-    Mesh* meshes[] = {hallMesh, leftColumnMesh, rightColumnMesh, houseMesh, groundMesh, frontMesh};
-    for (Texture* texture : textures) {
-        if (texture) {
-            gResourceCache->releaseTexture(texture);
-        }
+    for (Texture** texture : {&reflection, &shadow, &hallTexture, &columnTexture, &houseTexture, &groundTexture,
+                              &sheenTexture, &frontTexture, &titleStrip}) {
+        releaseHeldTexture(*texture);
     }
-    for (Mesh* mesh : meshes) {
-        if (mesh) {
-            gResourceCache->releaseMesh(mesh);
-        }
+    for (Mesh** mesh : {&hallMesh, &leftColumnMesh, &rightColumnMesh, &houseMesh, &groundMesh, &frontMesh}) {
+        releaseHeldMesh(*mesh);
     }
-    reflection = shadow = hallTexture = columnTexture = houseTexture = nullptr;
-    groundTexture = sheenTexture = frontTexture = titleStrip = nullptr;
-    hallMesh = leftColumnMesh = rightColumnMesh = houseMesh = groundMesh = frontMesh = nullptr;
     gResourceCache->purgeUnused();
 }

@@ -13,9 +13,9 @@
 #include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
 #include "engine/FontRegistry.h"
-#include "engine/FontRegistry.h"
 #include "engine/JoystickState.h"
 #include "engine/MouseState.h"
+#include "engine/Platform.h"
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "text/Text.h"
@@ -31,12 +31,6 @@ void beginFrame() {
     gScreenSize2D->apply();
     applyPlainColour(0.0f, 0.0f, 0.0f, 1.0f);
     drawFullOverlayQuad();
-}
-
-void endFrame() {
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
 }
 }  // namespace
 
@@ -74,7 +68,7 @@ void PauseMenuScreen::updateSaveNotice(uint8_t& flag, const char* notice) {
     position = Vec3(0.0f, 24.0f, 18.0f);
     setColour(kGrey, kGrey, kGrey, 1.001f);
     draw();
-    endFrame();
+    presentFrame();
 }
 
 bool PauseMenuScreen::readInput() {
@@ -140,5 +134,5 @@ void PauseMenuScreen::updatePauseMenuScreen(float) {
     if (joystick) {
         drawEntry(text::kMenuSetUpController, kSetUpController, 10.0f + j, kGrey);
     }
-    endFrame();
+    presentFrame();
 }

@@ -48,14 +48,8 @@ void ScreenOverlay::createScreenOverlay() {
 }
 
 void ScreenOverlay::freeScreenOverlay() {
-    if (fogLayer) {
-        gResourceCache->releaseTexture(fogLayer);
-        fogLayer = nullptr;
-    }
-    if (vignette) {
-        gResourceCache->releaseTexture(vignette);
-        vignette = nullptr;
-    }
+    releaseHeldTexture(fogLayer);
+    releaseHeldTexture(vignette);
 }
 
 void ScreenOverlay::reloadScreenOverlay() {

@@ -9,6 +9,7 @@
 #include "app/SavedBindings.h"
 #include "catalog/ResourceCatalog.h"
 #include "engine/MouseState.h"
+#include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/ScreenSize2D.h"
@@ -79,15 +80,10 @@ void SplashScreen::updateSplashScreen(float dt) {
         drawFullOverlayQuad();
         unbindTexture();
     }
-    glFlush();
-    glFinish();
-    SDL_GL_SwapBuffers();
+    presentFrame();
 }
 
 void SplashScreen::leaveSplashScreen() {
-    if (logo) {
-        gResourceCache->releaseTexture(logo);
-        logo = nullptr;
-    }
+    releaseHeldTexture(logo);
     gResourceCache->purgeUnused();
 }

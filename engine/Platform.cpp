@@ -63,3 +63,9 @@ bool openAudio() {
     }
     return Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 2048) != -1;
 }
+
+void presentFrame() {
+    glFlush();
+    glFinish();
+    SDL_GL_SwapBuffers();
+}

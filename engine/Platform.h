@@ -20,6 +20,10 @@ bool initVideo(const char* caption, int width, int height, bool fullscreen);
 // buffers, falling back to 22050 Hz; false when both are refused.
 bool openAudio();
 
+// Ends a frame: flushes and finishes the OpenGL drawing, then swaps the
+// buffers.
+void presentFrame();
+
 // At exit: frees the fonts that no label holds, closes audio (whether or not it
 // opened) and quits SDL.
 void shutdownPlatform();

@@ -48,6 +48,20 @@ Texture* acquireTextureByNumber(int32_t n) {
     return texture;
 }
 
+void releaseHeldMesh(Mesh*& mesh) {
+    if (mesh) {
+        gResourceCache->releaseMesh(mesh);
+        mesh = nullptr;
+    }
+}
+
+void releaseHeldTexture(Texture*& texture) {
+    if (texture) {
+        gResourceCache->releaseTexture(texture);
+        texture = nullptr;
+    }
+}
+
 Sound* acquireSoundByNumber(int32_t n) {
     const std::string name = resourceEntryName(n);
     Sound* sound = gResourceCache->acquireSound(name.c_str());

@@ -24,6 +24,11 @@ std::string resourceEntryName(int32_t n);
 Mesh* acquireMeshByNumber(int32_t n);
 // The same for texture n.
 Texture* acquireTextureByNumber(int32_t n);
+// Gives back the one reference that mesh holds and sets it to null; nothing
+// when it is null already.
+void releaseHeldMesh(Mesh*& mesh);
+// The same for texture.
+void releaseHeldTexture(Texture*& texture);
 // Sound n with one more holder; a failed load reports the entry name
 // ("168.dat") and still returns the (empty) sound, counted like any other.
 Sound* acquireSoundByNumber(int32_t n);

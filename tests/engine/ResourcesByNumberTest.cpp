@@ -160,6 +160,24 @@ TEST_F(MeshesAndTexturesByNumberTest, MissingMeshAndPictureRaiseTheEntryName) {
     EXPECT_EQ(1, cache.meshTable().countOf("res/12.dat"));
 }
 
+// A holder gives back exactly its own reference, once, however often it lets go.
+TEST_F(MeshesAndTexturesByNumberTest, ReleasingAHeldResourceGivesBackOneReferenceAndForgetsIt) {
+    Texture* first = acquireTextureByNumber(84);
+    Texture* second = acquireTextureByNumber(84);
+    releaseHeldTexture(first);
+    EXPECT_EQ(nullptr, first);
+    EXPECT_EQ(1, cache.textureTable().countOf("res/84.dat"));
+    releaseHeldTexture(first);
+    EXPECT_EQ(1, cache.textureTable().countOf("res/84.dat"));
+    EXPECT_EQ(second, acquireTextureByNumber(84));
+
+    Mesh* mesh = acquireMeshByNumber(12);
+    releaseHeldMesh(mesh);
+    releaseHeldMesh(mesh);
+    EXPECT_EQ(nullptr, mesh);
+    EXPECT_EQ(0, cache.meshTable().countOf("res/12.dat"));
+}
+
 TEST_F(MeshesAndTexturesByNumberTest, CheckedReacquiresRaiseOnlyForForeignHandles) {
     Texture* picture = acquireTextureByNumber(84);
     EXPECT_EQ(picture, reacquireTextureChecked(picture));
