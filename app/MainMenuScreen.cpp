@@ -135,7 +135,7 @@ bool MainMenuScreen::readInput() {
             gGameState = kGameStateQuit;
             return true;
         }
-        playSoundOnAnyChannel(sound::kMenuMove, kMenuMoveVolume);
+        playMenuJumpSound();
         selected = kExit;
     }
     moveMenuCursorVertically(selected, kExit);

@@ -3,8 +3,16 @@
 #include "catalog/ResourceCatalog.h"
 #include "engine/ResourcesByNumber.h"
 
-void playMenuMoveSound() { playSoundOnChannel1(sound::kMenuMove, kMenuMoveVolume); }
+namespace {
+const float kMoveVolume = 0.6f;
+const float kConfirmVolume = 0.8f;
+const float kPauseVolume = 0.8f;
+}  // namespace
 
-void playMenuConfirmSound() { playSoundOnAnyChannel(sound::kConfirm, kMenuConfirmVolume); }
+void playMenuMoveSound() { playSoundOnChannel1(sound::kMenuMove, kMoveVolume); }
 
-void playMenuPauseSound() { playSoundOnAnyChannel(sound::kPause, kMenuPauseVolume); }
+void playMenuJumpSound() { playSoundOnAnyChannel(sound::kMenuMove, kMoveVolume); }
+
+void playMenuConfirmSound() { playSoundOnAnyChannel(sound::kConfirm, kConfirmVolume); }
+
+void playMenuPauseSound() { playSoundOnAnyChannel(sound::kPause, kPauseVolume); }

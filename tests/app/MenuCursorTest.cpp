@@ -96,10 +96,13 @@ TEST_F(MenuCursorTest, ARowMovesByLeftAndRightWithinItsChoices) {
     EXPECT_EQ(2, selected);
 }
 
-TEST_F(MenuCursorTest, ConfirmAndPauseSoundAtEightTenthsOnAFreeChannel) {
+TEST_F(MenuCursorTest, TheOtherMenuSoundsPlayOnAFreeChannelAtTheirVolumes) {
+    Mix_HaltChannel(-1);
+    playMenuJumpSound();
+    EXPECT_EQ(76, playingVolume());
     Mix_HaltChannel(-1);
     playMenuConfirmSound();
-    EXPECT_EQ(102, playingVolume());
+    EXPECT_EQ(102, playingVolume());  // 0.8 of full volume
     Mix_HaltChannel(-1);
     playMenuPauseSound();
     EXPECT_EQ(102, playingVolume());
