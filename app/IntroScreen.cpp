@@ -85,14 +85,18 @@ void IntroScreen::enterIntroScreen() {
     fogGlow = 0.0f;
 }
 
-std::string IntroScreen::costumePageText() const {
+std::string IntroScreen::costumeLine(int32_t selected) {
     std::string line;
     for (int32_t c = 0; c < 3; ++c) {
-        line += c == selectedCostume ? text::kCostumeSelected[c] : text::kCostumeUnselected[c];
+        line += c == selected ? text::kCostumeSelected[c] : text::kCostumeUnselected[c];
         if (c == 0) line += text::kCostumeGapAfterDeath;
         if (c == 1) line += text::kCostumeGapAfterGhost;
     }
-    return std::string(text::kIntroPage6) + "\n\n" + line + std::string(25, '\n');
+    return line;
+}
+
+std::string IntroScreen::costumePageText() const {
+    return std::string(text::kIntroPage6) + "\n\n" + costumeLine(selectedCostume) + std::string(25, '\n');
 }
 
 void IntroScreen::chooseCostume(float dt) {

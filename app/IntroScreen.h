@@ -28,9 +28,12 @@ public:
     // Gives back the thirteen resources and purges the cache.
     void leaveIntroScreen();
 
-    // The text page 6 shows: narration, an empty line, the entries with the
-    // selected one bracketed, then 25 line breaks.
+    // The text page 6 shows: narration, an empty line, the costume line of
+    // the selected costume, then 25 line breaks.
     std::string costumePageText() const;
+    // The three costumes in a row with the gaps between them, the one
+    // selected bracketed; as long as the narration above it whichever it is.
+    static std::string costumeLine(int32_t selected);
 
     uint32_t frameCounter;
     float time;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/IntroScreen.h"
 #include "support/CentredLines.h"
 #include "support/ScreenHarness.h"
 #include "text/Text.h"
@@ -77,14 +78,8 @@ TEST(Intro, EscapeAtFullFadeReturnsToTheMenuKeepingTheCostume) {
 // the costume line the same length whichever costume is selected.
 TEST(IntroText, CostumeLineAndNarrationAreEquallyLong) {
     EXPECT_EQ(39u, std::strlen(text::kIntroPage6));
-    for (int selected = 0; selected < 3; ++selected) {
-        std::string line;
-        for (int c = 0; c < 3; ++c) {
-            line += c == selected ? text::kCostumeSelected[c] : text::kCostumeUnselected[c];
-            if (c == 0) line += text::kCostumeGapAfterDeath;
-            if (c == 1) line += text::kCostumeGapAfterGhost;
-        }
-        EXPECT_EQ(39u, line.size()) << line;
+    for (int32_t selected = kCostumeDeath; selected <= kCostumeWerewolf; ++selected) {
+        EXPECT_EQ(39u, IntroScreen::costumeLine(selected).size()) << IntroScreen::costumeLine(selected);
     }
     EXPECT_NE(nullptr, std::strchr(text::kIntroPage7, '\n'));
     EXPECT_EQ(std::strlen(text::kEndingBy), std::strlen(text::kEndingMakerName));

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/EndingScreen.h"
+#include "app/IntroScreen.h"
 #include "engine/FileStream.h"
 #include "support/CentredLines.h"
 #include "support/CreditLines.h"
@@ -66,14 +67,8 @@ TEST(GermanScreens, EndingSaysEnde) {
 
 TEST(GermanText, WrittenTextsKeepTheLayoutRules) {
     EXPECT_EQ(33u, std::strlen(text::kIntroPage6));
-    for (int selected = 0; selected < 3; ++selected) {
-        std::string line;
-        for (int c = 0; c < 3; ++c) {
-            line += c == selected ? text::kCostumeSelected[c] : text::kCostumeUnselected[c];
-            if (c == 0) line += text::kCostumeGapAfterDeath;
-            if (c == 1) line += text::kCostumeGapAfterGhost;
-        }
-        EXPECT_EQ(33u, line.size()) << line;
+    for (int32_t selected = kCostumeDeath; selected <= kCostumeWerewolf; ++selected) {
+        EXPECT_EQ(33u, IntroScreen::costumeLine(selected).size()) << IntroScreen::costumeLine(selected);
     }
     EXPECT_NE(nullptr, std::strchr(text::kIntroPage7, '\n'));
     expectSecondLineCentred(text::kIntroPage1);
