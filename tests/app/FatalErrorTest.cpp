@@ -3,6 +3,7 @@
 #include "app/FatalError.h"
 #include "app/GameState.h"
 #include "engine/FatalErrorHook.h"
+#include "support/ErrorScreenLines.h"
 
 namespace {
 const std::string kTail =
@@ -31,13 +32,7 @@ TEST(FatalError, AudioAndAspectIgnoreTheDetailAndTheLastWins) {
 
 TEST(FatalError, EveryAdviceLineFitsTheErrorScreen) {
     raiseFatalError(kFatalAudio, "");
-    size_t start = 0;
-    while (start <= gFatalErrorText.size()) {
-        size_t end = gFatalErrorText.find('\n', start);
-        if (end == std::string::npos) end = gFatalErrorText.size();
-        EXPECT_LE(end - start, 32u) << gFatalErrorText.substr(start, end - start);
-        start = end + 1;
-    }
+    expectLinesFitTheErrorScreen(gFatalErrorText);
 }
 
 TEST(FatalError, EngineHookReachesTheErrorScreen) {

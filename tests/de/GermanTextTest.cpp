@@ -6,18 +6,7 @@
 #include "app/FatalError.h"
 #include "app/SaveCodec.h"
 #include "engine/EngineTexts.h"
-
-namespace {
-void expectLinesFit(const std::string& message) {
-    size_t start = 0;
-    while (start <= message.size()) {
-        size_t end = message.find('\n', start);
-        if (end == std::string::npos) end = message.size();
-        EXPECT_LE(end - start, 32u) << message.substr(start, end - start);
-        start = end + 1;
-    }
-}
-}  // namespace
+#include "support/ErrorScreenLines.h"
 
 TEST(GermanText, ErrorMessagesUseTheGermanPieces) {
     raiseFatalError(kFatalResourceFile, "res/0");
@@ -30,7 +19,7 @@ TEST(GermanText, ErrorMessagesUseTheGermanPieces) {
 TEST(GermanText, AdviceTailFits) {
     raiseFatalError(kFatalAudio, "");
     gFatalErrorText = gFatalErrorText.substr(gFatalErrorText.find("systemanforderungen"));
-    expectLinesFit(gFatalErrorText);
+    expectLinesFitTheErrorScreen(gFatalErrorText);
 }
 
 TEST(GermanText, EngineErrorTextsComeFromTheGermanTable) {
