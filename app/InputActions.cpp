@@ -68,67 +68,53 @@ bool mouseButton(uint8_t& button, bool consume) {
 }
 
 float held(int32_t code) { return gKeyState->isDown(code) ? 1.0f : 0.0f; }
+
+// A direction: its keys, its hat direction and one way of the wheel. Every
+// source is read, and with consume cleared, whatever the others gave.
+bool direction(std::initializer_list<int32_t> codes, uint8_t& hatDirection, bool (*wheel)(bool), bool consume) {
+    const bool k = keys(codes, consume);
+    const bool h = hat(hatDirection, consume);
+    const bool w = wheel(consume);
+    return k || h || w;
+}
+
+// A press: its keys, its bound joystick button and, where it has one, its
+// mouse button (null: none), read and cleared like a direction.
+bool press(std::initializer_list<int32_t> codes, int32_t joystickIndex, uint8_t* mouse, bool consume) {
+    const bool k = keys(codes, consume);
+    const bool b = joystickButton(joystickIndex, consume);
+    const bool m = mouse != nullptr && mouseButton(*mouse, consume);
+    return k || b || m;
+}
 }  // namespace
 
-bool inputUp(bool consume) {
-    const bool k = keys({SDLK_w, SDLK_UP}, consume);
-    const bool h = hat(gJoystickState->hatUp, consume);
-    const bool w = wheelUp(consume);
-    return k || h || w;
-}
+bool inputUp(bool consume) { return direction({SDLK_w, SDLK_UP}, gJoystickState->hatUp, wheelUp, consume); }
 
-bool inputDown(bool consume) {
-    const bool k = keys({SDLK_s, SDLK_DOWN}, consume);
-    const bool h = hat(gJoystickState->hatDown, consume);
-    const bool w = wheelDown(consume);
-    return k || h || w;
-}
+bool inputDown(bool consume) { return direction({SDLK_s, SDLK_DOWN}, gJoystickState->hatDown, wheelDown, consume); }
 
-bool inputLeft(bool consume) {
-    const bool k = keys({SDLK_a, SDLK_LEFT}, consume);
-    const bool h = hat(gJoystickState->hatLeft, consume);
-    const bool w = wheelDown(consume);
-    return k || h || w;
-}
+bool inputLeft(bool consume) { return direction({SDLK_a, SDLK_LEFT}, gJoystickState->hatLeft, wheelDown, consume); }
 
 bool inputRight(bool consume) {
-    const bool k = keys({SDLK_d, SDLK_RIGHT}, consume);
-    const bool h = hat(gJoystickState->hatRight, consume);
-    const bool w = wheelUp(consume);
-    return k || h || w;
+    return direction({SDLK_d, SDLK_RIGHT}, gJoystickState->hatRight, wheelUp, consume);
 }
 
 bool inputConfirm(bool consume) {
-    const bool k = keys({SDLK_3, SDLK_e, SDLK_SPACE, SDLK_RETURN}, consume);
-    const bool b = joystickButton(gJoystickBindings.executeButton, consume);
-    const bool m = mouseButton(gMouseState->buttonLeft, consume);
-    return k || b || m;
+    return press({SDLK_3, SDLK_e, SDLK_SPACE, SDLK_RETURN}, gJoystickBindings.executeButton,
+                 &gMouseState->buttonLeft, consume);
 }
 
-bool inputMenu(bool consume) {
-    const bool k = keys({SDLK_ESCAPE}, consume);
-    const bool b = joystickButton(gJoystickBindings.switchMenuButton, consume);
-    return k || b;
-}
+bool inputMenu(bool consume) { return press({SDLK_ESCAPE}, gJoystickBindings.switchMenuButton, nullptr, consume); }
 
 bool inputSelectAction(bool consume) {
-    const bool k = keys({SDLK_1}, consume);
-    const bool b = joystickButton(gJoystickBindings.selectActionButton, consume);
-    return k || b;
+    return press({SDLK_1}, gJoystickBindings.selectActionButton, nullptr, consume);
 }
 
 bool inputSelectTarget(bool consume) {
-    const bool k = keys({SDLK_2}, consume);
-    const bool b = joystickButton(gJoystickBindings.selectTargetButton, consume);
-    const bool m = mouseButton(gMouseState->buttonRight, consume);
-    return k || b || m;
+    return press({SDLK_2}, gJoystickBindings.selectTargetButton, &gMouseState->buttonRight, consume);
 }
 
 bool inputExecute(bool consume) {
-    const bool k = keys({SDLK_3}, consume);
-    const bool b = joystickButton(gJoystickBindings.executeButton, consume);
-    const bool m = mouseButton(gMouseState->buttonLeft, consume);
-    return k || b || m;
+    return press({SDLK_3}, gJoystickBindings.executeButton, &gMouseState->buttonLeft, consume);
 }
 
 bool inputWheelDown(bool consume) { return wheelDown(consume); }
