@@ -121,14 +121,6 @@ bool FileStream::readRaw(void* out, size_t width) {
     return true;
 }
 
-void FileStream::writeRaw(const void* in, size_t width) {
-    if (!file) {
-        failedFlag = 1;
-        return;
-    }
-    failedFlag = (fwrite(in, width, 1, file) != 1) ? 1 : 0;
-}
-
 bool FileStream::readBool() {
     uint8_t byte = 0;
     if (!readRaw(&byte, 1)) {
@@ -143,7 +135,7 @@ bool FileStream::readBool() {
 
 void FileStream::writeBool(bool value) {
     const uint8_t byte = value ? '1' : '0';
-    writeRaw(&byte, 1);
+    writeBytes(&byte, 1);
 }
 
 uint8_t FileStream::readU8() {
@@ -153,7 +145,7 @@ uint8_t FileStream::readU8() {
 
 int8_t FileStream::readI8() { return static_cast<int8_t>(readU8()); }
 
-void FileStream::writeU8(uint8_t value) { writeRaw(&value, 1); }
+void FileStream::writeU8(uint8_t value) { writeBytes(&value, 1); }
 
 void FileStream::writeI8(int8_t value) { writeU8(static_cast<uint8_t>(value)); }
 
@@ -172,7 +164,7 @@ void FileStream::writeU32(uint32_t value) {
     const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
                               static_cast<uint8_t>(value >> 16),
                               static_cast<uint8_t>(value >> 24)};
-    writeRaw(bytes, 4);
+    writeBytes(bytes, 4);
 }
 
 void FileStream::writeI32(int32_t value) { writeU32(static_cast<uint32_t>(value)); }
@@ -196,7 +188,7 @@ void FileStream::writeU64(uint64_t value) {
     for (int i = 0; i < 8; ++i) {
         bytes[i] = static_cast<uint8_t>(value >> (8 * i));
     }
-    writeRaw(bytes, 8);
+    writeBytes(bytes, 8);
 }
 
 void FileStream::writeI64(int64_t value) { writeU64(static_cast<uint64_t>(value)); }
@@ -222,14 +214,14 @@ void FileStream::writeString(const std::string& text) {
             ok = false;
             break;
         }
-        writeRaw(&c, 1);
+        writeBytes(&c, 1);
         if (failedFlag) {
             ok = false;
             break;
         }
     }
     const uint8_t zero = 0;
-    writeRaw(&zero, 1);
+    writeBytes(&zero, 1);
     if (!ok) {
         failedFlag = 1;
     }
@@ -237,7 +229,7 @@ void FileStream::writeString(const std::string& text) {
 
 void FileStream::writeText(const std::string& text) {
     for (char c : text) {
-        writeRaw(&c, 1);
+        writeBytes(&c, 1);
         if (failedFlag) {
             return;
         }

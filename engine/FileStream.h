@@ -68,7 +68,6 @@ public:
 
 private:
     bool readRaw(void* out, size_t width);
-    void writeRaw(const void* in, size_t width);
     void openWith(const char* path, const char* mode);
 
     FILE* file;

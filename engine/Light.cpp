@@ -49,18 +49,16 @@ void Light::takeSlot(int32_t s) {
 
 void Light::setDirection(float x, float y, float z) {
     // OpenGL takes the direction the light comes from.
-    lightPosition[0] = -x;
-    lightPosition[1] = -y;
-    lightPosition[2] = -z;
-    lightPosition[3] = 0.0f;
-    applyPosition();
+    placeAt(-x, -y, -z, 0.0f);
 }
 
-void Light::setPosition(float x, float y, float z) {
+void Light::setPosition(float x, float y, float z) { placeAt(x, y, z, 1.0f); }
+
+void Light::placeAt(float x, float y, float z, float w) {
     lightPosition[0] = x;
     lightPosition[1] = y;
     lightPosition[2] = z;
-    lightPosition[3] = 1.0f;
+    lightPosition[3] = w;
     applyPosition();
 }
 

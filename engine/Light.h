@@ -39,6 +39,9 @@ public:
 
 private:
     void takeSlot(int32_t s);
+    // Stores the homogeneous position (w 0: a direction, 1: a point) and
+    // sends it.
+    void placeAt(float x, float y, float z, float w);
     // Sends the position (transformed by the current model-view matrix).
     void applyPosition();
 };

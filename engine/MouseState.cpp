@@ -36,6 +36,19 @@ void MouseState::applyGrab() {
     SDL_EventState(SDL_MOUSEMOTION, SDL_ENABLE);
 }
 
+uint8_t* MouseState::buttonByte(uint8_t button) {
+    switch (button) {
+    case SDL_BUTTON_LEFT:
+        return &buttonLeft;
+    case SDL_BUTTON_MIDDLE:
+        return &buttonMiddle;
+    case SDL_BUTTON_RIGHT:
+        return &buttonRight;
+    default:
+        return nullptr;
+    }
+}
+
 void MouseState::handleEvent(const SDL_Event& event) {
     const bool mouseEvent = event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN ||
                             event.type == SDL_MOUSEBUTTONUP;
@@ -53,23 +66,15 @@ void MouseState::handleEvent(const SDL_Event& event) {
         }
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) {
-            buttonLeft = 1;
-        } else if (event.button.button == SDL_BUTTON_MIDDLE) {
-            buttonMiddle = 1;
-        } else if (event.button.button == SDL_BUTTON_RIGHT) {
-            buttonRight = 1;
+        if (uint8_t* held = buttonByte(event.button.button)) {
+            *held = 1;
         }
         break;
     case SDL_MOUSEBUTTONUP:
         // A wheel notch arrives as a press and a release; only the release
         // counts, so each notch counts once.
-        if (event.button.button == SDL_BUTTON_LEFT) {
-            buttonLeft = 0;
-        } else if (event.button.button == SDL_BUTTON_MIDDLE) {
-            buttonMiddle = 0;
-        } else if (event.button.button == SDL_BUTTON_RIGHT) {
-            buttonRight = 0;
+        if (uint8_t* held = buttonByte(event.button.button)) {
+            *held = 0;
         } else if (event.button.button == SDL_BUTTON_WHEELUP) {
             wheel += 1;
         } else if (event.button.button == SDL_BUTTON_WHEELDOWN) {

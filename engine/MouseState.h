@@ -42,6 +42,9 @@ public:
 private:
     bool holdsGrab() const;
     void warpToCentre();
+    // The byte of the left, middle or right button; null for any other (the
+    // wheel's notches among them).
+    uint8_t* buttonByte(uint8_t button);
 };
 
 extern MouseState* gMouseState;
