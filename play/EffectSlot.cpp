@@ -21,7 +21,9 @@ void EffectRelease::operator()(GroundGrid* grid) const {
     releaseAndDelete<GroundGrid, &GroundGrid::destroyGroundGrid>(grid);
 }
 
-void EffectRelease::operator()(ClothMesh* cloth) const { releaseAndDelete<ClothMesh, &ClothMesh::freeClothMesh>(cloth); }
+void EffectRelease::operator()(ClothMesh* cloth) const {
+    releaseAndDelete<ClothMesh, &ClothMesh::freeClothMesh>(cloth);
+}
 
 void EffectRelease::operator()(SweepEffect* sweep) const {
     releaseAndDelete<SweepEffect, &SweepEffect::destroySweepEffect>(sweep);

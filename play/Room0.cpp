@@ -31,7 +31,8 @@ void PlayScreen::buildRoom0() {
             w.appendSceneObject(RoomRecord().mesh(mesh::kStreetWall).at(x0, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
         } else {
             w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachinePanel).at(17.5f, 0.3f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachineWall).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(
+                RoomRecord().mesh(mesh::kCoinMachineWall).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(15.925f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).object);
             w.appendSceneObject(RoomRecord().at(19.075f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).object);
         }
@@ -45,8 +46,12 @@ void PlayScreen::buildRoom0() {
             w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
             w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
             if (!story.lockOpened) {
-                w.appendSceneObject(
-                    RoomRecord().name(kObjLock).mesh(mesh::kLock).at(12.65f, 10.0f, 1.1f).size(0.765f, 0.085f, 0.72f).object);
+                w.appendSceneObject(RoomRecord()
+                                        .name(kObjLock)
+                                        .mesh(mesh::kLock)
+                                        .at(12.65f, 10.0f, 1.1f)
+                                        .size(0.765f, 0.085f, 0.72f)
+                                        .object);
             } else {
                 w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).object);
             }
@@ -56,7 +61,8 @@ void PlayScreen::buildRoom0() {
             if (i == 2 && j == 1) {
                 w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).object);
             } else {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
+                w.appendSceneObject(
+                    RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
             }
         }
     }
@@ -66,29 +72,48 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(mesh::kFlower).at(3.87f, 9.52f, 0.0f).object);
     }
     if (!story.rockTaken) {
-        w.appendSceneObject(
-            RoomRecord().name(kObjRock).mesh(mesh::kRock).texture(picture::kRockSurface).secondTexture(picture::kStoneSheen).at(6.0f, 2.0f, 0.0f).object);
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjRock)
+                                .mesh(mesh::kRock)
+                                .texture(picture::kRockSurface)
+                                .secondTexture(picture::kStoneSheen)
+                                .at(6.0f, 2.0f, 0.0f)
+                                .object);
     }
     // The key lies under the rock: it is there once the rock is taken (taking
     // the rock uncovers it) and until the key itself is taken.
     if (story.rockTaken && !story.keyTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjKey).mesh(mesh::kKey).texture(picture::kBrass).at(6.0f, 2.0f, 0.012f).object);
+        w.appendSceneObject(
+            RoomRecord().name(kObjKey).mesh(mesh::kKey).texture(picture::kBrass).at(6.0f, 2.0f, 0.012f).object);
     }
     w.appendSceneObject(RoomRecord().name(kObjCrack).at(12.0f, 8.5f, 0.0f).object);
     if (!story.bristlesTaken) {
-        w.appendSceneObject(
-            RoomRecord().name(kObjBristles).mesh(mesh::kBristles).secondTexture(picture::kStoneSheen).at(24.8f, 0.9f, 0.0f).object);
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjBristles)
+                                .mesh(mesh::kBristles)
+                                .secondTexture(picture::kStoneSheen)
+                                .at(24.8f, 0.9f, 0.0f)
+                                .object);
     }
     if (!story.broomstickTaken) {
-        w.appendSceneObject(
-            RoomRecord().name(kObjBroomstick).mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(24.0f, 0.75f, 0.621f).object);
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjBroomstick)
+                                .mesh(mesh::kBroomstick)
+                                .secondTexture(picture::kStoneSheen)
+                                .at(24.0f, 0.75f, 0.621f)
+                                .object);
     }
     if (story.broomstickInCrack) {
-        w.appendSceneObject(
-            RoomRecord().name(kObjBroomstick).mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjBroomstick)
+                                .mesh(mesh::kBroomstick)
+                                .secondTexture(picture::kStoneSheen)
+                                .at(12.1f, 8.45f, 0.421f)
+                                .object);
     }
     w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).object);
-    w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).object);
+    w.appendSceneObject(
+        RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).object);
     if (story.storyFlag07 && !story.candleTaken) {
         w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(mesh::kCandle).at(15.34f, 0.95f, 0.748f).object);
     }
@@ -108,7 +133,10 @@ void PlayScreen::buildRoom0() {
                                 .speed(-1.8f)
                                 .object);
         RoomRecord monique;
-        monique.name(kObjMonique).texture(picture::kCharacterAtlas).at(13.7f + shift, 3.0f, 1.0f).size(0.45f, 0.45f, 1.0f);
+        monique.name(kObjMonique)
+            .texture(picture::kCharacterAtlas)
+            .at(13.7f + shift, 3.0f, 1.0f)
+            .size(0.45f, 0.45f, 1.0f);
         const int32_t moniqueVertices[3] = {1486, 1771, 1918};
         const float moniqueScales[3] = {0.5f, 0.7f, 0.4f};
         for (int k = 0; k < 3; ++k) {
@@ -127,7 +155,11 @@ void PlayScreen::buildRoom0() {
                                     .object);
         }
         RoomRecord leader;
-        leader.name(kObjFollowedLeader).texture(picture::kCharacterAtlas).at(20.7f + shift, 3.1f, 1.0f).size(0.5f, 0.5f, 1.0f).speed(1.2f);
+        leader.name(kObjFollowedLeader)
+            .texture(picture::kCharacterAtlas)
+            .at(20.7f + shift, 3.1f, 1.0f)
+            .size(0.5f, 0.5f, 1.0f)
+            .speed(1.2f);
         for (int32_t vertex : {1434, 1437}) {
             GlowSprite* sprite = leader.glow(vertex);
             sprite->quadExtent.scale(0.6f);
@@ -173,7 +205,11 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(skeleton.object);
     } else {
         RoomRecord gate;
-        gate.name(kObjGate).mesh(story.storyFlag48 ? mesh::kGateOpen : mesh::kGateBreathing).texture(picture::kDarkWood).secondTexture(picture::kBlack).at(4.5f, 5.0f, 0.62393f);
+        gate.name(kObjGate)
+            .mesh(story.storyFlag48 ? mesh::kGateOpen : mesh::kGateBreathing)
+            .texture(picture::kDarkWood)
+            .secondTexture(picture::kBlack)
+            .at(4.5f, 5.0f, 0.62393f);
         for (int32_t vertex : {7584, 7338}) {
             GlowSprite* sprite = gate.glow(vertex);
             sprite->quadExtent.scale(1.5f);
@@ -199,7 +235,8 @@ void PlayScreen::buildRoom0() {
                                 .object);
     }
     if (!story.ropeTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).object);
+        w.appendSceneObject(
+            RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).object);
     }
     if (!story.storyFlag21) {
         // The statues wake (mesh and glowing eyes) once storyFlag20 is set.

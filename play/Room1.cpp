@@ -100,9 +100,14 @@ float distance(float x, float y, float cx, float cy) {
 // shed, then the scattered field.
 void PlayScreen::buildRoom1() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord().mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
     w.appendSceneObject(
-        RoomRecord().mesh(mesh::kHat).secondTexture(picture::kStoneSheen).at(12.17f, 8.4f, 0.9f).turnDegrees(-6.0f, 35.0f, -94.0f).object);
+        RoomRecord().mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(mesh::kHat)
+                            .secondTexture(picture::kStoneSheen)
+                            .at(12.17f, 8.4f, 0.9f)
+                            .turnDegrees(-6.0f, 35.0f, -94.0f)
+                            .object);
     w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).object);
 
     for (int i = -4; i <= 7; ++i) {
@@ -123,7 +128,8 @@ void PlayScreen::buildRoom1() {
             } else if (i == 5 && j == 2) {
                 w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTileWorn).at(27.5f, 12.5f, 0.0f).object);
             } else if (j < 6 || i < 1) {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
+                w.appendSceneObject(
+                    RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
             }
         }
     }
@@ -152,14 +158,34 @@ void PlayScreen::buildRoom1() {
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
                             .object);
-    w.appendSceneObject(RoomRecord().mesh(mesh::kGardenTrim).secondTexture(picture::kStoneSheen).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kHouseWindows).texture(picture::kWindowGlass).secondTexture(picture::kBlack).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).sphereMapped().object);
-    w.appendSceneObject(
-        RoomRecord().name(kObjDogHouse).mesh(mesh::kDogHouse).at(14.5f, 23.5f, 0.05651f).size(0.926f, 0.607f, 1.35f).object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(mesh::kGardenTrim)
+                            .secondTexture(picture::kStoneSheen)
+                            .at(12.5f, 7.5f, 0.0f)
+                            .drawDistance(9999.0f)
+                            .object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(mesh::kHouseWindows)
+                            .texture(picture::kWindowGlass)
+                            .secondTexture(picture::kBlack)
+                            .at(12.5f, 7.5f, 0.0f)
+                            .drawDistance(9999.0f)
+                            .sphereMapped()
+                            .object);
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjDogHouse)
+                            .mesh(mesh::kDogHouse)
+                            .at(14.5f, 23.5f, 0.05651f)
+                            .size(0.926f, 0.607f, 1.35f)
+                            .object);
     if (!story.nightAlmostOver && story.storyCount35 == 0) {
         RoomRecord spider;
-        spider.name(kObjSpider).mesh(mesh::kSpider).texture(picture::kPaleFibre).at(-0.38671f, 44.0178f, 0.90915f).turnDegrees(0.0f, 0.0f, 270.0f).speed(3.0f);
+        spider.name(kObjSpider)
+            .mesh(mesh::kSpider)
+            .texture(picture::kPaleFibre)
+            .at(-0.38671f, 44.0178f, 0.90915f)
+            .turnDegrees(0.0f, 0.0f, 270.0f)
+            .speed(3.0f);
         const int32_t vertices[8] = {182, 403, 197, 421, 206, 430, 188, 412};
         const float colours[4][3] = {{0.07450981f, 0.003921569f, 1.0f},
                                      {0.003921569f, 1.0f, 0.5882353f},
@@ -174,14 +200,23 @@ void PlayScreen::buildRoom1() {
     }
     if (!story.nightAlmostOver) {
         if (!story.bonePlaced) {
-            w.appendSceneObject(RoomRecord().name(kObjDog).mesh(mesh::kDogAsleep).at(13.5f, 23.5f, 0.35651f).size(0.7f, 0.3f, 5.0f).object);
+            w.appendSceneObject(RoomRecord()
+                                    .name(kObjDog)
+                                    .mesh(mesh::kDogAsleep)
+                                    .at(13.5f, 23.5f, 0.35651f)
+                                    .size(0.7f, 0.3f, 5.0f)
+                                    .object);
         } else {
             if (!story.boneTaken) {
                 w.appendSceneObject(RoomRecord().name(kObjBone).mesh(mesh::kBone).at(13.6f, 23.5f, 0.027f).object);
             }
             if (!story.dogGotBone) {
                 RoomRecord dog;
-                dog.name(kObjDog).mesh(mesh::kDogGuarding).texture(picture::kCharacterAtlas).at(13.5f, 24.5f, 0.35651f).size(0.3f, 0.7f, 5.0f);
+                dog.name(kObjDog)
+                    .mesh(mesh::kDogGuarding)
+                    .texture(picture::kCharacterAtlas)
+                    .at(13.5f, 24.5f, 0.35651f)
+                    .size(0.3f, 0.7f, 5.0f);
                 dogEye(dog.glow(505));
                 dogEye(dog.glow(2162));
                 w.appendSceneObject(dog.object);
@@ -195,24 +230,38 @@ void PlayScreen::buildRoom1() {
             }
         }
     }
-    w.appendSceneObject(RoomRecord().mesh(mesh::kPumpkinVines).texture(picture::kPumpkinLeaves).at(13.5f, 26.4f, 0.7357f).object);
+    w.appendSceneObject(
+        RoomRecord().mesh(mesh::kPumpkinVines).texture(picture::kPumpkinLeaves).at(13.5f, 26.4f, 0.7357f).object);
 
     // The big pumpkin grows with storyCount33 and is gone after stage 6.
     const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
                                       mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
     if (story.storyCount33 >= 0 && story.storyCount33 <= 4) {
         RoomRecord pumpkin;
-        pumpkin.name(kObjBigPumpkin).mesh(pumpkinMeshes[story.storyCount33]).texture(picture::kPumpkin).secondTexture(picture::kBlack);
+        pumpkin.name(kObjBigPumpkin)
+            .mesh(pumpkinMeshes[story.storyCount33])
+            .texture(picture::kPumpkin)
+            .secondTexture(picture::kBlack);
         pumpkin.at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
         if (story.storyCount33 == 1) {
             pumpkin.animTime(50.0f).speed(0.0f);
         }
         w.appendSceneObject(pumpkin.object);
     } else if (story.storyCount33 == 5 || story.storyCount33 == 6) {
-        w.appendSceneObject(RoomRecord().mesh(mesh::kPumpkinStump).texture(picture::kPumpkin).secondTexture(picture::kBlack).at(13.5f, 26.4f, 0.7357f).object);
+        w.appendSceneObject(RoomRecord()
+                                .mesh(mesh::kPumpkinStump)
+                                .texture(picture::kPumpkin)
+                                .secondTexture(picture::kBlack)
+                                .at(13.5f, 26.4f, 0.7357f)
+                                .object);
         if (story.storyCount33 == 5) {
             RoomRecord pumpkin;
-            pumpkin.name(kObjBigPumpkin).mesh(mesh::kPumpkinLit).texture(picture::kPumpkinLit).secondTexture(picture::kBlack).at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
+            pumpkin.name(kObjBigPumpkin)
+                .mesh(mesh::kPumpkinLit)
+                .texture(picture::kPumpkinLit)
+                .secondTexture(picture::kBlack)
+                .at(13.5f, 26.4f, 0.7357f)
+                .size(0.3f, 0.7f, 5.0f);
             for (int32_t vertex : {1090, 1092}) {
                 GlowSprite* sprite = pumpkin.glow(vertex);
                 sprite->quadExtent.scale(2.0f);
@@ -223,19 +272,31 @@ void PlayScreen::buildRoom1() {
     }
 
     appendRoomRows(w, kHedgesAndWell, COUNT_OF(kHedgesAndWell));
-    w.appendSceneObject(RoomRecord().name(kObjWell).mesh(mesh::kWell).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).object);
-    appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
     w.appendSceneObject(
-        RoomRecord().name(kObjPole).mesh(mesh::kWellPole).secondTexture(picture::kStoneSheen).at(25.85f, 15.73f, 0.75f).size(0.08f, 0.08f, 0.77f).object);
+        RoomRecord().name(kObjWell).mesh(mesh::kWell).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).object);
+    appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjPole)
+                            .mesh(mesh::kWellPole)
+                            .secondTexture(picture::kStoneSheen)
+                            .at(25.85f, 15.73f, 0.75f)
+                            .size(0.08f, 0.08f, 0.77f)
+                            .object);
     if (!story.nightAlmostOver && story.ropeOnPole) {
-        w.appendSceneObject(RoomRecord().name(kObjRope).mesh(mesh::kRopeOnPole).texture(picture::kPaleFibre).at(25.85f, 15.43f, 0.75f).object);
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjRope)
+                                .mesh(mesh::kRopeOnPole)
+                                .texture(picture::kPaleFibre)
+                                .at(25.85f, 15.43f, 0.75f)
+                                .object);
     }
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
     w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
     if (!story.doorKnocked) {
         w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(mesh::kHouseDoor).at(12.6f, 29.4f, 2.4f).object);
     } else {
-        w.appendSceneObject(RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
+        w.appendSceneObject(
+            RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
     }
     appendRoomRows(w, kHouseBoxes, COUNT_OF(kHouseBoxes));
     scatterRoom1Field();

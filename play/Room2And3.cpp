@@ -44,7 +44,12 @@ void PlayScreen::buildRoom2() {
     SceneObjectList& w = world.worldList;
     appendRoomRows(w, kRoom2Stand, COUNT_OF(kRoom2Stand));
     RoomRecord fish;
-    fish.name(kObjFishPerson).mesh(mesh::kFishPersonFloating).texture(picture::kFishPersonLook).secondTexture(picture::kDampSheen).at(0.0f, -3.5f, 0.95f).size(0.5f, 0.5f, 5.0f);
+    fish.name(kObjFishPerson)
+        .mesh(mesh::kFishPersonFloating)
+        .texture(picture::kFishPersonLook)
+        .secondTexture(picture::kDampSheen)
+        .at(0.0f, -3.5f, 0.95f)
+        .size(0.5f, 0.5f, 5.0f);
     for (int32_t vertex : {316, 1013}) {
         GlowSprite* sprite = fish.glow(vertex);
         sprite->quadExtent.multiply(0.7f, 1.2f, 1.2f);
@@ -61,13 +66,26 @@ void PlayScreen::buildRoom2() {
     effects.groundGrid->sourceAmplitude = 0.02f;
     effects.groundGrid->sourceOffset = 0.0f;
 
-    w.appendSceneObject(
-        RoomRecord().name(kObjCoins).mesh(mesh::kCoins).texture(picture::kGoldSheen).secondTexture(picture::kDampSheen).at(0.0f, 0.0f, 1.0f).sphereMapped().object);
-    w.appendSceneObject(
-        RoomRecord().name(kObjRope).mesh(mesh::kWellRope).texture(picture::kShedAtlas).secondTexture(picture::kDampSheen).at(0.0f, 0.6f, 2.25f).size(0.05f, 0.05f, 5.0f).object);
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjCoins)
+                            .mesh(mesh::kCoins)
+                            .texture(picture::kGoldSheen)
+                            .secondTexture(picture::kDampSheen)
+                            .at(0.0f, 0.0f, 1.0f)
+                            .sphereMapped()
+                            .object);
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjRope)
+                            .mesh(mesh::kWellRope)
+                            .texture(picture::kShedAtlas)
+                            .secondTexture(picture::kDampSheen)
+                            .at(0.0f, 0.6f, 2.25f)
+                            .size(0.05f, 0.05f, 5.0f)
+                            .object);
     const float pillars[4][2] = {{1.55f, 1.85f}, {1.55f, -1.85f}, {-1.55f, 1.85f}, {-1.55f, -1.85f}};
     for (const auto& pillar : pillars) {
-        w.appendSceneObject(RoomRecord().name(kObjPillar).at(pillar[0], pillar[1], 1.7f).size(0.35f, 0.35f, 5.0f).object);
+        w.appendSceneObject(
+            RoomRecord().name(kObjPillar).at(pillar[0], pillar[1], 1.7f).size(0.35f, 0.35f, 5.0f).object);
     }
 }
 
@@ -79,7 +97,13 @@ void PlayScreen::buildRoom3() {
     appendRoomRows(w, kShedShell, COUNT_OF(kShedShell));
     w.appendSceneObject(
         RoomRecord().name(kObjBricks).at(-5.65689f, 39.00279f, 0.02651f).size(0.1965f, 0.586f, 0.1965f).object);
-    w.appendSceneObject(RoomRecord().mesh(mesh::kSwingingLamp).texture(picture::kShedAtlas).secondTexture(picture::kDampSheen).at(-4.6528f, 39.8f, 0.0f).speed(0.5f).object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(mesh::kSwingingLamp)
+                            .texture(picture::kShedAtlas)
+                            .secondTexture(picture::kDampSheen)
+                            .at(-4.6528f, 39.8f, 0.0f)
+                            .speed(0.5f)
+                            .object);
     appendRoomRows(w, kShedWalls, COUNT_OF(kShedWalls));
     w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
     if (!story.broomTaken) {

@@ -67,16 +67,25 @@ void PlayScreen::buildHouseShell() {
     appendRoomRows(w, kHouseShell, COUNT_OF(kHouseShell));
     for (int k = 0; k <= 9; ++k) {
         const float fk = static_cast<float>(k);
-        w.appendSceneObject(RoomRecord().at(21.5f, 0.6f * fk + 35.85f, 0.25f * fk + 1.125f).size(2.0f, 0.3f, 0.125f).object);
+        w.appendSceneObject(
+            RoomRecord().at(21.5f, 0.6f * fk + 35.85f, 0.25f * fk + 1.125f).size(2.0f, 0.3f, 0.125f).object);
     }
     w.appendSceneObject(RoomRecord().at(21.5f, 43.55f, 3.375f).size(2.0f, 2.0f, 0.125f).object);
     for (int k = 0; k <= 14; ++k) {
         const float fk = static_cast<float>(k);
-        w.appendSceneObject(
-            RoomRecord().at(19.5f - (fk + 0.5f) * 0.6f, 43.55f, (fk + 10.0f) * 0.25f + 0.875f).size(0.3f, 2.0f, 0.125f).object);
+        w.appendSceneObject(RoomRecord()
+                                .at(19.5f - (fk + 0.5f) * 0.6f, 43.55f, (fk + 10.0f) * 0.25f + 0.875f)
+                                .size(0.3f, 2.0f, 0.125f)
+                                .object);
     }
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kHouseWindows).texture(picture::kWindowGlass).secondTexture(picture::kBlack).sphereMapped().at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(mesh::kHouseWindows)
+                            .texture(picture::kWindowGlass)
+                            .secondTexture(picture::kBlack)
+                            .sphereMapped()
+                            .at(12.5f, 7.5f, 0.0f)
+                            .drawDistance(9999.0f)
+                            .object);
 }
 
 // Room 4, the hall: posts, curtains, floor, the door side, and the pictures,
@@ -85,7 +94,8 @@ void PlayScreen::buildRoom4() {
     SceneObjectList& w = world.worldList;
     appendRoomRows(w, kHallPosts, COUNT_OF(kHallPosts));
     for (int k = 0; k < 4; ++k) {
-        replaceEffect(effects.clothMeshes[k]).buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
+        replaceEffect(effects.clothMeshes[k])
+            .buildClothMesh(kCloths[k][0], kCloths[k][1], kCloths[k][2], kCloths[k][3]);
     }
     for (int i = 0; i <= 4; ++i) {
         for (int j = -1; j <= 0; ++j) {
@@ -96,7 +106,8 @@ void PlayScreen::buildRoom4() {
         }
     }
     appendRoomRows(w, kHallDoorSide, COUNT_OF(kHallDoorSide));
-    w.appendSceneObject(RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
+    w.appendSceneObject(
+        RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
     w.appendSceneObject(RoomRecord()
                             .name(kObjCrystalBall)
                             .mesh(mesh::kCrystalBall)
@@ -105,16 +116,32 @@ void PlayScreen::buildRoom4() {
                             .at(19.25f, 41.3f, 5.46391f)
                             .sphereMapped()
                             .object);
-    w.appendSceneObject(
-        RoomRecord().name(kObjChair).mesh(mesh::kChair).at(8.5f, 44.0f, 1.0f).turnDegrees(0.0f, 0.0f, story.chairAngle).size(0.3f, 0.3f, 0.3f).object);
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjChair)
+                            .mesh(mesh::kChair)
+                            .at(8.5f, 44.0f, 1.0f)
+                            .turnDegrees(0.0f, 0.0f, story.chairAngle)
+                            .size(0.3f, 0.3f, 0.3f)
+                            .object);
     w.appendSceneObject(RoomRecord().at(8.75f, 44.0f, 1.0f).size(0.05f, 0.3f, 2.0f).object);
     w.appendSceneObject(RoomRecord().name(kObjPlanks).at(1.5f, 42.75f, 1.0f).size(0.7f, 1.0f, 2.0f).object);
-    w.appendSceneObject(RoomRecord().name(kObjBox).mesh(mesh::kBox).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).object);
+    w.appendSceneObject(
+        RoomRecord().name(kObjBox).mesh(mesh::kBox).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).object);
     w.appendSceneObject(RoomRecord().name(kObjTrapdoor).at(3.5f, 43.0f, 1.0f).object);
-    w.appendSceneObject(
-        RoomRecord().name(kObjRoundDrawings).mesh(mesh::kRoundDrawings).texture(picture::kPortraitAtlas).secondTexture(picture::kBlack).at(10.9f, 41.0f, 2.6f).object);
-    w.appendSceneObject(
-        RoomRecord().name(kObjSmallPaintings).mesh(mesh::kSmallPaintings).texture(picture::kPortraitAtlas).secondTexture(picture::kBlack).at(12.3f, 41.0f, 2.6f).object);
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjRoundDrawings)
+                            .mesh(mesh::kRoundDrawings)
+                            .texture(picture::kPortraitAtlas)
+                            .secondTexture(picture::kBlack)
+                            .at(10.9f, 41.0f, 2.6f)
+                            .object);
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjSmallPaintings)
+                            .mesh(mesh::kSmallPaintings)
+                            .texture(picture::kPortraitAtlas)
+                            .secondTexture(picture::kBlack)
+                            .at(12.3f, 41.0f, 2.6f)
+                            .object);
     if (!story.storyFlag37) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBigPainting)
@@ -125,11 +152,22 @@ void PlayScreen::buildRoom4() {
                                 .size(0.7f, 0.04f, 2.0f)
                                 .object);
     } else {
-        w.appendSceneObject(
-            RoomRecord().mesh(mesh::kBigPaintingSwinging).texture(picture::kFadedPainting).secondTexture(picture::kBlack).at(14.1f, 41.0f, 2.7f).animTime(6.0f).speed(0.0f).object);
+        w.appendSceneObject(RoomRecord()
+                                .mesh(mesh::kBigPaintingSwinging)
+                                .texture(picture::kFadedPainting)
+                                .secondTexture(picture::kBlack)
+                                .at(14.1f, 41.0f, 2.7f)
+                                .animTime(6.0f)
+                                .speed(0.0f)
+                                .object);
     }
-    w.appendSceneObject(
-        RoomRecord().name(kObjSmallPictures).mesh(mesh::kSmallPictures).texture(picture::kOldPhotos).secondTexture(picture::kBlack).at(15.9f, 41.0f, 2.6f).object);
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjSmallPictures)
+                            .mesh(mesh::kSmallPictures)
+                            .texture(picture::kOldPhotos)
+                            .secondTexture(picture::kBlack)
+                            .at(15.9f, 41.0f, 2.6f)
+                            .object);
     w.appendSceneObject(RoomRecord()
                             .name(kObjInstantPicture)
                             .mesh(mesh::kInstantPicture)
@@ -138,16 +176,26 @@ void PlayScreen::buildRoom4() {
                             .at(17.4f, 41.0f, 2.6f)
                             .turnDegrees(0.0f, 10.0f, 0.0f)
                             .object);
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kTableFar).at(12.47028f, 44.79217f, 2.0f).turnDegrees(0.0f, 0.0f, 4.472f).drawDistance(9999.0f).object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(mesh::kTableFar)
+                            .at(12.47028f, 44.79217f, 2.0f)
+                            .turnDegrees(0.0f, 0.0f, 4.472f)
+                            .drawDistance(9999.0f)
+                            .object);
 }
 
 // Room 5, behind the hall: the opened painting, the table, the goat person
 // until the special trick is learned, and the dust or the broom left there.
 void PlayScreen::buildRoom5() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kBigPaintingSwinging).texture(picture::kFadedPainting).secondTexture(picture::kBlack).at(14.1f, 41.0f, 2.7f).animTime(6.0f).speed(0.0f).object);
+    w.appendSceneObject(RoomRecord()
+                            .mesh(mesh::kBigPaintingSwinging)
+                            .texture(picture::kFadedPainting)
+                            .secondTexture(picture::kBlack)
+                            .at(14.1f, 41.0f, 2.7f)
+                            .animTime(6.0f)
+                            .speed(0.0f)
+                            .object);
     w.appendSceneObject(RoomRecord()
                             .name(kObjTable)
                             .mesh(mesh::kTable)
@@ -158,7 +206,12 @@ void PlayScreen::buildRoom5() {
                             .object);
     if (!story.specialTrickLearned) {
         RoomRecord goat;
-        goat.name(kObjGoatPerson).mesh(mesh::kGoatPersonBound).texture(picture::kGoatPersonLook).secondTexture(picture::kBlack).at(20.95f, 43.4f, 1.0f).size(0.3f, 0.4f, 2.0f);
+        goat.name(kObjGoatPerson)
+            .mesh(mesh::kGoatPersonBound)
+            .texture(picture::kGoatPersonLook)
+            .secondTexture(picture::kBlack)
+            .at(20.95f, 43.4f, 1.0f)
+            .size(0.3f, 0.4f, 2.0f);
         for (int32_t vertex : {3098, 6685}) {
             GlowSprite* sprite = goat.glow(vertex);
             sprite->quadExtent.scale(0.8f);
@@ -169,15 +222,22 @@ void PlayScreen::buildRoom5() {
     }
     if (story.storyCount40 == 0) {
         RoomRecord dust;
-        dust.name(kObjDust).mesh(mesh::kDust).secondTexture(picture::kBlack).at(20.91641f, 43.48899f, 1.0f).turnDegrees(0.0f, 0.0f, -90.753f);
+        dust.name(kObjDust)
+            .mesh(mesh::kDust)
+            .secondTexture(picture::kBlack)
+            .at(20.91641f, 43.48899f, 1.0f)
+            .turnDegrees(0.0f, 0.0f, -90.753f);
         Texture* texture = dust.object->setSceneObjectTexture(picture::kDust);
         if (texture) {
             texture->setNearest();
         }
         w.appendSceneObject(dust.object);
     } else {
-        w.appendSceneObject(
-            RoomRecord().mesh(mesh::kBroom).at(18.26058f, 41.78405f, 1.623f).turnDegrees(12.911f, 0.534f, -5.041f).object);
+        w.appendSceneObject(RoomRecord()
+                                .mesh(mesh::kBroom)
+                                .at(18.26058f, 41.78405f, 1.623f)
+                                .turnDegrees(12.911f, 0.534f, -5.041f)
+                                .object);
     }
 }
 
@@ -188,7 +248,11 @@ void PlayScreen::buildRoom6() {
     w.appendSceneObject(RoomRecord().name(kObjBat).mesh(mesh::kBat).at(3.89975f, 38.58609f, 11.05444f).object);
     if (!story.nightAlmostOver) {
         RoomRecord person;
-        person.name(kObjPerson).mesh(mesh::kPersonInChair).texture(picture::kPersonLook).at(11.94327f, 30.0f, 8.44822f).turnDegrees(0.0f, 0.0f, 105.0f);
+        person.name(kObjPerson)
+            .mesh(mesh::kPersonInChair)
+            .texture(picture::kPersonLook)
+            .at(11.94327f, 30.0f, 8.44822f)
+            .turnDegrees(0.0f, 0.0f, 105.0f);
         for (int32_t vertex : {2, 716}) {
             setGlowColour(person.glow(vertex), 1.0f, 0.1254902f, 0.1254902f, 0.5f);
         }
@@ -201,7 +265,10 @@ void PlayScreen::buildRoom6() {
         w.appendSceneObject(redGlow.object);
     }
     RoomRecord equipment;
-    equipment.name(kObjMedicalEquipment).mesh(mesh::kMedicalEquipment).at(10.60117f, 30.06468f, 8.44822f).size(1.0f, 0.335f, 2.0f);
+    equipment.name(kObjMedicalEquipment)
+        .mesh(mesh::kMedicalEquipment)
+        .at(10.60117f, 30.06468f, 8.44822f)
+        .size(1.0f, 0.335f, 2.0f);
     if (!story.nightAlmostOver) {
         equipment.texture(picture::kEquipmentPanels);
     }
@@ -215,7 +282,12 @@ void PlayScreen::buildRoom6() {
                             .size(0.4f, 0.4f, 2.0f)
                             .object);
     if (story.nightAlmostOver && !story.treatTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjTreat).mesh(mesh::kTreat).texture(picture::kSweetWrapper).at(11.12958f, 40.80397f, 8.63261f).object);
+        w.appendSceneObject(RoomRecord()
+                                .name(kObjTreat)
+                                .mesh(mesh::kTreat)
+                                .texture(picture::kSweetWrapper)
+                                .at(11.12958f, 40.80397f, 8.63261f)
+                                .object);
     }
     if (story.nightAlmostOver && !story.letterTaken) {
         w.appendSceneObject(RoomRecord().name(kObjLetter).at(11.19f, 40.76f, 8.63f).object);

@@ -35,7 +35,8 @@ const float kHallWalls[6][5] = {
 // corridor's boxes, then the story-driven starts, segments, walls and eyes.
 void PlayScreen::buildRoom7() {
     SceneObjectList& w = world.worldList;
-    replaceEffect(effects.backdropLayer).createBackdropLayer(story.costumeGhost, story.costumeWerewolf, story.costumeDeath);
+    replaceEffect(effects.backdropLayer)
+        .createBackdropLayer(story.costumeGhost, story.costumeWerewolf, story.costumeDeath);
 
     // The lists only point into the world list; emptied before anything is
     // built, so that an open tunnel's arches and segments join them just as

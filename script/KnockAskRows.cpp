@@ -68,10 +68,12 @@ const ActionRow kKnockOnRows[] = {
     {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 12, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsCatPurrs, sound::kPurr, 0.2f, kNoStep, kNoItem, nullptr},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFollowedLeader, kObjRope, kObjGoatPerson, kObjSpider, kObjPillar), nullptr, kAnsNotAGoodIdea,
-     kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueKnows, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNotAsleep, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjRope, kObjGoatPerson, kObjSpider, kObjPillar), nullptr, kAnsNotAGoodIdea, kNoSound,
+     0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueKnows, sound::kRightBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNotAsleep, sound::kLeftBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
     {targets(kObjRightSlider), nullptr, kAnsDoesntMove, sound::kKnockKnock, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjLeftSlider), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, pushLeftSlider},
 };
@@ -205,9 +207,11 @@ const ActionRow kAskRows[] = {
     {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, sound::kSkeletonVoice, 1.0f, 15, kNoItem, greetSkeleton},
     {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 144, kNoItem, askSomething},
     {targets(kObjShadyCat), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, askShadyCat},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, askRightBirdStatue},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem,
+     askRightBirdStatue},
     {targets(kObjLeftBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, askLeftBirdStatue},
-    {targets(kObjBroomstick, kObjHat), scarecrowAwake, kAnsScarecrowCare, sound::kScarecrowWhisper, 0.12f, kNoStep, kNoItem, nullptr},
+    {targets(kObjBroomstick, kObjHat), scarecrowAwake, kAnsScarecrowCare, sound::kScarecrowWhisper, 0.12f, kNoStep,
+     kNoItem, nullptr},
 };
 const ActionRow kAskFallback = {targets(), nullptr, kAnsEllipsis, kNoSound, 0.0f, 5, kNoItem, nullptr};
 

@@ -136,7 +136,8 @@ void hallAndEyes(PlayScreen& play, float dt) {
         playCueOnAnyChannel(sound::kOminousSting, 0.6f);
         play.story.storyValue52 = 0.0001f;
         for (ObjectName name : {kObjEye1, kObjEye2}) {
-            addRowObject(play, objectName(name), mesh::kEyesOpening, picture::kEyes, picture::kBlack, Vec3())->drawDistance = 9999.0f;
+            addRowObject(play, objectName(name), mesh::kEyesOpening, picture::kEyes, picture::kBlack, Vec3())
+                ->drawDistance = 9999.0f;
         }
     }
     if (play.story.storyValue52 > 0.0f && play.story.storyValue52 < 1.0f) {

@@ -65,7 +65,8 @@ void moveProcession(PlayScreen& play, float dt) {
         while (walker->position.x > player.position.x + 15.0f) walker->position.x -= 30.0f;
         if (boxesOverlap(walker->position, walker->halfSize, player.playerBoxCentre(), player.playerBoxHalfSize())) {
             player.position.x -= kProcessionSpeed * dt;
-            player.position.y += player.position.y > walker->position.y ? kProcessionSpeed * dt : -kProcessionSpeed * dt;
+            player.position.y +=
+                player.position.y > walker->position.y ? kProcessionSpeed * dt : -kProcessionSpeed * dt;
         }
     }
 }
@@ -177,7 +178,8 @@ void room1(PlayScreen& play, float dt) {
     }
     // The dog notices the player in its corner; late at night there is no
     // dog to notice anything.
-    if (p.y > 24.0f && p.x > 12.4f && !play.story.bonePlaced && play.world.worldList.containsSceneObject(objectName(kObjDog))) {
+    if (p.y > 24.0f && p.x > 12.4f && !play.story.bonePlaced &&
+        play.world.worldList.containsSceneObject(objectName(kObjDog))) {
         play.script.scriptStep = 47;
     }
     if (p.y < 10.25f) {
@@ -201,8 +203,8 @@ void room2(PlayScreen& play) {
 
 void room4(PlayScreen& play) {
     const Vec3& p = play.player.position;
-    if (play.story.coinInWell && !play.story.storyFlag37 && play.story.storyFlag42 && p.x > 13.0f && p.x < 15.0f && p.y > 37.2f &&
-        p.y < 40.8f) {
+    if (play.story.coinInWell && !play.story.storyFlag37 && play.story.storyFlag42 && p.x > 13.0f && p.x < 15.0f &&
+        p.y > 37.2f && p.y < 40.8f) {
         playCueOnAnyChannel(sound::kPaintingSwings, 0.6f);
         play.story.storyFlag37 = true;
         SceneObject* painting = play.findSceneObject(kObjBigPainting);

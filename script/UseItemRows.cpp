@@ -16,7 +16,8 @@ const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0
 // Use rock on. Put back where the key lay, the rock hides it again.
 void coverKey(PlayScreen& play) {
     deleteRowObject(play, kObjKey);
-    addRowObject(play, objectName(kObjRock), mesh::kRock, picture::kRockSurface, picture::kStoneSheen, Vec3(6.0f, 2.0f, 0.0f));
+    addRowObject(play, objectName(kObjRock), mesh::kRock, picture::kRockSurface, picture::kStoneSheen,
+                 Vec3(6.0f, 2.0f, 0.0f));
     play.story.rockTaken = false;
 }
 
@@ -86,14 +87,17 @@ const ActionRow kUseBristlesRows[] = {
     {targets(kObjGoatPerson), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjGate), nullptr, kAnsGateNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTime, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTime, sound::kRightBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, sound::kLeftBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerBristlesToDog},
 };
 
 // Use broomstick on. Stood in the crack, it can carry the hat.
 void standInCrack(PlayScreen& play) {
-    addRowObject(play, objectName(kObjBroomstick), mesh::kBroomstick, -1, picture::kStoneSheen, Vec3(12.1f, 8.45f, 0.421f));
+    addRowObject(play, objectName(kObjBroomstick), mesh::kBroomstick, -1, picture::kStoneSheen,
+                 Vec3(12.1f, 8.45f, 0.421f));
     play.story.broomstickInCrack = true;
 }
 
@@ -106,8 +110,10 @@ const ActionRow kUseBroomstickRows[] = {
      kNoStep, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kAnsCannotTellIfHit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueBaffled, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueBaffled, sound::kRightBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclines, sound::kLeftBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
 };
 
 // Use flower on.
@@ -121,9 +127,10 @@ const ActionRow kUseFlowerRows[] = {
     {targets(kObjSleepingSnake, kObjFollowedLeader), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem,
      nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatuePuzzled, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem, nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNoUseForFlower, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem,
-     nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatuePuzzled, sound::kRightBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueNoUseForFlower, sound::kLeftBirdVoice, 0.8f, kNoStep,
+     kNoItem, nullptr},
 };
 
 // Use hat on. On the broomstick in the crack the hat makes a scarecrow.
@@ -133,7 +140,8 @@ void dressBroomstick(PlayScreen& play) {
         return;
     }
     playRowSound(sound::kRustle, 0.42f);
-    SceneObject* hat = addRowObject(play, objectName(kObjHat), mesh::kHat, -1, picture::kStoneSheen, Vec3(12.17f, 8.4f, 0.9f));
+    SceneObject* hat =
+        addRowObject(play, objectName(kObjHat), mesh::kHat, -1, picture::kStoneSheen, Vec3(12.17f, 8.4f, 0.9f));
     hat->rotation.set(-0.10472f, 0.610865f, -1.64061f);
     play.player.removeActionById(9);
     play.story.hatOnBroomstick = true;
@@ -144,14 +152,15 @@ const ActionRow kUseHatRows[] = {
     {targets(kObjMonique), nullptr, kAnsMoniqueSameHat, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsHatWouldNotFitYou, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchHasHat, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonHatWouldNotFit, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonHatWouldNotFit, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem,
+     nullptr},
     {targets(kObjKnife, kObjSleepingSnake, kObjFollowedLeader), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTimeForThis, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem,
-     nullptr},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclinesPolitely, sound::kLeftBirdVoice, 0.8f, kNoStep, kNoItem,
-     nullptr},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kAnsRightStatueNoTimeForThis, sound::kRightBirdVoice, 0.8f,
+     kNoStep, kNoItem, nullptr},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kAnsLeftStatueDeclinesPolitely, sound::kLeftBirdVoice, 0.8f,
+     kNoStep, kNoItem, nullptr},
 };
 
 }  // namespace

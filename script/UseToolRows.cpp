@@ -26,7 +26,8 @@ void carvePumpkin(PlayScreen& play) {
         showAnswer(play, kAnsDoneCarving);
         return;
     }
-    static const int32_t kStageMeshes[] = {mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
+    static const int32_t kStageMeshes[] = {mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut,
+                                           mesh::kPumpkinCarved};
     play.story.storyCount33 = stage + 1;
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(kStageMeshes[stage]);
@@ -117,7 +118,8 @@ const ActionRow kUseCoinRows[] = {
     {targets(kObjCoinSlot), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, insertCoin},
     {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem,
+     nullptr},
     {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kCoins, 0.18f, kNoStep, 12, letGoOfCoin},
     {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 12, letGoOfCoin},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -134,9 +136,10 @@ void offerCandleToPumpkin(PlayScreen& play) {
 const ActionRow kUseCandleRows[] = {
     {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerCandleToPumpkin},
     {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, sound::kSkeletonVoice, 1.0f, 42, kNoItem, nullptr},
-    {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
-     kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, sound::kSkeletonVoice, 1.0f, 42, kNoItem,
+     nullptr},
+    {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep, kNoItem,
+     nullptr},
     {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjSomething, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
@@ -177,14 +180,15 @@ void lightPumpkin(PlayScreen& play) {
 
 const ActionRow kUseLitCandleRows[] = {
     {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, lightPumpkin},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonStillBurning, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonStillBurning, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem,
+     nullptr},
     {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep,
-     kNoItem, nullptr},
+    {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep, kNoItem,
+     nullptr},
     {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFollowedLeader, kObjSomething, kObjSpider, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound,
-     0.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjSomething, kObjSpider, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f,
+     kNoStep, kNoItem, nullptr},
     {targets(kObjCrack), nullptr, kAnsNothingInIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
@@ -250,11 +254,12 @@ const ActionRow kUseBoneRows[] = {
     {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 49, kNoItem, nullptr},
     {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjMonique), nullptr, kAnsMoniqueDismayed, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFollowedLeader, kObjDustyShelf, kObjWell), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
-     kNoItem, nullptr},
+    {targets(kObjFollowedLeader, kObjDustyShelf, kObjWell), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem,
+     nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNotHisBone, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem, nullptr},
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNotHisBone, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem,
+     nullptr},
     {targets(kObjDogHouse), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
 };
 
@@ -269,7 +274,8 @@ const ActionRow kNotYetSpecial = {targets(), nullptr, kAnsSpecialOccasion, kNoSo
 
 // Use treat on. Put on the letter, the treat can be taken again.
 void putTreatOnLetter(PlayScreen& play) {
-    addRowObject(play, objectName(kObjTreat), mesh::kTreat, picture::kSweetWrapper, -1, Vec3(11.1296f, 40.804f, 8.63261f));
+    addRowObject(play, objectName(kObjTreat), mesh::kTreat, picture::kSweetWrapper, -1,
+                 Vec3(11.1296f, 40.804f, 8.63261f));
     play.player.removeActionById(18);
     play.story.treatTaken = false;
 }

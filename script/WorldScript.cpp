@@ -61,9 +61,11 @@ bool updateWorldScript(PlayScreen& play, float dt) {
 
     ViewState& view = play.view;
     if (view.sceneVisibilityTarget > view.sceneVisibility) {
-        view.sceneVisibility = std::min(view.sceneVisibility + dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
+        view.sceneVisibility =
+            std::min(view.sceneVisibility + dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
     } else if (view.sceneVisibilityTarget < view.sceneVisibility) {
-        view.sceneVisibility = std::max(view.sceneVisibility - dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
+        view.sceneVisibility =
+            std::max(view.sceneVisibility - dt * view.sceneVisibilityRate, view.sceneVisibilityTarget);
     }
 
     play.script.scriptStepDelay = std::max(play.script.scriptStepDelay - dt, 0.0f);

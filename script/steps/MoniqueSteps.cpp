@@ -36,7 +36,8 @@ void step27(PlayScreen& play) { darkenToStep(play, 28); }
 // The hat drops where Monique stood; the flower is hers.
 void step28(PlayScreen& play) {
     fadeScene(play, 1.0f);
-    SceneObject* hat = addRowObject(play, objectName(kObjHat), mesh::kHat, -1, -1, Vec3(play.story.storyValue14, 3.8f, 0.19f));
+    SceneObject* hat =
+        addRowObject(play, objectName(kObjHat), mesh::kHat, -1, -1, Vec3(play.story.storyValue14, 3.8f, 0.19f));
     hat->rotation.set(2.79253f, 0.453786f, -0.244346f);
     play.player.removeActionById(8);
     play.story.moniqueHasFlower = true;

@@ -103,8 +103,8 @@ void step104(PlayScreen& play) {
     animate(sceneObject(play, kObjYou), 80.0f, 0.0f);
     SceneObject* rat = addRowObject(play, objectName(kObjRat), mesh::kRat, -1, -1, Vec3(12.5f, 29.0f, 7.0f));
     rat->animSpeed = 1.5f;
-    SceneObject* goat =
-        addRowObject(play, objectName(kObjGoatPerson), mesh::kGoatPersonFacingAhead, picture::kGoatPersonLook, picture::kBlack, Vec3(11.7759f, 30.9747f, 7.2949f));
+    SceneObject* goat = addRowObject(play, objectName(kObjGoatPerson), mesh::kGoatPersonFacingAhead,
+                                     picture::kGoatPersonLook, picture::kBlack, Vec3(11.7759f, 30.9747f, 7.2949f));
     addHiddenGlow(goat, 3098);
     addHiddenGlow(goat, 6685);
     SweepEffect* sweep = sweepTakesOver(play, goat);
@@ -153,7 +153,8 @@ void step106(PlayScreen& play) {
 void step114(PlayScreen& play) {
     playCueOnAnyChannel(sound::kPersonPassing, 0.9f);
     poseObject(play, kObjPerson, mesh::kPersonPassing, 0.0f, 1.5f);
-    SceneObject* skeleton = addRowObject(play, objectName(kObjSkeleton), mesh::kHouseFigure, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
+    SceneObject* skeleton =
+        addRowObject(play, objectName(kObjSkeleton), mesh::kHouseFigure, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
     skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);
     play.script.scriptStep = 116;
