@@ -37,11 +37,15 @@ void pushKey(SDLKey sym, bool down) {
     SDL_PushEvent(&event);
 }
 
-// The colour at the centre of the picture that the last frame showed.
-void centrePixel(unsigned char rgb[3]) {
+// The centre of the picture that the last frame showed is the error screen's
+// red.
+void expectRedCentre() {
+    unsigned char rgb[3];
     glReadBuffer(GL_BACK);
     glReadPixels(static_cast<int>(gScreenWidth / 2), static_cast<int>(gScreenHeight / 2), 1, 1, GL_RGB,
                  GL_UNSIGNED_BYTE, rgb);
+    EXPECT_GT(rgb[0], 200);
+    EXPECT_LT(rgb[1], 60);
 }
 
 // Runs frames until the loop ends or the count runs out; true when it ended.
@@ -68,10 +72,7 @@ TEST_F(GameAppTest, SquareWindowShowsTheAspectErrorUntilEscape) {
 
     bool normalQuit = true;
     EXPECT_FALSE(runFrames(app, 2, normalQuit));
-    unsigned char rgb[3];
-    centrePixel(rgb);
-    EXPECT_GT(rgb[0], 200);
-    EXPECT_LT(rgb[1], 60);
+    expectRedCentre();
 
     pushKey(SDLK_ESCAPE, true);
     EXPECT_TRUE(runFrames(app, 1, normalQuit));
@@ -95,10 +96,7 @@ TEST_F(GameAppTest, ErrorScreenIgnoresTheTextureBoundWhenItArose) {
 
     bool normalQuit = true;
     EXPECT_FALSE(runFrames(app, 1, normalQuit));
-    unsigned char rgb[3];
-    centrePixel(rgb);
-    EXPECT_GT(rgb[0], 200);
-    EXPECT_LT(rgb[1], 60);
+    expectRedCentre();
     glDeleteTextures(1, &name);
 }
 

@@ -1,19 +1,14 @@
 #include "GeneratedContent.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
-#include "engine/Scramble.h"
+#include "engine/ResourceFile.h"
 
 std::vector<uint8_t> readPlain(const std::string& path) {
-    std::vector<uint8_t> data;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return data;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) data.push_back(uint8_t(c));
-    std::fclose(f);
-    unscrambleBuffer(data.data(), uint32_t(data.size()));
-    return data;
+    uint32_t length = 0;
+    const std::unique_ptr<uint8_t[]> contents = readResourceFile(path.c_str(), length);
+    return std::vector<uint8_t>(contents.get(), contents.get() + length);
 }
 
 void removeTree(const std::string& dir) {

@@ -61,6 +61,20 @@ protected:
         overlay.apply();
     }
 
+    // Gives label font "res/0", text and glyph size, and places it at (y, z).
+    static void setUpLabel(TextLabel& label, const char* text, float glyphSize, float y, float z) {
+        label.setFont("res/0");
+        label.text = text;
+        label.glyphSize = glyphSize;
+        label.position.set(0.0f, y, z);
+    }
+
+    // Draws label alone on a fresh overlay frame.
+    void drawAlone(TextLabel& label) {
+        startOverlayFrame();
+        label.draw();
+    }
+
     // The colour of the pixel at overlay point (y, z), as 0xRRGGBB.
     uint32_t colourAt(float y, float z) {
         glFinish();
@@ -195,13 +209,9 @@ TEST_F(TextLabelTest, AnchoredLinesAreFlushLeftInTheirBlock) {
 
 TEST_F(TextLabelTest, CentredLetterLandsWhereTheLayoutSays) {
     TextLabel label;
-    label.setFont("res/0");
-    label.text = "A";
-    label.glyphSize = 2.0f;
+    setUpLabel(label, "A", 2.0f, 24.0f, 18.0f);
     label.setAnchor(0.5f, 0.5f);
-    label.position.set(0.0f, 24.0f, 18.0f);
-    startOverlayFrame();
-    label.draw();
+    drawAlone(label);
 
     // The square covers y 23..25 and z 17..19, the picture's top left at the
     // square's top left.
@@ -217,13 +227,9 @@ TEST_F(TextLabelTest, CentredLetterLandsWhereTheLayoutSays) {
 
 TEST_F(TextLabelTest, MissingAndHighCodesShowGlyphZero) {
     TextLabel label;
-    label.setFont("res/0");
     // A high byte, a tab, a letter without its own file, and "A".
-    label.text = "\xE4\tBA";
-    label.glyphSize = 4.0f;
-    label.position.set(0.0f, 2.0f, 30.0f);
-    startOverlayFrame();
-    label.draw();
+    setUpLabel(label, "\xE4\tBA", 4.0f, 2.0f, 30.0f);
+    drawAlone(label);
     EXPECT_EQ(kRed, colourAt(4.0f, 28.0f));
     EXPECT_EQ(kCyan, colourAt(8.0f, 28.0f));
     EXPECT_EQ(kRed, colourAt(12.0f, 28.0f));
@@ -234,31 +240,24 @@ TEST_F(TextLabelTest, MissingAndHighCodesShowGlyphZero) {
 // or an anchor must still move every square to its new place.
 TEST_F(TextLabelTest, EachChangeShowsOnTheNextDraw) {
     TextLabel label;
-    label.setFont("res/0");
-    label.text = "A\tA";
-    label.glyphSize = 4.0f;
-    label.position.set(0.0f, 2.0f, 30.0f);
-    startOverlayFrame();
-    label.draw();
+    setUpLabel(label, "A\tA", 4.0f, 2.0f, 30.0f);
+    drawAlone(label);
     EXPECT_EQ(kCyan, colourAt(8.0f, 28.0f));
     EXPECT_EQ(kGreen, colourAt(11.0f, 29.0f));
 
     label.text = "\tA";
-    startOverlayFrame();
-    label.draw();
+    drawAlone(label);
     EXPECT_EQ(kCyan, colourAt(4.0f, 28.0f));
     EXPECT_EQ(kGreen, colourAt(7.0f, 29.0f));
     EXPECT_EQ(kBlack, colourAt(11.0f, 29.0f));
 
     label.glyphSize = 2.0f;
-    startOverlayFrame();
-    label.draw();
+    drawAlone(label);
     EXPECT_EQ(kCyan, colourAt(3.0f, 29.0f));
     EXPECT_EQ(kBlack, colourAt(7.0f, 27.0f));
 
     label.setAnchor(1.0f, 0.0f);
-    startOverlayFrame();
-    label.draw();
+    drawAlone(label);
     // Now the block ends at y 2: the tab covers y -2..0, "A" 0..2.
     EXPECT_EQ(kGreen, colourAt(0.5f, 29.5f));
     EXPECT_EQ(kBlack, colourAt(3.0f, 29.0f));
