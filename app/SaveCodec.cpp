@@ -1,5 +1,7 @@
 #include "app/SaveCodec.h"
 
+#include <cmath>
+
 #include "app/FatalError.h"
 #include "text/Text.h"
 
@@ -46,4 +48,13 @@ uint32_t encodeSaveFloat(float value) {
 float decodeSaveFloat(uint32_t word) {
     const int32_t steps = static_cast<int32_t>(word - kFloatOffset);
     return static_cast<float>(steps) * 0.0001f;
+}
+
+float saveFloatStepAwayFromZero(float decoded) {
+    const double steps = std::round(static_cast<double>(decoded) * 10000.0);
+    if (steps == 0.0 || !(std::fabs(steps) < 2147483647.0)) {
+        return decoded;
+    }
+    const int32_t next = static_cast<int32_t>(steps) + (steps > 0.0 ? 1 : -1);
+    return static_cast<float>(next) * 0.0001f;
 }

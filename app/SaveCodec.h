@@ -30,5 +30,9 @@ int32_t decodeSaveInt(uint32_t word);
 uint32_t encodeSaveFloat(float value);
 // (word - 669669) x 0.0001f.
 float decodeSaveFloat(uint32_t word);
+// For a value read back with decodeSaveFloat: the value of the word one step
+// further from zero. Encoding truncates toward zero, so the value that was
+// saved lies between the two. 0 stays 0 (only 0 itself is saved as 0).
+float saveFloatStepAwayFromZero(float decoded);
 
 #endif

@@ -132,6 +132,13 @@ private:
     // Gives back the references that building the current room took (the
     // common sounds and its pinned list) and sets room to -1.
     void releaseRoomReferences();
+    // True when the player's feet at feet leave the walking box clear of every
+    // object and the body box clear once lifted by the longest frame step (a
+    // player standing on an object sinks into it by less than that).
+    bool playerPlaceClear(const Vec3& feet) const;
+    // Moves a loaded player whom the saved place, truncated toward zero, put
+    // inside an object back out of it (see PlayScreenSave.cpp).
+    void settleLoadedPlayer();
     void selectLastActionWithId(int32_t id);
     // Room contents by room number; rooms without contents yet build nothing.
     void buildRoom0();

@@ -9,6 +9,7 @@
 #include "app/JoystickBindings.h"
 #include "app/SaveCodec.h"
 #include "engine/FileStream.h"
+#include "engine/FrameTimer.h"
 #include "play/PlayStateTable.h"
 #include "play/RoomTables.h"
 #include "text/Text.h"
@@ -120,9 +121,50 @@ bool PlayScreen::loadPlayState(FileStream& stream) {
     if (!player.loadPlayer(stream)) {
         return false;
     }
+    settleLoadedPlayer();
     rebuildTargetList();
     player.validateCurrentTarget();
     return true;
+}
+
+bool PlayScreen::playerPlaceClear(const Vec3& feet) const {
+    const Vec3 walkCentre = player.playerBoxCentreAt(feet);
+    const Vec3 walkHalf = player.playerBoxHalfSize();
+    if (boxHitsAnySceneObject(walkCentre.x, walkCentre.y, walkCentre.z, walkHalf.x, walkHalf.y, walkHalf.z)) {
+        return false;
+    }
+    const float lift = gFrameTimer ? gFrameTimer->maxDt : 0.0f;
+    const Vec3 body = player.playerFeetProbeAt(feet);
+    const Vec3& half = player.halfSize;
+    return !boxHitsAnySceneObject(body.x, body.y, body.z + lift, half.x, half.y, half.z);
+}
+
+// The save keeps each coordinate of the feet truncated toward zero, so a
+// player who stood a hair from an object on the side away from zero comes
+// back up to one save step nearer to it on each axis, which can be inside it:
+// stuck there, and lifted onto it frame by frame. Such a player is put back
+// where the save came from: each coordinate lay between the loaded value and
+// the value one step further from zero, so the first place that is clear,
+// moving as few axes as possible one step away from zero, is taken. A place
+// that no such move clears is left as loaded. The file is not touched, so
+// saves of earlier builds are mended the same way.
+void PlayScreen::settleLoadedPlayer() {
+    const Vec3 loaded = player.position;
+    if (playerPlaceClear(loaded)) {
+        return;
+    }
+    const Vec3 further(saveFloatStepAwayFromZero(loaded.x), saveFloatStepAwayFromZero(loaded.y),
+                       saveFloatStepAwayFromZero(loaded.z));
+    // The axes moved, as bits x 1, y 2, z 4: one axis, then two, then all.
+    const int32_t kMoves[] = {1, 2, 4, 3, 5, 6, 7};
+    for (int32_t moved : kMoves) {
+        const Vec3 place((moved & 1) ? further.x : loaded.x, (moved & 2) ? further.y : loaded.y,
+                         (moved & 4) ? further.z : loaded.z);
+        if (playerPlaceClear(place)) {
+            player.position = place;
+            return;
+        }
+    }
 }
 
 bool PlayScreen::saveGame() {

@@ -274,14 +274,18 @@ Vec3 Player::playerBoxHalfSize() const {
     return half;
 }
 
-Vec3 Player::playerBoxCentre() const {
-    Vec3 centre = position;
+Vec3 Player::playerBoxCentre() const { return playerBoxCentreAt(position); }
+
+Vec3 Player::playerFeetProbe() const { return playerFeetProbeAt(position); }
+
+Vec3 Player::playerBoxCentreAt(const Vec3& feet) const {
+    Vec3 centre = feet;
     centre.add(0.0f, 0.0f, halfSize.z + 0.5f * stepHeight);
     return centre;
 }
 
-Vec3 Player::playerFeetProbe() const {
-    Vec3 centre = position;
+Vec3 Player::playerFeetProbeAt(const Vec3& feet) const {
+    Vec3 centre = feet;
     centre.add(0.0f, 0.0f, halfSize.z);
     return centre;
 }

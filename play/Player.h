@@ -63,6 +63,9 @@ public:
     Vec3 playerBoxHalfSize() const;
     Vec3 playerBoxCentre() const;
     Vec3 playerFeetProbe() const;
+    // The same two centres for the feet at another place.
+    Vec3 playerBoxCentreAt(const Vec3& feet) const;
+    Vec3 playerFeetProbeAt(const Vec3& feet) const;
 
     // The player block of the save file: five floats (x, y, z, pitch, yaw), the
     // action count, the ids. False at the first failed word.

@@ -14,6 +14,7 @@
 #include "engine/ScreenSize2D.h"
 #include "play/PlayStateTable.h"
 #include "support/PlayHarness.h"
+#include "support/WorldRecords.h"
 #include "text/Text.h"
 
 using namespace playtest;
@@ -332,4 +333,97 @@ TEST_F(SaveFileTest, AnErrorRaisedInTheFrameIsNotTakenOverByTheMenu) {
     s.frames(2);
     EXPECT_EQ(kGameStateError, gGameState);
     EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted));
+}
+
+namespace {
+
+// A place a hair's breadth from a wall, on the side of the wall away from
+// zero, where the save's truncation toward zero moves the player into it.
+struct WallCase {
+    const char* label;
+    int32_t room;
+    void (*flags)(StoryState& story);
+    float x, y;     // the feet, a hair from the wall
+    float walkYaw;  // along the wall
+};
+
+void noFlags(StoryState&) {}
+void shedSwept(StoryState& s) { s.broomTaken = true; }
+void hallQuiet(StoryState& s) {
+    s.nightAlmostOver = true;
+    s.storyValue49 = s.storyValue50 = s.storyValue52 = 1.0f;
+    s.storyFlag51 = true;
+}
+
+// The street's south wall (face y 0.6, the player north of it), the hall of
+// room 7 under its north wall (face y -2.38571) and beside its east wall
+// (face x -8.951), the house's west wall in room 4 (face x 1.50197) and the
+// shed's east wall in room 3 (face x -3.3528): both signs on both axes.
+const WallCase kWallCases[] = {
+    {"room 0, y above zero", 0, noFlags, 7.5f, 0.80005f, 0.0f},
+    {"room 7, y below zero", 7, hallQuiet, -10.0f, -2.58576f, 3.1415927f},
+    {"room 4, x above zero", 4, noFlags, 1.70199f, 33.0f, 1.5707964f},
+    {"room 3, x below zero", 3, shedSwept, -3.55285f, 38.8f, 1.5707964f},
+    {"room 7, x below zero", 7, hallQuiet, -9.15105f, -2.7f, 4.712389f},
+};
+
+// The objects the player would stand in with the feet at feet.
+std::string holdingAt(PlayScreen& p, const Vec3& feet) {
+    const Vec3 kept = p.player.position;
+    p.player.position = feet;
+    const std::string holding = objectsHoldingPlayer(p);
+    p.player.position = kept;
+    return holding;
+}
+
+float truncatedBySave(float v) { return decodeSaveFloat(encodeSaveFloat(v)); }
+
+}  // namespace
+
+// A player who saved a hair's breadth from a wall comes back beside it, not
+// in it: after the load the player walks on along the wall at 60 frames a
+// second and the feet stay on the floor.
+TEST_F(SaveFileTest, APlayerSavedAHairFromAWallWalksOnAlongIt) {
+    writeEveryCatalogResource();
+    PlayScreen& p = play(s);
+    for (const WallCase& c : kWallCases) {
+        SCOPED_TRACE(c.label);
+        gNewGameRequest = 1;
+        s.frames(1);
+        c.flags(p.story);
+        p.enterRoom(c.room);
+        p.view.roomFade = 1.0f;
+        // Standing on the floor, a hair from the wall, facing along it.
+        p.player.position.set(c.x, c.y, c.room == 4 ? 1.1f : 0.0f);
+        p.player.viewAngles.set(0.0f, 0.0f, c.walkYaw);
+        framesAt60(s, 20);
+        ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+        const Vec3 saved = p.player.position;
+        ASSERT_EQ(c.x, saved.x);
+        ASSERT_EQ(c.y, saved.y);
+        ASSERT_EQ("", objectsHoldingPlayer(p));
+        // The save's truncation alone would put the player inside the wall.
+        const Vec3 truncated(truncatedBySave(saved.x), truncatedBySave(saved.y), truncatedBySave(saved.z));
+        ASSERT_NE("", holdingAt(p, truncated));
+
+        save(s);
+        gNewGameRequest = 1;
+        s.frames(1);
+        load(s);
+        ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+        ASSERT_EQ(c.room, p.world.room);
+        EXPECT_EQ("", objectsHoldingPlayer(p));
+        EXPECT_LE(placeGap(-1, saved, p.player.position), 2.5e-4f);
+
+        const Vec3 start = p.player.position;
+        holdKey(SDLK_w, true);
+        framesAt60(s, 30);
+        holdKey(SDLK_w, false);
+        framesAt60(s, 10);
+        const Vec3& end = p.player.position;
+        const float along = std::hypot(end.x - start.x, end.y - start.y);
+        EXPECT_GT(along, 0.6f) << "walked from " << vectorText(start) << " to " << vectorText(end);
+        EXPECT_NEAR(saved.z, end.z, 0.05f) << "the feet left the floor";
+        EXPECT_EQ("", objectsHoldingPlayer(p));
+    }
 }

@@ -55,6 +55,25 @@ inline bool framesAt60(ScreenSession& s, int count) {
 
 inline void holdKey(SDLKey sym, bool down) { screentest::pushKey(sym, down); }
 
+// Plays frames, confirming every answer once it stands open, until the player
+// has been in control of a faded-in room for three frames; false when that
+// does not happen within limit frames or the game leaves play.
+inline bool playUntilInControl(ScreenSession& s, int limit = 2000) {
+    PlayScreen& p = *s.app->getPlayScreen();
+    int quiet = 0;
+    bool held = false;
+    for (int i = 0; i < limit && gGameState == kGameStatePlay; ++i) {
+        quiet = p.isPlayerInControl() && p.view.roomFade >= 1.0f && !held ? quiet + 1 : 0;
+        if (quiet >= 3) return true;
+        if ((p.answerPanel.openness == 1.0f && p.answerPanel.targetOpenness == 1.0f) || held) {
+            screentest::pushKey(SDLK_RETURN, !held);
+            held = !held;
+        }
+        s.frames(1);
+    }
+    return false;
+}
+
 // Paints the back buffer magenta; a frame that draws replaces it.
 inline void markBackBuffer() {
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ResourceCatalog.h"
 #include "support/PngData.h"
 #include "support/TestDirectory.h"
 #include "support/OggData.h"
@@ -82,6 +83,25 @@ inline void writePlayResources() {
     for (int32_t n : sounds) writeResourceOnce(resourcePath(n), click);
     const std::vector<uint8_t> track = makeOggBytes(200);
     for (int32_t n : {1, 83, 93, 94, 154, 155, 273, 274, 345}) writeResourceOnce(resourcePath(n), track);
+}
+
+// Stand-ins for every catalogued resource that has none yet: meshes far out
+// of view, plain pictures, short clicks and tracks, so that any row, step or
+// room of the game can load what it asks for.
+inline void writeEveryCatalogResource() {
+    const std::vector<uint8_t> mesh = farMeshBytes();
+    const std::vector<uint8_t> picture = makePngBytes(4, 4, 90, 60, 30, 255);
+    const std::vector<uint8_t> click = makeWavBytes(50);
+    const std::vector<uint8_t> track = makeOggBytes(200);
+    for (const ResourceEntry& entry : kResourceTable) {
+        const std::string path = resourcePath(entry.number);
+        switch (entry.kind) {
+        case ResourceKind::Mesh: writeResourceOnce(path, mesh); break;
+        case ResourceKind::Picture: writeResourceOnce(path, picture); break;
+        case ResourceKind::Sound: writeResourceOnce(path, click); break;
+        case ResourceKind::Music: writeResourceOnce(path, track); break;
+        }
+    }
 }
 
 }  // namespace playtest

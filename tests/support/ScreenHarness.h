@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <SDL_opengl.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
@@ -21,11 +22,13 @@
 #include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/PlayScreen.h"
 #include "support/PlayResources.h"
 #include "support/PngData.h"
 #include "support/TestDirectory.h"
 #include "support/OggData.h"
 #include "support/WavData.h"
+#include "support/WorldRecords.h"
 
 namespace screentest {
 
@@ -184,11 +187,17 @@ public:
         gFrameTimer->setClock(fakeTicks, fakeDelay);
     }
 
-    // Runs up to count frames of stepMs each; true when the loop ended.
+    // Runs up to count frames of stepMs each; true when the loop ended. A
+    // frame that loads a saved game into play must leave the player clear of
+    // every object.
     bool frames(int count, uint32_t stepMs = 45) {
         for (int i = 0; i < count; ++i) {
             fakeNow() += stepMs;
+            const bool loading = gLoadRequest != 0 && gGameState == kGameStatePlay;
             if (app->runFrame(normalQuit)) return true;
+            if (loading && gLoadRequest == 0 && gGameState == kGameStatePlay) {
+                EXPECT_EQ("", playtest::objectsHoldingPlayer(*app->getPlayScreen())) << "after a load";
+            }
         }
         return false;
     }
