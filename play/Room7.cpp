@@ -41,11 +41,14 @@ void PlayScreen::buildRoom7() {
     // The lists only point into the world list; emptied before anything is
     // built, so that an open tunnel's arches and segments join them just as
     // they do when the tunnel opens in front of the player, and sink and go
-    // with the closing tunnel after a saved game is loaded.
+    // with the closing tunnel after a saved game is loaded. The open tunnel is
+    // built as the opening builds it in front of the player: two copies of
+    // its arches and segments, at x offsets of -30 and 0; the arches only
+    // while the tunnel has not closed, as closing takes them away.
     story.tunnelFloorList.clear();
     story.tunnelRowList.clear();
-    if (story.storyValue49 == 1.0f) {
-        for (int k = -1; k <= 1; ++k) {
+    if (story.storyValue49 == 1.0f && story.storyValue50 < 1.0f) {
+        for (int k = -1; k <= 0; ++k) {
             SceneObject* arch = RoomRecord()
                                     .mesh(mesh::kTunnelArch)
                                     .texture(picture::kTunnelArch)
@@ -101,7 +104,7 @@ void PlayScreen::buildRoom7() {
             const float xn = -0.5f - 1.5f * static_cast<float>(n);
             if (story.storyValue49 == 1.0f) {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
-                for (int k = -1; k <= 1; ++k) {
+                for (int k = -1; k <= 0; ++k) {
                     SceneObject* segment = RoomRecord()
                                                .mesh(mesh::kTunnelRingMoving)
                                                .turnDegrees(180.0f, 0.0f, 0.0f)
@@ -158,8 +161,9 @@ void PlayScreen::buildRoom7() {
             }
             eye->secondTexture(picture::kBlack).drawDistance(9999.0f);
         }
+        // Both eyes look as they do when they open in front of the player.
         eye1.name(kObjEye1).texture(picture::kEyes);
-        eye2.name(kObjEye2).texture(picture::kEyeGloss).sphereMapped();
+        eye2.name(kObjEye2).texture(picture::kEyes);
         w.appendSceneObject(eye1.object);
         w.appendSceneObject(eye2.object);
     }

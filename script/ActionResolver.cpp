@@ -78,6 +78,11 @@ bool outOfReach(const std::string& name, const Vec3& feet) {
 
 }  // namespace
 
+const ActionRow* chooseActionRow(const PlayScreen& play, int32_t actionId, const std::string& name) {
+    const ActionTable* table = actionTable(actionId);
+    return table ? &chooseRow(*table, play, name) : nullptr;
+}
+
 const ActionTable* actionTable(int32_t actionId) {
     if (actionId < 0 || actionId >= kActionTableCount) {
         return nullptr;
@@ -100,10 +105,10 @@ void performAction(PlayScreen& play) {
         showAnswer(play, kAnsCantReach);
         return;
     }
-    const ActionTable* table = actionTable(play.player.selectedAction->actionId);
-    if (!table) {
+    const ActionRow* row = chooseActionRow(play, play.player.selectedAction->actionId, name);
+    if (!row) {
         showAnswer(play, kAnsUnknownAction);
         return;
     }
-    applyRow(play, chooseRow(*table, play, name));
+    applyRow(play, *row);
 }

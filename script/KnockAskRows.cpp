@@ -95,8 +95,6 @@ void askBat(PlayScreen& play) {
     play.script.scriptStep = 134;
 }
 
-bool nightYoung(const PlayScreen& play) { return !play.story.nightAlmostOver; }
-
 void askFishPerson(PlayScreen& play) {
     SceneObject* fish = rowObject(play, kObjFishPerson);
     fish->setSceneObjectMesh(mesh::kFishPersonDucking);

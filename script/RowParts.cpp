@@ -123,3 +123,5 @@ void useRopeBetweenRooms(PlayScreen& play) {
 bool birdStatuesAwake(const PlayScreen& play) { return play.story.storyFlag20; }
 
 bool bonePlaced(const PlayScreen& play) { return play.story.bonePlaced; }
+
+bool nightYoung(const PlayScreen& play) { return !play.story.nightAlmostOver; }

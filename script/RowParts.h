@@ -69,5 +69,7 @@ void useRopeBetweenRooms(PlayScreen& play);
 // Conditions several actions share.
 bool birdStatuesAwake(const PlayScreen& play);
 bool bonePlaced(const PlayScreen& play);
+// The late part of the night has not begun.
+bool nightYoung(const PlayScreen& play);
 
 #endif

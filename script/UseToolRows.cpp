@@ -61,14 +61,16 @@ const ActionRow kUseKnifeRows[] = {
     {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, 10, nullptr},
 };
 
-// Use rope on.
+// Use rope on. Late at night the garden shows no rope on its pole and the
+// way down the well is closed, so the pole takes the rope only while the
+// night is young; later the rope stays in hand.
 void tieRopeToPole(PlayScreen& play) {
     addRowObject(play, objectName(kObjRope), mesh::kRopeOnPole, picture::kPaleFibre, -1, Vec3(25.85f, 15.43f, 0.75f));
     play.story.ropeOnPole = true;
 }
 
 const ActionRow kUseRopeRows[] = {
-    {targets(kObjPole), nullptr, kNoAnswer, sound::kRopeCreak, 0.36f, kNoStep, 11, tieRopeToPole},
+    {targets(kObjPole), nightYoung, kNoAnswer, sound::kRopeCreak, 0.36f, kNoStep, 11, tieRopeToPole},
     {targets(kObjWell), nullptr, kAnsThrowingItIn, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjMonique, kObjStationaryWitch, kObjDustyShelf, kObjSomething, kObjHomelessSkeleton,

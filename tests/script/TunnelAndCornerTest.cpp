@@ -1,25 +1,35 @@
 // Rules that act on what a room holds, held against a room rebuilt from a
 // saved game: room 7's tunnel, opened in front of the player or rebuilt open,
-// must close the same way; its walls at the closing threshold; room 1's
-// corner, which must not call a dog that is not there.
+// must close the same way and, closed, come back without its arches; its
+// walls at the closing threshold; room 1's corner, which must not call a dog
+// that is not there, and its pole, where a rope tied live must be the rope a
+// load rebuilds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "app/ActionEntry.h"
 #include "app/FatalError.h"
 #include "play/SceneObject.h"
 #include "play/RoomTables.h"
 #include "support/PlayHarness.h"
 #include "support/Room0Plan.h"
+#include "support/WorldRecords.h"
+#include "script/ActionResolver.h"
+#include "text/AnswerTexts.h"
 
 using namespace playtest;
+using screentest::pushKey;
 
 namespace {
 
 class TunnelAndCornerTest : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(reachPlayByNewGame(s)); }
+    void SetUp() override {
+        writeEveryCatalogResource();
+        ASSERT_TRUE(reachPlayByNewGame(s));
+    }
 
     void save() {
         gSaveRequest = 1;
@@ -29,9 +39,30 @@ protected:
         ASSERT_EQ(kGameStatePlay, gGameState);
     }
     void load() {
+        srand(kRoomSeed);
         gLoadRequest = 1;
         s.frames(1);
         ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
+    }
+    // Saves, lets the saved game run on for a frame, starts a new game and
+    // loads: the differences between the world after that frame and the
+    // rebuilt one after the load's frame ("" when none).
+    std::string saveAndLoadDifferences() {
+        PlayScreen& p = play(s);
+        gSaveRequest = 1;
+        s.frames(1);
+        EXPECT_EQ(kGameStatePauseMenu, gGameState);
+        pushKey(SDLK_ESCAPE, true);
+        s.frames(1);
+        pushKey(SDLK_ESCAPE, false);
+        s.frames(1);
+        const int32_t room = p.world.room;
+        const std::vector<ObjectRecord> saved = worldRecords(p);
+        gNewGameRequest = 1;
+        s.frames(1);
+        load();
+        EXPECT_EQ(room, p.world.room);
+        return compareWorlds(room, saved, worldRecords(p));
     }
 
     ScreenSession s;
@@ -76,8 +107,9 @@ void closeTunnel(ScreenSession& s, int limit = 600) {
 }  // namespace
 
 // The player walks the tunnel open; the game is saved and loaded at once. The
-// rebuilt tunnel holds its own number of segments and arches, each in the list
-// that the closing tunnel moves and frees, so both close the same way.
+// rebuilt tunnel is the tunnel the opening made, object for object: two
+// copies of the segments and arches, each in the list that the closing
+// tunnel moves and frees, so both close the same way.
 TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
     PlayScreen& p = play(s);
     p.enterRoom(7);
@@ -91,16 +123,13 @@ TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
     EXPECT_EQ(2, live.arches);
     EXPECT_EQ(2, live.archesListed);
 
-    save();
-    gNewGameRequest = 1;
-    s.frames(1);
-    load();
+    EXPECT_EQ("", saveAndLoadDifferences());
     ASSERT_EQ(7, p.world.room);
     const TunnelPieces rebuilt = tunnelPieces(p);
-    EXPECT_EQ(60, rebuilt.segments);
-    EXPECT_EQ(60, rebuilt.segmentsListed);
-    EXPECT_EQ(3, rebuilt.arches);
-    EXPECT_EQ(3, rebuilt.archesListed);
+    EXPECT_EQ(40, rebuilt.segments);
+    EXPECT_EQ(40, rebuilt.segmentsListed);
+    EXPECT_EQ(2, rebuilt.arches);
+    EXPECT_EQ(2, rebuilt.archesListed);
     EXPECT_EQ(50, rebuilt.floorPieces);
 
     // Half closed, the arches have sunk; closed, nothing of the tunnel stays.
@@ -157,5 +186,62 @@ TEST_F(TunnelAndCornerTest, TheCornerCallsTheDogOnlyWhileItIsThere) {
         if (late) {
             EXPECT_EQ(-1, p.script.scriptStep);
         }
+    }
+}
+
+// The closing tunnel takes its arches with it; a game saved once it has
+// closed comes back without them, and with nothing else the live room lacks.
+TEST_F(TunnelAndCornerTest, AClosedTunnelComesBackWithoutItsArches) {
+    PlayScreen& p = play(s);
+    p.story.nightAlmostOver = true;
+    p.story.storyValue49 = 1.0f;
+    p.story.storyValue50 = 0.9f;
+    p.enterRoom(7);
+    p.player.position.set(-15.0f, 5.0f, 0.0f);
+    ASSERT_GT(tunnelPieces(p).arches, 0);
+    closeTunnel(s);
+    ASSERT_FLOAT_EQ(1.0f, p.story.storyValue50);
+    ASSERT_EQ(0, tunnelPieces(p).arches);
+    EXPECT_EQ("", saveAndLoadDifferences());
+    EXPECT_EQ(0, tunnelPieces(p).arches);
+    EXPECT_TRUE(p.story.tunnelFloorList.empty());
+}
+
+// "use rope on" "pole" live, then saved and loaded. By day the rope hangs
+// from the pole and the load brings it back. Late at night the garden's pole
+// has no rope (the way down to the fish person's place is closed then), so
+// the pole does not take one: the rope stays in hand, and live and loaded
+// gardens agree.
+TEST_F(TunnelAndCornerTest, TheRopeOnThePoleIsTheRopeALoadBrings) {
+    PlayScreen& p = play(s);
+    for (bool late : {false, true}) {
+        SCOPED_TRACE(late ? "late at night" : "by night");
+        p.resetPlayState();
+        p.story.nightAlmostOver = late;
+        p.story.ropeTaken = true;
+        srand(kRoomSeed);
+        p.enterRoom(1);
+        p.view.roomFade = 1.0f;
+        p.player.actions.push_back(new ActionEntry(constructActionEntry(11)));
+        p.player.selectedAction = p.player.actions.back();
+        p.player.position.set(24.6f, 16.3f, 0.0f);
+        p.player.viewAngles.set(0.0f, 0.0f, -0.4272f);
+        p.rebuildTargetList();
+        p.player.selectedTarget = nullptr;
+        for (SceneObject* target : p.player.targets) {
+            if (target->name == objectName(kObjPole)) p.player.selectedTarget = target;
+        }
+        ASSERT_NE(nullptr, p.player.selectedTarget);
+        performAction(p);
+        const std::string answer = p.answerPanel.isAnswerShowing() ? p.answerPanel.text : "";
+        ASSERT_TRUE(playUntilInControl(s)) << gFatalErrorText;
+        bool ropeInHand = false;
+        for (const ActionEntry* entry : p.player.actions) ropeInHand = ropeInHand || entry->actionId == 11;
+        EXPECT_EQ(late, ropeInHand);
+        EXPECT_EQ(!late, p.story.ropeOnPole);
+        EXPECT_EQ(!late, p.world.worldList.containsSceneObject(objectName(kObjRope)));
+        EXPECT_EQ(late ? answerText(kAnsDoesntWork) : "", answer);
+        EXPECT_EQ("", saveAndLoadDifferences());
+        EXPECT_EQ(!late, p.world.worldList.containsSceneObject(objectName(kObjRope)));
     }
 }
