@@ -70,3 +70,19 @@ TEST_F(SaveCodecTest, OutOfRangeAndNanFloatsUseTheLowestWord) {
 }
 
 TEST_F(SaveCodecTest, SaveFileIsNamedGameSav) { EXPECT_STREQ("game.sav", saveFileName()); }
+
+// A value read back lies at most one step nearer to zero than the one saved:
+// the step away from zero gives the next word's value on either side of zero,
+// so the saved value lies between the two; 0 (saved only for 0) stays.
+TEST_F(SaveCodecTest, TheStepAwayFromZeroIsTheNextWordsValue) {
+    for (float saved : {0.80005f, -2.58576f, 1.70199f, -9.15105f, 0.00015f, 123.45678f}) {
+        const uint32_t word = encodeSaveFloat(saved);
+        const float loaded = decodeSaveFloat(word);
+        const float further = saveFloatStepAwayFromZero(loaded);
+        EXPECT_EQ(decodeSaveFloat(saved > 0.0f ? word + 1u : word - 1u), further) << saved;
+        EXPECT_LE(std::fabs(loaded), std::fabs(saved)) << saved;
+        EXPECT_GE(std::fabs(further), std::fabs(saved)) << saved;
+    }
+    EXPECT_EQ(0.0f, saveFloatStepAwayFromZero(0.0f));
+    EXPECT_FLOAT_EQ(0.0002f, saveFloatStepAwayFromZero(decodeSaveFloat(encodeSaveFloat(0.0001f))));
+}
