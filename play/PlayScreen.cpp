@@ -171,7 +171,9 @@ void PlayScreen::updatePlayScreen(float dt) {
     // 10. Caption.
     caption.updateCaptionText(dt, isPlayerInControl());
     // 11. Drawing.
-    drawFrame();
+    if (drawsFrames) {
+        drawFrame();
+    }
     // 12. Motion is measured per frame.
     gMouseState->dx = 0;
     gMouseState->dy = 0;

@@ -116,6 +116,10 @@ public:
     Player player;
     ActionSelection selection;
     TutorialHints tutorial;
+    // Test seam: false leaves out the drawing and buffer swap of each frame,
+    // for tests that play many scenes and look only at the world they leave.
+    // The game never clears it.
+    bool drawsFrames = true;
 
 private:
     void walkPlayer(float dt);

@@ -145,11 +145,12 @@ void PlayScreen::buildRoom0() {
             setGlowColour(sprite, 1.0f, 0.3215686f, 0.7372549f, 1.0f);
         }
         w.appendSceneObject(monique.object);
+        // Monique's hat as her scene drops it: without the stone sheen of
+        // the hat on the broomstick.
         if (story.moniqueHasFlower && !story.hatTaken) {
             w.appendSceneObject(RoomRecord()
                                     .name(kObjHat)
                                     .mesh(mesh::kHat)
-                                    .secondTexture(picture::kStoneSheen)
                                     .at(story.storyValue14, 3.8f, 0.19f)
                                     .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
                                     .object);

@@ -152,7 +152,10 @@ void PlayScreen::buildRoom4() {
                                 .size(0.7f, 0.04f, 2.0f)
                                 .object);
     } else {
+        // Swung open, it keeps its name, as it does when it swings open in
+        // front of the player, and no longer bars the way.
         w.appendSceneObject(RoomRecord()
+                                .name(kObjBigPainting)
                                 .mesh(mesh::kBigPaintingSwinging)
                                 .texture(picture::kFadedPainting)
                                 .secondTexture(picture::kBlack)

@@ -84,7 +84,9 @@ inline std::string recordText(const ObjectRecord& r) {
     std::string out = r.name.empty() ? std::string("unnamed") : "\"" + r.name + "\"";
     out += " mesh " + std::to_string(r.mesh) + " textures " + std::to_string(r.texture) + "/" +
            std::to_string(r.secondTexture) + " at " + vectorText(r.position);
-    if (r.rotation.x != 0.0f || r.rotation.y != 0.0f || r.rotation.z != 0.0f) out += " turned " + vectorText(r.rotation);
+    if (r.rotation.x != 0.0f || r.rotation.y != 0.0f || r.rotation.z != 0.0f) {
+        out += " turned " + vectorText(r.rotation);
+    }
     if (r.halfSize.x > -999.0f) out += " box " + vectorText(r.halfSize);
     if (r.glows) out += " glows " + std::to_string(r.glows);
     if (r.lists & kInFloorList) out += " [floor list]";
