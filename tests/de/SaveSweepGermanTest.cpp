@@ -30,4 +30,6 @@ INSTANTIATE_TEST_SUITE_P(EveryState, SaveSweepTest, testing::Range(0, sweep::kSw
 
 TEST(SaveSweepCoverage, EveryRowIsChosenInSomeState) { sweep::checkEveryRowIsChosen(); }
 
+TEST(SaveSweepCoverage, EveryStepIsPassedInSomeState) { sweep::checkEveryStepIsPassed(); }
+
 }  // namespace
