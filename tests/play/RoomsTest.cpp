@@ -84,9 +84,11 @@ TEST_F(RoomsTest, TheTunnelFollowsItsThreeValues) {
         float v49, v50;
         size_t objects, rows, floor;
     };
+    // Open, two copies of the arches and the moving segments, as the opening
+    // makes them; closed, none of them.
     for (const Tunnel& t : {Tunnel{0.5f, 0.2f, shell + 2 + 40 + 50 + 2, 40, 50},
-                            Tunnel{1.0f, 0.5f, 3 + shell + 60 + 50, 60, 53}, Tunnel{2.0f, 0.5f, shell + 50, 0, 50},
-                            Tunnel{0.0f, 1.0f, shell + 2, 0, 0}}) {
+                            Tunnel{1.0f, 0.5f, 2 + shell + 40 + 50, 40, 52}, Tunnel{2.0f, 0.5f, shell + 50, 0, 50},
+                            Tunnel{1.0f, 1.0f, shell, 0, 0}, Tunnel{0.0f, 1.0f, shell + 2, 0, 0}}) {
         p.story.storyValue49 = t.v49;
         p.story.storyValue50 = t.v50;
         p.enterRoom(7);

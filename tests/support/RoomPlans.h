@@ -85,7 +85,9 @@ inline std::vector<RoomCase> roomCases() {
         {"small paintings", "kleine gemAlde", 163}};
     std::vector<NamedRow> hallClosed = hall;
     hallClosed.push_back({"big painting", "groSes gemAlde", 162});
+    // Swung open, the big painting keeps its name.
     std::vector<NamedRow> hallOpen = hall;
+    hallOpen.push_back({"big painting", "groSes gemAlde", 170});
     for (std::vector<NamedRow>* h : {&hallClosed, &hallOpen}) {
         h->push_back({"small pictures", "kleine bilder", 168});
         h->push_back({"instant picture", "sofortbild", 165});
