@@ -3,7 +3,7 @@
 // scene on the story's path and the ending's pages back to the main menu,
 // once in each costume. Along the way the game is saved through the pause
 // menu, the program started again and the game continued from the main menu
-// at six checkpoints, and the rest of the story is played from the loaded
+// at seven checkpoints, and the rest of the story is played from the loaded
 // game. The same test runs in the English and in the German program.
 #include <gtest/gtest.h>
 
@@ -33,7 +33,8 @@ TEST_P(Playthrough, FromANewGameToTheEndingThroughEveryCheckpoint) {
     EXPECT_EQ(kGameStateMainMenu, gGameState);
     EXPECT_EQ((std::vector<std::string>{"after the statues", "after the dog scene",
                                         "in the house before the night scene", "in the house after the night scene",
-                                        "in the tunnel, open", "in the tunnel, closing"}),
+                                        "in the tunnel, open", "in the tunnel, closing",
+                                        "in the hall, the tunnel closed"}),
               route.checkpoints);
 }
 

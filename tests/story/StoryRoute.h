@@ -510,6 +510,7 @@ private:
                                return d.walkUntil(-12.05f, -3.0f, [&] { return p().story.storyFlag51; }, "the hall") &&
                                       d.walkTo(-12.05f, -3.0f);
                            }) &&
+               checkpoint("in the hall, the tunnel closed") &&
                d.milestone("held in the hall",
                            [&] {
                                return d.walkUntil(-12.05f, -1.0f, [&] { return p().answerPanel.isAnswerShowing(); },

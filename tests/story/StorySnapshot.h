@@ -2,10 +2,11 @@
 #define QUENDRALVOSS_TESTS_STORY_STORYSNAPSHOT_H
 
 // What a saved game must bring back: every play-state value, the player's
-// place, view and actions, the named objects of the room with their places,
-// which kinds of object the room's three object lists hold, and which effects
-// the room has. Taken from the game that saved and from the game that loaded,
-// and compared; the differences are listed in words.
+// place, view and actions, every object of the room, named or not (see
+// support/WorldRecords.h), which kinds of object the room's three object
+// lists hold, and which effects the room has. Taken from the game that saved
+// and from the game that loaded, and compared; the differences are listed in
+// words.
 #include <cmath>
 #include <map>
 #include <string>
@@ -16,14 +17,9 @@
 #include "play/PlayStateTable.h"
 #include "play/SceneObject.h"
 #include "support/Room0Plan.h"
+#include "support/WorldRecords.h"
 
 namespace story {
-
-struct NamedObject {
-    std::string name;
-    Vec3 position;
-    int32_t mesh;
-};
 
 // For one of the object lists: each mesh number among its members, and
 // whether every world object showing that mesh is a member.
@@ -35,7 +31,7 @@ struct StorySnapshot {
     Vec3 position;
     float pitch = 0.0f, yaw = 0.0f;
     std::vector<int32_t> actions;
-    std::vector<NamedObject> named;
+    std::vector<playtest::ObjectRecord> objects;
     ListKinds rowList, floorList, reactionList;
     std::string effects;
 };
@@ -76,9 +72,7 @@ inline StorySnapshot takeSnapshot(const PlayScreen& p) {
     s.pitch = p.player.viewAngles.y;
     s.yaw = p.player.viewAngles.z;
     for (const ActionEntry* e : p.player.actions) s.actions.push_back(e->actionId);
-    for (const SceneObject* o : p.world.worldList.objects()) {
-        if (!o->name.empty()) s.named.push_back(NamedObject{o->name, o->position, playtest::meshNumber(o)});
-    }
+    s.objects = playtest::worldRecords(p);
     s.rowList = listKinds(p, p.story.tunnelRowList);
     s.floorList = listKinds(p, p.story.tunnelFloorList);
     s.reactionList = listKinds(p, p.story.reactionList);
@@ -86,14 +80,6 @@ inline StorySnapshot takeSnapshot(const PlayScreen& p) {
                 (p.effects.noiseOverlay ? "noise " : "") + (p.effects.backdropLayer ? "backdrop " : "");
     for (const EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) s.effects += cloth ? "cloth " : "";
     return s;
-}
-
-// The streets of room 0 and the tunnel of room 7 repeat every 30 units; what
-// walks or is kept near the player stands at any of those copies.
-inline float placeDistance(int32_t room, const Vec3& a, const Vec3& b) {
-    float dx = std::fabs(a.x - b.x);
-    if (room == 0 || room == 7) dx = std::fabs(std::remainder(a.x - b.x, 30.0f));
-    return std::max(dx, std::max(std::fabs(a.y - b.y), std::fabs(a.z - b.z)));
 }
 
 inline std::string listText(const ListKinds& kinds) {
@@ -126,26 +112,17 @@ inline std::string compareSnapshots(const StorySnapshot& saved, const StorySnaps
         }
         ++k;
     }
-    if (placeDistance(-1, saved.position, loaded.position) > 1.5e-4f) out += "player position; ";
+    if (playtest::placeGap(-1, saved.position, loaded.position) > 1.5e-4f) out += "player position; ";
     if (std::fabs(saved.pitch - loaded.pitch) > 1.5e-4f || std::fabs(saved.yaw - loaded.yaw) > 1.5e-4f) {
         out += "player view; ";
     }
     if (saved.actions != loaded.actions) out += "actions; ";
-    std::vector<bool> matched(loaded.named.size(), false);
-    for (const NamedObject& o : saved.named) {
-        bool found = false;
-        for (size_t m = 0; m < loaded.named.size() && !found; ++m) {
-            const NamedObject& l = loaded.named[m];
-            if (!matched[m] && l.name == o.name && placeDistance(saved.room, o.position, l.position) < 0.05f) {
-                matched[m] = true;
-                found = true;
-            }
-        }
-        if (!found) out += "\"" + o.name + "\" missing or moved; ";
-    }
-    for (size_t m = 0; m < loaded.named.size(); ++m) {
-        if (!matched[m]) out += "\"" + loaded.named[m].name + "\" added; ";
-    }
+    // What walks, turns or sinks by itself may have moved on by one frame.
+    playtest::RecordTolerance tolerance;
+    tolerance.position = 0.05f;
+    tolerance.rotation = 0.05f;
+    const std::string objects = playtest::compareWorlds(saved.room, saved.objects, loaded.objects, tolerance);
+    if (!objects.empty()) out += "objects:" + objects + "\n; ";
     if (saved.rowList != loaded.rowList) {
         out += "row list " + listText(saved.rowList) + "became " + listText(loaded.rowList) + "; ";
     }
