@@ -489,7 +489,11 @@ private:
     void runRow(int32_t action, const std::string& name, const ActionRow& row) {
         PlayScreen& p = play();
         ++counts.rowsTried;
-        if (!face(name)) return;
+        // A row whose target the player cannot pick would go unswept.
+        if (!face(name)) {
+            ADD_FAILURE() << state->label << ": " << rowLabel(action, name, row) << ": the target is out of sight";
+            return;
+        }
         for (ActionEntry* entry : p.player.actions) {
             if (entry->actionId == action) p.player.selectedAction = entry;
         }
