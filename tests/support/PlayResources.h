@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "support/PngData.h"
 #include "support/TestDirectory.h"
 #include "support/OggData.h"

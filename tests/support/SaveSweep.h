@@ -25,7 +25,7 @@
 #include "app/ActionEntry.h"
 #include "app/Costume.h"
 #include "app/FatalError.h"
-#include "app/ResourceCatalog.h"
+#include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/FrameTimer.h"
 #include "engine/ScreenSize2D.h"
