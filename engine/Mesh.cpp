@@ -2,7 +2,9 @@
 
 #include <SDL_opengl.h>
 
+#include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -38,7 +40,15 @@ void blendInto(float* out, const float* a, const float* b, float f, int32_t coun
 
 }  // namespace
 
-Mesh::Mesh() : frameCount(0), vertexCount(0), lastTime(-1.0f), displayList(0) {}
+uint64_t Mesh::verticesSubmitted = 0;
+
+Mesh::Mesh()
+    : frameCount(0),
+      vertexCount(0),
+      lastTime(-1.0f),
+      displayList(0),
+      boundsCentre(0.0f, 0.0f, 0.0f),
+      boundsRadius(-1.0f) {}
 
 Mesh::~Mesh() { clear(); }
 
@@ -56,6 +66,8 @@ void Mesh::clear() {
     vertexCount = 0;
     lastTime = -1.0f;
     displayList = 0;
+    boundsCentre.set(0.0f, 0.0f, 0.0f);
+    boundsRadius = -1.0f;
 }
 
 bool Mesh::load(const char* path) {
@@ -74,10 +86,38 @@ bool Mesh::load(const char* path) {
         clear();
         return false;
     }
+    findBounds();
     if (frameCount == 1) {
         compile();
     }
     return true;
+}
+
+void Mesh::findBounds() {
+    float low[3] = {FLT_MAX, FLT_MAX, FLT_MAX};
+    float high[3] = {-FLT_MAX, -FLT_MAX, -FLT_MAX};
+    for (const std::vector<float>& frame : framePositions) {
+        for (size_t n = 0; n < frame.size(); ++n) {
+            low[n % 3] = std::min(low[n % 3], frame[n]);
+            high[n % 3] = std::max(high[n % 3], frame[n]);
+        }
+    }
+    boundsCentre.set(0.5f * (low[0] + high[0]), 0.5f * (low[1] + high[1]), 0.5f * (low[2] + high[2]));
+    // The farthest vertex from the centre as stored, in double precision and
+    // rounded up, so no vertex lies outside even by a rounding.
+    const double centre[3] = {boundsCentre.x, boundsCentre.y, boundsCentre.z};
+    double farthest = 0.0;
+    for (const std::vector<float>& frame : framePositions) {
+        for (size_t n = 0; n + 2 < frame.size(); n += 3) {
+            double squared = 0.0;
+            for (size_t k = 0; k < 3; ++k) {
+                const double d = static_cast<double>(frame[n + k]) - centre[k];
+                squared += d * d;
+            }
+            farthest = std::max(farthest, squared);
+        }
+    }
+    boundsRadius = std::nextafter(static_cast<float>(std::sqrt(farthest)), FLT_MAX);
 }
 
 bool Mesh::parse(MemoryReader& reader) {
@@ -145,9 +185,12 @@ bool Mesh::parse(MemoryReader& reader) {
 void Mesh::compile() {
     const GLuint list = glGenLists(1);
     if (list != 0) {
+        // Compiling submits nothing for drawing, so it is not counted.
+        const uint64_t submitted = verticesSubmitted;
         glNewList(list, GL_COMPILE);
         drawClamped(0.0f);
         glEndList();
+        verticesSubmitted = submitted;
     }
     // Only the counts and the key times stay; the list holds the geometry.
     // Without a list (OpenGL gave no name) the arrays stay and the mesh draws
@@ -199,6 +242,7 @@ void Mesh::drawWorkArrays() {
     glTexCoordPointer(2, GL_FLOAT, 0, texCoords.data());
     glEnable(GL_NORMALIZE);
     glDrawArrays(GL_TRIANGLES, 0, vertexCount);
+    verticesSubmitted += static_cast<uint64_t>(vertexCount);
     glDisable(GL_NORMALIZE);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
@@ -211,6 +255,7 @@ void Mesh::draw(float t) {
     }
     if (displayList != 0) {
         glCallList(displayList);
+        verticesSubmitted += static_cast<uint64_t>(vertexCount);
         return;
     }
     const float wrapped = wrapTime(t);

@@ -42,6 +42,10 @@ public:
     // Position of vertex i in the cross-fade as drawBlended would draw it.
     Vec3 vertexAtBlended(int32_t i, float tThis, float tOther, Mesh& other, float p);
 
+    // Vertices handed to OpenGL by every mesh drawing since the last reset,
+    // compiled meshes included: what the vertex stage has to transform.
+    static uint64_t verticesSubmitted;
+
     int32_t frameCount;
     int32_t vertexCount;
     // frameCount key times, and per keyframe 3 * vertexCount position and
@@ -55,6 +59,11 @@ public:
     std::vector<float> workNormals;
     float lastTime;
     uint32_t displayList;
+    // A sphere in model space that holds every vertex of every keyframe, and
+    // so every pose drawn between them; radius -1 for an empty mesh. Kept
+    // when the mesh is compiled.
+    Vec3 boundsCentre;
+    float boundsRadius;
 
 private:
     // Brings t into one animation period.
@@ -63,6 +72,7 @@ private:
     void chooseFrames(float t, int32_t& a, int32_t& b, float& f) const;
     bool canBlendWith(const Mesh& other) const;
     bool parse(MemoryReader& reader);
+    void findBounds();
     void compile();
     void drawWorkArrays();
 };

@@ -20,6 +20,7 @@
 #include "engine/ScreenSize2D.h"
 #include "play/BackdropLayer.h"
 #include "play/ClothMesh.h"
+#include "play/DrawPasses.h"
 #include "play/GroundGrid.h"
 #include "play/NoiseOverlay.h"
 #include "play/PlayStateTable.h"
@@ -187,7 +188,15 @@ void PlayScreen::applyExecuteInput() {
 }
 
 void PlayScreen::drawFrame() {
-    gCamera->apply(true);
+    if (isDrawPassOn(kDrawPassClear)) {
+        gCamera->apply(true);
+    } else {
+        // Measuring only: the colour buffer keeps the last frame.
+        gCamera->apply(false);
+        glClearDepth(1.0);
+        glDepthFunc(GL_LEQUAL);
+        glClear(GL_DEPTH_BUFFER_BIT);
+    }
     drawRoom();
     gScreenSize2D->apply();
     drawPlayOverlay(tutorial.actionSelectionLearned, tutorial.targetSelectionLearned);

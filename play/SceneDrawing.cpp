@@ -12,8 +12,10 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "engine/ViewFrustum.h"
 #include "play/BackdropLayer.h"
 #include "play/ClothMesh.h"
+#include "play/DrawPasses.h"
 #include "play/GroundGrid.h"
 #include "play/NoiseOverlay.h"
 #include "play/SceneObject.h"
@@ -43,6 +45,15 @@ bool isSceneObjectVisible(const SceneObject& object, const Vec3& camera, float y
     return d.x <= 1.0f && (d.x - 2.5f) * 0.8f <= -std::fabs(d.y);
 }
 
+bool isSceneObjectOutsideView(const SceneObject& object, const ViewFrustum& view) {
+    Vec3 centre;
+    float radius = 0.0f;
+    if (!object.drawnBounds(centre, radius)) {
+        return true;
+    }
+    return view.excludesSphere(centre, radius);
+}
+
 std::string applyTargetGrammar(const std::string& first, const std::string& second) {
     if (!text::kGerman || second != text::kTargetSelf) {
         return second;
@@ -56,52 +67,65 @@ std::string applyTargetGrammar(const std::string& first, const std::string& seco
 void PlayScreen::drawRoom() {
     const Vec3 camera = gCamera->position;
     const float yaw = gCamera->rotation.z;
-    if (effects.backdropLayer) {
+    if (effects.backdropLayer && isDrawPassOn(kDrawPassBackdrop)) {
         effects.backdropLayer->drawBackdropSky();
+    }
+    // The view the objects are drawn in, as OpenGL holds it now that the sky
+    // has put the camera back.
+    ViewFrustum view;
+    if (isDrawPassOn(kDrawPassCull)) {
+        view.setFromCurrentMatrices();
     }
     applyMaterial(1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.5f);
     const std::vector<SceneObject*>& objects = world.worldList.objects();
-    // Both passes draw the objects in view; they are found once a frame.
+    // Both passes draw the objects that may be seen and that can reach the
+    // screen; they are found once a frame.
     visibleObjects.clear();
     for (SceneObject* object : objects) {
-        if (isSceneObjectVisible(*object, camera, yaw)) {
+        if (isSceneObjectVisible(*object, camera, yaw) && !isSceneObjectOutsideView(*object, view)) {
             visibleObjects.push_back(object);
         }
     }
-    for (SceneObject* object : visibleObjects) {
-        object->drawSceneObject();
+    if (isDrawPassOn(kDrawPassObjects)) {
+        for (SceneObject* object : visibleObjects) {
+            object->drawSceneObject();
+        }
     }
     setSphereMapTexGen(true);
     applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
-    for (SceneObject* object : visibleObjects) {
-        object->drawSceneObjectSecondPass();
+    if (isDrawPassOn(kDrawPassReflection)) {
+        for (SceneObject* object : visibleObjects) {
+            object->drawSceneObjectSecondPass();
+        }
     }
     setSphereMapTexGen(false);
     unbindTexture();
-    if (effects.groundGrid) {
+    if (effects.groundGrid && isDrawPassOn(kDrawPassGrid)) {
         effects.groundGrid->drawGroundGrid();
     }
     for (const EffectSlot<ClothMesh>& cloth : effects.clothMeshes) {
-        if (cloth) {
+        if (cloth && isDrawPassOn(kDrawPassCloth)) {
             cloth->drawClothMesh();
         }
     }
     if (effects.sweepEffect) {
         effects.sweepEffect->drawSweepEffect();
     }
-    if (effects.backdropLayer) {
+    if (effects.backdropLayer && isDrawPassOn(kDrawPassBackdrop)) {
         effects.backdropLayer->drawBackdropCostume(story.endingProgress);
     }
     glDepthMask(GL_FALSE);
-    for (SceneObject* object : objects) {
-        object->drawSceneObjectAttachments();
+    if (isDrawPassOn(kDrawPassGlow)) {
+        for (SceneObject* object : objects) {
+            object->drawSceneObjectAttachments();
+        }
     }
     glDepthMask(GL_TRUE);
     unbindTexture();
 }
 
 void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelectionLearned) {
-    if (!effects.backdropLayer) {
+    if (!effects.backdropLayer && isDrawPassOn(kDrawPassFog)) {
         screenOverlay.drawScreenOverlayFog();
     }
     // The fade to black; once the room has faded in the quad would blend
@@ -124,8 +148,10 @@ void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelecti
     second = applyTargetGrammar(first, second);
     caption.drawCaptionText(first, second);
     answerPanel.drawAnswerPanel(world.room == 7 && story.storyValue50 > 0.0f);
-    if (effects.noiseOverlay) {
+    if (effects.noiseOverlay && isDrawPassOn(kDrawPassNoise)) {
         effects.noiseOverlay->drawNoiseOverlay();
     }
-    screenOverlay.drawScreenOverlayVignette();
+    if (isDrawPassOn(kDrawPassVignette)) {
+        screenOverlay.drawScreenOverlayVignette();
+    }
 }

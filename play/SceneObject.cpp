@@ -2,6 +2,9 @@
 
 #include <SDL_opengl.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
@@ -15,6 +18,8 @@ namespace {
 
 // Second-texture number that switches the reflection pass off.
 const int32_t kNoReflectionTexture = picture::kBlack;
+
+const double kPiDouble = 3.14159265358979323846;
 
 }  // namespace
 
@@ -174,6 +179,41 @@ void SceneObject::updateSceneObject(float dt) {
 }
 
 float SceneObject::fadeWeight() const { return fadeFromMesh ? fadeElapsed / fadeDuration : 1.0f; }
+
+bool SceneObject::drawnBounds(Vec3& centre, float& radius) const {
+    // In model space: the mesh's sphere, grown to hold the fade source's too
+    // (a blend of two poses lies between them).
+    const Mesh* shown = mesh && mesh->boundsRadius >= 0.0f ? mesh : nullptr;
+    const Mesh* faded = fadeFromMesh && fadeFromMesh->boundsRadius >= 0.0f ? fadeFromMesh : nullptr;
+    if (!shown && !faded) {
+        return false;
+    }
+    const Mesh* base = shown ? shown : faded;
+    double c[3] = {base->boundsCentre.x, base->boundsCentre.y, base->boundsCentre.z};
+    double r = base->boundsRadius;
+    if (shown && faded) {
+        const double dx = faded->boundsCentre.x - c[0];
+        const double dy = faded->boundsCentre.y - c[1];
+        const double dz = faded->boundsCentre.z - c[2];
+        r = std::max(r, std::sqrt(dx * dx + dy * dy + dz * dz) + faded->boundsRadius);
+    }
+    // Placed as transform() places the mesh: turned about X, then Y, then Z,
+    // then moved to the position. Turns keep the radius.
+    const double angles[3] = {rotation.x, rotation.y, rotation.z};
+    for (int axis = 0; axis < 3; ++axis) {
+        const double a = angles[axis] * kDegreesPerRadian * (kPiDouble / 180.0);
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const double cu = c[u] * std::cos(a) - c[v] * std::sin(a);
+        const double cv = c[u] * std::sin(a) + c[v] * std::cos(a);
+        c[u] = cu;
+        c[v] = cv;
+    }
+    centre.set(static_cast<float>(c[0] + position.x), static_cast<float>(c[1] + position.y),
+               static_cast<float>(c[2] + position.z));
+    radius = static_cast<float>(r);
+    return true;
+}
 
 void SceneObject::transform() const {
     glTranslatef(position.x, position.y, position.z);

@@ -60,6 +60,10 @@ public:
 
     // The weight of mesh in a running cross-fade (0..1); 1 when none runs.
     float fadeWeight() const;
+    // A sphere in world coordinates holding everything both passes can draw
+    // of the object in any pose of its mesh (and of the mesh it fades from);
+    // false when they can draw nothing at all.
+    bool drawnBounds(Vec3& centre, float& radius) const;
 
     Mesh* mesh;
     Texture* texture;

@@ -1,6 +1,7 @@
 // quendralvoss-bench: what a frame of the real game costs in every room.
 //
 //   quendralvoss-bench [width height] [--res DIR] [--shots DIR] [--frames N]
+//                      [--without PASS[,PASS...]]
 //
 // Runs the English GameApp in a window of width x height (default 1280 x 720)
 // from the content in DIR (default ./res), in a scratch working directory so
@@ -11,13 +12,17 @@
 // game's clock is stepped by 45 ms a frame and never sleeps, so every run of
 // the same input draws the same frames; only the timings vary. With --shots
 // the back buffer of four views per room is written to DIR as PPM files, for
-// comparing what the frames show before and after a change.
+// comparing what the frames show before and after a change. --without
+// leaves parts of the frame out (clear, backdrop, objects, reflection, grid,
+// cloth, glow, fog, vignette, noise, or cull to draw every object within
+// reach), to find what each one costs.
 //
 // Prints per room: the frame work (wall time of one pass of the run loop)
 // p50, p99 and max, the main thread's and the whole process's CPU per frame
-// (the latter includes llvmpipe's threads), the room build (from an empty
-// world, loading every resource) and the first frame after it, and the peak
-// resident memory; then cold start to the first
+// (the latter includes llvmpipe's threads), the mesh vertices handed to
+// OpenGL per frame (p50), the room build (from an empty world, loading every
+// resource) and the first frame after it, and the peak resident memory; then
+// cold start to the first
 // splash frame, loading a save, and the machine's load before and after.
 #include <unistd.h>
 
@@ -33,6 +38,8 @@
 #include "app/GameApp.h"
 #include "app/GameState.h"
 #include "engine/Angles.h"
+#include "engine/Mesh.h"
+#include "play/DrawPasses.h"
 #include "play/PlayScreen.h"
 #include "tools/GameSession.h"
 #include "tools/RoomVariant.h"
@@ -53,6 +60,7 @@ struct FrameCost {
     double wall;
     double mainCpu;
     double processCpu;
+    double vertices;
 };
 
 // One pass of the run loop with the fake clock a step on, timed; exits the
@@ -61,9 +69,26 @@ FrameCost frame() {
     const double wall0 = wallNow();
     const double main0 = seconds(CLOCK_THREAD_CPUTIME_ID);
     const double process0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
+    Mesh::verticesSubmitted = 0;
     session->frame();
     return FrameCost{(wallNow() - wall0) * 1000.0, (seconds(CLOCK_THREAD_CPUTIME_ID) - main0) * 1000.0,
-                     (seconds(CLOCK_PROCESS_CPUTIME_ID) - process0) * 1000.0};
+                     (seconds(CLOCK_PROCESS_CPUTIME_ID) - process0) * 1000.0,
+                     static_cast<double>(Mesh::verticesSubmitted)};
+}
+
+// The passes named in a comma-separated list, or false for an unknown name.
+bool passesByName(const std::string& list, uint32_t& passes) {
+    size_t from = 0;
+    while (from <= list.size()) {
+        const size_t comma = std::min(list.find(',', from), list.size());
+        const uint32_t pass = drawPassByName(list.substr(from, comma - from).c_str());
+        if (pass == 0) {
+            return false;
+        }
+        passes |= pass;
+        from = comma + 1;
+    }
+    return true;
 }
 
 // The peak resident memory since the last reset, in MB; the reset lets each
@@ -127,6 +152,7 @@ int main(int argc, char** argv) {
     int turnFrames = 240;
     std::string res = "res";
     std::string shots;
+    std::string without;
     std::vector<int> sizes;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
@@ -136,6 +162,12 @@ int main(int argc, char** argv) {
             shots = argv[++k];
         } else if (arg == "--frames" && k + 1 < argc) {
             turnFrames = std::max(4, std::atoi(argv[++k]));
+        } else if (arg == "--without" && k + 1 < argc) {
+            without = argv[++k];
+            if (!passesByName(without, gDrawPassesOff)) {
+                std::fprintf(stderr, "%s: unknown pass in %s\n", argv[0], argv[k]);
+                return 1;
+            }
         } else {
             sizes.push_back(std::atoi(arg.c_str()));
         }
@@ -144,7 +176,9 @@ int main(int argc, char** argv) {
         width = sizes[0];
         height = sizes[1];
     } else if (!sizes.empty()) {
-        std::fprintf(stderr, "usage: %s [width height] [--res DIR] [--shots DIR] [--frames N]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [width height] [--res DIR] [--shots DIR] [--frames N] [--without PASS[,PASS...]]\n",
+                     argv[0]);
         return 1;
     }
     if (!shots.empty()) shots = GameSession::absolute(shots);
@@ -162,8 +196,11 @@ int main(int argc, char** argv) {
     std::printf("quendralvoss-bench: %dx%d, llvmpipe or whatever OpenGL the display gives, %ld cores, %d frames a "
                 "room\n",
                 width, height, sysconf(_SC_NPROCESSORS_ONLN), turnFrames);
-    std::printf("%-18s %8s %8s %7s %7s %7s %9s %9s %8s\n", "room", "build", "first", "p50", "p99", "max",
-                "main cpu", "all cpu", "peak MB");
+    if (!without.empty()) {
+        std::printf("left out: %s\n", without.c_str());
+    }
+    std::printf("%-18s %8s %8s %7s %7s %7s %9s %9s %8s %9s\n", "room", "build", "first", "p50", "p99", "max",
+                "main cpu", "all cpu", "peak MB", "vertices");
     for (int32_t n = 0; n < kRoomVariantCount; ++n) {
         const RoomVariant& v = kRoomVariants[n];
         game.prepareVariant(v);
@@ -174,13 +211,14 @@ int main(int argc, char** argv) {
         const double first = frame().wall;
         // The fade in and the player settling on the floor.
         game.frames(40);
-        std::vector<double> wall, mainCpu, processCpu;
+        std::vector<double> wall, mainCpu, processCpu, vertices;
         for (int k = 0; k < turnFrames; ++k) {
             play.player.viewAngles.z = kFullTurn * static_cast<float>(k) / static_cast<float>(turnFrames);
             const FrameCost cost = frame();
             wall.push_back(cost.wall);
             mainCpu.push_back(cost.mainCpu);
             processCpu.push_back(cost.processCpu);
+            vertices.push_back(cost.vertices);
             if (!shots.empty() && k % (turnFrames / 4) == 0) {
                 char name[64];
                 std::snprintf(name, sizeof name, "/room-%s-%d.ppm", v.label, k / (turnFrames / 4));
@@ -195,9 +233,9 @@ int main(int argc, char** argv) {
             mainSum += mainCpu[k];
             processSum += processCpu[k];
         }
-        std::printf("%-18s %8.1f %8.1f %7.1f %7.1f %7.1f %9.2f %9.1f %8.0f\n", v.label, build, first,
+        std::printf("%-18s %8.1f %8.1f %7.1f %7.1f %7.1f %9.2f %9.1f %8.0f %9.0f\n", v.label, build, first,
                     percentile(wall, 0.5), percentile(wall, 0.99), *std::max_element(wall.begin(), wall.end()),
-                    mainSum / turnFrames, processSum / turnFrames, peakResidentMb());
+                    mainSum / turnFrames, processSum / turnFrames, peakResidentMb(), percentile(vertices, 0.5));
         std::fflush(stdout);
     }
 

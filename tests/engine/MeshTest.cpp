@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <string>
 
 #include "engine/Mesh.h"
@@ -87,6 +88,7 @@ protected:
         EXPECT_EQ(0u, mesh.workNormals.capacity());
         EXPECT_EQ(0u, mesh.displayList);
         EXPECT_EQ(-1.0f, mesh.lastTime);
+        EXPECT_EQ(-1.0f, mesh.boundsRadius);
     }
 
     TestDirectory directory;
@@ -140,6 +142,58 @@ TEST_F(MeshTest, LoadsScaledCoordinatesNormalsAndKeyTimes) {
     ASSERT_TRUE(writeScrambledFile("res/2.dat", bytes));
     ASSERT_TRUE(mesh.load("res/2.dat"));
     EXPECT_EQ(4, mesh.frameCount);
+}
+
+TEST_F(MeshTest, BoundsHoldEveryKeyframeAndOutliveCompiling) {
+    // Vertex 0 moves from x = -3 to x = 5 and vertex 2 rises to z = 1.5 only
+    // in the last frame; the sphere holds every pose.
+    MeshFile file = lineOfPoses({0, 5000, 10000}, {-3.0f, 0.0f, 5.0f});
+    file.frames[2].positions[8] = fixed(1.5f);
+    ASSERT_TRUE(write("res/1.dat", file));
+    Mesh mesh;
+    ASSERT_TRUE(mesh.load("res/1.dat"));
+    for (float t = 0.0f; t < 1.0f; t += 0.0625f) {
+        for (int32_t i = 0; i < 3; ++i) {
+            Vec3 d = mesh.vertexAt(i, t);
+            d.subtract(mesh.boundsCentre);
+            EXPECT_LE(d.length(), mesh.boundsRadius) << "vertex " << i << " at " << t;
+        }
+    }
+    // Tight: the two ends of vertex 0's path are 8 apart.
+    EXPECT_LT(mesh.boundsRadius, 4.2f);
+
+    // A one-frame mesh drops its positions into a display list but keeps its
+    // sphere.
+    MeshFile still = MeshFile::plain(3, {0});
+    still.frames[0].positions = {fixed(2.0f), 0, 0, fixed(4.0f), 0, 0, fixed(3.0f), fixed(1.0f), 0};
+    ASSERT_TRUE(write("res/2.dat", still));
+    ASSERT_TRUE(mesh.load("res/2.dat"));
+    ASSERT_NE(0u, mesh.displayList);
+    EXPECT_TRUE(mesh.framePositions.empty());
+    EXPECT_FLOAT_EQ(3.0f, mesh.boundsCentre.x);
+    EXPECT_FLOAT_EQ(0.5f, mesh.boundsCentre.y);
+    EXPECT_GE(mesh.boundsRadius, std::sqrt(1.25f));
+    EXPECT_LT(mesh.boundsRadius, 1.2f);
+}
+
+TEST_F(MeshTest, CountsTheVerticesHandedToOpenGl) {
+    ASSERT_TRUE(write("res/1.dat", MeshFile::plain(6, {0, 10000})));
+    ASSERT_TRUE(write("res/2.dat", MeshFile::plain(3, {0})));
+    Mesh animated;
+    Mesh still;
+    Mesh empty;
+    Mesh::verticesSubmitted = 0;
+    ASSERT_TRUE(animated.load("res/1.dat"));
+    // Compiling a one-frame mesh draws nothing yet.
+    ASSERT_TRUE(still.load("res/2.dat"));
+    EXPECT_EQ(0u, Mesh::verticesSubmitted);
+    startFrame();
+    animated.draw(0.25f);
+    animated.draw(0.25f);
+    still.draw(0.0f);
+    empty.draw(0.0f);
+    animated.drawBlended(0.5f, 0.5f, animated, 0.5f);
+    EXPECT_EQ(21u, Mesh::verticesSubmitted);
 }
 
 TEST_F(MeshTest, BrokenFilesFailAndLeaveAnEmptyMesh) {
