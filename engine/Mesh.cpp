@@ -10,6 +10,7 @@
 
 #include "engine/MemoryReader.h"
 #include "engine/Random.h"
+#include "engine/VertexCounter.h"
 
 namespace {
 
@@ -39,8 +40,6 @@ void blendInto(float* out, const float* a, const float* b, float f, int32_t coun
 }
 
 }  // namespace
-
-uint64_t Mesh::verticesSubmitted = 0;
 
 Mesh::Mesh()
     : frameCount(0),
@@ -186,11 +185,11 @@ void Mesh::compile() {
     const GLuint list = glGenLists(1);
     if (list != 0) {
         // Compiling submits nothing for drawing, so it is not counted.
-        const uint64_t submitted = verticesSubmitted;
+        const uint64_t submitted = gVerticesSubmitted;
         glNewList(list, GL_COMPILE);
         drawClamped(0.0f);
         glEndList();
-        verticesSubmitted = submitted;
+        gVerticesSubmitted = submitted;
     }
     // Only the counts and the key times stay; the list holds the geometry.
     // Without a list (OpenGL gave no name) the arrays stay and the mesh draws
@@ -242,7 +241,7 @@ void Mesh::drawWorkArrays() {
     glTexCoordPointer(2, GL_FLOAT, 0, texCoords.data());
     glEnable(GL_NORMALIZE);
     glDrawArrays(GL_TRIANGLES, 0, vertexCount);
-    verticesSubmitted += static_cast<uint64_t>(vertexCount);
+    gVerticesSubmitted += static_cast<uint64_t>(vertexCount);
     glDisable(GL_NORMALIZE);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
@@ -255,7 +254,7 @@ void Mesh::draw(float t) {
     }
     if (displayList != 0) {
         glCallList(displayList);
-        verticesSubmitted += static_cast<uint64_t>(vertexCount);
+        gVerticesSubmitted += static_cast<uint64_t>(vertexCount);
         return;
     }
     const float wrapped = wrapTime(t);

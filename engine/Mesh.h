@@ -42,10 +42,6 @@ public:
     // Position of vertex i in the cross-fade as drawBlended would draw it.
     Vec3 vertexAtBlended(int32_t i, float tThis, float tOther, Mesh& other, float p);
 
-    // Vertices handed to OpenGL by every mesh drawing since the last reset,
-    // compiled meshes included: what the vertex stage has to transform.
-    static uint64_t verticesSubmitted;
-
     int32_t frameCount;
     int32_t vertexCount;
     // frameCount key times, and per keyframe 3 * vertexCount position and

@@ -69,3 +69,18 @@ bool ViewFrustum::excludesSphere(const Vec3& centre, float radius) const {
     }
     return false;
 }
+
+uint32_t ViewFrustum::outsideMask(const Vec3& point) const {
+    if (!ready) {
+        return 0;
+    }
+    uint32_t mask = 0;
+    for (int p = 0; p < 6; ++p) {
+        const double* plane = planes[p];
+        const double distance = plane[0] * point.x + plane[1] * point.y + plane[2] * point.z + plane[3];
+        if (distance < -kMargin) {
+            mask |= 1u << p;
+        }
+    }
+    return mask;
+}

@@ -1,6 +1,8 @@
 #ifndef QUENDRALVOSS_ENGINE_VIEWFRUSTUM_H
 #define QUENDRALVOSS_ENGINE_VIEWFRUSTUM_H
 
+#include <cstdint>
+
 #include "engine/Vec3.h"
 
 // The part of the world a perspective view can show: the six planes of
@@ -24,6 +26,9 @@ public:
     // True when the sphere lies wholly beyond one of the planes, by more than
     // a small margin that swallows rounding; false when any of it may show.
     bool excludesSphere(const Vec3& centre, float radius) const;
+    // One bit per plane that point lies beyond by more than the margin; a
+    // triangle or quad whose corners share a bit lies wholly outside.
+    uint32_t outsideMask(const Vec3& point) const;
 
 private:
     // a, b, c, d with a x + b y + c z + d >= 0 inside; (a, b, c) of unit

@@ -10,6 +10,8 @@
 #include "engine/ResourcesByNumber.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "engine/VertexCounter.h"
+#include "engine/ViewFrustum.h"
 
 namespace {
 
@@ -130,7 +132,15 @@ void ClothMesh::stepClothMesh(float px, float py, float pz, float dt) {
     }
 }
 
-void ClothMesh::drawQuads(bool withTexCoords) const {
+void ClothMesh::drawQuads(bool withTexCoords, bool inView) const {
+    if (!inView) {
+        // Leave current the coordinates of the last corner, as drawing every
+        // quad would.
+        if (withTexCoords) {
+            glTexCoord2f(static_cast<float>(kPoints - 2) / 19.0f, static_cast<float>(kPoints - 1) / 19.0f);
+        }
+        return;
+    }
     glBegin(GL_QUADS);
     for (int32_t i = 0; i < kPoints - 1; ++i) {
         for (int32_t j = 0; j < kPoints - 1; ++j) {
@@ -145,22 +155,43 @@ void ClothMesh::drawQuads(bool withTexCoords) const {
         }
     }
     glEnd();
+    gVerticesSubmitted += static_cast<uint64_t>(4 * (kPoints - 1) * (kPoints - 1));
 }
 
-void ClothMesh::drawClothMesh() const {
+bool ClothMesh::isClothOutside(const ViewFrustum& view) const {
+    uint8_t outside[kPoints][kPoints];
+    for (int32_t i = 0; i < kPoints; ++i) {
+        for (int32_t j = 0; j < kPoints; ++j) {
+            outside[i][j] = static_cast<uint8_t>(view.outsideMask(points[i][j]));
+        }
+    }
+    for (int32_t i = 0; i < kPoints - 1; ++i) {
+        for (int32_t j = 0; j < kPoints - 1; ++j) {
+            if (!(outside[i][j] & outside[i + 1][j] & outside[i + 1][j + 1] & outside[i][j + 1])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void ClothMesh::drawClothMesh(const ViewFrustum& view) const {
+    // Whole or not at all, for the reason the ground grid gives; the state
+    // is set as for drawing either way.
+    const bool inView = !isClothOutside(view);
     glDisable(GL_CULL_FACE);
     applyPlainColour(1.0f, 1.0f, 1.0f, 1.0f);
     if (clothTexture) {
         clothTexture->bind();
     }
-    drawQuads(true);
+    drawQuads(true, inView);
     glDepthFunc(GL_EQUAL);
     setSphereMapTexGen(true);
     applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
     if (sheenTexture) {
         sheenTexture->bind();
     }
-    drawQuads(false);
+    drawQuads(false, inView);
     unbindTexture();
     setSphereMapTexGen(false);
     glDepthFunc(GL_LEQUAL);

@@ -6,6 +6,7 @@
 #include "engine/Vec3.h"
 
 class Texture;
+class ViewFrustum;
 
 // A hanging sheet of cloth, 2 units wide and 5 high, simulated as a 20 x 20
 // grid of points joined by pulling springs: held at its two top rows, swaying
@@ -30,8 +31,9 @@ public:
     void freeClothMesh();
     // One step with the player's feet at (px, py, pz). Allocates nothing.
     void stepClothMesh(float px, float py, float pz, float dt);
-    // The cloth in its texture, then the sphere-mapped sheen on top of it.
-    void drawClothMesh() const;
+    // The cloth in its texture, then the sphere-mapped sheen on top of it;
+    // nothing of it when every quad lies wholly outside view (none could show).
+    void drawClothMesh(const ViewFrustum& view) const;
 
     Vec3 restPoints[kPoints][kPoints];
     Vec3 points[kPoints][kPoints];
@@ -43,7 +45,10 @@ public:
     Texture* sheenTexture;
 
 private:
-    void drawQuads(bool withTexCoords) const;
+    // Every quad, or none when not inView.
+    void drawQuads(bool withTexCoords, bool inView) const;
+    // Whether every quad's corners lie beyond one plane of view.
+    bool isClothOutside(const ViewFrustum& view) const;
 };
 
 #endif

@@ -7,6 +7,8 @@
 
 #include "engine/Angles.h"
 #include "engine/SurfaceColour.h"
+#include "engine/VertexCounter.h"
+#include "engine/ViewFrustum.h"
 
 namespace {
 
@@ -15,9 +17,13 @@ const float kPosts[4][2] = {{1.55f, 1.85f}, {-1.55f, 1.85f}, {-1.55f, -1.85f}, {
 
 float distance2D(float x, float y, float cx, float cy) { return std::sqrt((x - cx) * (x - cx) + (y - cy) * (y - cy)); }
 
-void greyVertex(const Vec3& point, const Vec3& rest) {
+void greyColour(const Vec3& point, const Vec3& rest) {
     const float g = std::max(0.15f, 3.0f * (point.z - rest.z) + 0.5f);
     glColor3f(g, g, g);
+}
+
+void greyVertex(const Vec3& point, const Vec3& rest) {
+    greyColour(point, rest);
     glVertex3f(point.x, point.y, point.z);
 }
 
@@ -129,8 +135,43 @@ void GroundGrid::animateGroundGrid(float px, float py, float pz, float dt) {
     lastPlayerPosition = player;
 }
 
-void GroundGrid::drawGroundGrid() const {
+void GroundGrid::drawGroundGrid(const ViewFrustum& view) const {
     applyPlainColour(1.0f, 1.0f, 1.0f, 1.0f);
+    // The planes each point lies beyond: a cell whose four corners share one
+    // lies outside the view. The grid is drawn whole or not at all: llvmpipe
+    // splits the quads of a batch that needs clipping along another diagonal
+    // than one that does not, so leaving out some cells can shift the shading
+    // of the others.
+    uint8_t outside[kCells][kCells];
+    for (int32_t i = 0; i < kCells; ++i) {
+        for (int32_t j = 0; j < kCells; ++j) {
+            outside[i][j] = static_cast<uint8_t>(view.outsideMask(points[i][j]));
+        }
+    }
+    int32_t lastI = -1;
+    int32_t lastJ = -1;
+    bool anyInView = false;
+    for (int32_t i = 0; i < kCells - 1; ++i) {
+        for (int32_t j = 0; j < kCells - 1; ++j) {
+            if (!visible[i][j]) {
+                continue;
+            }
+            lastI = i;
+            lastJ = j + 1;
+            if (!(outside[i][j] & outside[i + 1][j] & outside[i + 1][j + 1] & outside[i][j + 1])) {
+                anyInView = true;
+            }
+        }
+    }
+    if (!anyInView) {
+        // Leave current the colour of the last corner of every visible cell,
+        // as drawing them all would.
+        if (lastI >= 0) {
+            greyColour(points[lastI][lastJ], restPoints[lastI][lastJ]);
+        }
+        return;
+    }
+    uint64_t submitted = 0;
     glBegin(GL_QUADS);
     for (int32_t i = 0; i < kCells - 1; ++i) {
         for (int32_t j = 0; j < kCells - 1; ++j) {
@@ -141,9 +182,11 @@ void GroundGrid::drawGroundGrid() const {
             greyVertex(points[i + 1][j], restPoints[i + 1][j]);
             greyVertex(points[i + 1][j + 1], restPoints[i + 1][j + 1]);
             greyVertex(points[i][j + 1], restPoints[i][j + 1]);
+            submitted += 4;
         }
     }
     glEnd();
+    gVerticesSubmitted += submitted;
 }
 
 Vec3 GroundGrid::sampleGroundGrid(float u, float v) const {

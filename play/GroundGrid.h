@@ -5,6 +5,8 @@
 
 #include "engine/Vec3.h"
 
+class ViewFrustum;
+
 // The rippling surface of room 2: an 80 x 80 grid of points at one height
 // that springs back to flat, spreads disturbances to its neighbours, is driven
 // at a small source region and pushed down where the player wades through it.
@@ -25,8 +27,9 @@ public:
     // One step with the player's feet at (px, py, pz): source, spreading,
     // spring back, wading. Allocates nothing.
     void animateGroundGrid(float px, float py, float pz, float dt);
-    // The visible cells as grey quads, lighter where raised, darker where low.
-    void drawGroundGrid() const;
+    // The visible cells as grey quads, lighter where raised, darker where low;
+    // none when every visible cell lies wholly outside view (none could show).
+    void drawGroundGrid(const ViewFrustum& view) const;
     // The point nearest to (u, v) in grid fractions, indices clamped to 0..79.
     Vec3 sampleGroundGrid(float u, float v) const;
 

@@ -101,11 +101,11 @@ void PlayScreen::drawRoom() {
     setSphereMapTexGen(false);
     unbindTexture();
     if (effects.groundGrid && isDrawPassOn(kDrawPassGrid)) {
-        effects.groundGrid->drawGroundGrid();
+        effects.groundGrid->drawGroundGrid(view);
     }
     for (const EffectSlot<ClothMesh>& cloth : effects.clothMeshes) {
         if (cloth && isDrawPassOn(kDrawPassCloth)) {
-            cloth->drawClothMesh();
+            cloth->drawClothMesh(view);
         }
     }
     if (effects.sweepEffect) {

@@ -13,6 +13,7 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "engine/VertexCounter.h"
 #include "support/GlTestWindow.h"
 #include "support/MeshFile.h"
 #include "support/TestDirectory.h"
@@ -182,18 +183,18 @@ TEST_F(MeshTest, CountsTheVerticesHandedToOpenGl) {
     Mesh animated;
     Mesh still;
     Mesh empty;
-    Mesh::verticesSubmitted = 0;
+    gVerticesSubmitted = 0;
     ASSERT_TRUE(animated.load("res/1.dat"));
     // Compiling a one-frame mesh draws nothing yet.
     ASSERT_TRUE(still.load("res/2.dat"));
-    EXPECT_EQ(0u, Mesh::verticesSubmitted);
+    EXPECT_EQ(0u, gVerticesSubmitted);
     startFrame();
     animated.draw(0.25f);
     animated.draw(0.25f);
     still.draw(0.0f);
     empty.draw(0.0f);
     animated.drawBlended(0.5f, 0.5f, animated, 0.5f);
-    EXPECT_EQ(21u, Mesh::verticesSubmitted);
+    EXPECT_EQ(21u, gVerticesSubmitted);
 }
 
 TEST_F(MeshTest, BrokenFilesFailAndLeaveAnEmptyMesh) {

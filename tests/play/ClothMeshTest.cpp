@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "engine/Texture.h"
+#include "engine/VertexCounter.h"
+#include "engine/ViewFrustum.h"
 #include "tests/play/PlayFixture.h"
 
 using namespace playtest;
@@ -80,7 +82,7 @@ TEST_F(ClothMeshTest, DrawsItsTextureAndGivesBothTexturesBack) {
     gCamera->rotation.set(0.0f, 0.0f, 1.5707963f);
     gCamera->fogOn = 0;
     startFrame(0.0f, 1.0f, 0.0f);
-    cloth->drawClothMesh();
+    cloth->drawClothMesh(ViewFrustum());
     int px = 0, py = 0;
     project(0.0f, 30.0f, 2.5f, px, py);
     const std::vector<int> seen = pixelAt(px, py);
@@ -97,3 +99,45 @@ TEST_F(ClothMeshTest, DrawsItsTextureAndGivesBothTexturesBack) {
 }
 
 }  // namespace
+
+TEST_F(ClothMeshTest, ClothIsDrawnWholeWhenAnyQuadMayShowAndNotAtAllOtherwise) {
+    // Swaying, then seen from 1.5 in front: its top and bottom leave the view;
+    // turned away, all of it lies behind.
+    cloth->waveAmplitude = 1.0f;
+    for (int k = 0; k < 40; ++k) {
+        cloth->stepClothMesh(50.0f, 0.0f, 0.0f, 1.0f / 30.0f);
+    }
+    gCamera->position.set(0.0f, 28.5f, 2.5f);
+    gCamera->rotation.set(0.0f, 0.0f, 1.5707963f);
+    gCamera->fogOn = 0;
+    auto draw = [this](bool cull, std::vector<uint8_t>& pixels, std::vector<float>& texCoord) {
+        startFrame(0.0f, 1.0f, 0.0f);
+        ViewFrustum view;
+        if (cull) {
+            view.setFromCurrentMatrices();
+        }
+        gVerticesSubmitted = 0;
+        cloth->drawClothMesh(view);
+        texCoord.assign(4, 0.0f);
+        glGetFloatv(GL_CURRENT_TEXTURE_COORDS, texCoord.data());
+        pixels.assign(480 * 360 * 4, 0);
+        glFinish();
+        glReadPixels(0, 0, 480, 360, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return gVerticesSubmitted;
+    };
+    for (const float yaw : {1.5707963f, -1.5707963f}) {
+        SCOPED_TRACE(yaw);
+        gCamera->rotation.z = yaw;
+        std::vector<uint8_t> all, culled;
+        std::vector<float> allTexCoord, culledTexCoord;
+        const uint64_t every = draw(false, all, allTexCoord);
+        const uint64_t drawn = draw(true, culled, culledTexCoord);
+        // Both passes: 19 x 19 quads of 4 corners each; leaving out only some
+        // could shift the shading of the rest.
+        EXPECT_EQ(2u * 19u * 19u * 4u, every);
+        EXPECT_EQ(yaw > 0.0f ? every : 0u, drawn);
+        EXPECT_TRUE(all == culled);
+        EXPECT_EQ(allTexCoord, culledTexCoord);
+        EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    }
+}

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "engine/VertexCounter.h"
+#include "engine/ViewFrustum.h"
 #include "tests/play/PlayFixture.h"
 
 using namespace playtest;
@@ -82,7 +84,7 @@ TEST_F(GroundGridTest, DrawsMidGreyWhereFlatAndNothingBeyondTheRadius) {
     gCamera->fogOn = 0;
     startFrame(0.0f, 1.0f, 0.0f);
     glDisable(GL_CULL_FACE);
-    grid->drawGroundGrid();
+    grid->drawGroundGrid(ViewFrustum());
     glEnable(GL_CULL_FACE);
     int px = 0, py = 0;
     project(2.0f, 0.3f, 0.85f, px, py);
@@ -94,3 +96,54 @@ TEST_F(GroundGridTest, DrawsMidGreyWhereFlatAndNothingBeyondTheRadius) {
 }
 
 }  // namespace
+
+TEST_F(GroundGridTest, GridIsDrawnWholeWhenAnyCellMayShowAndNotAtAllOtherwise) {
+    // Rippled, so the cells differ in grey; seen from just above the surface
+    // looking along -X, most of the grid lies to the sides and behind, the
+    // last cells drawn among them; looking up, all of it lies below the view.
+    grid->sourceRow = 50;
+    grid->sourceColumn = 40;
+    grid->sourceRadius = 3;
+    grid->sourceFrequency = 1.75f;
+    grid->sourceAmplitude = 0.2f;
+    for (int k = 0; k < 30; ++k) {
+        grid->animateGroundGrid(9.0f, 9.0f, 1.0f, 1.0f / 30.0f);
+    }
+    // A slope along y behind the camera, so the last cell's grey is its own.
+    for (int i = 60; i < GroundGrid::kCells; ++i) {
+        for (int j = 0; j < GroundGrid::kCells; ++j) {
+            grid->points[i][j].z += 0.001f * static_cast<float>(j);
+        }
+    }
+    gCamera->position.set(-0.5f, 0.0f, 1.6f);
+    gCamera->rotation.set(0.0f, 0.3f, 3.14159265f);
+    auto draw = [this](bool cull, std::vector<uint8_t>& pixels, std::vector<float>& colour) {
+        startFrame(0.0f, 0.0f, 1.0f);
+        ViewFrustum view;
+        if (cull) {
+            view.setFromCurrentMatrices();
+        }
+        gVerticesSubmitted = 0;
+        grid->drawGroundGrid(view);
+        colour.assign(4, 0.0f);
+        glGetFloatv(GL_CURRENT_COLOR, colour.data());
+        pixels.assign(480 * 360 * 4, 0);
+        glFinish();
+        glReadPixels(0, 0, 480, 360, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return gVerticesSubmitted;
+    };
+    for (const float pitch : {0.3f, -1.5f}) {
+        SCOPED_TRACE(pitch);
+        gCamera->rotation.y = pitch;
+        std::vector<uint8_t> all, culled;
+        std::vector<float> allColour, culledColour;
+        const uint64_t every = draw(false, all, allColour);
+        const uint64_t drawn = draw(true, culled, culledColour);
+        EXPECT_GT(every, 15000u);
+        // Leaving out only some cells could shift the shading of the rest.
+        EXPECT_EQ(pitch > 0.0f ? every : 0u, drawn);
+        EXPECT_TRUE(all == culled);
+        // The colour left current is the one drawing every cell leaves.
+        EXPECT_EQ(allColour, culledColour);
+    }
+}

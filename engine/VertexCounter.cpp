@@ -1,0 +1,3 @@
+#include "engine/VertexCounter.h"
+
+uint64_t gVerticesSubmitted = 0;
