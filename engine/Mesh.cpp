@@ -11,6 +11,7 @@
 #include "engine/MemoryReader.h"
 #include "engine/Random.h"
 #include "engine/VertexCounter.h"
+#include "engine/ViewFrustum.h"
 
 namespace {
 
@@ -32,6 +33,15 @@ template <typename T>
 void releaseVector(std::vector<T>& v) {
     std::vector<T>().swap(v);
 }
+
+// Meshes at least this large (radius and vertices) are kept in clusters of
+// nearby triangles: a view of a room-sized mesh takes in only part of it.
+const float kClusteredRadius = 6.0f;
+const int32_t kClusteredVertices = 3000;
+// A cluster grows while its box stays within this size, and at least to this
+// many triangles, so that the clusters stay few.
+const float kClusterExtent = 4.0f;
+const int32_t kClusterMinTriangles = 128;
 
 void blendInto(float* out, const float* a, const float* b, float f, int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
@@ -59,8 +69,9 @@ void Mesh::clear() {
     releaseVector(workPositions);
     releaseVector(workNormals);
     if (displayList != 0) {
-        glDeleteLists(displayList, 1);
+        glDeleteLists(displayList, listCount());
     }
+    releaseVector(clusters);
     frameCount = 0;
     vertexCount = 0;
     lastTime = -1.0f;
@@ -86,37 +97,11 @@ bool Mesh::load(const char* path) {
         return false;
     }
     findBounds();
+    findClusters();
     if (frameCount == 1) {
         compile();
     }
     return true;
-}
-
-void Mesh::findBounds() {
-    float low[3] = {FLT_MAX, FLT_MAX, FLT_MAX};
-    float high[3] = {-FLT_MAX, -FLT_MAX, -FLT_MAX};
-    for (const std::vector<float>& frame : framePositions) {
-        for (size_t n = 0; n < frame.size(); ++n) {
-            low[n % 3] = std::min(low[n % 3], frame[n]);
-            high[n % 3] = std::max(high[n % 3], frame[n]);
-        }
-    }
-    boundsCentre.set(0.5f * (low[0] + high[0]), 0.5f * (low[1] + high[1]), 0.5f * (low[2] + high[2]));
-    // The farthest vertex from the centre as stored, in double precision and
-    // rounded up, so no vertex lies outside even by a rounding.
-    const double centre[3] = {boundsCentre.x, boundsCentre.y, boundsCentre.z};
-    double farthest = 0.0;
-    for (const std::vector<float>& frame : framePositions) {
-        for (size_t n = 0; n + 2 < frame.size(); n += 3) {
-            double squared = 0.0;
-            for (size_t k = 0; k < 3; ++k) {
-                const double d = static_cast<double>(frame[n + k]) - centre[k];
-                squared += d * d;
-            }
-            farthest = std::max(farthest, squared);
-        }
-    }
-    boundsRadius = std::nextafter(static_cast<float>(std::sqrt(farthest)), FLT_MAX);
 }
 
 bool Mesh::parse(MemoryReader& reader) {
@@ -181,19 +166,110 @@ bool Mesh::parse(MemoryReader& reader) {
     return true;
 }
 
+void Mesh::findBounds() { sphereOf(0, vertexCount, boundsCentre, boundsRadius); }
+
+void Mesh::sphereOf(int32_t first, int32_t count, Vec3& centre, float& radius) const {
+    float low[3] = {FLT_MAX, FLT_MAX, FLT_MAX};
+    float high[3] = {-FLT_MAX, -FLT_MAX, -FLT_MAX};
+    const size_t from = 3 * static_cast<size_t>(first);
+    const size_t to = from + 3 * static_cast<size_t>(count);
+    for (const std::vector<float>& frame : framePositions) {
+        for (size_t n = from; n < to; ++n) {
+            low[n % 3] = std::min(low[n % 3], frame[n]);
+            high[n % 3] = std::max(high[n % 3], frame[n]);
+        }
+    }
+    centre.set(0.5f * (low[0] + high[0]), 0.5f * (low[1] + high[1]), 0.5f * (low[2] + high[2]));
+    // The farthest vertex from the centre as stored, in double precision and
+    // rounded up, so no vertex lies outside even by a rounding.
+    const double c[3] = {centre.x, centre.y, centre.z};
+    double farthest = 0.0;
+    for (const std::vector<float>& frame : framePositions) {
+        for (size_t n = from; n + 2 < to; n += 3) {
+            double squared = 0.0;
+            for (size_t k = 0; k < 3; ++k) {
+                const double d = static_cast<double>(frame[n + k]) - c[k];
+                squared += d * d;
+            }
+            farthest = std::max(farthest, squared);
+        }
+    }
+    radius = std::nextafter(static_cast<float>(std::sqrt(farthest)), FLT_MAX);
+}
+
+void Mesh::findClusters() {
+    clusters.clear();
+    if (boundsRadius < kClusteredRadius || vertexCount < kClusteredVertices) {
+        return;
+    }
+    // Greedy over the triangles in order: a cluster closes once it holds
+    // enough triangles and the next one would stretch its box (over every
+    // keyframe) beyond the size.
+    float low[3] = {0.0f, 0.0f, 0.0f};
+    float high[3] = {0.0f, 0.0f, 0.0f};
+    int32_t first = 0;
+    for (int32_t v = 0; v < vertexCount; v += 3) {
+        float tLow[3] = {FLT_MAX, FLT_MAX, FLT_MAX};
+        float tHigh[3] = {-FLT_MAX, -FLT_MAX, -FLT_MAX};
+        for (const std::vector<float>& frame : framePositions) {
+            for (size_t n = 3 * static_cast<size_t>(v); n < 3 * static_cast<size_t>(v + 3); ++n) {
+                tLow[n % 3] = std::min(tLow[n % 3], frame[n]);
+                tHigh[n % 3] = std::max(tHigh[n % 3], frame[n]);
+            }
+        }
+        float extent = 0.0f;
+        for (int k = 0; k < 3; ++k) {
+            extent = std::max(extent, std::max(high[k], tHigh[k]) - std::min(low[k], tLow[k]));
+        }
+        if (v == first || (v - first < 3 * kClusterMinTriangles || extent <= kClusterExtent)) {
+            for (int k = 0; k < 3; ++k) {
+                low[k] = v == first ? tLow[k] : std::min(low[k], tLow[k]);
+                high[k] = v == first ? tHigh[k] : std::max(high[k], tHigh[k]);
+            }
+            continue;
+        }
+        clusters.push_back(Cluster{first, v - first, Vec3(), 0.0f});
+        first = v;
+        for (int k = 0; k < 3; ++k) {
+            low[k] = tLow[k];
+            high[k] = tHigh[k];
+        }
+    }
+    clusters.push_back(Cluster{first, vertexCount - first, Vec3(), 0.0f});
+    if (clusters.size() == 1) {
+        clusters.clear();
+        return;
+    }
+    for (Cluster& c : clusters) {
+        sphereOf(c.first, c.count, c.centre, c.radius);
+    }
+}
+
+int32_t Mesh::listCount() const { return clusters.empty() ? 1 : static_cast<int32_t>(clusters.size()); }
+
 void Mesh::compile() {
-    const GLuint list = glGenLists(1);
+    const GLuint list = glGenLists(listCount());
     if (list != 0) {
-        // Compiling submits nothing for drawing, so it is not counted.
+        // Compiling submits nothing for drawing, so it is not counted. The
+        // pose is drawClamped's at time 0.
         const uint64_t submitted = gVerticesSubmitted;
-        glNewList(list, GL_COMPILE);
-        drawClamped(0.0f);
-        glEndList();
+        pose(std::min(std::max(0.0f, keyTimes[0]), keyTimes[frameCount - 1]));
+        if (clusters.empty()) {
+            glNewList(list, GL_COMPILE);
+            drawWorkArrays(0, vertexCount);
+            glEndList();
+        } else {
+            for (size_t k = 0; k < clusters.size(); ++k) {
+                glNewList(list + static_cast<GLuint>(k), GL_COMPILE);
+                drawWorkArrays(clusters[k].first, clusters[k].count);
+                glEndList();
+            }
+        }
         gVerticesSubmitted = submitted;
     }
-    // Only the counts and the key times stay; the list holds the geometry.
-    // Without a list (OpenGL gave no name) the arrays stay and the mesh draws
-    // from them.
+    // Only the counts, the key times and the clusters stay; the lists hold
+    // the geometry. Without a list (OpenGL gave no name) the arrays stay and
+    // the mesh draws from them.
     if (list == 0) {
         return;
     }
@@ -232,7 +308,7 @@ void Mesh::chooseFrames(float t, int32_t& a, int32_t& b, float& f) const {
     f = d == 0.0f ? 1.0f : (t - keyTimes[a]) / d;
 }
 
-void Mesh::drawWorkArrays() {
+void Mesh::drawWorkArrays(int32_t first, int32_t count) {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -240,23 +316,15 @@ void Mesh::drawWorkArrays() {
     glNormalPointer(GL_FLOAT, 0, workNormals.data());
     glTexCoordPointer(2, GL_FLOAT, 0, texCoords.data());
     glEnable(GL_NORMALIZE);
-    glDrawArrays(GL_TRIANGLES, 0, vertexCount);
-    gVerticesSubmitted += static_cast<uint64_t>(vertexCount);
+    glDrawArrays(GL_TRIANGLES, first, count);
+    gVerticesSubmitted += static_cast<uint64_t>(count);
     glDisable(GL_NORMALIZE);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
 }
 
-void Mesh::draw(float t) {
-    if (frameCount == 0) {
-        return;
-    }
-    if (displayList != 0) {
-        glCallList(displayList);
-        gVerticesSubmitted += static_cast<uint64_t>(vertexCount);
-        return;
-    }
+void Mesh::pose(float t) {
     const float wrapped = wrapTime(t);
     if (wrapped != lastTime) {
         lastTime = wrapped;
@@ -267,7 +335,60 @@ void Mesh::draw(float t) {
         blendInto(workPositions.data(), framePositions[a].data(), framePositions[b].data(), f, 3 * vertexCount);
         blendInto(workNormals.data(), frameNormals[a].data(), frameNormals[b].data(), f, 3 * vertexCount);
     }
-    drawWorkArrays();
+}
+
+void Mesh::draw(float t) {
+    if (frameCount == 0) {
+        return;
+    }
+    if (displayList != 0) {
+        for (int32_t k = 0; k < listCount(); ++k) {
+            glCallList(displayList + static_cast<GLuint>(k));
+        }
+        gVerticesSubmitted += static_cast<uint64_t>(vertexCount);
+        return;
+    }
+    pose(t);
+    drawWorkArrays(0, vertexCount);
+}
+
+void Mesh::drawInView(float t, const ViewFrustum& view) {
+    if (frameCount == 0) {
+        return;
+    }
+    if (clusters.empty()) {
+        draw(t);
+        return;
+    }
+    if (displayList != 0) {
+        for (size_t k = 0; k < clusters.size(); ++k) {
+            if (!view.excludesSphere(clusters[k].centre, clusters[k].radius)) {
+                glCallList(displayList + static_cast<GLuint>(k));
+                gVerticesSubmitted += static_cast<uint64_t>(clusters[k].count);
+            }
+        }
+        return;
+    }
+    pose(t);
+    // Neighbouring clusters in view go to OpenGL as one run.
+    int32_t runFirst = 0;
+    int32_t runCount = 0;
+    for (const Cluster& c : clusters) {
+        if (view.excludesSphere(c.centre, c.radius)) {
+            if (runCount > 0) {
+                drawWorkArrays(runFirst, runCount);
+            }
+            runCount = 0;
+            continue;
+        }
+        if (runCount == 0) {
+            runFirst = c.first;
+        }
+        runCount += c.count;
+    }
+    if (runCount > 0) {
+        drawWorkArrays(runFirst, runCount);
+    }
 }
 
 void Mesh::drawClamped(float t) {
@@ -309,7 +430,7 @@ void Mesh::drawBlended(float tThis, float tOther, Mesh& other, float p) {
         const float theirsN = other.frameNormals[a2][k] * (1.0f - f2) + other.frameNormals[b2][k] * f2;
         workNormals[k] = mineN * p + theirsN * (1.0f - p);
     }
-    drawWorkArrays();
+    drawWorkArrays(0, vertexCount);
 }
 
 Vec3 Mesh::vertexAt(int32_t i, float t) const {

@@ -7,6 +7,7 @@
 #include "engine/Vec3.h"
 
 class MemoryReader;
+class ViewFrustum;
 
 // A keyframe triangle mesh from a mesh resource file: positions and normals per
 // keyframe, blended linearly at draw time over a looping animation, and one set
@@ -32,6 +33,10 @@ public:
     void draw(float t);
     // Draws at t clamped to the first and last key time.
     void drawClamped(float t);
+    // Draws as draw does, leaving out the clusters that lie wholly outside
+    // view (given in the mesh's own coordinates); the triangles drawn keep
+    // their order, so the picture is the same as draw's.
+    void drawInView(float t, const ViewFrustum& view);
     // Draws the cross-fade of this mesh at tThis (weight p) with other at
     // tOther (weight 1 - p); when the two cannot be blended (a display list,
     // no frames, different vertex counts) only the dominant one is drawn.
@@ -61,6 +66,19 @@ public:
     Vec3 boundsCentre;
     float boundsRadius;
 
+    // A run of consecutive triangles that lie close together, with a sphere
+    // over every keyframe.
+    struct Cluster {
+        int32_t first;  // first vertex
+        int32_t count;  // vertices, a multiple of 3
+        Vec3 centre;
+        float radius;
+    };
+    // The runs, in order and covering every vertex, of a mesh large enough
+    // that a view often sees only part of it; empty for the others. A
+    // compiled mesh has one display list per run, displayList + k.
+    std::vector<Cluster> clusters;
+
 private:
     // Brings t into one animation period.
     float wrapTime(float t) const;
@@ -69,8 +87,14 @@ private:
     bool canBlendWith(const Mesh& other) const;
     bool parse(MemoryReader& reader);
     void findBounds();
+    void findClusters();
+    // The sphere over every keyframe of vertices first .. first + count - 1.
+    void sphereOf(int32_t first, int32_t count, Vec3& centre, float& radius) const;
     void compile();
-    void drawWorkArrays();
+    int32_t listCount() const;
+    // Recomputes the work arrays for time t unless they hold it already.
+    void pose(float t);
+    void drawWorkArrays(int32_t first, int32_t count);
 };
 
 #endif

@@ -4,12 +4,28 @@
 
 #include <cmath>
 
+#include "engine/Angles.h"
+
 namespace {
 
 // World units a sphere must clear a plane by before it counts as outside:
 // far more than the rounding of OpenGL's single-precision transform over the
 // rooms' sizes, and far less than anything that could be seen.
 const double kMargin = 0.01;
+
+const double kPiDouble = 3.14159265358979323846;
+
+// Turns (x, y, z) by angle about axis (0 X, 1 Y, 2 Z), right-handed.
+void turn(double v[3], int axis, double angle) {
+    const int u = (axis + 1) % 3;
+    const int w = (axis + 2) % 3;
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    const double a = v[u] * c - v[w] * s;
+    const double b = v[u] * s + v[w] * c;
+    v[u] = a;
+    v[w] = b;
+}
 
 }  // namespace
 
@@ -83,4 +99,28 @@ uint32_t ViewFrustum::outsideMask(const Vec3& point) const {
         }
     }
     return mask;
+}
+
+ViewFrustum ViewFrustum::inModelSpace(const Vec3& position, const Vec3& rotation) const {
+    ViewFrustum model = *this;
+    if (!ready) {
+        return model;
+    }
+    // A model point m lies at R m + position, R turning about X, then Y, then
+    // Z; so n . (R m + position) + d = (R^T n) . m + (n . position + d).
+    const double angles[3] = {static_cast<double>(rotation.x * kDegreesPerRadian) * (kPiDouble / 180.0),
+                              static_cast<double>(rotation.y * kDegreesPerRadian) * (kPiDouble / 180.0),
+                              static_cast<double>(rotation.z * kDegreesPerRadian) * (kPiDouble / 180.0)};
+    for (int p = 0; p < 6; ++p) {
+        const double* plane = planes[p];
+        double n[3] = {plane[0], plane[1], plane[2]};
+        model.planes[p][3] = plane[3] + n[0] * position.x + n[1] * position.y + n[2] * position.z;
+        turn(n, 2, -angles[2]);
+        turn(n, 1, -angles[1]);
+        turn(n, 0, -angles[0]);
+        model.planes[p][0] = n[0];
+        model.planes[p][1] = n[1];
+        model.planes[p][2] = n[2];
+    }
+    return model;
 }

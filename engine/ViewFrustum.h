@@ -29,6 +29,10 @@ public:
     // One bit per plane that point lies beyond by more than the margin; a
     // triangle or quad whose corners share a bit lies wholly outside.
     uint32_t outsideMask(const Vec3& point) const;
+    // The same view in the coordinates of a model placed at position and
+    // turned by rotation (radians about X, then Y, then Z, as glRotatef turns
+    // a scene object), for testing parts of its mesh.
+    ViewFrustum inModelSpace(const Vec3& position, const Vec3& rotation) const;
 
 private:
     // a, b, c, d with a x + b y + c z + d >= 0 inside; (a, b, c) of unit

@@ -88,14 +88,14 @@ void PlayScreen::drawRoom() {
     }
     if (isDrawPassOn(kDrawPassObjects)) {
         for (SceneObject* object : visibleObjects) {
-            object->drawSceneObject();
+            object->drawSceneObject(view);
         }
     }
     setSphereMapTexGen(true);
     applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
     if (isDrawPassOn(kDrawPassReflection)) {
         for (SceneObject* object : visibleObjects) {
-            object->drawSceneObjectSecondPass();
+            object->drawSceneObjectSecondPass(view);
         }
     }
     setSphereMapTexGen(false);

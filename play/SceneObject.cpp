@@ -12,6 +12,7 @@
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "engine/Texture.h"
+#include "engine/ViewFrustum.h"
 #include "play/GlowSprite.h"
 
 namespace {
@@ -222,18 +223,20 @@ void SceneObject::transform() const {
     glRotatef(rotation.x * kDegreesPerRadian, 1.0f, 0.0f, 0.0f);
 }
 
-void SceneObject::drawMeshes() {
+void SceneObject::drawMeshes(const ViewFrustum* view) {
     if (!mesh) {
         return;
     }
     if (fadeFromMesh) {
         mesh->drawBlended(animTime, animTime, *fadeFromMesh, fadeWeight());
+    } else if (view && !mesh->clusters.empty()) {
+        mesh->drawInView(animTime, view->inModelSpace(position, rotation));
     } else {
         mesh->draw(animTime);
     }
 }
 
-void SceneObject::drawSceneObject() {
+void SceneObject::drawMain(const ViewFrustum* view) {
     glPushMatrix();
     transform();
     if (texture) {
@@ -242,14 +245,14 @@ void SceneObject::drawSceneObject() {
     if (sphereMapped) {
         setSphereMapTexGen(true);
     }
-    drawMeshes();
+    drawMeshes(view);
     if (sphereMapped) {
         setSphereMapTexGen(false);
     }
     glPopMatrix();
 }
 
-void SceneObject::drawSceneObjectSecondPass() {
+void SceneObject::drawSecond(const ViewFrustum* view) {
     if (!reflectionShown) {
         return;
     }
@@ -258,9 +261,17 @@ void SceneObject::drawSceneObjectSecondPass() {
     if (reflectionTexture) {
         reflectionTexture->bind();
     }
-    drawMeshes();
+    drawMeshes(view);
     glPopMatrix();
 }
+
+void SceneObject::drawSceneObject() { drawMain(nullptr); }
+
+void SceneObject::drawSceneObject(const ViewFrustum& view) { drawMain(&view); }
+
+void SceneObject::drawSceneObjectSecondPass() { drawSecond(nullptr); }
+
+void SceneObject::drawSceneObjectSecondPass(const ViewFrustum& view) { drawSecond(&view); }
 
 void SceneObject::drawSceneObjectAttachments() {
     for (size_t k = 0; k < attachments.size(); ++k) {

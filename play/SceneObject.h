@@ -10,6 +10,7 @@
 class GlowSprite;
 class Mesh;
 class Texture;
+class ViewFrustum;
 
 // One placed model of a room: a keyframe mesh with its texture and a
 // sphere-mapped second texture, a pose, a collision box, the name by which the
@@ -52,8 +53,13 @@ public:
     void updateSceneObject(float dt);
     // The main pass at the object's pose; colour and lighting are the caller's.
     void drawSceneObject();
+    // The same, leaving out the parts of a large mesh that lie wholly outside
+    // view (world coordinates); the picture is the same.
+    void drawSceneObject(const ViewFrustum& view);
     // The reflection pass with the second texture; nothing when hidden.
     void drawSceneObjectSecondPass();
+    // The same, leaving out what lies wholly outside view, as above.
+    void drawSceneObjectSecondPass(const ViewFrustum& view);
     // Every attached glow sprite at the present position of its vertex.
     void drawSceneObjectAttachments();
     Mesh* sceneObjectMesh() const { return mesh; }
@@ -85,7 +91,10 @@ public:
 
 private:
     void transform() const;
-    void drawMeshes();
+    // Both meshes of a cross-fade, or the mesh (in view when view is set).
+    void drawMeshes(const ViewFrustum* view);
+    void drawMain(const ViewFrustum* view);
+    void drawSecond(const ViewFrustum* view);
     void releaseFadeSource();
 };
 

@@ -14,6 +14,7 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "engine/VertexCounter.h"
+#include "engine/ViewFrustum.h"
 #include "support/GlTestWindow.h"
 #include "support/MeshFile.h"
 #include "support/TestDirectory.h"
@@ -49,6 +50,31 @@ MeshFile lineOfPoses(const std::vector<int32_t>& keys, const std::vector<float>&
     MeshFile file = MeshFile::plain(3, keys);
     for (size_t k = 0; k < keys.size(); ++k) {
         file.frames[k].positions[0] = fixed(xs[k]);
+    }
+    return file;
+}
+
+// Twelve blocks of 16 x 16 small triangles, each block under 4 units square,
+// laid 10 units apart along Y from y = -43 at height z = 16: blocks 4 and 9
+// straddle the overlay's left and right edges (y = 0 and 48), blocks 5 to 8
+// lie inside, the rest outside. A second keyframe, if any, lifts it by 0.1.
+MeshFile blockRow(const std::vector<int32_t>& keys) {
+    const int32_t perBlock = 3 * 256;
+    MeshFile file = MeshFile::plain(12 * perBlock, keys);
+    for (size_t k = 0; k < keys.size(); ++k) {
+        int32_t* p = file.frames[k].positions.data();
+        for (int32_t b = 0; b < 12; ++b) {
+            for (int32_t t = 0; t < 256; ++t) {
+                const float y = -43.0f + 10.0f * static_cast<float>(b) + 0.24f * static_cast<float>(t % 16);
+                const float z = 16.0f + 0.24f * static_cast<float>(t / 16) + 0.1f * static_cast<float>(k);
+                const float corners[3][2] = {{y, z}, {y + 0.24f, z}, {y, z + 0.24f}};
+                for (const float* c : corners) {
+                    *p++ = 0;
+                    *p++ = fixed(c[0]);
+                    *p++ = fixed(c[1]);
+                }
+            }
+        }
     }
     return file;
 }
@@ -437,4 +463,75 @@ TEST_F(MeshTest, CrossFadeBlendsTwoMeshesOrDrawsTheDominantOne) {
     // Different vertex counts: the dominant mesh alone.
     EXPECT_FLOAT_EQ(10.0f, left.vertexAtBlended(0, 0.0f, 0.0f, sixVertices, 0.5f).y);
     EXPECT_EQ(0.0f, left.vertexAtBlended(0, 0.0f, 0.0f, sixVertices, 0.4f).length());
+}
+
+TEST_F(MeshTest, LargeMeshDrawsOnlyTheClustersInViewAndTheSamePixels) {
+    ASSERT_TRUE(write("res/1.dat", blockRow({0, 10000})));
+    ASSERT_TRUE(write("res/2.dat", blockRow({0})));
+    Mesh animated;
+    Mesh compiled;
+    ASSERT_TRUE(animated.load("res/1.dat"));
+    ASSERT_TRUE(compiled.load("res/2.dat"));
+    ASSERT_NE(0u, compiled.displayList);
+    for (Mesh* mesh : {&animated, &compiled}) {
+        // One cluster a block, in order, covering every vertex once.
+        ASSERT_EQ(12u, mesh->clusters.size());
+        int32_t next = 0;
+        for (const Mesh::Cluster& c : mesh->clusters) {
+            EXPECT_EQ(next, c.first);
+            EXPECT_EQ(768, c.count);
+            next += c.count;
+        }
+        EXPECT_EQ(mesh->vertexCount, next);
+    }
+    // Each sphere holds its vertices in every pose.
+    for (const Mesh::Cluster& c : animated.clusters) {
+        for (float t = 0.0f; t < 1.0f; t += 0.125f) {
+            for (int32_t i = c.first; i < c.first + c.count; i += 7) {
+                Vec3 d = animated.vertexAt(i, t);
+                d.subtract(c.centre);
+                EXPECT_LE(d.length(), c.radius) << "vertex " << i << " at " << t;
+            }
+        }
+        EXPECT_LT(c.radius, 3.5f);
+    }
+
+    for (Mesh* mesh : {&animated, &compiled}) {
+        SCOPED_TRACE(mesh == &animated ? "animated" : "compiled");
+        for (const float t : {0.0f, 0.5f}) {
+            startFrame();
+            gVerticesSubmitted = 0;
+            mesh->draw(t);
+            EXPECT_EQ(static_cast<uint64_t>(mesh->vertexCount), gVerticesSubmitted);
+            const std::vector<uint8_t> whole = readWindow(kWidth, kHeight);
+            // The blocks cut by the window's edges show.
+            bool leftShows = false;
+            bool rightShows = false;
+            for (size_t k = 0; k < whole.size(); k += 4) {
+                const size_t x = (k / 4) % kWidth;
+                leftShows = leftShows || (x < 2 && whole[k] > 0);
+                rightShows = rightShows || (x + 2 >= kWidth && whole[k] > 0);
+            }
+            EXPECT_TRUE(leftShows);
+            EXPECT_TRUE(rightShows);
+
+            startFrame();
+            ViewFrustum view;
+            view.setFromCurrentMatrices();
+            gVerticesSubmitted = 0;
+            mesh->drawInView(t, view);
+            EXPECT_EQ(6u * 768u, gVerticesSubmitted);
+            EXPECT_EQ(whole, readWindow(kWidth, kHeight));
+        }
+    }
+    // Without a view nothing can be left out.
+    startFrame();
+    gVerticesSubmitted = 0;
+    animated.drawInView(0.0f, ViewFrustum());
+    EXPECT_EQ(static_cast<uint64_t>(animated.vertexCount), gVerticesSubmitted);
+
+    const GLuint list = compiled.displayList;
+    compiled.clear();
+    EXPECT_FALSE(glIsList(list + 11));
+    EXPECT_TRUE(compiled.clusters.empty());
 }

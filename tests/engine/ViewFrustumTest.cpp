@@ -23,6 +23,18 @@ const int kWidth = 800;
 const int kHeight = 450;
 const float kRadius = 0.5f;
 
+// Turns (x, y, z) by angle radians about axis (0 X, 1 Y, 2 Z), right-handed.
+Vec3 turned(const Vec3& v, int axis, float angle) {
+    float c[3] = {v.x, v.y, v.z};
+    const int u = (axis + 1) % 3;
+    const int w = (axis + 2) % 3;
+    const float a = c[u] * std::cos(angle) - c[w] * std::sin(angle);
+    const float b = c[u] * std::sin(angle) + c[w] * std::cos(angle);
+    c[u] = a;
+    c[w] = b;
+    return Vec3(c[0], c[1], c[2]);
+}
+
 Vec3 along(const Vec3& point, const Vec3& direction, float distance) {
     Vec3 moved = direction;
     moved.scale(distance);
@@ -164,4 +176,37 @@ TEST_F(ViewFrustumTest, WithoutMatricesNothingIsExcluded) {
     ViewFrustum flat;
     flat.setFromMatrices(zero, zero);
     EXPECT_FALSE(flat.excludesSphere(Vec3(-100.0f, 0.0f, 0.0f), 1.0f));
+}
+
+TEST_F(ViewFrustumTest, InAModelsCoordinatesTheEdgesStayWhereOpenGlPutsThem) {
+    camera.position.set(1.0f, -2.0f, 0.5f);
+    camera.rotation.z = 0.3f;
+    // Placed and turned as a scene object is: moved, then about Z, Y and X.
+    const Vec3 position(4.0f, 1.5f, -0.75f);
+    const Vec3 rotation(0.4f, -1.1f, 2.5f);
+    const ViewFrustum world = look();
+    const ViewFrustum model = world.inModelSpace(position, rotation);
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(rotation.z * 180.0f / static_cast<float>(M_PI), 0.0f, 0.0f, 1.0f);
+    glRotatef(rotation.y * 180.0f / static_cast<float>(M_PI), 0.0f, 1.0f, 0.0f);
+    glRotatef(rotation.x * 180.0f / static_cast<float>(M_PI), 1.0f, 0.0f, 0.0f);
+    ViewFrustum fromOpenGl;
+    fromOpenGl.setFromCurrentMatrices();
+
+    // The edges of the camera at the origin along +X, carried to where this
+    // camera stands, then into the model's coordinates.
+    for (const Plane& plane : planes()) {
+        SCOPED_TRACE(plane.name);
+        for (const float reach : {-(kRadius - 0.005f), -(kRadius + 0.03f)}) {
+            Vec3 w = turned(along(plane.point, plane.inward, reach), 2, camera.rotation.z);
+            w.add(camera.position);
+            w.subtract(position);
+            const Vec3 m = turned(turned(turned(w, 2, -rotation.z), 1, -rotation.y), 0, -rotation.x);
+            const bool outside = reach < -kRadius;
+            EXPECT_EQ(outside, model.excludesSphere(m, kRadius));
+            EXPECT_EQ(outside, fromOpenGl.excludesSphere(m, kRadius));
+        }
+    }
+    // Without planes the model's view excludes nothing either.
+    EXPECT_FALSE(ViewFrustum().inModelSpace(position, rotation).excludesSphere(Vec3(-100.0f, 0.0f, 0.0f), 1.0f));
 }
