@@ -28,7 +28,7 @@ corpus="$root/tests/fuzz/corpus"
 regressions="$root/tests/fuzz/regressions"
 export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIODELAY=0 SDL_DISKAUDIOFILE=/dev/null
 export LIBGL_ALWAYS_SOFTWARE=1
-export LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 mkdir -p "$dir/fuzz-logs"
 
