@@ -17,11 +17,21 @@ const int32_t kWrapClick = 39;
 const int32_t kTargetLostCue = 279;
 const float kClickVolume = 0.6f;
 
-// Index of item in list, or -1.
+// The entry of a list of plain or owning pointers as a plain pointer.
 template <typename T>
-int indexOf(const std::vector<T*>& list, const T* item) {
+T* entryAt(T* entry) {
+    return entry;
+}
+template <typename T>
+T* entryAt(const std::unique_ptr<T>& entry) {
+    return entry.get();
+}
+
+// Index of item in list, or -1.
+template <typename List, typename T>
+int indexOf(const List& list, const T* item) {
     for (size_t k = 0; k < list.size(); ++k) {
-        if (list[k] == item) {
+        if (entryAt(list[k]) == item) {
             return static_cast<int>(k);
         }
     }
@@ -30,18 +40,18 @@ int indexOf(const std::vector<T*>& list, const T* item) {
 
 // Moves selected to the successor (false), wraps to the first (true), or takes
 // the first when selected is not in the list (false).
-template <typename T>
-bool stepWrapping(const std::vector<T*>& list, T*& selected) {
+template <typename List, typename T>
+bool stepWrapping(const List& list, T*& selected) {
     const int at = indexOf(list, selected);
     if (at < 0) {
-        selected = list.front();
+        selected = entryAt(list.front());
         return false;
     }
     if (static_cast<size_t>(at) + 1 < list.size()) {
-        selected = list[static_cast<size_t>(at) + 1];
+        selected = entryAt(list[static_cast<size_t>(at) + 1]);
         return false;
     }
-    selected = list.front();
+    selected = entryAt(list.front());
     return true;
 }
 
@@ -53,26 +63,24 @@ bool ActionSelection::selectNextActionWrapping() {
     if (player.validateCurrentAction()) {
         return true;
     }
-    if (player.actions.empty()) {
-        ActionEntry* placeholder = new ActionEntry(constructEmptyActionEntry());
-        player.selectedAction = placeholder;
-        player.actions.push_back(placeholder);
+    if (player.actions().empty()) {
+        player.selectedAction = player.appendAction(constructEmptyActionEntry().actionId);
         raiseFatalError(kFatalGeneral, text::kPlayException3);
         return true;
     }
-    return stepWrapping(player.actions, player.selectedAction);
+    return stepWrapping(player.actions(), player.selectedAction);
 }
 
 bool ActionSelection::selectNextAction() {
     if (player.validateCurrentAction()) {
         return false;
     }
-    if (player.actions.empty()) {
+    if (player.actions().empty()) {
         return true;
     }
-    const int at = indexOf(player.actions, player.selectedAction);
-    if (at >= 0 && static_cast<size_t>(at) + 1 < player.actions.size()) {
-        player.selectedAction = player.actions[static_cast<size_t>(at) + 1];
+    const int at = indexOf(player.actions(), player.selectedAction);
+    if (at >= 0 && static_cast<size_t>(at) + 1 < player.actions().size()) {
+        player.selectedAction = player.actions()[static_cast<size_t>(at) + 1].get();
         return false;
     }
     return true;
@@ -82,11 +90,11 @@ bool ActionSelection::selectPreviousAction() {
     if (player.validateCurrentAction()) {
         return false;
     }
-    const int at = indexOf(player.actions, player.selectedAction);
-    if (player.actions.empty() || at <= 0) {
+    const int at = indexOf(player.actions(), player.selectedAction);
+    if (player.actions().empty() || at <= 0) {
         return true;
     }
-    player.selectedAction = player.actions[static_cast<size_t>(at) - 1];
+    player.selectedAction = player.actions()[static_cast<size_t>(at) - 1].get();
     return false;
 }
 
@@ -106,7 +114,7 @@ bool ActionSelection::selectNextTargetWrapping() {
 }
 
 std::string ActionSelection::currentActionName() {
-    if (player.actions.empty()) {
+    if (player.actions().empty()) {
         return text::kActionNone;
     }
     player.validateCurrentAction();

@@ -3,28 +3,12 @@
 
 #include <memory>
 
-class BackdropLayer;
-class ClothMesh;
-class GroundGrid;
-class NoiseOverlay;
-class SweepEffect;
-
-// Frees a room effect the way its kind asks: first its own release call
-// (which gives back its cache references and, for the noise overlay, the
-// camera's field of view), then the delete.
-struct EffectRelease {
-    void operator()(GroundGrid* grid) const;
-    void operator()(ClothMesh* cloth) const;
-    void operator()(SweepEffect* sweep) const;
-    void operator()(NoiseOverlay* noise) const;
-    void operator()(BackdropLayer* backdrop) const;
-};
-
-// One room effect of the play screen, null while the room has none. Whatever
-// empties it goes through EffectRelease, so an effect is never deleted
-// without its release call.
+// One room effect of the play screen, null while the room has none. Every
+// effect's destructor runs its own release call (which gives back its cache
+// references and, for the noise overlay, the camera's field of view; the
+// ground grid holds nothing), so an effect never goes without it.
 template <typename T>
-using EffectSlot = std::unique_ptr<T, EffectRelease>;
+using EffectSlot = std::unique_ptr<T>;
 
 // Frees the effect in slot, if any, with its release call; the slot is empty.
 template <typename T>
@@ -37,7 +21,7 @@ void clearEffect(EffectSlot<T>& slot) {
 template <typename T>
 T& replaceEffect(EffectSlot<T>& slot) {
     clearEffect(slot);
-    slot.reset(new T());
+    slot = std::make_unique<T>();
     return *slot;
 }
 

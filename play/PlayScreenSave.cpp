@@ -216,16 +216,16 @@ bool PlayScreen::loadGame() {
     if (stream.failed()) {
         return false;
     }
-    if (!player.actions.empty()) {
+    if (!player.actions().empty()) {
         selectLastActionWithId(tutorial.executionLearned ? kAsk : kKnockOn);
     }
     return true;
 }
 
 void PlayScreen::selectLastActionWithId(int32_t id) {
-    for (ActionEntry* entry : player.actions) {
+    for (const std::unique_ptr<ActionEntry>& entry : player.actions()) {
         if (entry->actionId == id) {
-            player.selectedAction = entry;
+            player.selectedAction = entry.get();
         }
     }
 }

@@ -32,9 +32,9 @@ const SaveField<Player> kPlayerFields[] = {
 };
 const int32_t kPlayerFieldCount = static_cast<int32_t>(sizeof(kPlayerFields) / sizeof(kPlayerFields[0]));
 
-bool contains(const std::vector<ActionEntry*>& list, const ActionEntry* entry) {
+bool contains(const std::vector<std::unique_ptr<ActionEntry>>& list, const ActionEntry* entry) {
     for (size_t k = 0; k < list.size(); ++k) {
-        if (list[k] == entry) {
+        if (list[k].get() == entry) {
             return true;
         }
     }
@@ -57,30 +57,16 @@ int32_t pickFrom(int32_t base, float scale) { return base + static_cast<int32_t>
 
 void copyVec3(Vec3& destination, const Vec3& source) { destination.set(source.x, source.y, source.z); }
 
-Player::Player()
-    : halfSize(0.2f, 0.2f, 0.8f),
-      eyeHeight(1.5f),
-      stepHeight(0.34f),
-      lastFootstepSound(-1),
-      airTime(1.0f),
-      selfTarget(nullptr),
-      selectedAction(nullptr),
-      selectedTarget(nullptr),
-      walkPhase(0.0f),
-      walkIntensity(0.0f),
-      unknownTarget(nullptr) {}
+Player::Player() = default;
 
 Player::~Player() { destroyPlayer(); }
 
 void Player::constructPlayer() {
     destroyPlayer();
-    halfSize.set(0.2f, 0.2f, 0.8f);
-    eyeHeight = 1.5f;
-    stepHeight = 0.34f;
-    selfTarget = new SceneObject();
-    selfTarget->constructSceneObject();
-    selfTarget->position.set(-999.0f, -999.0f, -999.0f);
-    selfTarget->name = text::kTargetSelf;
+    *this = Player();
+    self = makeSceneObject();
+    self->position.set(-999.0f, -999.0f, -999.0f);
+    self->name = text::kTargetSelf;
     resetPlayer();
 }
 
@@ -89,40 +75,34 @@ void Player::destroyPlayer() {
     targets.clear();
     selectedAction = nullptr;
     selectedTarget = nullptr;
-    if (selfTarget) {
-        selfTarget->destroySceneObject();
-        delete selfTarget;
-        selfTarget = nullptr;
-    }
-    if (unknownTarget) {
-        unknownTarget->destroySceneObject();
-        delete unknownTarget;
-        unknownTarget = nullptr;
-    }
+    self.reset();
+    unknownTarget.reset();
 }
 
 void Player::deleteActions() {
-    for (size_t k = 0; k < actions.size(); ++k) {
-        delete actions[k];
+    // First to last, as they were added.
+    for (std::unique_ptr<ActionEntry>& entry : actionList) {
+        entry.reset();
     }
-    actions.clear();
+    actionList.clear();
 }
 
 ActionEntry* Player::appendAction(int32_t id) {
-    ActionEntry* entry = new ActionEntry(constructActionEntry(id));
-    actions.push_back(entry);
-    return entry;
+    actionList.push_back(std::make_unique<ActionEntry>(constructActionEntry(id)));
+    return actionList.back().get();
 }
 
 void Player::clearPlayerLists() {
     deleteActions();
     targets.clear();
-    lastFootstepSound = -1;
-    airTime = 1.0f;
     selectedAction = nullptr;
     selectedTarget = nullptr;
-    walkPhase = 0.0f;
-    walkIntensity = 0.0f;
+    // The walk state of a player that has not taken a step.
+    const Player fresh;
+    lastFootstepSound = fresh.lastFootstepSound;
+    airTime = fresh.airTime;
+    walkPhase = fresh.walkPhase;
+    walkIntensity = fresh.walkIntensity;
 }
 
 void Player::resetPlayer() {
@@ -137,36 +117,33 @@ void Player::resetPlayer() {
 }
 
 void Player::removeActionById(int32_t id) {
-    for (size_t k = 0; k < actions.size(); ++k) {
-        if (actions[k]->actionId != id) {
+    for (size_t k = 0; k < actionList.size(); ++k) {
+        if (actionList[k]->actionId != id) {
             continue;
         }
         // A later entry could reuse the freed address and pass the identity
         // test as the old choice, so the choice goes with the entry.
-        if (selectedAction == actions[k]) {
+        if (selectedAction == actionList[k].get()) {
             selectedAction = nullptr;
         }
-        delete actions[k];
-        actions.erase(actions.begin() + static_cast<std::ptrdiff_t>(k));
+        actionList.erase(actionList.begin() + static_cast<std::ptrdiff_t>(k));
         return;
     }
 }
 
 bool Player::validateCurrentAction() {
-    if (actions.empty()) {
+    if (actionList.empty()) {
         raiseFatalError(kFatalGeneral, text::kPlayException1);
-        ActionEntry* placeholder = new ActionEntry(constructEmptyActionEntry());
-        actions.push_back(placeholder);
-        selectedAction = placeholder;
+        selectedAction = appendAction(constructEmptyActionEntry().actionId);
         return true;
     }
-    if (selectedAction && contains(actions, selectedAction)) {
+    if (selectedAction && contains(actionList, selectedAction)) {
         return false;
     }
-    selectedAction = actions.front();
-    for (size_t k = 0; k < actions.size(); ++k) {
-        if (actions[k]->actionId == kAskAction) {
-            selectedAction = actions[k];
+    selectedAction = actionList.front().get();
+    for (const std::unique_ptr<ActionEntry>& entry : actionList) {
+        if (entry->actionId == kAskAction) {
+            selectedAction = entry.get();
             break;
         }
     }
@@ -175,11 +152,10 @@ bool Player::validateCurrentAction() {
 
 SceneObject* Player::placeholderTarget() {
     if (!unknownTarget) {
-        unknownTarget = new SceneObject();
-        unknownTarget->constructSceneObject();
+        unknownTarget = makeSceneObject();
         unknownTarget->name = text::kTargetUnknown;
     }
-    return unknownTarget;
+    return unknownTarget.get();
 }
 
 bool Player::validateCurrentTarget() {
@@ -294,12 +270,12 @@ bool Player::savePlayer(FileStream& stream) const {
     if (!writeSaveFields(stream, *this, kPlayerFields, kPlayerFieldCount)) {
         return false;
     }
-    stream.writeU32(encodeSaveInt(static_cast<int32_t>(actions.size())));
+    stream.writeU32(encodeSaveInt(static_cast<int32_t>(actionList.size())));
     if (stream.failed()) {
         return false;
     }
-    for (size_t k = 0; k < actions.size(); ++k) {
-        stream.writeU32(encodeSaveInt(actions[k]->actionId));
+    for (const std::unique_ptr<ActionEntry>& entry : actionList) {
+        stream.writeU32(encodeSaveInt(entry->actionId));
         if (stream.failed()) {
             return false;
         }

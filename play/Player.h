@@ -2,11 +2,12 @@
 #define QUENDRALVOSS_PLAY_PLAYER_H
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "app/ActionEntry.h"
 #include "engine/Vec3.h"
 
-struct ActionEntry;
 class FileStream;
 class SceneObject;
 
@@ -24,8 +25,8 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // Body (0.2, 0.2, 0.8), eyes 1.5, step 0.34, the "yourself" object at
-    // (-999, -999, -999), then resetPlayer.
+    // Back to the defaults (body (0.2, 0.2, 0.8), eyes 1.5, step 0.34), the
+    // "yourself" object at (-999, -999, -999), then resetPlayer.
     void constructPlayer();
     // Deletes the self target, the placeholder target and every action entry,
     // empties both lists and clears the choices; safe to run twice.
@@ -34,6 +35,12 @@ public:
     void resetPlayer();
     // Empties both lists (action entries deleted) and the walk state.
     void clearPlayerLists();
+    // The action list in order; the entries are owned here and change only
+    // through the operations below.
+    const std::vector<std::unique_ptr<ActionEntry>>& actions() const { return actionList; }
+    // Appends an entry holding id (-1: the placeholder "use unknown item on")
+    // and returns it; the choice stays as it was.
+    ActionEntry* appendAction(int32_t id);
     // Deletes the first entry with id (nothing when there is none); when it
     // was the chosen one, no action is chosen until the next validation.
     void removeActionById(int32_t id);
@@ -51,6 +58,8 @@ public:
     // The placeholder target "unknown object", made on first use and owned
     // here.
     SceneObject* placeholderTarget();
+    // The default target "yourself", owned here; null before constructPlayer.
+    SceneObject* selfTarget() const { return self.get(); }
 
     // Walk rhythm and footsteps for this frame; flags 1..4 choose the sound
     // group of the surface (the last flag set wins, none set: silence).
@@ -76,26 +85,27 @@ public:
     // corrupted" and gives false.
     bool loadPlayer(FileStream& stream);
 
-    Vec3 halfSize;
-    float eyeHeight;
-    float stepHeight;
-    int32_t lastFootstepSound;
-    float airTime;
+    Vec3 halfSize{0.2f, 0.2f, 0.8f};
+    float eyeHeight = 1.5f;
+    float stepHeight = 0.34f;
+    int32_t lastFootstepSound = -1;
+    float airTime = 1.0f;
     Vec3 position;
     Vec3 viewAngles;  // roll, pitch, yaw
-    std::vector<ActionEntry*> actions;   // owned
-    std::vector<SceneObject*> targets;   // not owned
-    SceneObject* selfTarget;             // owned
-    ActionEntry* selectedAction;
-    SceneObject* selectedTarget;
-    float walkPhase;
-    float walkIntensity;
+    std::vector<SceneObject*> targets;  // not owned
+    ActionEntry* selectedAction = nullptr;
+    SceneObject* selectedTarget = nullptr;
+    float walkPhase = 0.0f;
+    float walkIntensity = 0.0f;
 
 private:
+    // Moves every field; only for constructPlayer, on a destroyed player.
+    Player& operator=(Player&&) = default;
     void deleteActions();
-    ActionEntry* appendAction(int32_t id);
 
-    SceneObject* unknownTarget;  // owned placeholder, null until needed
+    std::vector<std::unique_ptr<ActionEntry>> actionList;
+    std::unique_ptr<SceneObject> self;           // "yourself", from constructPlayer on
+    std::unique_ptr<SceneObject> unknownTarget;  // the placeholder, null until needed
 };
 
 // Copies the three floats of source into destination.

@@ -28,48 +28,48 @@ void PlayScreen::buildRoom0() {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
         // South wall; at i = 3 the coin machine's wall with its two posts.
         if (i != 3) {
-            w.appendSceneObject(RoomRecord().mesh(mesh::kStreetWall).at(x0, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kStreetWall).at(x0, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
         } else {
-            w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachinePanel).at(17.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachinePanel).at(17.5f, 0.3f, 1.0f).take());
             w.appendSceneObject(
-                RoomRecord().mesh(mesh::kCoinMachineWall).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(15.925f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).object);
-            w.appendSceneObject(RoomRecord().at(19.075f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).object);
+                RoomRecord().mesh(mesh::kCoinMachineWall).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(15.925f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).take());
+            w.appendSceneObject(RoomRecord().at(19.075f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).take());
         }
         // North wall; at i = 2 the gateway with its lock.
         if (i != 2) {
-            w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
         } else {
-            w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
             if (!story.lockOpened) {
                 w.appendSceneObject(RoomRecord()
                                         .name(kObjLock)
                                         .mesh(mesh::kLock)
                                         .at(12.65f, 10.0f, 1.1f)
                                         .size(0.765f, 0.085f, 0.72f)
-                                        .object);
+                                        .take());
             } else {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).take());
             }
         }
         // Ground; the crack's tile at i = 2, j = 1.
         for (int j = -2; j <= 3; ++j) {
             if (i == 2 && j == 1) {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).take());
             } else {
                 w.appendSceneObject(
-                    RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
+                    RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).take());
             }
         }
     }
 
-    w.appendSceneObject(RoomRecord().mesh(mesh::kFlowerStalks).at(3.87f, 9.52f, 0.0f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kFlowerStalks).at(3.87f, 9.52f, 0.0f).take());
     if (!story.flowerTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(mesh::kFlower).at(3.87f, 9.52f, 0.0f).object);
+        w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(mesh::kFlower).at(3.87f, 9.52f, 0.0f).take());
     }
     if (!story.rockTaken) {
         w.appendSceneObject(RoomRecord()
@@ -78,22 +78,22 @@ void PlayScreen::buildRoom0() {
                                 .texture(picture::kRockSurface)
                                 .secondTexture(picture::kStoneSheen)
                                 .at(6.0f, 2.0f, 0.0f)
-                                .object);
+                                .take());
     }
     // The key lies under the rock: it is there once the rock is taken (taking
     // the rock uncovers it) and until the key itself is taken.
     if (story.rockTaken && !story.keyTaken) {
         w.appendSceneObject(
-            RoomRecord().name(kObjKey).mesh(mesh::kKey).texture(picture::kBrass).at(6.0f, 2.0f, 0.012f).object);
+            RoomRecord().name(kObjKey).mesh(mesh::kKey).texture(picture::kBrass).at(6.0f, 2.0f, 0.012f).take());
     }
-    w.appendSceneObject(RoomRecord().name(kObjCrack).at(12.0f, 8.5f, 0.0f).object);
+    w.appendSceneObject(RoomRecord().name(kObjCrack).at(12.0f, 8.5f, 0.0f).take());
     if (!story.bristlesTaken) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBristles)
                                 .mesh(mesh::kBristles)
                                 .secondTexture(picture::kStoneSheen)
                                 .at(24.8f, 0.9f, 0.0f)
-                                .object);
+                                .take());
     }
     if (!story.broomstickTaken) {
         w.appendSceneObject(RoomRecord()
@@ -101,7 +101,7 @@ void PlayScreen::buildRoom0() {
                                 .mesh(mesh::kBroomstick)
                                 .secondTexture(picture::kStoneSheen)
                                 .at(24.0f, 0.75f, 0.621f)
-                                .object);
+                                .take());
     }
     if (story.broomstickInCrack) {
         w.appendSceneObject(RoomRecord()
@@ -109,17 +109,17 @@ void PlayScreen::buildRoom0() {
                                 .mesh(mesh::kBroomstick)
                                 .secondTexture(picture::kStoneSheen)
                                 .at(12.1f, 8.45f, 0.421f)
-                                .object);
+                                .take());
     }
-    w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).object);
+    w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).take());
     w.appendSceneObject(
-        RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).object);
+        RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).take());
     if (story.storyFlag07 && !story.candleTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(mesh::kCandle).at(15.34f, 0.95f, 0.748f).object);
+        w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(mesh::kCandle).at(15.34f, 0.95f, 0.748f).take());
     }
-    w.appendSceneObject(RoomRecord().name(kObjLeftSlider).at(15.4f, 1.0f, 0.9f).object);
-    w.appendSceneObject(RoomRecord().name(kObjRightSlider).at(15.2f, 1.0f, 0.9f).object);
-    w.appendSceneObject(RoomRecord().name(kObjCoinSlot).at(15.0f, 1.0f, 1.1f).object);
+    w.appendSceneObject(RoomRecord().name(kObjLeftSlider).at(15.4f, 1.0f, 0.9f).take());
+    w.appendSceneObject(RoomRecord().name(kObjRightSlider).at(15.2f, 1.0f, 0.9f).take());
+    w.appendSceneObject(RoomRecord().name(kObjCoinSlot).at(15.0f, 1.0f, 1.1f).take());
 
     if (!story.nightAlmostOver) {
         story.processionWalking = false;
@@ -131,7 +131,7 @@ void PlayScreen::buildRoom0() {
                                 .at(3.0f + shift, 6.0f, 1.0f)
                                 .size(1.15f, 0.4f, 1.0f)
                                 .speed(-1.8f)
-                                .object);
+                                .take());
         RoomRecord monique;
         monique.name(kObjMonique)
             .texture(picture::kCharacterAtlas)
@@ -144,7 +144,7 @@ void PlayScreen::buildRoom0() {
             sprite->quadExtent.scale(moniqueScales[k]);
             setGlowColour(sprite, 1.0f, 0.3215686f, 0.7372549f, 1.0f);
         }
-        w.appendSceneObject(monique.object);
+        w.appendSceneObject(monique.take());
         // Monique's hat as her scene drops it: without the stone sheen of
         // the hat on the broomstick.
         if (story.moniqueHasFlower && !story.hatTaken) {
@@ -153,7 +153,7 @@ void PlayScreen::buildRoom0() {
                                     .mesh(mesh::kHat)
                                     .at(story.storyValue14, 3.8f, 0.19f)
                                     .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
-                                    .object);
+                                    .take());
         }
         RoomRecord leader;
         leader.name(kObjFollowedLeader)
@@ -167,9 +167,9 @@ void PlayScreen::buildRoom0() {
             sprite->quadExtent.x = 0.2f;
             setGlowColour(sprite, 0.0f, 0.5882353f, 0.0f, 1.0f);
         }
-        w.appendSceneObject(leader.object);
+        w.appendSceneObject(leader.take());
         if (!story.knifeTaken) {
-            w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).object);
+            w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).take());
         }
         RoomRecord witch;
         witch.name(kObjStationaryWitch)
@@ -182,7 +182,7 @@ void PlayScreen::buildRoom0() {
         for (int32_t vertex : {242, 835}) {
             setGlowColour(witch.glow(vertex), kGlowBlue, kGlowBlue, 1.0f, 1.0f);
         }
-        w.appendSceneObject(witch.object);
+        w.appendSceneObject(witch.take());
         w.appendSceneObject(RoomRecord()
                                 .name(kObjShadyCat)
                                 .mesh(mesh::kShadyCat)
@@ -190,7 +190,7 @@ void PlayScreen::buildRoom0() {
                                 .secondTexture(picture::kBlack)
                                 .at(22.3f, 1.0f, 0.6f)
                                 .size(0.15f, 0.15f, 1.5f)
-                                .object);
+                                .take());
         RoomRecord skeleton;
         skeleton.name(kObjHomelessSkeleton)
             .texture(picture::kSkeletonLook)
@@ -203,7 +203,7 @@ void PlayScreen::buildRoom0() {
             sprite->quadExtent.set(0.15f, 0.4f, 0.8f);
             setGlowColour(sprite, 0.6431373f, 0.2980392f, 1.0f, 1.0f);
         }
-        w.appendSceneObject(skeleton.object);
+        w.appendSceneObject(skeleton.take());
     } else {
         RoomRecord gate;
         gate.name(kObjGate)
@@ -217,12 +217,12 @@ void PlayScreen::buildRoom0() {
             sprite->quadExtent.x *= 0.75f;
             setGlowColour(sprite, 0.0f, 0.0f, 0.0f, 0.1f);
         }
-        w.appendSceneObject(gate.object);
-        w.appendSceneObject(RoomRecord().at(3.45f, 3.8f, 10.0f).size(1.0f, 0.2f, 30.0f).object);
-        w.appendSceneObject(RoomRecord().at(3.45f, 6.2f, 10.0f).size(1.0f, 0.2f, 30.0f).object);
-        w.appendSceneObject(RoomRecord().at(2.21f, 5.0f, 10.0f).size(0.5f, 0.8f, 30.0f).object);
+        w.appendSceneObject(gate.take());
+        w.appendSceneObject(RoomRecord().at(3.45f, 3.8f, 10.0f).size(1.0f, 0.2f, 30.0f).take());
+        w.appendSceneObject(RoomRecord().at(3.45f, 6.2f, 10.0f).size(1.0f, 0.2f, 30.0f).take());
+        w.appendSceneObject(RoomRecord().at(2.21f, 5.0f, 10.0f).size(0.5f, 0.8f, 30.0f).take());
         if (!story.storyFlag48) {
-            w.appendSceneObject(RoomRecord().name(kObjGate1).at(3.45f, 5.0f, 10.0f).size(1.74f, 0.8f, 30.0f).object);
+            w.appendSceneObject(RoomRecord().name(kObjGate1).at(3.45f, 5.0f, 10.0f).size(1.74f, 0.8f, 30.0f).take());
         }
     }
 
@@ -233,11 +233,11 @@ void PlayScreen::buildRoom0() {
                                 .secondTexture(picture::kStoneSheen)
                                 .at(12.17f, 8.4f, 0.9f)
                                 .turnRadians(-0.1047198f, 0.6108652f, -1.64061f)
-                                .object);
+                                .take());
     }
     if (!story.ropeTaken) {
         w.appendSceneObject(
-            RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).object);
+            RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).take());
     }
     if (!story.storyFlag21) {
         // The statues wake (mesh and glowing eyes) once storyFlag20 is set.
@@ -256,8 +256,8 @@ void PlayScreen::buildRoom0() {
             right.mesh(mesh::kRightBirdStatue);
             left.mesh(mesh::kLeftBirdStatue);
         }
-        w.appendSceneObject(right.object);
-        w.appendSceneObject(left.object);
+        w.appendSceneObject(right.take());
+        w.appendSceneObject(left.take());
     }
-    w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).object);
+    w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).take());
 }

@@ -101,35 +101,35 @@ float distance(float x, float y, float cx, float cy) {
 void PlayScreen::buildRoom1() {
     SceneObjectList& w = world.worldList;
     w.appendSceneObject(
-        RoomRecord().mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).object);
+        RoomRecord().mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).take());
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kHat)
                             .secondTexture(picture::kStoneSheen)
                             .at(12.17f, 8.4f, 0.9f)
                             .turnDegrees(-6.0f, 35.0f, -94.0f)
-                            .object);
-    w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).object);
+                            .take());
+    w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).take());
 
     for (int i = -4; i <= 7; ++i) {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
         if (i == 2) {
-            w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).object);
-            w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
+            w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).take());
         } else if (i >= -2 && i <= 5) {
-            w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).object);
+            w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
         }
         for (int j = 0; j <= 9; ++j) {
             if (i == 2 && j == 1) {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).take());
             } else if (i == 5 && j == 2) {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTileWorn).at(27.5f, 12.5f, 0.0f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kGroundTileWorn).at(27.5f, 12.5f, 0.0f).take());
             } else if (j < 6 || i < 1) {
                 w.appendSceneObject(
-                    RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).object);
+                    RoomRecord().mesh(mesh::kGroundTile).at(x0, 5.0f * static_cast<float>(j) + 2.5f, 0.0f).take());
             }
         }
     }
@@ -139,7 +139,7 @@ void PlayScreen::buildRoom1() {
                                 .at(-9.9f, 5.0f * static_cast<float>(k) + 12.5f, 1.0f)
                                 .turnDegrees(0.0f, 0.0f, -90.0f)
                                 .size(0.3f, 2.5f, 1.0f)
-                                .object);
+                                .take());
     }
     for (int k = 0; k <= 2; ++k) {
         w.appendSceneObject(RoomRecord()
@@ -147,23 +147,23 @@ void PlayScreen::buildRoom1() {
                                 .at(30.2f, 5.0f * static_cast<float>(k) + 12.3f, 1.0f)
                                 .turnDegrees(0.0f, 0.0f, 90.0f)
                                 .size(0.3f, 2.5f, 1.0f)
-                                .object);
+                                .take());
     }
 
-    w.appendSceneObject(RoomRecord().mesh(mesh::kGardenFarWalls).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).object);
+    w.appendSceneObject(RoomRecord().mesh(mesh::kGardenFarWalls).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).take());
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kHouseFront)
                             .texture(story.nightAlmostOver ? picture::kHouseFacadeAtDawn : picture::kHouseFacade)
                             .secondTexture(picture::kBlack)
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kGardenTrim)
                             .secondTexture(picture::kStoneSheen)
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kHouseWindows)
                             .texture(picture::kWindowGlass)
@@ -171,13 +171,13 @@ void PlayScreen::buildRoom1() {
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
                             .sphereMapped()
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjDogHouse)
                             .mesh(mesh::kDogHouse)
                             .at(14.5f, 23.5f, 0.05651f)
                             .size(0.926f, 0.607f, 1.35f)
-                            .object);
+                            .take());
     if (!story.nightAlmostOver && story.storyCount35 == 0) {
         RoomRecord spider;
         spider.name(kObjSpider)
@@ -196,7 +196,7 @@ void PlayScreen::buildRoom1() {
             sprite->quadExtent.multiply(0.04f, 0.12f, 0.12f);
             setGlowColour(sprite, colours[k / 2][0], colours[k / 2][1], colours[k / 2][2], 0.2f);
         }
-        w.appendSceneObject(spider.object);
+        w.appendSceneObject(spider.take());
     }
     if (!story.nightAlmostOver) {
         if (!story.bonePlaced) {
@@ -205,10 +205,10 @@ void PlayScreen::buildRoom1() {
                                     .mesh(mesh::kDogAsleep)
                                     .at(13.5f, 23.5f, 0.35651f)
                                     .size(0.7f, 0.3f, 5.0f)
-                                    .object);
+                                    .take());
         } else {
             if (!story.boneTaken) {
-                w.appendSceneObject(RoomRecord().name(kObjBone).mesh(mesh::kBone).at(13.6f, 23.5f, 0.027f).object);
+                w.appendSceneObject(RoomRecord().name(kObjBone).mesh(mesh::kBone).at(13.6f, 23.5f, 0.027f).take());
             }
             if (!story.dogGotBone) {
                 RoomRecord dog;
@@ -219,19 +219,19 @@ void PlayScreen::buildRoom1() {
                     .size(0.3f, 0.7f, 5.0f);
                 dogEye(dog.glow(505));
                 dogEye(dog.glow(2162));
-                w.appendSceneObject(dog.object);
+                w.appendSceneObject(dog.take());
             } else {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kBoneHoleFilled).at(13.5f, 23.5f, 0.35651f).object);
+                w.appendSceneObject(RoomRecord().mesh(mesh::kBoneHoleFilled).at(13.5f, 23.5f, 0.35651f).take());
                 RoomRecord eating;
                 eating.mesh(mesh::kDogChewing).texture(picture::kCharacterAtlas).at(13.5f, 23.5f, 0.35651f).speed(2.0f);
                 dogEye(eating.glow(76));
                 dogEye(eating.glow(374));
-                w.appendSceneObject(eating.object);
+                w.appendSceneObject(eating.take());
             }
         }
     }
     w.appendSceneObject(
-        RoomRecord().mesh(mesh::kPumpkinVines).texture(picture::kPumpkinLeaves).at(13.5f, 26.4f, 0.7357f).object);
+        RoomRecord().mesh(mesh::kPumpkinVines).texture(picture::kPumpkinLeaves).at(13.5f, 26.4f, 0.7357f).take());
 
     // The big pumpkin grows with storyCount33 and is gone after stage 6.
     const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
@@ -246,14 +246,14 @@ void PlayScreen::buildRoom1() {
         if (story.storyCount33 == 1) {
             pumpkin.animTime(50.0f).speed(0.0f);
         }
-        w.appendSceneObject(pumpkin.object);
+        w.appendSceneObject(pumpkin.take());
     } else if (story.storyCount33 == 5 || story.storyCount33 == 6) {
         w.appendSceneObject(RoomRecord()
                                 .mesh(mesh::kPumpkinStump)
                                 .texture(picture::kPumpkin)
                                 .secondTexture(picture::kBlack)
                                 .at(13.5f, 26.4f, 0.7357f)
-                                .object);
+                                .take());
         if (story.storyCount33 == 5) {
             RoomRecord pumpkin;
             pumpkin.name(kObjBigPumpkin)
@@ -267,13 +267,13 @@ void PlayScreen::buildRoom1() {
                 sprite->quadExtent.scale(2.0f);
                 setGlowColour(sprite, 1.0f, 0.5019608f, 0.0627451f, 1.0f);
             }
-            w.appendSceneObject(pumpkin.object);
+            w.appendSceneObject(pumpkin.take());
         }
     }
 
     appendRoomRows(w, kHedgesAndWell, COUNT_OF(kHedgesAndWell));
     w.appendSceneObject(
-        RoomRecord().name(kObjWell).mesh(mesh::kWell).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).object);
+        RoomRecord().name(kObjWell).mesh(mesh::kWell).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).take());
     appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
     w.appendSceneObject(RoomRecord()
                             .name(kObjPole)
@@ -281,22 +281,22 @@ void PlayScreen::buildRoom1() {
                             .secondTexture(picture::kStoneSheen)
                             .at(25.85f, 15.73f, 0.75f)
                             .size(0.08f, 0.08f, 0.77f)
-                            .object);
+                            .take());
     if (!story.nightAlmostOver && story.ropeOnPole) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjRope)
                                 .mesh(mesh::kRopeOnPole)
                                 .texture(picture::kPaleFibre)
                                 .at(25.85f, 15.43f, 0.75f)
-                                .object);
+                                .take());
     }
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
-    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
+    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).take());
     if (!story.doorKnocked) {
-        w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(mesh::kHouseDoor).at(12.6f, 29.4f, 2.4f).object);
+        w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(mesh::kHouseDoor).at(12.6f, 29.4f, 2.4f).take());
     } else {
         w.appendSceneObject(
-            RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
+            RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());
     }
     appendRoomRows(w, kHouseBoxes, COUNT_OF(kHouseBoxes));
     scatterRoom1Field();
@@ -339,16 +339,15 @@ void PlayScreen::scatterRoom1Field() {
             if (!keep || inShed || inHouse) {
                 continue;
             }
-            SceneObject* object = RoomRecord()
-                                      .mesh(mesh::kGrassTuft)
-                                      .texture(picture::kGrass)
-                                      .secondTexture(picture::kBlack)
-                                      .at(x, y, 0.0f)
-                                      .turnDegrees(0.0f, 0.0f, randomUnit() * 360.0f)
-                                      .speed(0.0f)
-                                      .drawDistance(7.0f)
-                                      .object;
-            world.worldList.appendSceneObject(object);
+            SceneObject* object = world.worldList.appendSceneObject(RoomRecord()
+                                                                        .mesh(mesh::kGrassTuft)
+                                                                        .texture(picture::kGrass)
+                                                                        .secondTexture(picture::kBlack)
+                                                                        .at(x, y, 0.0f)
+                                                                        .turnDegrees(0.0f, 0.0f, randomUnit() * 360.0f)
+                                                                        .speed(0.0f)
+                                                                        .drawDistance(7.0f)
+                                                                        .take());
             story.reactionList.push_back(object);
         }
     }

@@ -55,8 +55,8 @@ void PlayScreen::buildRoom2() {
         sprite->quadExtent.multiply(0.7f, 1.2f, 1.2f);
         setGlowColour(sprite, 0.0627451f, 1.0f, 0.5019608f, 1.0f);
     }
-    w.appendSceneObject(fish.object);
-    w.appendSceneObject(RoomRecord().at(0.0f, -3.4f, 0.95f).size(0.5f, 0.5f, 5.0f).object);
+    w.appendSceneObject(fish.take());
+    w.appendSceneObject(RoomRecord().at(0.0f, -3.4f, 0.95f).size(0.5f, 0.5f, 5.0f).take());
 
     // The grid's ripple source, in the grid's field order.
     effects.groundGrid->sourceRow = 40;
@@ -73,7 +73,7 @@ void PlayScreen::buildRoom2() {
                             .secondTexture(picture::kDampSheen)
                             .at(0.0f, 0.0f, 1.0f)
                             .sphereMapped()
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjRope)
                             .mesh(mesh::kWellRope)
@@ -81,11 +81,11 @@ void PlayScreen::buildRoom2() {
                             .secondTexture(picture::kDampSheen)
                             .at(0.0f, 0.6f, 2.25f)
                             .size(0.05f, 0.05f, 5.0f)
-                            .object);
+                            .take());
     const float pillars[4][2] = {{1.55f, 1.85f}, {1.55f, -1.85f}, {-1.55f, 1.85f}, {-1.55f, -1.85f}};
     for (const auto& pillar : pillars) {
         w.appendSceneObject(
-            RoomRecord().name(kObjPillar).at(pillar[0], pillar[1], 1.7f).size(0.35f, 0.35f, 5.0f).object);
+            RoomRecord().name(kObjPillar).at(pillar[0], pillar[1], 1.7f).size(0.35f, 0.35f, 5.0f).take());
     }
 }
 
@@ -93,19 +93,19 @@ void PlayScreen::buildRoom2() {
 // the broom until it is taken.
 void PlayScreen::buildRoom3() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord().name(kObjDustyShelf).at(-4.65f, 41.0f, 1.2f).object);
+    w.appendSceneObject(RoomRecord().name(kObjDustyShelf).at(-4.65f, 41.0f, 1.2f).take());
     appendRoomRows(w, kShedShell, COUNT_OF(kShedShell));
     w.appendSceneObject(
-        RoomRecord().name(kObjBricks).at(-5.65689f, 39.00279f, 0.02651f).size(0.1965f, 0.586f, 0.1965f).object);
+        RoomRecord().name(kObjBricks).at(-5.65689f, 39.00279f, 0.02651f).size(0.1965f, 0.586f, 0.1965f).take());
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kSwingingLamp)
                             .texture(picture::kShedAtlas)
                             .secondTexture(picture::kDampSheen)
                             .at(-4.6528f, 39.8f, 0.0f)
                             .speed(0.5f)
-                            .object);
+                            .take());
     appendRoomRows(w, kShedWalls, COUNT_OF(kShedWalls));
-    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).object);
+    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).take());
     if (!story.broomTaken) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBroom)
@@ -115,6 +115,6 @@ void PlayScreen::buildRoom3() {
                                 .at(-3.65496f, 38.65757f, 0.59274f)
                                 .turnDegrees(12.911f, 0.534f, 84.959f)
                                 .size(0.05f, 0.2f, 5.0f)
-                                .object);
+                                .take());
     }
 }

@@ -68,15 +68,15 @@ void PlayScreen::buildHouseShell() {
     for (int k = 0; k <= 9; ++k) {
         const float fk = static_cast<float>(k);
         w.appendSceneObject(
-            RoomRecord().at(21.5f, 0.6f * fk + 35.85f, 0.25f * fk + 1.125f).size(2.0f, 0.3f, 0.125f).object);
+            RoomRecord().at(21.5f, 0.6f * fk + 35.85f, 0.25f * fk + 1.125f).size(2.0f, 0.3f, 0.125f).take());
     }
-    w.appendSceneObject(RoomRecord().at(21.5f, 43.55f, 3.375f).size(2.0f, 2.0f, 0.125f).object);
+    w.appendSceneObject(RoomRecord().at(21.5f, 43.55f, 3.375f).size(2.0f, 2.0f, 0.125f).take());
     for (int k = 0; k <= 14; ++k) {
         const float fk = static_cast<float>(k);
         w.appendSceneObject(RoomRecord()
                                 .at(19.5f - (fk + 0.5f) * 0.6f, 43.55f, (fk + 10.0f) * 0.25f + 0.875f)
                                 .size(0.3f, 2.0f, 0.125f)
-                                .object);
+                                .take());
     }
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kHouseWindows)
@@ -85,7 +85,7 @@ void PlayScreen::buildHouseShell() {
                             .sphereMapped()
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
-                            .object);
+                            .take());
 }
 
 // Room 4, the hall: posts, curtains, floor, the door side, and the pictures,
@@ -102,12 +102,12 @@ void PlayScreen::buildRoom4() {
             w.appendSceneObject(RoomRecord()
                                     .mesh(mesh::kGroundTile)
                                     .at(5.0f * static_cast<float>(i) + 2.5f, 5.0f * static_cast<float>(j) + 27.5f, 0.0f)
-                                    .object);
+                                    .take());
         }
     }
     appendRoomRows(w, kHallDoorSide, COUNT_OF(kHallDoorSide));
     w.appendSceneObject(
-        RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).object);
+        RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjCrystalBall)
                             .mesh(mesh::kCrystalBall)
@@ -115,33 +115,33 @@ void PlayScreen::buildRoom4() {
                             .secondTexture(picture::kBlack)
                             .at(19.25f, 41.3f, 5.46391f)
                             .sphereMapped()
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjChair)
                             .mesh(mesh::kChair)
                             .at(8.5f, 44.0f, 1.0f)
                             .turnDegrees(0.0f, 0.0f, story.chairAngle)
                             .size(0.3f, 0.3f, 0.3f)
-                            .object);
-    w.appendSceneObject(RoomRecord().at(8.75f, 44.0f, 1.0f).size(0.05f, 0.3f, 2.0f).object);
-    w.appendSceneObject(RoomRecord().name(kObjPlanks).at(1.5f, 42.75f, 1.0f).size(0.7f, 1.0f, 2.0f).object);
+                            .take());
+    w.appendSceneObject(RoomRecord().at(8.75f, 44.0f, 1.0f).size(0.05f, 0.3f, 2.0f).take());
+    w.appendSceneObject(RoomRecord().name(kObjPlanks).at(1.5f, 42.75f, 1.0f).size(0.7f, 1.0f, 2.0f).take());
     w.appendSceneObject(
-        RoomRecord().name(kObjBox).mesh(mesh::kBox).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).object);
-    w.appendSceneObject(RoomRecord().name(kObjTrapdoor).at(3.5f, 43.0f, 1.0f).object);
+        RoomRecord().name(kObjBox).mesh(mesh::kBox).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).take());
+    w.appendSceneObject(RoomRecord().name(kObjTrapdoor).at(3.5f, 43.0f, 1.0f).take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjRoundDrawings)
                             .mesh(mesh::kRoundDrawings)
                             .texture(picture::kPortraitAtlas)
                             .secondTexture(picture::kBlack)
                             .at(10.9f, 41.0f, 2.6f)
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjSmallPaintings)
                             .mesh(mesh::kSmallPaintings)
                             .texture(picture::kPortraitAtlas)
                             .secondTexture(picture::kBlack)
                             .at(12.3f, 41.0f, 2.6f)
-                            .object);
+                            .take());
     if (!story.storyFlag37) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBigPainting)
@@ -150,7 +150,7 @@ void PlayScreen::buildRoom4() {
                                 .secondTexture(picture::kBlack)
                                 .at(14.1f, 41.0f, 2.7f)
                                 .size(0.7f, 0.04f, 2.0f)
-                                .object);
+                                .take());
     } else {
         // Swung open, it keeps its name, as it does when it swings open in
         // front of the player, and no longer bars the way.
@@ -162,7 +162,7 @@ void PlayScreen::buildRoom4() {
                                 .at(14.1f, 41.0f, 2.7f)
                                 .animTime(6.0f)
                                 .speed(0.0f)
-                                .object);
+                                .take());
     }
     w.appendSceneObject(RoomRecord()
                             .name(kObjSmallPictures)
@@ -170,7 +170,7 @@ void PlayScreen::buildRoom4() {
                             .texture(picture::kOldPhotos)
                             .secondTexture(picture::kBlack)
                             .at(15.9f, 41.0f, 2.6f)
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjInstantPicture)
                             .mesh(mesh::kInstantPicture)
@@ -178,13 +178,13 @@ void PlayScreen::buildRoom4() {
                             .secondTexture(picture::kBlack)
                             .at(17.4f, 41.0f, 2.6f)
                             .turnDegrees(0.0f, 10.0f, 0.0f)
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kTableFar)
                             .at(12.47028f, 44.79217f, 2.0f)
                             .turnDegrees(0.0f, 0.0f, 4.472f)
                             .drawDistance(9999.0f)
-                            .object);
+                            .take());
 }
 
 // Room 5, behind the hall: the opened painting, the table, the goat person
@@ -198,7 +198,7 @@ void PlayScreen::buildRoom5() {
                             .at(14.1f, 41.0f, 2.7f)
                             .animTime(6.0f)
                             .speed(0.0f)
-                            .object);
+                            .take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjTable)
                             .mesh(mesh::kTable)
@@ -206,7 +206,7 @@ void PlayScreen::buildRoom5() {
                             .turnDegrees(0.0f, 0.0f, 4.472f)
                             .size(1.0f, 0.6f, 1.0f)
                             .drawDistance(9999.0f)
-                            .object);
+                            .take());
     if (!story.specialTrickLearned) {
         RoomRecord goat;
         goat.name(kObjGoatPerson)
@@ -221,7 +221,7 @@ void PlayScreen::buildRoom5() {
             sprite->quadExtent.x = 0.2f;
             sprite->colourCycling = true;
         }
-        w.appendSceneObject(goat.object);
+        w.appendSceneObject(goat.take());
     }
     if (story.storyCount40 == 0) {
         RoomRecord dust;
@@ -234,13 +234,13 @@ void PlayScreen::buildRoom5() {
         if (texture) {
             texture->setNearest();
         }
-        w.appendSceneObject(dust.object);
+        w.appendSceneObject(dust.take());
     } else {
         w.appendSceneObject(RoomRecord()
                                 .mesh(mesh::kBroom)
                                 .at(18.26058f, 41.78405f, 1.623f)
                                 .turnDegrees(12.911f, 0.534f, -5.041f)
-                                .object);
+                                .take());
     }
 }
 
@@ -248,7 +248,7 @@ void PlayScreen::buildRoom5() {
 // (gone late at night), the equipment, and late at night the treat and letter.
 void PlayScreen::buildRoom6() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord().name(kObjBat).mesh(mesh::kBat).at(3.89975f, 38.58609f, 11.05444f).object);
+    w.appendSceneObject(RoomRecord().name(kObjBat).mesh(mesh::kBat).at(3.89975f, 38.58609f, 11.05444f).take());
     if (!story.nightAlmostOver) {
         RoomRecord person;
         person.name(kObjPerson)
@@ -259,13 +259,13 @@ void PlayScreen::buildRoom6() {
         for (int32_t vertex : {2, 716}) {
             setGlowColour(person.glow(vertex), 1.0f, 0.1254902f, 0.1254902f, 0.5f);
         }
-        w.appendSceneObject(person.object);
+        w.appendSceneObject(person.take());
         RoomRecord redGlow;
         redGlow.at(13.325f, 30.0f, 9.2f);
         GlowSprite* sprite = redGlow.glow(-1);
         sprite->quadExtent.set(0.3f, 1.0f, 1.0f);
         setGlowColour(sprite, 1.0f, 0.0f, 0.0f, 0.1f);
-        w.appendSceneObject(redGlow.object);
+        w.appendSceneObject(redGlow.take());
     }
     RoomRecord equipment;
     equipment.name(kObjMedicalEquipment)
@@ -275,25 +275,25 @@ void PlayScreen::buildRoom6() {
     if (!story.nightAlmostOver) {
         equipment.texture(picture::kEquipmentPanels);
     }
-    w.appendSceneObject(equipment.object);
-    w.appendSceneObject(RoomRecord().at(13.60098f, 30.0f, 8.44822f).size(0.3f, 0.3f, 2.0f).object);
+    w.appendSceneObject(equipment.take());
+    w.appendSceneObject(RoomRecord().at(13.60098f, 30.0f, 8.44822f).size(0.3f, 0.3f, 2.0f).take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjSpacedChair)
                             .mesh(mesh::kArmchair)
                             .at(11.94327f, 30.0f, 8.44822f)
                             .turnDegrees(0.0f, 0.0f, 105.0f)
                             .size(0.4f, 0.4f, 2.0f)
-                            .object);
+                            .take());
     if (story.nightAlmostOver && !story.treatTaken) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTreat)
                                 .mesh(mesh::kTreat)
                                 .texture(picture::kSweetWrapper)
                                 .at(11.12958f, 40.80397f, 8.63261f)
-                                .object);
+                                .take());
     }
     if (story.nightAlmostOver && !story.letterTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjLetter).at(11.19f, 40.76f, 8.63f).object);
+        w.appendSceneObject(RoomRecord().name(kObjLetter).at(11.19f, 40.76f, 8.63f).take());
         w.appendSceneObject(RoomRecord()
                                 .name(kObjLetter1)
                                 .mesh(mesh::kLetter)
@@ -301,7 +301,7 @@ void PlayScreen::buildRoom6() {
                                 .at(11.19f, 40.76f, -1.37f)
                                 .sphereMapped()
                                 .drawDistance(9999.0f)
-                                .object);
+                                .take());
         w.appendSceneObject(RoomRecord()
                                 .name(kObjLetter2)
                                 .mesh(mesh::kLetter)
@@ -309,6 +309,6 @@ void PlayScreen::buildRoom6() {
                                 .secondTexture(picture::kBlack)
                                 .at(11.19f, 40.76f, -1.37f)
                                 .drawDistance(9999.0f)
-                                .object);
+                                .take());
     }
 }

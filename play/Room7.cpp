@@ -49,15 +49,14 @@ void PlayScreen::buildRoom7() {
     story.tunnelRowList.clear();
     if (story.storyValue49 == 1.0f && story.storyValue50 < 1.0f) {
         for (int k = -1; k <= 0; ++k) {
-            SceneObject* arch = RoomRecord()
-                                    .mesh(mesh::kTunnelArch)
-                                    .texture(picture::kTunnelArch)
-                                    .secondTexture(picture::kRedSheen)
-                                    .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
-                                    .turnDegrees(180.0f, 0.0f, 0.0f)
-                                    .drawDistance(9999.0f)
-                                    .object;
-            w.appendSceneObject(arch);
+            SceneObject* arch = w.appendSceneObject(RoomRecord()
+                                                        .mesh(mesh::kTunnelArch)
+                                                        .texture(picture::kTunnelArch)
+                                                        .secondTexture(picture::kRedSheen)
+                                                        .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
+                                                        .turnDegrees(180.0f, 0.0f, 0.0f)
+                                                        .drawDistance(9999.0f)
+                                                        .take());
             story.tunnelFloorList.push_back(arch);
         }
     }
@@ -69,15 +68,15 @@ void PlayScreen::buildRoom7() {
             if (piece.speed != 1.0f) {
                 record.speed(piece.speed);
             }
-            w.appendSceneObject(record.drawDistance(9999.0f).object);
+            w.appendSceneObject(record.drawDistance(9999.0f).take());
         }
         for (int n = -1; n <= 20; ++n) {
             const float xn = -0.5f - 1.5f * static_cast<float>(n);
-            w.appendSceneObject(RoomRecord().at(xn, 3.85f, 1.0f).size(0.25f, 0.25f, 10.0f).object);
-            w.appendSceneObject(RoomRecord().at(xn, 6.15f, 1.0f).size(0.25f, 0.25f, 10.0f).object);
+            w.appendSceneObject(RoomRecord().at(xn, 3.85f, 1.0f).size(0.25f, 0.25f, 10.0f).take());
+            w.appendSceneObject(RoomRecord().at(xn, 6.15f, 1.0f).size(0.25f, 0.25f, 10.0f).take());
         }
         for (const auto& wall : kHallWalls) {
-            w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).object);
+            w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).take());
         }
     }
     if (story.storyValue49 < 1.0f) {
@@ -89,7 +88,7 @@ void PlayScreen::buildRoom7() {
                                 .at(9.5f, 5.0f, 1.0f)
                                 .size(10.6f, 1.0f, 10.0f)
                                 .drawDistance(9999.0f)
-                                .object);
+                                .take());
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart2)
                                 .mesh(mesh::kTunnelStartEnd)
@@ -97,7 +96,7 @@ void PlayScreen::buildRoom7() {
                                 .secondTexture(picture::kDampSheen)
                                 .at(9.5f, 5.0f, 1.0f)
                                 .drawDistance(9999.0f)
-                                .object);
+                                .take());
     }
     if (story.storyValue50 < 1.0f) {
         for (int n = 0; n <= 19; ++n) {
@@ -105,49 +104,46 @@ void PlayScreen::buildRoom7() {
             if (story.storyValue49 == 1.0f) {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
                 for (int k = -1; k <= 0; ++k) {
-                    SceneObject* segment = RoomRecord()
-                                               .mesh(mesh::kTunnelRingMoving)
-                                               .turnDegrees(180.0f, 0.0f, 0.0f)
-                                               .animTime(story.storyValue50 * 11.0f * s)
-                                               .speed(s)
-                                               .texture(picture::kTunnelRing)
-                                               .secondTexture(picture::kDampSheen)
-                                               .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
-                                               .drawDistance(20.0f)
-                                               .object;
-                    w.appendSceneObject(segment);
+                    SceneObject* segment = w.appendSceneObject(RoomRecord()
+                                                                   .mesh(mesh::kTunnelRingMoving)
+                                                                   .turnDegrees(180.0f, 0.0f, 0.0f)
+                                                                   .animTime(story.storyValue50 * 11.0f * s)
+                                                                   .speed(s)
+                                                                   .texture(picture::kTunnelRing)
+                                                                   .secondTexture(picture::kDampSheen)
+                                                                   .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
+                                                                   .drawDistance(20.0f)
+                                                                   .take());
                     story.tunnelRowList.push_back(segment);
                 }
             } else if (story.storyValue49 < 1.0f) {
                 for (int k = -1; k <= 0; ++k) {
-                    SceneObject* object = RoomRecord()
-                                              .mesh(mesh::kTunnelRing)
-                                              .texture(picture::kTunnelRing)
-                                              .secondTexture(picture::kDampSheen)
-                                              .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
-                                              .drawDistance(20.0f)
-                                              .object;
-                    w.appendSceneObject(object);
+                    SceneObject* object = w.appendSceneObject(RoomRecord()
+                                                                  .mesh(mesh::kTunnelRing)
+                                                                  .texture(picture::kTunnelRing)
+                                                                  .secondTexture(picture::kDampSheen)
+                                                                  .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
+                                                                  .drawDistance(20.0f)
+                                                                  .take());
                     story.tunnelRowList.push_back(object);
                 }
             }
         }
         for (int n = -15; n <= 34; ++n) {
-            SceneObject* object = RoomRecord()
-                                      .mesh(mesh::kTunnelFloorStrip)
-                                      .speed(0.4f)
-                                      .texture(picture::kTunnelFloor)
-                                      .secondTexture(picture::kBlack)
-                                      .at(-0.5f - 1.5f * static_cast<float>(n), 5.0f, 1.0f)
-                                      .drawDistance(20.0f)
-                                      .object;
-            w.appendSceneObject(object);
+            SceneObject* object = w.appendSceneObject(RoomRecord()
+                                                          .mesh(mesh::kTunnelFloorStrip)
+                                                          .speed(0.4f)
+                                                          .texture(picture::kTunnelFloor)
+                                                          .secondTexture(picture::kBlack)
+                                                          .at(-0.5f - 1.5f * static_cast<float>(n), 5.0f, 1.0f)
+                                                          .drawDistance(20.0f)
+                                                          .take());
             story.tunnelFloorList.push_back(object);
         }
     }
     if (story.storyValue50 < kTunnelWallsGoneAt) {
-        w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
-        w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).object);
+        w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).take());
+        w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).take());
     }
     if (story.storyValue52 > 0.0f) {
         const bool opening = story.storyValue52 < 1.0f;
@@ -164,7 +160,7 @@ void PlayScreen::buildRoom7() {
         // Both eyes look as they do when they open in front of the player.
         eye1.name(kObjEye1).texture(picture::kEyes);
         eye2.name(kObjEye2).texture(picture::kEyes);
-        w.appendSceneObject(eye1.object);
-        w.appendSceneObject(eye2.object);
+        w.appendSceneObject(eye1.take());
+        w.appendSceneObject(eye2.take());
     }
 }

@@ -6,6 +6,10 @@
 #include "play/NoiseOverlay.h"
 #include "play/SweepEffect.h"
 
+RoomEffects::RoomEffects() = default;
+
+RoomEffects::~RoomEffects() = default;
+
 void RoomEffects::clearRoomEffects() {
     clearEffect(groundGrid);
     for (EffectSlot<ClothMesh>& cloth : clothMeshes) {

@@ -4,7 +4,11 @@
 #include "play/GlowSprite.h"
 #include "play/SceneObject.h"
 
-RoomRecord::RoomRecord() : object(new SceneObject()) { object->constructSceneObject(); }
+RoomRecord::RoomRecord() : object(makeSceneObject()) {}
+
+RoomRecord::~RoomRecord() = default;
+
+std::unique_ptr<SceneObject> RoomRecord::take() { return std::move(object); }
 
 RoomRecord& RoomRecord::name(ObjectName id) {
     object->name = objectName(id);
@@ -67,11 +71,7 @@ RoomRecord& RoomRecord::sphereMapped() {
 }
 
 GlowSprite* RoomRecord::glow(int32_t vertex) {
-    GlowSprite* sprite = new GlowSprite();
-    sprite->createGlowSprite();
-    sprite->vertexIndex = vertex;
-    object->attachments.push_back(sprite);
-    return sprite;
+    return &object->attachGlowSprite(vertex);
 }
 
 void setGlowColour(GlowSprite* sprite, float r, float g, float b, float a) {

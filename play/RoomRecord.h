@@ -2,6 +2,7 @@
 #define QUENDRALVOSS_PLAY_ROOMRECORD_H
 
 #include <cstdint>
+#include <memory>
 
 #include "text/ObjectNames.h"
 
@@ -10,12 +11,13 @@ class SceneObject;
 
 // One row of a room table being filled in: a freshly constructed scene object
 // whose fields the row sets, with its glow sprites appended in row order. The
-// room builder appends the finished object to the world list, which owns it
-// from then on.
+// room builder hands the finished object (take) to the world list, which owns
+// it from then on; an object never handed over is freed with the record.
 class RoomRecord {
 public:
     // A new constructed SceneObject with the constructor's defaults.
     RoomRecord();
+    ~RoomRecord();
 
     RoomRecord& name(ObjectName id);
     RoomRecord& mesh(int32_t n);
@@ -34,8 +36,10 @@ public:
     // Appends a glow sprite on vertex (created with its defaults) and returns
     // it for the row's quad vector and colour.
     GlowSprite* glow(int32_t vertex);
+    // Hands the object over; the record holds none afterwards.
+    std::unique_ptr<SceneObject> take();
 
-    SceneObject* object;
+    std::unique_ptr<SceneObject> object;
 };
 
 // Sets the sprite's colour.

@@ -27,6 +27,6 @@ void appendRoomRows(SceneObjectList& list, const RoomRow* rows, int32_t count) {
         if (row.draw > 0.0f) {
             record.drawDistance(row.draw);
         }
-        list.appendSceneObject(record.object);
+        list.appendSceneObject(record.take());
     }
 }

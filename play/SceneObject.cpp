@@ -24,44 +24,24 @@ const double kPiDouble = 3.14159265358979323846;
 
 }  // namespace
 
-SceneObject::SceneObject()
-    : mesh(nullptr),
-      texture(nullptr),
-      reflectionTexture(nullptr),
-      reflectionShown(true),
-      fadeFromMesh(nullptr),
-      fadeElapsed(0.0f),
-      fadeDuration(0.0f),
-      meshAssigned(false),
-      position(0.0f, 0.0f, 0.0f),
-      rotation(0.0f, 0.0f, 0.0f),
-      halfSize(-1000.0f, -1000.0f, -1000.0f),
-      animTime(0.0f),
-      animSpeed(1.0f),
-      drawDistance(0.0f),
-      sphereMapped(false) {}
+SceneObject::SceneObject() = default;
 
 SceneObject::~SceneObject() { destroySceneObject(); }
 
 void SceneObject::constructSceneObject() {
     destroySceneObject();
-    name.clear();
+    *this = SceneObject();
     // The empty entry never loads; its failure is expected and not reported.
     mesh = gResourceCache->acquireMesh("");
     texture = gResourceCache->acquireTexture("");
     reflectionTexture = acquireTextureByNumber(picture::kMetalSheen);
-    reflectionShown = true;
-    fadeFromMesh = nullptr;
-    fadeElapsed = 0.0f;
-    fadeDuration = 0.0f;
-    meshAssigned = false;
-    position.set(0.0f, 0.0f, 0.0f);
-    rotation.set(0.0f, 0.0f, 0.0f);
-    halfSize.set(-1000.0f, -1000.0f, -1000.0f);
     drawDistance = (gCamera ? gCamera->farPlane : 0.0f) + 2.0f;
-    animTime = 0.0f;
-    animSpeed = 1.0f;
-    sphereMapped = false;
+}
+
+std::unique_ptr<SceneObject> makeSceneObject() {
+    std::unique_ptr<SceneObject> object = std::make_unique<SceneObject>();
+    object->constructSceneObject();
+    return object;
 }
 
 void SceneObject::destroySceneObject() {
@@ -78,12 +58,24 @@ void SceneObject::destroySceneObject() {
         reflectionTexture = nullptr;
     }
     releaseFadeSource();
-    for (size_t k = 0; k < attachments.size(); ++k) {
-        attachments[k]->freeGlowSprite();
-        delete attachments[k];
-    }
-    attachments.clear();
+    freeAttachments();
     name.clear();
+}
+
+GlowSprite& SceneObject::attachGlowSprite(int32_t vertex) {
+    glows.push_back(std::make_unique<GlowSprite>());
+    GlowSprite& sprite = *glows.back();
+    sprite.createGlowSprite();
+    sprite.vertexIndex = vertex;
+    return sprite;
+}
+
+void SceneObject::freeAttachments() {
+    // In attachment order, each giving its textures back before it goes.
+    for (std::unique_ptr<GlowSprite>& sprite : glows) {
+        sprite.reset();
+    }
+    glows.clear();
 }
 
 void SceneObject::releaseFadeSource() {
@@ -168,8 +160,8 @@ Texture* SceneObject::setSceneObjectSecondTexture(int32_t n) {
 
 void SceneObject::updateSceneObject(float dt) {
     animTime += dt * animSpeed;
-    for (size_t k = 0; k < attachments.size(); ++k) {
-        attachments[k]->advanceGlowSprite(dt);
+    for (const std::unique_ptr<GlowSprite>& sprite : glows) {
+        sprite->advanceGlowSprite(dt);
     }
     if (fadeFromMesh) {
         fadeElapsed += dt;
@@ -236,11 +228,11 @@ void SceneObject::drawMeshes(const ViewFrustum* view) {
     }
 }
 
-void SceneObject::drawMain(const ViewFrustum* view) {
+void SceneObject::drawMain(const ViewFrustum* view, Texture* shown) {
     glPushMatrix();
     transform();
-    if (texture) {
-        texture->bind();
+    if (shown) {
+        shown->bind();
     }
     if (sphereMapped) {
         setSphereMapTexGen(true);
@@ -265,17 +257,18 @@ void SceneObject::drawSecond(const ViewFrustum* view) {
     glPopMatrix();
 }
 
-void SceneObject::drawSceneObject() { drawMain(nullptr); }
+void SceneObject::drawSceneObject() { drawMain(nullptr, texture); }
 
-void SceneObject::drawSceneObject(const ViewFrustum& view) { drawMain(&view); }
+void SceneObject::drawSceneObject(const ViewFrustum& view) { drawMain(&view, texture); }
+
+void SceneObject::drawSceneObjectWithTexture(Texture* standIn) { drawMain(nullptr, standIn); }
 
 void SceneObject::drawSceneObjectSecondPass() { drawSecond(nullptr); }
 
 void SceneObject::drawSceneObjectSecondPass(const ViewFrustum& view) { drawSecond(&view); }
 
 void SceneObject::drawSceneObjectAttachments() {
-    for (size_t k = 0; k < attachments.size(); ++k) {
-        GlowSprite* sprite = attachments[k];
+    for (const std::unique_ptr<GlowSprite>& sprite : glows) {
         Vec3 vertex(0.0f, 0.0f, 0.0f);
         if (mesh && fadeFromMesh) {
             vertex = mesh->vertexAtBlended(sprite->vertexIndex, animTime, animTime, *fadeFromMesh, fadeWeight());

@@ -2,6 +2,7 @@
 #define QUENDRALVOSS_PLAY_SCENEOBJECT_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,9 @@ public:
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
 
-    // The blank mesh and texture (the cache's empty entry, no error), texture
-    // 117 as the second texture (missing: fatal error 1), box (-1000, ...),
-    // draw distance = the camera's far distance + 2.
+    // Back to the plain defaults, then the blank mesh and texture (the cache's
+    // empty entry, no error), texture 117 as the second texture (missing: fatal
+    // error 1), draw distance = the camera's far distance + 2.
     void constructSceneObject();
     // Gives back every reference (mesh, texture, second texture, fade source)
     // and frees the attachments and the name; safe to run twice.
@@ -56,13 +57,30 @@ public:
     // The same, leaving out the parts of a large mesh that lie wholly outside
     // view (world coordinates); the picture is the same.
     void drawSceneObject(const ViewFrustum& view);
+    // The main pass with standIn bound in place of the object's own texture
+    // (none bound when null); the stand-in's count is the caller's.
+    void drawSceneObjectWithTexture(Texture* standIn);
     // The reflection pass with the second texture; nothing when hidden.
     void drawSceneObjectSecondPass();
     // The same, leaving out what lies wholly outside view, as above.
     void drawSceneObjectSecondPass(const ViewFrustum& view);
     // Every attached glow sprite at the present position of its vertex.
     void drawSceneObjectAttachments();
+    // Appends a glow sprite on vertex with createGlowSprite's defaults, owned
+    // here; returned for the caller's size and colour.
+    GlowSprite& attachGlowSprite(int32_t vertex);
+    // Gives back and frees every glow sprite.
+    void freeAttachments();
+    // The glow sprites in the order they were attached; they may be changed
+    // but not added or removed through this.
+    const std::vector<std::unique_ptr<GlowSprite>>& attachments() const { return glows; }
+
+    // The counted handles, read only: the setters above keep the counts.
     Mesh* sceneObjectMesh() const { return mesh; }
+    Texture* sceneObjectTexture() const { return texture; }
+    Texture* sceneObjectSecondTexture() const { return reflectionTexture; }
+    // The mesh a running cross-fade blends from; null when none runs.
+    Mesh* sceneObjectFadeSource() const { return fadeFromMesh; }
 
     // The weight of mesh in a running cross-fade (0..1); 1 when none runs.
     float fadeWeight() const;
@@ -71,31 +89,38 @@ public:
     // false when they can draw nothing at all.
     bool drawnBounds(Vec3& centre, float& radius) const;
 
-    Mesh* mesh;
-    Texture* texture;
-    Texture* reflectionTexture;
-    bool reflectionShown;
-    Mesh* fadeFromMesh;
-    float fadeElapsed;
-    float fadeDuration;
-    bool meshAssigned;
-    Vec3 position;
-    Vec3 rotation;
-    Vec3 halfSize;
+    bool reflectionShown = true;
+    float fadeElapsed = 0.0f;
+    float fadeDuration = 0.0f;
+    bool meshAssigned = false;
+    Vec3 position{0.0f, 0.0f, 0.0f};
+    Vec3 rotation{0.0f, 0.0f, 0.0f};
+    Vec3 halfSize{-1000.0f, -1000.0f, -1000.0f};
     std::string name;
-    float animTime;
-    float animSpeed;
-    std::vector<GlowSprite*> attachments;  // owned
-    float drawDistance;
-    bool sphereMapped;
+    float animTime = 0.0f;
+    float animSpeed = 1.0f;
+    float drawDistance = 0.0f;
+    bool sphereMapped = false;
 
 private:
+    // Moves the plain fields; only for constructSceneObject, on an object
+    // whose handles were all given back.
+    SceneObject& operator=(SceneObject&&) = default;
     void transform() const;
     // Both meshes of a cross-fade, or the mesh (in view when view is set).
     void drawMeshes(const ViewFrustum* view);
-    void drawMain(const ViewFrustum* view);
+    void drawMain(const ViewFrustum* view, Texture* shown);
     void drawSecond(const ViewFrustum* view);
     void releaseFadeSource();
+
+    Mesh* mesh = nullptr;
+    Texture* texture = nullptr;
+    Texture* reflectionTexture = nullptr;
+    Mesh* fadeFromMesh = nullptr;
+    std::vector<std::unique_ptr<GlowSprite>> glows;
 };
+
+// A new scene object with constructSceneObject run, owned by the caller.
+std::unique_ptr<SceneObject> makeSceneObject();
 
 #endif

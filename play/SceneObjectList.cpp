@@ -15,19 +15,24 @@ void removeAll(std::vector<SceneObject*>& list, const SceneObject* object) {
     }
 }
 
-// Frees each object once, even one that was appended twice.
-void destroyAll(std::vector<SceneObject*>& list) {
-    for (size_t k = 0; k < list.size(); ++k) {
-        bool seen = false;
-        for (size_t j = 0; j < k && !seen; ++j) {
-            seen = list[j] == list[k];
-        }
-        if (!seen) {
-            list[k]->destroySceneObject();
-            delete list[k];
-        }
+// Frees every object in list order, then empties the list.
+void destroyAll(std::vector<std::unique_ptr<SceneObject>>& list) {
+    for (std::unique_ptr<SceneObject>& object : list) {
+        object.reset();
     }
     list.clear();
+}
+
+// Takes object out of list and hands it over; null when list does not hold it.
+std::unique_ptr<SceneObject> release(std::vector<std::unique_ptr<SceneObject>>& list, const SceneObject* object) {
+    for (size_t k = 0; k < list.size(); ++k) {
+        if (list[k].get() == object) {
+            std::unique_ptr<SceneObject> out = std::move(list[k]);
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(k));
+            return out;
+        }
+    }
+    return nullptr;
 }
 
 // Closed intervals on one axis.
@@ -43,7 +48,11 @@ void SceneObjectList::setPlayer(Player* p) { player = p; }
 
 void SceneObjectList::watchList(std::vector<SceneObject*>* list) { watchers.push_back(list); }
 
-void SceneObjectList::appendSceneObject(SceneObject* object) { worldList.push_back(object); }
+SceneObject* SceneObjectList::appendSceneObject(std::unique_ptr<SceneObject> object) {
+    worldList.push_back(object.get());
+    owned.push_back(std::move(object));
+    return worldList.back();
+}
 
 SceneObject* SceneObjectList::findSceneObject(const std::string& name) {
     for (size_t k = 0; k < worldList.size(); ++k) {
@@ -52,10 +61,8 @@ SceneObject* SceneObjectList::findSceneObject(const std::string& name) {
         }
     }
     raiseFatalError(kFatalGeneral, text::kPlayException5);
-    SceneObject* blank = new SceneObject();
-    blank->constructSceneObject();
-    blanks.push_back(blank);
-    return blank;
+    blanks.push_back(makeSceneObject());
+    return blanks.back().get();
 }
 
 bool SceneObjectList::containsSceneObject(const std::string& name) const {
@@ -88,25 +95,18 @@ void SceneObjectList::forget(const SceneObject* object) {
 }
 
 bool SceneObjectList::deleteSceneObject(SceneObject* object) {
-    const size_t before = worldList.size();
-    removeAll(worldList, object);
-    if (worldList.size() == before) {
-        return false;
-    }
-    forget(object);
-    object->destroySceneObject();
-    delete object;
-    return true;
+    // The object taken out is destroyed and freed as the statement ends.
+    return takeSceneObject(object) != nullptr;
 }
 
-bool SceneObjectList::takeSceneObject(SceneObject* object) {
-    const size_t before = worldList.size();
-    removeAll(worldList, object);
-    if (worldList.size() == before) {
-        return false;
+std::unique_ptr<SceneObject> SceneObjectList::takeSceneObject(SceneObject* object) {
+    std::unique_ptr<SceneObject> taken = release(owned, object);
+    if (!taken) {
+        return nullptr;
     }
+    removeAll(worldList, object);
     forget(object);
-    return true;
+    return taken;
 }
 
 void SceneObjectList::clearSceneObjects() {
@@ -118,6 +118,7 @@ void SceneObjectList::clearSceneObjects() {
     for (size_t k = 0; k < watchers.size(); ++k) {
         watchers[k]->clear();
     }
-    destroyAll(worldList);
+    worldList.clear();
+    destroyAll(owned);
     destroyAll(blanks);
 }

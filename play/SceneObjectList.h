@@ -1,6 +1,7 @@
 #ifndef QUENDRALVOSS_PLAY_SCENEOBJECTLIST_H
 #define QUENDRALVOSS_PLAY_SCENEOBJECTLIST_H
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,8 @@ public:
     // emptied by clearSceneObjects.
     void watchList(std::vector<SceneObject*>* list);
 
-    // Appends object; the list owns it from now on.
-    void appendSceneObject(SceneObject* object);
+    // Appends object, which the list owns from now on; returns it.
+    SceneObject* appendSceneObject(std::unique_ptr<SceneObject> object);
     // The first object whose name equals name byte for byte. A missing name
     // raises fatal error "exception:\n5" and returns a blank object kept in a
     // list of its own (freed with the room, never a world object).
@@ -38,14 +39,14 @@ public:
     // True when the box (centre, half extents) overlaps, faces touching
     // included, the box of any object; default boxes (-1000) never overlap.
     bool boxHitsAnySceneObject(float cx, float cy, float cz, float hx, float hy, float hz) const;
-    // Removes every entry that holds object, drops it from the watching
-    // lists, destroys and frees it. False, freeing nothing, when object is not
+    // Removes object from the world list, drops it from the watching lists,
+    // destroys and frees it. False, freeing nothing, when object is not
     // in the world list (such as a blank from findSceneObject).
     bool deleteSceneObject(SceneObject* object);
     // Takes object out of the world list and every list that watches it,
-    // without freeing it: the caller owns it from then on. False when object
-    // is not in the world list.
-    bool takeSceneObject(SceneObject* object);
+    // without freeing it, and hands it to the caller. Null when object is not
+    // in the world list.
+    std::unique_ptr<SceneObject> takeSceneObject(SceneObject* object);
     // Destroys and frees every object and every blank; empties the watched
     // lists and drops the objects from the player's targets.
     void clearSceneObjects();
@@ -56,8 +57,9 @@ public:
 private:
     void forget(const SceneObject* object);
 
-    std::vector<SceneObject*> worldList;
-    std::vector<SceneObject*> blanks;
+    std::vector<SceneObject*> worldList;                // the order, as objects() shows it
+    std::vector<std::unique_ptr<SceneObject>> owned;    // the same objects, owned
+    std::vector<std::unique_ptr<SceneObject>> blanks;
     std::vector<std::vector<SceneObject*>*> watchers;
     Player* player;
 };

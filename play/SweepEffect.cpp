@@ -29,11 +29,7 @@ void SweepEffect::constructSweepEffect() {
 }
 
 void SweepEffect::destroySweepEffect() {
-    if (instance) {
-        instance->destroySceneObject();
-        delete instance;
-        instance = nullptr;
-    }
+    instance.reset();
     if (effectTexture && gResourceCache) {
         gResourceCache->releaseTexture(effectTexture);
     }
@@ -47,7 +43,7 @@ void SweepEffect::updateSweepEffect(float dt) {
         const float t = targetProgress;
         const bool rising = p >= 0.5f || (p > 0.45f && p < 0.5f && t >= 0.5f);
         const bool falling = p < 0.5f && t < 0.5f;
-        for (GlowSprite* sprite : instance->attachments) {
+        for (const std::unique_ptr<GlowSprite>& sprite : instance->attachments()) {
             float& alpha = sprite->colour[3];
             if (rising && alpha < 1.0f) {
                 alpha = std::min(alpha + 2.0f * dt, 1.0f);
@@ -75,10 +71,7 @@ void SweepEffect::drawSweepEffect() {
     glScalef(4.0f, -0.25f, 0.0f);
     glMatrixMode(GL_MODELVIEW);
     // The mask stands in for the object's own texture for this one draw.
-    Texture* own = instance->texture;
-    instance->texture = effectTexture;
-    instance->drawSceneObject();
-    instance->texture = own;
+    instance->drawSceneObjectWithTexture(effectTexture);
     glMatrixMode(GL_TEXTURE);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

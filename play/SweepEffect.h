@@ -1,6 +1,8 @@
 #ifndef QUENDRALVOSS_PLAY_SWEEPEFFECT_H
 #define QUENDRALVOSS_PLAY_SWEEPEFFECT_H
 
+#include <memory>
+
 class SceneObject;
 class Texture;
 
@@ -21,7 +23,7 @@ public:
     // No instance, progress 0.75, target 0, rate 1/14; the sweep mask picture
     // with nearest filtering (missing: fatal error 1, the effect still works).
     void constructSweepEffect();
-    // Destroys and deletes the instance when present, then gives back the
+    // Destroys and frees the instance when present, then gives back the
     // texture; the owner deletes the effect afterwards.
     void destroySweepEffect();
     // Advances the instance and its sprites' fade, then moves progress.
@@ -31,7 +33,7 @@ public:
     void drawSweepEffect();
 
     Texture* effectTexture;
-    SceneObject* instance;  // owned
+    std::unique_ptr<SceneObject> instance;
     float progress;
     float targetProgress;
     float rate;

@@ -16,7 +16,7 @@ const float kUpDownCone = 0.7f;
 
 void rebuildTargetList(Player& player, const SceneObjectList& world) {
     player.targets.clear();
-    player.targets.push_back(player.selfTarget);
+    player.targets.push_back(player.selfTarget());
     const Vec3 eye = player.playerEyePosition();
     const float pitch = player.viewAngles.y;
     const float yaw = player.viewAngles.z;

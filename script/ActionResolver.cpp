@@ -92,7 +92,7 @@ const ActionTable* actionTable(int32_t actionId) {
 
 void performAction(PlayScreen& play) {
     play.rebuildTargetList();
-    if (play.player.actions.empty() || play.player.targets.empty()) {
+    if (play.player.actions().empty() || play.player.targets.empty()) {
         return;
     }
     // A corrected choice is shown in the caption; the player executes again.

@@ -27,8 +27,7 @@ void deleteRowObject(PlayScreen& play, ObjectName name) {
 
 SceneObject* addRowObject(PlayScreen& play, const char* name, int32_t mesh, int32_t texture, int32_t reflection,
                           const Vec3& position) {
-    SceneObject* object = new SceneObject();
-    object->constructSceneObject();
+    std::unique_ptr<SceneObject> object = makeSceneObject();
     object->name = name;
     object->setSceneObjectMesh(mesh);
     if (texture >= 0) {
@@ -38,18 +37,12 @@ SceneObject* addRowObject(PlayScreen& play, const char* name, int32_t mesh, int3
         object->setSceneObjectSecondTexture(reflection);
     }
     object->position = position;
-    play.world.worldList.appendSceneObject(object);
-    return object;
+    return play.world.worldList.appendSceneObject(std::move(object));
 }
 
-void appendActionEntry(PlayScreen& play, int32_t actionId) {
-    play.player.actions.push_back(new ActionEntry(constructActionEntry(actionId)));
-}
+void appendActionEntry(PlayScreen& play, int32_t actionId) { play.player.appendAction(actionId); }
 
-void giveAction(PlayScreen& play, int32_t actionId) {
-    appendActionEntry(play, actionId);
-    play.player.selectedAction = play.player.actions.back();
-}
+void giveAction(PlayScreen& play, int32_t actionId) { play.player.selectedAction = play.player.appendAction(actionId); }
 
 void finishGive(PlayScreen& play, float volume) {
     playRowSound(sound::kGive, volume);

@@ -89,33 +89,22 @@ void animate(SceneObject* object, float time, float speed) {
 }
 
 void addGlow(SceneObject* object, int32_t vertex, const Vec3& scale, float r, float g, float b, float a) {
-    GlowSprite* sprite = new GlowSprite();
-    sprite->createGlowSprite();
-    sprite->vertexIndex = vertex;
-    sprite->quadExtent.multiply(scale);
-    sprite->colour[0] = r;
-    sprite->colour[1] = g;
-    sprite->colour[2] = b;
-    sprite->colour[3] = a;
-    object->attachments.push_back(sprite);
+    GlowSprite& sprite = object->attachGlowSprite(vertex);
+    sprite.quadExtent.multiply(scale);
+    sprite.colour[0] = r;
+    sprite.colour[1] = g;
+    sprite.colour[2] = b;
+    sprite.colour[3] = a;
 }
 
-void freeGlows(SceneObject* object) {
-    for (GlowSprite* sprite : object->attachments) {
-        sprite->freeGlowSprite();
-        delete sprite;
-    }
-    object->attachments.clear();
-}
+void freeGlows(SceneObject* object) { object->freeAttachments(); }
 
 void noCollision(SceneObject* object) { object->halfSize.set(-1000.0f, -1000.0f, -1000.0f); }
 
 SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
     SweepEffect& sweep = replaceEffect(play.effects.sweepEffect);
     sweep.constructSweepEffect();
-    if (play.world.worldList.takeSceneObject(instance)) {
-        sweep.instance = instance;
-    }
+    sweep.instance = play.world.worldList.takeSceneObject(instance);
     return &sweep;
 }
 
@@ -126,8 +115,7 @@ void showYou(PlayScreen& play) {
     if (play.story.costumeWerewolf) mesh = mesh::kCostumeWerewolf;
     // Without a costume flag "you" keeps the blank mesh rather than asking
     // for a mesh that does not exist.
-    SceneObject* you = new SceneObject();
-    you->constructSceneObject();
+    std::unique_ptr<SceneObject> you = makeSceneObject();
     you->name = objectName(kObjYou);
     if (mesh >= 0) {
         you->setSceneObjectMesh(mesh);
@@ -135,7 +123,7 @@ void showYou(PlayScreen& play) {
     you->setSceneObjectSecondTexture(picture::kBlack);
     you->position.set(12.5f, 32.0f, 7.3189f);
     you->animSpeed = 0.0f;
-    play.world.worldList.appendSceneObject(you);
+    play.world.worldList.appendSceneObject(std::move(you));
     fadeScene(play, 1.0f);
     placeCamera(Vec3(13.52f, 33.11f, 8.7f), Vec3(0.0f, 20.0f, 248.0f));
     play.script.scriptStepDelay = 3.0f;

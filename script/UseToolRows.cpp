@@ -152,15 +152,12 @@ const ActionRow kUseCandleRows[] = {
 
 // Use lit candle on. In the fully carved pumpkin the candle makes a lantern
 // with two glowing eyes.
-GlowSprite* pumpkinEye(int32_t vertex) {
-    GlowSprite* sprite = new GlowSprite();
-    sprite->createGlowSprite();
-    sprite->vertexIndex = vertex;
-    sprite->quadExtent.scale(2.0f);
-    sprite->colour[0] = 1.0f;
-    sprite->colour[1] = 0.501961f;
-    sprite->colour[2] = 0.0627451f;
-    return sprite;
+void addPumpkinEye(SceneObject* pumpkin, int32_t vertex) {
+    GlowSprite& sprite = pumpkin->attachGlowSprite(vertex);
+    sprite.quadExtent.scale(2.0f);
+    sprite.colour[0] = 1.0f;
+    sprite.colour[1] = 0.501961f;
+    sprite.colour[2] = 0.0627451f;
 }
 
 void lightPumpkin(PlayScreen& play) {
@@ -176,8 +173,8 @@ void lightPumpkin(PlayScreen& play) {
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
     pumpkin->setSceneObjectMesh(mesh::kPumpkinLit);
     pumpkin->setSceneObjectTexture(picture::kPumpkinLit);
-    pumpkin->attachments.push_back(pumpkinEye(1090));
-    pumpkin->attachments.push_back(pumpkinEye(1092));
+    addPumpkinEye(pumpkin, 1090);
+    addPumpkinEye(pumpkin, 1092);
 }
 
 const ActionRow kUseLitCandleRows[] = {

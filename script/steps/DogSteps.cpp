@@ -23,7 +23,7 @@ const Vec3 kDogPlace(13.5f, 23.5f, 0.35651f);
 void addDogGlows(SceneObject* dog, int32_t first, int32_t second) {
     for (int32_t vertex : {first, second}) {
         addGlow(dog, vertex, kDogGlowScale, 0.803922f, 0.803922f, 0.0627451f, 1.0f);
-        dog->attachments.back()->quadExtent.x = 0.1f;
+        dog->attachments().back()->quadExtent.x = 0.1f;
     }
 }
 

@@ -34,7 +34,7 @@ void step18(PlayScreen& play) {
 void step29(PlayScreen& play) {
     SceneObject* cat = sceneObject(play, kObjShadyCat);
     addGlow(cat, 1031, Vec3(0.6f, 0.6f, 0.6f), 1.0f, 1.0f, 1.0f, 1.0f);
-    cat->attachments.back()->setGlowSpriteHaloTexture(picture::kBlack);
+    cat->attachments().back()->setGlowSpriteHaloTexture(picture::kBlack);
     nextAfter(play, 2.0f, 19);
 }
 

@@ -40,13 +40,10 @@ void setNoiseTarget(PlayScreen& play, float targetLevel) {
 
 // A glow sprite on the goat person's vertex, hidden until the sweep shows it.
 void addHiddenGlow(SceneObject* object, int32_t vertex) {
-    GlowSprite* sprite = new GlowSprite();
-    sprite->createGlowSprite();
-    sprite->vertexIndex = vertex;
-    sprite->quadExtent.scale(0.8f);
-    sprite->quadExtent.x = 0.2f;
-    sprite->colour[3] = 0.0f;
-    object->attachments.push_back(sprite);
+    GlowSprite& sprite = object->attachGlowSprite(vertex);
+    sprite.quadExtent.scale(0.8f);
+    sprite.quadExtent.x = 0.2f;
+    sprite.colour[3] = 0.0f;
 }
 
 void step97(PlayScreen& play) {
@@ -166,7 +163,7 @@ void step116(PlayScreen& play) {
     play.story.personGlow -= 0.5f * play.script.lastScriptDt;
     SceneObject* person = sceneObject(play, kObjPerson);
     if (play.story.personGlow > 0.0f) {
-        for (GlowSprite* sprite : person->attachments) {
+        for (const std::unique_ptr<GlowSprite>& sprite : person->attachments()) {
             sprite->colour[3] = play.story.personGlow;
         }
         return;

@@ -47,8 +47,7 @@ TEST(GermanPlayText, ActionAndTargetNames) {
                                         "benutze sUSes mit",
                                         "benutze unbekannten gegenstand mit"};
         for (int32_t id = -1; id <= 18; ++id) {
-            ActionEntry* entry = new ActionEntry(constructActionEntry(id));
-            player.actions.push_back(entry);
+            ActionEntry* entry = player.appendAction(id);
             player.selectedAction = entry;
             EXPECT_EQ(std::string(expected[id < 0 ? 19 : id]), selection.currentActionName()) << id;
         }

@@ -26,13 +26,12 @@ protected:
     }
     int32_t selectedId() const { return player.selectedAction->actionId; }
     void select(int32_t id) {
-        for (ActionEntry* entry : player.actions) {
-            if (entry->actionId == id) player.selectedAction = entry;
+        for (const std::unique_ptr<ActionEntry>& entry : player.actions()) {
+            if (entry->actionId == id) player.selectedAction = entry.get();
         }
     }
     void give(int32_t id) {
-        ActionEntry* entry = new ActionEntry(constructActionEntry(id));
-        player.actions.push_back(entry);
+        ActionEntry* entry = player.appendAction(id);
         player.selectedAction = entry;
     }
     // One frame of the selection inputs with every tutorial stage learned;
@@ -58,12 +57,10 @@ protected:
         return heard;
     }
     SceneObject* add(const char* name, float x, float y) {
-        SceneObject* object = new SceneObject();
-        object->constructSceneObject();
+        std::unique_ptr<SceneObject> object = makeSceneObject();
         object->name = name;
         object->position.set(x, y, 1.5f);
-        world.appendSceneObject(object);
-        return object;
+        return world.appendSceneObject(std::move(object));
     }
 
     Player player;
@@ -107,8 +104,7 @@ TEST_F(ActionSelectionTest, UsedUpItemFallsBackToAskEvenAtTheSameAddress) {
     give(13);
     EXPECT_EQ("use candle on", selection.currentActionName());
     player.removeActionById(13);
-    ActionEntry* lit = new ActionEntry(constructActionEntry(14));
-    player.actions.push_back(lit);
+    player.appendAction(14);
     EXPECT_EQ(std::vector<int32_t>{39}, press(SDLK_1)) << "only a correction, heard as a wrap";
     EXPECT_EQ(1, selectedId());
     EXPECT_EQ("ask", selection.currentActionName());
@@ -125,7 +121,7 @@ TEST_F(ActionSelectionTest, NamesOfTheChoices) {
     player.clearPlayerLists();
     EXPECT_EQ("do nothing to", selection.currentActionName());
     EXPECT_EQ(kGameStatePlay, gGameState) << "the name alone raises nothing";
-    EXPECT_TRUE(player.actions.empty());
+    EXPECT_TRUE(player.actions().empty());
 
     // An empty list stepped: the placeholder and the first exception.
     EXPECT_TRUE(selection.selectNextActionWrapping());
@@ -138,7 +134,7 @@ TEST_F(ActionSelectionTest, TargetsInViewWithTheirClicksAndTheLostCue) {
     player.selectedTarget = nullptr;
     EXPECT_EQ(std::vector<int32_t>{39}, press(SDLK_2)) << "the first step corrects";
     EXPECT_EQ(std::vector<int32_t>{39}, press(SDLK_2));
-    EXPECT_EQ(player.selfTarget, player.selectedTarget);
+    EXPECT_EQ(player.selfTarget(), player.selectedTarget);
     EXPECT_EQ("yourself", selection.currentTargetName(true));
 
     add("door", 2.0f, 0.0f);

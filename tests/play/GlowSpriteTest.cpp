@@ -14,13 +14,11 @@ namespace {
 class GlowSpriteTest : public PlayFixture {
 protected:
     GlowSprite* addSprite(SceneObject& object, float r, float g, float b) {
-        GlowSprite* sprite = new GlowSprite();
-        sprite->createGlowSprite();
-        sprite->colour[0] = r;
-        sprite->colour[1] = g;
-        sprite->colour[2] = b;
-        object.attachments.push_back(sprite);
-        return sprite;
+        GlowSprite& sprite = object.attachGlowSprite(-1);
+        sprite.colour[0] = r;
+        sprite.colour[1] = g;
+        sprite.colour[2] = b;
+        return &sprite;
     }
     std::vector<int> drawnAt(SceneObject& object, float x, float y, float z) {
         startFrame(0.0f, 1.0f, 0.0f);

@@ -94,11 +94,10 @@ TEST_F(PlayScreenTest, WalkingSlidesAlongWallsAndStepsOntoLowBoxes) {
 
     // A box 0.2 high, lower than the step height: walking goes on and the
     // player rises onto it by one unit a second.
-    SceneObject* box = new SceneObject();
-    box->constructSceneObject();
+    std::unique_ptr<SceneObject> box = makeSceneObject();
     box->position.set(5.0f, 5.01f, 0.1f);
     box->halfSize.set(0.3f, 0.3f, 0.1f);
-    p.world.worldList.appendSceneObject(box);
+    p.world.worldList.appendSceneObject(std::move(box));
     p.player.position.set(3.5f, 5.01f, 0.0f);
     p.player.viewAngles.z = 0.0f;
     holdKey(SDLK_w, true);

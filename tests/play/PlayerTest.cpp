@@ -29,15 +29,12 @@ protected:
 
     std::vector<int32_t> ids() const {
         std::vector<int32_t> out;
-        for (const ActionEntry* entry : player.actions) {
+        for (const std::unique_ptr<ActionEntry>& entry : player.actions()) {
             out.push_back(entry->actionId);
         }
         return out;
     }
-    void give(int32_t id) {
-        ActionEntry* entry = new ActionEntry(constructActionEntry(id));
-        player.actions.push_back(entry);
-    }
+    void give(int32_t id) { player.appendAction(id); }
     // Walks for seconds at 60 frames a second the way the play screen drives
     // the intensity, with one surface flag; returns the footsteps heard.
     std::vector<SoundCue> walk(float seconds, int flag) {
@@ -57,8 +54,8 @@ TEST_F(PlayerTest, ResetRemoveAndValidate) {
     EXPECT_EQ((std::vector<int32_t>{0, 1, 2, 3}), ids());
     ASSERT_NE(nullptr, player.selectedAction);
     EXPECT_EQ(0, player.selectedAction->actionId);
-    EXPECT_EQ(std::string("yourself"), player.selfTarget->name);
-    EXPECT_FLOAT_EQ(-999.0f, player.selfTarget->position.x);
+    EXPECT_EQ(std::string("yourself"), player.selfTarget()->name);
+    EXPECT_FLOAT_EQ(-999.0f, player.selfTarget()->position.x);
     EXPECT_FLOAT_EQ(1.0f, player.airTime);
 
     // An id held twice loses only its first entry; an absent id changes nothing.
@@ -66,7 +63,7 @@ TEST_F(PlayerTest, ResetRemoveAndValidate) {
     player.removeActionById(2);
     EXPECT_EQ((std::vector<int32_t>{0, 1, 3, 2}), ids());
     player.removeActionById(17);
-    EXPECT_EQ(4u, player.actions.size());
+    EXPECT_EQ(4u, player.actions().size());
 
     // Removing the chosen entry leaves no choice behind; validation picks ask.
     player.removeActionById(0);
@@ -91,13 +88,13 @@ TEST_F(PlayerTest, ResetRemoveAndValidate) {
     gGameState = kGameStatePlay;
     SceneObject other;
     other.constructSceneObject();
-    player.targets = {player.selfTarget, &other};
+    player.targets = {player.selfTarget(), &other};
     player.selectedTarget = &other;
     EXPECT_FALSE(player.validateCurrentTarget());
     player.forgetTarget(&other);
     EXPECT_EQ(1u, player.targets.size());
     EXPECT_TRUE(player.validateCurrentTarget());
-    EXPECT_EQ(player.selfTarget, player.selectedTarget);
+    EXPECT_EQ(player.selfTarget(), player.selectedTarget);
     player.targets.clear();
     EXPECT_TRUE(player.validateCurrentTarget());
     EXPECT_EQ(std::string("unknown object"), player.selectedTarget->name);
@@ -209,11 +206,11 @@ TEST_F(PlayerTest, PlayerBlockSavesAndLoadsByteForByte) {
     }
     EXPECT_EQ((std::vector<int32_t>{0, 1, 3, 14, 1}), [&] {
         std::vector<int32_t> out;
-        for (const ActionEntry* e : loaded.actions) out.push_back(e->actionId);
+        for (const std::unique_ptr<ActionEntry>& e : loaded.actions()) out.push_back(e->actionId);
         return out;
     }());
     // The last ask read is chosen; the roll is not saved.
-    EXPECT_EQ(loaded.actions[4], loaded.selectedAction);
+    EXPECT_EQ(loaded.actions()[4].get(), loaded.selectedAction);
     EXPECT_FLOAT_EQ(0.0f, loaded.viewAngles.x);
     EXPECT_FLOAT_EQ(-0.5f, loaded.viewAngles.y);
     EXPECT_FLOAT_EQ(-2.25f, loaded.position.y);

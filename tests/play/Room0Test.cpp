@@ -66,8 +66,8 @@ TEST_F(Room0Test, StoryValuesPlaceTheProcessionAndTheHats) {
     // Awake statues show their other meshes with glowing eyes.
     const SceneObject* right = named(p, "right bird statue");
     EXPECT_EQ(65, meshNumber(right));
-    ASSERT_EQ(2u, right->attachments.size());
-    EXPECT_EQ(363, right->attachments[0]->vertexIndex);
+    ASSERT_EQ(2u, right->attachments().size());
+    EXPECT_EQ(363, right->attachments()[0]->vertexIndex);
     EXPECT_EQ(64, meshNumber(named(p, "left bird statue")));
 
     // The way past the statues open: they are gone.

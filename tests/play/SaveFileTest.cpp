@@ -135,7 +135,7 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
     p.player.viewAngles.set(0.0f, -0.3f, 2.5f);
     p.player.removeActionById(2);
     for (int32_t id : {5, 17, 1}) {
-        p.player.actions.push_back(new ActionEntry(constructActionEntry(id)));
+        p.player.appendAction(id);
     }
     p.tutorial.executionLearned = true;
     save(s);
@@ -168,11 +168,11 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
     EXPECT_NEAR(-0.3f, p.player.viewAngles.y, 0.0001f);
     EXPECT_NEAR(2.5f, p.player.viewAngles.z, 0.0001f);
     std::vector<int32_t> ids;
-    for (const ActionEntry* entry : p.player.actions) ids.push_back(entry->actionId);
+    for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) ids.push_back(entry->actionId);
     EXPECT_EQ((std::vector<int32_t>{0, 1, 3, 5, 17, 1}), ids);
     // A finished tutorial chooses the last "ask".
     EXPECT_TRUE(p.tutorial.executionLearned && p.tutorial.actionSelectionLearned);
-    EXPECT_EQ(p.player.actions.back(), p.player.selectedAction);
+    EXPECT_EQ(p.player.actions().back().get(), p.player.selectedAction);
 }
 
 TEST_F(SaveFileTest, EveryShortenedFileFailsWithAReadError) {
@@ -271,7 +271,7 @@ TEST_F(SaveFileTest, ASaveWithoutActionsIsCorrupt) {
     writeWords(saveFileName(), words);
     load(s);
     EXPECT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
-    EXPECT_EQ(4u, p.player.actions.size());
+    EXPECT_EQ(4u, p.player.actions().size());
 }
 
 TEST_F(SaveFileTest, AFailedSaveKeepsTheOldFile) {

@@ -85,21 +85,19 @@ TEST_F(SceneObjectTest, ReferencesComeBackAfterDestroyFadeAndAttachments) {
     // Cutting in mid-fade gives the source back at once.
     object->updateSceneObject(0.5f);
     object->setSceneObjectMesh(11);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
     EXPECT_EQ(0, meshCount(10));
     EXPECT_EQ(0, meshCount(12));
     EXPECT_EQ(1, meshCount(11));
     // After a completed fade only the new mesh is held.
     object->crossFadeSceneObjectMesh(10, 0.5f);
     object->updateSceneObject(0.6f);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
     EXPECT_EQ(0, meshCount(11));
     EXPECT_EQ(1, meshCount(10));
 
     for (int k = 0; k < 2; ++k) {
-        GlowSprite* sprite = new GlowSprite();
-        sprite->createGlowSprite();
-        object->attachments.push_back(sprite);
+        object->attachGlowSprite(-1);
     }
     EXPECT_EQ(2, textureCount(35));
     EXPECT_EQ(2, textureCount(6));
@@ -119,45 +117,45 @@ TEST_F(SceneObjectTest, CrossFadeRules) {
     SceneObject* object = makeObject();
     // From the blank mesh there is no fade.
     object->crossFadeSceneObjectMesh(10, 1.0f);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
     EXPECT_TRUE(object->meshAssigned);
-    Mesh* ten = object->mesh;
+    Mesh* ten = object->sceneObjectMesh();
     // To the mesh shown: nothing.
     object->crossFadeSceneObjectMesh(10, 1.0f);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
     // A duration of 0 or less is a cut.
     object->crossFadeSceneObjectMesh(11, 0.0f);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
     object->crossFadeSceneObjectMesh(10, -1.0f);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
-    EXPECT_EQ(ten, object->mesh);
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
+    EXPECT_EQ(ten, object->sceneObjectMesh());
 
     // Back at 30 %: mesh 10 returns with its weight of 0.7 and ends in 2 s.
     object->crossFadeSceneObjectMesh(11, 1.0f);
     object->updateSceneObject(0.3f);
     object->crossFadeSceneObjectMesh(10, 2.0f);
-    EXPECT_EQ(ten, object->mesh);
+    EXPECT_EQ(ten, object->sceneObjectMesh());
     EXPECT_NEAR(0.7f, object->fadeWeight(), 1e-5f);
     object->updateSceneObject(1.99f);
-    EXPECT_NE(nullptr, object->fadeFromMesh);
+    EXPECT_NE(nullptr, object->sceneObjectFadeSource());
     object->updateSceneObject(0.02f);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
 
     // Turned back in the very frame it began: the fade ends on the mesh that
     // was fully shown, with no jump to the other one.
     object->crossFadeSceneObjectMesh(11, 1.0f);
     object->crossFadeSceneObjectMesh(10, 1.0f);
-    EXPECT_EQ(ten, object->mesh);
-    EXPECT_EQ(nullptr, object->fadeFromMesh);
+    EXPECT_EQ(ten, object->sceneObjectMesh());
+    EXPECT_EQ(nullptr, object->sceneObjectFadeSource());
     EXPECT_EQ(0, meshCount(11));
     EXPECT_EQ(1, meshCount(10));
 
     // A third mesh at 50 % keeps the newer one as the source.
     object->crossFadeSceneObjectMesh(11, 1.0f);
-    Mesh* eleven = object->mesh;
+    Mesh* eleven = object->sceneObjectMesh();
     object->updateSceneObject(0.5f);
     object->crossFadeSceneObjectMesh(12, 1.0f);
-    EXPECT_EQ(eleven, object->fadeFromMesh);
+    EXPECT_EQ(eleven, object->sceneObjectFadeSource());
     EXPECT_EQ(0, meshCount(10));
     destroy(object);
 }

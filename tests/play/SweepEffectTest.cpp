@@ -22,14 +22,10 @@ protected:
         PlayFixture::TearDown();
     }
     GlowSprite* giveInstanceWithSprite() {
-        SceneObject* object = new SceneObject();
-        object->constructSceneObject();
-        GlowSprite* sprite = new GlowSprite();
-        sprite->createGlowSprite();
-        sprite->colour[3] = 1.0f;
-        object->attachments.push_back(sprite);
-        sweep.instance = object;
-        return sprite;
+        sweep.instance = makeSceneObject();
+        GlowSprite& sprite = sweep.instance->attachGlowSprite(-1);
+        sprite.colour[3] = 1.0f;
+        return &sprite;
     }
     SweepEffect sweep;
 };
@@ -63,10 +59,10 @@ TEST_F(SweepEffectTest, SpritesStayBrightUntilHalfwayThenFadeOut) {
 
 TEST_F(SweepEffectTest, DrawKeepsTheObjectsTextureAndDestroyGivesAllBack) {
     giveInstanceWithSprite();
-    Texture* own = sweep.instance->texture;
+    Texture* own = sweep.instance->sceneObjectTexture();
     startFrame(0.0f, 0.0f, 0.0f);
     sweep.drawSweepEffect();
-    EXPECT_EQ(own, sweep.instance->texture);
+    EXPECT_EQ(own, sweep.instance->sceneObjectTexture());
     GLint depthFunc = 0;
     glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
     EXPECT_EQ(GL_LEQUAL, depthFunc);

@@ -25,12 +25,10 @@ protected:
         PlayFixture::TearDown();
     }
     SceneObject* add(const char* name, float x, float y, float z) {
-        SceneObject* object = new SceneObject();
-        object->constructSceneObject();
+        std::unique_ptr<SceneObject> object = makeSceneObject();
         object->name = name;
         object->position.set(x, y, z);
-        world.appendSceneObject(object);
-        return object;
+        return world.appendSceneObject(std::move(object));
     }
     std::vector<std::string> targetNames() {
         std::vector<std::string> out;
@@ -95,10 +93,10 @@ TEST_F(WorldListTest, FreedObjectsLeaveEveryList) {
     EXPECT_EQ(1u, world.objects().size());
     EXPECT_EQ(std::vector<SceneObject*>{tile}, tunnelFloor);
     EXPECT_TRUE(reactions.empty());
-    EXPECT_EQ(std::vector<SceneObject*>{player.selfTarget}, player.targets);
+    EXPECT_EQ(std::vector<SceneObject*>{player.selfTarget()}, player.targets);
     EXPECT_EQ(nullptr, player.selectedTarget);
     EXPECT_TRUE(player.validateCurrentTarget());
-    EXPECT_EQ(player.selfTarget, player.selectedTarget);
+    EXPECT_EQ(player.selfTarget(), player.selectedTarget);
 
     // Clearing the room empties the watching lists and the world targets.
     add("gate", 2, 0, 1.5f);
@@ -107,14 +105,25 @@ TEST_F(WorldListTest, FreedObjectsLeaveEveryList) {
     world.clearSceneObjects();
     EXPECT_TRUE(tunnelFloor.empty());
     EXPECT_TRUE(world.objects().empty());
-    EXPECT_EQ(std::vector<SceneObject*>{player.selfTarget}, player.targets);
+    EXPECT_EQ(std::vector<SceneObject*>{player.selfTarget()}, player.targets);
     EXPECT_EQ(nullptr, player.selectedTarget);
     EXPECT_EQ(0, blankMeshCount() - 1) << "only the player's own target holds the blank mesh";
-    // An object appended twice is freed once.
-    SceneObject* twice = add("twice", 0, 0, 0);
-    world.appendSceneObject(twice);
-    world.clearSceneObjects();
+    // An object taken out leaves the world and the watching lists but keeps
+    // its resources until its new owner lets it go; nothing is left to take
+    // or delete a second time.
+    SceneObject* carried = add("carried", 0, 0, 0);
+    tunnelFloor.push_back(carried);
+    const int32_t held = blankMeshCount();
+    std::unique_ptr<SceneObject> taken = world.takeSceneObject(carried);
+    EXPECT_EQ(carried, taken.get());
     EXPECT_TRUE(world.objects().empty());
+    EXPECT_TRUE(tunnelFloor.empty());
+    EXPECT_EQ(nullptr, world.takeSceneObject(carried));
+    EXPECT_FALSE(world.deleteSceneObject(carried));
+    world.clearSceneObjects();
+    EXPECT_EQ(held, blankMeshCount()) << "the taken object still holds its mesh";
+    taken.reset();
+    EXPECT_EQ(held - 1, blankMeshCount());
     // Clearing an empty room does nothing and fails nothing.
     world.clearSceneObjects();
     EXPECT_EQ(kGameStatePlay, gGameState);

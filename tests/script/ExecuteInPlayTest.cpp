@@ -21,7 +21,7 @@ TEST(ExecuteInPlay, TheClickComesFirstAndTheAnswerOpensInTheSameFrame) {
     for (bool* flag : learned) *flag = true;
     ASSERT_TRUE(p.isPlayerInControl());
     // "knock on" "yourself": no row of its own, so the fall-back.
-    p.player.selectedTarget = p.player.selfTarget;
+    p.player.selectedTarget = p.player.selfTarget();
 
     std::vector<SoundCue> cues;
     gSoundCueLog = &cues;

@@ -62,7 +62,7 @@ struct RowCase {
 };
 
 inline bool hasAction(const PlayScreen& p, int32_t actionId) {
-    for (const ActionEntry* entry : p.player.actions) {
+    for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) {
         if (entry->actionId == actionId) return true;
     }
     return false;
@@ -88,7 +88,7 @@ inline bool isTarget(const PlayScreen& p, ObjectName name) {
 // Whether object shows mesh n / texture n (the cache's handle of that number).
 inline bool showsMesh(const SceneObject* object, int32_t n) {
     Mesh* mesh = acquireMeshByNumber(n);
-    const bool same = object->mesh == mesh;
+    const bool same = object->sceneObjectMesh() == mesh;
     gResourceCache->releaseMesh(mesh);
     return same;
 }
@@ -143,22 +143,19 @@ protected:
     }
 
     SceneObject* addObject(ObjectName name) {
-        SceneObject* object = new SceneObject();
-        object->constructSceneObject();
+        std::unique_ptr<SceneObject> object = makeSceneObject();
         object->name = objectName(name);
         object->position.set(kStandX + 1.0f, kStandY, 1.5f);
-        play().world.worldList.appendSceneObject(object);
-        return object;
+        return play().world.worldList.appendSceneObject(std::move(object));
     }
 
     // The entry of actionId, appended when the player lacks it.
     ActionEntry* entryOf(int32_t actionId) {
         PlayScreen& p = play();
-        for (ActionEntry* entry : p.player.actions) {
-            if (entry->actionId == actionId) return entry;
+        for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) {
+            if (entry->actionId == actionId) return entry.get();
         }
-        ActionEntry* entry = new ActionEntry(constructActionEntry(actionId));
-        p.player.actions.push_back(entry);
+        ActionEntry* entry = p.player.appendAction(actionId);
         return entry;
     }
 

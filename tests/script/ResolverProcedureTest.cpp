@@ -78,7 +78,7 @@ TEST_F(ResolverProcedureTest, AnInvalidSelectionGivesNoAnswer) {
     p.script.scriptStep = -1;
     p.findSceneObject(kObjGate)->position.set(0.0f, 0.0f, 0.0f);  // out of view now
     performAction(p);
-    EXPECT_EQ(p.player.selfTarget, p.player.selectedTarget);
+    EXPECT_EQ(p.player.selfTarget(), p.player.selectedTarget);
     EXPECT_EQ(-1, p.script.scriptStep);
     EXPECT_EQ("", shownAnswer());
 

@@ -123,11 +123,11 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     for (const auto& st : statues) {
         SceneObject* statue = object(st.name);
         EXPECT_EQ(st.mesh, meshNumber(statue));
-        EXPECT_EQ(51, textureNumber(statue->texture));
+        EXPECT_EQ(51, textureNumber(statue->sceneObjectTexture()));
         EXPECT_EQ(1.0f, statue->animSpeed);
-        ASSERT_EQ(2u, statue->attachments.size());
+        ASSERT_EQ(2u, statue->attachments().size());
         for (int k = 0; k < 2; ++k) {
-            const GlowSprite* glow = statue->attachments[k];
+            const GlowSprite* glow = statue->attachments()[k].get();
             EXPECT_EQ(st.vertices[k], glow->vertexIndex);
             EXPECT_FLOAT_EQ(0.5f * plain.quadExtent.x, glow->quadExtent.x);
             EXPECT_FLOAT_EQ(0.7f * plain.quadExtent.z, glow->quadExtent.z);
@@ -329,7 +329,7 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
     for (ObjectName eye : {kObjEye1, kObjEye2}) {
         ASSERT_TRUE(has(eye));
         EXPECT_EQ(mesh::kEyesOpening, meshNumber(object(eye)));
-        EXPECT_EQ(250, textureNumber(object(eye)->texture));
+        EXPECT_EQ(250, textureNumber(object(eye)->sceneObjectTexture()));
         EXPECT_EQ(9999.0f, object(eye)->drawDistance);
         EXPECT_FALSE(object(eye)->reflectionShown);
     }

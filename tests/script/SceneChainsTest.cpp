@@ -23,7 +23,7 @@ bool at(const Vec3& v, float x, float y, float z) {
 }
 bool has(PlayScreen& p, ObjectName name) { return p.world.worldList.containsSceneObject(objectName(name)); }
 bool holds(const PlayScreen& p, int32_t actionId) {
-    for (const ActionEntry* entry : p.player.actions) {
+    for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) {
         if (entry->actionId == actionId) return true;
     }
     return false;
@@ -51,7 +51,7 @@ struct SceneCase {
 void boneLies(PlayScreen& p) { p.story.bonePlaced = true; }
 void trickHeld(PlayScreen& p) {
     p.story.specialTrickLearned = true;
-    p.player.actions.push_back(new ActionEntry(constructActionEntry(17)));
+    p.player.appendAction(17);
 }
 void lateNight(PlayScreen& p) { p.story.nightAlmostOver = true; }
 void eyesOpen(PlayScreen& p) {
@@ -71,7 +71,7 @@ const SceneCase kScenes[] = {
          EXPECT_EQ(mesh::kDogGuarding, meshNumber(dog));
          EXPECT_EQ(1.0f, dog->animSpeed);
          EXPECT_TRUE(at(dog->position, 13.5f, 24.5f, 0.35651f));
-         EXPECT_EQ(2u, dog->attachments.size());
+         EXPECT_EQ(2u, dog->attachments().size());
      }},
     {"dog given the bone", 1, boneLies, 12.0f, 20.0f, 0.0f, 53, {53, 54, 55, 56, -1}, {},
      [](PlayScreen& p) {
@@ -82,9 +82,9 @@ const SceneCase kScenes[] = {
          EXPECT_EQ(mesh::kBoneHoleFilled, meshNumber(left[0]));
          EXPECT_EQ(mesh::kDogChewing, meshNumber(left[1]));
          EXPECT_EQ(2.0f, left[1]->animSpeed);
-         ASSERT_EQ(2u, left[1]->attachments.size());
-         EXPECT_EQ(76, left[1]->attachments[0]->vertexIndex);
-         EXPECT_EQ(374, left[1]->attachments[1]->vertexIndex);
+         ASSERT_EQ(2u, left[1]->attachments().size());
+         EXPECT_EQ(76, left[1]->attachments()[0]->vertexIndex);
+         EXPECT_EQ(374, left[1]->attachments()[1]->vertexIndex);
          EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget);
      }},
     {"fish person", 2, nullptr, 0.0f, 0.0f, 0.91f, 60, {60, 64, 65, 61, 67, 68, 62, 66, 63, -1},
@@ -114,7 +114,7 @@ const SceneCase kScenes[] = {
          ASSERT_NE(nullptr, p.effects.sweepEffect);
          ASSERT_NE(nullptr, p.effects.sweepEffect->instance);
          EXPECT_EQ(objectName(kObjGoatPerson), p.effects.sweepEffect->instance->name);
-         EXPECT_EQ(mesh::kGoatPersonTeaching, meshNumber(p.effects.sweepEffect->instance));
+         EXPECT_EQ(mesh::kGoatPersonTeaching, meshNumber(p.effects.sweepEffect->instance.get()));
          EXPECT_NEAR(20.95f + 0.5f, p.effects.sweepEffect->instance->position.x, 1e-4f);
          EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget);
      }},

@@ -48,8 +48,8 @@ void endingHalfWay(PlayScreen& p) { p.story.endingProgress = 0.5f; }
 void endingClimbing(PlayScreen& p) { p.story.endingProgress = 0.3f; }
 // Holding the candle, with "knock on" chosen.
 void candleHeld(PlayScreen& p) {
-    p.player.actions.push_back(new ActionEntry(constructActionEntry(13)));
-    p.player.selectedAction = p.player.actions.front();
+    p.player.appendAction(13);
+    p.player.selectedAction = p.player.actions().front().get();
 }
 
 const StepCase kCases[] = {
@@ -86,7 +86,7 @@ const StepCase kCases[] = {
     {candleHeld, 42, kNoLine, {{99, 0.2f}}, -1, 0.0f,
      [](PlayScreen& p) {
          EXPECT_FALSE(hasAction(p, 13));
-         EXPECT_EQ(14, p.player.actions.back()->actionId);
+         EXPECT_EQ(14, p.player.actions().back()->actionId);
          EXPECT_EQ(0, selectedActionId(p));
      }},
     {nullptr, 47, kNoLine, {}, 43, 1.0f,
@@ -94,16 +94,16 @@ const StepCase kCases[] = {
          EXPECT_TRUE(p.story.bonePlaced);
          SceneObject* dog = p.findSceneObject(kObjDog);
          EXPECT_TRUE(near(dog->position, 13.5f, 24.5f, 0.35651f));
-         ASSERT_EQ(2u, dog->attachments.size());
-         EXPECT_EQ(2162, dog->attachments[1]->vertexIndex);
-         EXPECT_FLOAT_EQ(0.1f, dog->attachments[1]->quadExtent.x);
+         ASSERT_EQ(2u, dog->attachments().size());
+         EXPECT_EQ(2162, dog->attachments()[1]->vertexIndex);
+         EXPECT_FLOAT_EQ(0.1f, dog->attachments()[1]->quadExtent.x);
      }},
     {nullptr, 48, kStpDogHeard, {{319, 0.4f}}, 52, 0.0f, nullptr},
     {nullptr, 56, kNoLine, {}, -1, 0.0f,
      [](PlayScreen& p) {
          EXPECT_EQ(0, countNamed(p, kObjDog));
          EXPECT_EQ(0, countNamed(p, kObjTmp));
-         EXPECT_EQ(2u, lastObject(p)->attachments.size());
+         EXPECT_EQ(2u, lastObject(p)->attachments().size());
      }},
     {nullptr, 58, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjBigPumpkin)); }},
     {noFlag36, 61, kStpFishInterest, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_TRUE(p.story.storyFlag36); }},
@@ -272,7 +272,7 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     p.script.scriptStep = 84;
     runScriptStep(p);
     ASSERT_NE(nullptr, p.effects.sweepEffect);
-    EXPECT_EQ(goat, p.effects.sweepEffect->instance);
+    EXPECT_EQ(goat, p.effects.sweepEffect->instance.get());
     const std::vector<SceneObject*>& world = p.world.worldList.objects();
     EXPECT_EQ(world.end(), std::find(world.begin(), world.end(), goat));
     const float x = goat->position.x;
@@ -301,9 +301,9 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     runScriptStep(p);
     EXPECT_EQ(nullptr, p.effects.noiseOverlay);
     ASSERT_NE(nullptr, p.effects.sweepEffect);
-    SceneObject* second = p.effects.sweepEffect->instance;
+    SceneObject* second = p.effects.sweepEffect->instance.get();
     ASSERT_NE(nullptr, second);
-    EXPECT_EQ(2u, second->attachments.size());
+    EXPECT_EQ(2u, second->attachments().size());
     EXPECT_FLOAT_EQ(0.0f, p.effects.sweepEffect->progress);
     p.script.scriptStep = 115;
     runScriptStep(p);

@@ -108,7 +108,7 @@ const RowCase kTakeCases[] = {
          const SceneObject* key = lastObject(p);
          EXPECT_EQ(objectName(kObjKey), key->name);
          EXPECT_TRUE(showsMesh(key, mesh::kKey));
-         EXPECT_TRUE(showsTexture(key->texture, picture::kBrass));
+         EXPECT_TRUE(showsTexture(key->sceneObjectTexture(), picture::kBrass));
          EXPECT_TRUE(near(key->position, 6.0f, 2.0f, 0.012f));
      }},
     {3, kObjKey, nullptr, kNoAnswer, {kGive}, -1,

@@ -222,8 +222,7 @@ TEST_F(TunnelAndCornerTest, TheRopeOnThePoleIsTheRopeALoadBrings) {
         srand(kRoomSeed);
         p.enterRoom(1);
         p.view.roomFade = 1.0f;
-        p.player.actions.push_back(new ActionEntry(constructActionEntry(11)));
-        p.player.selectedAction = p.player.actions.back();
+        p.player.selectedAction = p.player.appendAction(11);
         p.player.position.set(24.6f, 16.3f, 0.0f);
         p.player.viewAngles.set(0.0f, 0.0f, -0.4272f);
         p.rebuildTargetList();
@@ -236,7 +235,9 @@ TEST_F(TunnelAndCornerTest, TheRopeOnThePoleIsTheRopeALoadBrings) {
         const std::string answer = p.answerPanel.isAnswerShowing() ? p.answerPanel.text : "";
         ASSERT_TRUE(playUntilInControl(s)) << gFatalErrorText;
         bool ropeInHand = false;
-        for (const ActionEntry* entry : p.player.actions) ropeInHand = ropeInHand || entry->actionId == 11;
+        for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) {
+            ropeInHand = ropeInHand || entry->actionId == 11;
+        }
         EXPECT_EQ(late, ropeInHand);
         EXPECT_EQ(!late, p.story.ropeOnPole);
         EXPECT_EQ(!late, p.world.worldList.containsSceneObject(objectName(kObjRope)));

@@ -28,8 +28,8 @@ const RowCase kUseRockCases[] = {
          const SceneObject* rock = lastObject(p);
          EXPECT_EQ(objectName(kObjRock), rock->name);
          EXPECT_TRUE(showsMesh(rock, mesh::kRock));
-         EXPECT_TRUE(showsTexture(rock->texture, picture::kRockSurface));
-         EXPECT_TRUE(showsTexture(rock->reflectionTexture, picture::kStoneSheen));
+         EXPECT_TRUE(showsTexture(rock->sceneObjectTexture(), picture::kRockSurface));
+         EXPECT_TRUE(showsTexture(rock->sceneObjectSecondTexture(), picture::kStoneSheen));
          EXPECT_TRUE(near(rock->position, 6.0f, 2.0f, 0.0f));
      }},
     {4, kObjDustyShelf, nullptr, kAnsPutItAway, {{45, 0.6f}}, -1, usedUp<4>},
@@ -91,7 +91,7 @@ const RowCase kUseBroomstickCases[] = {
          const SceneObject* stick = lastObject(p);
          EXPECT_EQ(objectName(kObjBroomstick), stick->name);
          EXPECT_TRUE(showsMesh(stick, mesh::kBroomstick));
-         EXPECT_TRUE(showsTexture(stick->reflectionTexture, picture::kStoneSheen));
+         EXPECT_TRUE(showsTexture(stick->sceneObjectSecondTexture(), picture::kStoneSheen));
          EXPECT_TRUE(near(stick->position, 12.1f, 8.45f, 0.421f));
      }},
     {7, kObjStationaryWitch, nullptr, kAnsWitchGrumblesLoudly, {}, -1, keeps<7>},
@@ -132,7 +132,7 @@ const RowCase kUseHatCases[] = {
          const SceneObject* hat = lastObject(p);
          EXPECT_EQ(objectName(kObjHat), hat->name);
          EXPECT_TRUE(showsMesh(hat, mesh::kHat));
-         EXPECT_TRUE(showsTexture(hat->reflectionTexture, picture::kStoneSheen));
+         EXPECT_TRUE(showsTexture(hat->sceneObjectSecondTexture(), picture::kStoneSheen));
          EXPECT_TRUE(near(hat->position, 12.17f, 8.4f, 0.9f));
          EXPECT_TRUE(near(hat->rotation, -0.10472f, 0.610865f, -1.64061f));
      }},

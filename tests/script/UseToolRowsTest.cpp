@@ -73,7 +73,7 @@ const RowCase kUseRopeCases[] = {
          const SceneObject* rope = lastObject(p);
          EXPECT_EQ(objectName(kObjRope), rope->name);
          EXPECT_TRUE(showsMesh(rope, mesh::kRopeOnPole));
-         EXPECT_TRUE(showsTexture(rope->texture, picture::kPaleFibre));
+         EXPECT_TRUE(showsTexture(rope->sceneObjectTexture(), picture::kPaleFibre));
          EXPECT_TRUE(near(rope->position, 25.85f, 15.43f, 0.75f));
      }},
     {11, kObjWell, nullptr, kAnsThrowingItIn, {}, -1, keeps<11>},
@@ -166,21 +166,21 @@ const RowCase kUseLitCandleCases[] = {
          const SceneObject* light = lastObject(p);
          EXPECT_EQ("", light->name);
          EXPECT_TRUE(showsMesh(light, mesh::kPumpkinStump));
-         EXPECT_TRUE(showsTexture(light->texture, picture::kPumpkin));
+         EXPECT_TRUE(showsTexture(light->sceneObjectTexture(), picture::kPumpkin));
          EXPECT_FALSE(light->reflectionShown);
          EXPECT_TRUE(near(light->position, 13.5f, 26.4f, 0.7357f));
          const SceneObject* pumpkin = p.findSceneObject(kObjBigPumpkin);
          EXPECT_TRUE(showsMesh(pumpkin, mesh::kPumpkinLit));
-         EXPECT_TRUE(showsTexture(pumpkin->texture, picture::kPumpkinLit));
-         ASSERT_EQ(2u, pumpkin->attachments.size());
-         expectEye(pumpkin->attachments[0], 1090);
-         expectEye(pumpkin->attachments[1], 1092);
+         EXPECT_TRUE(showsTexture(pumpkin->sceneObjectTexture(), picture::kPumpkinLit));
+         ASSERT_EQ(2u, pumpkin->attachments().size());
+         expectEye(pumpkin->attachments()[0].get(), 1090);
+         expectEye(pumpkin->attachments()[1].get(), 1092);
      }},
     {14, kObjBigPumpkin, carved<3>, kAnsNotDoneCarving, {}, -1,
      [](PlayScreen& p) {
          keeps<14>(p);
          EXPECT_EQ(3, p.story.storyCount33);
-         EXPECT_TRUE(p.findSceneObject(kObjBigPumpkin)->attachments.empty());
+         EXPECT_TRUE(p.findSceneObject(kObjBigPumpkin)->attachments().empty());
      }},
     {14, kObjBigPumpkin, nullptr, kAnsDoesntWork, {}, -1, keeps<14>},
     {14, kObjHomelessSkeleton, nullptr, kAnsSkeletonStillBurning, {{328, 1.0f}}, -1, nullptr},
@@ -263,7 +263,7 @@ const RowCase kUseTreatCases[] = {
          const SceneObject* treat = lastObject(p);
          EXPECT_EQ(objectName(kObjTreat), treat->name);
          EXPECT_TRUE(showsMesh(treat, mesh::kTreat));
-         EXPECT_TRUE(showsTexture(treat->texture, picture::kSweetWrapper));
+         EXPECT_TRUE(showsTexture(treat->sceneObjectTexture(), picture::kSweetWrapper));
          EXPECT_TRUE(near(treat->position, 11.1296f, 40.804f, 8.63261f));
      }},
     {18, kObjSpacedChair, nullptr, kAnsItsYours, {}, -1, keeps<18>},

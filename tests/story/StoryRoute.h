@@ -53,7 +53,7 @@ public:
 private:
     PlayScreen& p() { return d.play(); }
     bool has(int32_t action) {
-        for (const ActionEntry* e : p().player.actions) {
+        for (const std::unique_ptr<ActionEntry>& e : p().player.actions()) {
             if (e->actionId == action) return true;
         }
         return false;

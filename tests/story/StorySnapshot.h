@@ -71,7 +71,7 @@ inline StorySnapshot takeSnapshot(const PlayScreen& p) {
     s.position = p.player.position;
     s.pitch = p.player.viewAngles.y;
     s.yaw = p.player.viewAngles.z;
-    for (const ActionEntry* e : p.player.actions) s.actions.push_back(e->actionId);
+    for (const std::unique_ptr<ActionEntry>& e : p.player.actions()) s.actions.push_back(e->actionId);
     s.objects = playtest::worldRecords(p);
     s.rowList = listKinds(p, p.story.tunnelRowList);
     s.floorList = listKinds(p, p.story.tunnelFloorList);

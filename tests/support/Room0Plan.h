@@ -27,7 +27,7 @@ struct PlanRow {
 
 // The number of the mesh an object shows, -1 for the blank mesh.
 inline int32_t meshNumber(const SceneObject* object) {
-    const std::string* key = gResourceCache->meshTable().keyOf(object->mesh);
+    const std::string* key = gResourceCache->meshTable().keyOf(object->sceneObjectMesh());
     if (!key) return -2;
     const std::string& k = *key;
     if (k.size() < 9 || k.compare(0, 4, "res/") != 0) return -1;
@@ -110,7 +110,7 @@ inline std::string comparePlan(const PlayScreen& p, const std::vector<PlanRow>& 
         if (meshNumber(o) != row.mesh) return where + "mesh " + std::to_string(meshNumber(o));
         if (o->position.x != row.x || o->position.y != row.y || o->position.z != row.z) return where + "position";
         if (o->halfSize.x != row.hx) return where + "size";
-        if (static_cast<int32_t>(o->attachments.size()) != row.glows) return where + "glows";
+        if (static_cast<int32_t>(o->attachments().size()) != row.glows) return where + "glows";
     }
     return "";
 }

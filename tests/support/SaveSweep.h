@@ -421,7 +421,7 @@ private:
         srand(playtest::kRoomSeed);
         p.enterRoom(state->room);
         if (action >= kFirstItem) {
-            p.player.actions.push_back(new ActionEntry(constructActionEntry(action)));
+            p.player.appendAction(action);
         }
         p.view.roomFade = 1.0f;
         toSpot();
@@ -442,7 +442,7 @@ private:
         PlayScreen& p = play();
         if (name == text::kTargetSelf) {
             p.rebuildTargetList();
-            p.player.selectedTarget = p.player.selfTarget;
+            p.player.selectedTarget = p.player.selfTarget();
             return true;
         }
         const SceneObject* object = nullptr;
@@ -494,8 +494,8 @@ private:
             ADD_FAILURE() << state->label << ": " << rowLabel(action, name, row) << ": the target is out of sight";
             return;
         }
-        for (ActionEntry* entry : p.player.actions) {
-            if (entry->actionId == action) p.player.selectedAction = entry;
+        for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) {
+            if (entry->actionId == action) p.player.selectedAction = entry.get();
         }
         const std::vector<ObjectRecord> before = playtest::worldRecords(p);
         performAction(p);

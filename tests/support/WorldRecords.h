@@ -54,15 +54,15 @@ inline std::vector<ObjectRecord> worldRecords(const PlayScreen& p) {
     for (const SceneObject* o : p.world.worldList.objects()) {
         ObjectRecord r;
         r.name = o->name;
-        r.mesh = resourceNumberOf(gResourceCache->meshTable(), o->mesh);
-        r.texture = resourceNumberOf(gResourceCache->textureTable(), o->texture);
-        r.secondTexture = resourceNumberOf(gResourceCache->textureTable(), o->reflectionTexture);
+        r.mesh = resourceNumberOf(gResourceCache->meshTable(), o->sceneObjectMesh());
+        r.texture = resourceNumberOf(gResourceCache->textureTable(), o->sceneObjectTexture());
+        r.secondTexture = resourceNumberOf(gResourceCache->textureTable(), o->sceneObjectSecondTexture());
         r.position = o->position;
         r.rotation = o->rotation;
         r.halfSize = o->halfSize;
         r.drawDistance = o->drawDistance;
         r.sphereMapped = o->sphereMapped;
-        r.glows = static_cast<int32_t>(o->attachments.size());
+        r.glows = static_cast<int32_t>(o->attachments().size());
         r.lists = static_cast<uint8_t>((listHolds(p.story.tunnelFloorList, o) ? kInFloorList : 0) |
                                        (listHolds(p.story.tunnelRowList, o) ? kInRowList : 0) |
                                        (listHolds(p.story.reactionList, o) ? kInReactionList : 0));
@@ -238,7 +238,7 @@ inline std::string objectsHoldingPlayer(const PlayScreen& p) {
         r.name = o->name;
         r.position = o->position;
         r.halfSize = o->halfSize;
-        r.mesh = resourceNumberOf(gResourceCache->meshTable(), o->mesh);
+        r.mesh = resourceNumberOf(gResourceCache->meshTable(), o->sceneObjectMesh());
         out += std::string(walking ? "walking box" : "body box") + " in " + recordText(r) + "; ";
     }
     if (!out.empty()) out = "the player at " + vectorText(p.player.position) + ": " + out;
