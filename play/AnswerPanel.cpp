@@ -13,6 +13,7 @@
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
 #include "play/SoundCue.h"
+#include "script/StepIds.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ void AnswerPanel::updateAnswerPanel(float dt, int32_t scriptStep, float scriptSt
         }
     } else if (openness > targetOpenness) {
         const float o = openness - dt;
-        if (scriptStep != -1 && scriptStepDelay == 0.0f && o <= 0.5f) {
+        if (scriptStep != step::kNone && scriptStepDelay == 0.0f && o <= 0.5f) {
             openness = 0.5f;
         } else {
             openness = o > 0.0f ? o : 0.0f;

@@ -12,6 +12,7 @@
 #include "play/CaptionText.h"
 #include "play/Player.h"
 #include "play/RoomEffects.h"
+#include "play/RoomId.h"
 #include "play/ScriptState.h"
 #include "play/StoryState.h"
 #include "play/TutorialHints.h"
@@ -78,7 +79,7 @@ public:
     // resource references over from the room before. Any other number builds
     // nothing but an empty world.
     void enterRoom(int32_t room);
-    // enterRoom(0) from whatever room is current (-1 after a reset).
+    // enterRoom(room::kStreet) from whatever room is current (-1 after a reset).
     void setUpStartRoom();
     // Destroys every scene object and every room effect.
     void clearRoom();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/ActionEntry.h"
+#include "app/ActionId.h"
 #include "app/Costume.h"
 #include "app/FatalError.h"
 #include "app/JoystickBindings.h"
@@ -11,13 +12,13 @@
 #include "engine/FileStream.h"
 #include "engine/FrameTimer.h"
 #include "play/PlayStateTable.h"
+#include "play/RoomId.h"
 #include "play/RoomTables.h"
+#include "script/StepIds.h"
 #include "text/Text.h"
 
 namespace {
 
-const int32_t kKnockOn = 0;
-const int32_t kAsk = 1;
 
 // Where a save is written before it replaces "game.sav".
 std::string temporarySaveName() { return std::string(saveFileName()) + ".tmp"; }
@@ -64,9 +65,9 @@ void PlayScreen::resetPlayStateWithoutRoom() {
     clearRoom();
     // Faded out, the scene shown, no flight.
     view = ViewState();
-    world.pendingRoom = -1;
+    world.pendingRoom = room::kNone;
     script.scriptStepDelay = 0.0f;
-    script.scriptStep = -1;
+    script.scriptStep = step::kNone;
     applyPlayStateDefaults();
     applyCostumeFlags();
     screenOverlay.reloadScreenOverlay();
@@ -109,12 +110,12 @@ bool PlayScreen::loadPlayState(FileStream& stream) {
             // The room is built last, from the flags just read. A room that
             // does not exist marks the file as damaged.
             if (!isRoomNumber(world.room)) {
-                world.room = -1;
+                world.room = room::kNone;
                 raiseFatalError(kFatalGeneral, text::kErrorSaveCorrupted);
                 return false;
             }
             const int32_t saved = world.room;
-            world.room = -1;
+            world.room = room::kNone;
             enterRoom(saved);
         }
     }
@@ -217,7 +218,7 @@ bool PlayScreen::loadGame() {
         return false;
     }
     if (!player.actions().empty()) {
-        selectLastActionWithId(tutorial.executionLearned ? kAsk : kKnockOn);
+        selectLastActionWithId(tutorial.executionLearned ? action::kAsk : action::kKnockOn);
     }
     return true;
 }
@@ -233,5 +234,5 @@ void PlayScreen::selectLastActionWithId(int32_t id) {
 void PlayScreen::startNewGame() {
     resetPlayState();
     tutorial.restartTutorial();
-    selectLastActionWithId(kKnockOn);
+    selectLastActionWithId(action::kKnockOn);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/ActionEntry.h"
+#include "app/ActionId.h"
 #include "app/FatalError.h"
 #include "app/SaveCodec.h"
 #include "catalog/ResourceCatalog.h"
@@ -109,10 +110,10 @@ void Player::resetPlayer() {
     position.set(0.0f, 0.0f, 0.0f);
     viewAngles.set(0.0f, 0.0f, 0.0f);
     clearPlayerLists();
-    ActionEntry* first = appendAction(0);
-    appendAction(1);
-    appendAction(2);
-    appendAction(3);
+    ActionEntry* first = appendAction(action::kKnockOn);
+    appendAction(action::kAsk);
+    appendAction(action::kTrick);
+    appendAction(action::kTake);
     selectedAction = first;
 }
 

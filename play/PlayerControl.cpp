@@ -1,6 +1,7 @@
 #include "play/PlayerControl.h"
 
 #include "play/CameraFlight.h"
+#include "script/StepIds.h"
 
 bool isPlayerInControl(int32_t pendingRoom, bool answerShowing, float scriptStepDelay,
                        const CameraFlight& flight, int32_t scriptStep) {
@@ -16,5 +17,5 @@ bool isPlayerInControl(int32_t pendingRoom, bool answerShowing, float scriptStep
     if (flight.flightDuration != 0.0f) {
         return false;
     }
-    return scriptStep == -1;
+    return scriptStep == step::kNone;
 }

@@ -114,7 +114,7 @@ void PlayScreen::buildRoom0() {
     w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).take());
     w.appendSceneObject(
         RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).take());
-    if (story.storyFlag07 && !story.candleTaken) {
+    if (story.candleDispensed() && !story.candleTaken) {
         w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(mesh::kCandle).at(15.34f, 0.95f, 0.748f).take());
     }
     w.appendSceneObject(RoomRecord().name(kObjLeftSlider).at(15.4f, 1.0f, 0.9f).take());
@@ -123,7 +123,7 @@ void PlayScreen::buildRoom0() {
 
     if (!story.nightAlmostOver) {
         story.processionWalking = false;
-        const float shift = story.storyValue04;
+        const float shift = story.processionShift();
         w.appendSceneObject(RoomRecord()
                                 .name(kObjSomething)
                                 .texture(picture::kSomethingLook)
@@ -151,7 +151,7 @@ void PlayScreen::buildRoom0() {
             w.appendSceneObject(RoomRecord()
                                     .name(kObjHat)
                                     .mesh(mesh::kHat)
-                                    .at(story.storyValue14, 3.8f, 0.19f)
+                                    .at(story.hatDropX(), 3.8f, 0.19f)
                                     .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
                                     .take());
         }
@@ -207,7 +207,7 @@ void PlayScreen::buildRoom0() {
     } else {
         RoomRecord gate;
         gate.name(kObjGate)
-            .mesh(story.storyFlag48 ? mesh::kGateOpen : mesh::kGateBreathing)
+            .mesh(story.gateOpened() ? mesh::kGateOpen : mesh::kGateBreathing)
             .texture(picture::kDarkWood)
             .secondTexture(picture::kBlack)
             .at(4.5f, 5.0f, 0.62393f);
@@ -221,7 +221,7 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(RoomRecord().at(3.45f, 3.8f, 10.0f).size(1.0f, 0.2f, 30.0f).take());
         w.appendSceneObject(RoomRecord().at(3.45f, 6.2f, 10.0f).size(1.0f, 0.2f, 30.0f).take());
         w.appendSceneObject(RoomRecord().at(2.21f, 5.0f, 10.0f).size(0.5f, 0.8f, 30.0f).take());
-        if (!story.storyFlag48) {
+        if (!story.gateOpened()) {
             w.appendSceneObject(RoomRecord().name(kObjGate1).at(3.45f, 5.0f, 10.0f).size(1.74f, 0.8f, 30.0f).take());
         }
     }
@@ -239,13 +239,13 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(
             RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).take());
     }
-    if (!story.storyFlag21) {
+    if (!story.birdStatuesLeft()) {
         // The statues wake (mesh and glowing eyes) once storyFlag20 is set.
         RoomRecord right;
         right.name(kObjRightBirdStatue).at(13.7f, 10.0f, 1.92f).speed(0.0f);
         RoomRecord left;
         left.name(kObjLeftBirdStatue).at(11.6f, 10.0f, 1.92f).speed(0.0f);
-        if (story.storyFlag20) {
+        if (story.birdStatuesAwake()) {
             right.mesh(mesh::kRightBirdAwake).texture(picture::kCharacterAtlas);
             birdEye(right.glow(363));
             birdEye(right.glow(1063));

@@ -11,13 +11,12 @@
 
 namespace {
 
-const float N = -1000.0f;  // no collision
 
 // Hedges, the far wall and the well's surround: the rain barrel by the porch,
 // the hedge line (mesh::kHedge), the far wall's ends (mesh::kHedgeEnd) with two bare
 // collision boxes, then the two old trees and the board around the well.
 const RoomRow kHedgesAndWell[] = {
-    {mesh::kRainBarrel, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, N, N, N, 0},
+    {mesh::kRainBarrel, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, kNoCollision, kNoCollision, kNoCollision, 0},
     {mesh::kHedge, -1, picture::kStoneSheen, 17, 27.5f, 0.05651f, 45, 1.5f, 1.5f, 5, 0},
     {mesh::kHedge, -1, picture::kStoneSheen, 17, 24.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
     {mesh::kHedge, -1, picture::kStoneSheen, 17, 21.5f, 0.05651f, 0, 1.5f, 1.5f, 5, 0},
@@ -178,7 +177,7 @@ void PlayScreen::buildRoom1() {
                             .at(14.5f, 23.5f, 0.05651f)
                             .size(0.926f, 0.607f, 1.35f)
                             .take());
-    if (!story.nightAlmostOver && story.storyCount35 == 0) {
+    if (!story.nightAlmostOver && story.spiderSweptAway() == 0) {
         RoomRecord spider;
         spider.name(kObjSpider)
             .mesh(mesh::kSpider)
@@ -236,25 +235,25 @@ void PlayScreen::buildRoom1() {
     // The big pumpkin grows with storyCount33 and is gone after stage 6.
     const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
                                       mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
-    if (story.storyCount33 >= 0 && story.storyCount33 <= 4) {
+    if (story.pumpkinStage() >= 0 && story.pumpkinStage() <= 4) {
         RoomRecord pumpkin;
         pumpkin.name(kObjBigPumpkin)
-            .mesh(pumpkinMeshes[story.storyCount33])
+            .mesh(pumpkinMeshes[story.pumpkinStage()])
             .texture(picture::kPumpkin)
             .secondTexture(picture::kBlack);
         pumpkin.at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
-        if (story.storyCount33 == 1) {
+        if (story.pumpkinStage() == 1) {
             pumpkin.animTime(50.0f).speed(0.0f);
         }
         w.appendSceneObject(pumpkin.take());
-    } else if (story.storyCount33 == 5 || story.storyCount33 == 6) {
+    } else if (story.pumpkinStage() == 5 || story.pumpkinStage() == 6) {
         w.appendSceneObject(RoomRecord()
                                 .mesh(mesh::kPumpkinStump)
                                 .texture(picture::kPumpkin)
                                 .secondTexture(picture::kBlack)
                                 .at(13.5f, 26.4f, 0.7357f)
                                 .take());
-        if (story.storyCount33 == 5) {
+        if (story.pumpkinStage() == 5) {
             RoomRecord pumpkin;
             pumpkin.name(kObjBigPumpkin)
                 .mesh(mesh::kPumpkinLit)

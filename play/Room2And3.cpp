@@ -9,7 +9,6 @@
 
 namespace {
 
-const float N = -1000.0f;  // no collision
 
 // The fish person's stand: its mesh and three stacked collision boxes.
 const RoomRow kRoom2Stand[] = {
@@ -21,9 +20,12 @@ const RoomRow kRoom2Stand[] = {
 
 // The shed's floor, walls and shelf meshes, none of them colliding.
 const RoomRow kShedShell[] = {
-    {mesh::kGroundTile, picture::kShedAtlas, picture::kDampSheen, -5.0528f, 39.7f, 0, 0, N, N, N, 0},
-    {mesh::kShed, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
-    {mesh::kShedInside, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0, 0, N, N, N, 0},
+    {mesh::kGroundTile, picture::kShedAtlas, picture::kDampSheen, -5.0528f, 39.7f, 0, 0, kNoCollision, kNoCollision,
+     kNoCollision, 0},
+    {mesh::kShed, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0, 0, kNoCollision, kNoCollision,
+     kNoCollision, 0},
+    {mesh::kShedInside, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0, 0, kNoCollision, kNoCollision,
+     kNoCollision, 0},
 };
 
 // The shed's four wall boxes: west, east, south and north of its middle.

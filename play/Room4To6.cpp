@@ -13,7 +13,7 @@ namespace {
 
 // The house's walls, floors and ceilings, shared by rooms 4, 5 and 6.
 const RoomRow kHouseShell[] = {
-    {mesh::kHouseShell, -1, -1, 12.5f, 7.5f, 0, 0, -1000, -1000, -1000, 9999},
+    {mesh::kHouseShell, -1, -1, 12.5f, 7.5f, 0, 0, kNoCollision, kNoCollision, kNoCollision, 9999},
     {-1, -1, -1, 1.26147f, 37.9f, 5, 0, 0.2405f, 8.865f, 7.9315f, 0},
     {-1, -1, -1, 23.73841f, 37.9f, 5, 0, 0.2405f, 8.865f, 7.9315f, 0},
     {-1, -1, -1, 6.42931f, 29.27814f, 5, 0, 5.315f, 0.248f, 7.9315f, 0},
@@ -51,11 +51,13 @@ const float kCloths[4][4] = {
 
 // The hall's door side: stove, pumpkin, plant, two lamps and the open door.
 const RoomRow kHallDoorSide[] = {
-    {mesh::kPumpkinVines, picture::kPumpkinLeaves, -1, 13.5f, 26.4f, 0.7357f, 0, -1000, -1000, -1000, 0},
-    {mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0, -1000, -1000, -1000, 0},
-    {mesh::kRainBarrel, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, -1000, -1000, -1000, 0},
-    {mesh::kWallLamp, -1, -1, 18.5f, 29.5f, 2, 0, -1000, -1000, -1000, 0},
-    {mesh::kWallLamp, -1, -1, 6.33636f, 29.5f, 2, 0, -1000, -1000, -1000, 0},
+    {mesh::kPumpkinVines, picture::kPumpkinLeaves, -1, 13.5f, 26.4f, 0.7357f, 0, kNoCollision, kNoCollision,
+     kNoCollision, 0},
+    {mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0, kNoCollision, kNoCollision,
+     kNoCollision, 0},
+    {mesh::kRainBarrel, -1, -1, 10.1646f, 27.27508f, 0.54656f, 0, kNoCollision, kNoCollision, kNoCollision, 0},
+    {mesh::kWallLamp, -1, -1, 18.5f, 29.5f, 2, 0, kNoCollision, kNoCollision, kNoCollision, 0},
+    {mesh::kWallLamp, -1, -1, 6.33636f, 29.5f, 2, 0, kNoCollision, kNoCollision, kNoCollision, 0},
 };
 
 }  // namespace
@@ -142,7 +144,7 @@ void PlayScreen::buildRoom4() {
                             .secondTexture(picture::kBlack)
                             .at(12.3f, 41.0f, 2.6f)
                             .take());
-    if (!story.storyFlag37) {
+    if (!story.paintingOpened()) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBigPainting)
                                 .mesh(mesh::kBigPainting)
@@ -223,7 +225,7 @@ void PlayScreen::buildRoom5() {
         }
         w.appendSceneObject(goat.take());
     }
-    if (story.storyCount40 == 0) {
+    if (story.dustStage() == 0) {
         RoomRecord dust;
         dust.name(kObjDust)
             .mesh(mesh::kDust)

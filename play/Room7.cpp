@@ -47,7 +47,7 @@ void PlayScreen::buildRoom7() {
     // while the tunnel has not closed, as closing takes them away.
     story.tunnelFloorList.clear();
     story.tunnelRowList.clear();
-    if (story.storyValue49 == 1.0f && story.storyValue50 < 1.0f) {
+    if (story.tunnelApproach() == 1.0f && story.tunnelClosing() < 1.0f) {
         for (int k = -1; k <= 0; ++k) {
             SceneObject* arch = w.appendSceneObject(RoomRecord()
                                                         .mesh(mesh::kTunnelArch)
@@ -79,7 +79,7 @@ void PlayScreen::buildRoom7() {
             w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).take());
         }
     }
-    if (story.storyValue49 < 1.0f) {
+    if (story.tunnelApproach() < 1.0f) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjTunnelStart1)
                                 .mesh(mesh::kTunnelStart)
@@ -98,16 +98,16 @@ void PlayScreen::buildRoom7() {
                                 .drawDistance(9999.0f)
                                 .take());
     }
-    if (story.storyValue50 < 1.0f) {
+    if (story.tunnelClosing() < 1.0f) {
         for (int n = 0; n <= 19; ++n) {
             const float xn = -0.5f - 1.5f * static_cast<float>(n);
-            if (story.storyValue49 == 1.0f) {
+            if (story.tunnelApproach() == 1.0f) {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
                 for (int k = -1; k <= 0; ++k) {
                     SceneObject* segment = w.appendSceneObject(RoomRecord()
                                                                    .mesh(mesh::kTunnelRingMoving)
                                                                    .turnDegrees(180.0f, 0.0f, 0.0f)
-                                                                   .animTime(story.storyValue50 * 11.0f * s)
+                                                                   .animTime(story.tunnelClosing() * 11.0f * s)
                                                                    .speed(s)
                                                                    .texture(picture::kTunnelRing)
                                                                    .secondTexture(picture::kDampSheen)
@@ -116,7 +116,7 @@ void PlayScreen::buildRoom7() {
                                                                    .take());
                     story.tunnelRowList.push_back(segment);
                 }
-            } else if (story.storyValue49 < 1.0f) {
+            } else if (story.tunnelApproach() < 1.0f) {
                 for (int k = -1; k <= 0; ++k) {
                     SceneObject* object = w.appendSceneObject(RoomRecord()
                                                                   .mesh(mesh::kTunnelRing)
@@ -141,17 +141,17 @@ void PlayScreen::buildRoom7() {
             story.tunnelFloorList.push_back(object);
         }
     }
-    if (story.storyValue50 < kTunnelWallsGoneAt) {
+    if (story.tunnelClosing() < kTunnelWallsGoneAt) {
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).take());
         w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).take());
     }
-    if (story.storyValue52 > 0.0f) {
-        const bool opening = story.storyValue52 < 1.0f;
+    if (story.eyesOpening() > 0.0f) {
+        const bool opening = story.eyesOpening() < 1.0f;
         RoomRecord eye1;
         RoomRecord eye2;
         for (RoomRecord* eye : {&eye1, &eye2}) {
             if (opening) {
-                eye->mesh(mesh::kEyesOpening).animTime(5.0f * story.storyValue52);
+                eye->mesh(mesh::kEyesOpening).animTime(5.0f * story.eyesOpening());
             } else {
                 eye->mesh(mesh::kEyesOpen);
             }

@@ -6,6 +6,7 @@
 #include "engine/Music.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/RoomId.h"
 #include "play/RoomTables.h"
 #include "play/SoundCue.h"
 
@@ -25,14 +26,14 @@ void playRoomChangeSounds(int32_t from, int32_t to) {
 
 }  // namespace
 
-void PlayScreen::setUpStartRoom() { enterRoom(0); }
+void PlayScreen::setUpStartRoom() { enterRoom(room::kStreet); }
 
 void PlayScreen::enterRoom(int32_t next) {
     const int32_t prev = world.room;
     world.room = next;
     clearRoom();
     view.roomFade = 0.0f;
-    world.pendingRoom = -1;
+    world.pendingRoom = room::kNone;
     gMusic->setVolume(0.0f);
 
     // The base atmosphere of every room.
@@ -82,13 +83,13 @@ void PlayScreen::enterRoom(int32_t next) {
         }
         // The room's records join the world in table order.
         switch (next) {
-        case 0: buildRoom0(); break;
-        case 1: buildRoom1(); break;
-        case 2: buildRoom2(); break;
-        case 3: buildRoom3(); break;
-        case 4: buildHouseShell(); buildRoom4(); break;
-        case 5: buildHouseShell(); buildRoom5(); break;
-        case 6: buildHouseShell(); buildRoom6(); break;
+        case room::kStreet: buildRoom0(); break;
+        case room::kGarden: buildRoom1(); break;
+        case room::kFishPond: buildRoom2(); break;
+        case room::kShed: buildRoom3(); break;
+        case room::kHall: buildHouseShell(); buildRoom4(); break;
+        case room::kBehindHall: buildHouseShell(); buildRoom5(); break;
+        case room::kUpperFloor: buildHouseShell(); buildRoom6(); break;
         default: buildRoom7(); break;
         }
     }
@@ -118,7 +119,7 @@ void PlayScreen::enterRoom(int32_t next) {
 
 void PlayScreen::releaseRoomReferences() {
     const int32_t built = world.room;
-    world.room = -1;
+    world.room = room::kNone;
     if (built < 0) {
         return;
     }

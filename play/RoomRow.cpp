@@ -21,7 +21,7 @@ void appendRoomRows(SceneObjectList& list, const RoomRow* rows, int32_t count) {
         if (row.turnZ != 0.0f) {
             record.turnDegrees(0.0f, 0.0f, row.turnZ);
         }
-        if (row.hx > -999.0f) {
+        if (row.hx != kNoCollision) {
             record.size(row.hx, row.hy, row.hz);
         }
         if (row.draw > 0.0f) {

@@ -5,6 +5,7 @@
 #include "engine/CountOf.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/RoomId.h"
 
 namespace {
 
@@ -92,12 +93,12 @@ int32_t roomMusicTrack(int32_t room, bool nightAlmostOver, bool specialTrickLear
 }
 
 const RoomSpawn kRoomSpawns[] = {
-    {0, -1, 3.5f, 5.01f, 0.0f, true, true, 0.0f, 0.4f, 0.0f},
-    {1, 3, -4.6528f, 37.24951f, 0.0f, false, false, 0.0f, 0.0f, 0.0f},
-    {1, 2, 26.5f, 15.35f, 0.27f, true, true, 0.0f, 40.0f * kDegrees, 180.0f * kDegrees},
-    {2, 1, 0.0f, 0.0f, 0.91f, true, true, 0.0f, 25.0f * kDegrees, 90.0f * kDegrees},
-    {3, 1, -4.6528f, 39.24951f, 0.0f, false, false, 0.0f, 0.0f, 0.0f},
-    {7, 0, -1.5f, 5.0f, 0.0f, false, false, 0.0f, 0.0f, 0.0f},
+    {room::kStreet, room::kNone, 3.5f, 5.01f, 0.0f, true, true, 0.0f, 0.4f, 0.0f},
+    {room::kGarden, room::kShed, -4.6528f, 37.24951f, 0.0f, false, false, 0.0f, 0.0f, 0.0f},
+    {room::kGarden, room::kFishPond, 26.5f, 15.35f, 0.27f, true, true, 0.0f, 40.0f * kDegrees, 180.0f * kDegrees},
+    {room::kFishPond, room::kGarden, 0.0f, 0.0f, 0.91f, true, true, 0.0f, 25.0f * kDegrees, 90.0f * kDegrees},
+    {room::kShed, room::kGarden, -4.6528f, 39.24951f, 0.0f, false, false, 0.0f, 0.0f, 0.0f},
+    {room::kTunnel, room::kStreet, -1.5f, 5.0f, 0.0f, false, false, 0.0f, 0.0f, 0.0f},
 };
 const int32_t kRoomSpawnCount = COUNT_OF(kRoomSpawns);
 

@@ -18,6 +18,7 @@
 #include "play/DrawPasses.h"
 #include "play/GroundGrid.h"
 #include "play/NoiseOverlay.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "play/SweepEffect.h"
 #include "text/Text.h"
@@ -147,7 +148,7 @@ void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelecti
     }
     second = applyTargetGrammar(first, second);
     caption.drawCaptionText(first, second);
-    answerPanel.drawAnswerPanel(world.room == 7 && story.storyValue50 > 0.0f);
+    answerPanel.drawAnswerPanel(world.room == room::kTunnel && story.tunnelClosing() > 0.0f);
     if (effects.noiseOverlay && isDrawPassOn(kDrawPassNoise)) {
         effects.noiseOverlay->drawNoiseOverlay();
     }

@@ -13,6 +13,10 @@ class Mesh;
 class Texture;
 class ViewFrustum;
 
+// The collision half-extent of an object that takes part in no collision;
+// a box holding it never overlaps another.
+const float kNoCollision = -1000.0f;
+
 // One placed model of a room: a keyframe mesh with its texture and a
 // sphere-mapped second texture, a pose, a collision box, the name by which the
 // player targets it and the story finds it, an animation clock, an optional
@@ -95,7 +99,7 @@ public:
     bool meshAssigned = false;
     Vec3 position{0.0f, 0.0f, 0.0f};
     Vec3 rotation{0.0f, 0.0f, 0.0f};
-    Vec3 halfSize{-1000.0f, -1000.0f, -1000.0f};
+    Vec3 halfSize{kNoCollision, kNoCollision, kNoCollision};
     std::string name;
     float animTime = 0.0f;
     float animSpeed = 1.0f;

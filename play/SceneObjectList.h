@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "play/SceneObject.h"
+
 class Player;
 class SceneObject;
 
@@ -37,7 +39,7 @@ public:
     // never an error, for rules that act only on what is there.
     bool containsSceneObject(const std::string& name) const;
     // True when the box (centre, half extents) overlaps, faces touching
-    // included, the box of any object; default boxes (-1000) never overlap.
+    // included, the box of any object; default boxes (kNoCollision) never overlap.
     bool boxHitsAnySceneObject(float cx, float cy, float cz, float hx, float hy, float hz) const;
     // Removes object from the world list, drops it from the watching lists,
     // destroys and frees it. False, freeing nothing, when object is not

@@ -13,6 +13,30 @@ class SceneObject;
 // processionWalking and the three object lists are not in it. The lists point
 // into the world list, which owns their objects and empties them on a clear.
 struct StoryState {
+    // What the numbered fields hold. The save table and the scenes write the
+    // fields by their numbers; whatever tests them reads these names.
+    float processionShift() const { return storyValue04; }  // how far the procession has walked (0, then below)
+    bool candleDispensed() const { return storyFlag07; }    // the coin machine (or the lit pumpkin) gave the candle
+    float hatDropX() const { return storyValue14; }         // where Monique stood when she took the flower
+    bool birdStatuesAwake() const { return storyFlag20; }
+    bool birdStatuesLeft() const { return storyFlag21; }    // they left their plinths and free the way
+    bool shadyCatGiggled() const { return storyFlag22; }    // the last question showed the giggling close-up
+    bool rightStatueAsked() const { return storyFlag23; }   // the next question to it gets the rhyme
+    bool leftStatueAsked() const { return storyFlag24; }    // the next question to it gets the riddle
+    int32_t pumpkinStage() const { return storyCount33; }   // 0 whole, 1..4 cuts, 5 lit, 6 gone
+    bool spiderSweptAway() const { return storyCount35; }
+    bool fishGaveInterestTalk() const { return storyFlag36; }  // which of its two talks the fish person gave last
+    bool paintingOpened() const { return storyFlag37; }
+    int32_t dustStage() const { return storyCount40; }      // 0 lying, -1 swept, 4..8 blowing away frame by frame
+    bool dustOnTable() const { return storyFlag41; }
+    bool personSawCostume() const { return storyFlag42; }   // the person upstairs was shown the costume trick
+    bool goatGreeted() const { return storyFlag43; }
+    bool gateOpened() const { return storyFlag48; }
+    float tunnelApproach() const { return storyValue49; }   // grows with the way walked in; 1 once it shuts
+    float tunnelClosing() const { return storyValue50; }    // 0 open, rising to 1 as the tunnel closes behind
+    bool hallReached() const { return storyFlag51; }        // the player has stepped into the hall at the end
+    float eyesOpening() const { return storyValue52; }      // 0 shut, rising to 1 as the eyes open
+
     bool costumeGhost = false;
     bool costumeWerewolf = false;
     bool costumeDeath = false;
@@ -48,7 +72,7 @@ struct StoryState {
     bool dogGotBone = false;
     int32_t storyCount33 = 0;
     bool doorKnocked = false;
-    bool storyCount35 = false;
+    bool storyCount35 = false;  // yes/no (the spider swept away), saved as a whole word
     bool storyFlag36 = false;
     bool storyFlag37 = false;
     int32_t chairKnocks = 0;

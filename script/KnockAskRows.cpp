@@ -6,6 +6,7 @@
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 
 // The answers to "knock on" and "ask". Columns of a row: targets, condition,
 // answer, sound, volume, step, item used up, further effects.
@@ -31,7 +32,9 @@ void knockOnChair(PlayScreen& play) {
     rowObject(play, kObjChair)->rotation.set(0.0f, 0.0f, play.story.chairAngle * kDegrees);
 }
 
-void knockOnBroomstick(PlayScreen& play) { play.script.scriptStep = play.story.broomstickTaken ? 4 : 3; }
+void knockOnBroomstick(PlayScreen& play) {
+    play.script.scriptStep = play.story.broomstickTaken ? step::kStandsFirm : step::kNearlyToppled;
+}
 
 bool hatOnBroomstick(const PlayScreen& play) { return play.story.hatOnBroomstick; }
 
@@ -50,22 +53,22 @@ void pushLeftSlider(PlayScreen& play) {
 }
 
 const ActionRow kKnockOnRows[] = {
-    {targets(kObjDoor), nullptr, kNoAnswer, sound::kKnockAndCreak, 0.8f, 59, kNoItem, knockOnDoor},
-    {targets(kObjGate), nullptr, kNoAnswer, sound::kKnockKnock, 1.0f, 123, kNoItem, nullptr},
+    {targets(kObjDoor), nullptr, kNoAnswer, sound::kKnockAndCreak, 0.8f, step::kDoorGivesWay, kNoItem, knockOnDoor},
+    {targets(kObjGate), nullptr, kNoAnswer, sound::kKnockKnock, 1.0f, step::kGateAsked, kNoItem, nullptr},
     {targets(kObjMedicalEquipment), nullptr, kAnsOutOfService, sound::kKnockKnock, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjChair), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, knockOnChair},
     {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
      kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, stepForDog},
     {targets(kObjSpacedDoor), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useShedDoor},
-    {targets(kObjSleepingSnake), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, 2, kNoItem, nullptr},
+    {targets(kObjSleepingSnake), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, step::kNotASnake, kNoItem, nullptr},
     {targets(kObjFishPerson), nullptr, kAnsFishHum, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchCurtNo, sound::kWitchVoice, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonDodges, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjBroomstick), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, kNoStep, kNoItem, knockOnBroomstick},
-    {targets(kObjHat), hatOnBroomstick, kAnsEllipsis, sound::kKnockKnock, 1.0f, 4, kNoItem, nullptr},
-    {targets(kObjPole), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, 4, kNoItem, nullptr},
-    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 12, kNoItem, nullptr},
+    {targets(kObjHat), hatOnBroomstick, kAnsEllipsis, sound::kKnockKnock, 1.0f, step::kStandsFirm, kNoItem, nullptr},
+    {targets(kObjPole), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, step::kStandsFirm, kNoItem, nullptr},
+    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, step::kNothingHeard, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsCatPurrs, sound::kPurr, 0.2f, kNoStep, kNoItem, nullptr},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjRope, kObjGoatPerson, kObjSpider, kObjPillar), nullptr, kAnsNotAGoodIdea, kNoSound,
@@ -77,7 +80,8 @@ const ActionRow kKnockOnRows[] = {
     {targets(kObjRightSlider), nullptr, kAnsDoesntMove, sound::kKnockKnock, 1.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjLeftSlider), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, pushLeftSlider},
 };
-const ActionRow kKnockOnFallback = {targets(), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, 1, kNoItem, nullptr};
+const ActionRow kKnockOnFallback = {targets(), nullptr, kAnsEllipsis, sound::kKnockKnock, 1.0f, step::kNoEffect,
+                                    kNoItem, nullptr};
 
 // Ask.
 
@@ -92,7 +96,7 @@ void askBat(PlayScreen& play) {
         return;
     }
     startRowFlight(play, Vec3(3.82f, 38.92f, 11.06f), Vec3(3.12414f, -0.20944f, 4.88692f));
-    play.script.scriptStep = 134;
+    play.script.scriptStep = step::kBatStaysIn;
 }
 
 void askFishPerson(PlayScreen& play) {
@@ -101,23 +105,23 @@ void askFishPerson(PlayScreen& play) {
     fish->animTime = 0.0f;
     rippleGroundGrid(play);
     play.script.scriptStepDelay = 0.5f;
-    play.script.scriptStep = 60;
+    play.script.scriptStep = step::kFishRises;
 }
 
 // The goat person greets once; after the dust has begun to go, a scene.
 void askGoatPerson(PlayScreen& play) {
-    if (play.story.storyCount40 != 0) {
-        fadeOutToStep(play, 79);
+    if (play.story.dustStage() != 0) {
+        fadeOutToStep(play, step::kGoatRises);
         return;
     }
     play.story.storyFlag43 = true;
     rowObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonPleading, 2.0f);
     playRowSound(sound::kGoatPersonVoice, 0.4f);
-    play.script.scriptStep = 75;
+    play.script.scriptStep = step::kGoatBoasts;
     showAnswer(play, kAnsGoatNothingSweet);
 }
 
-bool pumpkinLit(const PlayScreen& play) { return play.story.storyCount33 == 5; }
+bool pumpkinLit(const PlayScreen& play) { return play.story.pumpkinStage() == 5; }
 
 void askLitPumpkin(PlayScreen& play) {
     playRowSound(sound::kLanternLaugh, 0.6f);
@@ -127,7 +131,7 @@ void askLitPumpkin(PlayScreen& play) {
     pumpkin->animSpeed = 1.0f;
     pumpkin->animTime = 0.0f;
     play.script.scriptStepDelay = 6.0f;
-    play.script.scriptStep = 58;
+    play.script.scriptStep = step::kPumpkinGone;
 }
 
 // The skeleton knows the costume; a later flag replaces an earlier greeting.
@@ -150,44 +154,45 @@ void askSomething(PlayScreen& play) {
 
 // Each question to the cat starts the other of its two scenes.
 void askShadyCat(PlayScreen& play) {
-    const bool first = !play.story.storyFlag22;
+    const bool first = !play.story.shadyCatGiggled();
     play.story.storyFlag22 = first;
-    fadeOutToStep(play, first ? 17 : 22);
+    fadeOutToStep(play, first ? step::kCatCloseUp : step::kCatLooksUp);
 }
 
 void askRightBirdStatue(PlayScreen& play) {
-    if (!play.story.storyFlag23) {
+    if (!play.story.rightStatueAsked()) {
         showAnswer(play, kAnsRightStatueCantWait);
     } else {
-        play.script.scriptStep = 34;
+        play.script.scriptStep = step::kLeftStatuePurpose;
         showAnswer(play, kAnsRightStatueDuty);
     }
-    play.story.storyFlag23 = !play.story.storyFlag23;
+    play.story.storyFlag23 = !play.story.rightStatueAsked();
 }
 
 void askLeftBirdStatue(PlayScreen& play) {
-    if (!play.story.storyFlag24) {
-        play.script.scriptStep = 41;
+    if (!play.story.leftStatueAsked()) {
+        play.script.scriptStep = step::kLeftStatueContent;
         showAnswer(play, kAnsLeftStatueYawns);
     } else {
         playRowSound(sound::kLeftBirdVoice, 0.8f);
         showAnswer(play, kAnsLeftStatueRiddle);
     }
-    play.story.storyFlag24 = !play.story.storyFlag24;
+    play.story.storyFlag24 = !play.story.leftStatueAsked();
 }
 
 bool scarecrowAwake(const PlayScreen& play) {
-    return play.story.hatOnBroomstick && play.story.storyFlag20 && !play.story.nightAlmostOver;
+    return play.story.hatOnBroomstick && play.story.birdStatuesAwake() && !play.story.nightAlmostOver;
 }
 
 const ActionRow kAskRows[] = {
     {targets(kObjYourself), nullptr, kAnsAskYourself, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
-    {targets(kObjPerson), nullptr, kAnsPersonMurmur, sound::kOldPersonVoice, 0.15f, 85, kNoItem, nullptr},
-    {targets(kObjSpider), nullptr, kNoAnswer, kNoSound, 0.0f, 130, kNoItem, askSpider},
+    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, step::kGateAsked, kNoItem, nullptr},
+    {targets(kObjPerson), nullptr, kAnsPersonMurmur, sound::kOldPersonVoice, 0.15f, step::kPersonGreeting, kNoItem,
+     nullptr},
+    {targets(kObjSpider), nullptr, kNoAnswer, kNoSound, 0.0f, step::kSpiderUndecided, kNoItem, askSpider},
     {targets(kObjBat), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, askBat},
     {targets(kObjMedicalEquipment), nullptr, kAnsOutOfService, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjCrystalBall), nightYoung, kAnsEllipsis, kNoSound, 0.0f, 72, kNoItem, nullptr},
+    {targets(kObjCrystalBall), nightYoung, kAnsEllipsis, kNoSound, 0.0f, step::kCrystalBallSpeaks, kNoItem, nullptr},
     {targets(kObjRoundDrawings), nullptr, kAnsRoundDrawings, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSmallPaintings), nullptr, kAnsSmallPaintings, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjBigPainting), nullptr, kAnsBigPainting, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -202,8 +207,9 @@ const ActionRow kAskRows[] = {
     {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumbles, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjMonique), nullptr, kAnsMoniqueGreets, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader), nullptr, kAnsLeaderOutOfWay, sound::kLeaderVoice, 0.2f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, sound::kSkeletonVoice, 1.0f, 15, kNoItem, greetSkeleton},
-    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 144, kNoItem, askSomething},
+    {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, sound::kSkeletonVoice, 1.0f, step::kSmellRises, kNoItem,
+     greetSkeleton},
+    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, step::kStreetMusicReturns, kNoItem, askSomething},
     {targets(kObjShadyCat), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, askShadyCat},
     {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, sound::kRightBirdVoice, 0.8f, kNoStep, kNoItem,
      askRightBirdStatue},
@@ -211,7 +217,8 @@ const ActionRow kAskRows[] = {
     {targets(kObjBroomstick, kObjHat), scarecrowAwake, kAnsScarecrowCare, sound::kScarecrowWhisper, 0.12f, kNoStep,
      kNoItem, nullptr},
 };
-const ActionRow kAskFallback = {targets(), nullptr, kAnsEllipsis, kNoSound, 0.0f, 5, kNoItem, nullptr};
+const ActionRow kAskFallback = {targets(), nullptr, kAnsEllipsis, kNoSound, 0.0f, step::kNoAnswerComes, kNoItem,
+                                nullptr};
 
 }  // namespace
 

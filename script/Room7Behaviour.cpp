@@ -15,6 +15,7 @@
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 
 namespace {
@@ -79,12 +80,12 @@ void openTunnel(PlayScreen& play) {
 }
 
 void closeTunnel(PlayScreen& play, float dt) {
-    const float before = play.story.storyValue50;
+    const float before = play.story.tunnelClosing();
     play.story.storyValue50 += 0.08f * dt;
     // The same test as the room builder's: the walls stand exactly while the
     // value is below the threshold, so a game saved at the threshold has
     // none to take away.
-    if (before < kTunnelWallsGoneAt && play.story.storyValue50 >= kTunnelWallsGoneAt) {
+    if (before < kTunnelWallsGoneAt && play.story.tunnelClosing() >= kTunnelWallsGoneAt) {
         for (ObjectName wall : {kObjTunnelWall1, kObjTunnelWall2}) {
             if (play.world.worldList.containsSceneObject(objectName(wall))) {
                 deleteRowObject(play, wall);
@@ -92,9 +93,9 @@ void closeTunnel(PlayScreen& play, float dt) {
         }
     }
     for (SceneObject* floor : play.story.tunnelFloorList) {
-        floor->position.z = 1.0f - std::max(play.story.storyValue50 - 0.15f, 0.0f) * 0.4f;
+        floor->position.z = 1.0f - std::max(play.story.tunnelClosing() - 0.15f, 0.0f) * 0.4f;
     }
-    if (play.story.storyValue50 >= 1.0f) {
+    if (play.story.tunnelClosing() >= 1.0f) {
         play.story.storyValue50 = 1.0f;
         destroyListed(play, play.story.tunnelRowList);
         destroyListed(play, play.story.tunnelFloorList);
@@ -123,7 +124,7 @@ void hallAndEyes(PlayScreen& play, float dt) {
     if (p.x > -13.0f && p.x < -9.0f && p.y > -4.0f && p.y < -2.38571f) {
         play.story.storyFlag51 = true;
     }
-    if (play.story.storyFlag51 && p.y > -2.38571f) {
+    if (play.story.hallReached() && p.y > -2.38571f) {
         play.script.scriptStepDelay = 1.0f;
         play.player.walkIntensity = 0.0f;
         Vec3 end = p;
@@ -132,7 +133,7 @@ void hallAndEyes(PlayScreen& play, float dt) {
         p.y -= 0.3f;
         say(play, kStpNotSupposedTo);
     }
-    if (play.story.storyValue52 == 0.0f && play.story.storyFlag51 && p.x > -11.0f) {
+    if (play.story.eyesOpening() == 0.0f && play.story.hallReached() && p.x > -11.0f) {
         playCueOnAnyChannel(sound::kOminousSting, 0.6f);
         play.story.storyValue52 = 0.0001f;
         for (ObjectName name : {kObjEye1, kObjEye2}) {
@@ -140,9 +141,9 @@ void hallAndEyes(PlayScreen& play, float dt) {
                 ->drawDistance = 9999.0f;
         }
     }
-    if (play.story.storyValue52 > 0.0f && play.story.storyValue52 < 1.0f) {
+    if (play.story.eyesOpening() > 0.0f && play.story.eyesOpening() < 1.0f) {
         play.story.storyValue52 += 0.2f * dt;
-        if (play.story.storyValue52 >= 1.0f) {
+        if (play.story.eyesOpening() >= 1.0f) {
             play.story.storyValue52 = 1.0f;
             for (ObjectName name : {kObjEye1, kObjEye2}) {
                 SceneObject* eye = play.findSceneObject(name);
@@ -156,12 +157,12 @@ void hallAndEyes(PlayScreen& play, float dt) {
 void endingTrigger(PlayScreen& play) {
     const Vec3& p = play.player.position;
     const float yaw = play.player.viewAngles.z;
-    if (play.isPlayerInControl() && play.story.storyValue52 == 1.0f && yaw >= 1.3089969f && yaw <= 1.8325957f &&
+    if (play.isPlayerInControl() && play.story.eyesOpening() == 1.0f && yaw >= 1.3089969f && yaw <= 1.8325957f &&
         p.y >= -3.4f && p.x >= -12.4f && p.x <= -11.6f) {
         play.script.scriptStepDelay = 4.0f;
         play.startCameraFlight(Vec3(-12.08f, -3.41f, 1.5f), Vec3(0.0f, 0.15708f, 1.5708f), 4.0f, true);
         play.player.walkIntensity = 0.0f;
-        play.script.scriptStep = 136;
+        play.script.scriptStep = step::kTimelyReturn;
     }
 }
 
@@ -183,13 +184,13 @@ float tunnelPathLimit(float x) {
 }
 
 void updateRoom7Behaviour(PlayScreen& play, float dt) {
-    if (play.story.storyValue49 < 1.0f) {
+    if (play.story.tunnelApproach() < 1.0f) {
         openTunnel(play);
     }
-    if (play.story.storyValue50 > 0.0f && play.story.storyValue50 < 1.0f) {
+    if (play.story.tunnelClosing() > 0.0f && play.story.tunnelClosing() < 1.0f) {
         closeTunnel(play, dt);
     }
-    atmosphere(play.story.storyValue50);
+    atmosphere(play.story.tunnelClosing());
     hallAndEyes(play, dt);
     endingTrigger(play);
 

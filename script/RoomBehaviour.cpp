@@ -6,10 +6,12 @@
 #include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/Room7Behaviour.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 
 // The exits, limits and ambient movement of rooms 0 to 6; room 7 lives in
@@ -92,11 +94,11 @@ void wakeStatues(PlayScreen& play) {
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.5f, false);
     play.player.walkIntensity = 0.0f;
     play.script.scriptStepDelay = 0.5f;
-    play.script.scriptStep = 30;
+    play.script.scriptStep = step::kPlayerDucks;
 }
 
 void birdStatues(PlayScreen& play, bool inControl) {
-    if (!play.story.storyFlag20 || play.story.storyFlag21) {
+    if (!play.story.birdStatuesAwake() || play.story.birdStatuesLeft()) {
         return;
     }
     const float x = play.player.position.x;
@@ -130,8 +132,8 @@ void room0(PlayScreen& play, float dt) {
     }
     if (play.story.nightAlmostOver) {
         keepNear(play.findSceneObject(kObjGate), p.x);
-        if (p.y > 10.25f && play.story.storyFlag21) {
-            play.world.pendingRoom = 1;
+        if (p.y > 10.25f && play.story.birdStatuesLeft()) {
+            play.world.pendingRoom = room::kGarden;
         }
     } else {
         const bool inControl = play.isPlayerInControl();
@@ -150,18 +152,18 @@ void room0(PlayScreen& play, float dt) {
         if (!play.story.broomstickTaken) keepNear(play.findSceneObject(kObjBroomstick), p.x);
         birdStatues(play, inControl);
         if (p.y > 9.8f) {
-            if (play.story.storyFlag21) {
-                if (p.y > 10.25f) play.world.pendingRoom = 1;
-            } else if (!play.story.storyFlag20) {
+            if (play.story.birdStatuesLeft()) {
+                if (p.y > 10.25f) play.world.pendingRoom = room::kGarden;
+            } else if (!play.story.birdStatuesAwake()) {
                 wakeStatues(play);
             } else {
                 p.y = 9.8f;
             }
         }
     }
-    if (p.x > 2.9f && p.x < 4.0f && p.y > 4.1f && p.y < 5.9f && play.story.nightAlmostOver && play.story.storyFlag48) {
+    if (p.x > 2.9f && p.x < 4.0f && p.y > 4.1f && p.y < 5.9f && play.story.nightAlmostOver && play.story.gateOpened()) {
         p.x = 4.0f;
-        play.world.pendingRoom = 7;
+        play.world.pendingRoom = room::kTunnel;
     }
 }
 
@@ -180,15 +182,15 @@ void room1(PlayScreen& play, float dt) {
     // dog to notice anything.
     if (p.y > 24.0f && p.x > 12.4f && !play.story.bonePlaced &&
         play.world.worldList.containsSceneObject(objectName(kObjDog))) {
-        play.script.scriptStep = 47;
+        play.script.scriptStep = step::kLayBoneDown;
     }
     if (p.y < 10.25f) {
         play.story.reactionList.clear();
-        play.world.pendingRoom = 0;
+        play.world.pendingRoom = room::kStreet;
     }
     if (p.y > 29.25f && p.x > 11.5f) {
         play.story.reactionList.clear();
-        play.world.pendingRoom = 4;
+        play.world.pendingRoom = room::kHall;
     }
 }
 
@@ -203,7 +205,8 @@ void room2(PlayScreen& play) {
 
 void room4(PlayScreen& play) {
     const Vec3& p = play.player.position;
-    if (play.story.coinInWell && !play.story.storyFlag37 && play.story.storyFlag42 && p.x > 13.0f && p.x < 15.0f &&
+    if (play.story.coinInWell && !play.story.paintingOpened() && play.story.personSawCostume() && p.x > 13.0f &&
+        p.x < 15.0f &&
         p.y > 37.2f && p.y < 40.8f) {
         playCueOnAnyChannel(sound::kPaintingSwings, 0.6f);
         play.story.storyFlag37 = true;
@@ -213,16 +216,16 @@ void room4(PlayScreen& play) {
         flyToward(play, play.player.playerEyePosition(), Vec3(14.1f, 41.0f, 2.25f), 2.0f, true);
         play.player.walkIntensity = 0.0f;
         play.script.scriptStepDelay = 3.0f;
-        play.script.scriptStep = 70;
+        play.script.scriptStep = step::kPaintingSwings;
     }
     if (p.y < 29.25f) {
-        play.world.pendingRoom = 1;
+        play.world.pendingRoom = room::kGarden;
     }
     if (p.x > 10.3f && p.x < 17.0f && p.y > 41.3f) {
         if (p.z < 3.5f) {
-            play.world.pendingRoom = 5;
+            play.world.pendingRoom = room::kBehindHall;
         } else if (p.z > 7.25f) {
-            play.world.pendingRoom = 6;
+            play.world.pendingRoom = room::kUpperFloor;
         }
     }
 }
@@ -231,25 +234,25 @@ void room4(PlayScreen& play) {
 
 void updateRoomBehaviour(PlayScreen& play, float dt) {
     switch (play.world.room) {
-    case 0:
+    case room::kStreet:
         room0(play, dt);
         break;
-    case 1:
+    case room::kGarden:
         room1(play, dt);
         break;
-    case 2:
+    case room::kFishPond:
         room2(play);
         break;
-    case 4:
+    case room::kHall:
         room4(play);
         break;
-    case 5:
-        if (play.player.position.y < 41.3f && play.player.position.x < 16.0f) play.world.pendingRoom = 4;
+    case room::kBehindHall:
+        if (play.player.position.y < 41.3f && play.player.position.x < 16.0f) play.world.pendingRoom = room::kHall;
         break;
-    case 6:
-        if (play.player.position.z < 7.25f) play.world.pendingRoom = 4;
+    case room::kUpperFloor:
+        if (play.player.position.z < 7.25f) play.world.pendingRoom = room::kHall;
         break;
-    case 7:
+    case room::kTunnel:
         updateRoom7Behaviour(play, dt);
         break;
     default:

@@ -4,8 +4,10 @@
 #include "catalog/ResourceCatalog.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "script/StepIds.h"
 
 namespace {
 
@@ -93,27 +95,29 @@ void showCostumeAnswer(PlayScreen& play) {
     }
 }
 
-void stepForDog(PlayScreen& play) { play.script.scriptStep = play.story.bonePlaced ? 48 : 47; }
+void stepForDog(PlayScreen& play) {
+    play.script.scriptStep = play.story.bonePlaced ? step::kDogBarks : step::kLayBoneDown;
+}
 
 void useShedDoor(PlayScreen& play) {
-    if (play.world.room == 1) {
-        play.world.pendingRoom = 3;
+    if (play.world.room == room::kGarden) {
+        play.world.pendingRoom = room::kShed;
         showAnswer(play, kAnsNotLockedEnter);
-    } else if (play.world.room == 3) {
-        play.world.pendingRoom = 1;
+    } else if (play.world.room == room::kShed) {
+        play.world.pendingRoom = room::kGarden;
         showAnswer(play, kAnsNotLockedExit);
     }
 }
 
 void useRopeBetweenRooms(PlayScreen& play) {
-    if (play.world.room == 1) {
-        play.world.pendingRoom = 2;
-    } else if (play.world.room == 2) {
-        play.world.pendingRoom = 1;
+    if (play.world.room == room::kGarden) {
+        play.world.pendingRoom = room::kFishPond;
+    } else if (play.world.room == room::kFishPond) {
+        play.world.pendingRoom = room::kGarden;
     }
 }
 
-bool birdStatuesAwake(const PlayScreen& play) { return play.story.storyFlag20; }
+bool birdStatuesAwake(const PlayScreen& play) { return play.story.birdStatuesAwake(); }
 
 bool bonePlaced(const PlayScreen& play) { return play.story.bonePlaced; }
 

@@ -3,22 +3,23 @@
 #include "play/PlayScreen.h"
 
 #include "app/GameState.h"
+#include "script/StepIds.h"
 #include "script/StepRow.h"
 
 namespace {
 
-const int32_t kLastStep = 144;
-const int32_t kEndingStep = 142;
-const int32_t kAfterEndingStep = 143;
+const int32_t kLastStep = step::kLastStep;
+const int32_t kEndingStep = step::kShowEndingScreen;
+const int32_t kAfterEndingStep = step::kEndingShown;
 
 }  // namespace
 
 bool runScriptStep(PlayScreen& play) {
-    if (play.script.scriptStep == -1 || play.script.scriptStep == kAfterEndingStep) {
+    if (play.script.scriptStep == step::kNone || play.script.scriptStep == kAfterEndingStep) {
         return true;
     }
     if (play.script.scriptStep < 1 || play.script.scriptStep > kLastStep) {
-        play.script.scriptStep = -1;
+        play.script.scriptStep = step::kNone;
         return true;
     }
     switch (play.script.scriptStep) {
@@ -33,7 +34,7 @@ bool runScriptStep(PlayScreen& play) {
         return false;
     default: {
         if (!runStep(play, play.script.scriptStep)) {
-            play.script.scriptStep = -1;
+            play.script.scriptStep = step::kNone;
         }
         return true;
     }

@@ -99,7 +99,7 @@ void addGlow(SceneObject* object, int32_t vertex, const Vec3& scale, float r, fl
 
 void freeGlows(SceneObject* object) { object->freeAttachments(); }
 
-void noCollision(SceneObject* object) { object->halfSize.set(-1000.0f, -1000.0f, -1000.0f); }
+void noCollision(SceneObject* object) { object->halfSize.set(kNoCollision, kNoCollision, kNoCollision); }
 
 SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
     SweepEffect& sweep = replaceEffect(play.effects.sweepEffect);

@@ -1,8 +1,10 @@
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 
 // The answers to "trick" and "take". Columns of a row: targets, condition,
 // answer, sound, volume, step, item used up, further effects.
@@ -14,7 +16,7 @@ namespace {
 
 void trickPerson(PlayScreen& play) {
     play.story.storyFlag42 = true;
-    fadeOutToStep(play, 93);
+    fadeOutToStep(play, step::kPersonSeesYou);
 }
 
 void trickDog(PlayScreen& play) {
@@ -29,81 +31,86 @@ const ActionRow kTrickRows[] = {
     {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider, kObjYourself), nullptr, kAnsYouCant, kNoSound, 0.0f,
      kNoStep, kNoItem, nullptr},
     // After the costume's line.
-    {targets(kObjStationaryWitch), nullptr, kNoAnswer, kNoSound, 0.0f, 6, kNoItem, showCostumeAnswer},
-    {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, kNoSound, 0.0f, 7, kNoItem, showCostumeAnswer},
-    {targets(kObjFishPerson), nullptr, kNoAnswer, kNoSound, 0.0f, 69, kNoItem, showCostumeAnswer},
-    {targets(kObjFollowedLeader), nullptr, kNoAnswer, kNoSound, 0.0f, 8, kNoItem, showCostumeAnswer},
-    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 9, kNoItem, showCostumeAnswer},
-    {targets(kObjMonique), nullptr, kNoAnswer, kNoSound, 0.0f, 10, kNoItem, showCostumeAnswer},
-    {targets(kObjShadyCat), nullptr, kNoAnswer, kNoSound, 0.0f, 24, kNoItem, showCostumeAnswer},
-    {targets(kObjGoatPerson), nullptr, kNoAnswer, kNoSound, 0.0f, 78, kNoItem, showCostumeAnswer},
-    {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, 38, kNoItem, showCostumeAnswer},
-    {targets(kObjLeftBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, 39, kNoItem, showCostumeAnswer},
-    {targets(kObjSpider), nullptr, kNoAnswer, kNoSound, 0.0f, 132, kNoItem, showCostumeAnswer},
-    {targets(kObjBat), nullptr, kNoAnswer, kNoSound, 0.0f, 133, kNoItem, showCostumeAnswer},
-    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, showCostumeAnswer},
+    {targets(kObjStationaryWitch), nullptr, kNoAnswer, kNoSound, 0.0f, step::kWitchAnswers, kNoItem, showCostumeAnswer},
+    {targets(kObjHomelessSkeleton), nullptr, kNoAnswer, kNoSound, 0.0f, step::kSkeletonGreets, kNoItem,
+     showCostumeAnswer},
+    {targets(kObjFishPerson), nullptr, kNoAnswer, kNoSound, 0.0f, step::kFishPuzzled, kNoItem, showCostumeAnswer},
+    {targets(kObjFollowedLeader), nullptr, kNoAnswer, kNoSound, 0.0f, step::kLeaderTakesNoHeed, kNoItem,
+     showCostumeAnswer},
+    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, step::kMakesNoSense, kNoItem, showCostumeAnswer},
+    {targets(kObjMonique), nullptr, kNoAnswer, kNoSound, 0.0f, step::kMoniquePraises, kNoItem, showCostumeAnswer},
+    {targets(kObjShadyCat), nullptr, kNoAnswer, kNoSound, 0.0f, step::kCatMeows, kNoItem, showCostumeAnswer},
+    {targets(kObjGoatPerson), nullptr, kNoAnswer, kNoSound, 0.0f, step::kGoatAcknowledges, kNoItem, showCostumeAnswer},
+    {targets(kObjRightBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, step::kRightStatueRejects, kNoItem,
+     showCostumeAnswer},
+    {targets(kObjLeftBirdStatue), birdStatuesAwake, kNoAnswer, kNoSound, 0.0f, step::kLeftStatueVerdict, kNoItem,
+     showCostumeAnswer},
+    {targets(kObjSpider), nullptr, kNoAnswer, kNoSound, 0.0f, step::kSpiderIgnores, kNoItem, showCostumeAnswer},
+    {targets(kObjBat), nullptr, kNoAnswer, kNoSound, 0.0f, step::kBatGuesses, kNoItem, showCostumeAnswer},
+    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, step::kGateAsked, kNoItem, showCostumeAnswer},
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, trickDog},
 };
-const ActionRow kTrickFallback = {targets(), nullptr, kNoAnswer, kNoSound, 0.0f, 1, kNoItem, showCostumeAnswer};
+const ActionRow kTrickFallback = {targets(), nullptr, kNoAnswer, kNoSound, 0.0f, step::kNoEffect, kNoItem,
+                                  showCostumeAnswer};
 
 // Take.
 
 bool ropeLeadsDown(const PlayScreen& play) { return play.story.ropeOnPole && !play.story.nightAlmostOver; }
 
-void takeTreat(PlayScreen& play) { pickUp(play, kObjTreat, 18, &StoryState::treatTaken); }
+void takeTreat(PlayScreen& play) { pickUp(play, kObjTreat, action::kUseTreat, &StoryState::treatTaken); }
 
 void takeLetter(PlayScreen& play) {
     play.story.letterTaken = true;
-    fadeOutToStep(play, 119);
+    fadeOutToStep(play, step::kLetterRead);
 }
 
-void takeBone(PlayScreen& play) { pickUp(play, kObjBone, 16, &StoryState::boneTaken); }
+void takeBone(PlayScreen& play) { pickUp(play, kObjBone, action::kUseBone, &StoryState::boneTaken); }
 
 // The "sleeping snake" turns out to be a rope.
 void takeSleepingSnake(PlayScreen& play) {
-    pickUp(play, kObjSleepingSnake, 11, &StoryState::ropeTaken);
+    pickUp(play, kObjSleepingSnake, action::kUseRope, &StoryState::ropeTaken);
     showAnswer(play, kAnsJustARope);
 }
 
-void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, 15, &StoryState::broomTaken); }
+void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, action::kUseBroom, &StoryState::broomTaken); }
 
 // Under the rock lies the key.
 void takeRock(PlayScreen& play) {
     deleteRowObject(play, kObjRock);
     addRowObject(play, objectName(kObjKey), mesh::kKey, picture::kBrass, -1, Vec3(6.0f, 2.0f, 0.012f));
-    giveAction(play, 4);
+    giveAction(play, action::kUseRock);
     play.story.rockTaken = true;
     finishGive(play, 0.5f);
 }
 
-void takeKey(PlayScreen& play) { pickUp(play, kObjKey, 5, &StoryState::keyTaken); }
+void takeKey(PlayScreen& play) { pickUp(play, kObjKey, action::kUseKey, &StoryState::keyTaken); }
 
-void takeBristles(PlayScreen& play) { pickUp(play, kObjBristles, 6, &StoryState::bristlesTaken); }
+void takeBristles(PlayScreen& play) { pickUp(play, kObjBristles, action::kUseBristles, &StoryState::bristlesTaken); }
 
 // With the hat on it the broomstick is the scarecrow and stays.
 void takeBroomstick(PlayScreen& play) {
     if (play.story.hatOnBroomstick) {
-        showAnswer(play, play.story.storyFlag20 ? kAnsBreakIllusion : kAnsHatWouldFall);
+        showAnswer(play, play.story.birdStatuesAwake() ? kAnsBreakIllusion : kAnsHatWouldFall);
         return;
     }
-    pickUp(play, kObjBroomstick, 7, &StoryState::broomstickTaken, &StoryState::broomstickInCrack);
+    pickUp(play, kObjBroomstick, action::kUseBroomstick, &StoryState::broomstickTaken, &StoryState::broomstickInCrack);
 }
 
 void takeHat(PlayScreen& play) {
-    if (play.story.storyFlag20 && play.story.hatOnBroomstick) {
+    if (play.story.birdStatuesAwake() && play.story.hatOnBroomstick) {
         showAnswer(play, kAnsBreakIllusion);
         return;
     }
-    pickUp(play, kObjHat, 9, &StoryState::hatTaken, &StoryState::hatOnBroomstick);
+    pickUp(play, kObjHat, action::kUseHat, &StoryState::hatTaken, &StoryState::hatOnBroomstick);
 }
 
-void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &StoryState::flowerTaken); }
+void takeFlower(PlayScreen& play) { pickUp(play, kObjFlower, action::kUseFlower, &StoryState::flowerTaken); }
 
 // The followed leader held the knife and is left empty-handed.
 void takeKnife(PlayScreen& play) {
     deleteRowObject(play, kObjKnife);
     rowObject(play, kObjFollowedLeader)->setSceneObjectMesh(mesh::kLeaderWalking);
-    giveAction(play, 10);
+    giveAction(play, action::kUseKnife);
     play.story.knifeTaken = true;
     playRowSound(sound::kGive, 0.4f);
     playRowSound(sound::kBladeDrawn, 0.6f);
@@ -117,20 +124,20 @@ void takeCoin(PlayScreen& play) {
         showAnswer(play, kAnsAlreadyHaveCoin);
         return;
     }
-    giveAction(play, 12);
+    giveAction(play, action::kUseCoin);
     play.story.coinHeld = true;
     finishGive(play, 0.5f);
     showAnswer(play, kAnsTookOneCoin);
 }
 
-void takeCandle(PlayScreen& play) { pickUp(play, kObjCandle, 13, &StoryState::candleTaken); }
+void takeCandle(PlayScreen& play) { pickUp(play, kObjCandle, action::kUseCandle, &StoryState::candleTaken); }
 
 const ActionRow kTakeRows[] = {
     {targets(kObjRope), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
     {targets(kObjWell), ropeLeadsDown, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, useRopeBetweenRooms},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSpider), nullptr, kAnsSpiderThanks, sound::kSpiderChitter, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
+    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, step::kGateAsked, kNoItem, nullptr},
     {targets(kObjTrapdoor), nullptr, kAnsStuck, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjDust), nullptr, kAnsNeedRightTool, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjBricks), nullptr, kAnsTooHeavy, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},

@@ -1,8 +1,10 @@
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 
 // The answers to "use rock on", "use key on", "use bristles on", "use
 // broomstick on", "use flower on" and "use hat on". Columns of a row:
@@ -22,13 +24,13 @@ void coverKey(PlayScreen& play) {
 }
 
 const ActionRow kUseRockRows[] = {
-    {targets(kObjKey), nullptr, kNoAnswer, sound::kThud, 0.3f, kNoStep, 4, coverKey},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kThud, 0.6f, kNoStep, 4, nullptr},
+    {targets(kObjKey), nullptr, kNoAnswer, sound::kThud, 0.3f, kNoStep, action::kUseRock, coverKey},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kThud, 0.6f, kNoStep, action::kUseRock, nullptr},
     {targets(kObjRoundDrawings, kObjSmallPaintings, kObjBigPainting, kObjSmallPictures, kObjInstantPicture), nullptr,
      kAnsMaybeNot, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 4, nullptr},
-    {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, 4, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, action::kUseRock, nullptr},
+    {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, action::kUseRock, nullptr},
     {targets(kObjCrack), nullptr, kAnsDoesntFit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjSleepingSnake, kObjHat, kObjMonique, kObjStationaryWitch, kObjHomelessSkeleton, kObjFlower,
              kObjShadyCat, kObjSomething, kObjRightBirdStatue, kObjLeftBirdStatue, kObjBroom, kObjFishPerson,
@@ -49,12 +51,12 @@ void openLock(PlayScreen& play) {
 // Death may have the skeleton's key scene.
 void offerKeyToSkeleton(PlayScreen& play) {
     if (play.story.costumeDeath) {
-        play.script.scriptStep = 13;
+        play.script.scriptStep = step::kSkeletonRemembers;
     }
 }
 
 const ActionRow kUseKeyRows[] = {
-    {targets(kObjLock), nullptr, kNoAnswer, sound::kKeyTurns, 0.8f, 14, 5, openLock},
+    {targets(kObjLock), nullptr, kNoAnswer, sound::kKeyTurns, 0.8f, step::kLockOpens, action::kUseKey, openLock},
     {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoUseForKey, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem,
      offerKeyToSkeleton},
     {targets(kObjSpacedLock, kObjCoinSlot), nullptr, kAnsDoesntFit, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -69,16 +71,17 @@ const ActionRow kUseKeyRows[] = {
 // Use bristles on. The dog takes them only once the bone lies there.
 void offerBristlesToDog(PlayScreen& play) {
     if (play.story.bonePlaced) {
-        play.script.scriptStep = 48;
+        play.script.scriptStep = step::kDogBarks;
     } else {
         showAnswer(play, kAnsDoesntWork);
     }
 }
 
 const ActionRow kUseBristlesRows[] = {
-    {targets(kObjWell), nullptr, kAnsTheyFell, sound::kFarSplash, 1.0f, kNoStep, 6, nullptr},
-    {targets(kObjFollowedLeader), nullptr, kAnsAteThem, sound::kChompAndGulp, 0.4f, kNoStep, 6, nullptr},
-    {targets(kObjDustyShelf), nullptr, kAnsPutThemAway, kNoSound, 0.0f, kNoStep, 6, nullptr},
+    {targets(kObjWell), nullptr, kAnsTheyFell, sound::kFarSplash, 1.0f, kNoStep, action::kUseBristles, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteThem, sound::kChompAndGulp, 0.4f, kNoStep, action::kUseBristles,
+     nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutThemAway, kNoSound, 0.0f, kNoStep, action::kUseBristles, nullptr},
     {targets(kObjBat), nullptr, kAnsCantReach, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumblesLoudly, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
@@ -102,7 +105,7 @@ void standInCrack(PlayScreen& play) {
 }
 
 const ActionRow kUseBroomstickRows[] = {
-    {targets(kObjCrack), nullptr, kNoAnswer, sound::kDullKnock, 0.42f, kNoStep, 7, standInCrack},
+    {targets(kObjCrack), nullptr, kNoAnswer, sound::kDullKnock, 0.42f, kNoStep, action::kUseBroomstick, standInCrack},
     {targets(kObjStationaryWitch), nullptr, kAnsWitchGrumblesLoudly, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjBristles), nullptr, kAnsBroomBeyondRepair, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonDodges, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -117,7 +120,7 @@ const ActionRow kUseBroomstickRows[] = {
 };
 
 // Use flower on.
-void giveFlowerToMonique(PlayScreen& play) { fadeOutToStep(play, 25); }
+void giveFlowerToMonique(PlayScreen& play) { fadeOutToStep(play, step::kMoniqueGasps); }
 
 const ActionRow kUseFlowerRows[] = {
     {targets(kObjMonique), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, giveFlowerToMonique},
@@ -143,7 +146,7 @@ void dressBroomstick(PlayScreen& play) {
     SceneObject* hat =
         addRowObject(play, objectName(kObjHat), mesh::kHat, -1, picture::kStoneSheen, Vec3(12.17f, 8.4f, 0.9f));
     hat->rotation.set(-0.10472f, 0.610865f, -1.64061f);
-    play.player.removeActionById(9);
+    play.player.removeActionById(action::kUseHat);
     play.story.hatOnBroomstick = true;
 }
 

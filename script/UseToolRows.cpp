@@ -1,9 +1,11 @@
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 
 // The answers to "use knife on", "use rope on", "use coin on", "use candle
 // on", "use lit candle on", "use broom on", "use bone on", "use special trick
@@ -18,10 +20,10 @@ const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0
 // Use knife on. The pumpkin is carved in four cuts, counted in storyCount33;
 // only the first cut starts a scene.
 
-void cutFlower(PlayScreen& play) { pickUp(play, kObjFlower, 8, &StoryState::flowerTaken); }
+void cutFlower(PlayScreen& play) { pickUp(play, kObjFlower, action::kUseFlower, &StoryState::flowerTaken); }
 
 void carvePumpkin(PlayScreen& play) {
-    const int32_t stage = play.story.storyCount33;
+    const int32_t stage = play.story.pumpkinStage();
     if (stage < 0 || stage > 3) {
         showAnswer(play, kAnsDoneCarving);
         return;
@@ -35,13 +37,13 @@ void carvePumpkin(PlayScreen& play) {
         pumpkin->animTime = 0.0f;
         play.script.scriptStepDelay = 1.0f;
         playRowSound(sound::kKnifeCut, 0.3f);
-        play.script.scriptStep = 57;
+        play.script.scriptStep = step::kPumpkinCutSettles;
     } else {
         playRowSound(sound::kKnifeCutDeep, 0.3f);
     }
 }
 
-bool stillCarving(const PlayScreen& play) { return play.story.storyCount33 <= 3; }
+bool stillCarving(const PlayScreen& play) { return play.story.pumpkinStage() <= 3; }
 
 const ActionRow kUseKnifeRows[] = {
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
@@ -56,9 +58,9 @@ const ActionRow kUseKnifeRows[] = {
     {targets(kObjFollowedLeader, kObjWell, kObjDustyShelf), stillCarving, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     // Carving done: the knife may go.
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 10, nullptr},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kClink, 0.48f, kNoStep, 10, nullptr},
-    {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, 10, nullptr},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, action::kUseKnife, nullptr},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kClink, 0.48f, kNoStep, action::kUseKnife, nullptr},
+    {targets(kObjWell), nullptr, kAnsItFell, sound::kFarSplash, 1.0f, kNoStep, action::kUseKnife, nullptr},
 };
 
 // Use rope on. Late at night the garden shows no rope on its pole and the
@@ -70,7 +72,7 @@ void tieRopeToPole(PlayScreen& play) {
 }
 
 const ActionRow kUseRopeRows[] = {
-    {targets(kObjPole), nightYoung, kNoAnswer, sound::kRopeCreak, 0.36f, kNoStep, 11, tieRopeToPole},
+    {targets(kObjPole), nightYoung, kNoAnswer, sound::kRopeCreak, 0.36f, kNoStep, action::kUseRope, tieRopeToPole},
     {targets(kObjWell), nullptr, kAnsThrowingItIn, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjYourself), nullptr, kAnsExitHint, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjMonique, kObjStationaryWitch, kObjDustyShelf, kObjSomething, kObjHomelessSkeleton,
@@ -87,7 +89,7 @@ void wishAtWell(PlayScreen& play) {
         return;
     }
     playRowSound(sound::kFarSplash, 1.0f);
-    play.player.removeActionById(12);
+    play.player.removeActionById(action::kUseCoin);
     play.story.coinHeld = false;
     play.story.coinInWell = true;
     showAnswer(play, kAnsWishThingsChange);
@@ -96,13 +98,13 @@ void wishAtWell(PlayScreen& play) {
 // The slot takes one coin until it has dispensed its candle; otherwise the
 // coin falls through and stays the player's.
 void insertCoin(PlayScreen& play) {
-    if (play.story.candleTaken || play.story.storyFlag07 || play.story.coinInserted) {
+    if (play.story.candleTaken || play.story.candleDispensed() || play.story.coinInserted) {
         playRowSound(sound::kCoinsCounted, 0.48f);
         showAnswer(play, kAnsFellThrough);
         return;
     }
     playRowSound(sound::kCoinIntoMachine, 0.6f);
-    play.player.removeActionById(12);
+    play.player.removeActionById(action::kUseCoin);
     play.story.coinHeld = false;
     play.story.coinInserted = true;
     showAnswer(play, kAnsInsertedCoin);
@@ -115,30 +117,32 @@ const ActionRow kUseCoinRows[] = {
     {targets(kObjFishPerson), nullptr, kAnsFishDoubtfulHum, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjSomething), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoins), nullptr, kAnsJustTookIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, 123, kNoItem, nullptr},
+    {targets(kObjGate), nullptr, kNoAnswer, kNoSound, 0.0f, step::kGateAsked, kNoItem, nullptr},
     {targets(kObjGoatPerson), nullptr, kAnsGoatNotTroubled, sound::kGoatPersonVoice, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjCoinSlot), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, insertCoin},
     {targets(kObjMonique), nullptr, kAnsMoniqueDeclines, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjStationaryWitch), nullptr, kAnsSheNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonNoNeedForCoin, sound::kSkeletonVoice, 1.0f, kNoStep, kNoItem,
      nullptr},
-    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kCoins, 0.18f, kNoStep, 12, letGoOfCoin},
-    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, 12, letGoOfCoin},
+    {targets(kObjDustyShelf), nullptr, kAnsPutItAway, sound::kCoins, 0.18f, kNoStep, action::kUseCoin, letGoOfCoin},
+    {targets(kObjFollowedLeader), nullptr, kAnsAteIt, sound::kChompAndGulp, 0.4f, kNoStep, action::kUseCoin,
+     letGoOfCoin},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
+    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, step::kDogBarks, kNoItem, nullptr},
 };
 
 // Use candle on. The pumpkin needs its carving first, and a lit candle.
-bool pumpkinCarvedOnce(const PlayScreen& play) { return play.story.storyCount33 > 1; }
+bool pumpkinCarvedOnce(const PlayScreen& play) { return play.story.pumpkinStage() > 1; }
 
 void offerCandleToPumpkin(PlayScreen& play) {
-    showAnswer(play, play.story.storyCount33 == 4 ? kAnsNotLit : kAnsNotDoneCarving);
+    showAnswer(play, play.story.pumpkinStage() == 4 ? kAnsNotLit : kAnsNotDoneCarving);
 }
 
 const ActionRow kUseCandleRows[] = {
     {targets(kObjBigPumpkin), pumpkinCarvedOnce, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, offerCandleToPumpkin},
     {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
-    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, sound::kSkeletonVoice, 1.0f, 42, kNoItem,
+    {targets(kObjHomelessSkeleton), nullptr, kAnsSkeletonLightsCandle, sound::kSkeletonVoice, 1.0f, step::kCandleLit,
+     kNoItem,
      nullptr},
     {targets(kObjCoinSlot, kObjLeftSlider, kObjRightSlider), nullptr, kAnsNoRefunds, kNoSound, 0.0f, kNoStep, kNoItem,
      nullptr},
@@ -147,7 +151,7 @@ const ActionRow kUseCandleRows[] = {
     {targets(kObjFollowedLeader, kObjSomething, kObjDustyShelf), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep,
      kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
+    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, step::kDogBarks, kNoItem, nullptr},
 };
 
 // Use lit candle on. In the fully carved pumpkin the candle makes a lantern
@@ -161,12 +165,12 @@ void addPumpkinEye(SceneObject* pumpkin, int32_t vertex) {
 }
 
 void lightPumpkin(PlayScreen& play) {
-    if (play.story.storyCount33 != 4) {
+    if (play.story.pumpkinStage() != 4) {
         showAnswer(play, kAnsNotDoneCarving);
         return;
     }
     playRowSound(sound::kFlame, 0.24f);
-    play.player.removeActionById(14);
+    play.player.removeActionById(action::kUseLitCandle);
     play.story.storyCount33 += 1;
     play.story.storyFlag07 = true;
     addRowObject(play, "", mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, Vec3(13.5f, 26.4f, 0.7357f));
@@ -190,22 +194,22 @@ const ActionRow kUseLitCandleRows[] = {
      kNoStep, kNoItem, nullptr},
     {targets(kObjCrack), nullptr, kAnsNothingInIt, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
     {targets(kObjShadyCat), nullptr, kAnsShadyCatNotInterested, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, 48, kNoItem, nullptr},
+    {targets(kObjDog), bonePlaced, kNoAnswer, kNoSound, 0.0f, step::kDogBarks, kNoItem, nullptr},
 };
 
 // Use broom on. The dust goes only after the goat person's greeting.
 void sweepDust(PlayScreen& play) {
-    if (!play.story.storyFlag43) {
+    if (!play.story.goatGreeted()) {
         showAnswer(play, kAnsDustNotYet);
         return;
     }
     play.script.scriptStepDelay = 1.0f;
     play.story.storyCount40 = -1;
-    play.script.scriptStep = 73;
+    play.script.scriptStep = step::kDustBlows;
 }
 
 void sweepTable(PlayScreen& play) {
-    if (!play.story.storyFlag41) {
+    if (!play.story.dustOnTable()) {
         showAnswer(play, kAnsNoDustOnTable);
         return;
     }
@@ -243,14 +247,14 @@ const ActionRow kUseBroomRows[] = {
 // Use bone on.
 void giveBoneToDog(PlayScreen& play) {
     play.story.dogGotBone = true;
-    play.player.removeActionById(16);
-    fadeOutToStep(play, 53);
+    play.player.removeActionById(action::kUseBone);
+    fadeOutToStep(play, step::kDogBuriesBone);
 }
 
 const ActionRow kUseBoneRows[] = {
     {targets(kObjDog), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, giveBoneToDog},
     {targets(kObjBroomstick), nullptr, kAnsEnoughAlready, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
-    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, 49, kNoItem, nullptr},
+    {targets(kObjSomething), nullptr, kNoAnswer, kNoSound, 0.0f, step::kSomethingFirstSilence, kNoItem, nullptr},
     {targets(kObjFishPerson), nullptr, kAnsFishRefusal, sound::kFishPersonHum, 0.4f, kNoStep, kNoItem, nullptr},
     {targets(kObjMonique), nullptr, kAnsMoniqueDismayed, sound::kMoniqueVoice, 0.3f, kNoStep, kNoItem, nullptr},
     {targets(kObjFollowedLeader, kObjDustyShelf, kObjWell), nullptr, kAnsNotAGoodIdea, kNoSound, 0.0f, kNoStep, kNoItem,
@@ -263,7 +267,7 @@ const ActionRow kUseBoneRows[] = {
 };
 
 // Use special trick on.
-void trickPersonSpecially(PlayScreen& play) { fadeOutToStep(play, 97); }
+void trickPersonSpecially(PlayScreen& play) { fadeOutToStep(play, step::kTrickBegins); }
 
 const ActionRow kUseSpecialTrickRows[] = {
     {targets(kObjPerson), nullptr, kNoAnswer, kNoSound, 0.0f, kNoStep, kNoItem, trickPersonSpecially},
@@ -275,7 +279,7 @@ const ActionRow kNotYetSpecial = {targets(), nullptr, kAnsSpecialOccasion, kNoSo
 void putTreatOnLetter(PlayScreen& play) {
     addRowObject(play, objectName(kObjTreat), mesh::kTreat, picture::kSweetWrapper, -1,
                  Vec3(11.1296f, 40.804f, 8.63261f));
-    play.player.removeActionById(18);
+    play.player.removeActionById(action::kUseTreat);
     play.story.treatTaken = false;
 }
 

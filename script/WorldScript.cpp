@@ -7,6 +7,7 @@
 
 #include "engine/Camera.h"
 #include "engine/Music.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "script/RoomBehaviour.h"
 #include "script/ScriptSteps.h"
@@ -20,12 +21,12 @@ struct FootstepFlags {
 
 FootstepFlags footstepFlags(int32_t room, float playerZ, float storyValue50) {
     switch (room) {
-    case 2:
+    case room::kFishPond:
         return {false, false, playerZ < 0.85f, playerZ >= 0.85f};
-    case 7:
+    case room::kTunnel:
         return {storyValue50 >= 0.25f, false, storyValue50 < 0.25f, false};
-    case 4:
-    case 6:
+    case room::kHall:
+    case room::kUpperFloor:
         return {false, true, false, false};
     default:
         return {true, false, false, false};
@@ -53,8 +54,8 @@ bool updateWorldScript(PlayScreen& play, float dt) {
 
     if (play.world.frameCounter % 3 == 0) {
         float volume = 0.7f * play.view.roomFade;
-        if (play.world.room == 7) {
-            volume *= (play.story.storyValue49 + 4.0f * play.story.storyValue50) / 5.0f;
+        if (play.world.room == room::kTunnel) {
+            volume *= (play.story.tunnelApproach() + 4.0f * play.story.tunnelClosing()) / 5.0f;
         }
         gMusic->setVolume(volume);
     }
@@ -72,7 +73,7 @@ bool updateWorldScript(PlayScreen& play, float dt) {
 
     play.view.flight.stepCameraFlight(dt);
 
-    if (play.world.room != 3) {
+    if (play.world.room != room::kShed) {
         gCamera->fogEnd = 5.0f - 0.125f * (std::cos(0.5f * play.world.elapsedTime) + 1.0f);
     }
 
@@ -83,7 +84,8 @@ bool updateWorldScript(PlayScreen& play, float dt) {
     }
 
     // One step handler at most; a running flight does not hold it back.
-    if (play.world.pendingRoom == -1 && !play.answerPanel.isAnswerShowing() && play.script.scriptStepDelay <= 0.0f) {
+    if (play.world.pendingRoom == room::kNone && !play.answerPanel.isAnswerShowing() &&
+        play.script.scriptStepDelay <= 0.0f) {
         if (!runScriptStep(play)) {
             return false;
         }
@@ -94,7 +96,7 @@ bool updateWorldScript(PlayScreen& play, float dt) {
     // The common updates: the room effects first, then footsteps, objects,
     // overlay and panel.
     play.effects.advanceRoomEffects(play.player.position, dt);
-    const FootstepFlags flags = footstepFlags(play.world.room, play.player.position.z, play.story.storyValue50);
+    const FootstepFlags flags = footstepFlags(play.world.room, play.player.position.z, play.story.tunnelClosing());
     play.player.updateFootsteps(dt, flags.flag1, flags.flag2, flags.flag3, flags.flag4);
     for (SceneObject* object : play.world.worldList.objects()) {
         object->updateSceneObject(dt);

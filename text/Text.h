@@ -81,7 +81,8 @@ extern const char* const kErrorMissingTextureObject;
 extern const char* const kErrorMissingSoundObject;
 
 // Play world: caption names of the actions by ActionId (0..18), the name of
-// any other id, and the text shown for an empty action list.
+// any other id, and the text shown for an empty action list. The captions follow
+// app/ActionId.h by number; text/ includes nothing of app/.
 const int kActionNameCount = 19;
 extern const char* const kActionNames[kActionNameCount];
 extern const char* const kActionUnknown;

@@ -11,6 +11,7 @@
 #include "engine/FrameTimer.h"
 #include "engine/Platform.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "tools/RoomVariant.h"
 
 namespace {
@@ -123,7 +124,7 @@ PlayScreen& GameSession::play() const { return *game->getPlayScreen(); }
 void GameSession::prepareVariant(const RoomVariant& variant) {
     PlayScreen& p = play();
     p.resetPlayState();
-    p.enterRoom(-1);
+    p.enterRoom(room::kNone);
     variant.flags(p);
 }
 

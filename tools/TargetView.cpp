@@ -80,7 +80,7 @@ bool drawnBounds(SceneObject& object, Vec3& low, Vec3& high) {
     return any;
 }
 
-bool hasBox(const SceneObject& object) { return object.halfSize.x > -999.0f; }
+bool hasBox(const SceneObject& object) { return object.halfSize.x != kNoCollision; }
 
 bool inside(const SceneObject& box, const Vec3& p) {
     return std::fabs(p.x - box.position.x) <= box.halfSize.x && std::fabs(p.y - box.position.y) <= box.halfSize.y &&

@@ -2,29 +2,31 @@
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SoundCue.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
 namespace {
 
-void step133(PlayScreen& play) {
+void batGuesses(PlayScreen& play) {
     if (play.story.nightAlmostOver) {
         say(play, kStpBatSleeps);
     } else {
         playCueOnAnyChannel(sound::kBatSqueak, 0.4f);
         say(play, kStpBatGuess);
     }
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
-void step134(PlayScreen& play) {
+void batStaysIn(PlayScreen& play) {
     play.startCameraFlight(Vec3(3.47f, 38.87f, 11.02f), Vec3(3.12414f, 5.91667f, 6.14356f), 20.0f, true);
-    cueLine(play, sound::kBatSqueak, 0.4f, kStpBatStaysIn, 135);
+    cueLine(play, sound::kBatSqueak, 0.4f, kStpBatStaysIn, step::kBatDone);
 }
 
-void step135(PlayScreen& play) { returnToPlayer(play, -1); }
+void batDone(PlayScreen& play) { returnToPlayer(play, step::kNone); }
 
-const StepRecord kBatRecords[] = {{133, step133}, {134, step134}, {135, step135}};
+const StepRecord kBatRecords[] = {{step::kBatGuesses, batGuesses}, {step::kBatStaysIn, batStaysIn},
+                                  {step::kBatDone, batDone}};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kDogRows[] = {
-    {46, kStepSilent, 0, 0.0f, kNoStepLine, kKeepDelay, -1},
+    {step::kDogSceneEnds, kStepSilent, 0, 0.0f, kNoStepLine, kKeepDelay, step::kNone},
 };
 
 const Vec3 kDogGlowScale(0.9f, 0.9f, 0.9f);
@@ -28,7 +29,7 @@ void addDogGlows(SceneObject* dog, int32_t first, int32_t second) {
 }
 
 // The bone is laid down and the dog stands behind it.
-void step47(PlayScreen& play) {
+void layBoneDown(PlayScreen& play) {
     play.story.bonePlaced = true;
     addRowObject(play, objectName(kObjBone), mesh::kBone, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
     SceneObject* dog = sceneObject(play, kObjDog);
@@ -38,44 +39,44 @@ void step47(PlayScreen& play) {
     dog->halfSize.set(0.3f, 0.7f, 5.0f);
     dog->setSceneObjectTexture(picture::kCharacterAtlas);
     addDogGlows(dog, 505, 2162);
-    nextAfter(play, 1.0f, 43);
+    nextAfter(play, 1.0f, step::kDogCameraToBone);
 }
 
-void step43(PlayScreen& play) {
+void dogCameraToBone(PlayScreen& play) {
     flyToward(play, play.player.playerEyePosition(), Vec3(13.5f, 23.5f, 0.35f), 3.0f, true);
-    nextAfter(play, 3.0f, 44);
+    nextAfter(play, 3.0f, step::kDogCameraToDog);
 }
 
-void step44(PlayScreen& play) {
+void dogCameraToDog(PlayScreen& play) {
     flyToward(play, gCamera->position, sceneObject(play, kObjDog)->position, 6.0f, false);
-    nextAfter(play, 5.9f, 45);
+    nextAfter(play, 5.9f, step::kDogGuards);
 }
 
-void step45(PlayScreen& play) {
+void dogGuards(PlayScreen& play) {
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 0.9f);
     dog->animSpeed = 1.0f;
-    returnToPlayer(play, 46);
+    returnToPlayer(play, step::kDogSceneEnds);
 }
 
-void step48(PlayScreen& play) {
+void dogBarks(PlayScreen& play) {
     playCueOnAnyChannel(sound::kTwoBarks, 0.4f);
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->crossFadeSceneObjectMesh(mesh::kDogSniffing, 1.0f);
     dog->animSpeed = 2.0f;
     say(play, kStpDogHeard);
-    play.script.scriptStep = 52;
+    play.script.scriptStep = step::kDogSettles;
 }
 
-void step52(PlayScreen& play) {
+void dogSettles(PlayScreen& play) {
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 1.0f);
     dog->animSpeed = 1.0f;
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
 // Given the bone, the dog buries it ("tmp" is the hole) and lies down content.
-void step53(PlayScreen& play) {
+void dogBuriesBone(PlayScreen& play) {
     addRowObject(play, objectName(kObjTmp), mesh::kBoneHoleDug, -1, -1, kDogPlace)->animTime = 0.0f;
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->setSceneObjectMesh(mesh::kDogEatingBone);
@@ -86,18 +87,18 @@ void step53(PlayScreen& play) {
     play.startCameraFlight(gCamera->position, Vec3(0.0f, 0.418879f, -0.471239f), 3.33333f, false);
     fadeScene(play, 1.0f);
     playCueOnAnyChannel(sound::kDogChewing, 1.0f);
-    play.script.scriptStep = 54;
+    play.script.scriptStep = step::kDogBurialView;
 }
 
-void step54(PlayScreen& play) {
+void dogBurialView(PlayScreen& play) {
     play.script.scriptStepDelay = 7.5f;
     play.startCameraFlight(Vec3(11.32f, 22.99f, 0.65f), Vec3(0.0f, 0.331613f, 0.610865f), 8.5f, false);
-    play.script.scriptStep = 55;
+    play.script.scriptStep = step::kDogBurialDarkens;
 }
 
-void step55(PlayScreen& play) { darkenToStep(play, 56); }
+void dogBurialDarkens(PlayScreen& play) { darkenToStep(play, step::kDogLiesContent); }
 
-void step56(PlayScreen& play) {
+void dogLiesContent(PlayScreen& play) {
     deleteRowObject(play, kObjDog);
     deleteRowObject(play, kObjTmp);
     addRowObject(play, "", mesh::kBoneHoleFilled, -1, -1, kDogPlace);
@@ -105,12 +106,14 @@ void step56(PlayScreen& play) {
     dog->animSpeed = 2.0f;
     addDogGlows(dog, 76, 374);
     fadeScene(play, 1.0f);
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
 const StepRecord kDogRecords[] = {
-    {47, step47}, {43, step43}, {44, step44}, {45, step45}, {48, step48},
-    {52, step52}, {53, step53}, {54, step54}, {55, step55}, {56, step56},
+    {step::kLayBoneDown, layBoneDown}, {step::kDogCameraToBone, dogCameraToBone},
+    {step::kDogCameraToDog, dogCameraToDog}, {step::kDogGuards, dogGuards}, {step::kDogBarks, dogBarks},
+    {step::kDogSettles, dogSettles}, {step::kDogBuriesBone, dogBuriesBone}, {step::kDogBurialView, dogBurialView},
+    {step::kDogBurialDarkens, dogBurialDarkens}, {step::kDogLiesContent, dogLiesContent},
 };
 
 }  // namespace

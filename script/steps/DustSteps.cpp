@@ -1,4 +1,5 @@
 // The dust: it blows away frame by frame, and the broom is put down.
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Texture.h"
@@ -6,39 +7,40 @@
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
 namespace {
 
 // The dust blows away over four frames of its texture, 0.08 s each.
-void step73(PlayScreen& play) {
+void dustBlows(PlayScreen& play) {
     play.script.scriptStepDelay = 0.08f;
-    if (play.story.storyCount40 == 0) {
+    if (play.story.dustStage() == 0) {
         playCueOnAnyChannel(sound::kSweeping, 0.15f);
         play.story.storyCount40 = 4;
     } else {
         play.story.storyCount40 += 1;
     }
-    if (play.story.storyCount40 >= 8) {
+    if (play.story.dustStage() >= 8) {
         deleteRowObject(play, kObjDust);
-        play.script.scriptStep = 74;
+        play.script.scriptStep = step::kBroomPutDown;
         return;
     }
-    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.story.storyCount40);
+    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.story.dustStage());
     if (texture) {
         texture->setNearest();
     }
 }
 
-void step74(PlayScreen& play) {
-    play.player.removeActionById(15);
+void broomPutDown(PlayScreen& play) {
+    play.player.removeActionById(action::kUseBroom);
     SceneObject* broom = addRowObject(play, "", mesh::kBroom, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
     broom->rotation.set(12.911f * kDegrees, 0.534f * kDegrees, -5.041f * kDegrees);
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
-const StepRecord kDustRecords[] = {{73, step73}, {74, step74}};
+const StepRecord kDustRecords[] = {{step::kDustBlows, dustBlows}, {step::kBroomPutDown, broomPutDown}};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kFishRows[] = {
-    {69, kStepCue, sound::kFishPersonHum, 0.4f, kStpFishPuzzled, kKeepDelay, -1},
+    {step::kFishPuzzled, kStepCue, sound::kFishPersonHum, 0.4f, kStpFishPuzzled, kKeepDelay, step::kNone},
 };
 
 // The ripple source of the ground grid; nothing in a room without one.
@@ -41,7 +42,7 @@ void keepAway(Vec3& p, float cx, float cy) {
 }
 
 // The fish person rises 0.9 in front of the player, clear of the two posts.
-void step60(PlayScreen& play) {
+void fishRises(PlayScreen& play) {
     playFishSound();
     SceneObject* fish = sceneObject(play, kObjFishPerson);
     noCollision(fish);
@@ -56,17 +57,17 @@ void step60(PlayScreen& play) {
     fish->setSceneObjectMesh(mesh::kFishPersonEmerging);
     fish->animTime = 0.0f;
     gridSource(play, 0, play.effects.groundGrid ? play.effects.groundGrid->sourceOffset : 0.0f);
-    nextAfter(play, 0.9f, 64);
+    nextAfter(play, 0.9f, step::kFishRipples);
 }
 
-void step64(PlayScreen& play) {
+void fishRipples(PlayScreen& play) {
     const Vec3 p = sceneObject(play, kObjFishPerson)->position;
     gridSource(play, 1, -0.175f);
     if (play.effects.groundGrid) {
         play.effects.groundGrid->sourceRow = static_cast<int32_t>(std::lround((5.0f + p.x) / 10.0f * 80.0f));
         play.effects.groundGrid->sourceColumn = static_cast<int32_t>(std::lround((5.0f + p.y) / 10.0f * 80.0f));
     }
-    nextAfter(play, 0.2f, 65);
+    nextAfter(play, 0.2f, step::kFishSplashesUp);
 }
 
 // A fish sound as the ripples stop.
@@ -76,38 +77,40 @@ void splash(PlayScreen& play, float seconds, int32_t next) {
     nextAfter(play, seconds, next);
 }
 
-void step65(PlayScreen& play) { splash(play, 1.9f, 61); }
+void fishSplashesUp(PlayScreen& play) { splash(play, 1.9f, step::kFishFirstLine); }
 
 // The fish person's three lines alternate between two talks, one each visit.
-void step61(PlayScreen& play) {
+void fishFirstLine(PlayScreen& play) {
     sceneObject(play, kObjFishPerson)->crossFadeSceneObjectMesh(mesh::kFishPersonTalking, 0.5f);
     gridSource(play, 1, 0.0f);
     playCueOnAnyChannel(sound::kFishPersonHum, 0.4f);
-    play.story.storyFlag36 = !play.story.storyFlag36;
-    say(play, play.story.storyFlag36 ? kStpFishInterest : kStpFishThrowIn);
-    play.script.scriptStep = 67;
+    play.story.storyFlag36 = !play.story.fishGaveInterestTalk();
+    say(play, play.story.fishGaveInterestTalk() ? kStpFishInterest : kStpFishThrowIn);
+    play.script.scriptStep = step::kFishSecondLine;
 }
 
-void step67(PlayScreen& play) {
-    cueLine(play, sound::kFishPersonHum, 0.4f, play.story.storyFlag36 ? kStpFishTrade : kStpFishOneWord, 68);
+void fishSecondLine(PlayScreen& play) {
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.story.fishGaveInterestTalk() ? kStpFishTrade : kStpFishOneWord,
+            step::kFishThirdLine);
 }
 
-void step68(PlayScreen& play) {
-    cueLine(play, sound::kFishPersonHum, 0.4f, play.story.storyFlag36 ? kStpFishHmm : kStpFishChange, 62);
+void fishThirdLine(PlayScreen& play) {
+    cueLine(play, sound::kFishPersonHum, 0.4f, play.story.fishGaveInterestTalk() ? kStpFishHmm : kStpFishChange,
+            step::kFishSinks);
 }
 
-void step62(PlayScreen& play) {
+void fishSinks(PlayScreen& play) {
     SceneObject* fish = sceneObject(play, kObjFishPerson);
     fish->setSceneObjectMesh(mesh::kFishPersonDiving);
     fish->animTime = 0.0f;
     if (play.effects.groundGrid) play.effects.groundGrid->sourceOffset = 0.1f;
-    nextAfter(play, 0.5f, 66);
+    nextAfter(play, 0.5f, step::kFishSplashesDown);
 }
 
-void step66(PlayScreen& play) { splash(play, 0.5f, 63); }
+void fishSplashesDown(PlayScreen& play) { splash(play, 0.5f, step::kFishBackInPond); }
 
 // Back in its place in the pond, rippling it as before.
-void step63(PlayScreen& play) {
+void fishBackInPond(PlayScreen& play) {
     SceneObject* fish = sceneObject(play, kObjFishPerson);
     fish->setSceneObjectMesh(mesh::kFishPersonResurfacing);
     fish->animTime = 0.0f;
@@ -120,12 +123,14 @@ void step63(PlayScreen& play) {
         play.effects.groundGrid->sourceColumn = 13;
     }
     gridSource(play, 1, 0.0f);
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
 const StepRecord kFishRecords[] = {
-    {60, step60}, {64, step64}, {65, step65}, {61, step61}, {67, step67},
-    {68, step68}, {62, step62}, {66, step66}, {63, step63},
+    {step::kFishRises, fishRises}, {step::kFishRipples, fishRipples}, {step::kFishSplashesUp, fishSplashesUp},
+    {step::kFishFirstLine, fishFirstLine}, {step::kFishSecondLine, fishSecondLine},
+    {step::kFishThirdLine, fishThirdLine}, {step::kFishSinks, fishSinks}, {step::kFishSplashesDown, fishSplashesDown},
+    {step::kFishBackInPond, fishBackInPond},
 };
 
 }  // namespace

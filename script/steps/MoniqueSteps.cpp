@@ -1,9 +1,11 @@
 // Monique: her praise of the costume, and the hat she leaves for the flower.
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -11,40 +13,41 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kMoniqueRows[] = {
-    {10, kStepCue, sound::kMoniqueVoice, 0.3f, kStpMoniquePraises, kKeepDelay, -1},
+    {step::kMoniquePraises, kStepCue, sound::kMoniqueVoice, 0.3f, kStpMoniquePraises, kKeepDelay, step::kNone},
 };
 
-void step25(PlayScreen& play) {
+void moniqueGasps(PlayScreen& play) {
     playCueOnAnyChannel(sound::kDelightedGasp, 0.6f);
     SceneObject* monique = poseObject(play, kObjMonique, mesh::kMoniqueTakingFlower, 0.0f, 1.0f);
     placeCamera(Vec3(monique->position.x - 1.0f, monique->position.y, 1.5f), Vec3(0.0f, 0.0f, -3.0f));
     fadeScene(play, 1.0f);
-    nextAfter(play, 3.0f, 26);
+    nextAfter(play, 3.0f, step::kMoniqueLaughs);
 }
 
-void step26(PlayScreen& play) {
+void moniqueLaughs(PlayScreen& play) {
     SceneObject* monique = sceneObject(play, kObjMonique);
     monique->crossFadeSceneObjectMesh(mesh::kMoniqueTalkingWithFlower, 0.5f);
     play.story.storyValue14 = monique->position.x;
     playCueOnAnyChannel(sound::kMoniqueVoice, 0.3f);
     say(play, kStpMoniqueLaughs);
-    play.script.scriptStep = 27;
+    play.script.scriptStep = step::kMoniqueDarkens;
 }
 
-void step27(PlayScreen& play) { darkenToStep(play, 28); }
+void moniqueDarkens(PlayScreen& play) { darkenToStep(play, step::kHatDrops); }
 
 // The hat drops where Monique stood; the flower is hers.
-void step28(PlayScreen& play) {
+void hatDrops(PlayScreen& play) {
     fadeScene(play, 1.0f);
     SceneObject* hat =
-        addRowObject(play, objectName(kObjHat), mesh::kHat, -1, -1, Vec3(play.story.storyValue14, 3.8f, 0.19f));
+        addRowObject(play, objectName(kObjHat), mesh::kHat, -1, -1, Vec3(play.story.hatDropX(), 3.8f, 0.19f));
     hat->rotation.set(2.79253f, 0.453786f, -0.244346f);
-    play.player.removeActionById(8);
+    play.player.removeActionById(action::kUseFlower);
     play.story.moniqueHasFlower = true;
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
-const StepRecord kMoniqueRecords[] = {{25, step25}, {26, step26}, {27, step27}, {28, step28}};
+const StepRecord kMoniqueRecords[] = {{step::kMoniqueGasps, moniqueGasps}, {step::kMoniqueLaughs, moniqueLaughs},
+                                      {step::kMoniqueDarkens, moniqueDarkens}, {step::kHatDrops, hatDrops}};
 
 }  // namespace
 

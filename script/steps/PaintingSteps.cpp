@@ -2,19 +2,20 @@
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
 namespace {
 
-void step70(PlayScreen& play) { returnToPlayer(play, 71); }
+void paintingSwings(PlayScreen& play) { returnToPlayer(play, step::kPaintingOpen); }
 
-void step71(PlayScreen& play) {
+void paintingOpen(PlayScreen& play) {
     noCollision(poseObject(play, kObjBigPainting, mesh::kBigPaintingSwinging, 6.0f, 0.0f));
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
-const StepRecord kPaintingRecords[] = {{70, step70}, {71, step71}};
+const StepRecord kPaintingRecords[] = {{step::kPaintingSwings, paintingSwings}, {step::kPaintingOpen, paintingOpen}};
 
 }  // namespace
 

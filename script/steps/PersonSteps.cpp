@@ -2,6 +2,7 @@
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -9,22 +10,33 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kPersonRows[] = {
-    {85, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonGreeting, kKeepDelay, 86},
-    {86, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonRare1, kKeepDelay, 87},
-    {87, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonRare2, kKeepDelay, 88},
-    {88, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonLong, kKeepDelay, -1},
-    {89, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonQuestion, kKeepDelay, 90},
-    {90, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonAgrees, kKeepDelay, 91},
-    {91, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonButSee, kKeepDelay, 92},
-    {92, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonTrickFirst, kKeepDelay, 95},
+    {step::kPersonGreeting, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonGreeting, kKeepDelay,
+     step::kPersonRareFirst},
+    {step::kPersonRareFirst, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonRare1, kKeepDelay,
+     step::kPersonRareSecond},
+    {step::kPersonRareSecond, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonRare2, kKeepDelay, step::kPersonLong},
+    {step::kPersonLong, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonLong, kKeepDelay, step::kNone},
+    {step::kPersonQuestion, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonQuestion, kKeepDelay,
+     step::kPersonAgrees},
+    {step::kPersonAgrees, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonAgrees, kKeepDelay, step::kPersonButSee},
+    {step::kPersonButSee, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonButSee, kKeepDelay,
+     step::kPersonTrickFirst},
+    {step::kPersonTrickFirst, kStepCue, sound::kOldPersonVoice, 0.15f, kStpPersonTrickFirst, kKeepDelay,
+     step::kPersonDarkens},
 };
 
-void step93(PlayScreen& play) { showYou(play); play.script.scriptStep = 94; }
-void step94(PlayScreen& play) { showCostumeAnswer(play); play.script.scriptStep = 89; }
-void step95(PlayScreen& play) { darkenToStep(play, 96); }
-void step96(PlayScreen& play) { deleteRowObject(play, kObjYou); fadeScene(play, 1.0f); play.script.scriptStep = -1; }
+void personSeesYou(PlayScreen& play) { showYou(play); play.script.scriptStep = step::kPersonCostumeAnswer; }
+void personCostumeAnswer(PlayScreen& play) { showCostumeAnswer(play); play.script.scriptStep = step::kPersonQuestion; }
+void personDarkens(PlayScreen& play) { darkenToStep(play, step::kPersonSceneEnds); }
+void personSceneEnds(PlayScreen& play) {
+    deleteRowObject(play, kObjYou);
+    fadeScene(play, 1.0f);
+    play.script.scriptStep = step::kNone;
+}
 
-const StepRecord kPersonRecords[] = {{93, step93}, {94, step94}, {95, step95}, {96, step96}};
+const StepRecord kPersonRecords[] = {{step::kPersonSeesYou, personSeesYou},
+                                     {step::kPersonCostumeAnswer, personCostumeAnswer},
+                                     {step::kPersonDarkens, personDarkens}, {step::kPersonSceneEnds, personSceneEnds}};
 
 }  // namespace
 

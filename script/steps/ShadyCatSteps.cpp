@@ -5,6 +5,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -12,61 +13,63 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kShadyCatRows[] = {
-    {23, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, 20},
-    {24, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, -1},
+    {step::kCatMeowsInCloseUp, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, step::kCatDarkens},
+    {step::kCatMeows, kStepCue, sound::kMeow, 0.3f, kStpCatMeows, kKeepDelay, step::kNone},
 };
 
 // The close-up: the cat still, the camera flying down to it.
-void step17(PlayScreen& play) {
+void catCloseUp(PlayScreen& play) {
     playCueOnAnyChannel(sound::kShadowGiggle, 0.0f);
     poseObject(play, kObjShadyCat, mesh::kCatLookingUp, 0.0f, 0.0f);
     placeCamera(Vec3(22.31f, 1.68f, 0.63f), Vec3(0.0f, 33.0f, 270.0f));
     play.startCameraFlight(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 0.401426f, 4.71239f), 3.5f, false);
     fadeScene(play, 1.0f, 1.0f);
-    nextAfter(play, 3.0f, 18);
+    nextAfter(play, 3.0f, step::kCatStirs);
 }
 
-void step18(PlayScreen& play) {
+void catStirs(PlayScreen& play) {
     animate(sceneObject(play, kObjShadyCat), 0.0f, 1.0f);
-    nextAfter(play, 5.0f, 29);
+    nextAfter(play, 5.0f, step::kCatEyeGlows);
 }
 
-void step29(PlayScreen& play) {
+void catEyeGlows(PlayScreen& play) {
     SceneObject* cat = sceneObject(play, kObjShadyCat);
     addGlow(cat, 1031, Vec3(0.6f, 0.6f, 0.6f), 1.0f, 1.0f, 1.0f, 1.0f);
     cat->attachments().back()->setGlowSpriteHaloTexture(picture::kBlack);
-    nextAfter(play, 2.0f, 19);
+    nextAfter(play, 2.0f, step::kShadowGiggles);
 }
 
-void step19(PlayScreen& play) {
+void shadowGiggles(PlayScreen& play) {
     playCueOnAnyChannel(sound::kShadowGiggle, 0.3f);
     SceneObject* cat = sceneObject(play, kObjShadyCat);
     cat->setSceneObjectMesh(mesh::kCatCowering);
     cat->animTime = 0.0f;
     say(play, kStpShadowGiggles);
-    play.script.scriptStep = 20;
+    play.script.scriptStep = step::kCatDarkens;
 }
 
-void step20(PlayScreen& play) { darkenToStep(play, 21); }
+void catDarkens(PlayScreen& play) { darkenToStep(play, step::kCatCloseUpEnds); }
 
-void step21(PlayScreen& play) {
+void catCloseUpEnds(PlayScreen& play) {
     SceneObject* cat = sceneObject(play, kObjShadyCat);
     cat->setSceneObjectMesh(mesh::kShadyCat);
     cat->animSpeed = 1.0f;
     freeGlows(cat);
     fadeScene(play, 1.0f);
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
-void step22(PlayScreen& play) {
+void catLooksUp(PlayScreen& play) {
     poseObject(play, kObjShadyCat, mesh::kCatLookingUp, 0.0f, 0.0f);
     placeCamera(Vec3(22.3f, 1.32f, 0.55f), Vec3(0.0f, 23.0f, 270.0f));
     fadeScene(play, 1.0f);
-    nextAfter(play, 1.0f, 23);
+    nextAfter(play, 1.0f, step::kCatMeowsInCloseUp);
 }
 
 const StepRecord kShadyCatRecords[] = {
-    {17, step17}, {18, step18}, {29, step29}, {19, step19}, {20, step20}, {21, step21}, {22, step22},
+    {step::kCatCloseUp, catCloseUp}, {step::kCatStirs, catStirs}, {step::kCatEyeGlows, catEyeGlows},
+    {step::kShadowGiggles, shadowGiggles}, {step::kCatDarkens, catDarkens}, {step::kCatCloseUpEnds, catCloseUpEnds},
+    {step::kCatLooksUp, catLooksUp},
 };
 
 }  // namespace

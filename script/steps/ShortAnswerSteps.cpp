@@ -3,6 +3,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -10,12 +11,12 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kShortAnswerRows[] = {
-    {1, kStepSilent, 0, 0.0f, kStpNoEffect, kKeepDelay, -1},
-    {2, kStepSilent, 0, 0.0f, kStpNotASnake, kKeepDelay, 1},
-    {3, kStepSilent, 0, 0.0f, kStpNearlyToppled, kKeepDelay, -1},
-    {4, kStepSilent, 0, 0.0f, kStpStandsFirm, kKeepDelay, -1},
-    {5, kStepSilent, 0, 0.0f, kStpNoAnswerComes, kKeepDelay, -1},
-    {8, kStepSilent, 0, 0.0f, kStpLeaderNoHeed, kKeepDelay, -1},
+    {step::kNoEffect, kStepSilent, 0, 0.0f, kStpNoEffect, kKeepDelay, step::kNone},
+    {step::kNotASnake, kStepSilent, 0, 0.0f, kStpNotASnake, kKeepDelay, step::kNoEffect},
+    {step::kNearlyToppled, kStepSilent, 0, 0.0f, kStpNearlyToppled, kKeepDelay, step::kNone},
+    {step::kStandsFirm, kStepSilent, 0, 0.0f, kStpStandsFirm, kKeepDelay, step::kNone},
+    {step::kNoAnswerComes, kStepSilent, 0, 0.0f, kStpNoAnswerComes, kKeepDelay, step::kNone},
+    {step::kLeaderTakesNoHeed, kStepSilent, 0, 0.0f, kStpLeaderNoHeed, kKeepDelay, step::kNone},
 };
 
 // The stationary witch answers only the death costume.
@@ -26,7 +27,7 @@ void witchAnswers(PlayScreen& play) {
     } else if (play.story.costumeWerewolf || play.story.costumeGhost) {
         say(play, kStpNoEffect);
     }
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
 // The opened lock is no longer a target.
@@ -35,10 +36,10 @@ void lockOpens(PlayScreen& play) {
     lock->setSceneObjectMesh(mesh::kLockOpen);
     noCollision(lock);
     lock->name.clear();
-    play.script.scriptStep = -1;
+    play.script.scriptStep = step::kNone;
 }
 
-const StepRecord kShortAnswerRecords[] = {{6, witchAnswers}, {14, lockOpens}};
+const StepRecord kShortAnswerRecords[] = {{step::kWitchAnswers, witchAnswers}, {step::kLockOpens, lockOpens}};
 
 }  // namespace
 

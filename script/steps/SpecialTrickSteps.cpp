@@ -1,4 +1,5 @@
 // The special trick: the person is tricked, the goat person's teacher appears, and the night ends.
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
@@ -11,6 +12,7 @@
 #include "play/SoundCue.h"
 #include "play/SweepEffect.h"
 #include "script/RowParts.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -18,11 +20,11 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kSpecialTrickRows[] = {
-    {111, kStepCue, sound::kGoatPersonVoice, 0.4f, kStpGoatTeacher, 4.0f, 105},
-    {109, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, 112},
-    {113, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, 106},
-    {117, kStepSilent, 0, 0.0f, kNoStepLine, 5.0f, 107},
-    {118, kStepSilent, 0, 0.0f, kStpDawnNear, kKeepDelay, -1},
+    {step::kGoatTeacher, kStepCue, sound::kGoatPersonVoice, 0.4f, kStpGoatTeacher, 4.0f, step::kGoatLoan},
+    {step::kAfterGoatLoan, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, step::kGoatCompares},
+    {step::kAfterGoatCompares, kStepSilent, 0, 0.0f, kNoStepLine, 2.0f, step::kTeacherCameraTurns},
+    {step::kBeforeLateNight, kStepSilent, 0, 0.0f, kNoStepLine, 5.0f, step::kLateNightBegins},
+    {step::kDawnNear, kStepSilent, 0, 0.0f, kStpDawnNear, kKeepDelay, step::kNone},
 };
 
 void setNoise(PlayScreen& play, float targetLevel, float rate) {
@@ -46,55 +48,55 @@ void addHiddenGlow(SceneObject* object, int32_t vertex) {
     sprite.colour[3] = 0.0f;
 }
 
-void step97(PlayScreen& play) {
+void trickBegins(PlayScreen& play) {
     showYou(play);
     replaceEffect(play.effects.noiseOverlay).initNoiseOverlay();
     setNoise(play, 0.25f, 0.0169492f);
-    play.script.scriptStep = 98;
+    play.script.scriptStep = step::kTrickShimmers;
 }
 
-void step98(PlayScreen& play) {
+void trickShimmers(PlayScreen& play) {
     playCueOnAnyChannel(sound::kTrickShimmerLong, 1.0f);
     sceneObject(play, kObjYou)->animSpeed = 2.0f;
-    nextAfter(play, 6.75f, 99);
+    nextAfter(play, 6.75f, step::kTrickUnfolds);
 }
 
-void step99(PlayScreen& play) {
+void trickUnfolds(PlayScreen& play) {
     animate(sceneObject(play, kObjYou), 13.5f, 0.0f);
-    nextAfter(play, 6.0f, 108);
+    nextAfter(play, 6.0f, step::kPersonFirstLaugh);
 }
 
 // The person laughs and judges while the noise over the scene thickens.
-void step108(PlayScreen& play) {
-    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh1, 100);
+void personFirstLaugh(PlayScreen& play) {
+    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh1, step::kPersonSecondLaugh);
     setNoise(play, 0.35f, 0.1f);
 }
 
-void step100(PlayScreen& play) {
+void personSecondLaugh(PlayScreen& play) {
     playCueOnAnyChannel(sound::kTrickShimmer, 0.9f);
     sceneObject(play, kObjYou)->animSpeed = 1.0f;
-    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh2, 101);
+    cueLine(play, sound::kOldPersonVoice, 0.15f, kStpPersonLaugh2, step::kPersonFirstVerdict);
     setNoise(play, 0.4f, 0.05f);
 }
 
-void step101(PlayScreen& play) {
-    cueLine(play, sound::kOldPersonVoice, 0.0999f, kStpPersonVerdict1, 102);
+void personFirstVerdict(PlayScreen& play) {
+    cueLine(play, sound::kOldPersonVoice, 0.0999f, kStpPersonVerdict1, step::kPersonSecondVerdict);
     setNoiseTarget(play, 0.6f);
 }
 
-void step102(PlayScreen& play) {
-    cueLine(play, sound::kOldPersonVoice, 0.04995f, kStpPersonVerdict2, 110);
+void personSecondVerdict(PlayScreen& play) {
+    cueLine(play, sound::kOldPersonVoice, 0.04995f, kStpPersonVerdict2, step::kNoiseTakesOver);
     setNoiseTarget(play, 0.8f);
 }
 
-void step110(PlayScreen& play) {
+void noiseTakesOver(PlayScreen& play) {
     playMusicTrack(music::kQuietNight);
     setNoise(play, 1.0f, 1.6f);
-    nextAfter(play, 8.0f, 104);
+    nextAfter(play, 8.0f, step::kRatAndGoatAppear);
 }
 
 // Out of the noise: the rat, and the goat person held by a sweep not yet begun.
-void step104(PlayScreen& play) {
+void ratAndGoatAppear(PlayScreen& play) {
     gResourceCache->purgeUnused();
     playMusicTrack(music::kFinale);
     animate(sceneObject(play, kObjYou), 80.0f, 0.0f);
@@ -119,47 +121,47 @@ void step104(PlayScreen& play) {
     play.script.scriptStepDelay = 8.0f;
     placeCamera(Vec3(12.5f, 24.37f, 2.02f), Vec3(0.0f, -24.0f, 90.0f));
     play.startCameraFlight(Vec3(12.5f, 27.3f, 7.82f), Vec3(0.0f, -0.174533f, 1.5708f), 8.0f, false);
-    play.script.scriptStep = 115;
+    play.script.scriptStep = step::kSweepReveals;
 }
 
-void step115(PlayScreen& play) {
+void sweepReveals(PlayScreen& play) {
     if (play.effects.sweepEffect) {
         play.effects.sweepEffect->targetProgress = 1.0f;
     }
     play.script.scriptStepDelay = 4.0f;
     play.startCameraFlight(Vec3(12.49f, 28.36f, 9.14f), Vec3(0.0f, 0.226893f, 1.51844f), 8.0f, true);
-    play.script.scriptStep = 111;
+    play.script.scriptStep = step::kGoatTeacher;
 }
 
-void step105(PlayScreen& play) {
-    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatLoan, 109);
+void goatLoan(PlayScreen& play) {
+    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatLoan, step::kAfterGoatLoan);
     play.script.scriptStepDelay = 8.0f;
     play.startCameraFlight(Vec3(12.62f, 30.19f, 8.79f), Vec3(0.0f, 0.191986f, 3.40339f), 8.0f, true);
 }
 
-void step112(PlayScreen& play) {
+void goatCompares(PlayScreen& play) {
     clearEffect(play.effects.sweepEffect);
-    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatCompare, 113);
+    cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatCompare, step::kAfterGoatCompares);
 }
 
-void step106(PlayScreen& play) {
+void teacherCameraTurns(PlayScreen& play) {
     play.startCameraFlight(Vec3(11.64f, 30.78f, 8.54f), Vec3(0.0f, 0.471239f, 5.07891f), 13.0f, false);
-    nextAfter(play, 2.0f, 114);
+    nextAfter(play, 2.0f, step::kPersonPasses);
 }
 
-void step114(PlayScreen& play) {
+void personPasses(PlayScreen& play) {
     playCueOnAnyChannel(sound::kPersonPassing, 0.9f);
     poseObject(play, kObjPerson, mesh::kPersonPassing, 0.0f, 1.5f);
     SceneObject* skeleton =
         addRowObject(play, objectName(kObjSkeleton), mesh::kHouseFigure, -1, -1, Vec3(11.9433f, 30.0f, 8.44822f));
     skeleton->animSpeed = 1.5f;
     skeleton->rotation.set(0.0f, 0.0f, 105.0f * kDegrees);
-    play.script.scriptStep = 116;
+    play.script.scriptStep = step::kPersonLightsFade;
 }
 
 // The person's lights fade out over two seconds, one frame at a time. The
 // frame's step time is the one the world script gave this frame.
-void step116(PlayScreen& play) {
+void personLightsFade(PlayScreen& play) {
     play.story.personGlow -= 0.5f * play.script.lastScriptDt;
     SceneObject* person = sceneObject(play, kObjPerson);
     if (play.story.personGlow > 0.0f) {
@@ -169,14 +171,14 @@ void step116(PlayScreen& play) {
         return;
     }
     freeGlows(person);
-    nextAfter(play, 8.0f, 103);
+    nextAfter(play, 8.0f, step::kTrickFadesOut);
 }
 
-void step103(PlayScreen& play) { fadeOutToStep(play, 117); }
+void trickFadesOut(PlayScreen& play) { fadeOutToStep(play, step::kBeforeLateNight); }
 
 // The room is built again for the late night, the player put back in it.
-void step107(PlayScreen& play) {
-    play.player.removeActionById(17);
+void lateNightBegins(PlayScreen& play) {
+    play.player.removeActionById(action::kUseSpecialTrick);
     play.story.nightAlmostOver = true;
     play.enterRoom(play.world.room);
     play.player.position.x = 12.5f;
@@ -186,13 +188,19 @@ void step107(PlayScreen& play) {
     play.script.scriptStepDelay = 4.0f;
     flyBackToPlayer(play, 4.0f, true);
     fadeScene(play, 1.0f, 0.25f);
-    play.script.scriptStep = 118;
+    play.script.scriptStep = step::kDawnNear;
 }
 
 const StepRecord kSpecialTrickRecords[] = {
-    {97, step97},   {98, step98},   {99, step99},   {108, step108}, {100, step100}, {101, step101},
-    {102, step102}, {110, step110}, {104, step104}, {115, step115}, {105, step105}, {112, step112},
-    {106, step106}, {114, step114}, {116, step116}, {103, step103}, {107, step107},
+    {step::kTrickBegins, trickBegins},   {step::kTrickShimmers, trickShimmers},   {step::kTrickUnfolds, trickUnfolds},
+    {step::kPersonFirstLaugh, personFirstLaugh}, {step::kPersonSecondLaugh, personSecondLaugh},
+    {step::kPersonFirstVerdict, personFirstVerdict},
+    {step::kPersonSecondVerdict, personSecondVerdict}, {step::kNoiseTakesOver, noiseTakesOver},
+    {step::kRatAndGoatAppear, ratAndGoatAppear}, {step::kSweepReveals, sweepReveals}, {step::kGoatLoan, goatLoan},
+    {step::kGoatCompares, goatCompares},
+    {step::kTeacherCameraTurns, teacherCameraTurns}, {step::kPersonPasses, personPasses},
+    {step::kPersonLightsFade, personLightsFade}, {step::kTrickFadesOut, trickFadesOut},
+    {step::kLateNightBegins, lateNightBegins},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The spider: undecided when asked, unmoved by a trick.
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
+#include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
 
@@ -8,13 +9,13 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kSpiderRows[] = {
-    {130, kStepCue, sound::kSpiderChitter, 0.4f, kStpSpiderUndecided, kKeepDelay, 131},
-    {132, kStepSilent, 0, 0.0f, kStpSpiderIgnores, kKeepDelay, -1},
+    {step::kSpiderUndecided, kStepCue, sound::kSpiderChitter, 0.4f, kStpSpiderUndecided, kKeepDelay, step::kSpiderDone},
+    {step::kSpiderIgnores, kStepSilent, 0, 0.0f, kStpSpiderIgnores, kKeepDelay, step::kNone},
 };
 
-void step131(PlayScreen& play) { returnToPlayer(play, -1); }
+void spiderDone(PlayScreen& play) { returnToPlayer(play, step::kNone); }
 
-const StepRecord kSpiderRecords[] = {{131, step131}};
+const StepRecord kSpiderRecords[] = {{step::kSpiderDone, spiderDone}};
 
 }  // namespace
 

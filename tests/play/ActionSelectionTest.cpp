@@ -3,6 +3,7 @@
 #include "play/ActionSelection.h"
 
 #include "app/ActionEntry.h"
+#include "app/ActionId.h"
 #include "play/Player.h"
 #include "play/SceneObject.h"
 #include "play/SceneObjectList.h"
@@ -103,8 +104,8 @@ TEST_F(ActionSelectionTest, UsedUpItemFallsBackToAskEvenAtTheSameAddress) {
     // freed entry's memory, and must still not pass as the old choice.
     give(13);
     EXPECT_EQ("use candle on", selection.currentActionName());
-    player.removeActionById(13);
-    player.appendAction(14);
+    player.removeActionById(action::kUseCandle);
+    player.appendAction(action::kUseLitCandle);
     EXPECT_EQ(std::vector<int32_t>{39}, press(SDLK_1)) << "only a correction, heard as a wrap";
     EXPECT_EQ(1, selectedId());
     EXPECT_EQ("ask", selection.currentActionName());

@@ -12,6 +12,7 @@
 #include "play/ClothMesh.h"
 #include "play/GroundGrid.h"
 #include "play/NoiseOverlay.h"
+#include "play/RoomId.h"
 #include "play/SweepEffect.h"
 #include "support/PlayHarness.h"
 
@@ -109,8 +110,8 @@ TEST_F(EffectSlotsTest, TheViewNarrowsAgainWhenTheNoiseGoesWithTheRoom) {
         ASSERT_FALSE(framesAt60(s, 10));
         ASSERT_FLOAT_EQ(76.0f, gCamera->fovy);
         if (way == 0) {
-            p.world.pendingRoom = 3;
-            while (p.world.room != 3) ASSERT_FALSE(framesAt60(s, 1));
+            p.world.pendingRoom = room::kShed;
+            while (p.world.room != room::kShed) ASSERT_FALSE(framesAt60(s, 1));
         } else if (way == 1) {
             gNewGameRequest = 1;
             ASSERT_FALSE(framesAt60(s, 1));

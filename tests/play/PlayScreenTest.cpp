@@ -8,6 +8,7 @@
 #include "engine/MouseState.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/RoomId.h"
 #include "play/RoomTables.h"
 #include "play/SceneObject.h"
 #include "support/PlayHarness.h"
@@ -40,7 +41,7 @@ protected:
 
 TEST_F(PlayScreenTest, ANewGameLandsInRoomZeroWithItsResourcesReferencedOnce) {
     PlayScreen& p = play(s);
-    EXPECT_EQ(0, p.world.room);
+    EXPECT_EQ(room::kStreet, p.world.room);
     EXPECT_FLOAT_EQ(3.5f, p.player.position.x);
     EXPECT_FLOAT_EQ(5.01f, p.player.position.y);
     EXPECT_FLOAT_EQ(0.0f, p.player.position.z);
@@ -60,10 +61,10 @@ TEST_F(PlayScreenTest, ANewGameLandsInRoomZeroWithItsResourcesReferencedOnce) {
     for (int32_t n : {64, 65}) EXPECT_EQ(1, meshCount(n)) << n;
 
     // Entering room 0 again rebuilds it and changes no count.
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     const std::vector<int32_t> before = allCounts();
     const size_t objects = p.world.worldList.objects().size();
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     EXPECT_EQ(before, allCounts());
     EXPECT_EQ(objects, p.world.worldList.objects().size());
     EXPECT_FLOAT_EQ(3.5f, p.player.position.x);

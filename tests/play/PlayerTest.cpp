@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/ActionEntry.h"
+#include "app/ActionId.h"
 #include "app/SaveCodec.h"
 #include "engine/FileStream.h"
 #include "play/SceneObject.h"
@@ -60,19 +61,19 @@ TEST_F(PlayerTest, ResetRemoveAndValidate) {
 
     // An id held twice loses only its first entry; an absent id changes nothing.
     give(2);
-    player.removeActionById(2);
+    player.removeActionById(action::kTrick);
     EXPECT_EQ((std::vector<int32_t>{0, 1, 3, 2}), ids());
-    player.removeActionById(17);
+    player.removeActionById(action::kUseSpecialTrick);
     EXPECT_EQ(4u, player.actions().size());
 
     // Removing the chosen entry leaves no choice behind; validation picks ask.
-    player.removeActionById(0);
+    player.removeActionById(action::kKnockOn);
     EXPECT_EQ(nullptr, player.selectedAction);
     EXPECT_TRUE(player.validateCurrentAction());
     EXPECT_EQ(1, player.selectedAction->actionId);
     EXPECT_FALSE(player.validateCurrentAction());
     // Without ask, the first entry.
-    player.removeActionById(1);
+    player.removeActionById(action::kAsk);
     EXPECT_TRUE(player.validateCurrentAction());
     EXPECT_EQ(3, player.selectedAction->actionId);
 
@@ -181,7 +182,7 @@ std::vector<uint8_t> wordsToBytes(const std::vector<uint32_t>& words) {
 TEST_F(PlayerTest, PlayerBlockSavesAndLoadsByteForByte) {
     player.position.set(1.5f, -2.25f, 0.125f);
     player.viewAngles.set(0.7f, -0.5f, 6.0f);
-    player.removeActionById(2);
+    player.removeActionById(action::kTrick);
     give(14);
     give(1);
     {

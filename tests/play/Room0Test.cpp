@@ -6,6 +6,7 @@
 #include "engine/Light.h"
 #include "engine/ResourcesByNumber.h"
 #include "play/GlowSprite.h"
+#include "play/RoomId.h"
 #include "support/PlayHarness.h"
 #include "support/Room0Plan.h"
 
@@ -38,7 +39,7 @@ TEST_F(Room0Test, StoryValuesPlaceTheProcessionAndTheHats) {
     p.story.storyFlag07 = true;
     p.story.storyFlag20 = true;
     p.story.processionWalking = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     EXPECT_FALSE(p.story.processionWalking);
     EXPECT_FLOAT_EQ(0.5f, named(p, "something")->position.x);
     EXPECT_FLOAT_EQ(11.2f, named(p, "monique")->position.x);
@@ -72,7 +73,7 @@ TEST_F(Room0Test, StoryValuesPlaceTheProcessionAndTheHats) {
 
     // The way past the statues open: they are gone.
     p.story.storyFlag21 = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     EXPECT_EQ(nullptr, named(p, "right bird statue"));
 }
 
@@ -87,7 +88,7 @@ TEST_F(Room0Test, TheSkyShowsTheFogColourByNightAndLateAtNight) {
     EXPECT_FLOAT_EQ(1.0f, gMainLight->lightColour[1]);
 
     p.story.nightAlmostOver = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     EXPECT_EQ(1, gCurrentMusicTrack);
     s.frames(30);
     sky = screentest::pixelAt(24.0f, 18.0f);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "play/GroundGrid.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "support/PlayHarness.h"
@@ -25,7 +26,7 @@ TEST_F(RoomsTest, ThePlansFollowTheFlags) { checkRoomPlans(play(s)); }
 
 TEST_F(RoomsTest, TheGardenFieldAvoidsTheShedAndTheHouseAndIsListed) {
     PlayScreen& p = play(s);
-    p.enterRoom(1);
+    p.enterRoom(room::kGarden);
     const std::vector<SceneObject*>& all = p.world.worldList.objects();
     ASSERT_FALSE(p.story.reactionList.empty());
     const size_t fixedRows = all.size() - p.story.reactionList.size();
@@ -39,7 +40,7 @@ TEST_F(RoomsTest, TheGardenFieldAvoidsTheShedAndTheHouseAndIsListed) {
         EXPECT_FALSE(y >= 28.8f && x >= 0.8f && x <= 24.0f) << x << ", " << y;
     }
     // A second visit scatters afresh: the fixed rows stay, the list is rebuilt.
-    p.enterRoom(1);
+    p.enterRoom(room::kGarden);
     EXPECT_EQ(fixedRows, p.world.worldList.objects().size() - p.story.reactionList.size());
     EXPECT_EQ(p.world.worldList.objects().back(), p.story.reactionList.back());
 }
@@ -60,19 +61,19 @@ TEST_F(RoomsTest, FixedRoomsHaveTheirRowCounts) {
 
 TEST_F(RoomsTest, EffectsAreCreatedOncePerRoom) {
     PlayScreen& p = play(s);
-    p.enterRoom(2);
-    p.enterRoom(2);
+    p.enterRoom(room::kFishPond);
+    p.enterRoom(room::kFishPond);
     ASSERT_NE(nullptr, p.effects.groundGrid);
     EXPECT_EQ(40, p.effects.groundGrid->sourceRow);
     EXPECT_FLOAT_EQ(1.75f, p.effects.groundGrid->sourceFrequency);
-    p.enterRoom(4);
-    p.enterRoom(4);
+    p.enterRoom(room::kHall);
+    p.enterRoom(room::kHall);
     EXPECT_EQ(nullptr, p.effects.groundGrid);
     for (const EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) EXPECT_NE(nullptr, cloth);
     p.story.chairAngle = 30.0f;
-    p.enterRoom(4);
+    p.enterRoom(room::kHall);
     EXPECT_NEAR(30.0f * 0.0174533f, p.findSceneObject(kObjChair)->rotation.z, 1e-6f);
-    p.enterRoom(7);
+    p.enterRoom(room::kTunnel);
     EXPECT_NE(nullptr, p.effects.backdropLayer);
     for (const EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) EXPECT_EQ(nullptr, cloth);
 }
@@ -91,7 +92,7 @@ TEST_F(RoomsTest, TheTunnelFollowsItsThreeValues) {
                             Tunnel{1.0f, 1.0f, shell, 0, 0}, Tunnel{0.0f, 1.0f, shell + 2, 0, 0}}) {
         p.story.storyValue49 = t.v49;
         p.story.storyValue50 = t.v50;
-        p.enterRoom(7);
+        p.enterRoom(room::kTunnel);
         EXPECT_EQ(t.objects, p.world.worldList.objects().size()) << t.v49 << " " << t.v50;
         EXPECT_EQ(t.rows, p.story.tunnelRowList.size());
         EXPECT_EQ(t.floor, p.story.tunnelFloorList.size());

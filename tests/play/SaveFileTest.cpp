@@ -8,11 +8,14 @@
 #include <sys/stat.h>
 
 #include "app/ActionEntry.h"
+#include "app/ActionId.h"
 #include "app/FatalError.h"
 #include "app/SaveCodec.h"
 #include "engine/FrameTimer.h"
 #include "engine/ScreenSize2D.h"
 #include "play/PlayStateTable.h"
+#include "play/RoomId.h"
+#include "script/StepIds.h"
 #include "support/PlayHarness.h"
 #include "support/WorldRecords.h"
 #include "text/Text.h"
@@ -110,7 +113,7 @@ TEST_F(SaveFileTest, ANewGameSavesTheGoldenWords) {
 
 TEST_F(SaveFileTest, EveryFieldRoundTrips) {
     PlayScreen& p = play(s);
-    p.enterRoom(3);
+    p.enterRoom(room::kShed);
     // Every saved field away from its new-game value: booleans flipped,
     // integers and floats distinct per word.
     std::vector<float> expected;
@@ -133,7 +136,7 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
     }
     p.player.position.set(1.23456f, -6.5f, 0.0f);
     p.player.viewAngles.set(0.0f, -0.3f, 2.5f);
-    p.player.removeActionById(2);
+    p.player.removeActionById(action::kTrick);
     for (int32_t id : {5, 17, 1}) {
         p.player.appendAction(id);
     }
@@ -143,7 +146,7 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
 
     gNewGameRequest = 1;
     s.frames(1);
-    ASSERT_EQ(0, p.world.room);
+    ASSERT_EQ(room::kStreet, p.world.room);
     ASSERT_FALSE(p.story.nightAlmostOver);
     load(s);
     ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
@@ -161,8 +164,8 @@ TEST_F(SaveFileTest, EveryFieldRoundTrips) {
     // The unsaved fields start from their new-game values.
     EXPECT_FLOAT_EQ(1.0f, p.story.personGlow);
     EXPECT_FLOAT_EQ(0.0f, p.story.endingProgress);
-    EXPECT_EQ(-1, p.script.scriptStep);
-    EXPECT_EQ(3, p.world.room);
+    EXPECT_EQ(step::kNone, p.script.scriptStep);
+    EXPECT_EQ(room::kShed, p.world.room);
     EXPECT_NEAR(1.23456f, p.player.position.x, 0.0001f);
     EXPECT_FLOAT_EQ(-6.5f, p.player.position.y);
     EXPECT_NEAR(-0.3f, p.player.viewAngles.y, 0.0001f);
@@ -188,7 +191,7 @@ TEST_F(SaveFileTest, EveryShortenedFileFailsWithAReadError) {
         ASSERT_NE(std::string::npos, gFatalErrorText.find(text::kErrorFileRead)) << length;
         // A file cut inside the play state never builds a room from a
         // missing word.
-        ASSERT_TRUE(p.world.room == -1 || p.world.room == 0) << length;
+        ASSERT_TRUE(p.world.room == room::kNone || p.world.room == room::kStreet) << length;
         backToPlay();
     }
     writeFileBytes(saveFileName(), whole);
@@ -222,7 +225,7 @@ TEST_F(SaveFileTest, DamagedWordsReportACorruptFile) {
         EXPECT_EQ(kGameStateError, gGameState);
         EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kErrorSaveCorrupted)) << roomWord;
         EXPECT_EQ(std::string::npos, gFatalErrorText.find(text::kErrorFileRead)) << roomWord;
-        EXPECT_EQ(-1, p.world.room);
+        EXPECT_EQ(room::kNone, p.world.room);
         backToPlay();
     }
 
@@ -394,7 +397,7 @@ TEST_F(SaveFileTest, APlayerSavedAHairFromAWallWalksOnAlongIt) {
         p.enterRoom(c.room);
         p.view.roomFade = 1.0f;
         // Standing on the floor, a hair from the wall, facing along it.
-        p.player.position.set(c.x, c.y, c.room == 4 ? 1.1f : 0.0f);
+        p.player.position.set(c.x, c.y, c.room == room::kHall ? 1.1f : 0.0f);
         p.player.viewAngles.set(0.0f, 0.0f, c.walkYaw);
         framesAt60(s, 20);
         ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;

@@ -18,6 +18,7 @@
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/ActionResolver.h"
@@ -116,7 +117,7 @@ protected:
     void TearDown() override {
         gSoundCueLog = nullptr;
         // The room the play screen gives back on destruction is the one built.
-        play().world.room = 0;
+        play().world.room = room::kStreet;
     }
 
     PlayScreen& play() { return *s.app->getPlayScreen(); }
@@ -126,7 +127,7 @@ protected:
     // sound or error left over.
     void freshWorld(ObjectName missing = kObjectNameCount) {
         PlayScreen& p = play();
-        p.world.room = 0;
+        p.world.room = room::kStreet;
         p.resetPlayState();
         p.clearRoom();
         p.player.position.set(kStandX, kStandY, 0.0f);

@@ -1,7 +1,9 @@
 // The resolver's procedure around the rows: reach, validation, unknown
 // actions, missing objects and the ground grid; and the tables as a whole.
+#include "app/ActionId.h"
 #include "play/GroundGrid.h"
 #include "script/ResolverHarness.h"
+#include "script/StepIds.h"
 #include "script/TableChecks.h"
 #include "text/Text.h"
 
@@ -47,7 +49,7 @@ TEST_F(ResolverProcedureTest, ReachBoundsAreStrict) {
             } else {
                 EXPECT_EQ(answerText(kAnsCantReach), shownAnswer());
                 EXPECT_TRUE(cues.empty());
-                EXPECT_EQ(-1, play().script.scriptStep);
+                EXPECT_EQ(step::kNone, play().script.scriptStep);
             }
         }
     }
@@ -55,7 +57,7 @@ TEST_F(ResolverProcedureTest, ReachBoundsAreStrict) {
     freshWorld();
     standAt(11.06f, 27.01f);
     execute(0, kObjDoor);
-    EXPECT_EQ(59, play().script.scriptStep);
+    EXPECT_EQ(step::kDoorGivesWay, play().script.scriptStep);
 }
 
 // A selection that validation must correct is corrected, and nothing else
@@ -64,22 +66,22 @@ TEST_F(ResolverProcedureTest, AnInvalidSelectionGivesNoAnswer) {
     PlayScreen& p = play();
 
     freshWorld();
-    p.player.removeActionById(3);  // the chosen "take" is gone
+    p.player.removeActionById(action::kTake);  // the chosen "take" is gone
     p.player.selectedAction = nullptr;
     p.rebuildTargetList();
     p.player.selectedTarget = p.player.targets.back();
     performAction(p);
-    EXPECT_EQ(1, selectedActionId(p));
+    EXPECT_EQ(action::kAsk, selectedActionId(p));
     EXPECT_EQ("", shownAnswer());
     EXPECT_TRUE(cues.empty());
 
     freshWorld();
     execute(1, kObjGate);
-    p.script.scriptStep = -1;
+    p.script.scriptStep = step::kNone;
     p.findSceneObject(kObjGate)->position.set(0.0f, 0.0f, 0.0f);  // out of view now
     performAction(p);
     EXPECT_EQ(p.player.selfTarget(), p.player.selectedTarget);
-    EXPECT_EQ(-1, p.script.scriptStep);
+    EXPECT_EQ(step::kNone, p.script.scriptStep);
     EXPECT_EQ("", shownAnswer());
 
     freshWorld();
@@ -96,7 +98,7 @@ TEST_F(ResolverProcedureTest, AnUnknownActionIdAnswersThatItIsUnknown) {
         freshWorld();
         execute(id, kObjGate);
         EXPECT_EQ("how to do this\nis unknown.", shownAnswer());
-        EXPECT_EQ(-1, play().script.scriptStep);
+        EXPECT_EQ(step::kNone, play().script.scriptStep);
         EXPECT_TRUE(cues.empty());
     }
 }
@@ -112,7 +114,7 @@ TEST_F(ResolverProcedureTest, EditingAMissingObjectRaisesTheErrorAndLeaksNoBlank
     EXPECT_NE(std::string::npos, gFatalErrorText.find(text::kPlayException5));
     EXPECT_EQ(1u, play().world.worldList.blankCount());
     EXPECT_EQ(objects - 1, play().world.worldList.objects().size());  // only the knife left
-    EXPECT_TRUE(hasAction(play(), 10));
+    EXPECT_TRUE(hasAction(play(), action::kUseKnife));
     play().clearRoom();
     EXPECT_EQ(0u, play().world.worldList.blankCount());
 }
@@ -123,7 +125,7 @@ TEST_F(ResolverProcedureTest, TheGridRippleMovesTheSourceAndNeedsNoGrid) {
     freshWorld();
     ASSERT_EQ(nullptr, play().effects.groundGrid);
     execute(1, kObjFishPerson);
-    EXPECT_EQ(60, play().script.scriptStep);
+    EXPECT_EQ(step::kFishRises, play().script.scriptStep);
 
     freshWorld();
     GroundGrid& grid = replaceEffect(play().effects.groundGrid);

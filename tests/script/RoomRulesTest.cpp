@@ -11,6 +11,9 @@
 #include "engine/Camera.h"
 #include "engine/Light.h"
 #include "play/GlowSprite.h"
+#include "play/RoomId.h"
+#include "play/SceneObject.h"
+#include "script/StepIds.h"
 #include "text/StepTexts.h"
 #include "text/Text.h"
 
@@ -88,7 +91,7 @@ TEST_F(RoomRulesTest, TheProcessionPushesThePlayerOnlyInControl) {
     standAt(walker->position.x, walker->position.y + 0.3f);
     const Vec3 before = p.player.position;
     const float walkerX = walker->position.x;
-    p.script.scriptStep = 15;  // a delay, then a line
+    p.script.scriptStep = step::kSmellRises;  // a delay, then a line
     for (int i = 0; i < 30; ++i) frame();
     ASSERT_FALSE(p.isPlayerInControl());
     EXPECT_EQ(before.x, p.player.position.x);
@@ -106,9 +109,9 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     PlayScreen& p = play();
     standAt(12.65f, 9.9f);
     frame();
-    EXPECT_TRUE(p.story.storyFlag20);
+    EXPECT_TRUE(p.story.birdStatuesAwake());
     EXPECT_EQ(1, heard(302, 0.8f));
-    EXPECT_EQ(30, p.script.scriptStep);
+    EXPECT_EQ(step::kPlayerDucks, p.script.scriptStep);
     EXPECT_FLOAT_EQ(0.5f, p.script.scriptStepDelay);
     EXPECT_FLOAT_EQ(0.5f, p.view.flight.flightDuration);
     EXPECT_FALSE(p.view.flight.flightEase);
@@ -143,7 +146,7 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     standAt(12.65f, 10.5f);
     frame();
     EXPECT_FLOAT_EQ(9.8f, p.player.position.y);
-    EXPECT_EQ(-1, p.script.scriptStep);
+    EXPECT_EQ(step::kNone, p.script.scriptStep);
     EXPECT_EQ(0, heard(302, 0.8f));
     const float poses[][2] = {{7.0f, 0.5f}, {8.5f, 1.75f}, {9.8f, 3.0f}, {4.0f, 0.0f}};
     for (const auto& pose : poses) {
@@ -160,21 +163,21 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     p.story.hatOnBroomstick = true;
     standAt(12.0f, 5.0f);
     frame();
-    EXPECT_FALSE(p.story.storyFlag21);
+    EXPECT_FALSE(p.story.birdStatuesLeft());
     EXPECT_TRUE(has(kObjLeftBirdStatue));
     standAt(1.0f, 5.0f);
     frame();
-    EXPECT_TRUE(p.story.storyFlag21);
+    EXPECT_TRUE(p.story.birdStatuesLeft());
     EXPECT_FALSE(has(kObjLeftBirdStatue));
     EXPECT_FALSE(has(kObjRightBirdStatue));
 
     standAt(12.65f, 10.1f);
     frame();
     EXPECT_FLOAT_EQ(10.1f, p.player.position.y);
-    EXPECT_EQ(-1, p.world.pendingRoom);
+    EXPECT_EQ(room::kNone, p.world.pendingRoom);
     standAt(12.65f, 10.3f);
     frame();
-    EXPECT_EQ(1, p.world.pendingRoom);
+    EXPECT_EQ(room::kGarden, p.world.pendingRoom);
 }
 
 // The gate's box leads into the tunnel only late at night once the gate scene
@@ -189,7 +192,7 @@ TEST_F(RoomRulesTest, TheGateBoxLeadsToTheTunnelOnlyOnceTheGateIsOpen) {
         p.resetPlayState();
         p.story.nightAlmostOver = c.late;
         p.story.storyFlag48 = c.opened;
-        p.enterRoom(0);
+        p.enterRoom(room::kStreet);
         standAt(3.5f, 5.0f);
         frame();
         EXPECT_EQ(c.late && c.opened ? 7 : -1, p.world.pendingRoom);
@@ -197,8 +200,8 @@ TEST_F(RoomRulesTest, TheGateBoxLeadsToTheTunnelOnlyOnceTheGateIsOpen) {
             EXPECT_FLOAT_EQ(c.opened ? 4.0f : 3.5f, p.player.position.x);
         }
     }
-    for (int i = 0; i < 60 && p.world.room != 7; ++i) frame();
-    EXPECT_EQ(7, p.world.room);
+    for (int i = 0; i < 60 && p.world.room != room::kTunnel; ++i) frame();
+    EXPECT_EQ(room::kTunnel, p.world.room);
 }
 
 // The painting turns once: coin in the well, flag 42 and the spot in front of
@@ -224,7 +227,7 @@ TEST_F(RoomRulesTest, ThePaintingOpensOnceUnderItsConditions) {
         standAt(c.x, c.y, 0.91f);
         frame();
         EXPECT_EQ(c.fires ? 1 : 0, heard(308, 0.6f));
-        EXPECT_EQ(c.fires || c.flag37, p.story.storyFlag37);
+        EXPECT_EQ(c.fires || c.flag37, p.story.paintingOpened());
         EXPECT_EQ(c.fires ? 70 : -1, p.script.scriptStep);
         if (!c.fires) continue;
         SceneObject* painting = object(kObjBigPainting);
@@ -236,11 +239,11 @@ TEST_F(RoomRulesTest, ThePaintingOpensOnceUnderItsConditions) {
         EXPECT_EQ((std::vector<int32_t>{70, 71, -1}), runScene());
         EXPECT_EQ(6.0f, painting->animTime);
         EXPECT_EQ(0.0f, painting->animSpeed);
-        EXPECT_EQ(-1000.0f, painting->halfSize.x);
+        EXPECT_EQ(kNoCollision, painting->halfSize.x);
         cues.clear();
         for (int i = 0; i < 60; ++i) frame();
         EXPECT_EQ(0, heard(308, 0.6f));
-        EXPECT_EQ(-1, p.script.scriptStep);
+        EXPECT_EQ(step::kNone, p.script.scriptStep);
     }
 }
 
@@ -255,7 +258,7 @@ TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     for (const auto& o : openings) {
         standAt(o[0], 5.0f);
         frame();
-        EXPECT_NEAR((o[0] / 29.0f) * (o[0] / 29.0f), p.story.storyValue49, 1e-5f);
+        EXPECT_NEAR((o[0] / 29.0f) * (o[0] / 29.0f), p.story.tunnelApproach(), 1e-5f);
         for (const SceneObject* row : p.story.tunnelRowList) {
             EXPECT_NEAR(o[1] * 0.0174533f, row->rotation.x, 1e-4f);
         }
@@ -264,9 +267,9 @@ TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     }
     standAt(-29.5f, 5.0f);
     frame();
-    EXPECT_EQ(1.0f, p.story.storyValue49);
-    EXPECT_GT(p.story.storyValue50, 0.0f);
-    EXPECT_LT(p.story.storyValue50, 0.01f);
+    EXPECT_EQ(1.0f, p.story.tunnelApproach());
+    EXPECT_GT(p.story.tunnelClosing(), 0.0f);
+    EXPECT_LT(p.story.tunnelClosing(), 0.01f);
     EXPECT_EQ(1, heard(343, 0.6f));
     EXPECT_FALSE(has(kObjTunnelStart1));
     EXPECT_FALSE(has(kObjTunnelStart2));
@@ -283,15 +286,15 @@ TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     standAt(-15.0f, 5.0f);
     p.story.storyValue50 = 0.5f;
     frame();
-    const float v = p.story.storyValue50;
+    const float v = p.story.tunnelClosing();
     EXPECT_NEAR(0.5f + 0.08f * 0.045f, v, 1e-6f);
     for (const SceneObject* floor : p.story.tunnelFloorList) {
         EXPECT_NEAR(1.0f - (v - 0.15f) * 0.4f, floor->position.z, 1e-5f);
     }
     expectAtmosphere(1.0f - (1.0f - v) * (1.0f - v));
 
-    for (int i = 0; i < 200 && p.story.storyValue50 < 1.0f; ++i) frame();
-    EXPECT_EQ(1.0f, p.story.storyValue50);
+    for (int i = 0; i < 200 && p.story.tunnelClosing() < 1.0f; ++i) frame();
+    EXPECT_EQ(1.0f, p.story.tunnelClosing());
     EXPECT_TRUE(p.story.tunnelRowList.empty());
     EXPECT_TRUE(p.story.tunnelFloorList.empty());
     expectAtmosphere(1.0f);
@@ -304,9 +307,9 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
     freshRoom(7, tunnelClosed);
     standAt(-12.0f, -3.0f);
     frame();
-    EXPECT_TRUE(p.story.storyFlag51);
+    EXPECT_TRUE(p.story.hallReached());
     EXPECT_TRUE(p.isPlayerInControl());
-    EXPECT_EQ(0.0f, p.story.storyValue52);
+    EXPECT_EQ(0.0f, p.story.eyesOpening());
 
     standAt(-12.0f, -2.0f);
     frame();
@@ -325,7 +328,7 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
     cues.clear();
     frame();
     EXPECT_EQ(1, heard(344, 0.6f));
-    EXPECT_NEAR(0.0001f + 0.2f * 0.045f, p.story.storyValue52, 1e-6f);
+    EXPECT_NEAR(0.0001f + 0.2f * 0.045f, p.story.eyesOpening(), 1e-6f);
     for (ObjectName eye : {kObjEye1, kObjEye2}) {
         ASSERT_TRUE(has(eye));
         EXPECT_EQ(mesh::kEyesOpening, meshNumber(object(eye)));
@@ -334,10 +337,10 @@ TEST_F(RoomRulesTest, TheHallHoldsThePlayerAndTheEyesOpen) {
         EXPECT_FALSE(object(eye)->reflectionShown);
     }
     for (int i = 0; i < 10; ++i) frame();
-    EXPECT_NEAR(0.0001f + 11 * 0.2f * 0.045f, p.story.storyValue52, 1e-5f);
+    EXPECT_NEAR(0.0001f + 11 * 0.2f * 0.045f, p.story.eyesOpening(), 1e-5f);
     EXPECT_EQ(1, heard(344, 0.6f));
-    for (int i = 0; i < 120 && p.story.storyValue52 < 1.0f; ++i) frame();
-    EXPECT_EQ(1.0f, p.story.storyValue52);
+    for (int i = 0; i < 120 && p.story.eyesOpening() < 1.0f; ++i) frame();
+    EXPECT_EQ(1.0f, p.story.eyesOpening());
     for (ObjectName eye : {kObjEye1, kObjEye2}) {
         EXPECT_EQ(mesh::kEyesOpen, meshNumber(object(eye)));
         EXPECT_EQ(1.0f, object(eye)->animSpeed);

@@ -8,10 +8,13 @@
 #include "catalog/ResourceCatalog.h"
 
 #include "app/ActionEntry.h"
+#include "app/ActionId.h"
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
 #include "play/GroundGrid.h"
+#include "play/RoomId.h"
 #include "play/SweepEffect.h"
+#include "script/StepIds.h"
 #include "text/StepTexts.h"
 
 using namespace storytest;
@@ -51,7 +54,7 @@ struct SceneCase {
 void boneLies(PlayScreen& p) { p.story.bonePlaced = true; }
 void trickHeld(PlayScreen& p) {
     p.story.specialTrickLearned = true;
-    p.player.appendAction(17);
+    p.player.appendAction(action::kUseSpecialTrick);
 }
 void lateNight(PlayScreen& p) { p.story.nightAlmostOver = true; }
 void eyesOpen(PlayScreen& p) {
@@ -62,7 +65,9 @@ void eyesOpen(PlayScreen& p) {
 }
 
 const SceneCase kScenes[] = {
-    {"dog notices the player", 1, nullptr, 12.0f, 20.0f, 0.0f, 47, {47, 43, 44, 45, 46, -1}, {},
+    {"dog notices the player", room::kGarden, nullptr, 12.0f, 20.0f, 0.0f, step::kLayBoneDown,
+     {step::kLayBoneDown, step::kDogCameraToBone, step::kDogCameraToDog, step::kDogGuards, step::kDogSceneEnds,
+      step::kNone}, {},
      [](PlayScreen& p) {
          EXPECT_TRUE(p.story.bonePlaced);
          ASSERT_TRUE(has(p, kObjBone));
@@ -73,7 +78,8 @@ const SceneCase kScenes[] = {
          EXPECT_TRUE(at(dog->position, 13.5f, 24.5f, 0.35651f));
          EXPECT_EQ(2u, dog->attachments().size());
      }},
-    {"dog given the bone", 1, boneLies, 12.0f, 20.0f, 0.0f, 53, {53, 54, 55, 56, -1}, {},
+    {"dog given the bone", room::kGarden, boneLies, 12.0f, 20.0f, 0.0f, step::kDogBuriesBone,
+     {step::kDogBuriesBone, step::kDogBurialView, step::kDogBurialDarkens, step::kDogLiesContent, step::kNone}, {},
      [](PlayScreen& p) {
          EXPECT_FALSE(has(p, kObjDog));
          EXPECT_FALSE(has(p, kObjTmp));
@@ -87,10 +93,12 @@ const SceneCase kScenes[] = {
          EXPECT_EQ(374, left[1]->attachments()[1]->vertexIndex);
          EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget);
      }},
-    {"fish person", 2, nullptr, 0.0f, 0.0f, 0.91f, 60, {60, 64, 65, 61, 67, 68, 62, 66, 63, -1},
+    {"fish person", room::kFishPond, nullptr, 0.0f, 0.0f, 0.91f, step::kFishRises,
+     {step::kFishRises, step::kFishRipples, step::kFishSplashesUp, step::kFishFirstLine, step::kFishSecondLine,
+      step::kFishThirdLine, step::kFishSinks, step::kFishSplashesDown, step::kFishBackInPond, step::kNone},
      {kStpFishThrowIn, kStpFishOneWord, kStpFishChange},
      [](PlayScreen& p) {
-         EXPECT_FALSE(p.story.storyFlag36);  // a new game's first visit turns it off
+         EXPECT_FALSE(p.story.fishGaveInterestTalk());  // a new game's first visit turns it off
          SceneObject* fish = p.findSceneObject(kObjFishPerson);
          EXPECT_EQ(mesh::kFishPersonFloating, meshNumber(fish));
          EXPECT_TRUE(at(fish->position, 0.0f, -3.5f, 0.95f));
@@ -101,10 +109,13 @@ const SceneCase kScenes[] = {
          EXPECT_EQ(1, p.effects.groundGrid->sourceRadius);
          EXPECT_EQ(0.0f, p.effects.groundGrid->sourceOffset);
      }},
-    {"goat person names its condition", 5, nullptr, 19.0f, 43.0f, 0.91f, 75, {75, 76, 77, -1},
+    {"goat person names its condition", room::kBehindHall, nullptr, 19.0f, 43.0f, 0.91f, step::kGoatBoasts,
+     {step::kGoatBoasts, step::kGoatCondition, step::kGoatBound, step::kNone},
      {kStpGoatBoasts, kStpGoatCondition},
      [](PlayScreen& p) { EXPECT_EQ(mesh::kGoatPersonBound, meshNumber(p.findSceneObject(kObjGoatPerson))); }},
-    {"goat person teaches the trick", 5, nullptr, 19.0f, 43.0f, 0.91f, 79, {79, 80, 81, 84, 82, 83, -1},
+    {"goat person teaches the trick", room::kBehindHall, nullptr, 19.0f, 43.0f, 0.91f, step::kGoatRises,
+     {step::kGoatRises, step::kGoatRelief, step::kGoatHandsOver, step::kGoatTeaches, step::kGoatTeachingDarkens,
+      step::kSpecialTrickLearned, step::kNone},
      {kStpGoatRelief, kStpGoatHandsOver},
      [](PlayScreen& p) {
          EXPECT_TRUE(p.story.specialTrickLearned);
@@ -118,13 +129,17 @@ const SceneCase kScenes[] = {
          EXPECT_NEAR(20.95f + 0.5f, p.effects.sweepEffect->instance->position.x, 1e-4f);
          EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget);
      }},
-    {"the night", 6, trickHeld, 12.0f, 33.0f, 7.33f, 97,
-     {97, 98, 99, 108, 100, 101, 102, 110, 104, 115, 111, 105, 109, 112, 113, 106, 114, 116, 103, 117, 107, 118, -1},
+    {"the night", room::kUpperFloor, trickHeld, 12.0f, 33.0f, 7.33f, step::kTrickBegins,
+     {step::kTrickBegins, step::kTrickShimmers, step::kTrickUnfolds, step::kPersonFirstLaugh, step::kPersonSecondLaugh,
+      step::kPersonFirstVerdict, step::kPersonSecondVerdict, step::kNoiseTakesOver, step::kRatAndGoatAppear,
+      step::kSweepReveals, step::kGoatTeacher, step::kGoatLoan, step::kAfterGoatLoan, step::kGoatCompares,
+      step::kAfterGoatCompares, step::kTeacherCameraTurns, step::kPersonPasses, step::kPersonLightsFade,
+      step::kTrickFadesOut, step::kBeforeLateNight, step::kLateNightBegins, step::kDawnNear, step::kNone},
      {kStpPersonLaugh1, kStpPersonLaugh2, kStpPersonVerdict1, kStpPersonVerdict2, kStpGoatTeacher, kStpGoatLoan,
       kStpGoatCompare, kStpDawnNear},
      [](PlayScreen& p) {
          EXPECT_TRUE(p.story.nightAlmostOver);
-         EXPECT_EQ(6, p.world.room);
+         EXPECT_EQ(room::kUpperFloor, p.world.room);
          // Rebuilt late at night: the person is gone, the letters are there.
          EXPECT_FALSE(has(p, kObjPerson));
          EXPECT_FALSE(has(p, kObjYou));
@@ -138,15 +153,19 @@ const SceneCase kScenes[] = {
          EXPECT_FLOAT_EQ(32.0f, p.player.position.y);
          EXPECT_NEAR(270.0f * 0.0174533f, p.player.viewAngles.z, 1e-4f);
      }},
-    {"the gate", 0, lateNight, 7.0f, 5.0f, 0.0f, 123, {123, 124, 125, 126, 129, 127, 128, -1}, {kStpGateWonders},
+    {"the gate", room::kStreet, lateNight, 7.0f, 5.0f, 0.0f, step::kGateAsked,
+     {step::kGateAsked, step::kGateOpening, step::kGateWonders, step::kGateCreaksOpen, step::kGateCameraRises,
+      step::kGateStandsOpen, step::kGateSceneEnds, step::kNone}, {kStpGateWonders},
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.story.storyFlag48);
+         EXPECT_TRUE(p.story.gateOpened());
          EXPECT_FALSE(has(p, kObjGate1));
          EXPECT_EQ(mesh::kGateOpen, meshNumber(p.findSceneObject(kObjGate)));
-         EXPECT_EQ(-1, p.world.pendingRoom);
+         EXPECT_EQ(room::kNone, p.world.pendingRoom);
      }},
     // Last: it leaves play for the ending screen.
-    {"home again", 7, eyesOpen, -12.0f, -3.0f, 0.0f, 136, {136, 137, 138, 139, 140, 141, 142, 143},
+    {"home again", room::kTunnel, eyesOpen, -12.0f, -3.0f, 0.0f, step::kTimelyReturn,
+     {step::kTimelyReturn, step::kFirstWarning, step::kSecondWarning, step::kThirdWarning, step::kEndingHalfWay,
+      step::kEndingFades, step::kShowEndingScreen, step::kEndingShown},
      {kStpTimelyReturn, kStpWarning1, kStpWarning2, kStpWarning3},
      [](PlayScreen& p) {
          EXPECT_EQ(kGameStateEnding, gGameState);

@@ -7,13 +7,16 @@
 #include "TableChecks.h"
 #include "catalog/ResourceCatalog.h"
 
+#include "app/ActionId.h"
 #include "engine/Camera.h"
 #include "play/GlowSprite.h"
 #include "play/NoiseOverlay.h"
+#include "play/RoomId.h"
 #include "play/SweepEffect.h"
 #include "script/Room7Behaviour.h"
 #include "script/RoomBehaviour.h"
 #include "script/ScriptSteps.h"
+#include "script/StepIds.h"
 #include "text/StepTexts.h"
 
 using namespace resolvertest;
@@ -48,48 +51,50 @@ void endingHalfWay(PlayScreen& p) { p.story.endingProgress = 0.5f; }
 void endingClimbing(PlayScreen& p) { p.story.endingProgress = 0.3f; }
 // Holding the candle, with "knock on" chosen.
 void candleHeld(PlayScreen& p) {
-    p.player.appendAction(13);
+    p.player.appendAction(action::kUseCandle);
     p.player.selectedAction = p.player.actions().front().get();
 }
 
 const StepCase kCases[] = {
-    {nullptr, 1, kStpNoEffect, {}, -1, 0.0f, nullptr},
-    {nullptr, 2, kStpNotASnake, {}, 1, 0.0f, nullptr},
-    {ghost, 6, kStpNoEffect, {}, -1, 0.0f, nullptr},
-    {noCostume, 6, kNoLine, {}, -1, 0.0f, nullptr},
-    {death, 6, kStpWitchNo, {{338, 0.4f}}, -1, 0.0f, nullptr},
-    {ghost, 7, kStpSkeletonGreetsGhost, {{328, 1.0f}}, -1, 0.0f, nullptr},
-    {werewolf, 7, kStpSkeletonGreetsWerewolf, {{328, 1.0f}}, -1, 0.0f, nullptr},
-    {death, 7, kStpSkeletonAsksHow, {{328, 1.0f}}, 11, 0.0f, nullptr},
-    {nullptr, 13, kStpSkeletonRemembers, {{328, 1.0f}}, 40, 0.0f, nullptr},
-    {nullptr, 14, kNoLine, {}, -1, 0.0f,
+    {nullptr, step::kNoEffect, kStpNoEffect, {}, step::kNone, 0.0f, nullptr},
+    {nullptr, step::kNotASnake, kStpNotASnake, {}, step::kNoEffect, 0.0f, nullptr},
+    {ghost, step::kWitchAnswers, kStpNoEffect, {}, step::kNone, 0.0f, nullptr},
+    {noCostume, step::kWitchAnswers, kNoLine, {}, step::kNone, 0.0f, nullptr},
+    {death, step::kWitchAnswers, kStpWitchNo, {{338, 0.4f}}, step::kNone, 0.0f, nullptr},
+    {ghost, step::kSkeletonGreets, kStpSkeletonGreetsGhost, {{328, 1.0f}}, step::kNone, 0.0f, nullptr},
+    {werewolf, step::kSkeletonGreets, kStpSkeletonGreetsWerewolf, {{328, 1.0f}}, step::kNone, 0.0f, nullptr},
+    {death, step::kSkeletonGreets, kStpSkeletonAsksHow, {{328, 1.0f}}, step::kNoIdeaHow, 0.0f, nullptr},
+    {nullptr, step::kSkeletonRemembers, kStpSkeletonRemembers, {{328, 1.0f}}, step::kSkeletonBeneath, 0.0f, nullptr},
+    {nullptr, step::kLockOpens, kNoLine, {}, step::kNone, 0.0f,
      [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLock)); }},
-    {nullptr, 15, kNoLine, {}, 16, 1.0f, nullptr},
-    {nullptr, 19, kStpShadowGiggles, {{322, 0.3f}}, 20, 0.0f,
+    {nullptr, step::kSmellRises, kNoLine, {}, step::kBurningSmell, 1.0f, nullptr},
+    {nullptr, step::kShadowGiggles, kStpShadowGiggles, {{322, 0.3f}}, step::kCatDarkens, 0.0f,
      [](PlayScreen& p) { EXPECT_TRUE(showsMesh(p.findSceneObject(kObjShadyCat), mesh::kCatCowering)); }},
-    {nullptr, 20, kNoLine, {}, 21, 1.0f, [](PlayScreen& p) { EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget); }},
-    {nullptr, 21, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget); }},
-    {nullptr, 22, kNoLine, {}, 23, 1.0f, nullptr},
-    {nullptr, 23, kStpCatMeows, {{320, 0.3f}}, 20, 0.0f, nullptr},
-    {nullptr, 28, kNoLine, {}, -1, 0.0f,
+    {nullptr, step::kCatDarkens, kNoLine, {}, step::kCatCloseUpEnds, 1.0f,
+     [](PlayScreen& p) { EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget); }},
+    {nullptr, step::kCatCloseUpEnds, kNoLine, {}, step::kNone, 0.0f,
+     [](PlayScreen& p) { EXPECT_EQ(1.0f, p.view.sceneVisibilityTarget); }},
+    {nullptr, step::kCatLooksUp, kNoLine, {}, step::kCatMeowsInCloseUp, 1.0f, nullptr},
+    {nullptr, step::kCatMeowsInCloseUp, kStpCatMeows, {{320, 0.3f}}, step::kCatDarkens, 0.0f, nullptr},
+    {nullptr, step::kHatDrops, kNoLine, {}, step::kNone, 0.0f,
      [](PlayScreen& p) {
          EXPECT_TRUE(p.story.moniqueHasFlower);
          EXPECT_EQ(2, countNamed(p, kObjHat));
-         EXPECT_FALSE(hasAction(p, 8));
+         EXPECT_FALSE(hasAction(p, action::kUseFlower));
      }},
-    {nullptr, 33, kStpRightStatueDuty, {{331, 0.8f}}, 34, 0.0f,
+    {nullptr, step::kRightStatueDuty, kStpRightStatueDuty, {{331, 0.8f}}, step::kLeftStatuePurpose, 0.0f,
      [](PlayScreen& p) { EXPECT_EQ(0.0f, p.findSceneObject(kObjLeftBirdStatue)->animSpeed); }},
-    {nullptr, 34, kStpLeftStatuePurpose, {{330, 0.8f}}, 35, 0.0f,
+    {nullptr, step::kLeftStatuePurpose, kStpLeftStatuePurpose, {{330, 0.8f}}, step::kRightStatueOnShow, 0.0f,
      [](PlayScreen& p) { EXPECT_TRUE(p.view.flight.isRunning()); }},
-    {death, 39, kStpLeftStatueDeath, {{330, 0.8f}}, -1, 0.0f, nullptr},
+    {death, step::kLeftStatueVerdict, kStpLeftStatueDeath, {{330, 0.8f}}, step::kNone, 0.0f, nullptr},
     // The lit candle joins the end of the list; the choice stays where it was.
-    {candleHeld, 42, kNoLine, {{99, 0.2f}}, -1, 0.0f,
+    {candleHeld, step::kCandleLit, kNoLine, {{99, 0.2f}}, step::kNone, 0.0f,
      [](PlayScreen& p) {
-         EXPECT_FALSE(hasAction(p, 13));
+         EXPECT_FALSE(hasAction(p, action::kUseCandle));
          EXPECT_EQ(14, p.player.actions().back()->actionId);
-         EXPECT_EQ(0, selectedActionId(p));
+         EXPECT_EQ(action::kKnockOn, selectedActionId(p));
      }},
-    {nullptr, 47, kNoLine, {}, 43, 1.0f,
+    {nullptr, step::kLayBoneDown, kNoLine, {}, step::kDogCameraToBone, 1.0f,
      [](PlayScreen& p) {
          EXPECT_TRUE(p.story.bonePlaced);
          SceneObject* dog = p.findSceneObject(kObjDog);
@@ -98,41 +103,53 @@ const StepCase kCases[] = {
          EXPECT_EQ(2162, dog->attachments()[1]->vertexIndex);
          EXPECT_FLOAT_EQ(0.1f, dog->attachments()[1]->quadExtent.x);
      }},
-    {nullptr, 48, kStpDogHeard, {{319, 0.4f}}, 52, 0.0f, nullptr},
-    {nullptr, 56, kNoLine, {}, -1, 0.0f,
+    {nullptr, step::kDogBarks, kStpDogHeard, {{319, 0.4f}}, step::kDogSettles, 0.0f, nullptr},
+    {nullptr, step::kDogLiesContent, kNoLine, {}, step::kNone, 0.0f,
      [](PlayScreen& p) {
          EXPECT_EQ(0, countNamed(p, kObjDog));
          EXPECT_EQ(0, countNamed(p, kObjTmp));
          EXPECT_EQ(2u, lastObject(p)->attachments().size());
      }},
-    {nullptr, 58, kNoLine, {}, -1, 0.0f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjBigPumpkin)); }},
-    {noFlag36, 61, kStpFishInterest, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_TRUE(p.story.storyFlag36); }},
-    {flag36, 61, kStpFishThrowIn, {{332, 0.4f}}, 67, 0.0f, [](PlayScreen& p) { EXPECT_FALSE(p.story.storyFlag36); }},
-    {flag36, 67, kStpFishTrade, {{332, 0.4f}}, 68, 0.0f, nullptr},
-    {noFlag36, 68, kStpFishChange, {{332, 0.4f}}, 62, 0.0f, nullptr},
-    {nullptr, 63, kNoLine, {}, -1, 0.0f,
+    {nullptr, step::kPumpkinGone, kNoLine, {}, step::kNone, 0.0f,
+     [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjBigPumpkin)); }},
+    {noFlag36, step::kFishFirstLine, kStpFishInterest, {{332, 0.4f}}, step::kFishSecondLine, 0.0f,
+     [](PlayScreen& p) { EXPECT_TRUE(p.story.fishGaveInterestTalk()); }},
+    {flag36, step::kFishFirstLine, kStpFishThrowIn, {{332, 0.4f}}, step::kFishSecondLine, 0.0f,
+     [](PlayScreen& p) { EXPECT_FALSE(p.story.fishGaveInterestTalk()); }},
+    {flag36, step::kFishSecondLine, kStpFishTrade, {{332, 0.4f}}, step::kFishThirdLine, 0.0f, nullptr},
+    {noFlag36, step::kFishThirdLine, kStpFishChange, {{332, 0.4f}}, step::kFishSinks, 0.0f, nullptr},
+    {nullptr, step::kFishBackInPond, kNoLine, {}, step::kNone, 0.0f,
      [](PlayScreen& p) { EXPECT_TRUE(near(p.findSceneObject(kObjFishPerson)->position, 0.0f, -3.5f, 0.95f)); }},
-    {nullptr, 72, kStpBallReassures, {{318, 0.18f}}, -1, 0.0f, nullptr},
-    {coinInWell, 72, kStpBallLostSight, {{318, 0.18f}}, -1, 0.0f, nullptr},
-    {nullptr, 73, kNoLine, {{303, 0.15f}}, 73, 0.08f, [](PlayScreen& p) { EXPECT_EQ(4, p.story.storyCount40); }},
-    {dustHalfGone, 73, kNoLine, {}, 74, 0.08f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjDust)); }},
-    {nullptr, 83, kNoLine, {}, -1, 0.0f,
+    {nullptr, step::kCrystalBallSpeaks, kStpBallReassures, {{318, 0.18f}}, step::kNone, 0.0f, nullptr},
+    {coinInWell, step::kCrystalBallSpeaks, kStpBallLostSight, {{318, 0.18f}}, step::kNone, 0.0f, nullptr},
+    {nullptr, step::kDustBlows, kNoLine, {{303, 0.15f}}, step::kDustBlows, 0.08f,
+     [](PlayScreen& p) { EXPECT_EQ(4, p.story.dustStage()); }},
+    {dustHalfGone, step::kDustBlows, kNoLine, {}, step::kBroomPutDown, 0.08f,
+     [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjDust)); }},
+    {nullptr, step::kSpecialTrickLearned, kNoLine, {}, step::kNone, 0.0f,
      [](PlayScreen& p) {
          EXPECT_TRUE(p.story.specialTrickLearned);
-         EXPECT_EQ(17, selectedActionId(p));
+         EXPECT_EQ(action::kUseSpecialTrick, selectedActionId(p));
      }},
-    {nullptr, 88, kStpPersonLong, {{333, 0.15f}}, -1, 0.0f, nullptr},
-    {ghost, 93, kNoLine, {}, 94, 3.0f, [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
-    {noCostume, 93, kNoLine, {}, 94, 3.0f, [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
-    {nullptr, 101, kStpPersonVerdict1, {{333, 0.0999f}}, 102, 0.0f, nullptr},
-    {nullptr, 114, kNoLine, {{336, 0.9f}}, 116, 0.0f, [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjSkeleton)); }},
-    {nullptr, 120, kNoLine, {}, 121, 3.0f, [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLetter)); }},
-    {nullptr, 123, kNoLine, {}, 124, 1.0f, [](PlayScreen& p) { EXPECT_TRUE(p.story.storyFlag48); }},
-    {gateOpened, 123, kStpGateUrges, {{341, 0.6f}}, -1, 0.0f, nullptr},
-    {nullptr, 133, kStpBatGuess, {{335, 0.4f}}, -1, 0.0f, nullptr},
-    {nightOver, 133, kStpBatSleeps, {}, -1, 0.0f, nullptr},
-    {endingClimbing, 140, kNoLine, {}, 140, 0.0f, nullptr},
-    {endingHalfWay, 140, kNoLine, {}, 141, 9.0f, [](PlayScreen& p) { EXPECT_FLOAT_EQ(0.5001f, p.story.endingProgress); }},
+    {nullptr, step::kPersonLong, kStpPersonLong, {{333, 0.15f}}, step::kNone, 0.0f, nullptr},
+    {ghost, step::kPersonSeesYou, kNoLine, {}, step::kPersonCostumeAnswer, 3.0f,
+     [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
+    {noCostume, step::kPersonSeesYou, kNoLine, {}, step::kPersonCostumeAnswer, 3.0f,
+     [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
+    {nullptr, step::kPersonFirstVerdict, kStpPersonVerdict1, {{333, 0.0999f}}, step::kPersonSecondVerdict, 0.0f,
+     nullptr},
+    {nullptr, step::kPersonPasses, kNoLine, {{336, 0.9f}}, step::kPersonLightsFade, 0.0f,
+     [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjSkeleton)); }},
+    {nullptr, step::kLetterUnfolds, kNoLine, {}, step::kLetterBlowsAway, 3.0f,
+     [](PlayScreen& p) { EXPECT_EQ(0, countNamed(p, kObjLetter)); }},
+    {nullptr, step::kGateAsked, kNoLine, {}, step::kGateOpening, 1.0f,
+     [](PlayScreen& p) { EXPECT_TRUE(p.story.gateOpened()); }},
+    {gateOpened, step::kGateAsked, kStpGateUrges, {{341, 0.6f}}, step::kNone, 0.0f, nullptr},
+    {nullptr, step::kBatGuesses, kStpBatGuess, {{335, 0.4f}}, step::kNone, 0.0f, nullptr},
+    {nightOver, step::kBatGuesses, kStpBatSleeps, {}, step::kNone, 0.0f, nullptr},
+    {endingClimbing, step::kEndingHalfWay, kNoLine, {}, step::kEndingHalfWay, 0.0f, nullptr},
+    {endingHalfWay, step::kEndingHalfWay, kNoLine, {}, step::kEndingFades, 9.0f,
+     [](PlayScreen& p) { EXPECT_FLOAT_EQ(0.5001f, p.story.endingProgress); }},
 };
 
 class ScriptStepsTest : public ResolverTest {
@@ -187,7 +204,7 @@ TEST_F(ScriptStepsTest, EveryLineFitsThePanel) { checkStepTexts(""); }
 
 TEST_F(ScriptStepsTest, AStepWithoutItsObjectRaisesTheMissingObjectError) {
     freshWorld(kObjTmp);
-    play().script.scriptStep = 56;
+    play().script.scriptStep = step::kDogLiesContent;
     runScriptStep(play());
     EXPECT_NE(std::string::npos, gFatalErrorText.find("5"));
 }
@@ -197,12 +214,12 @@ TEST_F(ScriptStepsTest, TheFishPersonNeverStandsWithinReachOfThePosts) {
     PlayScreen& p = play();
     p.player.position.set(1.0f, -1.85f, 0.0f);
     p.player.viewAngles.set(0.0f, 0.0f, 0.0f);  // straight at the post (1.55, -1.85)
-    p.script.scriptStep = 60;
+    p.script.scriptStep = step::kFishRises;
     runScriptStep(p);
     const Vec3 fish = p.findSceneObject(kObjFishPerson)->position;
     EXPECT_GE(std::hypot(fish.x - 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
     EXPECT_GE(std::hypot(fish.x + 1.55f, fish.y + 1.85f), 0.9f - 1e-4f);
-    EXPECT_EQ(64, p.script.scriptStep);
+    EXPECT_EQ(step::kFishRipples, p.script.scriptStep);
 }
 
 // Room exits: the player's place, the flags, and the room asked for.
@@ -213,10 +230,13 @@ struct ExitCase {
 };
 
 const ExitCase kExits[] = {
-    {4, 14.0f, 29.0f, 0.0f, 1},  {4, 12.0f, 42.0f, 1.0f, 5}, {4, 12.0f, 42.0f, 8.0f, 6},
-    {4, 12.0f, 42.0f, 5.0f, -1}, {5, 15.0f, 41.0f, 0.0f, 4}, {5, 17.0f, 41.0f, 0.0f, -1},
-    {6, 12.0f, 40.0f, 7.0f, 4},  {6, 12.0f, 40.0f, 7.5f, -1}, {1, 12.0f, 10.0f, 0.0f, 0},
-    {1, 12.0f, 29.5f, 0.0f, 4},
+    {room::kHall, 14.0f, 29.0f, 0.0f, room::kGarden},  {room::kHall, 12.0f, 42.0f, 1.0f, room::kBehindHall},
+    {room::kHall, 12.0f, 42.0f, 8.0f, room::kUpperFloor},
+    {room::kHall, 12.0f, 42.0f, 5.0f, room::kNone}, {room::kBehindHall, 15.0f, 41.0f, 0.0f, room::kHall},
+    {room::kBehindHall, 17.0f, 41.0f, 0.0f, room::kNone},
+    {room::kUpperFloor, 12.0f, 40.0f, 7.0f, room::kHall},  {room::kUpperFloor, 12.0f, 40.0f, 7.5f, room::kNone},
+    {room::kGarden, 12.0f, 10.0f, 0.0f, room::kStreet},
+    {room::kGarden, 12.0f, 29.5f, 0.0f, room::kHall},
 };
 
 TEST_F(ScriptStepsTest, RoomExitsAskForTheNextRoom) {
@@ -235,21 +255,21 @@ TEST_F(ScriptStepsTest, RoomExitsAskForTheNextRoom) {
 TEST_F(ScriptStepsTest, RoomOneCornerCallsTheDogUntilTheBoneLies) {
     freshWorld();
     PlayScreen& p = play();
-    p.world.room = 1;
-    p.script.scriptStep = 12;
+    p.world.room = room::kGarden;
+    p.script.scriptStep = step::kNothingHeard;
     p.player.position.set(13.0f, 25.0f, 0.0f);
     updateRoomBehaviour(p, 0.045f);
-    EXPECT_EQ(47, p.script.scriptStep);
+    EXPECT_EQ(step::kLayBoneDown, p.script.scriptStep);
     p.story.bonePlaced = true;
-    p.script.scriptStep = -1;
+    p.script.scriptStep = step::kNone;
     updateRoomBehaviour(p, 0.045f);
-    EXPECT_EQ(-1, p.script.scriptStep);
+    EXPECT_EQ(step::kNone, p.script.scriptStep);
 }
 
 TEST_F(ScriptStepsTest, RoomTwoHoldsThePlayerInsideItsRing) {
     freshWorld();
     PlayScreen& p = play();
-    p.world.room = 2;
+    p.world.room = room::kFishPond;
     p.player.position.set(6.0f, 8.0f, 0.5f);
     updateRoomBehaviour(p, 0.045f);
     EXPECT_NEAR(4.35f, std::hypot(p.player.position.x, p.player.position.y), 1e-4f);
@@ -269,18 +289,18 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     freshWorld();
     PlayScreen& p = play();
     SceneObject* goat = p.findSceneObject(kObjGoatPerson);
-    p.script.scriptStep = 84;
+    p.script.scriptStep = step::kGoatTeaches;
     runScriptStep(p);
     ASSERT_NE(nullptr, p.effects.sweepEffect);
     EXPECT_EQ(goat, p.effects.sweepEffect->instance.get());
     const std::vector<SceneObject*>& world = p.world.worldList.objects();
     EXPECT_EQ(world.end(), std::find(world.begin(), world.end(), goat));
     const float x = goat->position.x;
-    p.script.scriptStep = 83;
+    p.script.scriptStep = step::kSpecialTrickLearned;
     runScriptStep(p);
     EXPECT_FLOAT_EQ(x + 0.5f, goat->position.x);
 
-    p.script.scriptStep = 97;
+    p.script.scriptStep = step::kTrickBegins;
     runScriptStep(p);
     ASSERT_NE(nullptr, p.effects.noiseOverlay);
     EXPECT_FLOAT_EQ(0.25f, p.effects.noiseOverlay->targetLevel);
@@ -297,7 +317,7 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
         EXPECT_FLOAT_EQ(l.rate, p.effects.noiseOverlay->rate) << l.step;
     }
 
-    p.script.scriptStep = 104;
+    p.script.scriptStep = step::kRatAndGoatAppear;
     runScriptStep(p);
     EXPECT_EQ(nullptr, p.effects.noiseOverlay);
     ASSERT_NE(nullptr, p.effects.sweepEffect);
@@ -305,10 +325,10 @@ TEST_F(ScriptStepsTest, TheGoatScenesDriveTheSweepAndTheNoise) {
     ASSERT_NE(nullptr, second);
     EXPECT_EQ(2u, second->attachments().size());
     EXPECT_FLOAT_EQ(0.0f, p.effects.sweepEffect->progress);
-    p.script.scriptStep = 115;
+    p.script.scriptStep = step::kSweepReveals;
     runScriptStep(p);
     EXPECT_FLOAT_EQ(1.0f, p.effects.sweepEffect->targetProgress);
-    p.script.scriptStep = 112;
+    p.script.scriptStep = step::kGoatCompares;
     runScriptStep(p);
     EXPECT_EQ(nullptr, p.effects.sweepEffect);
     EXPECT_EQ("", gFatalErrorText);

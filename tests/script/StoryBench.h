@@ -13,6 +13,7 @@
 #include "app/FatalError.h"
 #include "engine/ResourceCache.h"
 #include "play/SoundCue.h"
+#include "script/StepIds.h"
 #include "support/PlayHarness.h"
 #include "support/Room0Plan.h"
 
@@ -63,7 +64,7 @@ protected:
         bool held = false;
         for (int i = 0; i < limit && gGameState == kGameStatePlay; ++i) {
             const bool open = p.answerPanel.openness == 1.0f && p.answerPanel.targetOpenness == 1.0f;
-            if (p.script.scriptStep == -1 && !open && !held && p.answerPanel.targetOpenness == 0.0f) break;
+            if (p.script.scriptStep == step::kNone && !open && !held && p.answerPanel.targetOpenness == 0.0f) break;
             if (open && !held) lines.push_back(p.answerPanel.text);
             if (open || held) {
                 screentest::pushKey(SDLK_RETURN, !held);

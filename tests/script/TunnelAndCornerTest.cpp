@@ -10,9 +10,12 @@
 #include <cmath>
 
 #include "app/ActionEntry.h"
+#include "app/ActionId.h"
 #include "app/FatalError.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "play/RoomTables.h"
+#include "script/StepIds.h"
 #include "support/PlayHarness.h"
 #include "support/Room0Plan.h"
 #include "support/WorldRecords.h"
@@ -101,7 +104,7 @@ TunnelPieces tunnelPieces(const PlayScreen& p) {
 
 // Runs frames until the tunnel has closed (at most limit frames).
 void closeTunnel(ScreenSession& s, int limit = 600) {
-    for (int i = 0; i < limit && play(s).story.storyValue50 < 1.0f; ++i) s.frames(1);
+    for (int i = 0; i < limit && play(s).story.tunnelClosing() < 1.0f; ++i) s.frames(1);
 }
 
 }  // namespace
@@ -112,11 +115,11 @@ void closeTunnel(ScreenSession& s, int limit = 600) {
 // tunnel moves and frees, so both close the same way.
 TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
     PlayScreen& p = play(s);
-    p.enterRoom(7);
+    p.enterRoom(room::kTunnel);
     p.player.position.set(-29.5f, 5.0f, 0.0f);
     s.frames(1);
-    ASSERT_FLOAT_EQ(1.0f, p.story.storyValue49);
-    ASSERT_GT(p.story.storyValue50, 0.0f);
+    ASSERT_FLOAT_EQ(1.0f, p.story.tunnelApproach());
+    ASSERT_GT(p.story.tunnelClosing(), 0.0f);
     const TunnelPieces live = tunnelPieces(p);
     EXPECT_EQ(40, live.segments);
     EXPECT_EQ(40, live.segmentsListed);
@@ -124,7 +127,7 @@ TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
     EXPECT_EQ(2, live.archesListed);
 
     EXPECT_EQ("", saveAndLoadDifferences());
-    ASSERT_EQ(7, p.world.room);
+    ASSERT_EQ(room::kTunnel, p.world.room);
     const TunnelPieces rebuilt = tunnelPieces(p);
     EXPECT_EQ(40, rebuilt.segments);
     EXPECT_EQ(40, rebuilt.segmentsListed);
@@ -134,10 +137,10 @@ TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
 
     // Half closed, the arches have sunk; closed, nothing of the tunnel stays.
     p.player.position.set(-15.0f, 5.0f, 0.0f);
-    for (int i = 0; i < 400 && p.story.storyValue50 < 0.5f; ++i) s.frames(1);
+    for (int i = 0; i < 400 && p.story.tunnelClosing() < 0.5f; ++i) s.frames(1);
     EXPECT_LT(tunnelPieces(p).archZ, 1.0f);
     closeTunnel(s);
-    ASSERT_FLOAT_EQ(1.0f, p.story.storyValue50);
+    ASSERT_FLOAT_EQ(1.0f, p.story.tunnelClosing());
     const TunnelPieces closed = tunnelPieces(p);
     EXPECT_EQ(0, closed.segments);
     EXPECT_EQ(0, closed.arches);
@@ -157,12 +160,12 @@ TEST_F(TunnelAndCornerTest, TheTunnelWallsGoExactlyAtTheThreshold) {
         SCOPED_TRACE(saved);
         p.story.storyValue49 = 1.0f;
         p.story.storyValue50 = saved;
-        p.enterRoom(7);
+        p.enterRoom(room::kTunnel);
         const bool walls = p.world.worldList.containsSceneObject(objectName(kObjTunnelWall1));
         EXPECT_EQ(saved < kTunnelWallsGoneAt, walls);
         EXPECT_EQ(walls, p.world.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
         p.player.position.set(-15.0f, 5.0f, 0.0f);
-        for (int i = 0; i < 200 && p.story.storyValue50 < 0.45f; ++i) s.frames(1);
+        for (int i = 0; i < 200 && p.story.tunnelClosing() < 0.45f; ++i) s.frames(1);
         EXPECT_FALSE(p.world.worldList.containsSceneObject(objectName(kObjTunnelWall1)));
         EXPECT_FALSE(p.world.worldList.containsSceneObject(objectName(kObjTunnelWall2)));
         ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
@@ -177,14 +180,14 @@ TEST_F(TunnelAndCornerTest, TheCornerCallsTheDogOnlyWhileItIsThere) {
         SCOPED_TRACE(late ? "late at night" : "by night");
         p.resetPlayState();
         p.story.nightAlmostOver = late;
-        p.enterRoom(1);
+        p.enterRoom(room::kGarden);
         EXPECT_EQ(!late, p.world.worldList.containsSceneObject(objectName(kObjDog)));
         p.player.position.set(13.0f, 25.0f, 0.0f);
         s.frames(40);
         ASSERT_EQ(kGameStatePlay, gGameState) << gFatalErrorText;
         EXPECT_EQ(!late, p.story.bonePlaced);
         if (late) {
-            EXPECT_EQ(-1, p.script.scriptStep);
+            EXPECT_EQ(step::kNone, p.script.scriptStep);
         }
     }
 }
@@ -196,11 +199,11 @@ TEST_F(TunnelAndCornerTest, AClosedTunnelComesBackWithoutItsArches) {
     p.story.nightAlmostOver = true;
     p.story.storyValue49 = 1.0f;
     p.story.storyValue50 = 0.9f;
-    p.enterRoom(7);
+    p.enterRoom(room::kTunnel);
     p.player.position.set(-15.0f, 5.0f, 0.0f);
     ASSERT_GT(tunnelPieces(p).arches, 0);
     closeTunnel(s);
-    ASSERT_FLOAT_EQ(1.0f, p.story.storyValue50);
+    ASSERT_FLOAT_EQ(1.0f, p.story.tunnelClosing());
     ASSERT_EQ(0, tunnelPieces(p).arches);
     EXPECT_EQ("", saveAndLoadDifferences());
     EXPECT_EQ(0, tunnelPieces(p).arches);
@@ -220,9 +223,9 @@ TEST_F(TunnelAndCornerTest, TheRopeOnThePoleIsTheRopeALoadBrings) {
         p.story.nightAlmostOver = late;
         p.story.ropeTaken = true;
         srand(kRoomSeed);
-        p.enterRoom(1);
+        p.enterRoom(room::kGarden);
         p.view.roomFade = 1.0f;
-        p.player.selectedAction = p.player.appendAction(11);
+        p.player.selectedAction = p.player.appendAction(action::kUseRope);
         p.player.position.set(24.6f, 16.3f, 0.0f);
         p.player.viewAngles.set(0.0f, 0.0f, -0.4272f);
         p.rebuildTargetList();

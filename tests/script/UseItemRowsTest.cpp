@@ -1,7 +1,9 @@
 // "use rock on" to "use hat on": every row, which items are used up and which
 // stay, the objects the rows put down, and "this doesn't work." otherwise.
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "script/ResolverHarness.h"
+#include "script/StepIds.h"
 
 using namespace resolvertest;
 
@@ -19,7 +21,7 @@ void usedUp(PlayScreen& p) {
 }
 
 const RowCase kUseRockCases[] = {
-    {4, kObjKey, [](PlayScreen& p) { p.story.rockTaken = true; }, kNoAnswer, {{45, 0.3f}}, -1,
+    {action::kUseRock, kObjKey, [](PlayScreen& p) { p.story.rockTaken = true; }, kNoAnswer, {{45, 0.3f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<4>(p);
          EXPECT_FALSE(p.story.rockTaken);
@@ -32,59 +34,61 @@ const RowCase kUseRockCases[] = {
          EXPECT_TRUE(showsTexture(rock->sceneObjectSecondTexture(), picture::kStoneSheen));
          EXPECT_TRUE(near(rock->position, 6.0f, 2.0f, 0.0f));
      }},
-    {4, kObjDustyShelf, nullptr, kAnsPutItAway, {{45, 0.6f}}, -1, usedUp<4>},
-    {4, kObjBigPainting, nullptr, kAnsMaybeNot, {}, -1, keeps<4>},
-    {4, kObjYourself, nullptr, kAnsExitHint, {}, -1, keeps<4>},
-    {4, kObjFollowedLeader, nullptr, kAnsAteIt, {{306, 0.4f}}, -1, usedUp<4>},
-    {4, kObjWell, nullptr, kAnsItFell, {{326, 1.0f}}, -1, usedUp<4>},
-    {4, kObjCrack, nullptr, kAnsDoesntFit, {}, -1, keeps<4>},
-    {4, kObjCrystalBall, nullptr, kAnsNotAGoodIdea, {}, -1, keeps<4>},
-    {4, kObjDoor, nullptr, kAnsNotAGoodIdea, {}, -1, keeps<4>},
-    {4, kObjTable, nullptr, kAnsDoesntWork, {}, -1, keeps<4>},
+    {action::kUseRock, kObjDustyShelf, nullptr, kAnsPutItAway, {{45, 0.6f}}, step::kNone, usedUp<4>},
+    {action::kUseRock, kObjBigPainting, nullptr, kAnsMaybeNot, {}, step::kNone, keeps<4>},
+    {action::kUseRock, kObjYourself, nullptr, kAnsExitHint, {}, step::kNone, keeps<4>},
+    {action::kUseRock, kObjFollowedLeader, nullptr, kAnsAteIt, {{306, 0.4f}}, step::kNone, usedUp<4>},
+    {action::kUseRock, kObjWell, nullptr, kAnsItFell, {{326, 1.0f}}, step::kNone, usedUp<4>},
+    {action::kUseRock, kObjCrack, nullptr, kAnsDoesntFit, {}, step::kNone, keeps<4>},
+    {action::kUseRock, kObjCrystalBall, nullptr, kAnsNotAGoodIdea, {}, step::kNone, keeps<4>},
+    {action::kUseRock, kObjDoor, nullptr, kAnsNotAGoodIdea, {}, step::kNone, keeps<4>},
+    {action::kUseRock, kObjTable, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<4>},
 };
 
 const RowCase kUseKeyCases[] = {
-    {5, kObjLock, nullptr, kNoAnswer, {{314, 0.8f}}, 14,
+    {action::kUseKey, kObjLock, nullptr, kNoAnswer, {{314, 0.8f}}, step::kLockOpens,
      [](PlayScreen& p) {
          usedUp<5>(p);
          EXPECT_TRUE(p.story.lockOpened);
          EXPECT_FLOAT_EQ(6.0f, p.script.scriptStepDelay);
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjLock), mesh::kLockSwingingOpen));
      }},
-    {5, kObjHomelessSkeleton, nullptr, kAnsSkeletonNoUseForKey, {{328, 1.0f}}, -1, keeps<5>},
-    {5, kObjHomelessSkeleton, [](PlayScreen& p) { p.story.costumeDeath = true; }, kAnsSkeletonNoUseForKey, {{328, 1.0f}},
-     13, keeps<5>},
-    {5, kObjSpacedLock, nullptr, kAnsDoesntFit, {}, -1, keeps<5>},
-    {5, kObjCoinSlot, nullptr, kAnsDoesntFit, {}, -1, nullptr},
-    {5, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, -1, nullptr},
-    {5, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, -1, nullptr},
-    {5, kObjSomething, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {5, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {5, kObjYourself, nullptr, kAnsNotThatEasy, {}, -1, nullptr},
-    {5, kObjWell, nullptr, kAnsDoesntWork, {}, -1, keeps<5>},
+    {action::kUseKey, kObjHomelessSkeleton, nullptr, kAnsSkeletonNoUseForKey, {{328, 1.0f}}, step::kNone, keeps<5>},
+    {action::kUseKey, kObjHomelessSkeleton, [](PlayScreen& p) { p.story.costumeDeath = true; }, kAnsSkeletonNoUseForKey,
+     {{328, 1.0f}},
+     step::kSkeletonRemembers, keeps<5>},
+    {action::kUseKey, kObjSpacedLock, nullptr, kAnsDoesntFit, {}, step::kNone, keeps<5>},
+    {action::kUseKey, kObjCoinSlot, nullptr, kAnsDoesntFit, {}, step::kNone, nullptr},
+    {action::kUseKey, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, step::kNone, nullptr},
+    {action::kUseKey, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, step::kNone, nullptr},
+    {action::kUseKey, kObjSomething, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseKey, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseKey, kObjYourself, nullptr, kAnsNotThatEasy, {}, step::kNone, nullptr},
+    {action::kUseKey, kObjWell, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<5>},
 };
 
 const RowCase kUseBristlesCases[] = {
-    {6, kObjWell, nullptr, kAnsTheyFell, {{326, 1.0f}}, -1, usedUp<6>},
-    {6, kObjFollowedLeader, nullptr, kAnsAteThem, {{306, 0.4f}}, -1, usedUp<6>},
-    {6, kObjDustyShelf, nullptr, kAnsPutThemAway, {}, -1, usedUp<6>},
-    {6, kObjBat, nullptr, kAnsCantReach, {}, -1, keeps<6>},
-    {6, kObjStationaryWitch, nullptr, kAnsWitchGrumblesLoudly, {}, -1, nullptr},
-    {6, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, -1, nullptr},
-    {6, kObjBroomstick, nullptr, kAnsBroomBeyondRepair, {}, -1, nullptr},
-    {6, kObjBroom, nullptr, kAnsAlreadyHasSome, {}, -1, nullptr},
-    {6, kObjGoatPerson, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {6, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {6, kObjGate, nullptr, kAnsGateNotInterested, {}, -1, nullptr},
-    {6, kObjRightBirdStatue, awake, kAnsRightStatueNoTime, {{331, 0.8f}}, -1, nullptr},
-    {6, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclines, {{330, 0.8f}}, -1, nullptr},
-    {6, kObjRightBirdStatue, nullptr, kAnsDoesntWork, {}, -1, nullptr},
-    {6, kObjDog, nullptr, kAnsDoesntWork, {}, -1, keeps<6>},
-    {6, kObjDog, [](PlayScreen& p) { p.story.bonePlaced = true; }, kNoAnswer, {}, 48, nullptr},
+    {action::kUseBristles, kObjWell, nullptr, kAnsTheyFell, {{326, 1.0f}}, step::kNone, usedUp<6>},
+    {action::kUseBristles, kObjFollowedLeader, nullptr, kAnsAteThem, {{306, 0.4f}}, step::kNone, usedUp<6>},
+    {action::kUseBristles, kObjDustyShelf, nullptr, kAnsPutThemAway, {}, step::kNone, usedUp<6>},
+    {action::kUseBristles, kObjBat, nullptr, kAnsCantReach, {}, step::kNone, keeps<6>},
+    {action::kUseBristles, kObjStationaryWitch, nullptr, kAnsWitchGrumblesLoudly, {}, step::kNone, nullptr},
+    {action::kUseBristles, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, step::kNone, nullptr},
+    {action::kUseBristles, kObjBroomstick, nullptr, kAnsBroomBeyondRepair, {}, step::kNone, nullptr},
+    {action::kUseBristles, kObjBroom, nullptr, kAnsAlreadyHasSome, {}, step::kNone, nullptr},
+    {action::kUseBristles, kObjGoatPerson, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseBristles, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseBristles, kObjGate, nullptr, kAnsGateNotInterested, {}, step::kNone, nullptr},
+    {action::kUseBristles, kObjRightBirdStatue, awake, kAnsRightStatueNoTime, {{331, 0.8f}}, step::kNone, nullptr},
+    {action::kUseBristles, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclines, {{330, 0.8f}}, step::kNone, nullptr},
+    {action::kUseBristles, kObjRightBirdStatue, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
+    {action::kUseBristles, kObjDog, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<6>},
+    {action::kUseBristles, kObjDog, [](PlayScreen& p) { p.story.bonePlaced = true; }, kNoAnswer, {}, step::kDogBarks,
+     nullptr},
 };
 
 const RowCase kUseBroomstickCases[] = {
-    {7, kObjCrack, nullptr, kNoAnswer, {{307, 0.42f}}, -1,
+    {action::kUseBroomstick, kObjCrack, nullptr, kNoAnswer, {{307, 0.42f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<7>(p);
          EXPECT_TRUE(p.story.broomstickInCrack);
@@ -94,38 +98,39 @@ const RowCase kUseBroomstickCases[] = {
          EXPECT_TRUE(showsTexture(stick->sceneObjectSecondTexture(), picture::kStoneSheen));
          EXPECT_TRUE(near(stick->position, 12.1f, 8.45f, 0.421f));
      }},
-    {7, kObjStationaryWitch, nullptr, kAnsWitchGrumblesLoudly, {}, -1, keeps<7>},
-    {7, kObjBristles, nullptr, kAnsBroomBeyondRepair, {}, -1, nullptr},
-    {7, kObjHomelessSkeleton, nullptr, kAnsSkeletonDodges, {}, -1, nullptr},
-    {7, kObjYourself, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {7, kObjPerson, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {7, kObjSomething, nullptr, kAnsCannotTellIfHit, {}, -1, nullptr},
-    {7, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {7, kObjRightBirdStatue, awake, kAnsRightStatueBaffled, {{331, 0.8f}}, -1, nullptr},
-    {7, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclines, {{330, 0.8f}}, -1, nullptr},
-    {7, kObjLeftBirdStatue, nullptr, kAnsDoesntWork, {}, -1, nullptr},
-    {7, kObjRock, nullptr, kAnsDoesntWork, {}, -1, keeps<7>},
+    {action::kUseBroomstick, kObjStationaryWitch, nullptr, kAnsWitchGrumblesLoudly, {}, step::kNone, keeps<7>},
+    {action::kUseBroomstick, kObjBristles, nullptr, kAnsBroomBeyondRepair, {}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjHomelessSkeleton, nullptr, kAnsSkeletonDodges, {}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjYourself, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjPerson, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjSomething, nullptr, kAnsCannotTellIfHit, {}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjRightBirdStatue, awake, kAnsRightStatueBaffled, {{331, 0.8f}}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclines, {{330, 0.8f}}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjLeftBirdStatue, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
+    {action::kUseBroomstick, kObjRock, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<7>},
 };
 
 const RowCase kUseFlowerCases[] = {
-    {8, kObjMonique, nullptr, kNoAnswer, {}, 25,
+    {action::kUseFlower, kObjMonique, nullptr, kNoAnswer, {}, step::kMoniqueGasps,
      [](PlayScreen& p) {
          EXPECT_EQ(0.0f, p.view.sceneVisibilityTarget);
          EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
          keeps<8>(p);
      }},
-    {8, kObjYourself, nullptr, kAnsGestureFlatters, {}, -1, nullptr},
-    {8, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, -1, nullptr},
-    {8, kObjHomelessSkeleton, nullptr, kAnsSkeletonDodges, {}, -1, nullptr},
-    {8, kObjSleepingSnake, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {8, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {8, kObjRightBirdStatue, awake, kAnsRightStatuePuzzled, {{331, 0.8f}}, -1, nullptr},
-    {8, kObjLeftBirdStatue, awake, kAnsLeftStatueNoUseForFlower, {{330, 0.8f}}, -1, nullptr},
-    {8, kObjDog, nullptr, kAnsDoesntWork, {}, -1, nullptr},
+    {action::kUseFlower, kObjYourself, nullptr, kAnsGestureFlatters, {}, step::kNone, nullptr},
+    {action::kUseFlower, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, step::kNone, nullptr},
+    {action::kUseFlower, kObjHomelessSkeleton, nullptr, kAnsSkeletonDodges, {}, step::kNone, nullptr},
+    {action::kUseFlower, kObjSleepingSnake, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseFlower, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseFlower, kObjRightBirdStatue, awake, kAnsRightStatuePuzzled, {{331, 0.8f}}, step::kNone, nullptr},
+    {action::kUseFlower, kObjLeftBirdStatue, awake, kAnsLeftStatueNoUseForFlower, {{330, 0.8f}}, step::kNone, nullptr},
+    {action::kUseFlower, kObjDog, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
 };
 
 const RowCase kUseHatCases[] = {
-    {9, kObjBroomstick, [](PlayScreen& p) { p.story.broomstickInCrack = true; }, kNoAnswer, {{304, 0.42f}}, -1,
+    {action::kUseHat, kObjBroomstick, [](PlayScreen& p) { p.story.broomstickInCrack = true; }, kNoAnswer,
+     {{304, 0.42f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<9>(p);
          EXPECT_TRUE(p.story.hatOnBroomstick);
@@ -136,21 +141,21 @@ const RowCase kUseHatCases[] = {
          EXPECT_TRUE(near(hat->position, 12.17f, 8.4f, 0.9f));
          EXPECT_TRUE(near(hat->rotation, -0.10472f, 0.610865f, -1.64061f));
      }},
-    {9, kObjBroomstick, nullptr, kAnsWouldFallOver, {}, -1,
+    {action::kUseHat, kObjBroomstick, nullptr, kAnsWouldFallOver, {}, step::kNone,
      [](PlayScreen& p) {
          keeps<9>(p);
          EXPECT_FALSE(p.story.hatOnBroomstick);
          EXPECT_EQ(1, countNamed(p, kObjHat));
      }},
-    {9, kObjMonique, nullptr, kAnsMoniqueSameHat, {{337, 0.3f}}, -1, nullptr},
-    {9, kObjYourself, nullptr, kAnsHatWouldNotFitYou, {}, -1, nullptr},
-    {9, kObjStationaryWitch, nullptr, kAnsWitchHasHat, {}, -1, nullptr},
-    {9, kObjHomelessSkeleton, nullptr, kAnsSkeletonHatWouldNotFit, {{328, 1.0f}}, -1, nullptr},
-    {9, kObjKnife, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {9, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {9, kObjRightBirdStatue, awake, kAnsRightStatueNoTimeForThis, {{331, 0.8f}}, -1, nullptr},
-    {9, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclinesPolitely, {{330, 0.8f}}, -1, nullptr},
-    {9, kObjGate, nullptr, kAnsDoesntWork, {}, -1, keeps<9>},
+    {action::kUseHat, kObjMonique, nullptr, kAnsMoniqueSameHat, {{337, 0.3f}}, step::kNone, nullptr},
+    {action::kUseHat, kObjYourself, nullptr, kAnsHatWouldNotFitYou, {}, step::kNone, nullptr},
+    {action::kUseHat, kObjStationaryWitch, nullptr, kAnsWitchHasHat, {}, step::kNone, nullptr},
+    {action::kUseHat, kObjHomelessSkeleton, nullptr, kAnsSkeletonHatWouldNotFit, {{328, 1.0f}}, step::kNone, nullptr},
+    {action::kUseHat, kObjKnife, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseHat, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseHat, kObjRightBirdStatue, awake, kAnsRightStatueNoTimeForThis, {{331, 0.8f}}, step::kNone, nullptr},
+    {action::kUseHat, kObjLeftBirdStatue, awake, kAnsLeftStatueDeclinesPolitely, {{330, 0.8f}}, step::kNone, nullptr},
+    {action::kUseHat, kObjGate, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<9>},
 };
 
 }  // namespace

@@ -1,9 +1,11 @@
 // "use knife on" to "use treat on": every row, the answers that change with
 // the state the rows themselves change (carving, coins, the table), the
 // lantern's glow and the fall-backs.
+#include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/GlowSprite.h"
 #include "script/ResolverHarness.h"
+#include "script/StepIds.h"
 
 using namespace resolvertest;
 
@@ -29,44 +31,45 @@ void fadedOut(PlayScreen& p) {
 }
 
 const RowCase kUseKnifeCases[] = {
-    {10, kObjYourself, nullptr, kAnsExitHint, {}, -1, nullptr},
-    {10, kObjFlower, nullptr, kNoAnswer, {{278, 0.5f}}, -1,
+    {action::kUseKnife, kObjYourself, nullptr, kAnsExitHint, {}, step::kNone, nullptr},
+    {action::kUseKnife, kObjFlower, nullptr, kNoAnswer, {{278, 0.5f}}, step::kNone,
      [](PlayScreen& p) {
-         EXPECT_EQ(8, selectedActionId(p));
+         EXPECT_EQ(action::kUseFlower, selectedActionId(p));
          EXPECT_EQ(0, countNamed(p, kObjFlower));
          EXPECT_TRUE(p.story.flowerTaken);
          keeps<10>(p);
      }},
-    {10, kObjSmallPictures, nullptr, kAnsMaybeNot, {}, -1, nullptr},
-    {10, kObjBigPumpkin, nullptr, kNoAnswer, {{309, 0.3f}}, 57,
+    {action::kUseKnife, kObjSmallPictures, nullptr, kAnsMaybeNot, {}, step::kNone, nullptr},
+    {action::kUseKnife, kObjBigPumpkin, nullptr, kNoAnswer, {{309, 0.3f}}, step::kPumpkinCutSettles,
      [](PlayScreen& p) {
-         EXPECT_EQ(1, p.story.storyCount33);
+         EXPECT_EQ(1, p.story.pumpkinStage());
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinFirstCut));
          EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
      }},
-    {10, kObjBigPumpkin, carved<1>, kNoAnswer, {{310, 0.3f}}, -1,
+    {action::kUseKnife, kObjBigPumpkin, carved<1>, kNoAnswer, {{310, 0.3f}}, step::kNone,
      [](PlayScreen& p) {
-         EXPECT_EQ(2, p.story.storyCount33);
+         EXPECT_EQ(2, p.story.pumpkinStage());
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinSecondCut));
      }},
-    {10, kObjBigPumpkin, carved<3>, kNoAnswer, {{310, 0.3f}}, -1,
+    {action::kUseKnife, kObjBigPumpkin, carved<3>, kNoAnswer, {{310, 0.3f}}, step::kNone,
      [](PlayScreen& p) {
-         EXPECT_EQ(4, p.story.storyCount33);
+         EXPECT_EQ(4, p.story.pumpkinStage());
          EXPECT_TRUE(showsMesh(p.findSceneObject(kObjBigPumpkin), mesh::kPumpkinCarved));
      }},
-    {10, kObjBigPumpkin, carved<4>, kAnsDoneCarving, {}, -1, [](PlayScreen& p) { EXPECT_EQ(4, p.story.storyCount33); }},
-    {10, kObjSleepingSnake, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {10, kObjDog, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {10, kObjFollowedLeader, carved<3>, kAnsNotAGoodIdea, {}, -1, keeps<10>},
-    {10, kObjWell, nullptr, kAnsNotAGoodIdea, {}, -1, keeps<10>},
-    {10, kObjFollowedLeader, carved<4>, kAnsAteIt, {{306, 0.4f}}, -1, usedUp<10>},
-    {10, kObjDustyShelf, carved<4>, kAnsPutItAway, {{305, 0.48f}}, -1, usedUp<10>},
-    {10, kObjWell, carved<5>, kAnsItFell, {{326, 1.0f}}, -1, usedUp<10>},
-    {10, kObjTable, nullptr, kAnsDoesntWork, {}, -1, keeps<10>},
+    {action::kUseKnife, kObjBigPumpkin, carved<4>, kAnsDoneCarving, {}, step::kNone,
+     [](PlayScreen& p) { EXPECT_EQ(4, p.story.pumpkinStage()); }},
+    {action::kUseKnife, kObjSleepingSnake, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseKnife, kObjDog, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseKnife, kObjFollowedLeader, carved<3>, kAnsNotAGoodIdea, {}, step::kNone, keeps<10>},
+    {action::kUseKnife, kObjWell, nullptr, kAnsNotAGoodIdea, {}, step::kNone, keeps<10>},
+    {action::kUseKnife, kObjFollowedLeader, carved<4>, kAnsAteIt, {{306, 0.4f}}, step::kNone, usedUp<10>},
+    {action::kUseKnife, kObjDustyShelf, carved<4>, kAnsPutItAway, {{305, 0.48f}}, step::kNone, usedUp<10>},
+    {action::kUseKnife, kObjWell, carved<5>, kAnsItFell, {{326, 1.0f}}, step::kNone, usedUp<10>},
+    {action::kUseKnife, kObjTable, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<10>},
 };
 
 const RowCase kUseRopeCases[] = {
-    {11, kObjPole, nullptr, kNoAnswer, {{315, 0.36f}}, -1,
+    {action::kUseRope, kObjPole, nullptr, kNoAnswer, {{315, 0.36f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<11>(p);
          EXPECT_TRUE(p.story.ropeOnPole);
@@ -76,76 +79,81 @@ const RowCase kUseRopeCases[] = {
          EXPECT_TRUE(showsTexture(rope->sceneObjectTexture(), picture::kPaleFibre));
          EXPECT_TRUE(near(rope->position, 25.85f, 15.43f, 0.75f));
      }},
-    {11, kObjWell, nullptr, kAnsThrowingItIn, {}, -1, keeps<11>},
-    {11, kObjYourself, nullptr, kAnsExitHint, {}, -1, nullptr},
-    {11, kObjMonique, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {11, kObjLeftBirdStatue, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {11, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {11, kObjDog, nullptr, kAnsRopeInUse, {}, -1, nullptr},
-    {11, kObjGate, nullptr, kAnsDoesntWork, {}, -1, nullptr},
+    {action::kUseRope, kObjWell, nullptr, kAnsThrowingItIn, {}, step::kNone, keeps<11>},
+    {action::kUseRope, kObjYourself, nullptr, kAnsExitHint, {}, step::kNone, nullptr},
+    {action::kUseRope, kObjMonique, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseRope, kObjLeftBirdStatue, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseRope, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseRope, kObjDog, nullptr, kAnsRopeInUse, {}, step::kNone, nullptr},
+    {action::kUseRope, kObjGate, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
 };
 
 void holdingCoin(PlayScreen& p) { p.story.coinHeld = true; }
 
 const RowCase kUseCoinCases[] = {
-    {12, kObjWell, holdingCoin, kAnsWishThingsChange, {{326, 1.0f}}, -1,
+    {action::kUseCoin, kObjWell, holdingCoin, kAnsWishThingsChange, {{326, 1.0f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<12>(p);
          EXPECT_FALSE(p.story.coinHeld);
          EXPECT_TRUE(p.story.coinInWell);
      }},
-    {12, kObjWell, [](PlayScreen& p) { p.story.coinHeld = p.story.coinInWell = true; }, kAnsAlreadyDid, {}, -1,
+    {action::kUseCoin, kObjWell, [](PlayScreen& p) { p.story.coinHeld = p.story.coinInWell = true; }, kAnsAlreadyDid,
+     {}, step::kNone,
      [](PlayScreen& p) {
          keeps<12>(p);
          EXPECT_TRUE(p.story.coinHeld);
      }},
-    {12, kObjFishPerson, nullptr, kAnsFishDoubtfulHum, {{332, 0.4f}}, -1, nullptr},
-    {12, kObjSomething, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {12, kObjCoins, nullptr, kAnsJustTookIt, {}, -1, nullptr},
-    {12, kObjGate, nullptr, kNoAnswer, {}, 123, nullptr},
-    {12, kObjGoatPerson, nullptr, kAnsGoatNotTroubled, {{339, 0.4f}}, -1, nullptr},
-    {12, kObjCoinSlot, holdingCoin, kAnsInsertedCoin, {{324, 0.6f}}, -1,
+    {action::kUseCoin, kObjFishPerson, nullptr, kAnsFishDoubtfulHum, {{332, 0.4f}}, step::kNone, nullptr},
+    {action::kUseCoin, kObjSomething, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseCoin, kObjCoins, nullptr, kAnsJustTookIt, {}, step::kNone, nullptr},
+    {action::kUseCoin, kObjGate, nullptr, kNoAnswer, {}, step::kGateAsked, nullptr},
+    {action::kUseCoin, kObjGoatPerson, nullptr, kAnsGoatNotTroubled, {{339, 0.4f}}, step::kNone, nullptr},
+    {action::kUseCoin, kObjCoinSlot, holdingCoin, kAnsInsertedCoin, {{324, 0.6f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<12>(p);
          EXPECT_FALSE(p.story.coinHeld);
          EXPECT_TRUE(p.story.coinInserted);
      }},
     // Once the slot has given its candle the coin drops through and stays.
-    {12, kObjCoinSlot, [](PlayScreen& p) { p.story.storyFlag07 = true; }, kAnsFellThrough, {{312, 0.48f}}, -1, keeps<12>},
-    {12, kObjCoinSlot, [](PlayScreen& p) { p.story.candleTaken = true; }, kAnsFellThrough, {{312, 0.48f}}, -1, keeps<12>},
-    {12, kObjCoinSlot, [](PlayScreen& p) { p.story.coinInserted = true; }, kAnsFellThrough, {{312, 0.48f}}, -1,
+    {action::kUseCoin, kObjCoinSlot, [](PlayScreen& p) { p.story.storyFlag07 = true; }, kAnsFellThrough, {{312, 0.48f}},
+     step::kNone, keeps<12>},
+    {action::kUseCoin, kObjCoinSlot, [](PlayScreen& p) { p.story.candleTaken = true; }, kAnsFellThrough, {{312, 0.48f}},
+     step::kNone, keeps<12>},
+    {action::kUseCoin, kObjCoinSlot, [](PlayScreen& p) { p.story.coinInserted = true; }, kAnsFellThrough,
+     {{312, 0.48f}}, step::kNone,
      keeps<12>},
-    {12, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, -1, nullptr},
-    {12, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, -1, nullptr},
-    {12, kObjHomelessSkeleton, nullptr, kAnsSkeletonNoNeedForCoin, {{328, 1.0f}}, -1, nullptr},
-    {12, kObjDustyShelf, holdingCoin, kAnsPutItAway, {{46, 0.18f}}, -1,
+    {action::kUseCoin, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, step::kNone, nullptr},
+    {action::kUseCoin, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, step::kNone, nullptr},
+    {action::kUseCoin, kObjHomelessSkeleton, nullptr, kAnsSkeletonNoNeedForCoin, {{328, 1.0f}}, step::kNone, nullptr},
+    {action::kUseCoin, kObjDustyShelf, holdingCoin, kAnsPutItAway, {{46, 0.18f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<12>(p);
          EXPECT_FALSE(p.story.coinHeld);
      }},
-    {12, kObjFollowedLeader, holdingCoin, kAnsAteIt, {{306, 0.4f}}, -1,
+    {action::kUseCoin, kObjFollowedLeader, holdingCoin, kAnsAteIt, {{306, 0.4f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<12>(p);
          EXPECT_FALSE(p.story.coinHeld);
      }},
-    {12, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {12, kObjDog, bone, kNoAnswer, {}, 48, nullptr},
-    {12, kObjDog, nullptr, kAnsDoesntWork, {}, -1, nullptr},
+    {action::kUseCoin, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseCoin, kObjDog, bone, kNoAnswer, {}, step::kDogBarks, nullptr},
+    {action::kUseCoin, kObjDog, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
 };
 
 const RowCase kUseCandleCases[] = {
-    {13, kObjBigPumpkin, carved<1>, kAnsDoesntWork, {}, -1, nullptr},
-    {13, kObjBigPumpkin, carved<2>, kAnsNotDoneCarving, {}, -1, nullptr},
-    {13, kObjBigPumpkin, carved<4>, kAnsNotLit, {}, -1, keeps<13>},
-    {13, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, -1, nullptr},
-    {13, kObjHomelessSkeleton, nullptr, kAnsSkeletonLightsCandle, {{328, 1.0f}}, 42, keeps<13>},
-    {13, kObjLeftSlider, nullptr, kAnsNoRefunds, {}, -1, nullptr},
-    {13, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, -1, nullptr},
-    {13, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, -1, nullptr},
-    {13, kObjDustyShelf, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {13, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {13, kObjDog, bone, kNoAnswer, {}, 48, nullptr},
-    {13, kObjWell, nullptr, kAnsDoesntWork, {}, -1, nullptr},
+    {action::kUseCandle, kObjBigPumpkin, carved<1>, kAnsDoesntWork, {}, step::kNone, nullptr},
+    {action::kUseCandle, kObjBigPumpkin, carved<2>, kAnsNotDoneCarving, {}, step::kNone, nullptr},
+    {action::kUseCandle, kObjBigPumpkin, carved<4>, kAnsNotLit, {}, step::kNone, keeps<13>},
+    {action::kUseCandle, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, step::kNone, nullptr},
+    {action::kUseCandle, kObjHomelessSkeleton, nullptr, kAnsSkeletonLightsCandle, {{328, 1.0f}}, step::kCandleLit,
+     keeps<13>},
+    {action::kUseCandle, kObjLeftSlider, nullptr, kAnsNoRefunds, {}, step::kNone, nullptr},
+    {action::kUseCandle, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, step::kNone, nullptr},
+    {action::kUseCandle, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, step::kNone, nullptr},
+    {action::kUseCandle, kObjDustyShelf, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseCandle, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseCandle, kObjDog, bone, kNoAnswer, {}, step::kDogBarks, nullptr},
+    {action::kUseCandle, kObjWell, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
 };
 
 void expectEye(const GlowSprite* eye, int32_t vertex) {
@@ -158,11 +166,11 @@ void expectEye(const GlowSprite* eye, int32_t vertex) {
 }
 
 const RowCase kUseLitCandleCases[] = {
-    {14, kObjBigPumpkin, carved<4>, kNoAnswer, {{311, 0.24f}}, -1,
+    {action::kUseLitCandle, kObjBigPumpkin, carved<4>, kNoAnswer, {{311, 0.24f}}, step::kNone,
      [](PlayScreen& p) {
          usedUp<14>(p);
-         EXPECT_EQ(5, p.story.storyCount33);
-         EXPECT_TRUE(p.story.storyFlag07);
+         EXPECT_EQ(5, p.story.pumpkinStage());
+         EXPECT_TRUE(p.story.candleDispensed());
          const SceneObject* light = lastObject(p);
          EXPECT_EQ("", light->name);
          EXPECT_TRUE(showsMesh(light, mesh::kPumpkinStump));
@@ -176,87 +184,90 @@ const RowCase kUseLitCandleCases[] = {
          expectEye(pumpkin->attachments()[0].get(), 1090);
          expectEye(pumpkin->attachments()[1].get(), 1092);
      }},
-    {14, kObjBigPumpkin, carved<3>, kAnsNotDoneCarving, {}, -1,
+    {action::kUseLitCandle, kObjBigPumpkin, carved<3>, kAnsNotDoneCarving, {}, step::kNone,
      [](PlayScreen& p) {
          keeps<14>(p);
-         EXPECT_EQ(3, p.story.storyCount33);
+         EXPECT_EQ(3, p.story.pumpkinStage());
          EXPECT_TRUE(p.findSceneObject(kObjBigPumpkin)->attachments().empty());
      }},
-    {14, kObjBigPumpkin, nullptr, kAnsDoesntWork, {}, -1, keeps<14>},
-    {14, kObjHomelessSkeleton, nullptr, kAnsSkeletonStillBurning, {{328, 1.0f}}, -1, nullptr},
-    {14, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, -1, nullptr},
-    {14, kObjCoinSlot, nullptr, kAnsNoRefunds, {}, -1, nullptr},
-    {14, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, -1, nullptr},
-    {14, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, -1, nullptr},
-    {14, kObjSpider, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {14, kObjCrack, nullptr, kAnsNothingInIt, {}, -1, nullptr},
-    {14, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {14, kObjDog, bone, kNoAnswer, {}, 48, nullptr},
+    {action::kUseLitCandle, kObjBigPumpkin, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<14>},
+    {action::kUseLitCandle, kObjHomelessSkeleton, nullptr, kAnsSkeletonStillBurning, {{328, 1.0f}}, step::kNone,
+     nullptr},
+    {action::kUseLitCandle, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, step::kNone, nullptr},
+    {action::kUseLitCandle, kObjCoinSlot, nullptr, kAnsNoRefunds, {}, step::kNone, nullptr},
+    {action::kUseLitCandle, kObjMonique, nullptr, kAnsMoniqueDeclines, {{337, 0.3f}}, step::kNone, nullptr},
+    {action::kUseLitCandle, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, step::kNone, nullptr},
+    {action::kUseLitCandle, kObjSpider, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseLitCandle, kObjCrack, nullptr, kAnsNothingInIt, {}, step::kNone, nullptr},
+    {action::kUseLitCandle, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseLitCandle, kObjDog, bone, kNoAnswer, {}, step::kDogBarks, nullptr},
 };
 
 const RowCase kUseBroomCases[] = {
-    {15, kObjBristles, nullptr, kAnsCanTakeThem, {}, -1, nullptr},
-    {15, kObjRoundDrawings, nullptr, kAnsMaybeNot, {}, -1, nullptr},
-    {15, kObjKnife, nullptr, kAnsCouldJustTake, {}, -1, nullptr},
-    {15, kObjBat, nullptr, kAnsBatStop, {{335, 0.4f}}, -1, nullptr},
-    {15, kObjGoatPerson, nullptr, kAnsGoatApprovesBroom, {{339, 0.4f}}, -1, nullptr},
-    {15, kObjDust, nullptr, kAnsDustNotYet, {}, -1, [](PlayScreen& p) { EXPECT_EQ(0, p.story.storyCount40); }},
-    {15, kObjDust, [](PlayScreen& p) { p.story.storyFlag43 = true; }, kNoAnswer, {}, 73,
+    {action::kUseBroom, kObjBristles, nullptr, kAnsCanTakeThem, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjRoundDrawings, nullptr, kAnsMaybeNot, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjKnife, nullptr, kAnsCouldJustTake, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjBat, nullptr, kAnsBatStop, {{335, 0.4f}}, step::kNone, nullptr},
+    {action::kUseBroom, kObjGoatPerson, nullptr, kAnsGoatApprovesBroom, {{339, 0.4f}}, step::kNone, nullptr},
+    {action::kUseBroom, kObjDust, nullptr, kAnsDustNotYet, {}, step::kNone,
+     [](PlayScreen& p) { EXPECT_EQ(0, p.story.dustStage()); }},
+    {action::kUseBroom, kObjDust, [](PlayScreen& p) { p.story.storyFlag43 = true; }, kNoAnswer, {}, step::kDustBlows,
      [](PlayScreen& p) {
-         EXPECT_EQ(-1, p.story.storyCount40);
+         EXPECT_EQ(-1, p.story.dustStage());
          EXPECT_FLOAT_EQ(1.0f, p.script.scriptStepDelay);
      }},
-    {15, kObjTable, nullptr, kAnsRemoveDust, {{303, 0.18f}}, -1,
-     [](PlayScreen& p) { EXPECT_FALSE(p.story.storyFlag41); }},
-    {15, kObjTable, [](PlayScreen& p) { p.story.storyFlag41 = false; }, kAnsNoDustOnTable, {}, -1, nullptr},
-    {15, kObjBroomstick, nullptr, kAnsEnoughAlready, {}, -1, nullptr},
-    {15, kObjStationaryWitch, nullptr, kAnsWitchWavesOff, {}, -1, nullptr},
-    {15, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {15, kObjSleepingSnake, nullptr, kAnsDoesntWakeUp, {}, -1, nullptr},
-    {15, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, -1, nullptr},
-    {15, kObjSpider, nullptr, kAnsSpiderLeft, {}, -1,
+    {action::kUseBroom, kObjTable, nullptr, kAnsRemoveDust, {{303, 0.18f}}, step::kNone,
+     [](PlayScreen& p) { EXPECT_FALSE(p.story.dustOnTable()); }},
+    {action::kUseBroom, kObjTable, [](PlayScreen& p) { p.story.storyFlag41 = false; }, kAnsNoDustOnTable, {},
+     step::kNone, nullptr},
+    {action::kUseBroom, kObjBroomstick, nullptr, kAnsEnoughAlready, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjStationaryWitch, nullptr, kAnsWitchWavesOff, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjSleepingSnake, nullptr, kAnsDoesntWakeUp, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, step::kNone, nullptr},
+    {action::kUseBroom, kObjSpider, nullptr, kAnsSpiderLeft, {}, step::kNone,
      [](PlayScreen& p) {
-         EXPECT_TRUE(p.story.storyCount35);
+         EXPECT_TRUE(p.story.spiderSweptAway());
          EXPECT_EQ(0, countNamed(p, kObjSpider));
          EXPECT_FALSE(isTarget(p, kObjSpider));
      }},
-    {15, kObjWell, nullptr, kAnsCantReachBottom, {}, -1, nullptr},
-    {15, kObjPillar, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {15, kObjDog, nullptr, kNoAnswer, {}, 47, nullptr},
-    {15, kObjDog, bone, kNoAnswer, {}, 48, nullptr},
-    {15, kObjSomething, nullptr, kAnsCannotTellIfHit, {}, -1, nullptr},
-    {15, kObjGate, nullptr, kAnsDoesntWork, {}, -1, keeps<15>},
+    {action::kUseBroom, kObjWell, nullptr, kAnsCantReachBottom, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjPillar, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjDog, nullptr, kNoAnswer, {}, step::kLayBoneDown, nullptr},
+    {action::kUseBroom, kObjDog, bone, kNoAnswer, {}, step::kDogBarks, nullptr},
+    {action::kUseBroom, kObjSomething, nullptr, kAnsCannotTellIfHit, {}, step::kNone, nullptr},
+    {action::kUseBroom, kObjGate, nullptr, kAnsDoesntWork, {}, step::kNone, keeps<15>},
 };
 
 const RowCase kUseBoneCases[] = {
-    {16, kObjDog, nullptr, kNoAnswer, {}, 53,
+    {action::kUseBone, kObjDog, nullptr, kNoAnswer, {}, step::kDogBuriesBone,
      [](PlayScreen& p) {
          usedUp<16>(p);
          EXPECT_TRUE(p.story.dogGotBone);
          fadedOut(p);
      }},
-    {16, kObjBroomstick, nullptr, kAnsEnoughAlready, {}, -1, keeps<16>},
-    {16, kObjSomething, nullptr, kNoAnswer, {}, 49, keeps<16>},
-    {16, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, -1, nullptr},
-    {16, kObjMonique, nullptr, kAnsMoniqueDismayed, {{337, 0.3f}}, -1, nullptr},
-    {16, kObjWell, nullptr, kAnsNotAGoodIdea, {}, -1, nullptr},
-    {16, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, -1, nullptr},
-    {16, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, -1, nullptr},
-    {16, kObjHomelessSkeleton, nullptr, kAnsSkeletonNotHisBone, {{328, 1.0f}}, -1, nullptr},
-    {16, kObjDogHouse, nullptr, kAnsJustTookIt, {}, -1, nullptr},
-    {16, kObjGate, nullptr, kAnsDoesntWork, {}, -1, nullptr},
+    {action::kUseBone, kObjBroomstick, nullptr, kAnsEnoughAlready, {}, step::kNone, keeps<16>},
+    {action::kUseBone, kObjSomething, nullptr, kNoAnswer, {}, step::kSomethingFirstSilence, keeps<16>},
+    {action::kUseBone, kObjFishPerson, nullptr, kAnsFishRefusal, {{332, 0.4f}}, step::kNone, nullptr},
+    {action::kUseBone, kObjMonique, nullptr, kAnsMoniqueDismayed, {{337, 0.3f}}, step::kNone, nullptr},
+    {action::kUseBone, kObjWell, nullptr, kAnsNotAGoodIdea, {}, step::kNone, nullptr},
+    {action::kUseBone, kObjStationaryWitch, nullptr, kAnsSheNotInterested, {}, step::kNone, nullptr},
+    {action::kUseBone, kObjShadyCat, nullptr, kAnsShadyCatNotInterested, {}, step::kNone, nullptr},
+    {action::kUseBone, kObjHomelessSkeleton, nullptr, kAnsSkeletonNotHisBone, {{328, 1.0f}}, step::kNone, nullptr},
+    {action::kUseBone, kObjDogHouse, nullptr, kAnsJustTookIt, {}, step::kNone, nullptr},
+    {action::kUseBone, kObjGate, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
 };
 
 const RowCase kUseSpecialTrickCases[] = {
-    {17, kObjPerson, nullptr, kNoAnswer, {}, 97, fadedOut},
-    {17, kObjGate, nullptr, kAnsSpecialOccasion, {}, -1, keeps<17>},
-    {17, kObjYourself, nullptr, kAnsSpecialOccasion, {}, -1, nullptr},
+    {action::kUseSpecialTrick, kObjPerson, nullptr, kNoAnswer, {}, step::kTrickBegins, fadedOut},
+    {action::kUseSpecialTrick, kObjGate, nullptr, kAnsSpecialOccasion, {}, step::kNone, keeps<17>},
+    {action::kUseSpecialTrick, kObjYourself, nullptr, kAnsSpecialOccasion, {}, step::kNone, nullptr},
 };
 
 const RowCase kUseTreatCases[] = {
-    {18, kObjYourself, nullptr, kAnsMaybeLater, {}, -1, nullptr},
-    {18, kObjBat, nullptr, kAnsBatAsleep, {}, -1, nullptr},
-    {18, kObjLetter, [](PlayScreen& p) { p.story.treatTaken = true; }, kNoAnswer, {}, -1,
+    {action::kUseTreat, kObjYourself, nullptr, kAnsMaybeLater, {}, step::kNone, nullptr},
+    {action::kUseTreat, kObjBat, nullptr, kAnsBatAsleep, {}, step::kNone, nullptr},
+    {action::kUseTreat, kObjLetter, [](PlayScreen& p) { p.story.treatTaken = true; }, kNoAnswer, {}, step::kNone,
      [](PlayScreen& p) {
          usedUp<18>(p);
          EXPECT_FALSE(p.story.treatTaken);
@@ -266,9 +277,9 @@ const RowCase kUseTreatCases[] = {
          EXPECT_TRUE(showsTexture(treat->sceneObjectTexture(), picture::kSweetWrapper));
          EXPECT_TRUE(near(treat->position, 11.1296f, 40.804f, 8.63261f));
      }},
-    {18, kObjSpacedChair, nullptr, kAnsItsYours, {}, -1, keeps<18>},
-    {18, kObjTable, nullptr, kAnsItsYours, {}, -1, nullptr},
-    {18, kObjDog, nullptr, kAnsDoesntWork, {}, -1, nullptr},
+    {action::kUseTreat, kObjSpacedChair, nullptr, kAnsItsYours, {}, step::kNone, keeps<18>},
+    {action::kUseTreat, kObjTable, nullptr, kAnsItsYours, {}, step::kNone, nullptr},
+    {action::kUseTreat, kObjDog, nullptr, kAnsDoesntWork, {}, step::kNone, nullptr},
 };
 
 }  // namespace
@@ -303,10 +314,10 @@ TEST_F(ResolverTest, CarvingThePumpkinTakesFourCuts) {
     freshWorld();
     const int32_t meshes[] = {133, 135, 136, 137};
     for (int32_t cut = 0; cut < 4; ++cut) {
-        play().script.scriptStep = -1;
+        play().script.scriptStep = step::kNone;
         cues.clear();
         execute(10, kObjBigPumpkin);
-        EXPECT_EQ(cut + 1, play().story.storyCount33);
+        EXPECT_EQ(cut + 1, play().story.pumpkinStage());
         EXPECT_TRUE(showsMesh(play().findSceneObject(kObjBigPumpkin), meshes[cut])) << cut;
         EXPECT_EQ(cut == 0 ? 57 : -1, play().script.scriptStep);
         ASSERT_EQ(1u, cues.size());
@@ -314,7 +325,7 @@ TEST_F(ResolverTest, CarvingThePumpkinTakesFourCuts) {
     }
     execute(10, kObjBigPumpkin);
     EXPECT_EQ(answerText(kAnsDoneCarving), shownAnswer());
-    EXPECT_EQ(4, play().story.storyCount33);
+    EXPECT_EQ(4, play().story.pumpkinStage());
 }
 
 // The coin goes into the slot once; the slot then dispenses a candle at the
@@ -325,7 +336,7 @@ TEST_F(ResolverTest, TheCoinSlotTakesOneCoinAndDispensesOneCandle) {
     EXPECT_EQ(answerText(kAnsTookOneCoin), shownAnswer());
     execute(12, kObjCoinSlot);
     EXPECT_EQ(answerText(kAnsInsertedCoin), shownAnswer());
-    EXPECT_FALSE(hasAction(play(), 12));
+    EXPECT_FALSE(hasAction(play(), action::kUseCoin));
     execute(0, kObjLeftSlider);
     EXPECT_EQ(answerText(kAnsDispensedCandle), shownAnswer());
     EXPECT_EQ(1, countNamed(play(), kObjCandle));
@@ -335,7 +346,7 @@ TEST_F(ResolverTest, TheCoinSlotTakesOneCoinAndDispensesOneCandle) {
     EXPECT_EQ(answerText(kAnsAlreadyHaveCoin), shownAnswer());
     execute(12, kObjCoinSlot);
     EXPECT_EQ(answerText(kAnsFellThrough), shownAnswer());
-    EXPECT_TRUE(hasAction(play(), 12));
+    EXPECT_TRUE(hasAction(play(), action::kUseCoin));
     execute(0, kObjLeftSlider);
     EXPECT_EQ(answerText(kAnsDoesntMove), shownAnswer());
 }

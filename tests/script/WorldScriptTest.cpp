@@ -9,6 +9,8 @@
 
 #include "engine/Camera.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/RoomId.h"
+#include "script/StepIds.h"
 #include "support/PlayHarness.h"
 
 using namespace playtest;
@@ -27,7 +29,7 @@ protected:
 
 TEST_F(WorldScriptTest, ARoomChangeFadesOutBuildsOneFrameLaterAndFadesIn) {
     PlayScreen& p = play(s);
-    p.world.pendingRoom = 3;
+    p.world.pendingRoom = room::kShed;
     EXPECT_FALSE(p.isPlayerInControl());
     int frames = 0;
     while (p.view.roomFade > 0.0f && frames < 100) {
@@ -35,11 +37,11 @@ TEST_F(WorldScriptTest, ARoomChangeFadesOutBuildsOneFrameLaterAndFadesIn) {
         ++frames;
     }
     EXPECT_EQ(23, frames);  // 1 s at 0.045 s a frame
-    EXPECT_EQ(0, p.world.room);
-    EXPECT_EQ(3, p.world.pendingRoom);
+    EXPECT_EQ(room::kStreet, p.world.room);
+    EXPECT_EQ(room::kShed, p.world.pendingRoom);
     s.frames(1);
-    EXPECT_EQ(3, p.world.room);
-    EXPECT_EQ(-1, p.world.pendingRoom);
+    EXPECT_EQ(room::kShed, p.world.room);
+    EXPECT_EQ(room::kNone, p.world.pendingRoom);
     EXPECT_FLOAT_EQ(0.0f, p.view.roomFade);
     EXPECT_EQ(155, gCurrentMusicTrack);
     EXPECT_EQ(12u, p.world.worldList.objects().size());  // the shed with its broom
@@ -55,21 +57,21 @@ TEST_F(WorldScriptTest, ARoomChangeFadesOutBuildsOneFrameLaterAndFadesIn) {
 TEST_F(WorldScriptTest, APendingRoomWaitsForTheAnswerPanel) {
     PlayScreen& p = play(s);
     p.answerPanel.setAnswerText("a door creaks");
-    p.world.pendingRoom = 0;
+    p.world.pendingRoom = room::kStreet;
     s.frames(30);
     EXPECT_FLOAT_EQ(1.0f, p.view.roomFade);
-    EXPECT_EQ(0, p.world.pendingRoom);
+    EXPECT_EQ(room::kStreet, p.world.pendingRoom);
     EXPECT_FLOAT_EQ(1.0f, p.answerPanel.openness);
     s.tap(SDLK_RETURN);
     // Closing: showing until half closed, then the fade falls.
     int frames = 0;
-    while (p.world.pendingRoom != -1 && frames < 200) {
+    while (p.world.pendingRoom != room::kNone && frames < 200) {
         s.frames(1);
         ++frames;
     }
     EXPECT_GT(frames, 22 + 10);
     EXPECT_LT(frames, 22 + 14);
-    EXPECT_EQ(0, p.world.room);
+    EXPECT_EQ(room::kStreet, p.world.room);
 }
 
 TEST_F(WorldScriptTest, TheStepMachineRunsOnlyWhenNothingHoldsItBack) {
@@ -79,20 +81,20 @@ TEST_F(WorldScriptTest, TheStepMachineRunsOnlyWhenNothingHoldsItBack) {
     s.frames(4);
     EXPECT_EQ(200, p.script.scriptStep);
     s.frames(2);
-    EXPECT_EQ(-1, p.script.scriptStep);
+    EXPECT_EQ(step::kNone, p.script.scriptStep);
 
-    p.script.scriptStep = 143;
+    p.script.scriptStep = step::kEndingShown;
     s.frames(3);
-    EXPECT_EQ(143, p.script.scriptStep);
+    EXPECT_EQ(step::kEndingShown, p.script.scriptStep);
     p.script.scriptStep = 0;
     s.frames(1);
-    EXPECT_EQ(-1, p.script.scriptStep);
+    EXPECT_EQ(step::kNone, p.script.scriptStep);
 
     // A running flight does not hold the machine back.
     p.startCameraFlight(Vec3(1.0f, 2.0f, 3.0f), Vec3(0.0f, 0.0f, 1.0f), 2.0f, false);
     p.script.scriptStep = -7;
     s.frames(1);
-    EXPECT_EQ(-1, p.script.scriptStep);
+    EXPECT_EQ(step::kNone, p.script.scriptStep);
     EXPECT_FALSE(p.isPlayerInControl());
     s.frames(50);
     EXPECT_TRUE(p.isPlayerInControl());
@@ -103,11 +105,11 @@ TEST_F(WorldScriptTest, StepOneFortyTwoEndsTheFrameInTheEnding) {
     const float scroll = p.answerPanel.scrollTime;
     const float walk = p.player.walkPhase;
     const int32_t counter = p.world.frameCounter;
-    p.script.scriptStep = 142;
+    p.script.scriptStep = step::kShowEndingScreen;
     markBackBuffer();
     s.frames(1);
     EXPECT_EQ(kGameStateEnding, gGameState);
-    EXPECT_EQ(143, p.script.scriptStep);
+    EXPECT_EQ(step::kEndingShown, p.script.scriptStep);
     EXPECT_EQ(counter + 1, p.world.frameCounter);
     // No common updates and no drawing after the step.
     EXPECT_FLOAT_EQ(scroll, p.answerPanel.scrollTime);
@@ -128,7 +130,7 @@ TEST_F(WorldScriptTest, MusicFogVisibilityAndEndingFollowTheClock) {
     // closed tunnel stays closed.
     p.story.storyValue49 = 0.5f;
     p.story.storyValue50 = 1.0f;
-    p.enterRoom(7);
+    p.enterRoom(room::kTunnel);
     p.player.position.x = -29.0f * std::sqrt(0.5f);
     EXPECT_EQ(93, gCurrentMusicTrack);
     s.frames(30);

@@ -36,6 +36,7 @@
 #include "engine/ResourcesByNumber.h"
 #include "play/PlayScreen.h"
 #include "play/PlayStateTable.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "script/Room7Behaviour.h"
 #include "support/PrivateDisplay.h"
@@ -453,7 +454,7 @@ public:
         releaseAll();
         PlayScreen& p = play();
         for (int i = 0; i < framesIn(20.0f); ++i) {
-            if (p.world.room == room && p.world.pendingRoom == -1) return playOut();
+            if (p.world.room == room && p.world.pendingRoom == room::kNone) return playOut();
             if (!closeAnswerOrWait()) return false;
         }
         return fail("waited 20 s for room " + std::to_string(room));

@@ -10,33 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "app/ActionId.h"
 #include "engine/Camera.h"
+#include "play/RoomId.h"
+#include "script/StepIds.h"
 #include "story/StoryDriver.h"
 #include "story/StorySnapshot.h"
 
 namespace story {
-
-// The actions by number.
-enum : int32_t {
-    kKnockOn = 0,
-    kAsk = 1,
-    kTrick = 2,
-    kTake = 3,
-    kUseRock = 4,
-    kUseKey = 5,
-    kUseBroomstick = 7,
-    kUseFlower = 8,
-    kUseHat = 9,
-    kUseKnife = 10,
-    kUseRope = 11,
-    kUseCoin = 12,
-    kUseCandle = 13,
-    kUseLitCandle = 14,
-    kUseBroom = 15,
-    kUseBone = 16,
-    kUseSpecialTrick = 17,
-    kUseTreat = 18,
-};
 
 class StoryRoute {
 public:
@@ -92,7 +73,7 @@ private:
         return d.milestone("new game through the intro", [&] {
                    if (!d.boot() || !d.newGameThroughIntro()) return false;
                    const int32_t c = d.costumeChosen();
-                   return check(p().world.room == 0 && p().story.costumeDeath == (c == kCostumeDeath) &&
+                   return check(p().world.room == room::kStreet && p().story.costumeDeath == (c == kCostumeDeath) &&
                                     p().story.costumeGhost == (c == kCostumeGhost) &&
                                     p().story.costumeWerewolf == (c == kCostumeWerewolf),
                                 "the new game wears the chosen costume");
@@ -138,62 +119,68 @@ private:
     bool street() {
         return d.milestone("take the flower",
                            [&] {
-                               return d.walkTo(3.9f, 8.3f) && d.actAndPlayOut(kTake, kObjFlower) &&
-                                      check(p().story.flowerTaken && has(kUseFlower), "the flower in hand");
+                               return d.walkTo(3.9f, 8.3f) && d.actAndPlayOut(action::kTake, kObjFlower) &&
+                                      check(p().story.flowerTaken && has(action::kUseFlower), "the flower in hand");
                            }) &&
                d.milestone("take the rock and the key under it",
                            [&] {
-                               return d.walkTo(6.0f, 3.95f) && d.actAndPlayOut(kTake, kObjRock) &&
-                                      check(has(kUseRock) && exists(kObjKey), "the key uncovered") &&
-                                      d.actAndPlayOut(kTake, kObjKey) && check(p().story.keyTaken, "the key in hand");
+                               return d.walkTo(6.0f, 3.95f) && d.actAndPlayOut(action::kTake, kObjRock) &&
+                                      check(has(action::kUseRock) && exists(kObjKey), "the key uncovered") &&
+                                      d.actAndPlayOut(action::kTake, kObjKey) &&
+                                      check(p().story.keyTaken, "the key in hand");
                            }) &&
                d.milestone("take the sleeping snake, a rope",
                            [&] {
-                               return d.walkTo(10.0f, 1.9f) && d.actAndPlayOut(kTake, kObjSleepingSnake) &&
-                                      check(p().story.ropeTaken && has(kUseRope), "the rope in hand");
+                               return d.walkTo(10.0f, 1.9f) && d.actAndPlayOut(action::kTake, kObjSleepingSnake) &&
+                                      check(p().story.ropeTaken && has(action::kUseRope), "the rope in hand");
                            }) &&
                d.milestone("take the broomstick",
                            [&] {
-                               return d.walkTo(24.0f, 2.0f) && d.actAndPlayOut(kTake, kObjBroomstick) &&
+                               return d.walkTo(24.0f, 2.0f) && d.actAndPlayOut(action::kTake, kObjBroomstick) &&
                                       check(p().story.broomstickTaken, "the broomstick in hand");
                            }) &&
                d.milestone("take the followed leader's knife",
                            [&] {
-                               return approachWalker(kObjKnife, 5.0f) && d.actAndPlayOut(kTake, kObjKnife) &&
-                                      check(p().story.knifeTaken && has(kUseKnife), "the knife in hand");
+                               return approachWalker(kObjKnife, 5.0f) && d.actAndPlayOut(action::kTake, kObjKnife) &&
+                                      check(p().story.knifeTaken && has(action::kUseKnife), "the knife in hand");
                            }) &&
                d.milestone("open the lock",
                            [&] {
-                               return d.walkTo(12.65f, 9.0f) && d.actAndPlayOut(kUseKey, kObjLock) &&
-                                      check(p().story.lockOpened && !exists(kObjLock) && !has(kUseKey), "the lock open");
+                               return d.walkTo(12.65f, 9.0f) && d.actAndPlayOut(action::kUseKey, kObjLock) &&
+                                      check(p().story.lockOpened && !exists(kObjLock) && !has(action::kUseKey),
+                                            "the lock open");
                            }) &&
                d.milestone("the broomstick in the crack",
                            [&] {
-                               return d.walkTo(12.0f, 9.2f) && d.actAndPlayOut(kUseBroomstick, kObjCrack) &&
+                               return d.walkTo(12.0f, 9.2f) && d.actAndPlayOut(action::kUseBroomstick, kObjCrack) &&
                                       check(p().story.broomstickInCrack && exists(kObjBroomstick), "the broomstick stands");
                            }) &&
                d.milestone("the bird statues wake", [&] { return wakeStatues(); }) &&
                d.milestone("monique takes the flower",
                            [&] {
-                               return approachWalker(kObjMonique, 4.6f) && d.actAndPlayOut(kUseFlower, kObjMonique) &&
-                                      chain({25, 26, 27, 28}, "monique's scene") &&
-                                      check(p().story.moniqueHasFlower && !has(kUseFlower), "monique has the flower");
+                               return approachWalker(kObjMonique, 4.6f) &&
+                               d.actAndPlayOut(action::kUseFlower, kObjMonique) &&
+                                      chain({step::kMoniqueGasps, step::kMoniqueLaughs, step::kMoniqueDarkens,
+                                             step::kHatDrops}, "monique's scene") &&
+                                      check(p().story.moniqueHasFlower && !has(action::kUseFlower),
+                                            "monique has the flower");
                            }) &&
                d.milestone("take monique's hat",
                            [&] {
                                SceneObject* hat = object(kObjHat);
                                return check(hat != nullptr, "the hat lies in the street") &&
-                                      d.walkTo(hat->position.x, 5.0f) && d.actAndPlayOut(kTake, kObjHat) &&
-                                      check(p().story.hatTaken && has(kUseHat), "the hat in hand");
+                                      d.walkTo(hat->position.x, 5.0f) && d.actAndPlayOut(action::kTake, kObjHat) &&
+                                      check(p().story.hatTaken && has(action::kUseHat), "the hat in hand");
                            }) &&
                d.milestone("the hat on the broomstick",
                            [&] {
-                               return d.walkTo(12.1f, 9.2f) && d.actAndPlayOut(kUseHat, kObjBroomstick) &&
+                               return d.walkTo(12.1f, 9.2f) && d.actAndPlayOut(action::kUseHat, kObjBroomstick) &&
                                       check(p().story.hatOnBroomstick, "the scarecrow stands");
                            }) &&
                d.milestone("the bird statues leave",
                            [&] {
-                               return d.walkUntil(25.0f, 5.0f, [&] { return p().story.storyFlag21; }, "the statues leaving") &&
+                               return d.walkUntil(25.0f, 5.0f, [&] { return p().story.birdStatuesLeft(); },
+                                                  "the statues leaving") &&
                                       d.playOut() &&
                                       check(!exists(kObjLeftBirdStatue) && !exists(kObjRightBirdStatue),
                                             "the statues are gone");
@@ -211,15 +198,20 @@ private:
     bool wakeStatues() {
         if (!d.walkTo(12.65f, 9.2f)) return false;
         d.stepsSeen.clear();
-        if (!d.walkUntil(12.65f, 10.6f, [&] { return p().story.storyFlag20; }, "the statues waking", false)) return false;
-        if (!d.playOut() || !chain({30, 31, 32, 33, 34, 35, 36, 37}, "the statues' scene")) return false;
+        if (!d.walkUntil(12.65f, 10.6f, [&] { return p().story.birdStatuesAwake(); }, "the statues waking",
+                         false)) return false;
+        if (!d.playOut() ||
+            !chain({step::kPlayerDucks, step::kStatuesWake, step::kTurnToRightStatue, step::kRightStatueDuty,
+                    step::kLeftStatuePurpose, step::kRightStatueOnShow, step::kLeftStatueEnds, step::kStatuesDone},
+                   "the statues' scene")) return false;
         if (!d.walkUntil(12.65f, 10.6f, [&] { return p().player.position.y >= 9.79f; }, "the statues' hold",
                          false) ||
             !d.runFrames(15)) {
             return false;
         }
         d.releaseAll();
-        return check(p().player.position.y <= 9.8f && p().world.room == 0 && p().world.pendingRoom == -1,
+        return check(p().player.position.y <= 9.8f && p().world.room == room::kStreet &&
+                     p().world.pendingRoom == room::kNone,
                      "the statues hold the player at the wall");
     }
 
@@ -246,26 +238,31 @@ private:
 
     bool garden() {
         return d.milestone("the rope tied to the pole", [&] {
-            return d.walkTo(24.6f, 16.3f) && d.actAndPlayOut(kUseRope, kObjPole) &&
+            return d.walkTo(24.6f, 16.3f) && d.actAndPlayOut(action::kUseRope, kObjPole) &&
                    check(p().story.ropeOnPole && exists(kObjRope), "the rope hangs from the pole");
         });
     }
 
     // Down the rope from the pole and back up it, which leaves the player
     // by the well.
-    bool downTheRope() { return d.walkTo(24.6f, 16.3f) && d.act(kAsk, kObjRope) && d.waitForRoom(2); }
-    bool upTheRope() { return d.act(kAsk, kObjRope) && d.waitForRoom(1); }
+    bool downTheRope() {
+        return d.walkTo(24.6f, 16.3f) && d.act(action::kAsk, kObjRope) && d.waitForRoom(room::kFishPond);
+    }
+    bool upTheRope() { return d.act(action::kAsk, kObjRope) && d.waitForRoom(room::kGarden); }
     bool takeACoin() {
-        return d.walkTo(0.0f, -1.9f) && d.actAndPlayOut(kTake, kObjCoins) &&
-               check(p().story.coinHeld && has(kUseCoin), "a coin in hand");
+        return d.walkTo(0.0f, -1.9f) && d.actAndPlayOut(action::kTake, kObjCoins) &&
+               check(p().story.coinHeld && has(action::kUseCoin), "a coin in hand");
     }
 
     bool fishPlace() {
         return d.milestone("down the rope", [&] { return downTheRope(); }) &&
                d.milestone("the fish person's scene",
                            [&] {
-                               return d.walkTo(0.0f, -1.9f) && d.actAndPlayOut(kAsk, kObjFishPerson) &&
-                                      chain({60, 64, 65, 61, 67, 68, 62, 66, 63}, "the fish person's scene");
+                               return d.walkTo(0.0f, -1.9f) && d.actAndPlayOut(action::kAsk, kObjFishPerson) &&
+                                      chain({step::kFishRises, step::kFishRipples, step::kFishSplashesUp,
+                                             step::kFishFirstLine, step::kFishSecondLine, step::kFishThirdLine,
+                                             step::kFishSinks, step::kFishSplashesDown, step::kFishBackInPond},
+                                            "the fish person's scene");
                            }) &&
                d.milestone("take a coin", [&] { return takeACoin(); }) &&
                d.milestone("up the rope", [&] { return upTheRope(); });
@@ -277,23 +274,25 @@ private:
         return d.milestone("back to the street", [&] { return toStreet(); }) &&
                d.milestone("a candle from the machine",
                            [&] {
-                               return d.walkTo(15.0f, 2.1f) && d.actAndPlayOut(kUseCoin, kObjCoinSlot) &&
-                                      check(p().story.coinInserted && !has(kUseCoin), "the coin in the slot") &&
-                                      d.actAndPlayOut(kKnockOn, kObjLeftSlider) &&
-                                      check(p().story.storyFlag07 && exists(kObjCandle), "a candle dispensed") &&
-                                      d.actAndPlayOut(kTake, kObjCandle) && check(has(kUseCandle), "the candle in hand");
+                               return d.walkTo(15.0f, 2.1f) && d.actAndPlayOut(action::kUseCoin, kObjCoinSlot) &&
+                                      check(p().story.coinInserted && !has(action::kUseCoin), "the coin in the slot") &&
+                                      d.actAndPlayOut(action::kKnockOn, kObjLeftSlider) &&
+                                      check(p().story.candleDispensed() && exists(kObjCandle), "a candle dispensed") &&
+                                      d.actAndPlayOut(action::kTake, kObjCandle) &&
+                                      check(has(action::kUseCandle), "the candle in hand");
                            }) &&
                d.milestone("the skeleton lights the candle",
                            [&] {
                                return approachWalker(kObjHomelessSkeleton, 9.0f) &&
-                                      d.actAndPlayOut(kUseCandle, kObjHomelessSkeleton) &&
-                                      check(has(kUseLitCandle) && !has(kUseCandle), "the candle lit");
+                                      d.actAndPlayOut(action::kUseCandle, kObjHomelessSkeleton) &&
+                                      check(has(action::kUseLitCandle) && !has(action::kUseCandle), "the candle lit");
                            }) &&
                d.milestone("back into the garden", [&] { return toGarden(); }) &&
                d.milestone("a second coin",
                            [&] { return downTheRope() && takeACoin() && upTheRope(); }) &&
                d.milestone("a coin in the well", [&] {
-                   return d.actAndPlayOut(kUseCoin, kObjWell) && check(p().story.coinInWell && !has(kUseCoin),
+                   return d.actAndPlayOut(action::kUseCoin, kObjWell) &&
+                   check(p().story.coinInWell && !has(action::kUseCoin),
                                                                         "the coin in the well");
                });
     }
@@ -305,16 +304,20 @@ private:
                            [&] {
                                if (!d.walkTo(11.0f, 20.0f) || !d.walkTo(11.0f, 24.8f)) return false;
                                d.stepsSeen.clear();
-                               return d.walkUntil(13.5f, 24.8f, [&] { return p().script.scriptStep != -1; },
+                               return d.walkUntil(13.5f, 24.8f, [&] { return p().script.scriptStep != step::kNone; },
                                                   "the dog waking") &&
-                                      d.playOut() && chain({47, 43, 44, 45, 46}, "the dog waking") &&
+                                      d.playOut() &&
+                                      chain({step::kLayBoneDown, step::kDogCameraToBone, step::kDogCameraToDog,
+                                             step::kDogGuards, step::kDogSceneEnds}, "the dog waking") &&
                                       check(p().story.bonePlaced && exists(kObjBone), "the bone lies by the dog house");
                            }) &&
                d.milestone("the dog gets the bone",
                            [&] {
-                               return d.actAndPlayOut(kTake, kObjBone) && check(has(kUseBone), "the bone in hand") &&
-                                      d.actAndPlayOut(kUseBone, kObjDog) &&
-                                      chain({53, 54, 55, 56}, "the dog's scene") &&
+                               return d.actAndPlayOut(action::kTake, kObjBone) &&
+                               check(has(action::kUseBone), "the bone in hand") &&
+                                      d.actAndPlayOut(action::kUseBone, kObjDog) &&
+                                      chain({step::kDogBuriesBone, step::kDogBurialView, step::kDogBurialDarkens,
+                                             step::kDogLiesContent}, "the dog's scene") &&
                                       check(p().story.dogGotBone && !exists(kObjDog), "the dog has gone with its bone");
                            }) &&
                checkpoint("after the dog scene");
@@ -327,19 +330,21 @@ private:
                            [&] {
                                if (!d.walkTo(14.7f, 24.8f) || !d.walkTo(14.7f, 26.0f)) return false;
                                for (int cut = 1; cut <= 4; ++cut) {
-                                   if (!d.actAndPlayOut(kUseKnife, kObjBigPumpkin)) return false;
-                                   if (p().story.storyCount33 != cut) return d.fail("cut " + std::to_string(cut) + " failed");
+                                   if (!d.actAndPlayOut(action::kUseKnife, kObjBigPumpkin)) return false;
+                                   if (p().story.pumpkinStage() != cut) return d.fail("cut " + std::to_string(cut) + " failed");
                                }
                                return true;
                            }) &&
                d.milestone("light the big pumpkin",
                            [&] {
-                               return d.actAndPlayOut(kUseLitCandle, kObjBigPumpkin) &&
-                                      check(p().story.storyCount33 == 5 && !has(kUseLitCandle), "the pumpkin lit");
+                               return d.actAndPlayOut(action::kUseLitCandle, kObjBigPumpkin) &&
+                                      check(p().story.pumpkinStage() == 5 && !has(action::kUseLitCandle),
+                                            "the pumpkin lit");
                            }) &&
                d.milestone("the big pumpkin leaves the steps", [&] {
-                   return d.actAndPlayOut(kAsk, kObjBigPumpkin) && chain({58}, "the pumpkin's going") &&
-                          check(p().story.storyCount33 == 6 && !exists(kObjBigPumpkin), "the steps are free");
+                   return d.actAndPlayOut(action::kAsk, kObjBigPumpkin) &&
+                   chain({step::kPumpkinGone}, "the pumpkin's going") &&
+                          check(p().story.pumpkinStage() == 6 && !exists(kObjBigPumpkin), "the steps are free");
                });
     }
 
@@ -347,14 +352,16 @@ private:
 
     bool shed() {
         return d.milestone("into the shed",
-                           [&] { return d.walkTo(-4.65f, 36.7f) && d.act(kAsk, kObjSpacedDoor) && d.waitForRoom(3); }) &&
+                           [&] { return d.walkTo(-4.65f, 36.7f) && d.act(action::kAsk, kObjSpacedDoor) &&
+                                d.waitForRoom(room::kShed); }) &&
                d.milestone("take the broom",
                            [&] {
-                               return d.actAndPlayOut(kTake, kObjBroom) && check(p().story.broomTaken && has(kUseBroom),
+                               return d.actAndPlayOut(action::kTake, kObjBroom) &&
+                               check(p().story.broomTaken && has(action::kUseBroom),
                                                                                  "the broom in hand");
                            }) &&
                d.milestone("out of the shed",
-                           [&] { return d.act(kAsk, kObjSpacedDoor) && d.waitForRoom(1); });
+                           [&] { return d.act(action::kAsk, kObjSpacedDoor) && d.waitForRoom(room::kGarden); });
     }
 
     // ---- rooms 4 and 6, the house ----------------------------------------------
@@ -363,7 +370,8 @@ private:
     bool intoTheHouse() {
         return d.walkTo(11.0f, 24.8f) && d.walkTo(14.7f, 24.8f) && d.walkTo(14.7f, 26.35f) &&
                d.walkStraight(12.5f, 26.35f) && d.walkStraight(12.5f, 28.4f) &&
-               (p().story.doorKnocked || (d.actAndPlayOut(kKnockOn, kObjDoor) && check(p().story.doorKnocked, "the door open"))) &&
+               (p().story.doorKnocked ||
+                (d.actAndPlayOut(action::kKnockOn, kObjDoor) && check(p().story.doorKnocked, "the door open"))) &&
                d.walkIntoRoom(12.5f, 30.2f, 4, false);
     }
     // From the hall up both flights of stairs; the upper floor is room 6.
@@ -382,16 +390,22 @@ private:
                d.milestone("up the stairs", [&] { return upstairs(); }) &&
                d.milestone("the person sees a trick",
                            [&] {
-                               return toThePerson() && d.actAndPlayOut(kTrick, kObjPerson) &&
-                                      chain({93, 94, 89, 90, 91, 92, 95, 96}, "the person's first scene") &&
-                                      check(p().story.storyFlag42 && !exists(kObjYou), "the person has seen the costume");
+                               return toThePerson() && d.actAndPlayOut(action::kTrick, kObjPerson) &&
+                                      chain({step::kPersonSeesYou, step::kPersonCostumeAnswer, step::kPersonQuestion,
+                                             step::kPersonAgrees, step::kPersonButSee, step::kPersonTrickFirst,
+                                             step::kPersonDarkens, step::kPersonSceneEnds},
+                                            "the person's first scene") &&
+                                      check(p().story.personSawCostume() && !exists(kObjYou),
+                                            "the person has seen the costume");
                            }) &&
                d.milestone("down the stairs", [&] { return downstairs(); }) &&
                d.milestone("the big painting opens",
                            [&] {
                                d.stepsSeen.clear();
-                               return d.walkUntil(14.0f, 39.0f, [&] { return p().story.storyFlag37; }, "the painting") &&
-                                      d.playOut() && chain({70, 71}, "the painting's scene") &&
+                               return d.walkUntil(14.0f, 39.0f, [&] { return p().story.paintingOpened(); },
+                                                  "the painting") &&
+                                      d.playOut() &&
+                                      chain({step::kPaintingSwings, step::kPaintingOpen}, "the painting's scene") &&
                                       check(object(kObjBigPainting) &&
                                                 object(kObjBigPainting)->halfSize.x <= -999.0f,
                                             "the painting no longer bars the way");
@@ -405,22 +419,25 @@ private:
                            [&] { return d.walkIntoRoom(14.1f, 42.0f, 5) && d.walkStraight(14.1f, 42.3f); }) &&
                d.milestone("the goat person's greeting",
                            [&] {
-                               return d.walkTo(19.7f, 43.4f) && d.actAndPlayOut(kAsk, kObjGoatPerson) &&
-                                      chain({75, 76, 77}, "the goat person's greeting") &&
-                                      check(p().story.storyFlag43, "the goat person greeted");
+                               return d.walkTo(19.7f, 43.4f) && d.actAndPlayOut(action::kAsk, kObjGoatPerson) &&
+                                      chain({step::kGoatBoasts, step::kGoatCondition, step::kGoatBound},
+                                            "the goat person's greeting") &&
+                                      check(p().story.goatGreeted(), "the goat person greeted");
                            }) &&
                d.milestone("the dust swept away",
                            [&] {
-                               return d.actAndPlayOut(kUseBroom, kObjDust) && check(!exists(kObjDust) &&
-                                                                                        !has(kUseBroom) &&
-                                                                                        p().story.storyCount40 == 8,
+                               return d.actAndPlayOut(action::kUseBroom, kObjDust) && check(!exists(kObjDust) &&
+                                                                                        !has(action::kUseBroom) &&
+                                                                                        p().story.dustStage() == 8,
                                                                                     "the dust gone");
                            }) &&
                d.milestone("the special trick learned",
                            [&] {
-                               return d.actAndPlayOut(kAsk, kObjGoatPerson) &&
-                                      chain({79, 80, 81, 84, 82, 83}, "the goat person's trick") &&
-                                      check(p().story.specialTrickLearned && has(kUseSpecialTrick) &&
+                               return d.actAndPlayOut(action::kAsk, kObjGoatPerson) &&
+                                      chain({step::kGoatRises, step::kGoatRelief, step::kGoatHandsOver,
+                                             step::kGoatTeaches, step::kGoatTeachingDarkens,
+                                             step::kSpecialTrickLearned}, "the goat person's trick") &&
+                                      check(p().story.specialTrickLearned && has(action::kUseSpecialTrick) &&
                                                 !exists(kObjGoatPerson),
                                             "the special trick learned");
                            }) &&
@@ -434,24 +451,35 @@ private:
                checkpoint("in the house before the night scene") &&
                d.milestone("the night scene",
                            [&] {
-                               if (!d.act(kUseSpecialTrick, kObjPerson) || !d.playOut(200.0f)) return false;
-                               return chain({97, 98, 99, 108, 100, 101, 102, 110, 104, 115, 111, 105, 109, 112, 113,
-                                             106, 114, 116, 103, 117, 107, 118},
+                               if (!d.act(action::kUseSpecialTrick, kObjPerson) || !d.playOut(200.0f)) return false;
+                               return chain({step::kTrickBegins, step::kTrickShimmers, step::kTrickUnfolds,
+                                             step::kPersonFirstLaugh, step::kPersonSecondLaugh,
+                                             step::kPersonFirstVerdict, step::kPersonSecondVerdict,
+                                             step::kNoiseTakesOver, step::kRatAndGoatAppear, step::kSweepReveals,
+                                             step::kGoatTeacher, step::kGoatLoan, step::kAfterGoatLoan,
+                                             step::kGoatCompares, step::kAfterGoatCompares,
+                                             step::kTeacherCameraTurns, step::kPersonPasses, step::kPersonLightsFade,
+                                             step::kTrickFadesOut, step::kBeforeLateNight, step::kLateNightBegins,
+                                             step::kDawnNear},
                                             "the night scene") &&
-                                      check(p().story.nightAlmostOver && p().world.room == 6 && !exists(kObjPerson) &&
-                                                !has(kUseSpecialTrick) && !p().effects.noiseOverlay && !p().effects.sweepEffect &&
+                                      check(p().story.nightAlmostOver && p().world.room == room::kUpperFloor &&
+                                            !exists(kObjPerson) &&
+                                                !has(action::kUseSpecialTrick) && !p().effects.noiseOverlay &&
+                                                !p().effects.sweepEffect &&
                                                 gCamera->fovy == kNormalFieldOfView,
                                             "the night is almost over");
                            }) &&
                checkpoint("in the house after the night scene") &&
                d.milestone("the letter read",
                            [&] {
-                               return d.walkTo(11.19f, 39.7f) && d.actAndPlayOut(kTake, kObjLetter) &&
-                                      chain({119, 120, 121, 122}, "the letter's scene") &&
+                               return d.walkTo(11.19f, 39.7f) && d.actAndPlayOut(action::kTake, kObjLetter) &&
+                                      chain({step::kLetterRead, step::kLetterUnfolds, step::kLetterBlowsAway,
+                                             step::kLetterSceneEnds}, "the letter's scene") &&
                                       check(p().story.letterTaken && !exists(kObjLetter), "the letter taken");
                            }) &&
                d.milestone("take the treat", [&] {
-                   return d.actAndPlayOut(kTake, kObjTreat) && check(p().story.treatTaken && has(kUseTreat),
+                   return d.actAndPlayOut(action::kTake, kObjTreat) &&
+                   check(p().story.treatTaken && has(action::kUseTreat),
                                                                       "the treat in hand");
                });
     }
@@ -472,9 +500,11 @@ private:
                            }) &&
                d.milestone("the gate scene",
                            [&] {
-                               return d.walkTo(6.2f, 5.0f) && d.actAndPlayOut(kKnockOn, kObjGate) &&
-                                      chain({123, 124, 125, 126, 129, 127, 128}, "the gate's scene") &&
-                                      check(p().story.storyFlag48 && !exists(kObjGate1), "the gate open");
+                               return d.walkTo(6.2f, 5.0f) && d.actAndPlayOut(action::kKnockOn, kObjGate) &&
+                                      chain({step::kGateAsked, step::kGateOpening, step::kGateWonders,
+                                             step::kGateCreaksOpen, step::kGateCameraRises, step::kGateStandsOpen,
+                                             step::kGateSceneEnds}, "the gate's scene") &&
+                                      check(p().story.gateOpened() && !exists(kObjGate1), "the gate open");
                            }) &&
                d.milestone("through the gate", [&] { return d.walkIntoRoom(3.3f, 5.0f, 7); });
     }
@@ -485,21 +515,21 @@ private:
         d.extraBounds = [](float x, float y) { return x > -30.0f && x < 0.0f && y > tunnelPathLimit(x) - 0.05f; };
         return d.milestone("the tunnel opens",
                            [&] {
-                               return d.walkUntil(-29.5f, 5.0f, [&] { return p().story.storyValue49 == 1.0f; },
+                               return d.walkUntil(-29.5f, 5.0f, [&] { return p().story.tunnelApproach() == 1.0f; },
                                                   "the tunnel opening") &&
-                                      check(p().story.storyValue50 > 0.0f && !exists(kObjTunnelStart1) &&
+                                      check(p().story.tunnelClosing() > 0.0f && !exists(kObjTunnelStart1) &&
                                                 !p().story.tunnelRowList.empty(),
                                             "the tunnel open and closing");
                            }) &&
                checkpoint("in the tunnel, open") &&
                d.milestone("the tunnel walls go",
                            [&] {
-                               return d.waitFor([&] { return p().story.storyValue50 >= 0.5f; }, 20, "the closing") &&
+                               return d.waitFor([&] { return p().story.tunnelClosing() >= 0.5f; }, 20, "the closing") &&
                                       check(!exists(kObjTunnelWall1) && !exists(kObjTunnelWall2), "the walls gone");
                            }) &&
                checkpoint("in the tunnel, closing") &&
                d.milestone("the tunnel closed", [&] {
-                   return d.waitFor([&] { return p().story.storyValue50 >= 1.0f; }, 20, "the tunnel closing") &&
+                   return d.waitFor([&] { return p().story.tunnelClosing() >= 1.0f; }, 20, "the tunnel closing") &&
                           check(p().story.tunnelRowList.empty() && p().story.tunnelFloorList.empty(), "nothing left of the tunnel");
                });
     }
@@ -507,7 +537,8 @@ private:
     bool hall() {
         return d.milestone("into the hall",
                            [&] {
-                               return d.walkUntil(-12.05f, -3.0f, [&] { return p().story.storyFlag51; }, "the hall") &&
+                               return d.walkUntil(-12.05f, -3.0f, [&] { return p().story.hallReached(); },
+                                                  "the hall") &&
                                       d.walkTo(-12.05f, -3.0f);
                            }) &&
                checkpoint("in the hall, the tunnel closed") &&
@@ -519,15 +550,21 @@ private:
                            }) &&
                d.milestone("the eyes open",
                            [&] {
-                               return d.walkUntil(-10.5f, -3.2f, [&] { return p().story.storyValue52 > 0.0f; }, "the eyes") &&
-                                      d.waitFor([&] { return p().story.storyValue52 >= 1.0f; }, 10, "the eyes opening") &&
+                               return d.walkUntil(-10.5f, -3.2f, [&] { return p().story.eyesOpening() > 0.0f; },
+                                                  "the eyes") &&
+                                      d.waitFor([&] { return p().story.eyesOpening() >= 1.0f; }, 10,
+                                                "the eyes opening") &&
                                       check(exists(kObjEye1) && exists(kObjEye2), "two eyes");
                            }) &&
                d.milestone("the ending scene", [&] {
                    if (!d.walkTo(-12.0f, -3.0f) || !d.faceYaw(0.5f * kPi)) return false;
                    d.stepsSeen.clear();
-                   if (!d.runFrames(2) || !check(p().script.scriptStep != -1, "the ending scene starts")) return false;
-                   return d.playOut(60.0f) && chain({136, 137, 138, 139, 140, 141, 142, 143}, "the ending scene") &&
+                   if (!d.runFrames(2) ||
+                       !check(p().script.scriptStep != step::kNone, "the ending scene starts")) return false;
+                   return d.playOut(60.0f) &&
+                   chain({step::kTimelyReturn, step::kFirstWarning, step::kSecondWarning, step::kThirdWarning,
+                          step::kEndingHalfWay, step::kEndingFades, step::kShowEndingScreen, step::kEndingShown},
+                         "the ending scene") &&
                           check(gGameState == kGameStateEnding, "the ending screen");
                });
     }

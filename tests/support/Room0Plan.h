@@ -9,6 +9,7 @@
 
 #include "engine/ResourceCache.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "text/Text.h"
 
@@ -21,7 +22,7 @@ struct PlanRow {
     const char* de;
     int32_t mesh;  // -1: the blank mesh
     float x, y, z;
-    float hx;      // collision half extent along x; -1000 none
+    float hx;      // collision half extent along x; kNoCollision none
     int32_t glows;
 };
 
@@ -39,17 +40,17 @@ const int32_t kGridObjects = 88;
 // Rows 1 to 14 of a new game, rock and key untouched.
 inline std::vector<PlanRow> itemRows() {
     return {
-        {"", "", 32, 3.87f, 9.52f, 0.0f, -1000.0f, 0},
-        {"flower", "blume", 12, 3.87f, 9.52f, 0.0f, -1000.0f, 0},
-        {"rock", "stein", 14, 6.0f, 2.0f, 0.0f, -1000.0f, 0},
-        {"crack", "spalt", -1, 12.0f, 8.5f, 0.0f, -1000.0f, 0},
-        {"bristles", "borsten", 27, 24.8f, 0.9f, 0.0f, -1000.0f, 0},
-        {"broomstick", "besenstiel", 21, 24.0f, 0.75f, 0.621f, -1000.0f, 0},
-        {" lock ", " schloss ", -1, 17.5f, 0.6f, 1.1f, -1000.0f, 0},
+        {"", "", 32, 3.87f, 9.52f, 0.0f, kNoCollision, 0},
+        {"flower", "blume", 12, 3.87f, 9.52f, 0.0f, kNoCollision, 0},
+        {"rock", "stein", 14, 6.0f, 2.0f, 0.0f, kNoCollision, 0},
+        {"crack", "spalt", -1, 12.0f, 8.5f, 0.0f, kNoCollision, 0},
+        {"bristles", "borsten", 27, 24.8f, 0.9f, 0.0f, kNoCollision, 0},
+        {"broomstick", "besenstiel", 21, 24.0f, 0.75f, 0.621f, kNoCollision, 0},
+        {" lock ", " schloss ", -1, 17.5f, 0.6f, 1.1f, kNoCollision, 0},
         {"", "", 25, 15.17f, 0.875f, 0.58f, 0.285f, 0},
-        {"left slider", "linker schieber", -1, 15.4f, 1.0f, 0.9f, -1000.0f, 0},
-        {"right slider", "rechter schieber", -1, 15.2f, 1.0f, 0.9f, -1000.0f, 0},
-        {"coin slot", "mUnzschacht", -1, 15.0f, 1.0f, 1.1f, -1000.0f, 0},
+        {"left slider", "linker schieber", -1, 15.4f, 1.0f, 0.9f, kNoCollision, 0},
+        {"right slider", "rechter schieber", -1, 15.2f, 1.0f, 0.9f, kNoCollision, 0},
+        {"coin slot", "mUnzschacht", -1, 15.0f, 1.0f, 1.1f, kNoCollision, 0},
     };
 }
 
@@ -59,7 +60,7 @@ inline std::vector<PlanRow> processionRows() {
         {"something", "etwas", -1, 3.0f, 6.0f, 1.0f, 1.15f, 0},
         {"monique", "monique", -1, 13.7f, 3.0f, 1.0f, 0.45f, 3},
         {"followed leader", "verfolgter anfUhrer", -1, 20.7f, 3.1f, 1.0f, 0.5f, 2},
-        {"knife", "messer", -1, 21.1f, 3.6f, 1.2f, -1000.0f, 0},
+        {"knife", "messer", -1, 21.1f, 3.6f, 1.2f, kNoCollision, 0},
         {"stationary witch", "stationAre hexe", 20, 23.26f, 1.1f, 1.6f, 0.3f, 2},
         {"shady cat", "verdAchtige katze", 37, 22.3f, 1.0f, 0.6f, 0.15f, 0},
         {"homeless skeleton", "heimatloses skelett", -1, 27.0f, 7.8f, 1.565f, 0.282f, 2},
@@ -69,7 +70,7 @@ inline std::vector<PlanRow> processionRows() {
 // Rows 15n to 19n of the late night, the gate still closed.
 inline std::vector<PlanRow> gateRows() {
     return {
-        {"gate", "tor", 210, 4.5f, 5.0f, 0.62393f, -1000.0f, 2},
+        {"gate", "tor", 210, 4.5f, 5.0f, 0.62393f, kNoCollision, 2},
         {"", "", -1, 3.45f, 3.8f, 10.0f, 1.0f, 0},
         {"", "", -1, 3.45f, 6.2f, 10.0f, 1.0f, 0},
         {"", "", -1, 2.21f, 5.0f, 10.0f, 0.5f, 0},
@@ -80,9 +81,9 @@ inline std::vector<PlanRow> gateRows() {
 // Rows 25 to 28 with the snake asleep and the statues not yet awake.
 inline std::vector<PlanRow> closingRows() {
     return {
-        {"sleeping snake", "schlafende schlange", 22, 10.0f, 0.6f, 2.0f, -1000.0f, 0},
-        {"right bird statue", "rechte vogelstatue", 63, 13.7f, 10.0f, 1.92f, -1000.0f, 0},
-        {"left bird statue", "linke vogelstatue", 29, 11.6f, 10.0f, 1.92f, -1000.0f, 0},
+        {"sleeping snake", "schlafende schlange", 22, 10.0f, 0.6f, 2.0f, kNoCollision, 0},
+        {"right bird statue", "rechte vogelstatue", 63, 13.7f, 10.0f, 1.92f, kNoCollision, 0},
+        {"left bird statue", "linke vogelstatue", 29, 11.6f, 10.0f, 1.92f, kNoCollision, 0},
         {"", "", -1, 11.95f, 10.7f, 1.0f, 0.0695f, 0},
     };
 }
@@ -121,7 +122,7 @@ inline void checkRoom0Plans(PlayScreen& p) {
     // The procession has walked on since the game began; the plans are those
     // of its starting place.
     p.story.storyValue04 = 0.0f;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     EXPECT_EQ("", comparePlan(p, joined({itemRows(), processionRows(), closingRows()})));
 
     // The grid: 88 objects, south wall first, the lock in the gateway.
@@ -141,10 +142,10 @@ inline void checkRoom0Plans(PlayScreen& p) {
 
     // Late at night the gate and its boxes stand in for the procession.
     p.story.nightAlmostOver = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     EXPECT_EQ("", comparePlan(p, joined({itemRows(), gateRows(), closingRows()})));
     p.story.storyFlag48 = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     std::vector<PlanRow> open = gateRows();
     open.pop_back();
     open[0].mesh = 211;
@@ -154,16 +155,16 @@ inline void checkRoom0Plans(PlayScreen& p) {
 
     // The rock taken: the key it lay on is there, until the key is taken too.
     p.story.rockTaken = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     std::vector<PlanRow> items = itemRows();
-    items[2] = PlanRow{"key", "schlUssel", 15, 6.0f, 2.0f, 0.012f, -1000.0f, 0};
+    items[2] = PlanRow{"key", "schlUssel", 15, 6.0f, 2.0f, 0.012f, kNoCollision, 0};
     EXPECT_EQ("", comparePlan(p, joined({items, processionRows(), closingRows()})));
 
     // Every item taken: rows 2, 3, 4, 6, 7, 19 and 25 are gone, the rest keep
     // their order.
     p.story.flowerTaken = p.story.keyTaken = p.story.bristlesTaken = p.story.broomstickTaken = true;
     p.story.knifeTaken = p.story.ropeTaken = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     items = itemRows();
     items.erase(items.begin() + 4, items.begin() + 6);
     items.erase(items.begin() + 1, items.begin() + 3);
@@ -175,7 +176,7 @@ inline void checkRoom0Plans(PlayScreen& p) {
 
     // The lock opened: the gateway's lock is scenery without collision.
     p.story.lockOpened = true;
-    p.enterRoom(0);
+    p.enterRoom(room::kStreet);
     for (int32_t k = 0; k < kGridObjects; ++k) {
         EXPECT_TRUE(p.world.worldList.objects()[k]->name.empty());
     }
@@ -184,7 +185,7 @@ inline void checkRoom0Plans(PlayScreen& p) {
         const SceneObject* o = p.world.worldList.objects()[k];
         if (meshNumber(o) == 36) {
             openLock = true;
-            EXPECT_FLOAT_EQ(-1000.0f, o->halfSize.x);
+            EXPECT_FLOAT_EQ(kNoCollision, o->halfSize.x);
             EXPECT_FLOAT_EQ(12.65f, o->position.x);
         }
     }

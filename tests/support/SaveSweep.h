@@ -30,9 +30,11 @@
 #include "engine/FrameTimer.h"
 #include "engine/ScreenSize2D.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "script/ActionResolver.h"
 #include "script/ActionRow.h"
+#include "script/StepIds.h"
 #include "script/StepRow.h"
 #include "support/PlayHarness.h"
 #include "support/PrivateDisplay.h"
@@ -366,7 +368,8 @@ public:
             ++counts.rulesTried;
             const std::vector<ObjectRecord> before = playtest::worldRecords(p);
             frame();
-            const bool going = p.script.scriptStep != -1 || p.world.pendingRoom != -1 || !p.isPlayerInControl();
+            const bool going = p.script.scriptStep != step::kNone || p.world.pendingRoom != room::kNone ||
+            !p.isPlayerInControl();
             if (!going && playtest::compareWorlds(p.world.room, before, playtest::worldRecords(p)).empty()) continue;
             ++counts.rulesActive;
             const std::string label = std::string("standing at ") + place.label;
@@ -504,7 +507,8 @@ private:
             ADD_FAILURE() << state->label << ": " << label << " raised \"" << gFatalErrorText << "\"";
             return;
         }
-        const bool going = p.script.scriptStep != -1 || p.world.pendingRoom != -1 || p.script.scriptStepDelay > 0.0f ||
+        const bool going = p.script.scriptStep != step::kNone || p.world.pendingRoom != room::kNone ||
+        p.script.scriptStepDelay > 0.0f ||
                            p.view.flight.isRunning();
         const bool edited = !playtest::compareWorlds(p.world.room, before, playtest::worldRecords(p)).empty();
         // The scenes play out where the player stands between cases.
@@ -537,7 +541,7 @@ private:
                 ++counts.ended;
                 return false;
             }
-            if (p.script.scriptStep != -1) counts.stepsSeen.insert(p.script.scriptStep);
+            if (p.script.scriptStep != step::kNone) counts.stepsSeen.insert(p.script.scriptStep);
             quiet = p.isPlayerInControl() && p.view.roomFade >= 1.0f && !held ? quiet + 1 : 0;
             if (quiet >= 3) return true;
             const std::vector<float> now = {static_cast<float>(p.script.scriptStep), p.script.scriptStepDelay,

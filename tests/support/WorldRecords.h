@@ -15,6 +15,7 @@
 
 #include "engine/ResourceCache.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "play/SceneObject.h"
 
 namespace playtest {
@@ -87,7 +88,7 @@ inline std::string recordText(const ObjectRecord& r) {
     if (r.rotation.x != 0.0f || r.rotation.y != 0.0f || r.rotation.z != 0.0f) {
         out += " turned " + vectorText(r.rotation);
     }
-    if (r.halfSize.x > -999.0f) out += " box " + vectorText(r.halfSize);
+    if (r.halfSize.x != kNoCollision) out += " box " + vectorText(r.halfSize);
     if (r.glows) out += " glows " + std::to_string(r.glows);
     if (r.lists & kInFloorList) out += " [floor list]";
     if (r.lists & kInRowList) out += " [row list]";
@@ -99,7 +100,7 @@ inline std::string recordText(const ObjectRecord& r) {
 // 7 repeat every 30 units along x, so there x counts modulo 30.
 inline float placeGap(int32_t room, const Vec3& a, const Vec3& b) {
     float dx = std::fabs(a.x - b.x);
-    if (room == 0 || room == 7) dx = std::fabs(std::remainder(a.x - b.x, 30.0f));
+    if (room == room::kStreet || room == room::kTunnel) dx = std::fabs(std::remainder(a.x - b.x, 30.0f));
     return std::max(dx, std::max(std::fabs(a.y - b.y), std::fabs(a.z - b.z)));
 }
 inline float vectorGap(const Vec3& a, const Vec3& b) {
