@@ -55,12 +55,7 @@ PlayScreen::PlayScreen()
     player.constructPlayer();
     clearRoom();
     view.flight.resetCameraFlight();
-    applyPlayStateDefaults();
-    applyCostumeFlags();
-    screenOverlay.reloadScreenOverlay();
-    caption.loadCaptionText();
-    answerPanel.resetAnswerPanel();
-    player.resetPlayer();
+    resetStoryAndPanels();
     setUpStartRoom();
     rebuildTargetList();
     player.validateCurrentTarget();

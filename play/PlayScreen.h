@@ -134,6 +134,10 @@ private:
     // room is current (room -1).
     void resetPlayStateWithoutRoom();
     void applyCostumeFlags();
+    // The play-state defaults and the costume's flags, then the overlay,
+    // caption, answer panel and player back to their start; the world is not
+    // touched.
+    void resetStoryAndPanels();
     // Gives back the references that building the current room took (the
     // common sounds and its pinned list) and sets room to -1.
     void releaseRoomReferences();

@@ -68,6 +68,10 @@ void PlayScreen::resetPlayStateWithoutRoom() {
     world.pendingRoom = room::kNone;
     script.scriptStepDelay = 0.0f;
     script.scriptStep = step::kNone;
+    resetStoryAndPanels();
+}
+
+void PlayScreen::resetStoryAndPanels() {
     applyPlayStateDefaults();
     applyCostumeFlags();
     screenOverlay.reloadScreenOverlay();

@@ -4,7 +4,9 @@
 
 #include "catalog/ResourceCatalog.h"
 #include "play/GlowSprite.h"
+#include "engine/CountOf.h"
 #include "play/RoomRecord.h"
+#include "play/RoomRow.h"
 #include "play/SceneObject.h"
 
 namespace {
@@ -17,6 +19,51 @@ void birdEye(GlowSprite* sprite) {
     sprite->quadExtent.multiply(0.5f, 0.7f, 0.7f);
     setGlowColour(sprite, kGlowBlue, 1.0f, 1.0f, 1.0f);
 }
+
+// The coin machine's wall posts, beside its panel.
+const RoomRow kCoinMachinePosts[] = {
+    {-1, -1, -1, 15.925f, 0.3f, 1.0f, 0, 0.3325f, 0.5f, 1.21f, 0},
+    {-1, -1, -1, 19.075f, 0.3f, 1.0f, 0, 0.3325f, 0.5f, 1.21f, 0},
+};
+
+// The street's items, each there while its story state allows.
+const NamedRoomRow kRock = {kObjRock, {mesh::kRock, picture::kRockSurface, picture::kStoneSheen, 6.0f, 2.0f, 0.0f, 0,
+                                       kNoCollision, kNoCollision, kNoCollision, 0}};
+const NamedRoomRow kKey = {kObjKey, {mesh::kKey, picture::kBrass, -1, 6.0f, 2.0f, 0.012f, 0, kNoCollision,
+                                     kNoCollision, kNoCollision, 0}};
+const NamedRoomRow kBristles = {kObjBristles, {mesh::kBristles, -1, picture::kStoneSheen, 24.8f, 0.9f, 0.0f, 0,
+                                               kNoCollision, kNoCollision, kNoCollision, 0}};
+const NamedRoomRow kBroomstickLeaning = {
+    kObjBroomstick, {mesh::kBroomstick, -1, picture::kStoneSheen, 24.0f, 0.75f, 0.621f, 0, kNoCollision, kNoCollision,
+                     kNoCollision, 0}};
+const NamedRoomRow kBroomstickInCrack = {
+    kObjBroomstick, {mesh::kBroomstick, -1, picture::kStoneSheen, 12.1f, 8.45f, 0.421f, 0, kNoCollision, kNoCollision,
+                     kNoCollision, 0}};
+
+// The coin machine's body and the candle it gives; then its sliders and slot.
+const RoomRow kCoinMachine = {mesh::kCoinMachine, -1, -1, 15.17f, 0.875f, 0.58f, 0, 0.285f, 0.17f, 0.61f, 0};
+const NamedRoomRow kCandle = {kObjCandle, {mesh::kCandle, -1, -1, 15.34f, 0.95f, 0.748f, 0, kNoCollision,
+                                           kNoCollision, kNoCollision, 0}};
+const NamedRoomRow kCoinMachineControls[] = {
+    {kObjLeftSlider, {-1, -1, -1, 15.4f, 1.0f, 0.9f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+    {kObjRightSlider, {-1, -1, -1, 15.2f, 1.0f, 0.9f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+    {kObjCoinSlot, {-1, -1, -1, 15.0f, 1.0f, 1.1f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+};
+
+// Late at night: the tall boxes around the gate, and the one across it
+// while it is shut.
+const RoomRow kGateBoxes[] = {
+    {-1, -1, -1, 3.45f, 3.8f, 10.0f, 0, 1.0f, 0.2f, 30.0f, 0},
+    {-1, -1, -1, 3.45f, 6.2f, 10.0f, 0, 1.0f, 0.2f, 30.0f, 0},
+    {-1, -1, -1, 2.21f, 5.0f, 10.0f, 0, 0.5f, 0.8f, 30.0f, 0},
+};
+const NamedRoomRow kShutGate = {kObjGate1, {-1, -1, -1, 3.45f, 5.0f, 10.0f, 0, 1.74f, 0.8f, 30.0f, 0}};
+
+// Late in the procession's scene: the witch (speed 0.1, eyes added) and the
+// shady cat.
+const RoomRow kWitch = {mesh::kWitch, picture::kWitchLook, -1, 23.26f, 1.1f, 1.6f, 90.0f, 0.3f, 0.3f, 1.5f, 0};
+const NamedRoomRow kShadyCat = {
+    kObjShadyCat, {mesh::kShadyCat, picture::kCatLook, picture::kBlack, 22.3f, 1.0f, 0.6f, 0, 0.15f, 0.15f, 1.5f, 0}};
 
 }  // namespace
 
@@ -33,18 +80,14 @@ void PlayScreen::buildRoom0() {
             w.appendSceneObject(RoomRecord().mesh(mesh::kCoinMachinePanel).at(17.5f, 0.3f, 1.0f).take());
             w.appendSceneObject(
                 RoomRecord().mesh(mesh::kCoinMachineWall).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(15.925f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).take());
-            w.appendSceneObject(RoomRecord().at(19.075f, 0.3f, 1.0f).size(0.3325f, 0.5f, 1.21f).take());
+            appendRoomRows(w, kCoinMachinePosts, COUNT_OF(kCoinMachinePosts));
         }
         // North wall; at i = 2 the gateway with its lock.
         if (i != 2) {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
         } else {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
+            appendRoomRows(w, kGatewaySides, kGatewaySideCount);
             if (!story.lockOpened) {
                 w.appendSceneObject(RoomRecord()
                                         .name(kObjLock)
@@ -72,54 +115,29 @@ void PlayScreen::buildRoom0() {
         w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(mesh::kFlower).at(3.87f, 9.52f, 0.0f).take());
     }
     if (!story.rockTaken) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjRock)
-                                .mesh(mesh::kRock)
-                                .texture(picture::kRockSurface)
-                                .secondTexture(picture::kStoneSheen)
-                                .at(6.0f, 2.0f, 0.0f)
-                                .take());
+        appendNamedRow(w, kRock);
     }
     // The key lies under the rock: it is there once the rock is taken (taking
     // the rock uncovers it) and until the key itself is taken.
     if (story.rockTaken && !story.keyTaken) {
-        w.appendSceneObject(
-            RoomRecord().name(kObjKey).mesh(mesh::kKey).texture(picture::kBrass).at(6.0f, 2.0f, 0.012f).take());
+        appendNamedRow(w, kKey);
     }
     w.appendSceneObject(RoomRecord().name(kObjCrack).at(12.0f, 8.5f, 0.0f).take());
     if (!story.bristlesTaken) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjBristles)
-                                .mesh(mesh::kBristles)
-                                .secondTexture(picture::kStoneSheen)
-                                .at(24.8f, 0.9f, 0.0f)
-                                .take());
+        appendNamedRow(w, kBristles);
     }
     if (!story.broomstickTaken) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjBroomstick)
-                                .mesh(mesh::kBroomstick)
-                                .secondTexture(picture::kStoneSheen)
-                                .at(24.0f, 0.75f, 0.621f)
-                                .take());
+        appendNamedRow(w, kBroomstickLeaning);
     }
     if (story.broomstickInCrack) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjBroomstick)
-                                .mesh(mesh::kBroomstick)
-                                .secondTexture(picture::kStoneSheen)
-                                .at(12.1f, 8.45f, 0.421f)
-                                .take());
+        appendNamedRow(w, kBroomstickInCrack);
     }
     w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).take());
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kCoinMachine).at(15.17f, 0.875f, 0.58f).size(0.285f, 0.17f, 0.61f).take());
+    w.appendSceneObject(RoomRecord(kCoinMachine).take());
     if (story.candleDispensed() && !story.candleTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjCandle).mesh(mesh::kCandle).at(15.34f, 0.95f, 0.748f).take());
+        appendNamedRow(w, kCandle);
     }
-    w.appendSceneObject(RoomRecord().name(kObjLeftSlider).at(15.4f, 1.0f, 0.9f).take());
-    w.appendSceneObject(RoomRecord().name(kObjRightSlider).at(15.2f, 1.0f, 0.9f).take());
-    w.appendSceneObject(RoomRecord().name(kObjCoinSlot).at(15.0f, 1.0f, 1.1f).take());
+    appendNamedRows(w, kCoinMachineControls, COUNT_OF(kCoinMachineControls));
 
     if (!story.nightAlmostOver) {
         story.processionWalking = false;
@@ -171,26 +189,13 @@ void PlayScreen::buildRoom0() {
         if (!story.knifeTaken) {
             w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).take());
         }
-        RoomRecord witch;
-        witch.name(kObjStationaryWitch)
-            .mesh(mesh::kWitch)
-            .texture(picture::kWitchLook)
-            .at(23.26f, 1.1f, 1.6f)
-            .turnDegrees(0.0f, 0.0f, 90.0f)
-            .size(0.3f, 0.3f, 1.5f)
-            .speed(0.1f);
+        RoomRecord witch(kWitch);
+        witch.name(kObjStationaryWitch).speed(0.1f);
         for (int32_t vertex : {242, 835}) {
             setGlowColour(witch.glow(vertex), kGlowBlue, kGlowBlue, 1.0f, 1.0f);
         }
         w.appendSceneObject(witch.take());
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjShadyCat)
-                                .mesh(mesh::kShadyCat)
-                                .texture(picture::kCatLook)
-                                .secondTexture(picture::kBlack)
-                                .at(22.3f, 1.0f, 0.6f)
-                                .size(0.15f, 0.15f, 1.5f)
-                                .take());
+        appendNamedRow(w, kShadyCat);
         RoomRecord skeleton;
         skeleton.name(kObjHomelessSkeleton)
             .texture(picture::kSkeletonLook)
@@ -218,11 +223,9 @@ void PlayScreen::buildRoom0() {
             setGlowColour(sprite, 0.0f, 0.0f, 0.0f, 0.1f);
         }
         w.appendSceneObject(gate.take());
-        w.appendSceneObject(RoomRecord().at(3.45f, 3.8f, 10.0f).size(1.0f, 0.2f, 30.0f).take());
-        w.appendSceneObject(RoomRecord().at(3.45f, 6.2f, 10.0f).size(1.0f, 0.2f, 30.0f).take());
-        w.appendSceneObject(RoomRecord().at(2.21f, 5.0f, 10.0f).size(0.5f, 0.8f, 30.0f).take());
+        appendRoomRows(w, kGateBoxes, COUNT_OF(kGateBoxes));
         if (!story.gateOpened()) {
-            w.appendSceneObject(RoomRecord().name(kObjGate1).at(3.45f, 5.0f, 10.0f).size(1.74f, 0.8f, 30.0f).take());
+            appendNamedRow(w, kShutGate);
         }
     }
 

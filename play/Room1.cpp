@@ -79,6 +79,42 @@ const RoomRow kHouseBoxes[] = {
     {-1, -1, -1, 18.22326f, 19.49726f, -0.01121f, 0, 1, 1, 2.5f, 0},
 };
 
+// The house seen from the garden: the far walls, the trim and the windows,
+// drawn from any distance (the front's picture follows the night).
+const RoomRow kGardenFarWalls = {mesh::kGardenFarWalls, -1, -1, 12.5f, 7.5f, 0.0f, 0, kNoCollision, kNoCollision,
+                                 kNoCollision, 9999.0f};
+const RoomRow kGardenTrim = {mesh::kGardenTrim, -1, picture::kStoneSheen, 12.5f, 7.5f, 0.0f, 0, kNoCollision,
+                             kNoCollision, kNoCollision, 9999.0f};
+const RoomRow kHouseWindows = {mesh::kHouseWindows, picture::kWindowGlass, picture::kBlack, 12.5f, 7.5f, 0.0f, 0,
+                               kNoCollision, kNoCollision, kNoCollision, 9999.0f};
+
+// The dog's house, the dog asleep before the bone is placed, and the bone.
+const NamedRoomRow kDogHouse = {kObjDogHouse, {mesh::kDogHouse, -1, -1, 14.5f, 23.5f, 0.05651f, 0, 0.926f, 0.607f,
+                                               1.35f, 0}};
+const NamedRoomRow kDogAsleep = {kObjDog, {mesh::kDogAsleep, -1, -1, 13.5f, 23.5f, 0.35651f, 0, 0.7f, 0.3f, 5.0f, 0}};
+const NamedRoomRow kBone = {kObjBone, {mesh::kBone, -1, -1, 13.6f, 23.5f, 0.027f, 0, kNoCollision, kNoCollision,
+                                       kNoCollision, 0}};
+
+// The well, its pole and the rope tied to the pole.
+const NamedRoomRow kWell = {kObjWell, {mesh::kWell, -1, -1, 25.85f, 14.13f, 0.25f, 0, 1.0f, 1.0f, 0.25f, 0}};
+const NamedRoomRow kWellPole = {kObjPole, {mesh::kWellPole, -1, picture::kStoneSheen, 25.85f, 15.73f, 0.75f, 0, 0.08f,
+                                           0.08f, 0.77f, 0}};
+const NamedRoomRow kRopeOnPole = {kObjRope, {mesh::kRopeOnPole, picture::kPaleFibre, -1, 25.85f, 15.43f, 0.75f, 0,
+                                             kNoCollision, kNoCollision, kNoCollision, 0}};
+
+// The shed's door mark and the house door before anyone knocks.
+const NamedRoomRow kShedDoor = {kObjSpacedDoor, {-1, -1, -1, -4.6528f, 38.2f, 1.0f, 0, kNoCollision, kNoCollision,
+                                                 kNoCollision, 0}};
+const NamedRoomRow kHouseDoor = {kObjDoor, {mesh::kHouseDoor, -1, -1, 12.6f, 29.4f, 2.4f, 0, kNoCollision,
+                                            kNoCollision, kNoCollision, 0}};
+
+// The pumpkin's cut stump, under the lit pumpkin (named, eyes added) while
+// it is lit.
+const RoomRow kPumpkinStump = {mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0,
+                               kNoCollision, kNoCollision, kNoCollision, 0};
+const RoomRow kLitPumpkin = {mesh::kPumpkinLit, picture::kPumpkinLit, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0, 0.3f,
+                             0.7f, 5.0f, 0};
+
 // The dog's two eyes: the created vector times 0.9, its first component 0.1.
 void dogEye(GlowSprite* sprite) {
     sprite->quadExtent.scale(0.9f);
@@ -113,10 +149,7 @@ void PlayScreen::buildRoom1() {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
         if (i == 2) {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(14.183f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(10.8f, 10.0f, 1.0f).size(0.813f, 0.3f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(13.7f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
-            w.appendSceneObject(RoomRecord().at(11.6f, 10.0f, 1.0f).size(0.333f, 0.333f, 1.0f).take());
+            appendRoomRows(w, kGatewaySides, kGatewaySideCount);
             w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).take());
         } else if (i >= -2 && i <= 5) {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
@@ -149,7 +182,7 @@ void PlayScreen::buildRoom1() {
                                 .take());
     }
 
-    w.appendSceneObject(RoomRecord().mesh(mesh::kGardenFarWalls).at(12.5f, 7.5f, 0.0f).drawDistance(9999.0f).take());
+    w.appendSceneObject(RoomRecord(kGardenFarWalls).take());
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kHouseFront)
                             .texture(story.nightAlmostOver ? picture::kHouseFacadeAtDawn : picture::kHouseFacade)
@@ -157,26 +190,9 @@ void PlayScreen::buildRoom1() {
                             .at(12.5f, 7.5f, 0.0f)
                             .drawDistance(9999.0f)
                             .take());
-    w.appendSceneObject(RoomRecord()
-                            .mesh(mesh::kGardenTrim)
-                            .secondTexture(picture::kStoneSheen)
-                            .at(12.5f, 7.5f, 0.0f)
-                            .drawDistance(9999.0f)
-                            .take());
-    w.appendSceneObject(RoomRecord()
-                            .mesh(mesh::kHouseWindows)
-                            .texture(picture::kWindowGlass)
-                            .secondTexture(picture::kBlack)
-                            .at(12.5f, 7.5f, 0.0f)
-                            .drawDistance(9999.0f)
-                            .sphereMapped()
-                            .take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjDogHouse)
-                            .mesh(mesh::kDogHouse)
-                            .at(14.5f, 23.5f, 0.05651f)
-                            .size(0.926f, 0.607f, 1.35f)
-                            .take());
+    w.appendSceneObject(RoomRecord(kGardenTrim).take());
+    w.appendSceneObject(RoomRecord(kHouseWindows).sphereMapped().take());
+    appendNamedRow(w, kDogHouse);
     if (!story.nightAlmostOver && story.spiderSweptAway() == 0) {
         RoomRecord spider;
         spider.name(kObjSpider)
@@ -199,15 +215,10 @@ void PlayScreen::buildRoom1() {
     }
     if (!story.nightAlmostOver) {
         if (!story.bonePlaced) {
-            w.appendSceneObject(RoomRecord()
-                                    .name(kObjDog)
-                                    .mesh(mesh::kDogAsleep)
-                                    .at(13.5f, 23.5f, 0.35651f)
-                                    .size(0.7f, 0.3f, 5.0f)
-                                    .take());
+            appendNamedRow(w, kDogAsleep);
         } else {
             if (!story.boneTaken) {
-                w.appendSceneObject(RoomRecord().name(kObjBone).mesh(mesh::kBone).at(13.6f, 23.5f, 0.027f).take());
+                appendNamedRow(w, kBone);
             }
             if (!story.dogGotBone) {
                 RoomRecord dog;
@@ -247,20 +258,10 @@ void PlayScreen::buildRoom1() {
         }
         w.appendSceneObject(pumpkin.take());
     } else if (story.pumpkinStage() == 5 || story.pumpkinStage() == 6) {
-        w.appendSceneObject(RoomRecord()
-                                .mesh(mesh::kPumpkinStump)
-                                .texture(picture::kPumpkin)
-                                .secondTexture(picture::kBlack)
-                                .at(13.5f, 26.4f, 0.7357f)
-                                .take());
+        w.appendSceneObject(RoomRecord(kPumpkinStump).take());
         if (story.pumpkinStage() == 5) {
-            RoomRecord pumpkin;
-            pumpkin.name(kObjBigPumpkin)
-                .mesh(mesh::kPumpkinLit)
-                .texture(picture::kPumpkinLit)
-                .secondTexture(picture::kBlack)
-                .at(13.5f, 26.4f, 0.7357f)
-                .size(0.3f, 0.7f, 5.0f);
+            RoomRecord pumpkin(kLitPumpkin);
+            pumpkin.name(kObjBigPumpkin);
             for (int32_t vertex : {1090, 1092}) {
                 GlowSprite* sprite = pumpkin.glow(vertex);
                 sprite->quadExtent.scale(2.0f);
@@ -271,28 +272,16 @@ void PlayScreen::buildRoom1() {
     }
 
     appendRoomRows(w, kHedgesAndWell, COUNT_OF(kHedgesAndWell));
-    w.appendSceneObject(
-        RoomRecord().name(kObjWell).mesh(mesh::kWell).at(25.85f, 14.13f, 0.25f).size(1.0f, 1.0f, 0.25f).take());
+    appendNamedRow(w, kWell);
     appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjPole)
-                            .mesh(mesh::kWellPole)
-                            .secondTexture(picture::kStoneSheen)
-                            .at(25.85f, 15.73f, 0.75f)
-                            .size(0.08f, 0.08f, 0.77f)
-                            .take());
+    appendNamedRow(w, kWellPole);
     if (!story.nightAlmostOver && story.ropeOnPole) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjRope)
-                                .mesh(mesh::kRopeOnPole)
-                                .texture(picture::kPaleFibre)
-                                .at(25.85f, 15.43f, 0.75f)
-                                .take());
+        appendNamedRow(w, kRopeOnPole);
     }
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
-    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).take());
+    appendNamedRow(w, kShedDoor);
     if (!story.doorKnocked) {
-        w.appendSceneObject(RoomRecord().name(kObjDoor).mesh(mesh::kHouseDoor).at(12.6f, 29.4f, 2.4f).take());
+        appendNamedRow(w, kHouseDoor);
     } else {
         w.appendSceneObject(
             RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());

@@ -36,6 +36,23 @@ const RoomRow kShedWalls[] = {
     {-1, -1, -1, -4.6528f, 42.3f, 0, 0, 1.4f, 1.6f, 5, 0},
 };
 
+// The fish person's coins (sphere mapped) and the rope down the well.
+const RoomRow kCoins = {mesh::kCoins, picture::kGoldSheen, picture::kDampSheen, 0.0f, 0.0f, 1.0f, 0, kNoCollision,
+                        kNoCollision, kNoCollision, 0};
+const NamedRoomRow kWellRope = {
+    kObjRope, {mesh::kWellRope, picture::kShedAtlas, picture::kDampSheen, 0.0f, 0.6f, 2.25f, 0, 0.05f, 0.05f, 5.0f, 0}};
+
+// Inside the shed: the shelf, the bricks, the lamp (swinging at speed 0.5)
+// and the door back out.
+const NamedRoomRow kDustyShelf = {kObjDustyShelf, {-1, -1, -1, -4.65f, 41.0f, 1.2f, 0, kNoCollision, kNoCollision,
+                                                   kNoCollision, 0}};
+const NamedRoomRow kBricks = {kObjBricks,
+                              {-1, -1, -1, -5.65689f, 39.00279f, 0.02651f, 0, 0.1965f, 0.586f, 0.1965f, 0}};
+const RoomRow kSwingingLamp = {mesh::kSwingingLamp, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0.0f, 0,
+                               kNoCollision, kNoCollision, kNoCollision, 0};
+const NamedRoomRow kShedDoor = {kObjSpacedDoor, {-1, -1, -1, -4.6528f, 38.2f, 1.0f, 0, kNoCollision, kNoCollision,
+                                                 kNoCollision, 0}};
+
 }  // namespace
 
 // Room 2, the fish person's place: a fresh ground grid, the stand, the fish
@@ -68,22 +85,8 @@ void PlayScreen::buildRoom2() {
     effects.groundGrid->sourceAmplitude = 0.02f;
     effects.groundGrid->sourceOffset = 0.0f;
 
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjCoins)
-                            .mesh(mesh::kCoins)
-                            .texture(picture::kGoldSheen)
-                            .secondTexture(picture::kDampSheen)
-                            .at(0.0f, 0.0f, 1.0f)
-                            .sphereMapped()
-                            .take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjRope)
-                            .mesh(mesh::kWellRope)
-                            .texture(picture::kShedAtlas)
-                            .secondTexture(picture::kDampSheen)
-                            .at(0.0f, 0.6f, 2.25f)
-                            .size(0.05f, 0.05f, 5.0f)
-                            .take());
+    w.appendSceneObject(RoomRecord(kCoins).name(kObjCoins).sphereMapped().take());
+    appendNamedRow(w, kWellRope);
     const float pillars[4][2] = {{1.55f, 1.85f}, {1.55f, -1.85f}, {-1.55f, 1.85f}, {-1.55f, -1.85f}};
     for (const auto& pillar : pillars) {
         w.appendSceneObject(
@@ -95,19 +98,12 @@ void PlayScreen::buildRoom2() {
 // the broom until it is taken.
 void PlayScreen::buildRoom3() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord().name(kObjDustyShelf).at(-4.65f, 41.0f, 1.2f).take());
+    appendNamedRow(w, kDustyShelf);
     appendRoomRows(w, kShedShell, COUNT_OF(kShedShell));
-    w.appendSceneObject(
-        RoomRecord().name(kObjBricks).at(-5.65689f, 39.00279f, 0.02651f).size(0.1965f, 0.586f, 0.1965f).take());
-    w.appendSceneObject(RoomRecord()
-                            .mesh(mesh::kSwingingLamp)
-                            .texture(picture::kShedAtlas)
-                            .secondTexture(picture::kDampSheen)
-                            .at(-4.6528f, 39.8f, 0.0f)
-                            .speed(0.5f)
-                            .take());
+    appendNamedRow(w, kBricks);
+    w.appendSceneObject(RoomRecord(kSwingingLamp).speed(0.5f).take());
     appendRoomRows(w, kShedWalls, COUNT_OF(kShedWalls));
-    w.appendSceneObject(RoomRecord().name(kObjSpacedDoor).at(-4.6528f, 38.2f, 1.0f).take());
+    appendNamedRow(w, kShedDoor);
     if (!story.broomTaken) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBroom)

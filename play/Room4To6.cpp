@@ -60,6 +60,72 @@ const RoomRow kHallDoorSide[] = {
     {mesh::kWallLamp, -1, -1, 6.33636f, 29.5f, 2, 0, kNoCollision, kNoCollision, kNoCollision, 0},
 };
 
+// The big painting swung open, as the player leaves it: still at the end of
+// its swing (animTime 6, speed 0).
+const RoomRow kSwungPainting = {mesh::kBigPaintingSwinging, picture::kFadedPainting, picture::kBlack, 14.1f, 41.0f,
+                                2.7f, 0, kNoCollision, kNoCollision, kNoCollision, 0};
+
+// The hall's back corner past the chair: its back's box, the planks, the box
+// and the trapdoor.
+const RoomRow kChairBack = {-1, -1, -1, 8.75f, 44.0f, 1.0f, 0, 0.05f, 0.3f, 2.0f, 0};
+const NamedRoomRow kHallCorner[] = {
+    {kObjPlanks, {-1, -1, -1, 1.5f, 42.75f, 1.0f, 0, 0.7f, 1.0f, 2.0f, 0}},
+    {kObjBox, {mesh::kBox, -1, -1, 8.8f, 42.4f, 2.0f, 0, 0.8f, 0.8f, 0.8f, 0}},
+    {kObjTrapdoor, {-1, -1, -1, 3.5f, 43.0f, 1.0f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+};
+
+// The pictures on the hall's back wall, left to right; the big painting is
+// there until it swings open.
+const NamedRoomRow kPicturesBeforePainting[] = {
+    {kObjRoundDrawings,
+     {mesh::kRoundDrawings, picture::kPortraitAtlas, picture::kBlack, 10.9f, 41.0f, 2.6f, 0, kNoCollision,
+      kNoCollision, kNoCollision, 0}},
+    {kObjSmallPaintings,
+     {mesh::kSmallPaintings, picture::kPortraitAtlas, picture::kBlack, 12.3f, 41.0f, 2.6f, 0, kNoCollision,
+      kNoCollision, kNoCollision, 0}},
+};
+const NamedRoomRow kBigPainting = {
+    kObjBigPainting,
+    {mesh::kBigPainting, picture::kFadedPainting, picture::kBlack, 14.1f, 41.0f, 2.7f, 0, 0.7f, 0.04f, 2.0f, 0}};
+const NamedRoomRow kSmallPictures = {
+    kObjSmallPictures, {mesh::kSmallPictures, picture::kOldPhotos, picture::kBlack, 15.9f, 41.0f, 2.6f, 0,
+                        kNoCollision, kNoCollision, kNoCollision, 0}};
+// Tilted back 10 degrees about y once placed.
+const RoomRow kInstantPicture = {mesh::kInstantPicture, picture::kPortraitAtlas, picture::kBlack, 17.4f, 41.0f, 2.6f,
+                                 0, kNoCollision, kNoCollision, kNoCollision, 0};
+
+// The crystal ball (sphere mapped) and the table at the hall's far end.
+const RoomRow kCrystalBall = {mesh::kCrystalBall, picture::kCrystalSheen, picture::kBlack, 19.25f, 41.3f, 5.46391f, 0,
+                              kNoCollision, kNoCollision, kNoCollision, 0};
+const RoomRow kTableFar = {mesh::kTableFar, -1, -1, 12.47028f, 44.79217f, 2.0f, 4.472f, kNoCollision, kNoCollision,
+                           kNoCollision, 9999.0f};
+
+// Behind the hall: the same table seen close, and the goat person (with its
+// glowing eyes added) while it is bound there.
+const NamedRoomRow kTable = {kObjTable,
+                             {mesh::kTable, -1, -1, 12.47028f, 44.79217f, 2.0f, 4.472f, 1.0f, 0.6f, 1.0f, 9999.0f}};
+const RoomRow kGoatPerson = {mesh::kGoatPersonBound, picture::kGoatPersonLook, picture::kBlack, 20.95f, 43.4f, 1.0f, 0,
+                             0.3f, 0.4f, 2.0f, 0};
+
+// The upper floor: the bat, the box beside the person's chair, the chair,
+// and late at night the treat and the letter (its mark, then its two sheets
+// drawn from any distance, the first sphere mapped).
+const NamedRoomRow kBat = {kObjBat, {mesh::kBat, -1, -1, 3.89975f, 38.58609f, 11.05444f, 0, kNoCollision,
+                                     kNoCollision, kNoCollision, 0}};
+const RoomRow kBesideChair = {-1, -1, -1, 13.60098f, 30.0f, 8.44822f, 0, 0.3f, 0.3f, 2.0f, 0};
+const NamedRoomRow kSpacedChair = {kObjSpacedChair,
+                                   {mesh::kArmchair, -1, -1, 11.94327f, 30.0f, 8.44822f, 105.0f, 0.4f, 0.4f, 2.0f, 0}};
+const NamedRoomRow kTreat = {kObjTreat,
+                             {mesh::kTreat, picture::kSweetWrapper, -1, 11.12958f, 40.80397f, 8.63261f, 0,
+                              kNoCollision, kNoCollision, kNoCollision, 0}};
+const NamedRoomRow kLetterMark = {kObjLetter, {-1, -1, -1, 11.19f, 40.76f, 8.63f, 0, kNoCollision, kNoCollision,
+                                               kNoCollision, 0}};
+const RoomRow kLetterSheen = {mesh::kLetter, picture::kPaperSheen, -1, 11.19f, 40.76f, -1.37f, 0, kNoCollision,
+                              kNoCollision, kNoCollision, 9999.0f};
+const NamedRoomRow kLetterText = {
+    kObjLetter2, {mesh::kLetter, text::kLetterTextPicture, picture::kBlack, 11.19f, 40.76f, -1.37f, 0, kNoCollision,
+                  kNoCollision, kNoCollision, 9999.0f}};
+
 }  // namespace
 
 // The house shell of rooms 4, 5 and 6: walls and floors, the stairs and the
@@ -110,14 +176,7 @@ void PlayScreen::buildRoom4() {
     appendRoomRows(w, kHallDoorSide, COUNT_OF(kHallDoorSide));
     w.appendSceneObject(
         RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjCrystalBall)
-                            .mesh(mesh::kCrystalBall)
-                            .texture(picture::kCrystalSheen)
-                            .secondTexture(picture::kBlack)
-                            .at(19.25f, 41.3f, 5.46391f)
-                            .sphereMapped()
-                            .take());
+    w.appendSceneObject(RoomRecord(kCrystalBall).name(kObjCrystalBall).sphereMapped().take());
     w.appendSceneObject(RoomRecord()
                             .name(kObjChair)
                             .mesh(mesh::kChair)
@@ -125,98 +184,30 @@ void PlayScreen::buildRoom4() {
                             .turnDegrees(0.0f, 0.0f, story.chairAngle)
                             .size(0.3f, 0.3f, 0.3f)
                             .take());
-    w.appendSceneObject(RoomRecord().at(8.75f, 44.0f, 1.0f).size(0.05f, 0.3f, 2.0f).take());
-    w.appendSceneObject(RoomRecord().name(kObjPlanks).at(1.5f, 42.75f, 1.0f).size(0.7f, 1.0f, 2.0f).take());
-    w.appendSceneObject(
-        RoomRecord().name(kObjBox).mesh(mesh::kBox).at(8.8f, 42.4f, 2.0f).size(0.8f, 0.8f, 0.8f).take());
-    w.appendSceneObject(RoomRecord().name(kObjTrapdoor).at(3.5f, 43.0f, 1.0f).take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjRoundDrawings)
-                            .mesh(mesh::kRoundDrawings)
-                            .texture(picture::kPortraitAtlas)
-                            .secondTexture(picture::kBlack)
-                            .at(10.9f, 41.0f, 2.6f)
-                            .take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjSmallPaintings)
-                            .mesh(mesh::kSmallPaintings)
-                            .texture(picture::kPortraitAtlas)
-                            .secondTexture(picture::kBlack)
-                            .at(12.3f, 41.0f, 2.6f)
-                            .take());
+    w.appendSceneObject(RoomRecord(kChairBack).take());
+    appendNamedRows(w, kHallCorner, COUNT_OF(kHallCorner));
+    appendNamedRows(w, kPicturesBeforePainting, COUNT_OF(kPicturesBeforePainting));
     if (!story.paintingOpened()) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjBigPainting)
-                                .mesh(mesh::kBigPainting)
-                                .texture(picture::kFadedPainting)
-                                .secondTexture(picture::kBlack)
-                                .at(14.1f, 41.0f, 2.7f)
-                                .size(0.7f, 0.04f, 2.0f)
-                                .take());
+        appendNamedRow(w, kBigPainting);
     } else {
         // Swung open, it keeps its name, as it does when it swings open in
         // front of the player, and no longer bars the way.
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjBigPainting)
-                                .mesh(mesh::kBigPaintingSwinging)
-                                .texture(picture::kFadedPainting)
-                                .secondTexture(picture::kBlack)
-                                .at(14.1f, 41.0f, 2.7f)
-                                .animTime(6.0f)
-                                .speed(0.0f)
-                                .take());
+        w.appendSceneObject(RoomRecord(kSwungPainting).name(kObjBigPainting).animTime(6.0f).speed(0.0f).take());
     }
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjSmallPictures)
-                            .mesh(mesh::kSmallPictures)
-                            .texture(picture::kOldPhotos)
-                            .secondTexture(picture::kBlack)
-                            .at(15.9f, 41.0f, 2.6f)
-                            .take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjInstantPicture)
-                            .mesh(mesh::kInstantPicture)
-                            .texture(picture::kPortraitAtlas)
-                            .secondTexture(picture::kBlack)
-                            .at(17.4f, 41.0f, 2.6f)
-                            .turnDegrees(0.0f, 10.0f, 0.0f)
-                            .take());
-    w.appendSceneObject(RoomRecord()
-                            .mesh(mesh::kTableFar)
-                            .at(12.47028f, 44.79217f, 2.0f)
-                            .turnDegrees(0.0f, 0.0f, 4.472f)
-                            .drawDistance(9999.0f)
-                            .take());
+    appendNamedRow(w, kSmallPictures);
+    w.appendSceneObject(RoomRecord(kInstantPicture).name(kObjInstantPicture).turnDegrees(0.0f, 10.0f, 0.0f).take());
+    w.appendSceneObject(RoomRecord(kTableFar).take());
 }
 
 // Room 5, behind the hall: the opened painting, the table, the goat person
 // until the special trick is learned, and the dust or the broom left there.
 void PlayScreen::buildRoom5() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord()
-                            .mesh(mesh::kBigPaintingSwinging)
-                            .texture(picture::kFadedPainting)
-                            .secondTexture(picture::kBlack)
-                            .at(14.1f, 41.0f, 2.7f)
-                            .animTime(6.0f)
-                            .speed(0.0f)
-                            .take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjTable)
-                            .mesh(mesh::kTable)
-                            .at(12.47028f, 44.79217f, 2.0f)
-                            .turnDegrees(0.0f, 0.0f, 4.472f)
-                            .size(1.0f, 0.6f, 1.0f)
-                            .drawDistance(9999.0f)
-                            .take());
+    w.appendSceneObject(RoomRecord(kSwungPainting).animTime(6.0f).speed(0.0f).take());
+    appendNamedRow(w, kTable);
     if (!story.specialTrickLearned) {
-        RoomRecord goat;
-        goat.name(kObjGoatPerson)
-            .mesh(mesh::kGoatPersonBound)
-            .texture(picture::kGoatPersonLook)
-            .secondTexture(picture::kBlack)
-            .at(20.95f, 43.4f, 1.0f)
-            .size(0.3f, 0.4f, 2.0f);
+        RoomRecord goat(kGoatPerson);
+        goat.name(kObjGoatPerson);
         for (int32_t vertex : {3098, 6685}) {
             GlowSprite* sprite = goat.glow(vertex);
             sprite->quadExtent.scale(0.8f);
@@ -250,7 +241,7 @@ void PlayScreen::buildRoom5() {
 // (gone late at night), the equipment, and late at night the treat and letter.
 void PlayScreen::buildRoom6() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord().name(kObjBat).mesh(mesh::kBat).at(3.89975f, 38.58609f, 11.05444f).take());
+    appendNamedRow(w, kBat);
     if (!story.nightAlmostOver) {
         RoomRecord person;
         person.name(kObjPerson)
@@ -278,39 +269,14 @@ void PlayScreen::buildRoom6() {
         equipment.texture(picture::kEquipmentPanels);
     }
     w.appendSceneObject(equipment.take());
-    w.appendSceneObject(RoomRecord().at(13.60098f, 30.0f, 8.44822f).size(0.3f, 0.3f, 2.0f).take());
-    w.appendSceneObject(RoomRecord()
-                            .name(kObjSpacedChair)
-                            .mesh(mesh::kArmchair)
-                            .at(11.94327f, 30.0f, 8.44822f)
-                            .turnDegrees(0.0f, 0.0f, 105.0f)
-                            .size(0.4f, 0.4f, 2.0f)
-                            .take());
+    w.appendSceneObject(RoomRecord(kBesideChair).take());
+    appendNamedRow(w, kSpacedChair);
     if (story.nightAlmostOver && !story.treatTaken) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjTreat)
-                                .mesh(mesh::kTreat)
-                                .texture(picture::kSweetWrapper)
-                                .at(11.12958f, 40.80397f, 8.63261f)
-                                .take());
+        appendNamedRow(w, kTreat);
     }
     if (story.nightAlmostOver && !story.letterTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjLetter).at(11.19f, 40.76f, 8.63f).take());
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjLetter1)
-                                .mesh(mesh::kLetter)
-                                .texture(picture::kPaperSheen)
-                                .at(11.19f, 40.76f, -1.37f)
-                                .sphereMapped()
-                                .drawDistance(9999.0f)
-                                .take());
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjLetter2)
-                                .mesh(mesh::kLetter)
-                                .texture(text::kLetterTextPicture)
-                                .secondTexture(picture::kBlack)
-                                .at(11.19f, 40.76f, -1.37f)
-                                .drawDistance(9999.0f)
-                                .take());
+        appendNamedRow(w, kLetterMark);
+        w.appendSceneObject(RoomRecord(kLetterSheen).name(kObjLetter1).sphereMapped().take());
+        appendNamedRow(w, kLetterText);
     }
 }

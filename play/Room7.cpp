@@ -1,8 +1,10 @@
 #include "catalog/ResourceCatalog.h"
+#include "engine/CountOf.h"
 #include "engine/Random.h"
 #include "play/BackdropLayer.h"
 #include "play/PlayScreen.h"
 #include "play/RoomRecord.h"
+#include "play/RoomRow.h"
 #include "play/RoomTables.h"
 #include "play/SceneObject.h"
 
@@ -27,6 +29,26 @@ const float kHallWalls[6][5] = {
     {-10.15905f, -2.23471f, 1.355f, 0.151f}, {-13.13256f, -2.23471f, 0.535f, 0.151f},
     {-11.18298f, -4.90726f, 2.498f, 0.151f}, {-8.8f, -3.57125f, 0.151f, 1.487f},
     {-13.54563f, -3.57125f, 0.151f, 1.487f}, {-9.92901f, -4.25241f, 0.989f, 0.519f},
+};
+
+// One ring of the tunnel, moved along x to its place; the moving ring is
+// the same row with the moving mesh, turned over.
+const RoomRow kTunnelRing = {mesh::kTunnelRing, picture::kTunnelRing, picture::kDampSheen, 0.0f, 5.0f, 1.0f, 0,
+                             kNoCollision, kNoCollision, kNoCollision, 20.0f};
+
+// The tunnel's mouth, there until the approach is over.
+const NamedRoomRow kTunnelStart[] = {
+    {kObjTunnelStart1,
+     {mesh::kTunnelStart, picture::kTunnelRing, picture::kDampSheen, 9.5f, 5.0f, 1.0f, 0, 10.6f, 1.0f, 10.0f, 9999.0f}},
+    {kObjTunnelStart2,
+     {mesh::kTunnelStartEnd, picture::kDarkWood, picture::kDampSheen, 9.5f, 5.0f, 1.0f, 0, kNoCollision, kNoCollision,
+      kNoCollision, 9999.0f}},
+};
+
+// The tunnel's side walls while they stand.
+const NamedRoomRow kTunnelWalls[] = {
+    {kObjTunnelWall1, {-1, -1, -1, 10.0f, 3.85f, 1.0f, 0, 100.0f, 0.3f, 10.0f, 0}},
+    {kObjTunnelWall2, {-1, -1, -1, 10.0f, 6.15f, 1.0f, 0, 100.0f, 0.3f, 10.0f, 0}},
 };
 
 }  // namespace
@@ -80,52 +102,27 @@ void PlayScreen::buildRoom7() {
         }
     }
     if (story.tunnelApproach() < 1.0f) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjTunnelStart1)
-                                .mesh(mesh::kTunnelStart)
-                                .texture(picture::kTunnelRing)
-                                .secondTexture(picture::kDampSheen)
-                                .at(9.5f, 5.0f, 1.0f)
-                                .size(10.6f, 1.0f, 10.0f)
-                                .drawDistance(9999.0f)
-                                .take());
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjTunnelStart2)
-                                .mesh(mesh::kTunnelStartEnd)
-                                .texture(picture::kDarkWood)
-                                .secondTexture(picture::kDampSheen)
-                                .at(9.5f, 5.0f, 1.0f)
-                                .drawDistance(9999.0f)
-                                .take());
+        appendNamedRows(w, kTunnelStart, COUNT_OF(kTunnelStart));
     }
     if (story.tunnelClosing() < 1.0f) {
         for (int n = 0; n <= 19; ++n) {
             const float xn = -0.5f - 1.5f * static_cast<float>(n);
+            RoomRow ring = kTunnelRing;
             if (story.tunnelApproach() == 1.0f) {
                 const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
+                ring.mesh = mesh::kTunnelRingMoving;
                 for (int k = -1; k <= 0; ++k) {
-                    SceneObject* segment = w.appendSceneObject(RoomRecord()
-                                                                   .mesh(mesh::kTunnelRingMoving)
-                                                                   .turnDegrees(180.0f, 0.0f, 0.0f)
-                                                                   .animTime(story.tunnelClosing() * 11.0f * s)
-                                                                   .speed(s)
-                                                                   .texture(picture::kTunnelRing)
-                                                                   .secondTexture(picture::kDampSheen)
-                                                                   .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
-                                                                   .drawDistance(20.0f)
-                                                                   .take());
-                    story.tunnelRowList.push_back(segment);
+                    ring.x = 30.0f * static_cast<float>(k) + xn;
+                    story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring)
+                                                                          .turnDegrees(180.0f, 0.0f, 0.0f)
+                                                                          .animTime(story.tunnelClosing() * 11.0f * s)
+                                                                          .speed(s)
+                                                                          .take()));
                 }
             } else if (story.tunnelApproach() < 1.0f) {
                 for (int k = -1; k <= 0; ++k) {
-                    SceneObject* object = w.appendSceneObject(RoomRecord()
-                                                                  .mesh(mesh::kTunnelRing)
-                                                                  .texture(picture::kTunnelRing)
-                                                                  .secondTexture(picture::kDampSheen)
-                                                                  .at(30.0f * static_cast<float>(k) + xn, 5.0f, 1.0f)
-                                                                  .drawDistance(20.0f)
-                                                                  .take());
-                    story.tunnelRowList.push_back(object);
+                    ring.x = 30.0f * static_cast<float>(k) + xn;
+                    story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring).take()));
                 }
             }
         }
@@ -142,8 +139,7 @@ void PlayScreen::buildRoom7() {
         }
     }
     if (story.tunnelClosing() < kTunnelWallsGoneAt) {
-        w.appendSceneObject(RoomRecord().name(kObjTunnelWall1).at(10.0f, 3.85f, 1.0f).size(100.0f, 0.3f, 10.0f).take());
-        w.appendSceneObject(RoomRecord().name(kObjTunnelWall2).at(10.0f, 6.15f, 1.0f).size(100.0f, 0.3f, 10.0f).take());
+        appendNamedRows(w, kTunnelWalls, COUNT_OF(kTunnelWalls));
     }
     if (story.eyesOpening() > 0.0f) {
         const bool opening = story.eyesOpening() < 1.0f;

@@ -2,9 +2,32 @@
 
 #include "engine/Angles.h"
 #include "play/GlowSprite.h"
+#include "play/RoomRow.h"
 #include "play/SceneObject.h"
 
 RoomRecord::RoomRecord() : object(makeSceneObject()) {}
+
+RoomRecord::RoomRecord(const RoomRow& row) : object(makeSceneObject()) {
+    if (row.mesh >= 0) {
+        mesh(row.mesh);
+    }
+    if (row.texture >= 0) {
+        texture(row.texture);
+    }
+    if (row.secondTexture >= 0) {
+        secondTexture(row.secondTexture);
+    }
+    at(row.x, row.y, row.z);
+    if (row.turnZ != 0.0f) {
+        turnDegrees(0.0f, 0.0f, row.turnZ);
+    }
+    if (row.hx != kNoCollision) {
+        size(row.hx, row.hy, row.hz);
+    }
+    if (row.draw > 0.0f) {
+        drawDistance(row.draw);
+    }
+}
 
 RoomRecord::~RoomRecord() = default;
 

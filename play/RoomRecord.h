@@ -8,6 +8,7 @@
 
 class GlowSprite;
 class SceneObject;
+struct RoomRow;
 
 // One row of a room table being filled in: a freshly constructed scene object
 // whose fields the row sets, with its glow sprites appended in row order. The
@@ -17,6 +18,9 @@ class RoomRecord {
 public:
     // A new constructed SceneObject with the constructor's defaults.
     RoomRecord();
+    // A new object with the row's fields set: mesh, textures, position, turn,
+    // collision box and draw distance, each only where the row gives one.
+    explicit RoomRecord(const RoomRow& row);
     ~RoomRecord();
 
     RoomRecord& name(ObjectName id);

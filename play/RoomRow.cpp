@@ -4,29 +4,26 @@
 #include "play/SceneObject.h"
 #include "play/SceneObjectList.h"
 
+const RoomRow kGatewaySides[] = {
+    {-1, -1, -1, 14.183f, 10.0f, 1.0f, 0, 0.813f, 0.3f, 1.0f, 0},
+    {-1, -1, -1, 10.8f, 10.0f, 1.0f, 0, 0.813f, 0.3f, 1.0f, 0},
+    {-1, -1, -1, 13.7f, 10.0f, 1.0f, 0, 0.333f, 0.333f, 1.0f, 0},
+    {-1, -1, -1, 11.6f, 10.0f, 1.0f, 0, 0.333f, 0.333f, 1.0f, 0},
+};
+const int32_t kGatewaySideCount = 4;
+
 void appendRoomRows(SceneObjectList& list, const RoomRow* rows, int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
-        const RoomRow& row = rows[k];
-        RoomRecord record;
-        if (row.mesh >= 0) {
-            record.mesh(row.mesh);
-        }
-        if (row.texture >= 0) {
-            record.texture(row.texture);
-        }
-        if (row.secondTexture >= 0) {
-            record.secondTexture(row.secondTexture);
-        }
-        record.at(row.x, row.y, row.z);
-        if (row.turnZ != 0.0f) {
-            record.turnDegrees(0.0f, 0.0f, row.turnZ);
-        }
-        if (row.hx != kNoCollision) {
-            record.size(row.hx, row.hy, row.hz);
-        }
-        if (row.draw > 0.0f) {
-            record.drawDistance(row.draw);
-        }
-        list.appendSceneObject(record.take());
+        list.appendSceneObject(RoomRecord(rows[k]).take());
+    }
+}
+
+SceneObject* appendNamedRow(SceneObjectList& list, const NamedRoomRow& named) {
+    return list.appendSceneObject(RoomRecord(named.row).name(named.name).take());
+}
+
+void appendNamedRows(SceneObjectList& list, const NamedRoomRow* rows, int32_t count) {
+    for (int32_t k = 0; k < count; ++k) {
+        appendNamedRow(list, rows[k]);
     }
 }

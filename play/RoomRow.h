@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+#include "text/ObjectNames.h"
+
+class SceneObject;
 class SceneObjectList;
 
 // One unconditional, unnamed row of a room table: mesh (-1 none), texture
@@ -19,7 +22,22 @@ struct RoomRow {
     float draw;
 };
 
+// A named row of a room table: the object's name and its row.
+struct NamedRoomRow {
+    ObjectName name;
+    RoomRow row;
+};
+
+// The gateway between the street and the garden, the same from both sides:
+// its two side boxes and the two posts that carry the bird statues.
+extern const RoomRow kGatewaySides[];
+extern const int32_t kGatewaySideCount;
+
 // Appends one scene object per row, in table order. Cannot fail.
 void appendRoomRows(SceneObjectList& list, const RoomRow* rows, int32_t count);
+// Appends the row's object under its name and returns it (owned by list).
+SceneObject* appendNamedRow(SceneObjectList& list, const NamedRoomRow& named);
+// Appends one named object per row, in table order. Cannot fail.
+void appendNamedRows(SceneObjectList& list, const NamedRoomRow* rows, int32_t count);
 
 #endif

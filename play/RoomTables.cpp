@@ -119,28 +119,31 @@ const int32_t kCommonSounds[] = {sound::kKnockKnock, sound::kGive, sound::kMenuM
                                  sound::kPause, sound::kBlip};
 const int32_t kCommonSoundCount = COUNT_OF(kCommonSounds);
 
-void acquirePinnedList(const RoomPinnedList& list) {
+namespace {
+
+// Calls sound on every sound number of the list, then mesh on every mesh
+// number, then texture on every texture number.
+template <typename SoundCall, typename MeshCall, typename TextureCall>
+void forEachPinned(const RoomPinnedList& list, SoundCall sound, MeshCall mesh, TextureCall texture) {
     for (int32_t k = 0; k < list.soundCount; ++k) {
-        acquireSoundByNumber(list.sounds[k]);
+        sound(list.sounds[k]);
     }
     for (int32_t k = 0; k < list.meshCount; ++k) {
-        acquireMeshByNumber(list.meshes[k]);
+        mesh(list.meshes[k]);
     }
     for (int32_t k = 0; k < list.textureCount; ++k) {
-        acquireTextureByNumber(list.textures[k]);
+        texture(list.textures[k]);
     }
 }
 
+}  // namespace
+
+void acquirePinnedList(const RoomPinnedList& list) {
+    forEachPinned(list, acquireSoundByNumber, acquireMeshByNumber, acquireTextureByNumber);
+}
+
 void releasePinnedList(const RoomPinnedList& list) {
-    for (int32_t k = 0; k < list.soundCount; ++k) {
-        releaseSoundByNumber(list.sounds[k]);
-    }
-    for (int32_t k = 0; k < list.meshCount; ++k) {
-        releaseMeshByNumber(list.meshes[k]);
-    }
-    for (int32_t k = 0; k < list.textureCount; ++k) {
-        releaseTextureByNumber(list.textures[k]);
-    }
+    forEachPinned(list, releaseSoundByNumber, releaseMeshByNumber, releaseTextureByNumber);
 }
 
 void acquireCommonSounds() {

@@ -136,15 +136,7 @@ void askLitPumpkin(PlayScreen& play) {
 
 // The skeleton knows the costume; a later flag replaces an earlier greeting.
 void greetSkeleton(PlayScreen& play) {
-    if (play.story.costumeGhost) {
-        showAnswer(play, kAnsSkeletonGreetsGhost);
-    }
-    if (play.story.costumeWerewolf) {
-        showAnswer(play, kAnsSkeletonGreetsWerewolf);
-    }
-    if (play.story.costumeDeath) {
-        showAnswer(play, kAnsSkeletonHello);
-    }
+    showAnswerForCostume(play, kAnsSkeletonGreetsGhost, kAnsSkeletonGreetsWerewolf, kAnsSkeletonHello);
 }
 
 void askSomething(PlayScreen& play) {

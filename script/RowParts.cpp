@@ -84,14 +84,18 @@ void rippleGroundGrid(PlayScreen& play) {
 }
 
 void showCostumeAnswer(PlayScreen& play) {
+    showAnswerForCostume(play, kAnsSpookySound, kAnsRoar, kAnsTakeTheirSoul);
+}
+
+void showAnswerForCostume(PlayScreen& play, AnswerText ghost, AnswerText werewolf, AnswerText death) {
     if (play.story.costumeGhost) {
-        showAnswer(play, kAnsSpookySound);
+        showAnswer(play, ghost);
     }
     if (play.story.costumeWerewolf) {
-        showAnswer(play, kAnsRoar);
+        showAnswer(play, werewolf);
     }
     if (play.story.costumeDeath) {
-        showAnswer(play, kAnsTakeTheirSoul);
+        showAnswer(play, death);
     }
 }
 

@@ -57,6 +57,8 @@ void rippleGroundGrid(PlayScreen& play);
 // The costume's line for a trick: ghost, then werewolf, then death, a later
 // one replacing an earlier; with no costume flag the panel stays closed.
 void showCostumeAnswer(PlayScreen& play);
+// The same choice among the given answers, one for each costume.
+void showAnswerForCostume(PlayScreen& play, AnswerText ghost, AnswerText werewolf, AnswerText death);
 
 // Step 48 once the bone has been placed, otherwise step 47.
 void stepForDog(PlayScreen& play);

@@ -82,15 +82,21 @@ const ActionRow kUseRopeRows[] = {
     {targets(kObjDog), nullptr, kAnsRopeInUse, kNoSound, 0.0f, kNoStep, kNoItem, nullptr},
 };
 
+// The coin leaves the player with sound n at volume: its action is gone and
+// it is no longer held.
+void spendCoin(PlayScreen& play, int32_t n, float volume) {
+    playRowSound(n, volume);
+    play.player.removeActionById(action::kUseCoin);
+    play.story.coinHeld = false;
+}
+
 // Use coin on. One wish per well.
 void wishAtWell(PlayScreen& play) {
     if (play.story.coinInWell) {
         showAnswer(play, kAnsAlreadyDid);
         return;
     }
-    playRowSound(sound::kFarSplash, 1.0f);
-    play.player.removeActionById(action::kUseCoin);
-    play.story.coinHeld = false;
+    spendCoin(play, sound::kFarSplash, 1.0f);
     play.story.coinInWell = true;
     showAnswer(play, kAnsWishThingsChange);
 }
@@ -103,9 +109,7 @@ void insertCoin(PlayScreen& play) {
         showAnswer(play, kAnsFellThrough);
         return;
     }
-    playRowSound(sound::kCoinIntoMachine, 0.6f);
-    play.player.removeActionById(action::kUseCoin);
-    play.story.coinHeld = false;
+    spendCoin(play, sound::kCoinIntoMachine, 0.6f);
     play.story.coinInserted = true;
     showAnswer(play, kAnsInsertedCoin);
 }
