@@ -25,6 +25,19 @@ void CameraFlight::startCameraFlight(const Vec3& endPosition, const Vec3& endAng
     flightEase = ease;
 }
 
+namespace {
+
+// start + (end - start) * p, component by component.
+Vec3 along(const Vec3& start, const Vec3& end, float p) {
+    Vec3 v = end;
+    v.subtract(start);
+    v.scale(p);
+    v.add(start);
+    return v;
+}
+
+}  // namespace
+
 void CameraFlight::stepCameraFlight(float dt) {
     if (flightDuration == 0.0f) {
         return;
@@ -38,16 +51,8 @@ void CameraFlight::stepCameraFlight(float dt) {
     if (flightEase) {
         p = 1.0f - (1.0f - p) * (1.0f - p);
     }
-    Vec3 position = flightEndPosition;
-    position.subtract(flightStartPosition);
-    position.scale(p);
-    position.add(flightStartPosition);
-    Vec3 angles = flightEndAngles;
-    angles.subtract(flightStartAngles);
-    angles.scale(p);
-    angles.add(flightStartAngles);
-    gCamera->position = position;
-    gCamera->rotation = angles;
+    gCamera->position = along(flightStartPosition, flightEndPosition, p);
+    gCamera->rotation = along(flightStartAngles, flightEndAngles, p);
     if (flightElapsed == flightDuration) {
         flightDuration = 0.0f;
     }

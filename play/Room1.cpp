@@ -102,9 +102,7 @@ const NamedRoomRow kWellPole = {kObjPole, {mesh::kWellPole, -1, picture::kStoneS
 const NamedRoomRow kRopeOnPole = {kObjRope, {mesh::kRopeOnPole, picture::kPaleFibre, -1, 25.85f, 15.43f, 0.75f, 0,
                                              kNoCollision, kNoCollision, kNoCollision, 0}};
 
-// The shed's door mark and the house door before anyone knocks.
-const NamedRoomRow kShedDoor = {kObjSpacedDoor, {-1, -1, -1, -4.6528f, 38.2f, 1.0f, 0, kNoCollision, kNoCollision,
-                                                 kNoCollision, 0}};
+// The house door before anyone knocks.
 const NamedRoomRow kHouseDoor = {kObjDoor, {mesh::kHouseDoor, -1, -1, 12.6f, 29.4f, 2.4f, 0, kNoCollision,
                                             kNoCollision, kNoCollision, 0}};
 
@@ -114,6 +112,17 @@ const RoomRow kPumpkinStump = {mesh::kPumpkinStump, picture::kPumpkin, picture::
                                kNoCollision, kNoCollision, kNoCollision, 0};
 const RoomRow kLitPumpkin = {mesh::kPumpkinLit, picture::kPumpkinLit, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0, 0.3f,
                              0.7f, 5.0f, 0};
+
+// The spider in its web at the shed's corner (speed 3, eight glows added),
+// and the dog chewing the bone it got (speed 2, eyes added).
+const RoomRow kSpider = {mesh::kSpider, picture::kPaleFibre, -1, -0.38671f, 44.0178f, 0.90915f, 270.0f, kNoCollision,
+                         kNoCollision, kNoCollision, 0};
+const RoomRow kDogChewing = {mesh::kDogChewing, picture::kCharacterAtlas, -1, 13.5f, 23.5f, 0.35651f, 0, kNoCollision,
+                             kNoCollision, kNoCollision, 0};
+
+// The dog awake, guarding the bone it has not got yet (eyes added).
+const RoomRow kDogGuarding = {mesh::kDogGuarding, picture::kCharacterAtlas, -1, 13.5f, 24.5f, 0.35651f, 0, 0.3f, 0.7f,
+                              5.0f, 0};
 
 // The dog's two eyes: the created vector times 0.9, its first component 0.1.
 void dogEye(GlowSprite* sprite) {
@@ -194,13 +203,8 @@ void PlayScreen::buildRoom1() {
     w.appendSceneObject(RoomRecord(kHouseWindows).sphereMapped().take());
     appendNamedRow(w, kDogHouse);
     if (!story.nightAlmostOver && story.spiderSweptAway() == 0) {
-        RoomRecord spider;
-        spider.name(kObjSpider)
-            .mesh(mesh::kSpider)
-            .texture(picture::kPaleFibre)
-            .at(-0.38671f, 44.0178f, 0.90915f)
-            .turnDegrees(0.0f, 0.0f, 270.0f)
-            .speed(3.0f);
+        RoomRecord spider(kSpider);
+        spider.name(kObjSpider).speed(3.0f);
         const int32_t vertices[8] = {182, 403, 197, 421, 206, 430, 188, 412};
         const float colours[4][3] = {{0.07450981f, 0.003921569f, 1.0f},
                                      {0.003921569f, 1.0f, 0.5882353f},
@@ -221,19 +225,15 @@ void PlayScreen::buildRoom1() {
                 appendNamedRow(w, kBone);
             }
             if (!story.dogGotBone) {
-                RoomRecord dog;
-                dog.name(kObjDog)
-                    .mesh(mesh::kDogGuarding)
-                    .texture(picture::kCharacterAtlas)
-                    .at(13.5f, 24.5f, 0.35651f)
-                    .size(0.3f, 0.7f, 5.0f);
+                RoomRecord dog(kDogGuarding);
+                dog.name(kObjDog);
                 dogEye(dog.glow(505));
                 dogEye(dog.glow(2162));
                 w.appendSceneObject(dog.take());
             } else {
                 w.appendSceneObject(RoomRecord().mesh(mesh::kBoneHoleFilled).at(13.5f, 23.5f, 0.35651f).take());
-                RoomRecord eating;
-                eating.mesh(mesh::kDogChewing).texture(picture::kCharacterAtlas).at(13.5f, 23.5f, 0.35651f).speed(2.0f);
+                RoomRecord eating(kDogChewing);
+                eating.speed(2.0f);
                 dogEye(eating.glow(76));
                 dogEye(eating.glow(374));
                 w.appendSceneObject(eating.take());
@@ -279,7 +279,7 @@ void PlayScreen::buildRoom1() {
         appendNamedRow(w, kRopeOnPole);
     }
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
-    appendNamedRow(w, kShedDoor);
+    appendNamedRow(w, kShedDoorMark);
     if (!story.doorKnocked) {
         appendNamedRow(w, kHouseDoor);
     } else {

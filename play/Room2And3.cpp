@@ -36,22 +36,24 @@ const RoomRow kShedWalls[] = {
     {-1, -1, -1, -4.6528f, 42.3f, 0, 0, 1.4f, 1.6f, 5, 0},
 };
 
+// The fish person floating over the stand (eyes added).
+const RoomRow kFishPerson = {mesh::kFishPersonFloating, picture::kFishPersonLook, picture::kDampSheen, 0.0f, -3.5f,
+                             0.95f, 0, 0.5f, 0.5f, 5.0f, 0};
+
 // The fish person's coins (sphere mapped) and the rope down the well.
 const RoomRow kCoins = {mesh::kCoins, picture::kGoldSheen, picture::kDampSheen, 0.0f, 0.0f, 1.0f, 0, kNoCollision,
                         kNoCollision, kNoCollision, 0};
 const NamedRoomRow kWellRope = {
     kObjRope, {mesh::kWellRope, picture::kShedAtlas, picture::kDampSheen, 0.0f, 0.6f, 2.25f, 0, 0.05f, 0.05f, 5.0f, 0}};
 
-// Inside the shed: the shelf, the bricks, the lamp (swinging at speed 0.5)
-// and the door back out.
+// Inside the shed: the shelf, the bricks and the lamp (swinging at speed
+// 0.5).
 const NamedRoomRow kDustyShelf = {kObjDustyShelf, {-1, -1, -1, -4.65f, 41.0f, 1.2f, 0, kNoCollision, kNoCollision,
                                                    kNoCollision, 0}};
 const NamedRoomRow kBricks = {kObjBricks,
                               {-1, -1, -1, -5.65689f, 39.00279f, 0.02651f, 0, 0.1965f, 0.586f, 0.1965f, 0}};
 const RoomRow kSwingingLamp = {mesh::kSwingingLamp, picture::kShedAtlas, picture::kDampSheen, -4.6528f, 39.8f, 0.0f, 0,
                                kNoCollision, kNoCollision, kNoCollision, 0};
-const NamedRoomRow kShedDoor = {kObjSpacedDoor, {-1, -1, -1, -4.6528f, 38.2f, 1.0f, 0, kNoCollision, kNoCollision,
-                                                 kNoCollision, 0}};
 
 }  // namespace
 
@@ -62,13 +64,8 @@ void PlayScreen::buildRoom2() {
 
     SceneObjectList& w = world.worldList;
     appendRoomRows(w, kRoom2Stand, COUNT_OF(kRoom2Stand));
-    RoomRecord fish;
-    fish.name(kObjFishPerson)
-        .mesh(mesh::kFishPersonFloating)
-        .texture(picture::kFishPersonLook)
-        .secondTexture(picture::kDampSheen)
-        .at(0.0f, -3.5f, 0.95f)
-        .size(0.5f, 0.5f, 5.0f);
+    RoomRecord fish(kFishPerson);
+    fish.name(kObjFishPerson);
     for (int32_t vertex : {316, 1013}) {
         GlowSprite* sprite = fish.glow(vertex);
         sprite->quadExtent.multiply(0.7f, 1.2f, 1.2f);
@@ -103,7 +100,7 @@ void PlayScreen::buildRoom3() {
     appendNamedRow(w, kBricks);
     w.appendSceneObject(RoomRecord(kSwingingLamp).speed(0.5f).take());
     appendRoomRows(w, kShedWalls, COUNT_OF(kShedWalls));
-    appendNamedRow(w, kShedDoor);
+    appendNamedRow(w, kShedDoorMark);
     if (!story.broomTaken) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjBroom)

@@ -112,6 +112,8 @@ const RoomRow kGoatPerson = {mesh::kGoatPersonBound, picture::kGoatPersonLook, p
 // drawn from any distance, the first sphere mapped).
 const NamedRoomRow kBat = {kObjBat, {mesh::kBat, -1, -1, 3.89975f, 38.58609f, 11.05444f, 0, kNoCollision,
                                      kNoCollision, kNoCollision, 0}};
+const RoomRow kPersonInChair = {mesh::kPersonInChair, picture::kPersonLook, -1, 11.94327f, 30.0f, 8.44822f, 105.0f,
+                                kNoCollision, kNoCollision, kNoCollision, 0};
 const RoomRow kBesideChair = {-1, -1, -1, 13.60098f, 30.0f, 8.44822f, 0, 0.3f, 0.3f, 2.0f, 0};
 const NamedRoomRow kSpacedChair = {kObjSpacedChair,
                                    {mesh::kArmchair, -1, -1, 11.94327f, 30.0f, 8.44822f, 105.0f, 0.4f, 0.4f, 2.0f, 0}};
@@ -243,12 +245,8 @@ void PlayScreen::buildRoom6() {
     SceneObjectList& w = world.worldList;
     appendNamedRow(w, kBat);
     if (!story.nightAlmostOver) {
-        RoomRecord person;
-        person.name(kObjPerson)
-            .mesh(mesh::kPersonInChair)
-            .texture(picture::kPersonLook)
-            .at(11.94327f, 30.0f, 8.44822f)
-            .turnDegrees(0.0f, 0.0f, 105.0f);
+        RoomRecord person(kPersonInChair);
+        person.name(kObjPerson);
         for (int32_t vertex : {2, 716}) {
             setGlowColour(person.glow(vertex), 1.0f, 0.1254902f, 0.1254902f, 0.5f);
         }

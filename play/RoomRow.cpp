@@ -12,6 +12,10 @@ const RoomRow kGatewaySides[] = {
 };
 const int32_t kGatewaySideCount = 4;
 
+const NamedRoomRow kShedDoorMark = {kObjSpacedDoor,
+                                    {-1, -1, -1, -4.6528f, 38.2f, 1.0f, 0, kNoCollision, kNoCollision, kNoCollision,
+                                     0}};
+
 void appendRoomRows(SceneObjectList& list, const RoomRow* rows, int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
         list.appendSceneObject(RoomRecord(rows[k]).take());

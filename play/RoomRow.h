@@ -33,6 +33,9 @@ struct NamedRoomRow {
 extern const RoomRow kGatewaySides[];
 extern const int32_t kGatewaySideCount;
 
+// The mark on the shed's door, where the garden and the shed both place it.
+extern const NamedRoomRow kShedDoorMark;
+
 // Appends one scene object per row, in table order. Cannot fail.
 void appendRoomRows(SceneObjectList& list, const RoomRow* rows, int32_t count);
 // Appends the row's object under its name and returns it (owned by list).
