@@ -13,18 +13,8 @@ using namespace playtest;
 
 namespace {
 
-class ActionSelectionTest : public PlayFixture {
+class ActionSelectionTest : public PlayerWorldFixture {
 protected:
-    void SetUp() override {
-        PlayFixture::SetUp();
-        player.constructPlayer();
-        world.setPlayer(&player);
-    }
-    void TearDown() override {
-        world.clearSceneObjects();
-        player.destroyPlayer();
-        PlayFixture::TearDown();
-    }
     int32_t selectedId() const { return player.selectedAction->actionId; }
     void select(int32_t id) {
         for (const std::unique_ptr<ActionEntry>& entry : player.actions()) {
@@ -57,15 +47,8 @@ protected:
         for (const SoundCue& cue : cues) heard.push_back(cue.number);
         return heard;
     }
-    SceneObject* add(const char* name, float x, float y) {
-        std::unique_ptr<SceneObject> object = makeSceneObject();
-        object->name = name;
-        object->position.set(x, y, 1.5f);
-        return world.appendSceneObject(std::move(object));
-    }
+    SceneObject* add(const char* name, float x, float y) { return PlayerWorldFixture::add(name, x, y, 1.5f); }
 
-    Player player;
-    SceneObjectList world;
     ActionSelection selection{player, world};
 };
 

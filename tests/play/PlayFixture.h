@@ -26,6 +26,9 @@
 #include "engine/Platform.h"
 #include "engine/ResourceCache.h"
 #include "engine/ScreenSize2D.h"
+#include "play/Player.h"
+#include "play/SceneObject.h"
+#include "play/SceneObjectList.h"
 #include "play/SoundCue.h"
 #include "support/PlainPicture.h"
 #include "support/TestDirectory.h"
@@ -258,6 +261,32 @@ protected:
 
     TestDirectory directory;
     std::vector<SoundCue> cues;
+};
+
+// A constructed player with a world list that tells it of freed objects;
+// both are emptied again after each test.
+class PlayerWorldFixture : public PlayFixture {
+protected:
+    void SetUp() override {
+        PlayFixture::SetUp();
+        player.constructPlayer();
+        world.setPlayer(&player);
+    }
+    void TearDown() override {
+        world.clearSceneObjects();
+        player.destroyPlayer();
+        PlayFixture::TearDown();
+    }
+    // A new plain object named name at (x, y, z), appended to the world.
+    SceneObject* add(const char* name, float x, float y, float z) {
+        std::unique_ptr<SceneObject> object = makeSceneObject();
+        object->name = name;
+        object->position.set(x, y, z);
+        return world.appendSceneObject(std::move(object));
+    }
+
+    Player player;
+    SceneObjectList world;
 };
 
 }  // namespace playtest

@@ -12,32 +12,13 @@ using namespace playtest;
 
 namespace {
 
-class WorldListTest : public PlayFixture {
+class WorldListTest : public PlayerWorldFixture {
 protected:
-    void SetUp() override {
-        PlayFixture::SetUp();
-        player.constructPlayer();
-        world.setPlayer(&player);
-    }
-    void TearDown() override {
-        world.clearSceneObjects();
-        player.destroyPlayer();
-        PlayFixture::TearDown();
-    }
-    SceneObject* add(const char* name, float x, float y, float z) {
-        std::unique_ptr<SceneObject> object = makeSceneObject();
-        object->name = name;
-        object->position.set(x, y, z);
-        return world.appendSceneObject(std::move(object));
-    }
     std::vector<std::string> targetNames() {
         std::vector<std::string> out;
         for (const SceneObject* t : player.targets) out.push_back(t->name);
         return out;
     }
-
-    Player player;
-    SceneObjectList world;
 };
 
 TEST_F(WorldListTest, BoxesOverlapWhenTheyTouchAndDefaultsNeverBlock) {
