@@ -32,6 +32,11 @@
 
 namespace screentest {
 
+// Fails the running test when a loaded game left the player inside an object.
+// The test programs define it in AfterLoadCheck.cpp; the save fuzzer, whose
+// made-up files may put the player anywhere, defines it to do nothing.
+void expectPlayerClearAfterLoad(const PlayScreen& play);
+
 inline uint32_t& fakeNow() {
     static uint32_t now = 0;
     return now;
@@ -196,7 +201,7 @@ public:
             const bool loading = gLoadRequest != 0 && gGameState == kGameStatePlay;
             if (app->runFrame(normalQuit)) return true;
             if (loading && gLoadRequest == 0 && gGameState == kGameStatePlay) {
-                EXPECT_EQ("", playtest::objectsHoldingPlayer(*app->getPlayScreen())) << "after a load";
+                expectPlayerClearAfterLoad(*app->getPlayScreen());
             }
         }
         return false;
