@@ -65,6 +65,16 @@ void GroundGrid::constructGroundGrid(float x0, float y0, float z0, float s) {
     sourceOffset = 0.0f;
 }
 
+void GroundGrid::setSource(int32_t row, int32_t column, int32_t radius, float frequency, float amplitude,
+                           float offset) {
+    sourceRow = row;
+    sourceColumn = column;
+    sourceRadius = radius;
+    sourceFrequency = frequency;
+    sourceAmplitude = amplitude;
+    sourceOffset = offset;
+}
+
 void GroundGrid::destroyGroundGrid() {}
 
 void GroundGrid::animateGroundGrid(float px, float py, float pz, float dt) {

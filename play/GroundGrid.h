@@ -22,6 +22,9 @@ public:
     // Builds the flat grid from (x0, y0, z0) over size s with its fixed and
     // visible flags; the source fields and the clock 0. Cannot fail.
     void constructGroundGrid(float x0, float y0, float z0, float s);
+    // Sets the ripple source: its centre cell, half size in cells (0: none),
+    // frequency, amplitude and the source region's height offset.
+    void setSource(int32_t row, int32_t column, int32_t radius, float frequency, float amplitude, float offset);
     // The grid holds no resources: nothing to give back; the owner deletes it.
     void destroyGroundGrid();
     // One step with the player's feet at (px, py, pz): source, spreading,

@@ -8,6 +8,8 @@
 #include "play/RoomRecord.h"
 #include "play/RoomRow.h"
 #include "play/SceneObject.h"
+#include "play/SceneObjectList.h"
+#include "play/StoryState.h"
 
 namespace {
 
@@ -26,29 +28,54 @@ const RoomRow kCoinMachinePosts[] = {
     {-1, -1, -1, 19.075f, 0.3f, 1.0f, 0, 0.3325f, 0.5f, 1.21f, 0},
 };
 
-// The street's items, each there while its story state allows.
-const NamedRoomRow kRock = {kObjRock, {mesh::kRock, picture::kRockSurface, picture::kStoneSheen, 6.0f, 2.0f, 0.0f, 0,
-                                       kNoCollision, kNoCollision, kNoCollision, 0}};
-const NamedRoomRow kKey = {kObjKey, {mesh::kKey, picture::kBrass, -1, 6.0f, 2.0f, 0.012f, 0, kNoCollision,
-                                     kNoCollision, kNoCollision, 0}};
-const NamedRoomRow kBristles = {kObjBristles, {mesh::kBristles, -1, picture::kStoneSheen, 24.8f, 0.9f, 0.0f, 0,
-                                               kNoCollision, kNoCollision, kNoCollision, 0}};
-const NamedRoomRow kBroomstickLeaning = {
-    kObjBroomstick, {mesh::kBroomstick, -1, picture::kStoneSheen, 24.0f, 0.75f, 0.621f, 0, kNoCollision, kNoCollision,
-                     kNoCollision, 0}};
-const NamedRoomRow kBroomstickInCrack = {
-    kObjBroomstick, {mesh::kBroomstick, -1, picture::kStoneSheen, 12.1f, 8.45f, 0.421f, 0, kNoCollision, kNoCollision,
-                     kNoCollision, 0}};
-
-// The coin machine's body and the candle it gives; then its sliders and slot.
-const RoomRow kCoinMachine = {mesh::kCoinMachine, -1, -1, 15.17f, 0.875f, 0.58f, 0, 0.285f, 0.17f, 0.61f, 0};
-const NamedRoomRow kCandle = {kObjCandle, {mesh::kCandle, -1, -1, 15.34f, 0.95f, 0.748f, 0, kNoCollision,
-                                           kNoCollision, kNoCollision, 0}};
-const NamedRoomRow kCoinMachineControls[] = {
-    {kObjLeftSlider, {-1, -1, -1, 15.4f, 1.0f, 0.9f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
-    {kObjRightSlider, {-1, -1, -1, 15.2f, 1.0f, 0.9f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
-    {kObjCoinSlot, {-1, -1, -1, 15.0f, 1.0f, 1.1f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+// The street's items and the coin machine, each there while its condition
+// holds. The key lies under the rock: taking the rock uncovers it.
+bool flowerThere(const StoryState& s) { return !s.flowerTaken; }
+bool rockThere(const StoryState& s) { return !s.rockTaken; }
+bool keyThere(const StoryState& s) { return s.rockTaken && !s.keyTaken; }
+bool bristlesThere(const StoryState& s) { return !s.bristlesTaken; }
+bool broomstickLeaning(const StoryState& s) { return !s.broomstickTaken; }
+bool broomstickInCrack(const StoryState& s) { return s.broomstickInCrack; }
+bool candleThere(const StoryState& s) { return s.candleDispensed() && !s.candleTaken; }
+const StoryRoomRow kStreetItems[] = {
+    {nullptr, kUnnamedRow, {mesh::kFlowerStalks, -1, -1, 3.87f, 9.52f, 0.0f, 0, kNoCollision, kNoCollision,
+                            kNoCollision, 0}},
+    {flowerThere, kObjFlower, {mesh::kFlower, -1, -1, 3.87f, 9.52f, 0.0f, 0, kNoCollision, kNoCollision,
+                               kNoCollision, 0}},
+    {rockThere, kObjRock, {mesh::kRock, picture::kRockSurface, picture::kStoneSheen, 6.0f, 2.0f, 0.0f, 0,
+                           kNoCollision, kNoCollision, kNoCollision, 0}},
+    {keyThere, kObjKey, {mesh::kKey, picture::kBrass, -1, 6.0f, 2.0f, 0.012f, 0, kNoCollision, kNoCollision,
+                         kNoCollision, 0}},
+    {nullptr, kObjCrack, {-1, -1, -1, 12.0f, 8.5f, 0.0f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+    {bristlesThere, kObjBristles, {mesh::kBristles, -1, picture::kStoneSheen, 24.8f, 0.9f, 0.0f, 0, kNoCollision,
+                                   kNoCollision, kNoCollision, 0}},
+    {broomstickLeaning, kObjBroomstick, {mesh::kBroomstick, -1, picture::kStoneSheen, 24.0f, 0.75f, 0.621f, 0,
+                                         kNoCollision, kNoCollision, kNoCollision, 0}},
+    {broomstickInCrack, kObjBroomstick, {mesh::kBroomstick, -1, picture::kStoneSheen, 12.1f, 8.45f, 0.421f, 0,
+                                         kNoCollision, kNoCollision, kNoCollision, 0}},
+    {nullptr, kObjSpacedLock, {-1, -1, -1, 17.5f, 0.6f, 1.1f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+    {nullptr, kUnnamedRow, {mesh::kCoinMachine, -1, -1, 15.17f, 0.875f, 0.58f, 0, 0.285f, 0.17f, 0.61f, 0}},
+    {candleThere, kObjCandle, {mesh::kCandle, -1, -1, 15.34f, 0.95f, 0.748f, 0, kNoCollision, kNoCollision,
+                               kNoCollision, 0}},
+    {nullptr, kObjLeftSlider, {-1, -1, -1, 15.4f, 1.0f, 0.9f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+    {nullptr, kObjRightSlider, {-1, -1, -1, 15.2f, 1.0f, 0.9f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
+    {nullptr, kObjCoinSlot, {-1, -1, -1, 15.0f, 1.0f, 1.1f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
 };
+
+// The gateway's lock: shut until it is opened, then the open lock.
+bool lockShut(const StoryState& s) { return !s.lockOpened; }
+bool lockOpen(const StoryState& s) { return s.lockOpened; }
+const StoryRoomRow kGatewayLock[] = {
+    {lockShut, kObjLock, {mesh::kLock, -1, -1, 12.65f, 10.0f, 1.1f, 0, 0.765f, 0.085f, 0.72f, 0}},
+    {lockOpen, kUnnamedRow, {mesh::kLockOpen, -1, -1, 12.65f, 10.0f, 1.1f, 0, kNoCollision, kNoCollision,
+                             kNoCollision, 0}},
+};
+
+// The snake asleep on the wall until its rope is taken.
+bool snakeAsleep(const StoryState& s) { return !s.ropeTaken; }
+const StoryRoomRow kSleepingSnake = {snakeAsleep, kObjSleepingSnake, {mesh::kSleepingSnake, -1, -1, 10.0f, 0.6f,
+                                                                     2.0f, 0, kNoCollision, kNoCollision,
+                                                                     kNoCollision, 0}};
 
 // Late at night: the tall boxes around the gate, and the one across it
 // while it is shut.
@@ -65,15 +92,12 @@ const RoomRow kWitch = {mesh::kWitch, picture::kWitchLook, -1, 23.26f, 1.1f, 1.6
 const NamedRoomRow kShadyCat = {
     kObjShadyCat, {mesh::kShadyCat, picture::kCatLook, picture::kBlack, 22.3f, 1.0f, 0.6f, 0, 0.15f, 0.15f, 1.5f, 0}};
 
-}  // namespace
-
-// Room 0, the street: the wall and ground grid, then the items, the coin
-// machine, the procession (or late at night the gate) and the bird statues.
-void PlayScreen::buildRoom0() {
-    SceneObjectList& w = world.worldList;
+// The wall and the ground grid: the south wall with the coin machine's wall
+// at i = 3, the north wall with the gateway and its lock at i = 2, and the
+// ground with the crack's tile at i = 2, j = 1.
+void appendStreetGrid(SceneObjectList& w, const StoryState& story) {
     for (int i = -2; i <= 7; ++i) {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
-        // South wall; at i = 3 the coin machine's wall with its two posts.
         if (i != 3) {
             w.appendSceneObject(RoomRecord().mesh(mesh::kStreetWall).at(x0, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
         } else {
@@ -82,24 +106,13 @@ void PlayScreen::buildRoom0() {
                 RoomRecord().mesh(mesh::kCoinMachineWall).at(17.5f, 0.3f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
             appendRoomRows(w, kCoinMachinePosts, COUNT_OF(kCoinMachinePosts));
         }
-        // North wall; at i = 2 the gateway with its lock.
         if (i != 2) {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
         } else {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).take());
             appendRoomRows(w, kGatewaySides, kGatewaySideCount);
-            if (!story.lockOpened) {
-                w.appendSceneObject(RoomRecord()
-                                        .name(kObjLock)
-                                        .mesh(mesh::kLock)
-                                        .at(12.65f, 10.0f, 1.1f)
-                                        .size(0.765f, 0.085f, 0.72f)
-                                        .take());
-            } else {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).take());
-            }
+            appendStoryRows(w, story, kGatewayLock, COUNT_OF(kGatewayLock));
         }
-        // Ground; the crack's tile at i = 2, j = 1.
         for (int j = -2; j <= 3; ++j) {
             if (i == 2 && j == 1) {
                 w.appendSceneObject(RoomRecord().mesh(mesh::kCrackTile).at(12.5f, 7.5f, 0.0f).take());
@@ -109,126 +122,162 @@ void PlayScreen::buildRoom0() {
             }
         }
     }
+}
 
-    w.appendSceneObject(RoomRecord().mesh(mesh::kFlowerStalks).at(3.87f, 9.52f, 0.0f).take());
-    if (!story.flowerTaken) {
-        w.appendSceneObject(RoomRecord().name(kObjFlower).mesh(mesh::kFlower).at(3.87f, 9.52f, 0.0f).take());
+// Monique, with her three pink glows, shift along the street.
+void appendMonique(SceneObjectList& w, float shift) {
+    RoomRecord monique;
+    monique.name(kObjMonique).texture(picture::kCharacterAtlas).at(13.7f + shift, 3.0f, 1.0f).size(0.45f, 0.45f, 1.0f);
+    const int32_t vertices[3] = {1486, 1771, 1918};
+    const float scales[3] = {0.5f, 0.7f, 0.4f};
+    for (int k = 0; k < 3; ++k) {
+        GlowSprite* sprite = monique.glow(vertices[k]);
+        sprite->quadExtent.scale(scales[k]);
+        setGlowColour(sprite, 1.0f, 0.3215686f, 0.7372549f, 1.0f);
     }
-    if (!story.rockTaken) {
-        appendNamedRow(w, kRock);
-    }
-    // The key lies under the rock: it is there once the rock is taken (taking
-    // the rock uncovers it) and until the key itself is taken.
-    if (story.rockTaken && !story.keyTaken) {
-        appendNamedRow(w, kKey);
-    }
-    w.appendSceneObject(RoomRecord().name(kObjCrack).at(12.0f, 8.5f, 0.0f).take());
-    if (!story.bristlesTaken) {
-        appendNamedRow(w, kBristles);
-    }
-    if (!story.broomstickTaken) {
-        appendNamedRow(w, kBroomstickLeaning);
-    }
-    if (story.broomstickInCrack) {
-        appendNamedRow(w, kBroomstickInCrack);
-    }
-    w.appendSceneObject(RoomRecord().name(kObjSpacedLock).at(17.5f, 0.6f, 1.1f).take());
-    w.appendSceneObject(RoomRecord(kCoinMachine).take());
-    if (story.candleDispensed() && !story.candleTaken) {
-        appendNamedRow(w, kCandle);
-    }
-    appendNamedRows(w, kCoinMachineControls, COUNT_OF(kCoinMachineControls));
+    w.appendSceneObject(monique.take());
+}
 
-    if (!story.nightAlmostOver) {
-        story.processionWalking = false;
-        const float shift = story.processionShift();
+// The leader the procession follows, with two green glows.
+void appendLeader(SceneObjectList& w, float shift) {
+    RoomRecord leader;
+    leader.name(kObjFollowedLeader)
+        .texture(picture::kCharacterAtlas)
+        .at(20.7f + shift, 3.1f, 1.0f)
+        .size(0.5f, 0.5f, 1.0f)
+        .speed(1.2f);
+    for (int32_t vertex : {1434, 1437}) {
+        GlowSprite* sprite = leader.glow(vertex);
+        sprite->quadExtent.scale(0.6f);
+        sprite->quadExtent.x = 0.2f;
+        setGlowColour(sprite, 0.0f, 0.5882353f, 0.0f, 1.0f);
+    }
+    w.appendSceneObject(leader.take());
+}
+
+// The witch who stands still (speed 0.1) with her two blue eyes.
+void appendWitch(SceneObjectList& w) {
+    RoomRecord witch(kWitch);
+    witch.name(kObjStationaryWitch).speed(0.1f);
+    for (int32_t vertex : {242, 835}) {
+        setGlowColour(witch.glow(vertex), kGlowBlue, kGlowBlue, 1.0f, 1.0f);
+    }
+    w.appendSceneObject(witch.take());
+}
+
+// The homeless skeleton, turned to face the street, with violet eyes.
+void appendSkeleton(SceneObjectList& w, float shift) {
+    RoomRecord skeleton;
+    skeleton.name(kObjHomelessSkeleton)
+        .texture(picture::kSkeletonLook)
+        .at(27.0f + shift, 7.8f, 1.565f)
+        .turnDegrees(0.0f, 0.0f, 180.0f)
+        .size(0.282f, 0.282f, 1.08f)
+        .speed(1.5f);
+    for (int32_t vertex : {2688, 2691}) {
+        GlowSprite* sprite = skeleton.glow(vertex);
+        sprite->quadExtent.set(0.15f, 0.4f, 0.8f);
+        setGlowColour(sprite, 0.6431373f, 0.2980392f, 1.0f, 1.0f);
+    }
+    w.appendSceneObject(skeleton.take());
+}
+
+// The procession, shifted along the street as far as it has walked, and
+// standing until its scene starts it: the something, Monique, her dropped
+// hat, the leader and the knife it carries, the witch, the shady cat and the
+// skeleton.
+void appendProcession(SceneObjectList& w, StoryState& story) {
+    story.processionWalking = false;
+    const float shift = story.processionShift();
+    w.appendSceneObject(RoomRecord()
+                            .name(kObjSomething)
+                            .texture(picture::kSomethingLook)
+                            .secondTexture(picture::kShadowSheen)
+                            .at(3.0f + shift, 6.0f, 1.0f)
+                            .size(1.15f, 0.4f, 1.0f)
+                            .speed(-1.8f)
+                            .take());
+    appendMonique(w, shift);
+    // Monique's hat as her scene drops it: without the stone sheen of the
+    // hat on the broomstick.
+    if (story.moniqueHasFlower && !story.hatTaken) {
         w.appendSceneObject(RoomRecord()
-                                .name(kObjSomething)
-                                .texture(picture::kSomethingLook)
-                                .secondTexture(picture::kShadowSheen)
-                                .at(3.0f + shift, 6.0f, 1.0f)
-                                .size(1.15f, 0.4f, 1.0f)
-                                .speed(-1.8f)
+                                .name(kObjHat)
+                                .mesh(mesh::kHat)
+                                .at(story.hatDropX(), 3.8f, 0.19f)
+                                .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
                                 .take());
-        RoomRecord monique;
-        monique.name(kObjMonique)
-            .texture(picture::kCharacterAtlas)
-            .at(13.7f + shift, 3.0f, 1.0f)
-            .size(0.45f, 0.45f, 1.0f);
-        const int32_t moniqueVertices[3] = {1486, 1771, 1918};
-        const float moniqueScales[3] = {0.5f, 0.7f, 0.4f};
-        for (int k = 0; k < 3; ++k) {
-            GlowSprite* sprite = monique.glow(moniqueVertices[k]);
-            sprite->quadExtent.scale(moniqueScales[k]);
-            setGlowColour(sprite, 1.0f, 0.3215686f, 0.7372549f, 1.0f);
-        }
-        w.appendSceneObject(monique.take());
-        // Monique's hat as her scene drops it: without the stone sheen of
-        // the hat on the broomstick.
-        if (story.moniqueHasFlower && !story.hatTaken) {
-            w.appendSceneObject(RoomRecord()
-                                    .name(kObjHat)
-                                    .mesh(mesh::kHat)
-                                    .at(story.hatDropX(), 3.8f, 0.19f)
-                                    .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
-                                    .take());
-        }
-        RoomRecord leader;
-        leader.name(kObjFollowedLeader)
-            .texture(picture::kCharacterAtlas)
-            .at(20.7f + shift, 3.1f, 1.0f)
-            .size(0.5f, 0.5f, 1.0f)
-            .speed(1.2f);
-        for (int32_t vertex : {1434, 1437}) {
-            GlowSprite* sprite = leader.glow(vertex);
-            sprite->quadExtent.scale(0.6f);
-            sprite->quadExtent.x = 0.2f;
-            setGlowColour(sprite, 0.0f, 0.5882353f, 0.0f, 1.0f);
-        }
-        w.appendSceneObject(leader.take());
-        if (!story.knifeTaken) {
-            w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).take());
-        }
-        RoomRecord witch(kWitch);
-        witch.name(kObjStationaryWitch).speed(0.1f);
-        for (int32_t vertex : {242, 835}) {
-            setGlowColour(witch.glow(vertex), kGlowBlue, kGlowBlue, 1.0f, 1.0f);
-        }
-        w.appendSceneObject(witch.take());
-        appendNamedRow(w, kShadyCat);
-        RoomRecord skeleton;
-        skeleton.name(kObjHomelessSkeleton)
-            .texture(picture::kSkeletonLook)
-            .at(27.0f + shift, 7.8f, 1.565f)
-            .turnDegrees(0.0f, 0.0f, 180.0f)
-            .size(0.282f, 0.282f, 1.08f)
-            .speed(1.5f);
-        for (int32_t vertex : {2688, 2691}) {
-            GlowSprite* sprite = skeleton.glow(vertex);
-            sprite->quadExtent.set(0.15f, 0.4f, 0.8f);
-            setGlowColour(sprite, 0.6431373f, 0.2980392f, 1.0f, 1.0f);
-        }
-        w.appendSceneObject(skeleton.take());
-    } else {
-        RoomRecord gate;
-        gate.name(kObjGate)
-            .mesh(story.gateOpened() ? mesh::kGateOpen : mesh::kGateBreathing)
-            .texture(picture::kDarkWood)
-            .secondTexture(picture::kBlack)
-            .at(4.5f, 5.0f, 0.62393f);
-        for (int32_t vertex : {7584, 7338}) {
-            GlowSprite* sprite = gate.glow(vertex);
-            sprite->quadExtent.scale(1.5f);
-            sprite->quadExtent.x *= 0.75f;
-            setGlowColour(sprite, 0.0f, 0.0f, 0.0f, 0.1f);
-        }
-        w.appendSceneObject(gate.take());
-        appendRoomRows(w, kGateBoxes, COUNT_OF(kGateBoxes));
-        if (!story.gateOpened()) {
-            appendNamedRow(w, kShutGate);
-        }
     }
+    appendLeader(w, shift);
+    if (!story.knifeTaken) {
+        w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).take());
+    }
+    appendWitch(w);
+    appendNamedRow(w, kShadyCat);
+    appendSkeleton(w, shift);
+}
 
+// Late at night the gate stands where the procession was: breathing until
+// it opens, with two dark glows, and the boxes that hold the player back.
+void appendGateAtNight(SceneObjectList& w, const StoryState& story) {
+    RoomRecord gate;
+    gate.name(kObjGate)
+        .mesh(story.gateOpened() ? mesh::kGateOpen : mesh::kGateBreathing)
+        .texture(picture::kDarkWood)
+        .secondTexture(picture::kBlack)
+        .at(4.5f, 5.0f, 0.62393f);
+    for (int32_t vertex : {7584, 7338}) {
+        GlowSprite* sprite = gate.glow(vertex);
+        sprite->quadExtent.scale(1.5f);
+        sprite->quadExtent.x *= 0.75f;
+        setGlowColour(sprite, 0.0f, 0.0f, 0.0f, 0.1f);
+    }
+    w.appendSceneObject(gate.take());
+    appendRoomRows(w, kGateBoxes, COUNT_OF(kGateBoxes));
+    if (!story.gateOpened()) {
+        appendNamedRow(w, kShutGate);
+    }
+}
+
+// The bird statues on the gateway's posts until they leave; once awake, with
+// their awake meshes and glowing eyes.
+void appendBirdStatues(SceneObjectList& w, const StoryState& story) {
+    if (story.birdStatuesLeft()) {
+        return;
+    }
+    RoomRecord right;
+    right.name(kObjRightBirdStatue).at(13.7f, 10.0f, 1.92f).speed(0.0f);
+    RoomRecord left;
+    left.name(kObjLeftBirdStatue).at(11.6f, 10.0f, 1.92f).speed(0.0f);
+    if (story.birdStatuesAwake()) {
+        right.mesh(mesh::kRightBirdAwake).texture(picture::kCharacterAtlas);
+        birdEye(right.glow(363));
+        birdEye(right.glow(1063));
+        left.mesh(mesh::kLeftBirdAwake).texture(picture::kCharacterAtlas);
+        birdEye(left.glow(1433));
+        birdEye(left.glow(1043));
+    } else {
+        right.mesh(mesh::kRightBirdStatue);
+        left.mesh(mesh::kLeftBirdStatue);
+    }
+    w.appendSceneObject(right.take());
+    w.appendSceneObject(left.take());
+}
+
+}  // namespace
+
+// Room 0, the street: the wall and ground grid, then the items, the coin
+// machine, the procession (or late at night the gate), the hat on the
+// broomstick, the snake and the bird statues.
+void PlayScreen::buildRoom0() {
+    SceneObjectList& w = world.worldList;
+    appendStreetGrid(w, story);
+    appendStoryRows(w, story, kStreetItems, COUNT_OF(kStreetItems));
+    if (!story.nightAlmostOver) {
+        appendProcession(w, story);
+    } else {
+        appendGateAtNight(w, story);
+    }
     if (story.hatOnBroomstick) {
         w.appendSceneObject(RoomRecord()
                                 .name(kObjHat)
@@ -238,29 +287,7 @@ void PlayScreen::buildRoom0() {
                                 .turnRadians(-0.1047198f, 0.6108652f, -1.64061f)
                                 .take());
     }
-    if (!story.ropeTaken) {
-        w.appendSceneObject(
-            RoomRecord().name(kObjSleepingSnake).mesh(mesh::kSleepingSnake).at(10.0f, 0.6f, 2.0f).take());
-    }
-    if (!story.birdStatuesLeft()) {
-        // The statues wake (mesh and glowing eyes) once storyFlag20 is set.
-        RoomRecord right;
-        right.name(kObjRightBirdStatue).at(13.7f, 10.0f, 1.92f).speed(0.0f);
-        RoomRecord left;
-        left.name(kObjLeftBirdStatue).at(11.6f, 10.0f, 1.92f).speed(0.0f);
-        if (story.birdStatuesAwake()) {
-            right.mesh(mesh::kRightBirdAwake).texture(picture::kCharacterAtlas);
-            birdEye(right.glow(363));
-            birdEye(right.glow(1063));
-            left.mesh(mesh::kLeftBirdAwake).texture(picture::kCharacterAtlas);
-            birdEye(left.glow(1433));
-            birdEye(left.glow(1043));
-        } else {
-            right.mesh(mesh::kRightBirdStatue);
-            left.mesh(mesh::kLeftBirdStatue);
-        }
-        w.appendSceneObject(right.take());
-        w.appendSceneObject(left.take());
-    }
-    w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).take());
+    appendStoryRows(w, story, &kSleepingSnake, 1);
+    appendBirdStatues(w, story);
+    appendRoomRows(w, &kGatewayPostBox, 1);
 }

@@ -8,9 +8,10 @@
 #include "play/RoomRecord.h"
 #include "play/RoomRow.h"
 #include "play/SceneObject.h"
+#include "play/SceneObjectList.h"
+#include "play/StoryState.h"
 
 namespace {
-
 
 // Hedges, the far wall and the well's surround: the rain barrel by the porch,
 // the hedge line (mesh::kHedge), the far wall's ends (mesh::kHedgeEnd) with two bare
@@ -88,19 +89,14 @@ const RoomRow kGardenTrim = {mesh::kGardenTrim, -1, picture::kStoneSheen, 12.5f,
 const RoomRow kHouseWindows = {mesh::kHouseWindows, picture::kWindowGlass, picture::kBlack, 12.5f, 7.5f, 0.0f, 0,
                                kNoCollision, kNoCollision, kNoCollision, 9999.0f};
 
-// The dog's house, the dog asleep before the bone is placed, and the bone.
+// The dog's house.
 const NamedRoomRow kDogHouse = {kObjDogHouse, {mesh::kDogHouse, -1, -1, 14.5f, 23.5f, 0.05651f, 0, 0.926f, 0.607f,
                                                1.35f, 0}};
-const NamedRoomRow kDogAsleep = {kObjDog, {mesh::kDogAsleep, -1, -1, 13.5f, 23.5f, 0.35651f, 0, 0.7f, 0.3f, 5.0f, 0}};
-const NamedRoomRow kBone = {kObjBone, {mesh::kBone, -1, -1, 13.6f, 23.5f, 0.027f, 0, kNoCollision, kNoCollision,
-                                       kNoCollision, 0}};
 
-// The well, its pole and the rope tied to the pole.
+// The well and its pole.
 const NamedRoomRow kWell = {kObjWell, {mesh::kWell, -1, -1, 25.85f, 14.13f, 0.25f, 0, 1.0f, 1.0f, 0.25f, 0}};
 const NamedRoomRow kWellPole = {kObjPole, {mesh::kWellPole, -1, picture::kStoneSheen, 25.85f, 15.73f, 0.75f, 0, 0.08f,
                                            0.08f, 0.77f, 0}};
-const NamedRoomRow kRopeOnPole = {kObjRope, {mesh::kRopeOnPole, picture::kPaleFibre, -1, 25.85f, 15.43f, 0.75f, 0,
-                                             kNoCollision, kNoCollision, kNoCollision, 0}};
 
 // The house door before anyone knocks.
 const NamedRoomRow kHouseDoor = {kObjDoor, {mesh::kHouseDoor, -1, -1, 12.6f, 29.4f, 2.4f, 0, kNoCollision,
@@ -124,6 +120,39 @@ const RoomRow kDogChewing = {mesh::kDogChewing, picture::kCharacterAtlas, -1, 13
 const RoomRow kDogGuarding = {mesh::kDogGuarding, picture::kCharacterAtlas, -1, 13.5f, 24.5f, 0.35651f, 0, 0.3f, 0.7f,
                               5.0f, 0};
 
+// The house's front, its picture following the night.
+bool beforeDawn(const StoryState& s) { return !s.nightAlmostOver; }
+bool atDawn(const StoryState& s) { return s.nightAlmostOver; }
+const StoryRoomRow kHouseFront[] = {
+    {beforeDawn, kUnnamedRow, {mesh::kHouseFront, picture::kHouseFacade, picture::kBlack, 12.5f, 7.5f, 0.0f, 0,
+                               kNoCollision, kNoCollision, kNoCollision, 9999.0f}},
+    {atDawn, kUnnamedRow, {mesh::kHouseFront, picture::kHouseFacadeAtDawn, picture::kBlack, 12.5f, 7.5f, 0.0f, 0,
+                           kNoCollision, kNoCollision, kNoCollision, 9999.0f}},
+};
+
+// Before dawn: the dog asleep until the bone is placed, then the bone until
+// it is taken.
+bool dogAsleep(const StoryState& s) { return !s.nightAlmostOver && !s.bonePlaced; }
+bool boneThere(const StoryState& s) { return !s.nightAlmostOver && s.bonePlaced && !s.boneTaken; }
+const StoryRoomRow kDogAndBone[] = {
+    {dogAsleep, kObjDog, {mesh::kDogAsleep, -1, -1, 13.5f, 23.5f, 0.35651f, 0, 0.7f, 0.3f, 5.0f, 0}},
+    {boneThere, kObjBone, {mesh::kBone, -1, -1, 13.6f, 23.5f, 0.027f, 0, kNoCollision, kNoCollision, kNoCollision,
+                           0}},
+};
+
+// The rope tied to the well's pole, before dawn.
+bool ropeOnPole(const StoryState& s) { return !s.nightAlmostOver && s.ropeOnPole; }
+const StoryRoomRow kRopeOnPole = {ropeOnPole, kObjRope, {mesh::kRopeOnPole, picture::kPaleFibre, -1, 25.85f, 15.43f,
+                                                         0.75f, 0, kNoCollision, kNoCollision, kNoCollision, 0}};
+
+// The broomstick in the crack, seen from the garden's side of the wall.
+const RoomRow kBroomstickInCrack = {mesh::kBroomstick, -1, picture::kStoneSheen, 12.1f, 8.45f, 0.421f, 0,
+                                    kNoCollision, kNoCollision, kNoCollision, 0};
+
+// The pumpkin's vines, under whatever the pumpkin has become.
+const RoomRow kPumpkinVines = {mesh::kPumpkinVines, picture::kPumpkinLeaves, -1, 13.5f, 26.4f, 0.7357f, 0,
+                               kNoCollision, kNoCollision, kNoCollision, 0};
+
 // The dog's two eyes: the created vector times 0.9, its first component 0.1.
 void dogEye(GlowSprite* sprite) {
     sprite->quadExtent.scale(0.9f);
@@ -137,23 +166,18 @@ float distance(float x, float y, float cx, float cy) {
     return std::sqrt(dx * dx + dy * dy);
 }
 
-}  // namespace
-
-// Room 1, the garden: the back of the street wall, the wider ground, the dog
-// and its house, the spider, the pumpkin, hedges, the well, the house and the
-// shed, then the scattered field.
-void PlayScreen::buildRoom1() {
-    SceneObjectList& w = world.worldList;
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kBroomstick).secondTexture(picture::kStoneSheen).at(12.1f, 8.45f, 0.421f).take());
+// The garden's side of the street wall (the broomstick and hat in the crack,
+// the gateway and its open lock), the garden walls and the wider ground with
+// the crack's tile and the worn tile by the well.
+void appendGardenGrid(SceneObjectList& w) {
+    appendRoomRows(w, &kBroomstickInCrack, 1);
     w.appendSceneObject(RoomRecord()
                             .mesh(mesh::kHat)
                             .secondTexture(picture::kStoneSheen)
                             .at(12.17f, 8.4f, 0.9f)
                             .turnDegrees(-6.0f, 35.0f, -94.0f)
                             .take());
-    w.appendSceneObject(RoomRecord().at(11.95f, 10.7f, 1.0f).size(0.0695f, 0.6365f, 1.383f).take());
-
+    appendRoomRows(w, &kGatewayPostBox, 1);
     for (int i = -4; i <= 7; ++i) {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;
         if (i == 2) {
@@ -190,102 +214,121 @@ void PlayScreen::buildRoom1() {
                                 .size(0.3f, 2.5f, 1.0f)
                                 .take());
     }
+}
 
-    w.appendSceneObject(RoomRecord(kGardenFarWalls).take());
-    w.appendSceneObject(RoomRecord()
-                            .mesh(mesh::kHouseFront)
-                            .texture(story.nightAlmostOver ? picture::kHouseFacadeAtDawn : picture::kHouseFacade)
-                            .secondTexture(picture::kBlack)
-                            .at(12.5f, 7.5f, 0.0f)
-                            .drawDistance(9999.0f)
-                            .take());
-    w.appendSceneObject(RoomRecord(kGardenTrim).take());
-    w.appendSceneObject(RoomRecord(kHouseWindows).sphereMapped().take());
-    appendNamedRow(w, kDogHouse);
-    if (!story.nightAlmostOver && story.spiderSweptAway() == 0) {
-        RoomRecord spider(kSpider);
-        spider.name(kObjSpider).speed(3.0f);
-        const int32_t vertices[8] = {182, 403, 197, 421, 206, 430, 188, 412};
-        const float colours[4][3] = {{0.07450981f, 0.003921569f, 1.0f},
-                                     {0.003921569f, 1.0f, 0.5882353f},
-                                     {0.9529412f, 1.0f, 0.003921569f},
-                                     {1.0f, 0.003921569f, 0.427451f}};
-        for (int k = 0; k < 8; ++k) {
-            GlowSprite* sprite = spider.glow(vertices[k]);
-            sprite->quadExtent.multiply(0.04f, 0.12f, 0.12f);
-            setGlowColour(sprite, colours[k / 2][0], colours[k / 2][1], colours[k / 2][2], 0.2f);
-        }
-        w.appendSceneObject(spider.take());
+// The spider in its web before dawn, until it is swept away, with a glow in
+// each of its four colours on each side.
+void appendSpider(SceneObjectList& w, const StoryState& story) {
+    if (story.nightAlmostOver || story.spiderSweptAway()) {
+        return;
     }
-    if (!story.nightAlmostOver) {
-        if (!story.bonePlaced) {
-            appendNamedRow(w, kDogAsleep);
-        } else {
-            if (!story.boneTaken) {
-                appendNamedRow(w, kBone);
-            }
-            if (!story.dogGotBone) {
-                RoomRecord dog(kDogGuarding);
-                dog.name(kObjDog);
-                dogEye(dog.glow(505));
-                dogEye(dog.glow(2162));
-                w.appendSceneObject(dog.take());
-            } else {
-                w.appendSceneObject(RoomRecord().mesh(mesh::kBoneHoleFilled).at(13.5f, 23.5f, 0.35651f).take());
-                RoomRecord eating(kDogChewing);
-                eating.speed(2.0f);
-                dogEye(eating.glow(76));
-                dogEye(eating.glow(374));
-                w.appendSceneObject(eating.take());
-            }
-        }
+    RoomRecord spider(kSpider);
+    spider.name(kObjSpider).speed(3.0f);
+    const int32_t vertices[8] = {182, 403, 197, 421, 206, 430, 188, 412};
+    const float colours[4][3] = {{0.07450981f, 0.003921569f, 1.0f},
+                                 {0.003921569f, 1.0f, 0.5882353f},
+                                 {0.9529412f, 1.0f, 0.003921569f},
+                                 {1.0f, 0.003921569f, 0.427451f}};
+    for (int k = 0; k < 8; ++k) {
+        GlowSprite* sprite = spider.glow(vertices[k]);
+        sprite->quadExtent.multiply(0.04f, 0.12f, 0.12f);
+        setGlowColour(sprite, colours[k / 2][0], colours[k / 2][1], colours[k / 2][2], 0.2f);
     }
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kPumpkinVines).texture(picture::kPumpkinLeaves).at(13.5f, 26.4f, 0.7357f).take());
+    w.appendSceneObject(spider.take());
+}
 
-    // The big pumpkin grows with storyCount33 and is gone after stage 6.
-    const int32_t pumpkinMeshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
-                                      mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
-    if (story.pumpkinStage() >= 0 && story.pumpkinStage() <= 4) {
+// Before dawn, once the bone is placed: the dog awake guarding it, or, once
+// it has the bone, the filled hole and the dog chewing (speed 2).
+void appendAwakeDog(SceneObjectList& w, const StoryState& story) {
+    if (story.nightAlmostOver || !story.bonePlaced) {
+        return;
+    }
+    if (!story.dogGotBone) {
+        RoomRecord dog(kDogGuarding);
+        dog.name(kObjDog);
+        dogEye(dog.glow(505));
+        dogEye(dog.glow(2162));
+        w.appendSceneObject(dog.take());
+        return;
+    }
+    w.appendSceneObject(RoomRecord().mesh(mesh::kBoneHoleFilled).at(13.5f, 23.5f, 0.35651f).take());
+    RoomRecord eating(kDogChewing);
+    eating.speed(2.0f);
+    dogEye(eating.glow(76));
+    dogEye(eating.glow(374));
+    w.appendSceneObject(eating.take());
+}
+
+// The big pumpkin by its stage: whole, then cut three times (the first cut
+// held at its end), carved, then the stump under the lit pumpkin with its
+// glowing eyes, then the stump alone; gone after stage 6.
+void appendPumpkin(SceneObjectList& w, const StoryState& story) {
+    const int32_t stage = story.pumpkinStage();
+    const int32_t meshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
+                               mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
+    if (stage >= 0 && stage <= 4) {
         RoomRecord pumpkin;
-        pumpkin.name(kObjBigPumpkin)
-            .mesh(pumpkinMeshes[story.pumpkinStage()])
-            .texture(picture::kPumpkin)
-            .secondTexture(picture::kBlack);
+        pumpkin.name(kObjBigPumpkin).mesh(meshes[stage]).texture(picture::kPumpkin).secondTexture(picture::kBlack);
         pumpkin.at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
-        if (story.pumpkinStage() == 1) {
+        if (stage == 1) {
             pumpkin.animTime(50.0f).speed(0.0f);
         }
         w.appendSceneObject(pumpkin.take());
-    } else if (story.pumpkinStage() == 5 || story.pumpkinStage() == 6) {
-        w.appendSceneObject(RoomRecord(kPumpkinStump).take());
-        if (story.pumpkinStage() == 5) {
-            RoomRecord pumpkin(kLitPumpkin);
-            pumpkin.name(kObjBigPumpkin);
-            for (int32_t vertex : {1090, 1092}) {
-                GlowSprite* sprite = pumpkin.glow(vertex);
-                sprite->quadExtent.scale(2.0f);
-                setGlowColour(sprite, 1.0f, 0.5019608f, 0.0627451f, 1.0f);
-            }
-            w.appendSceneObject(pumpkin.take());
-        }
+        return;
     }
+    if (stage != 5 && stage != 6) {
+        return;
+    }
+    w.appendSceneObject(RoomRecord(kPumpkinStump).take());
+    if (stage == 5) {
+        RoomRecord pumpkin(kLitPumpkin);
+        pumpkin.name(kObjBigPumpkin);
+        for (int32_t vertex : {1090, 1092}) {
+            GlowSprite* sprite = pumpkin.glow(vertex);
+            sprite->quadExtent.scale(2.0f);
+            setGlowColour(sprite, 1.0f, 0.5019608f, 0.0627451f, 1.0f);
+        }
+        w.appendSceneObject(pumpkin.take());
+    }
+}
 
+// The house door before anyone knocks; after a knock, the opened door held
+// at the end of its opening.
+void appendHouseDoor(SceneObjectList& w, const StoryState& story) {
+    if (!story.doorKnocked) {
+        appendNamedRow(w, kHouseDoor);
+        return;
+    }
+    w.appendSceneObject(
+        RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());
+}
+
+}  // namespace
+
+// Room 1, the garden: the back of the street wall, the wider ground, the
+// house seen from the garden, the dog and its house, the spider, the
+// pumpkin, hedges, the well, the shed and the house, then the scattered field.
+void PlayScreen::buildRoom1() {
+    SceneObjectList& w = world.worldList;
+    appendGardenGrid(w);
+    appendRoomRows(w, &kGardenFarWalls, 1);
+    appendStoryRows(w, story, kHouseFront, COUNT_OF(kHouseFront));
+    appendRoomRows(w, &kGardenTrim, 1);
+    w.appendSceneObject(RoomRecord(kHouseWindows).sphereMapped().take());
+    appendNamedRow(w, kDogHouse);
+    appendSpider(w, story);
+    appendStoryRows(w, story, kDogAndBone, COUNT_OF(kDogAndBone));
+    appendAwakeDog(w, story);
+    appendRoomRows(w, &kPumpkinVines, 1);
+    appendPumpkin(w, story);
     appendRoomRows(w, kHedgesAndWell, COUNT_OF(kHedgesAndWell));
     appendNamedRow(w, kWell);
     appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
     appendNamedRow(w, kWellPole);
-    if (!story.nightAlmostOver && story.ropeOnPole) {
-        appendNamedRow(w, kRopeOnPole);
-    }
+    appendStoryRows(w, story, &kRopeOnPole, 1);
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
     appendNamedRow(w, kShedDoorMark);
-    if (!story.doorKnocked) {
-        appendNamedRow(w, kHouseDoor);
-    } else {
-        w.appendSceneObject(
-            RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());
-    }
+    appendHouseDoor(w, story);
     appendRoomRows(w, kHouseBoxes, COUNT_OF(kHouseBoxes));
     scatterRoom1Field();
 }

@@ -74,13 +74,8 @@ void PlayScreen::buildRoom2() {
     w.appendSceneObject(fish.take());
     w.appendSceneObject(RoomRecord().at(0.0f, -3.4f, 0.95f).size(0.5f, 0.5f, 5.0f).take());
 
-    // The grid's ripple source, in the grid's field order.
-    effects.groundGrid->sourceRow = 40;
-    effects.groundGrid->sourceColumn = 13;
-    effects.groundGrid->sourceRadius = 1;
-    effects.groundGrid->sourceFrequency = 1.75f;
-    effects.groundGrid->sourceAmplitude = 0.02f;
-    effects.groundGrid->sourceOffset = 0.0f;
+    // Where the ground ripples on its own, around cell (40, 13).
+    effects.groundGrid->setSource(40, 13, 1, 1.75f, 0.02f, 0.0f);
 
     w.appendSceneObject(RoomRecord(kCoins).name(kObjCoins).sphereMapped().take());
     appendNamedRow(w, kWellRope);

@@ -117,9 +117,9 @@ const RoomRow kPersonInChair = {mesh::kPersonInChair, picture::kPersonLook, -1, 
 const RoomRow kBesideChair = {-1, -1, -1, 13.60098f, 30.0f, 8.44822f, 0, 0.3f, 0.3f, 2.0f, 0};
 const NamedRoomRow kSpacedChair = {kObjSpacedChair,
                                    {mesh::kArmchair, -1, -1, 11.94327f, 30.0f, 8.44822f, 105.0f, 0.4f, 0.4f, 2.0f, 0}};
-const NamedRoomRow kTreat = {kObjTreat,
-                             {mesh::kTreat, picture::kSweetWrapper, -1, 11.12958f, 40.80397f, 8.63261f, 0,
-                              kNoCollision, kNoCollision, kNoCollision, 0}};
+bool treatThere(const StoryState& s) { return s.nightAlmostOver && !s.treatTaken; }
+const StoryRoomRow kTreat = {treatThere, kObjTreat, {mesh::kTreat, picture::kSweetWrapper, -1, 11.12958f, 40.80397f,
+                                                     8.63261f, 0, kNoCollision, kNoCollision, kNoCollision, 0}};
 const NamedRoomRow kLetterMark = {kObjLetter, {-1, -1, -1, 11.19f, 40.76f, 8.63f, 0, kNoCollision, kNoCollision,
                                                kNoCollision, 0}};
 const RoomRow kLetterSheen = {mesh::kLetter, picture::kPaperSheen, -1, 11.19f, 40.76f, -1.37f, 0, kNoCollision,
@@ -269,9 +269,7 @@ void PlayScreen::buildRoom6() {
     w.appendSceneObject(equipment.take());
     w.appendSceneObject(RoomRecord(kBesideChair).take());
     appendNamedRow(w, kSpacedChair);
-    if (story.nightAlmostOver && !story.treatTaken) {
-        appendNamedRow(w, kTreat);
-    }
+    appendStoryRows(w, story, &kTreat, 1);
     if (story.nightAlmostOver && !story.letterTaken) {
         appendNamedRow(w, kLetterMark);
         w.appendSceneObject(RoomRecord(kLetterSheen).name(kObjLetter1).sphereMapped().take());

@@ -7,6 +7,8 @@
 #include "play/RoomRow.h"
 #include "play/RoomTables.h"
 #include "play/SceneObject.h"
+#include "play/SceneObjectList.h"
+#include "play/StoryState.h"
 
 namespace {
 
@@ -36,52 +38,44 @@ const float kHallWalls[6][5] = {
 const RoomRow kTunnelRing = {mesh::kTunnelRing, picture::kTunnelRing, picture::kDampSheen, 0.0f, 5.0f, 1.0f, 0,
                              kNoCollision, kNoCollision, kNoCollision, 20.0f};
 
-// The tunnel's mouth, there until the approach is over.
-const NamedRoomRow kTunnelStart[] = {
-    {kObjTunnelStart1,
-     {mesh::kTunnelStart, picture::kTunnelRing, picture::kDampSheen, 9.5f, 5.0f, 1.0f, 0, 10.6f, 1.0f, 10.0f, 9999.0f}},
-    {kObjTunnelStart2,
-     {mesh::kTunnelStartEnd, picture::kDarkWood, picture::kDampSheen, 9.5f, 5.0f, 1.0f, 0, kNoCollision, kNoCollision,
-      kNoCollision, 9999.0f}},
+// The tunnel's mouth, there until the approach is over, and its side walls
+// while they stand.
+bool mouthThere(const StoryState& s) { return s.tunnelApproach() < 1.0f; }
+bool wallsStand(const StoryState& s) { return s.tunnelClosing() < kTunnelWallsGoneAt; }
+const StoryRoomRow kTunnelStart[] = {
+    {mouthThere, kObjTunnelStart1, {mesh::kTunnelStart, picture::kTunnelRing, picture::kDampSheen, 9.5f, 5.0f, 1.0f, 0,
+                                    10.6f, 1.0f, 10.0f, 9999.0f}},
+    {mouthThere, kObjTunnelStart2, {mesh::kTunnelStartEnd, picture::kDarkWood, picture::kDampSheen, 9.5f, 5.0f, 1.0f,
+                                    0, kNoCollision, kNoCollision, kNoCollision, 9999.0f}},
+};
+const StoryRoomRow kTunnelWalls[] = {
+    {wallsStand, kObjTunnelWall1, {-1, -1, -1, 10.0f, 3.85f, 1.0f, 0, 100.0f, 0.3f, 10.0f, 0}},
+    {wallsStand, kObjTunnelWall2, {-1, -1, -1, 10.0f, 6.15f, 1.0f, 0, 100.0f, 0.3f, 10.0f, 0}},
 };
 
-// The tunnel's side walls while they stand.
-const NamedRoomRow kTunnelWalls[] = {
-    {kObjTunnelWall1, {-1, -1, -1, 10.0f, 3.85f, 1.0f, 0, 100.0f, 0.3f, 10.0f, 0}},
-    {kObjTunnelWall2, {-1, -1, -1, 10.0f, 6.15f, 1.0f, 0, 100.0f, 0.3f, 10.0f, 0}},
-};
-
-}  // namespace
-
-// Room 7, the tunnel: the backdrop, three copies of the tunnel set with the
-// corridor's boxes, then the story-driven starts, segments, walls and eyes.
-void PlayScreen::buildRoom7() {
-    SceneObjectList& w = world.worldList;
-    replaceEffect(effects.backdropLayer)
-        .createBackdropLayer(story.costumeGhost, story.costumeWerewolf, story.costumeDeath);
-
-    // The lists only point into the world list; emptied before anything is
-    // built, so that an open tunnel's arches and segments join them just as
-    // they do when the tunnel opens in front of the player, and sink and go
-    // with the closing tunnel after a saved game is loaded. The open tunnel is
-    // built as the opening builds it in front of the player: two copies of
-    // its arches and segments, at x offsets of -30 and 0; the arches only
-    // while the tunnel has not closed, as closing takes them away.
-    story.tunnelFloorList.clear();
-    story.tunnelRowList.clear();
-    if (story.tunnelApproach() == 1.0f && story.tunnelClosing() < 1.0f) {
-        for (int k = -1; k <= 0; ++k) {
-            SceneObject* arch = w.appendSceneObject(RoomRecord()
-                                                        .mesh(mesh::kTunnelArch)
-                                                        .texture(picture::kTunnelArch)
-                                                        .secondTexture(picture::kRedSheen)
-                                                        .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
-                                                        .turnDegrees(180.0f, 0.0f, 0.0f)
-                                                        .drawDistance(9999.0f)
-                                                        .take());
-            story.tunnelFloorList.push_back(arch);
-        }
+// The open tunnel's arches, built as the opening builds them in front of the
+// player: two copies, at x offsets of -30 and 0, only while the tunnel has
+// not closed, as closing takes them away. They join the floor list.
+void appendOpenArches(SceneObjectList& w, StoryState& story) {
+    if (!(story.tunnelApproach() == 1.0f && story.tunnelClosing() < 1.0f)) {
+        return;
     }
+    for (int k = -1; k <= 0; ++k) {
+        SceneObject* arch = w.appendSceneObject(RoomRecord()
+                                                    .mesh(mesh::kTunnelArch)
+                                                    .texture(picture::kTunnelArch)
+                                                    .secondTexture(picture::kRedSheen)
+                                                    .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
+                                                    .turnDegrees(180.0f, 0.0f, 0.0f)
+                                                    .drawDistance(9999.0f)
+                                                    .take());
+        story.tunnelFloorList.push_back(arch);
+    }
+}
+
+// Three copies of the tunnel's set along x, each with the corridor's posts
+// and the small hall's walls.
+void appendTunnelSets(SceneObjectList& w) {
     for (int m = -1; m <= 1; ++m) {
         const float x = 30.0f * static_cast<float>(m);
         for (const TunnelPiece& piece : kTunnelPieces) {
@@ -101,62 +95,91 @@ void PlayScreen::buildRoom7() {
             w.appendSceneObject(RoomRecord().at(wall[0], wall[1], 1.0f).size(wall[2], wall[3], 10.0f).take());
         }
     }
-    if (story.tunnelApproach() < 1.0f) {
-        appendNamedRows(w, kTunnelStart, COUNT_OF(kTunnelStart));
+}
+
+// Until the tunnel has closed: its rings (still before the approach ends,
+// moving while it opens, each at its own speed and as far on as the
+// closing) in the row list, and the floor strips in the floor list.
+void appendRingsAndFloor(SceneObjectList& w, StoryState& story) {
+    if (!(story.tunnelClosing() < 1.0f)) {
+        return;
     }
-    if (story.tunnelClosing() < 1.0f) {
-        for (int n = 0; n <= 19; ++n) {
-            const float xn = -0.5f - 1.5f * static_cast<float>(n);
-            RoomRow ring = kTunnelRing;
-            if (story.tunnelApproach() == 1.0f) {
-                const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
-                ring.mesh = mesh::kTunnelRingMoving;
-                for (int k = -1; k <= 0; ++k) {
-                    ring.x = 30.0f * static_cast<float>(k) + xn;
-                    story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring)
-                                                                          .turnDegrees(180.0f, 0.0f, 0.0f)
-                                                                          .animTime(story.tunnelClosing() * 11.0f * s)
-                                                                          .speed(s)
-                                                                          .take()));
-                }
-            } else if (story.tunnelApproach() < 1.0f) {
-                for (int k = -1; k <= 0; ++k) {
-                    ring.x = 30.0f * static_cast<float>(k) + xn;
-                    story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring).take()));
-                }
+    for (int n = 0; n <= 19; ++n) {
+        const float xn = -0.5f - 1.5f * static_cast<float>(n);
+        RoomRow ring = kTunnelRing;
+        if (story.tunnelApproach() == 1.0f) {
+            const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
+            ring.mesh = mesh::kTunnelRingMoving;
+            for (int k = -1; k <= 0; ++k) {
+                ring.x = 30.0f * static_cast<float>(k) + xn;
+                story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring)
+                                                                      .turnDegrees(180.0f, 0.0f, 0.0f)
+                                                                      .animTime(story.tunnelClosing() * 11.0f * s)
+                                                                      .speed(s)
+                                                                      .take()));
+            }
+        } else if (story.tunnelApproach() < 1.0f) {
+            for (int k = -1; k <= 0; ++k) {
+                ring.x = 30.0f * static_cast<float>(k) + xn;
+                story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring).take()));
             }
         }
-        for (int n = -15; n <= 34; ++n) {
-            SceneObject* object = w.appendSceneObject(RoomRecord()
-                                                          .mesh(mesh::kTunnelFloorStrip)
-                                                          .speed(0.4f)
-                                                          .texture(picture::kTunnelFloor)
-                                                          .secondTexture(picture::kBlack)
-                                                          .at(-0.5f - 1.5f * static_cast<float>(n), 5.0f, 1.0f)
-                                                          .drawDistance(20.0f)
-                                                          .take());
-            story.tunnelFloorList.push_back(object);
+    }
+    for (int n = -15; n <= 34; ++n) {
+        SceneObject* object = w.appendSceneObject(RoomRecord()
+                                                      .mesh(mesh::kTunnelFloorStrip)
+                                                      .speed(0.4f)
+                                                      .texture(picture::kTunnelFloor)
+                                                      .secondTexture(picture::kBlack)
+                                                      .at(-0.5f - 1.5f * static_cast<float>(n), 5.0f, 1.0f)
+                                                      .drawDistance(20.0f)
+                                                      .take());
+        story.tunnelFloorList.push_back(object);
+    }
+}
+
+// The eyes, once they begin to open: opening as far as they have, then open.
+// Both look as they do when they open in front of the player.
+void appendEyes(SceneObjectList& w, const StoryState& story) {
+    if (!(story.eyesOpening() > 0.0f)) {
+        return;
+    }
+    const bool opening = story.eyesOpening() < 1.0f;
+    RoomRecord eye1;
+    RoomRecord eye2;
+    for (RoomRecord* eye : {&eye1, &eye2}) {
+        if (opening) {
+            eye->mesh(mesh::kEyesOpening).animTime(5.0f * story.eyesOpening());
+        } else {
+            eye->mesh(mesh::kEyesOpen);
         }
+        eye->secondTexture(picture::kBlack).drawDistance(9999.0f);
     }
-    if (story.tunnelClosing() < kTunnelWallsGoneAt) {
-        appendNamedRows(w, kTunnelWalls, COUNT_OF(kTunnelWalls));
-    }
-    if (story.eyesOpening() > 0.0f) {
-        const bool opening = story.eyesOpening() < 1.0f;
-        RoomRecord eye1;
-        RoomRecord eye2;
-        for (RoomRecord* eye : {&eye1, &eye2}) {
-            if (opening) {
-                eye->mesh(mesh::kEyesOpening).animTime(5.0f * story.eyesOpening());
-            } else {
-                eye->mesh(mesh::kEyesOpen);
-            }
-            eye->secondTexture(picture::kBlack).drawDistance(9999.0f);
-        }
-        // Both eyes look as they do when they open in front of the player.
-        eye1.name(kObjEye1).texture(picture::kEyes);
-        eye2.name(kObjEye2).texture(picture::kEyes);
-        w.appendSceneObject(eye1.take());
-        w.appendSceneObject(eye2.take());
-    }
+    eye1.name(kObjEye1).texture(picture::kEyes);
+    eye2.name(kObjEye2).texture(picture::kEyes);
+    w.appendSceneObject(eye1.take());
+    w.appendSceneObject(eye2.take());
+}
+
+}  // namespace
+
+// Room 7, the tunnel: the backdrop, then the open tunnel's arches, three
+// copies of the tunnel set with the corridor's boxes, and the story-driven
+// mouth, rings and floor, walls and eyes.
+void PlayScreen::buildRoom7() {
+    SceneObjectList& w = world.worldList;
+    replaceEffect(effects.backdropLayer)
+        .createBackdropLayer(story.costumeGhost, story.costumeWerewolf, story.costumeDeath);
+    // The lists only point into the world list; emptied before anything is
+    // built, so that an open tunnel's arches and segments join them just as
+    // they do when the tunnel opens in front of the player, and sink and go
+    // with the closing tunnel after a saved game is loaded.
+    story.tunnelFloorList.clear();
+    story.tunnelRowList.clear();
+    appendOpenArches(w, story);
+    appendTunnelSets(w);
+    appendStoryRows(w, story, kTunnelStart, COUNT_OF(kTunnelStart));
+    appendRingsAndFloor(w, story);
+    appendStoryRows(w, story, kTunnelWalls, COUNT_OF(kTunnelWalls));
+    appendEyes(w, story);
 }

@@ -12,6 +12,8 @@ const RoomRow kGatewaySides[] = {
 };
 const int32_t kGatewaySideCount = 4;
 
+const RoomRow kGatewayPostBox = {-1, -1, -1, 11.95f, 10.7f, 1.0f, 0, 0.0695f, 0.6365f, 1.383f, 0};
+
 const NamedRoomRow kShedDoorMark = {kObjSpacedDoor,
                                     {-1, -1, -1, -4.6528f, 38.2f, 1.0f, 0, kNoCollision, kNoCollision, kNoCollision,
                                      0}};
@@ -29,5 +31,18 @@ SceneObject* appendNamedRow(SceneObjectList& list, const NamedRoomRow& named) {
 void appendNamedRows(SceneObjectList& list, const NamedRoomRow* rows, int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
         appendNamedRow(list, rows[k]);
+    }
+}
+
+void appendStoryRows(SceneObjectList& list, const StoryState& story, const StoryRoomRow* rows, int32_t count) {
+    for (int32_t k = 0; k < count; ++k) {
+        if (rows[k].holds != nullptr && !rows[k].holds(story)) {
+            continue;
+        }
+        RoomRecord record(rows[k].row);
+        if (rows[k].name != kUnnamedRow) {
+            record.name(rows[k].name);
+        }
+        list.appendSceneObject(record.take());
     }
 }

@@ -1,11 +1,13 @@
 // Room rows against the record chains they stand for: a row sets exactly the
 // fields it gives (the same cache entries, the same numbers), leaves the
-// defaults where it gives none, and named rows land in table order.
+// defaults where it gives none, named rows land in table order, and story
+// rows only while their condition holds.
 #include "play/RoomRow.h"
 
 #include "play/RoomRecord.h"
 #include "play/SceneObject.h"
 #include "play/SceneObjectList.h"
+#include "play/StoryState.h"
 #include "tests/play/PlayFixture.h"
 
 using namespace playtest;
@@ -76,6 +78,34 @@ TEST_F(RoomRowTest, NamedRowsAreAppendedInTableOrderUnderTheirNames) {
     RoomRecord flower(rows[1].row);
     flower.name(kObjFlower);
     expectSameObject(*flower.object, *list.objects()[1]);
+}
+
+
+bool lockShut(const StoryState& story) { return !story.lockOpened; }
+bool lockOpen(const StoryState& story) { return story.lockOpened; }
+
+TEST_F(RoomRowTest, StoryRowsAppearOnlyWhileTheirConditionHolds) {
+    const StoryRoomRow rows[] = {
+        {nullptr, kUnnamedRow, {10, -1, -1, 1.0f, 0.0f, 0.0f, 0.0f, kNoCollision, kNoCollision, kNoCollision, 0.0f}},
+        {lockShut, kObjLock, {10, -1, -1, 2.0f, 0.0f, 0.0f, 0.0f, 0.2f, 0.2f, 0.2f, 0.0f}},
+        {lockOpen, kUnnamedRow, {-1, 20, -1, 3.0f, 0.0f, 0.0f, 0.0f, kNoCollision, kNoCollision, kNoCollision, 0.0f}},
+    };
+    StoryState story;
+    for (bool opened : {false, true}) {
+        story.lockOpened = opened;
+        SceneObjectList list;
+        appendStoryRows(list, story, rows, 3);
+        ASSERT_EQ(2u, list.objects().size()) << "opened " << opened;
+        const SceneObject& unconditional = *list.objects()[0];
+        EXPECT_EQ(1.0f, unconditional.position.x);
+        EXPECT_EQ(RoomRecord().object->name, unconditional.name) << "an unnamed row keeps the default name";
+        const SceneObject& second = *list.objects()[1];
+        RoomRecord expected(rows[opened ? 2 : 1].row);
+        if (!opened) {
+            expected.name(kObjLock);
+        }
+        expectSameObject(*expected.object, second);
+    }
 }
 
 }  // namespace
