@@ -21,7 +21,7 @@ void tunnelOpen(PlayScreen& play) {
 
 const RoomVariant kRoomVariants[] = {
     {"0 street", 0, noFlags, 3.5f, 5.01f, 0.0f},
-    {"0 late night", 0, lateNight, 3.5f, 5.01f, 0.0f},
+    {"0 late night", 0, lateNight, 7.0f, 5.01f, 0.0f},
     {"1 garden", 1, noFlags, -4.6528f, 37.24951f, 0.0f},
     {"1 carved pumpkin", 1, pumpkinCarved, 11.0f, 24.8f, 0.0f},
     {"1 late night", 1, lateNight, 11.0f, 24.8f, 0.0f},
