@@ -59,11 +59,7 @@ TEST_F(EffectSlotsTest, FramesStepTheEffectsAndClearRoomFreesThemAll) {
     }
 
     replaceEffect(p.effects.groundGrid).constructGroundGrid(-5.0f, -5.0f, 0.85f, 10.0f);
-    p.effects.groundGrid->sourceRow = 40;
-    p.effects.groundGrid->sourceColumn = 13;
-    p.effects.groundGrid->sourceRadius = 1;
-    p.effects.groundGrid->sourceFrequency = 1.75f;
-    p.effects.groundGrid->sourceAmplitude = 0.02f;
+    p.effects.groundGrid->setSource(40, 13, 1, 1.75f, 0.02f, 0.0f);
     for (EffectSlot<ClothMesh>& cloth : p.effects.clothMeshes) {
         replaceEffect(cloth).buildClothMesh(0.0f, 30.0f, 0.0f, 0.06f);
     }

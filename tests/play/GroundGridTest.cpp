@@ -44,12 +44,7 @@ TEST_F(GroundGridTest, FlatWithoutSourceAndKeepsItsFixedPoints) {
 }
 
 TEST_F(GroundGridTest, SourceMovesOnlyItsSquareAndSkipsIndicesOffTheGrid) {
-    grid->sourceRow = 40;
-    grid->sourceColumn = 13;
-    grid->sourceRadius = 1;
-    grid->sourceFrequency = 1.75f;
-    grid->sourceAmplitude = 0.02f;
-    grid->sourceOffset = 0.1f;
+    grid->setSource(40, 13, 1, 1.75f, 0.02f, 0.1f);
     grid->animateGroundGrid(2.0f, 0.0f, 1.0f, 0.01f);
     EXPECT_GT(grid->points[39][12].z, 0.9f);
     EXPECT_GT(grid->points[40][13].z, 0.9f);
@@ -101,11 +96,7 @@ TEST_F(GroundGridTest, GridIsDrawnWholeWhenAnyCellMayShowAndNotAtAllOtherwise) {
     // Rippled, so the cells differ in grey; seen from just above the surface
     // looking along -X, most of the grid lies to the sides and behind, the
     // last cells drawn among them; looking up, all of it lies below the view.
-    grid->sourceRow = 50;
-    grid->sourceColumn = 40;
-    grid->sourceRadius = 3;
-    grid->sourceFrequency = 1.75f;
-    grid->sourceAmplitude = 0.2f;
+    grid->setSource(50, 40, 3, 1.75f, 0.2f, 0.0f);
     for (int k = 0; k < 30; ++k) {
         grid->animateGroundGrid(9.0f, 9.0f, 1.0f, 1.0f / 30.0f);
     }
