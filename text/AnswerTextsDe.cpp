@@ -76,15 +76,15 @@ const char* const kAnswerTexts[] = {
     "du fragst dich selbst.\ndas tust du ohnehin\nstAndig.",  // AskYourself
     "person:\nmmm... ja. gut.",  // PersonMurmur
     "alte bleistiftskizzen\nseltsam gekleideter\nleute.",  // RoundDrawings
-    "alte OlportrAts. einige\nstammen aus den frUhen\n1900er jahren.",  // SmallPaintings
+    "alte OlportrAts. einige\nstammen aus dem frUhen\n20. jahrhundert.",  // SmallPaintings
     "ein OlgemAlde, zu\nverblasst, um etwas\nzu erkennen.",  // BigPainting
-    "alte fotos von leuten.\neinige stammen aus den\nspAten 1900er jahren.",  // SmallPictures
+    "alte fotos von leuten.\neinige stammen aus dem\nspAten 20. jahrhundert.",  // SmallPictures
     "ein altes sofortbild\neines hundes. hinten\nsteht 1993.",  // InstantPicture
     "ziegenmensch:\nwillkommen! leider hab\nich nichts sUSes fUr\ndich.",  // GoatNothingSweet
     "die hexe grummelt.",  // WitchGrumbles
     "monique:\nah, da bist du ja,\nmein liebes kind.",  // MoniqueGreets
     "verfolgter anfUhrer:\naus dem weg!",  // LeaderOutOfWay
-    "heimatloses skelett:\nooh, ein geist! hallo,\nmitgeist.",  // SkeletonGreetsGhost
+    "heimatloses skelett:\nooh, ein geist! hallo,\nverwandte seele.",  // SkeletonGreetsGhost
     "heimatloses skelett:\nein werwolf! hallo,\nhaariger freund.",  // SkeletonGreetsWerewolf
     "heimatloses skelett:\nhallo.",  // SkeletonHello
     "rechte vogelstatue:\nwir kOnnen es kaum\nerwarten!",  // RightStatueCantWait
