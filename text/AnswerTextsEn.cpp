@@ -75,9 +75,9 @@ const char* const kAnswerTexts[] = {
     "you ask yourself again.\nyou keep doing that\nanyway.",  // AskYourself
     "person:\nmmm... yes. good.",  // PersonMurmur
     "old pencil sketches of\noddly dressed people.",  // RoundDrawings
-    "old oil portraits.\nsome are dated in the\nearly 1900s.",  // SmallPaintings
+    "old oil portraits.\nsome date from the\nearly 1900s.",  // SmallPaintings
     "an oil painting, too\nfaded to make out.",  // BigPainting
-    "old photographs of\npeople. some are dated\nin the late 1900s.",  // SmallPictures
+    "old photographs of\npeople. some date from\nthe late 1900s.",  // SmallPictures
     "an old instant photo\nof a dog. on its back:\n1993.",  // InstantPicture
     "goat person:\nwelcome! sadly i have\nnothing sweet for you.",  // GoatNothingSweet
     "the witch grumbles.",  // WitchGrumbles
@@ -121,7 +121,7 @@ const char* const kAnswerTexts[] = {
     "bat:\nplease stop that.",  // BatStop
     "goat person:\nah, a good broom.\ni approve.",  // GoatApprovesBroom
     "you hesitate. it does\nnot seem right yet.",  // DustNotYet
-    "the witch waves you\noff with a gesture.",  // WitchWavesOff
+    "the witch waves you\noff impatiently.",  // WitchWavesOff
     "monique:\noh dear! take that\naway, child.",  // MoniqueDismayed
     "homeless skeleton:\nthat one is not mine.",  // SkeletonNotHisBone
 };

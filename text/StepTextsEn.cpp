@@ -71,7 +71,7 @@ const char* const kStepTexts[] = {
     "the spider ignores\nyou.",  // SpiderIgnores
     "the bat sleeps.",  // BatSleeps
     "bat:\neek! a ghost?",  // BatGuess
-    "bat:\ni stay in tonight.\ntoo many monsters.",  // BatStaysIn
+    "bat:\ni'm staying in tonight.\ntoo many monsters.",  // BatStaysIn
     "you are back home,\njust in time.",  // TimelyReturn
     "remember, never",  // Warning1
     "leave home alone\nat night.",  // Warning2
