@@ -35,7 +35,7 @@ const Page kPages[] = {
     {picture::kWerewolfCardEn, "The werewolf", "Fur, teeth and a howl.\nEven the dogs\nwill step aside.", 3},
     {picture::kWerewolfCardDe, "Der Werwolf", "Fell, Zähne und ein Heulen.\nSelbst die Hunde\nweichen zur Seite.", 3},
     {picture::kLetterTextEn, "To you in the costume,",
-     "thank you for climbing\nall those stairs.\nNobody visits any more.\n\nThe sweet is for you. "
+     "Thank you for climbing\nall those stairs.\nNobody visits any more.\n\nThe treat is for you. "
      "Take it,\nand go home before it is light.\n\nDo not look back at the house.",
      4},
     {picture::kLetterTextDe, "An dich im Kostüm,",
