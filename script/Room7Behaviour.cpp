@@ -11,9 +11,11 @@
 #include "engine/Light.h"
 #include "engine/Random.h"
 #include "play/PlayScreen.h"
+#include "play/RoomId.h"
 #include "play/RoomTables.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "script/RoomRule.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
@@ -119,28 +121,44 @@ void atmosphere(float p) {
     }
 }
 
-void hallAndEyes(PlayScreen& play, float dt) {
+// The hall's rules: stepping into it, the warning at its edge and the eyes
+// that begin to open once the player walks in.
+
+void reachHall(PlayScreen& play) { play.story.storyFlag51 = true; }
+
+bool hallReached(const PlayScreen& play) { return play.story.hallReached(); }
+
+void warnOffTheEdge(PlayScreen& play) {
     Vec3& p = play.player.position;
-    if (p.x > -13.0f && p.x < -9.0f && p.y > -4.0f && p.y < -2.38571f) {
-        play.story.storyFlag51 = true;
+    play.script.scriptStepDelay = 1.0f;
+    play.player.walkIntensity = 0.0f;
+    Vec3 end = p;
+    end.add(0.0f, -0.3f, 1.5f);
+    play.startCameraFlight(end, play.player.playerViewAngles(), 1.0f, false);
+    p.y -= 0.3f;
+    say(play, kStpNotSupposedTo);
+}
+
+bool eyesShut(const PlayScreen& play) { return play.story.eyesOpening() == 0.0f && play.story.hallReached(); }
+
+void startEyes(PlayScreen& play) {
+    playCueOnAnyChannel(sound::kOminousSting, 0.6f);
+    play.story.storyValue52 = 0.0001f;
+    for (ObjectName name : {kObjEye1, kObjEye2}) {
+        addRowObject(play, objectName(name), mesh::kEyesOpening, picture::kEyes, picture::kBlack, Vec3())
+            ->drawDistance = 9999.0f;
     }
-    if (play.story.hallReached() && p.y > -2.38571f) {
-        play.script.scriptStepDelay = 1.0f;
-        play.player.walkIntensity = 0.0f;
-        Vec3 end = p;
-        end.add(0.0f, -0.3f, 1.5f);
-        play.startCameraFlight(end, play.player.playerViewAngles(), 1.0f, false);
-        p.y -= 0.3f;
-        say(play, kStpNotSupposedTo);
-    }
-    if (play.story.eyesOpening() == 0.0f && play.story.hallReached() && p.x > -11.0f) {
-        playCueOnAnyChannel(sound::kOminousSting, 0.6f);
-        play.story.storyValue52 = 0.0001f;
-        for (ObjectName name : {kObjEye1, kObjEye2}) {
-            addRowObject(play, objectName(name), mesh::kEyesOpening, picture::kEyes, picture::kBlack, Vec3())
-                ->drawDistance = 9999.0f;
-        }
-    }
+}
+
+const RoomRule kTunnelHallRuleRows[] = {
+    {between(-13.0f, -9.0f), between(-4.0f, -2.38571f), anywhere(), nullptr, kAnyTime, room::kNone, kNoStep,
+     reachHall},
+    {anywhere(), over(-2.38571f), anywhere(), hallReached, kAnyTime, room::kNone, kNoStep, warnOffTheEdge},
+    {over(-11.0f), anywhere(), anywhere(), eyesShut, kAnyTime, room::kNone, kNoStep, startEyes},
+};
+
+// Once begun, the eyes open a little further each frame until they are open.
+void openEyes(PlayScreen& play, float dt) {
     if (play.story.eyesOpening() > 0.0f && play.story.eyesOpening() < 1.0f) {
         play.story.storyValue52 += 0.2f * dt;
         if (play.story.eyesOpening() >= 1.0f) {
@@ -154,19 +172,29 @@ void hallAndEyes(PlayScreen& play, float dt) {
     }
 }
 
-void endingTrigger(PlayScreen& play) {
-    const Vec3& p = play.player.position;
+// The way home: with the eyes open, the player at the door and looking
+// through it.
+
+bool facingHome(const PlayScreen& play) {
     const float yaw = play.player.viewAngles.z;
-    if (play.isPlayerInControl() && play.story.eyesOpening() == 1.0f && yaw >= 1.3089969f && yaw <= 1.8325957f &&
-        p.y >= -3.4f && p.x >= -12.4f && p.x <= -11.6f) {
-        play.script.scriptStepDelay = 4.0f;
-        play.startCameraFlight(Vec3(-12.08f, -3.41f, 1.5f), Vec3(0.0f, 0.15708f, 1.5708f), 4.0f, true);
-        play.player.walkIntensity = 0.0f;
-        play.script.scriptStep = step::kTimelyReturn;
-    }
+    return play.story.eyesOpening() == 1.0f && yaw >= 1.3089969f && yaw <= 1.8325957f;
 }
 
+void flyHome(PlayScreen& play) {
+    play.script.scriptStepDelay = 4.0f;
+    play.startCameraFlight(Vec3(-12.08f, -3.41f, 1.5f), Vec3(0.0f, 0.15708f, 1.5708f), 4.0f, true);
+    play.player.walkIntensity = 0.0f;
+}
+
+const RoomRule kTunnelWayHomeRuleRows[] = {
+    {within(-12.4f, -11.6f), atLeast(-3.4f), anywhere(), facingHome, kInControl, room::kNone, step::kTimelyReturn,
+     flyHome},
+};
+
 }  // namespace
+
+const RoomRuleTable kTunnelHallRules = {room::kTunnel, kTunnelHallRuleRows, ruleCount(kTunnelHallRuleRows)};
+const RoomRuleTable kTunnelWayHomeRules = {room::kTunnel, kTunnelWayHomeRuleRows, ruleCount(kTunnelWayHomeRuleRows)};
 
 float tunnelPathLimit(float x) {
     if (!(x > -30.0f && x < 0.0f)) {
@@ -191,8 +219,9 @@ void updateRoom7Behaviour(PlayScreen& play, float dt) {
         closeTunnel(play, dt);
     }
     atmosphere(play.story.tunnelClosing());
-    hallAndEyes(play, dt);
-    endingTrigger(play);
+    applyRoomRules(play, kTunnelHallRules);
+    openEyes(play, dt);
+    applyRoomRules(play, kTunnelWayHomeRules);
 
     Vec3& p = play.player.position;
     p.y = std::min(p.y, tunnelPathLimit(p.x));

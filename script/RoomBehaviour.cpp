@@ -10,13 +10,15 @@
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/Room7Behaviour.h"
+#include "script/RoomRule.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
 
-// The exits, limits and ambient movement of rooms 0 to 6; room 7 lives in
-// Room7Behaviour.cpp. Exits only ask for the room change; the world script
-// fades and builds.
+// The exits, triggers, limits and ambient movement of rooms 0 to 6; room 7
+// lives in Room7Behaviour.cpp. The exits and triggers are rule tables, tested
+// after each room's own movement. Exits only ask for the room change; the
+// world script fades and builds.
 
 namespace {
 
@@ -94,7 +96,6 @@ void wakeStatues(PlayScreen& play) {
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.5f, false);
     play.player.walkIntensity = 0.0f;
     play.script.scriptStepDelay = 0.5f;
-    play.script.scriptStep = step::kPlayerDucks;
 }
 
 void birdStatues(PlayScreen& play, bool inControl) {
@@ -132,9 +133,6 @@ void room0(PlayScreen& play, float dt) {
     }
     if (play.story.nightAlmostOver) {
         keepNear(play.findSceneObject(kObjGate), p.x);
-        if (p.y > 10.25f && play.story.birdStatuesLeft()) {
-            play.world.pendingRoom = room::kGarden;
-        }
     } else {
         const bool inControl = play.isPlayerInControl();
         if (inControl && !play.story.processionWalking) {
@@ -151,21 +149,34 @@ void room0(PlayScreen& play, float dt) {
         if (!play.story.flowerTaken) keepNear(play.findSceneObject(kObjFlower), p.x);
         if (!play.story.broomstickTaken) keepNear(play.findSceneObject(kObjBroomstick), p.x);
         birdStatues(play, inControl);
-        if (p.y > 9.8f) {
-            if (play.story.birdStatuesLeft()) {
-                if (p.y > 10.25f) play.world.pendingRoom = room::kGarden;
-            } else if (!play.story.birdStatuesAwake()) {
-                wakeStatues(play);
-            } else {
-                p.y = 9.8f;
-            }
+        // Awake statues hold the player back until they have left.
+        if (p.y > 9.8f && play.story.birdStatuesAwake() && !play.story.birdStatuesLeft()) {
+            p.y = 9.8f;
         }
     }
-    if (p.x > 2.9f && p.x < 4.0f && p.y > 4.1f && p.y < 5.9f && play.story.nightAlmostOver && play.story.gateOpened()) {
-        p.x = 4.0f;
-        play.world.pendingRoom = room::kTunnel;
-    }
+    applyRoomRules(play, kStreetRules);
 }
+
+// The street's rules: the way to the garden once the statues have left, the
+// statues waking the first time the player comes near, and the opened gate
+// late at night.
+
+bool statuesLeft(const PlayScreen& play) { return play.story.birdStatuesLeft(); }
+
+bool statuesAsleep(const PlayScreen& play) {
+    return !play.story.nightAlmostOver && !play.story.birdStatuesLeft() && !play.story.birdStatuesAwake();
+}
+
+bool gateOpenAtDawn(const PlayScreen& play) { return play.story.nightAlmostOver && play.story.gateOpened(); }
+
+void standAtGate(PlayScreen& play) { play.player.position.x = 4.0f; }
+
+const RoomRule kStreetRuleRows[] = {
+    {anywhere(), over(10.25f), anywhere(), statuesLeft, kAnyTime, room::kGarden, kNoStep, nullptr},
+    {anywhere(), over(9.8f), anywhere(), statuesAsleep, kAnyTime, room::kNone, step::kPlayerDucks, wakeStatues},
+    {between(2.9f, 4.0f), between(4.1f, 5.9f), anywhere(), gateOpenAtDawn, kAnyTime, room::kTunnel, kNoStep,
+     standAtGate},
+};
 
 void room1(PlayScreen& play, float dt) {
     const Vec3& p = play.player.position;
@@ -178,21 +189,24 @@ void room1(PlayScreen& play, float dt) {
             object->animTime = std::max(object->animTime - 0.04f * dt, 0.0f);
         }
     }
-    // The dog notices the player in its corner; late at night there is no
-    // dog to notice anything.
-    if (p.y > 24.0f && p.x > 12.4f && !play.story.bonePlaced &&
-        play.world.worldList.containsSceneObject(objectName(kObjDog))) {
-        play.script.scriptStep = step::kLayBoneDown;
-    }
-    if (p.y < 10.25f) {
-        play.story.reactionList.clear();
-        play.world.pendingRoom = room::kStreet;
-    }
-    if (p.y > 29.25f && p.x > 11.5f) {
-        play.story.reactionList.clear();
-        play.world.pendingRoom = room::kHall;
-    }
+    applyRoomRules(play, kGardenRules);
 }
+
+// The garden's rules: the dog's corner, the street wall and the house door.
+
+// The dog notices the player in its corner; late at night there is no dog to
+// notice anything.
+bool dogAwaitsBone(const PlayScreen& play) {
+    return !play.story.bonePlaced && play.world.worldList.containsSceneObject(objectName(kObjDog));
+}
+
+void forgetReactions(PlayScreen& play) { play.story.reactionList.clear(); }
+
+const RoomRule kGardenRuleRows[] = {
+    {over(12.4f), over(24.0f), anywhere(), dogAwaitsBone, kAnyTime, room::kNone, step::kLayBoneDown, nullptr},
+    {anywhere(), under(10.25f), anywhere(), nullptr, kAnyTime, room::kStreet, kNoStep, forgetReactions},
+    {over(11.5f), over(29.25f), anywhere(), nullptr, kAnyTime, room::kHall, kNoStep, forgetReactions},
+};
 
 void room2(PlayScreen& play) {
     Vec3& p = play.player.position;
@@ -203,34 +217,48 @@ void room2(PlayScreen& play) {
     }
 }
 
-void room4(PlayScreen& play) {
-    const Vec3& p = play.player.position;
-    if (play.story.coinInWell && !play.story.paintingOpened() && play.story.personSawCostume() && p.x > 13.0f &&
-        p.x < 15.0f &&
-        p.y > 37.2f && p.y < 40.8f) {
-        playCueOnAnyChannel(sound::kPaintingSwings, 0.6f);
-        play.story.storyFlag37 = true;
-        SceneObject* painting = play.findSceneObject(kObjBigPainting);
-        painting->setSceneObjectMesh(mesh::kBigPaintingSwinging);
-        painting->animTime = 0.0f;
-        flyToward(play, play.player.playerEyePosition(), Vec3(14.1f, 41.0f, 2.25f), 2.0f, true);
-        play.player.walkIntensity = 0.0f;
-        play.script.scriptStepDelay = 3.0f;
-        play.script.scriptStep = step::kPaintingSwings;
-    }
-    if (p.y < 29.25f) {
-        play.world.pendingRoom = room::kGarden;
-    }
-    if (p.x > 10.3f && p.x < 17.0f && p.y > 41.3f) {
-        if (p.z < 3.5f) {
-            play.world.pendingRoom = room::kBehindHall;
-        } else if (p.z > 7.25f) {
-            play.world.pendingRoom = room::kUpperFloor;
-        }
-    }
+// The hall's rules: the painting swings open once the coin lies in the well
+// and the person upstairs has seen the costume; the far end leads low to the
+// room behind, high to the upper floor.
+
+bool paintingReady(const PlayScreen& play) {
+    return play.story.coinInWell && !play.story.paintingOpened() && play.story.personSawCostume();
 }
 
+void swingPainting(PlayScreen& play) {
+    playCueOnAnyChannel(sound::kPaintingSwings, 0.6f);
+    play.story.storyFlag37 = true;
+    SceneObject* painting = play.findSceneObject(kObjBigPainting);
+    painting->setSceneObjectMesh(mesh::kBigPaintingSwinging);
+    painting->animTime = 0.0f;
+    flyToward(play, play.player.playerEyePosition(), Vec3(14.1f, 41.0f, 2.25f), 2.0f, true);
+    play.player.walkIntensity = 0.0f;
+    play.script.scriptStepDelay = 3.0f;
+}
+
+const RoomRule kHallRuleRows[] = {
+    {between(13.0f, 15.0f), between(37.2f, 40.8f), anywhere(), paintingReady, kAnyTime, room::kNone,
+     step::kPaintingSwings, swingPainting},
+    {anywhere(), under(29.25f), anywhere(), nullptr, kAnyTime, room::kGarden, kNoStep, nullptr},
+    {between(10.3f, 17.0f), over(41.3f), under(3.5f), nullptr, kAnyTime, room::kBehindHall, kNoStep, nullptr},
+    {between(10.3f, 17.0f), over(41.3f), over(7.25f), nullptr, kAnyTime, room::kUpperFloor, kNoStep, nullptr},
+};
+
+const RoomRule kBehindHallRuleRows[] = {
+    {under(16.0f), under(41.3f), anywhere(), nullptr, kAnyTime, room::kHall, kNoStep, nullptr},
+};
+
+const RoomRule kUpperFloorRuleRows[] = {
+    {anywhere(), anywhere(), under(7.25f), nullptr, kAnyTime, room::kHall, kNoStep, nullptr},
+};
+
 }  // namespace
+
+const RoomRuleTable kStreetRules = {room::kStreet, kStreetRuleRows, ruleCount(kStreetRuleRows)};
+const RoomRuleTable kGardenRules = {room::kGarden, kGardenRuleRows, ruleCount(kGardenRuleRows)};
+const RoomRuleTable kHallRules = {room::kHall, kHallRuleRows, ruleCount(kHallRuleRows)};
+const RoomRuleTable kBehindHallRules = {room::kBehindHall, kBehindHallRuleRows, ruleCount(kBehindHallRuleRows)};
+const RoomRuleTable kUpperFloorRules = {room::kUpperFloor, kUpperFloorRuleRows, ruleCount(kUpperFloorRuleRows)};
 
 void updateRoomBehaviour(PlayScreen& play, float dt) {
     switch (play.world.room) {
@@ -244,13 +272,13 @@ void updateRoomBehaviour(PlayScreen& play, float dt) {
         room2(play);
         break;
     case room::kHall:
-        room4(play);
+        applyRoomRules(play, kHallRules);
         break;
     case room::kBehindHall:
-        if (play.player.position.y < 41.3f && play.player.position.x < 16.0f) play.world.pendingRoom = room::kHall;
+        applyRoomRules(play, kBehindHallRules);
         break;
     case room::kUpperFloor:
-        if (play.player.position.z < 7.25f) play.world.pendingRoom = room::kHall;
+        applyRoomRules(play, kUpperFloorRules);
         break;
     case room::kTunnel:
         updateRoom7Behaviour(play, dt);
