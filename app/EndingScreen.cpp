@@ -13,6 +13,7 @@
 #include "app/MenuSounds.h"
 #include "app/OverlayQuad.h"
 #include "catalog/ResourceCatalog.h"
+#include "engine/CountOf.h"
 #include "engine/FontRegistry.h"
 #include "engine/MouseState.h"
 #include "engine/Music.h"
@@ -31,15 +32,105 @@ const float kDimGrey = 0.425f;
 const float kWidth = 48.0f;
 const float kHeight = 36.0f;
 
-// Pictures of pages 1 to 19 (page 5 changes its picture during the fades).
-const int32_t kPagePictures[kLastPage] = {picture::kBlack, picture::kEndingFoggyStreet, picture::kEndingGardenGate,
-                                          picture::kEndingLitWindow, picture::kEndingLanternLit,
-                                          picture::kEndingDogAsleep, picture::kEndingWell, picture::kEndingFishPerson,
-                                          picture::kEndingGoatPersonBowing, picture::kEndingPersonInChair,
-                                          picture::kEndingEmptyChair, picture::kEndingGateOpen,
-                                          picture::kEndingGoingHome, picture::kEndingEmptyStreet,
-                                          picture::kEndingEmptyStreet, picture::kEndingEmptyStreet, picture::kBlack,
-                                          picture::kBlack, picture::kBlack};
+// A fade speed or glyph size that a page leaves as the pages before set it.
+const float kKeep = -1.0f;
+const float kNoHold = 0.0f;
+const int32_t kNoTrack = -1;
+
+// The two phases of a page: showing (waiting, then fading in) and fading out.
+enum PagePhase : int32_t { kNeither, kWhileShowing, kWhileFadingOut, kBothPhases };
+
+bool inPhase(PagePhase phase, bool showing) {
+    return phase == kBothPhases || (phase == kWhileShowing && showing) || (phase == kWhileFadingOut && !showing);
+}
+
+enum PictureFilter : int32_t { kKeepFilter, kNearest, kLinear };
+
+// The page's picture at fade 0.666 and above; below it, one picture while
+// showing and another while fading out (a three-step change on page 5).
+struct PagePicture {
+    int32_t full;
+    int32_t dimShowing;
+    int32_t dimFadingOut;
+    PictureFilter filter;
+};
+
+constexpr PagePicture still(int32_t number, PictureFilter filter = kKeepFilter) {
+    return PagePicture{number, number, number, filter};
+}
+
+// The label's text in grey, lifted to the top part of the screen by 30
+// newlines when raised, at glyph size; then a line in dim grey and the
+// maker's name in green, each drawn after it when given.
+struct PageText {
+    const char* line;
+    bool raised;
+    float glyphSize;
+    const char* dimLine;
+    const char* nameLine;
+};
+
+// The fade speed set while showing and while fading out, and the phases in
+// which the picture stays and only the text fades.
+struct PageFade {
+    float speedShowing;
+    float speedFadingOut;
+    PagePhase textOnly;
+};
+
+// The track that starts on arriving at the page, and the phases in which the
+// music volume follows the fade (0.7 x fade on every third frame).
+struct PageMusic {
+    int32_t track;
+    PagePhase followsFade;
+};
+
+// One page: its picture, its text, the hold on arriving at it (page 1's when
+// the ending is entered), how it fades and its music.
+struct EndingPage {
+    PagePicture picture;
+    PageText text;
+    float hold;
+    PageFade fade;
+    PageMusic music;
+};
+
+const PageText kNoText = {nullptr, false, kKeep, nullptr, nullptr};
+const PageFade kPlainFade = {kKeep, kKeep, kNeither};
+const PageMusic kSameMusic = {kNoTrack, kNeither};
+
+const EndingPage kPages[] = {
+    {still(picture::kBlack), {text::kEndingTheEnd, false, kKeep, nullptr, nullptr}, 1.0f, kPlainFade, kSameMusic},
+    {still(picture::kEndingFoggyStreet), kNoText, 2.0f, kPlainFade, kSameMusic},
+    {still(picture::kEndingGardenGate), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingLitWindow), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {{picture::kEndingLanternLit, picture::kEndingLanternUnlit, picture::kEndingLanternBurntDown, kNearest}, kNoText,
+     kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingDogAsleep, kLinear), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingWell), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingFishPerson), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingGoatPersonBowing), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingPersonInChair), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingEmptyChair), kNoText, kNoHold, kPlainFade, kSameMusic},
+    {still(picture::kEndingGateOpen), kNoText, kNoHold, kPlainFade, kSameMusic},
+    // The music fades out with the last picture; the new track fades in on the next page.
+    {still(picture::kEndingGoingHome), kNoText, kNoHold, {kKeep, 1.0f, kNeither}, {kNoTrack, kWhileFadingOut}},
+    {still(picture::kEndingEmptyStreet), kNoText, 2.0f, {0.5f, 0.5f, kWhileFadingOut},
+     {music::kEnding, kWhileShowing}},
+    {still(picture::kEndingEmptyStreet), {text::kEndingPage15, true, 1.04f, nullptr, nullptr}, kNoHold,
+     {kKeep, kKeep, kBothPhases}, kSameMusic},
+    {still(picture::kEndingEmptyStreet), {text::kEndingPage16, true, kKeep, nullptr, nullptr}, kNoHold,
+     {kKeep, 0.5f, kWhileShowing}, {kNoTrack, kWhileFadingOut}},
+    // The new track starts at the volume page 16's fade-out left.
+    {still(picture::kBlack), {text::kEndingThanks, false, 1.0f, text::kEndingNoAlternative, nullptr}, 2.0f,
+     {1.0f, 1.0f, kNeither}, {music::kQuietNight, kNeither}},
+    {still(picture::kBlack), {text::kEndingCredits, false, kKeep, text::kEndingBy, text::kEndingMakerName}, kNoHold,
+     kPlainFade, kSameMusic},
+    {still(picture::kBlack), kNoText, 3.0f, kPlainFade, kSameMusic},
+};
+static_assert(COUNT_OF(kPages) == kLastPage, "one row a page");
+
+const EndingPage& pageRow(int32_t page) { return kPages[page - 1]; }
 
 // The narration lines stand in the top part of the screen.
 std::string raised(const char* line) { return std::string(line) + std::string(30, '\n'); }
@@ -72,7 +163,7 @@ void EndingScreen::enterEndingScreen() {
     showing = 1;
     page = 1;
     frameCounter = 0;
-    hold = 1.0f;
+    hold = pageRow(1).hold;
     fadeSpeed = 1.0f;
 }
 
@@ -82,81 +173,31 @@ void EndingScreen::arriveAtNextPage() {
     fade = 0.0f;
     showing = 1;
     ++page;
-    switch (page) {
-    case 2:
-        hold = 2.0f;
-        break;
-    case 14:
-        hold = 2.0f;
-        playMusicTrack(music::kEnding);
-        break;
-    case 17:
-        hold = 2.0f;
-        playMusicTrack(music::kQuietNight);
-        break;
-    case kLastPage:
-        hold = 3.0f;
-        break;
-    default:
-        break;
-    }
+    const EndingPage& row = pageRow(page);
+    if (row.hold != kNoHold) hold = row.hold;
+    if (row.music.track != kNoTrack) playMusicTrack(row.music.track);
     gResourceCache->purgeUnused();
 }
 
-bool EndingScreen::textOnlyFades() const {
-    return page == 15 || (page == 16 && showing) || (page == 14 && !showing);
-}
+bool EndingScreen::textOnlyFades() const { return inPhase(pageRow(page).fade.textOnly, showing); }
 
 int32_t EndingScreen::preparePage() {
-    const bool thirdFrame = frameCounter % 3 == 0;
+    const EndingPage& row = pageRow(page);
     text.clear();
-    int32_t picture = kPagePictures[page - 1];
-    switch (page) {
-    case 1:
-        text = text::kEndingTheEnd;
-        break;
-    case 5:
-        if (fade < 0.666f) picture = showing ? 257 : 259;
-        break;
-    case 13:
-        if (!showing) {
-            if (thirdFrame) gMusic->setVolume(kMenuMusicVolume * fade);
-            fadeSpeed = 1.0f;
-        }
-        break;
-    case 14:
-        fadeSpeed = 0.5f;
-        if (showing && thirdFrame) gMusic->setVolume(kMenuMusicVolume * fade);
-        break;
-    case 15:
-        text = raised(text::kEndingPage15);
-        glyphSize = 1.04f;
-        break;
-    case 16:
-        text = raised(text::kEndingPage16);
-        if (!showing) {
-            fadeSpeed = 0.5f;
-            if (thirdFrame) gMusic->setVolume(kMenuMusicVolume * fade);
-        }
-        break;
-    case 17:
-        text = text::kEndingThanks;
-        glyphSize = 1.0f;
-        fadeSpeed = 1.0f;
-        break;
-    case 18:
-        text = text::kEndingCredits;
-        break;
-    default:
-        break;
-    }
-    return picture;
+    if (row.text.line) text = row.text.raised ? raised(row.text.line) : std::string(row.text.line);
+    if (row.text.glyphSize != kKeep) glyphSize = row.text.glyphSize;
+    const float speed = showing ? row.fade.speedShowing : row.fade.speedFadingOut;
+    if (speed != kKeep) fadeSpeed = speed;
+    if (inPhase(row.music.followsFade, showing) && frameCounter % 3 == 0) gMusic->setVolume(kMenuMusicVolume * fade);
+    if (fade >= 0.666f) return row.picture.full;
+    return showing ? row.picture.dimShowing : row.picture.dimFadingOut;
 }
 
 void EndingScreen::drawPicture(int32_t number) {
     Texture* picture = acquireTextureByNumber(number);
-    if (page == 5) picture->setNearest();
-    if (page == 6) picture->setLinear();
+    const PictureFilter filter = pageRow(page).picture.filter;
+    if (filter == kNearest) picture->setNearest();
+    if (filter == kLinear) picture->setLinear();
     const PictureRect rect = fourByThreePictureRect(gScreenWidth, gScreenHeight);
     applyPlainColour(1.0f, 1.0f, 1.0f, 1.0f);
     picture->bind();
@@ -167,15 +208,14 @@ void EndingScreen::drawPicture(int32_t number) {
 }
 
 void EndingScreen::drawClosingTexts() {
-    if (page == 17) {
-        text = text::kEndingNoAlternative;
+    const PageText& lines = pageRow(page).text;
+    if (lines.dimLine) {
+        text = lines.dimLine;
         setColour(kDimGrey, kDimGrey, kDimGrey, 0.999f);
         draw();
-    } else if (page == 18) {
-        text = text::kEndingBy;
-        setColour(kDimGrey, kDimGrey, kDimGrey, 0.999f);
-        draw();
-        text = text::kEndingMakerName;
+    }
+    if (lines.nameLine) {
+        text = lines.nameLine;
         setColour(0.25f, 1.0f, 0.5f, 0.999f);
         draw();
     }

@@ -42,8 +42,8 @@ public:
 
 private:
     void arriveAtNextPage();
-    // The page's picture number and text, with its extras (filtering, fade
-    // speed, music volume, glyph size).
+    // The page's picture number; sets its text and glyph size, the fade
+    // speed and, where the page says so, the music volume.
     int32_t preparePage();
     void drawPicture(int32_t number);
     void drawClosingTexts();
