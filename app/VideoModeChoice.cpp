@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/FullScreenModes.h"
 #include "engine/Platform.h"
 
 const char* const kGameTitle = "Quendralvoss";
@@ -55,14 +56,23 @@ bool parseVideoModeArguments(int argc, char** argv, VideoMode& mode) {
     return true;
 }
 
+bool builtInModeFits(const VideoMode& mode, const FullScreenModes& display) {
+    return !mode.fullscreen || display.offers(mode.width, mode.height);
+}
+
 bool openChosenVideoMode(int argc, char** argv) {
     VideoMode requested;
     if (parseVideoModeArguments(argc, argv, requested) &&
         initVideo(kGameTitle, requested.width, requested.height, requested.fullscreen)) {
         return true;
     }
+    // Classic SDL 1.2 refuses a full-screen mode larger than every mode of
+    // the display; sdl12-compat opens it, larger than the display, so the
+    // list makes that test itself.
+    FullScreenModes display;
+    display.query();
     for (const VideoMode& mode : kBuiltInVideoModes) {
-        if (initVideo(kGameTitle, mode.width, mode.height, mode.fullscreen)) {
+        if (builtInModeFits(mode, display) && initVideo(kGameTitle, mode.width, mode.height, mode.fullscreen)) {
             return true;
         }
     }

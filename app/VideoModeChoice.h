@@ -1,6 +1,8 @@
 #ifndef QUENDRALVOSS_APP_VIDEOMODECHOICE_H
 #define QUENDRALVOSS_APP_VIDEOMODECHOICE_H
 
+class FullScreenModes;
+
 // The window title, handed to every attempt to open a mode.
 extern const char* const kGameTitle;
 
@@ -21,8 +23,13 @@ extern const VideoMode kBuiltInVideoModes[27];
 // command line names no valid mode.
 bool parseVideoModeArguments(int argc, char** argv, VideoMode& mode);
 
-// Opens the command line's mode or, failing that, the first mode of the
-// built-in list that opens. False when none does.
+// Whether a built-in row may be tried on a display that offers these modes: a
+// window always, a full-screen row only when some offered mode is at least as
+// large, so that no row opens larger than the display.
+bool builtInModeFits(const VideoMode& mode, const FullScreenModes& display);
+
+// Opens the command line's mode as asked or, failing that, the first mode of
+// the built-in list that fits the display and opens. False when none does.
 bool openChosenVideoMode(int argc, char** argv);
 
 #endif

@@ -32,10 +32,21 @@ void setFixedGlState() {
     glDisable(GL_BLEND);
 }
 
+// Starts timer, audio, video and joystick, or the other three when audio will
+// not start: classic SDL 1.2 then starts the rest by itself, sdl12-compat
+// starts nothing. Either way openAudio fails later and says so on the error
+// screen, in the mode that was asked for.
+bool startSdl() {
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != -1) {
+        return true;
+    }
+    return SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != -1;
+}
+
 }  // namespace
 
 bool initVideo(const char* caption, int width, int height, bool fullscreen) {
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1) {
+    if (!startSdl()) {
         return false;
     }
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 1);

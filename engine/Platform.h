@@ -9,11 +9,13 @@ extern uint8_t gFullscreen;
 extern float gScreenWidth;
 extern float gScreenHeight;
 
-// Starts SDL (timer, audio, video, joystick) and opens one 32-bit OpenGL window
-// of width x height with a 1-bit stencil buffer, caption as window and icon
-// title, and the game's fixed OpenGL state. Returns false when SDL does not
-// start (SDL is then left as it is) or the mode cannot be set (SDL is quit, so
-// the next call starts afresh with another mode). Prints nothing.
+// Starts SDL (timer, video, joystick, and audio when a device starts; without
+// one openAudio fails later) and opens one 32-bit OpenGL window of width x
+// height with a 1-bit stencil buffer, caption as window and icon title, and the
+// game's fixed OpenGL state. Opens the size as asked, even a full-screen one
+// larger than the display where the library allows it. Returns false when SDL
+// does not start (SDL is then left as it is) or the mode cannot be set (SDL is
+// quit, so the next call starts afresh with another mode). Prints nothing.
 bool initVideo(const char* caption, int width, int height, bool fullscreen);
 
 // Opens the audio device at 44100 Hz, signed 16-bit stereo, 2048-sample

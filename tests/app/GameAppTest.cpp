@@ -159,6 +159,25 @@ TEST_F(GameAppTest, BadAspectOutranksBrokenAudio) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
+// Without an audio device the window asked for opens all the same and shows
+// the audio error on red, on either SDL library, readable at its own size.
+TEST_F(GameAppTest, BrokenAudioShowsItsErrorInTheWindowAskedFor) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    char program[] = "quendralvoss", windowed[] = "w", width[] = "800", height[] = "450";
+    char* argv[] = {program, windowed, width, height, nullptr};
+    ASSERT_TRUE(openChosenVideoMode(4, argv));
+    EXPECT_EQ(0, gFullscreen);
+    ASSERT_EQ(800, SDL_GetVideoSurface()->w);
+    ASSERT_EQ(450, SDL_GetVideoSurface()->h);
+    GameApp app;
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(kGameStateError, gGameState);
+    EXPECT_NE(std::string::npos, gFatalErrorText.find("could not init:\naudio"));
+    bool normalQuit = true;
+    EXPECT_FALSE(runFrames(app, 2, normalQuit));
+    expectRedCentre();
+}
+
 // The services live exactly as long as the game: each global points at one
 // while it runs and every one is null again once it is gone, however far the
 // screens were built.

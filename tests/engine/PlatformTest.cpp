@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/FullScreenModes.h"
 #include "engine/Platform.h"
 
 namespace {
@@ -75,9 +76,18 @@ TEST(Platform, WindowOpensWithTitleSizeAndFixedGlState) {
     SDL_Quit();
 }
 
+// A mode that cannot be set leaves nothing of SDL started and the globals as
+// they were, and the next call starts SDL afresh. SDL's silent video driver
+// starts but has no OpenGL, on classic SDL 1.2 and on sdl12-compat alike.
 TEST(Platform, FailedModeQuitsSdlAndTheNextModeOpens) {
     forgetMode();
-    ASSERT_FALSE(initVideo("Quendralvoss", 5000, 5000, true));
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    const bool started = SDL_Init(SDL_INIT_VIDEO) != -1;
+    SDL_Quit();
+    const bool opened = initVideo("Quendralvoss", 800, 450, false);
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    ASSERT_TRUE(started) << "the mode, not SDL, must be what fails";
+    ASSERT_FALSE(opened);
     EXPECT_EQ(0u, SDL_WasInit(SDL_INIT_EVERYTHING));
     EXPECT_EQ(0, gFullscreen);
     EXPECT_EQ(0.0f, gScreenWidth);
@@ -87,6 +97,54 @@ TEST(Platform, FailedModeQuitsSdlAndTheNextModeOpens) {
     EXPECT_EQ(640.0f, gScreenWidth);
     EXPECT_EQ(360.0f, gScreenHeight);
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    SDL_Quit();
+}
+
+// Without an audio device the window still opens, and only opening the audio
+// fails (classic SDL 1.2 starts the rest by itself, sdl12-compat refuses
+// everything at once; after that refusal it reports no part as started, so
+// the window itself is what shows SDL runs).
+TEST(Platform, WindowOpensWithoutAnAudioDeviceAndOnlyAudioFails) {
+    forgetMode();
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    const bool opened = initVideo("Quendralvoss", 800, 450, false);
+    const bool audio = opened && openAudio();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_TRUE(opened);
+    EXPECT_FALSE(audio);
+    ASSERT_NE(nullptr, SDL_GetVideoSurface());
+    EXPECT_EQ(800, SDL_GetVideoSurface()->w);
+    EXPECT_EQ(450, SDL_GetVideoSurface()->h);
+    EXPECT_EQ(800.0f, gScreenWidth);
+    Mix_CloseAudio();
+    SDL_Quit();
+}
+
+// The display's full-screen modes, asked of SDL: its desktop size is offered,
+// no larger one, and the question leaves SDL as it found it.
+TEST(Platform, FullScreenModesOfferTheDisplayAndLeaveSdlAsItWas) {
+    ASSERT_NE(-1, SDL_Init(SDL_INIT_VIDEO));
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    const int width = info->current_w;
+    const int height = info->current_h;
+    SDL_Quit();
+
+    FullScreenModes display;
+    display.query();
+    EXPECT_EQ(0u, SDL_WasInit(SDL_INIT_EVERYTHING));
+    ASSERT_FALSE(display.anySize);
+    EXPECT_TRUE(display.offers(width, height));
+    EXPECT_TRUE(display.offers(320, 240));
+    // The test display, an Xvfb screen, has no mode beyond its desktop.
+    EXPECT_FALSE(display.offers(width + 1, height));
+    EXPECT_FALSE(display.offers(width, height + 1));
+
+    ASSERT_TRUE(initVideo("Quendralvoss", 640, 360, false));
+    FullScreenModes again;
+    again.query();
+    EXPECT_TRUE(again.offers(width, height));
+    EXPECT_EQ(static_cast<Uint32>(SDL_INIT_VIDEO), SDL_WasInit(SDL_INIT_VIDEO));
+    EXPECT_EQ(640, SDL_GetVideoSurface()->w);
     SDL_Quit();
 }
 
