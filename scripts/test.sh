@@ -38,9 +38,11 @@ if [ -n "$only" ]; then
   exit 0
 fi
 # Leaks are reported too, the story playthroughs included; only memory that the
-# system libraries keep is listed in tests/lsan.supp. The content generator runs
-# under the same options while the suite is built.
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+# system libraries keep is listed in tests/lsan.supp. So is a use of a stack
+# frame after its function returned, which newer toolchains look for by
+# default and older ones only when asked. The content generator runs under the
+# same options while the suite is built.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
 # Mesa unloads its software driver when the display closes, and with it the
 # driver's own pointers to the memory it keeps; preloading the driver keeps it

@@ -19,6 +19,10 @@ protected:
         for (const SceneObject* t : player.targets) out.push_back(t->name);
         return out;
     }
+    // Lists the world watches: members, since the world list still empties
+    // them when the fixture clears it after the test body has returned.
+    std::vector<SceneObject*> tunnelFloor;
+    std::vector<SceneObject*> reactions;
 };
 
 TEST_F(WorldListTest, BoxesOverlapWhenTheyTouchAndDefaultsNeverBlock) {
@@ -62,8 +66,8 @@ TEST_F(WorldListTest, FindByExactNameAndOwnTheBlanks) {
 TEST_F(WorldListTest, FreedObjectsLeaveEveryList) {
     SceneObject* door = add("door", 2, 0, 1.5f);
     SceneObject* tile = add("", 2, 1, 0);
-    std::vector<SceneObject*> tunnelFloor = {tile, door};
-    std::vector<SceneObject*> reactions = {door};
+    tunnelFloor = {tile, door};
+    reactions = {door};
     world.watchList(&tunnelFloor);
     world.watchList(&reactions);
     rebuildTargetList(player, world);
