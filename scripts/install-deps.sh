@@ -1,6 +1,9 @@
 #!/bin/sh
-# Installs the Debian 12 packages that the build and the content generator
-# need, and with --tests also those of the test suite and its fuzz targets.
+# Installs the Debian packages (Debian 12 or 13) that the build and the content
+# generator need, and with --tests also those of the test suite and its fuzz
+# targets. Every name is one that both releases have: where a tool comes in
+# one version a release (clang's sanitizer and fuzzer runtime), the release's
+# defaults package brings the one that goes with its clang.
 # Only packages that are missing are installed, so once everything is there it
 # needs neither root nor the package index; otherwise it runs apt-get as root,
 # or through sudo.
@@ -10,7 +13,7 @@ packages="build-essential cmake pkg-config
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libpng-dev libfreetype-dev fonts-dejavu-core libvorbis-dev libogg-dev"
 if [ "$1" = "--tests" ]; then
-  packages="$packages libgtest-dev googletest clang libclang-rt-14-dev libx11-dev xvfb xauth"
+  packages="$packages libgtest-dev googletest clang libclang-rt-dev libx11-dev xvfb xauth"
 fi
 
 missing=""
