@@ -65,6 +65,33 @@ mirror_source_files() {
   done
 }
 
+# Prints the apt source file $1 with the suites of the release $2 renamed to
+# the release $3 ("bookworm-security" becomes "trixie-security"), in deb822
+# Suites fields (continuation lines too) and one-line entries; comments, URIs
+# and everything else stay as they are. A root of another release made from
+# the same mirror then reads from it as this machine does.
+release_sources() {
+  awk -v from="$2" -v to="$3" '
+    function rename(word) {
+      if (word == from || index(word, from "-") == 1) return to substr(word, length(from) + 1)
+      return word
+    }
+    function rename_from(first,   i) { for (i = first; i <= NF; i++) $i = rename($i) }
+    /^[ \t]*#/ || /^[ \t]*$/ { in_suites = 0; print; next }
+    /^[ \t]/ { if (in_suites) { indent = $0; sub(/[^ \t].*/, "", indent); rename_from(1); $0 = indent $0 } print; next }
+    tolower($1) == "suites:" { in_suites = 1; rename_from(2); print; next }
+    $1 == "deb" || $1 == "deb-src" {
+      in_suites = 0
+      i = 2
+      if ($i ~ /^\[/) { while (i < NF && $i !~ /\]$/) i++; i++ }
+      # The URI, then the suite.
+      $(i + 1) = rename($(i + 1))
+      print
+      next
+    }
+    { in_suites = 0; print }' "$1"
+}
+
 # Reads a 4-byte big-endian number at byte $2 of the file $1.
 xwd_field() {
   od -A n -t u1 -j "$2" -N 4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }'

@@ -59,6 +59,35 @@ echo "deb http://mirror.test/debian bookworm main" >"$apt/sources.list.d/disable
 expect "files of the mirror" "$(mirror_source_files "$apt" http://mirror.test/debian)" \
   "$apt/sources.list.d/debian.sources"
 
+# --- The same sources for another release
+# deb822 stanzas (a continued Suites field, a commented one, a URI and a
+# comment that name the release) and one-line entries with options; other
+# releases and words that only start like the release stay as they are.
+cat >"$scratch/release.sources" <<'END'
+Types: deb
+# http://mirror.test/archive/bookworm/ bookworm
+URIs: http://mirror.test/bookworm
+Suites: bookworm bookworm-updates
+  bookworm-security bullseye bookwormy
+Components: main
+
+# Suites: bookworm
+deb [arch=amd64 signed-by=/usr/share/keyrings/a b.gpg] http://mirror.test/debian bookworm-backports main
+deb-src http://mirror.test/debian bookworm main
+END
+expect "renamed suites" "$(release_sources "$scratch/release.sources" bookworm trixie)" "Types: deb
+# http://mirror.test/archive/bookworm/ bookworm
+URIs: http://mirror.test/bookworm
+Suites: trixie trixie-updates
+  trixie-security bullseye bookwormy
+Components: main
+
+# Suites: bookworm
+deb [arch=amd64 signed-by=/usr/share/keyrings/a b.gpg] http://mirror.test/debian trixie-backports main
+deb-src http://mirror.test/debian trixie main"
+expect "the same release unchanged" "$(release_sources "$scratch/release.sources" bookworm bookworm)" \
+  "$(cat "$scratch/release.sources")"
+
 # --- Counting lit pixels in an Xvfb screen dump
 # The format is the byte itself, as an octal escape.
 # shellcheck disable=SC2059
