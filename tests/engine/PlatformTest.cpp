@@ -10,6 +10,7 @@
 
 #include "engine/FullScreenModes.h"
 #include "engine/Platform.h"
+#include "support/DesktopSize.h"
 
 namespace {
 
@@ -123,11 +124,9 @@ TEST(Platform, WindowOpensWithoutAnAudioDeviceAndOnlyAudioFails) {
 // The display's full-screen modes, asked of SDL: its desktop size is offered,
 // no larger one, and the question leaves SDL as it found it.
 TEST(Platform, FullScreenModesOfferTheDisplayAndLeaveSdlAsItWas) {
-    ASSERT_NE(-1, SDL_Init(SDL_INIT_VIDEO));
-    const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    const int width = info->current_w;
-    const int height = info->current_h;
-    SDL_Quit();
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(desktopSize(width, height));
 
     FullScreenModes display;
     display.query();
