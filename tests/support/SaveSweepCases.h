@@ -1,11 +1,11 @@
 // The save sweep's cases, the same for each text table: every state's answer
 // rows and room rules come back as the player left them, together the states
-// choose every row, and each room's states pass every step of its scenes. Included by one test file of
-// each program, whose text table the sweep then runs over.
+// choose every row, and the states where each scene plays pass its every
+// step. Included by one test file of each program, whose text table the sweep
+// then runs over.
 #ifndef QUENDRALVOSS_TESTS_SUPPORT_SAVESWEEPCASES_H
 #define QUENDRALVOSS_TESTS_SUPPORT_SAVESWEEPCASES_H
 
-#include "play/RoomTables.h"
 #include "support/SaveSweep.h"
 
 namespace {
@@ -33,18 +33,19 @@ INSTANTIATE_TEST_SUITE_P(EveryState, SaveSweepTest, testing::Range(0, sweep::kSw
 
 TEST(SaveSweepCoverage, EveryRowIsChosenInSomeState) { sweep::checkEveryRowIsChosen(); }
 
-TEST(SaveSweepCoverage, EverySceneButTheEndingPlaysInOneRoom) { sweep::checkEverySceneHasARoom(); }
+TEST(SaveSweepCoverage, TheStepChecksSplitTheSweepWithoutAGap) { sweep::checkTheCoverageChecksSplitTheSweep(); }
 
-// One test a room, each sweeping only that room's states.
+// One test a part of the sweep (a room, or part of one), each sweeping only
+// its own states.
 class SaveSweepStepCoverage : public testing::TestWithParam<int32_t> {};
 
-TEST_P(SaveSweepStepCoverage, EveryStepIsPassedInSomeStateOfItsRoom) {
-    sweep::checkEveryStepIsPassedInItsRoom(GetParam());
+TEST_P(SaveSweepStepCoverage, EveryStepIsPassedInSomeState) {
+    sweep::checkEveryStepIsPassed(sweep::kStepCoverages[GetParam()]);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRoom, SaveSweepStepCoverage, testing::Range(0, kRoomCount),
+INSTANTIATE_TEST_SUITE_P(EveryPart, SaveSweepStepCoverage, testing::Range(0, sweep::kStepCoverageCount),
                          [](const testing::TestParamInfo<int32_t>& info) {
-                             return "room" + std::to_string(info.param);
+                             return std::string(sweep::kStepCoverages[info.param].label);
                          });
 
 }  // namespace
