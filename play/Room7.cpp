@@ -38,9 +38,9 @@ const float kHallWalls[6][5] = {
 const RoomRow kTunnelRing = {mesh::kTunnelRing, picture::kTunnelRing, picture::kDampSheen, 0.0f, 5.0f, 1.0f, 0,
                              kNoCollision, kNoCollision, kNoCollision, 20.0f};
 
-// The tunnel's mouth, there until the approach is over, and its side walls
-// while they stand.
-bool mouthThere(const StoryState& s) { return s.tunnelApproach() < 1.0f; }
+// The tunnel's mouth, there until the tunnel is fully open, and its side
+// walls while they stand.
+bool mouthThere(const StoryState& s) { return s.tunnelOpening() < 1.0f; }
 bool wallsStand(const StoryState& s) { return s.tunnelClosing() < kTunnelWallsGoneAt; }
 const StoryRoomRow kTunnelStart[] = {
     {mouthThere, kObjTunnelStart1, {mesh::kTunnelStart, picture::kTunnelRing, picture::kDampSheen, 9.5f, 5.0f, 1.0f, 0,
@@ -57,7 +57,7 @@ const StoryRoomRow kTunnelWalls[] = {
 // player: two copies, at x offsets of -30 and 0, only while the tunnel has
 // not closed, as closing takes them away. They join the floor list.
 void appendOpenArches(SceneObjectList& w, StoryState& story) {
-    if (!(story.tunnelApproach() == 1.0f && story.tunnelClosing() < 1.0f)) {
+    if (!(story.tunnelOpening() == 1.0f && story.tunnelClosing() < 1.0f)) {
         return;
     }
     for (int k = -1; k <= 0; ++k) {
@@ -97,9 +97,9 @@ void appendTunnelSets(SceneObjectList& w) {
     }
 }
 
-// Until the tunnel has closed: its rings (still before the approach ends,
-// moving while it opens, each at its own speed and as far on as the
-// closing) in the row list, and the floor strips in the floor list.
+// Until the tunnel has closed: its rings (still until the tunnel is fully
+// open, then moving, each at its own speed and as far on as the closing)
+// in the row list, and the floor strips in the floor list.
 void appendRingsAndFloor(SceneObjectList& w, StoryState& story) {
     if (!(story.tunnelClosing() < 1.0f)) {
         return;
@@ -107,7 +107,7 @@ void appendRingsAndFloor(SceneObjectList& w, StoryState& story) {
     for (int n = 0; n <= 19; ++n) {
         const float xn = -0.5f - 1.5f * static_cast<float>(n);
         RoomRow ring = kTunnelRing;
-        if (story.tunnelApproach() == 1.0f) {
+        if (story.tunnelOpening() == 1.0f) {
             const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
             ring.mesh = mesh::kTunnelRingMoving;
             for (int k = -1; k <= 0; ++k) {
@@ -118,7 +118,7 @@ void appendRingsAndFloor(SceneObjectList& w, StoryState& story) {
                                                                       .speed(s)
                                                                       .take()));
             }
-        } else if (story.tunnelApproach() < 1.0f) {
+        } else if (story.tunnelOpening() < 1.0f) {
             for (int k = -1; k <= 0; ++k) {
                 ring.x = 30.0f * static_cast<float>(k) + xn;
                 story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring).take()));

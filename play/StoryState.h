@@ -32,7 +32,9 @@ struct StoryState {
     bool personSawCostume() const { return storyFlag42; }   // the person upstairs was shown the costume trick
     bool goatGreeted() const { return storyFlag43; }
     bool gateOpened() const { return storyFlag48; }
-    float tunnelApproach() const { return storyValue49; }   // grows with the way walked in; 1 once it shuts
+    // How far the tunnel has opened: rising from 0 as the player walks in; at
+    // 1 it is fully open and its closing begins.
+    float tunnelOpening() const { return storyValue49; }
     float tunnelClosing() const { return storyValue50; }    // 0 open, rising to 1 as the tunnel closes behind
     bool hallReached() const { return storyFlag51; }        // the player has stepped into the hall at the end
     float eyesOpening() const { return storyValue52; }      // 0 shut, rising to 1 as the eyes open

@@ -212,7 +212,7 @@ float tunnelPathLimit(float x) {
 }
 
 void updateRoom7Behaviour(PlayScreen& play, float dt) {
-    if (play.story.tunnelApproach() < 1.0f) {
+    if (play.story.tunnelOpening() < 1.0f) {
         openTunnel(play);
     }
     if (play.story.tunnelClosing() > 0.0f && play.story.tunnelClosing() < 1.0f) {

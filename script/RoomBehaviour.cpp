@@ -173,7 +173,7 @@ void standAtGate(PlayScreen& play) { play.player.position.x = 4.0f; }
 
 const RoomRule kStreetRuleRows[] = {
     {anywhere(), over(10.25f), anywhere(), statuesLeft, kAnyTime, room::kGarden, kNoStep, nullptr},
-    {anywhere(), over(9.8f), anywhere(), statuesAsleep, kAnyTime, room::kNone, step::kPlayerDucks, wakeStatues},
+    {anywhere(), over(9.8f), anywhere(), statuesAsleep, kAnyTime, room::kNone, step::kCameraDrawsBack, wakeStatues},
     {between(2.9f, 4.0f), between(4.1f, 5.9f), anywhere(), gateOpenAtDawn, kAnyTime, room::kTunnel, kNoStep,
      standAtGate},
 };

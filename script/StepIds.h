@@ -56,8 +56,8 @@ enum StepId : int32_t {
     kCatEyeGlows = 29,
 
     // The bird statues.
-    kPlayerDucks = 30,
-    kStatuesWake = 31,
+    kCameraDrawsBack = 30,
+    kAfterStatuesWake = 31,
     kTurnToRightStatue = 32,
     kRightStatueDuty = 33,
     kLeftStatuePurpose = 34,
@@ -127,7 +127,7 @@ enum StepId : int32_t {
     kPersonButSee = 91,
     kPersonTrickFirst = 92,
     kPersonSeesYou = 93,
-    kPersonCostumeAnswer = 94,
+    kYouPlayCostumeTrick = 94,
     kPersonDarkens = 95,
     kPersonSceneEnds = 96,
 

@@ -55,7 +55,7 @@ bool updateWorldScript(PlayScreen& play, float dt) {
     if (play.world.frameCounter % 3 == 0) {
         float volume = 0.7f * play.view.roomFade;
         if (play.world.room == room::kTunnel) {
-            volume *= (play.story.tunnelApproach() + 4.0f * play.story.tunnelClosing()) / 5.0f;
+            volume *= (play.story.tunnelOpening() + 4.0f * play.story.tunnelClosing()) / 5.0f;
         }
         gMusic->setVolume(volume);
     }

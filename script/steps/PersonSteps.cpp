@@ -25,8 +25,8 @@ const StepRow kPersonRows[] = {
      step::kPersonDarkens},
 };
 
-void personSeesYou(PlayScreen& play) { showYou(play); play.script.scriptStep = step::kPersonCostumeAnswer; }
-void personCostumeAnswer(PlayScreen& play) { showCostumeAnswer(play); play.script.scriptStep = step::kPersonQuestion; }
+void personSeesYou(PlayScreen& play) { showYou(play); play.script.scriptStep = step::kYouPlayCostumeTrick; }
+void youPlayCostumeTrick(PlayScreen& play) { showCostumeAnswer(play); play.script.scriptStep = step::kPersonQuestion; }
 void personDarkens(PlayScreen& play) { darkenToStep(play, step::kPersonSceneEnds); }
 void personSceneEnds(PlayScreen& play) {
     deleteRowObject(play, kObjYou);
@@ -35,7 +35,7 @@ void personSceneEnds(PlayScreen& play) {
 }
 
 const StepRecord kPersonRecords[] = {{step::kPersonSeesYou, personSeesYou},
-                                     {step::kPersonCostumeAnswer, personCostumeAnswer},
+                                     {step::kYouPlayCostumeTrick, youPlayCostumeTrick},
                                      {step::kPersonDarkens, personDarkens}, {step::kPersonSceneEnds, personSceneEnds}};
 
 }  // namespace

@@ -12,18 +12,19 @@ namespace {
 
 // Columns of a row: step, sound call, sound, volume, line, delay, next.
 const StepRow kStatueRows[] = {
-    {step::kStatuesWake, kStepSilent, 0, 0.0f, kNoStepLine, 1.0f, step::kTurnToRightStatue},
+    {step::kAfterStatuesWake, kStepSilent, 0, 0.0f, kNoStepLine, 1.0f, step::kTurnToRightStatue},
     {step::kRightStatueRejects, kStepCue, sound::kRightBirdVoice, 0.8f, kStpRightStatueRejects, kKeepDelay,
      step::kNone},
     {step::kLeftStatueContent, kStepCue, sound::kLeftBirdVoice, 0.8f, kStpLeftStatueContent, kKeepDelay, step::kNone},
 };
 
-// The player ducks a little as the statues wake.
-void playerDucks(PlayScreen& play) {
+// The waking statues jolted the camera toward them; it draws back from the
+// wall to 0.2 behind the player's eye.
+void cameraDrawsBack(PlayScreen& play) {
     Vec3 eye = play.player.playerEyePosition();
     eye.y -= 0.2f;
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.3f, false);
-    nextAfter(play, 0.3f, step::kStatuesWake);
+    nextAfter(play, 0.3f, step::kAfterStatuesWake);
 }
 
 void turnToRightStatue(PlayScreen& play) {
@@ -62,7 +63,7 @@ void leftStatueVerdict(PlayScreen& play) {
 }
 
 const StepRecord kStatueRecords[] = {
-    {step::kPlayerDucks, playerDucks}, {step::kTurnToRightStatue, turnToRightStatue},
+    {step::kCameraDrawsBack, cameraDrawsBack}, {step::kTurnToRightStatue, turnToRightStatue},
     {step::kRightStatueDuty, rightStatueDuty}, {step::kLeftStatuePurpose, leftStatuePurpose},
     {step::kRightStatueOnShow, rightStatueOnShow}, {step::kLeftStatueEnds, leftStatueEnds},
     {step::kStatuesDone, statuesDone}, {step::kLeftStatueVerdict, leftStatueVerdict},

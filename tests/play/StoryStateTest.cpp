@@ -38,7 +38,7 @@ struct ValueName {
 const ValueName kValues[] = {
     {"processionShift", &StoryState::storyValue04, &StoryState::processionShift},
     {"hatDropX", &StoryState::storyValue14, &StoryState::hatDropX},
-    {"tunnelApproach", &StoryState::storyValue49, &StoryState::tunnelApproach},
+    {"tunnelOpening", &StoryState::storyValue49, &StoryState::tunnelOpening},
     {"tunnelClosing", &StoryState::storyValue50, &StoryState::tunnelClosing},
     {"eyesOpening", &StoryState::storyValue52, &StoryState::eyesOpening},
 };

@@ -111,7 +111,7 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
     frame();
     EXPECT_TRUE(p.story.birdStatuesAwake());
     EXPECT_EQ(1, heard(302, 0.8f));
-    EXPECT_EQ(step::kPlayerDucks, p.script.scriptStep);
+    EXPECT_EQ(step::kCameraDrawsBack, p.script.scriptStep);
     EXPECT_FLOAT_EQ(0.5f, p.script.scriptStepDelay);
     EXPECT_FLOAT_EQ(0.5f, p.view.flight.flightDuration);
     EXPECT_FALSE(p.view.flight.flightEase);
@@ -258,7 +258,7 @@ TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     for (const auto& o : openings) {
         standAt(o[0], 5.0f);
         frame();
-        EXPECT_NEAR((o[0] / 29.0f) * (o[0] / 29.0f), p.story.tunnelApproach(), 1e-5f);
+        EXPECT_NEAR((o[0] / 29.0f) * (o[0] / 29.0f), p.story.tunnelOpening(), 1e-5f);
         for (const SceneObject* row : p.story.tunnelRowList) {
             EXPECT_NEAR(o[1] * 0.0174533f, row->rotation.x, 1e-4f);
         }
@@ -267,7 +267,7 @@ TEST_F(RoomRulesTest, TheTunnelOpensWithTheDistanceAndCloses) {
     }
     standAt(-29.5f, 5.0f);
     frame();
-    EXPECT_EQ(1.0f, p.story.tunnelApproach());
+    EXPECT_EQ(1.0f, p.story.tunnelOpening());
     EXPECT_GT(p.story.tunnelClosing(), 0.0f);
     EXPECT_LT(p.story.tunnelClosing(), 0.01f);
     EXPECT_EQ(1, heard(343, 0.6f));

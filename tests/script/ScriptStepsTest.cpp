@@ -132,9 +132,9 @@ const StepCase kCases[] = {
          EXPECT_EQ(action::kUseSpecialTrick, selectedActionId(p));
      }},
     {nullptr, step::kPersonLong, kStpPersonLong, {{333, 0.15f}}, step::kNone, 0.0f, nullptr},
-    {ghost, step::kPersonSeesYou, kNoLine, {}, step::kPersonCostumeAnswer, 3.0f,
+    {ghost, step::kPersonSeesYou, kNoLine, {}, step::kYouPlayCostumeTrick, 3.0f,
      [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
-    {noCostume, step::kPersonSeesYou, kNoLine, {}, step::kPersonCostumeAnswer, 3.0f,
+    {noCostume, step::kPersonSeesYou, kNoLine, {}, step::kYouPlayCostumeTrick, 3.0f,
      [](PlayScreen& p) { EXPECT_EQ(2, countNamed(p, kObjYou)); }},
     {nullptr, step::kPersonFirstVerdict, kStpPersonVerdict1, {{333, 0.0999f}}, step::kPersonSecondVerdict, 0.0f,
      nullptr},

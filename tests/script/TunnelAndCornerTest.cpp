@@ -118,7 +118,7 @@ TEST_F(TunnelAndCornerTest, ARebuiltOpenTunnelClosesLikeTheLiveOne) {
     p.enterRoom(room::kTunnel);
     p.player.position.set(-29.5f, 5.0f, 0.0f);
     s.frames(1);
-    ASSERT_FLOAT_EQ(1.0f, p.story.tunnelApproach());
+    ASSERT_FLOAT_EQ(1.0f, p.story.tunnelOpening());
     ASSERT_GT(p.story.tunnelClosing(), 0.0f);
     const TunnelPieces live = tunnelPieces(p);
     EXPECT_EQ(40, live.segments);

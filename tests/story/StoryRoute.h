@@ -201,7 +201,7 @@ private:
         if (!d.walkUntil(12.65f, 10.6f, [&] { return p().story.birdStatuesAwake(); }, "the statues waking",
                          false)) return false;
         if (!d.playOut() ||
-            !chain({step::kPlayerDucks, step::kStatuesWake, step::kTurnToRightStatue, step::kRightStatueDuty,
+            !chain({step::kCameraDrawsBack, step::kAfterStatuesWake, step::kTurnToRightStatue, step::kRightStatueDuty,
                     step::kLeftStatuePurpose, step::kRightStatueOnShow, step::kLeftStatueEnds, step::kStatuesDone},
                    "the statues' scene")) return false;
         if (!d.walkUntil(12.65f, 10.6f, [&] { return p().player.position.y >= 9.79f; }, "the statues' hold",
@@ -391,7 +391,7 @@ private:
                d.milestone("the person sees a trick",
                            [&] {
                                return toThePerson() && d.actAndPlayOut(action::kTrick, kObjPerson) &&
-                                      chain({step::kPersonSeesYou, step::kPersonCostumeAnswer, step::kPersonQuestion,
+                                      chain({step::kPersonSeesYou, step::kYouPlayCostumeTrick, step::kPersonQuestion,
                                              step::kPersonAgrees, step::kPersonButSee, step::kPersonTrickFirst,
                                              step::kPersonDarkens, step::kPersonSceneEnds},
                                             "the person's first scene") &&
@@ -515,7 +515,7 @@ private:
         d.extraBounds = [](float x, float y) { return x > -30.0f && x < 0.0f && y > tunnelPathLimit(x) - 0.05f; };
         return d.milestone("the tunnel opens",
                            [&] {
-                               return d.walkUntil(-29.5f, 5.0f, [&] { return p().story.tunnelApproach() == 1.0f; },
+                               return d.walkUntil(-29.5f, 5.0f, [&] { return p().story.tunnelOpening() == 1.0f; },
                                                   "the tunnel opening") &&
                                       check(p().story.tunnelClosing() > 0.0f && !exists(kObjTunnelStart1) &&
                                                 !p().story.tunnelRowList.empty(),
