@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/Costume.h"
 #include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
 #include "engine/Random.h"
@@ -51,17 +52,10 @@ void BackdropLayer::createBackdropLayer(bool ghost, bool werewolf, bool death) {
     costumeOverlayTexture = acquireTextureByNumber(picture::kCostumeOverlay);
     // The flags pick one number and only that texture is taken, so that a
     // second set flag cannot leave a reference behind.
-    int costume = 254;
-    if (death) {
-        costume = 254;
-    }
-    if (ghost) {
-        costume = 255;
-    }
-    if (werewolf) {
-        costume = 256;
-    }
-    costumeTexture = acquireTextureByNumber(costume);
+    const CostumeValue worn = costumeWorn({ghost, werewolf, death}, kWerewolfGhostDeath);
+    const int32_t look = forCostume(worn, picture::kCostumeGhostLook, picture::kCostumeWerewolfLook,
+                                    picture::kCostumeDeathLook, picture::kCostumeDeathLook);
+    costumeTexture = acquireTextureByNumber(look);
 }
 
 void BackdropLayer::freeBackdropLayer() {

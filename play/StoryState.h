@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/Costume.h"
+
 class SceneObject;
 
 // How far the story has come: the costume, what has been taken, placed and
@@ -38,6 +40,8 @@ struct StoryState {
     float tunnelClosing() const { return storyValue50; }    // 0 open, rising to 1 as the tunnel closes behind
     bool hallReached() const { return storyFlag51; }        // the player has stepped into the hall at the end
     float eyesOpening() const { return storyValue52; }      // 0 shut, rising to 1 as the eyes open
+    // The three costume flags, for costumeWorn.
+    CostumeFlags costumeFlags() const { return {costumeGhost, costumeWerewolf, costumeDeath}; }
 
     bool costumeGhost = false;
     bool costumeWerewolf = false;

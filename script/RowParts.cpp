@@ -1,6 +1,7 @@
 #include "script/RowParts.h"
 
 #include "app/ActionEntry.h"
+#include "app/Costume.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/GroundGrid.h"
 #include "play/PlayScreen.h"
@@ -88,14 +89,10 @@ void showCostumeAnswer(PlayScreen& play) {
 }
 
 void showAnswerForCostume(PlayScreen& play, AnswerText ghost, AnswerText werewolf, AnswerText death) {
-    if (play.story.costumeGhost) {
-        showAnswer(play, ghost);
-    }
-    if (play.story.costumeWerewolf) {
-        showAnswer(play, werewolf);
-    }
-    if (play.story.costumeDeath) {
-        showAnswer(play, death);
+    const CostumeValue worn = costumeWorn(play.story.costumeFlags(), kDeathWerewolfGhost);
+    const AnswerText answer = forCostume(worn, ghost, werewolf, death, kNoAnswer);
+    if (answer != kNoAnswer) {
+        showAnswer(play, answer);
     }
 }
 

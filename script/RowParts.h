@@ -54,8 +54,8 @@ void startRowFlight(PlayScreen& play, const Vec3& position, const Vec3& angles);
 // Moves the ground grid's disturbed area two cells along its second axis and
 // raises it by 0.1; nothing in a room without a grid.
 void rippleGroundGrid(PlayScreen& play);
-// The costume's line for a trick: ghost, then werewolf, then death, a later
-// one replacing an earlier; with no costume flag the panel stays closed.
+// The costume's line for a trick, death's flag first, then werewolf's, then
+// ghost's; with no costume flag the panel stays closed.
 void showCostumeAnswer(PlayScreen& play);
 // The same choice among the given answers, one for each costume.
 void showAnswerForCostume(PlayScreen& play, AnswerText ghost, AnswerText werewolf, AnswerText death);

@@ -1,5 +1,6 @@
 #include "script/StepParts.h"
 
+#include "app/Costume.h"
 #include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
@@ -33,14 +34,8 @@ void nextAfter(PlayScreen& play, float seconds, int32_t next) {
 }
 
 StepText sayForCostume(PlayScreen& play, StepText ghost, StepText werewolf, StepText death) {
-    StepText line = kNoStepLine;
-    if (play.story.costumeGhost) {
-        line = ghost;
-    } else if (play.story.costumeWerewolf) {
-        line = werewolf;
-    } else if (play.story.costumeDeath) {
-        line = death;
-    }
+    const CostumeValue worn = costumeWorn(play.story.costumeFlags(), kGhostWerewolfDeath);
+    const StepText line = forCostume(worn, ghost, werewolf, death, kNoStepLine);
     if (line != kNoStepLine) {
         say(play, line);
     }
@@ -109,10 +104,8 @@ SweepEffect* sweepTakesOver(PlayScreen& play, SceneObject* instance) {
 }
 
 void showYou(PlayScreen& play) {
-    int32_t mesh = -1;
-    if (play.story.costumeDeath) mesh = mesh::kCostumeDeath;
-    if (play.story.costumeGhost) mesh = mesh::kCostumeGhost;
-    if (play.story.costumeWerewolf) mesh = mesh::kCostumeWerewolf;
+    const CostumeValue worn = costumeWorn(play.story.costumeFlags(), kWerewolfGhostDeath);
+    const int32_t mesh = forCostume(worn, mesh::kCostumeGhost, mesh::kCostumeWerewolf, mesh::kCostumeDeath, -1);
     // Without a costume flag "you" keeps the blank mesh rather than asking
     // for a mesh that does not exist.
     std::unique_ptr<SceneObject> you = makeSceneObject();

@@ -1,4 +1,5 @@
 // Short answers: the narrator's one-line replies, the witch's refusal and the opened lock.
+#include "app/Costume.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -21,10 +22,11 @@ const StepRow kShortAnswerRows[] = {
 
 // The stationary witch answers only the death costume.
 void witchAnswers(PlayScreen& play) {
-    if (play.story.costumeDeath) {
+    const CostumeValue worn = costumeWorn(play.story.costumeFlags(), kDeathWerewolfGhost);
+    if (worn == kCostumeDeath) {
         playCueOnAnyChannel(sound::kWitchVoice, 0.4f);
         say(play, kStpWitchNo);
-    } else if (play.story.costumeWerewolf || play.story.costumeGhost) {
+    } else if (worn != kCostumeNone) {
         say(play, kStpNoEffect);
     }
     play.script.scriptStep = step::kNone;
