@@ -50,21 +50,25 @@ public:
     int32_t frameCount;
     int32_t vertexCount;
     // frameCount key times, and per keyframe 3 * vertexCount position and
-    // normal values; 2 texture coordinates per vertex; the blended pose that
-    // is drawn. All but the key times are released once compiled.
+    // normal values; 2 texture coordinates per vertex. All but the key times
+    // are released once compiled.
     std::vector<float> keyTimes;
     std::vector<std::vector<float>> framePositions;
     std::vector<std::vector<float>> frameNormals;
     std::vector<float> texCoords;
-    std::vector<float> workPositions;
-    std::vector<float> workNormals;
-    float lastTime;
-    uint32_t displayList;
+
+    // The pose last drawn, 3 floats a vertex (released once compiled), and the
+    // wrapped time it was computed for: -1 when fresh, -FLT_MAX after a cross-fade.
+    const std::vector<float>& getWorkPositions() const { return workPositions; }
+    const std::vector<float>& getWorkNormals() const { return workNormals; }
+    float getLastTime() const { return lastTime; }
+    // The display list of a compiled mesh (the first of one per cluster), else 0.
+    uint32_t getDisplayList() const { return displayList; }
     // A sphere in model space that holds every vertex of every keyframe, and
     // so every pose drawn between them; radius -1 for an empty mesh. Kept
     // when the mesh is compiled.
-    Vec3 boundsCentre;
-    float boundsRadius;
+    const Vec3& getBoundsCentre() const { return boundsCentre; }
+    float getBoundsRadius() const { return boundsRadius; }
 
     // A run of consecutive triangles that lie close together, with a sphere
     // over every keyframe.
@@ -75,9 +79,12 @@ public:
         float radius;
     };
     // The runs, in order and covering every vertex, of a mesh large enough
-    // that a view often sees only part of it; empty for the others. A
-    // compiled mesh has one display list per run, displayList + k.
-    std::vector<Cluster> clusters;
+    // that a view often sees only part of it; empty for the others.
+    const std::vector<Cluster>& getClusters() const { return clusters; }
+
+    // Test seam: the work positions, writable, so that a test can mark them
+    // and see whether the next draw recomputed them.
+    std::vector<float>& workPositionsForTest() { return workPositions; }
 
 private:
     // Brings t into one animation period.
@@ -95,6 +102,14 @@ private:
     // Recomputes the work arrays for time t unless they hold it already.
     void pose(float t);
     void drawWorkArrays(int32_t first, int32_t count);
+
+    std::vector<float> workPositions;
+    std::vector<float> workNormals;
+    float lastTime;
+    uint32_t displayList;
+    Vec3 boundsCentre;
+    float boundsRadius;
+    std::vector<Cluster> clusters;
 };
 
 #endif

@@ -176,19 +176,19 @@ float SceneObject::fadeWeight() const { return fadeFromMesh ? fadeElapsed / fade
 bool SceneObject::drawnBounds(Vec3& centre, float& radius) const {
     // In model space: the mesh's sphere, grown to hold the fade source's too
     // (a blend of two poses lies between them).
-    const Mesh* shown = mesh && mesh->boundsRadius >= 0.0f ? mesh : nullptr;
-    const Mesh* faded = fadeFromMesh && fadeFromMesh->boundsRadius >= 0.0f ? fadeFromMesh : nullptr;
+    const Mesh* shown = mesh && mesh->getBoundsRadius() >= 0.0f ? mesh : nullptr;
+    const Mesh* faded = fadeFromMesh && fadeFromMesh->getBoundsRadius() >= 0.0f ? fadeFromMesh : nullptr;
     if (!shown && !faded) {
         return false;
     }
     const Mesh* base = shown ? shown : faded;
-    double c[3] = {base->boundsCentre.x, base->boundsCentre.y, base->boundsCentre.z};
-    double r = base->boundsRadius;
+    double c[3] = {base->getBoundsCentre().x, base->getBoundsCentre().y, base->getBoundsCentre().z};
+    double r = base->getBoundsRadius();
     if (shown && faded) {
-        const double dx = faded->boundsCentre.x - c[0];
-        const double dy = faded->boundsCentre.y - c[1];
-        const double dz = faded->boundsCentre.z - c[2];
-        r = std::max(r, std::sqrt(dx * dx + dy * dy + dz * dz) + faded->boundsRadius);
+        const double dx = faded->getBoundsCentre().x - c[0];
+        const double dy = faded->getBoundsCentre().y - c[1];
+        const double dz = faded->getBoundsCentre().z - c[2];
+        r = std::max(r, std::sqrt(dx * dx + dy * dy + dz * dz) + faded->getBoundsRadius());
     }
     // Placed as transform() places the mesh: turned about X, then Y, then Z,
     // then moved to the position. Turns keep the radius.
@@ -221,7 +221,7 @@ void SceneObject::drawMeshes(const ViewFrustum* view) {
     }
     if (fadeFromMesh) {
         mesh->drawBlended(animTime, animTime, *fadeFromMesh, fadeWeight());
-    } else if (view && !mesh->clusters.empty()) {
+    } else if (view && !mesh->getClusters().empty()) {
         mesh->drawInView(animTime, view->inModelSpace(position, rotation));
     } else {
         mesh->draw(animTime);

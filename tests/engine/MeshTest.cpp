@@ -111,11 +111,11 @@ protected:
         EXPECT_EQ(0u, mesh.framePositions.capacity());
         EXPECT_EQ(0u, mesh.frameNormals.capacity());
         EXPECT_EQ(0u, mesh.texCoords.capacity());
-        EXPECT_EQ(0u, mesh.workPositions.capacity());
-        EXPECT_EQ(0u, mesh.workNormals.capacity());
-        EXPECT_EQ(0u, mesh.displayList);
-        EXPECT_EQ(-1.0f, mesh.lastTime);
-        EXPECT_EQ(-1.0f, mesh.boundsRadius);
+        EXPECT_EQ(0u, mesh.getWorkPositions().capacity());
+        EXPECT_EQ(0u, mesh.getWorkNormals().capacity());
+        EXPECT_EQ(0u, mesh.getDisplayList());
+        EXPECT_EQ(-1.0f, mesh.getLastTime());
+        EXPECT_EQ(-1.0f, mesh.getBoundsRadius());
     }
 
     TestDirectory directory;
@@ -138,8 +138,8 @@ TEST_F(MeshTest, LoadsScaledCoordinatesNormalsAndKeyTimes) {
     ASSERT_TRUE(mesh.load("res/1.dat"));
     EXPECT_EQ(2, mesh.frameCount);
     EXPECT_EQ(3, mesh.vertexCount);
-    EXPECT_EQ(0u, mesh.displayList);
-    EXPECT_EQ(-1.0f, mesh.lastTime);
+    EXPECT_EQ(0u, mesh.getDisplayList());
+    EXPECT_EQ(-1.0f, mesh.getLastTime());
     EXPECT_FLOAT_EQ(0.25f, mesh.texCoords[0]);
     EXPECT_FLOAT_EQ(0.75f, mesh.texCoords[1]);
     EXPECT_FLOAT_EQ(0.0f, mesh.texCoords[2]);
@@ -159,8 +159,8 @@ TEST_F(MeshTest, LoadsScaledCoordinatesNormalsAndKeyTimes) {
     ASSERT_EQ(2u, mesh.frameNormals.size());
     EXPECT_EQ(9u, mesh.framePositions[1].size());
     EXPECT_EQ(9u, mesh.frameNormals[1].size());
-    EXPECT_EQ(9u, mesh.workPositions.size());
-    EXPECT_EQ(9u, mesh.workNormals.size());
+    EXPECT_EQ(9u, mesh.getWorkPositions().size());
+    EXPECT_EQ(9u, mesh.getWorkNormals().size());
 
     // Equal neighbouring key times and bytes after the last keyframe are fine.
     MeshFile doubled = MeshFile::plain(3, {0, 5000, 5000, 10000});
@@ -182,12 +182,12 @@ TEST_F(MeshTest, BoundsHoldEveryKeyframeAndOutliveCompiling) {
     for (float t = 0.0f; t < 1.0f; t += 0.0625f) {
         for (int32_t i = 0; i < 3; ++i) {
             Vec3 d = mesh.vertexAt(i, t);
-            d.subtract(mesh.boundsCentre);
-            EXPECT_LE(d.length(), mesh.boundsRadius) << "vertex " << i << " at " << t;
+            d.subtract(mesh.getBoundsCentre());
+            EXPECT_LE(d.length(), mesh.getBoundsRadius()) << "vertex " << i << " at " << t;
         }
     }
     // Tight: the two ends of vertex 0's path are 8 apart.
-    EXPECT_LT(mesh.boundsRadius, 4.2f);
+    EXPECT_LT(mesh.getBoundsRadius(), 4.2f);
 
     // A one-frame mesh drops its positions into a display list but keeps its
     // sphere.
@@ -195,12 +195,12 @@ TEST_F(MeshTest, BoundsHoldEveryKeyframeAndOutliveCompiling) {
     still.frames[0].positions = {fixed(2.0f), 0, 0, fixed(4.0f), 0, 0, fixed(3.0f), fixed(1.0f), 0};
     ASSERT_TRUE(write("res/2.dat", still));
     ASSERT_TRUE(mesh.load("res/2.dat"));
-    ASSERT_NE(0u, mesh.displayList);
+    ASSERT_NE(0u, mesh.getDisplayList());
     EXPECT_TRUE(mesh.framePositions.empty());
-    EXPECT_FLOAT_EQ(3.0f, mesh.boundsCentre.x);
-    EXPECT_FLOAT_EQ(0.5f, mesh.boundsCentre.y);
-    EXPECT_GE(mesh.boundsRadius, std::sqrt(1.25f));
-    EXPECT_LT(mesh.boundsRadius, 1.2f);
+    EXPECT_FLOAT_EQ(3.0f, mesh.getBoundsCentre().x);
+    EXPECT_FLOAT_EQ(0.5f, mesh.getBoundsCentre().y);
+    EXPECT_GE(mesh.getBoundsRadius(), std::sqrt(1.25f));
+    EXPECT_LT(mesh.getBoundsRadius(), 1.2f);
 }
 
 TEST_F(MeshTest, CountsTheVerticesHandedToOpenGl) {
@@ -325,12 +325,12 @@ TEST_F(MeshTest, KeyframesAreChosenAndBlendedByTheWrappedTime) {
     // Clamped to the last key, which wraps to time 0: frame 0.
     startFrame();
     mesh.drawClamped(5.0f);
-    EXPECT_EQ(0.0f, mesh.lastTime);
-    EXPECT_FLOAT_EQ(4.0f, mesh.workPositions[0]);
+    EXPECT_EQ(0.0f, mesh.getLastTime());
+    EXPECT_FLOAT_EQ(4.0f, mesh.getWorkPositions()[0]);
     mesh.drawClamped(-3.0f);
-    EXPECT_EQ(0.0f, mesh.lastTime);
+    EXPECT_EQ(0.0f, mesh.getLastTime());
     mesh.drawClamped(0.5f);
-    EXPECT_FLOAT_EQ(6.0f, mesh.workPositions[0]);
+    EXPECT_FLOAT_EQ(6.0f, mesh.getWorkPositions()[0]);
 }
 
 TEST_F(MeshTest, DrawingRecomputesOnlyWhenTheTimeChangesOrAfterACrossFade) {
@@ -341,24 +341,24 @@ TEST_F(MeshTest, DrawingRecomputesOnlyWhenTheTimeChangesOrAfterACrossFade) {
     ASSERT_TRUE(other.load("res/1.dat"));
     startFrame();
     mesh.draw(0.4f);
-    EXPECT_FLOAT_EQ(0.4f, mesh.lastTime);
-    EXPECT_FLOAT_EQ(2.0f, mesh.workPositions[0]);
-    mesh.workPositions[0] = 99.0f;
+    EXPECT_FLOAT_EQ(0.4f, mesh.getLastTime());
+    EXPECT_FLOAT_EQ(2.0f, mesh.getWorkPositions()[0]);
+    mesh.workPositionsForTest()[0] = 99.0f;
     mesh.draw(0.4f);
-    EXPECT_EQ(99.0f, mesh.workPositions[0]);
+    EXPECT_EQ(99.0f, mesh.getWorkPositions()[0]);
 
     mesh.drawBlended(0.4f, 0.4f, other, 1.0f);
-    EXPECT_EQ(-FLT_MAX, mesh.lastTime);
-    mesh.workPositions[0] = 99.0f;
+    EXPECT_EQ(-FLT_MAX, mesh.getLastTime());
+    mesh.workPositionsForTest()[0] = 99.0f;
     mesh.draw(0.4f);
-    EXPECT_FLOAT_EQ(2.0f, mesh.workPositions[0]);
+    EXPECT_FLOAT_EQ(2.0f, mesh.getWorkPositions()[0]);
 
     mesh.vertexAtBlended(0, 0.4f, 0.4f, other, 0.5f);
-    EXPECT_EQ(-FLT_MAX, mesh.lastTime);
+    EXPECT_EQ(-FLT_MAX, mesh.getLastTime());
     // vertexAt leaves the drawing cache alone.
     mesh.draw(1.0f);
     mesh.vertexAt(0, 0.25f);
-    EXPECT_FLOAT_EQ(1.0f, mesh.lastTime);
+    EXPECT_FLOAT_EQ(1.0f, mesh.getLastTime());
 }
 
 TEST_F(MeshTest, DrawnPoseMovesOnScreen) {
@@ -394,8 +394,8 @@ TEST_F(MeshTest, OneFrameMeshIsCompiledAndDrawsWhatTheArraysDrew) {
     Mesh animated;
     ASSERT_TRUE(compiled.load("res/1.dat"));
     ASSERT_TRUE(animated.load("res/2.dat"));
-    EXPECT_NE(0u, compiled.displayList);
-    EXPECT_TRUE(glIsList(compiled.displayList));
+    EXPECT_NE(0u, compiled.getDisplayList());
+    EXPECT_TRUE(glIsList(compiled.getDisplayList()));
     EXPECT_EQ(1, compiled.frameCount);
     EXPECT_EQ(3, compiled.vertexCount);
     ASSERT_EQ(1u, compiled.keyTimes.size());
@@ -404,8 +404,8 @@ TEST_F(MeshTest, OneFrameMeshIsCompiledAndDrawsWhatTheArraysDrew) {
     EXPECT_EQ(0u, compiled.framePositions.capacity());
     EXPECT_EQ(0u, compiled.frameNormals.capacity());
     EXPECT_EQ(0u, compiled.texCoords.capacity());
-    EXPECT_EQ(0u, compiled.workPositions.capacity());
-    EXPECT_EQ(0u, compiled.workNormals.capacity());
+    EXPECT_EQ(0u, compiled.getWorkPositions().capacity());
+    EXPECT_EQ(0u, compiled.getWorkNormals().capacity());
     EXPECT_EQ(0.0f, compiled.vertexAt(0, 0.0f).length());
 
     startFrame();
@@ -419,7 +419,7 @@ TEST_F(MeshTest, OneFrameMeshIsCompiledAndDrawsWhatTheArraysDrew) {
         EXPECT_EQ(fromArrays, readWindow(kWidth, kHeight));
     }
 
-    const GLuint list = compiled.displayList;
+    const GLuint list = compiled.getDisplayList();
     compiled.clear();
     EXPECT_FALSE(glIsList(list));
     expectEmpty(compiled);
@@ -472,12 +472,12 @@ TEST_F(MeshTest, LargeMeshDrawsOnlyTheClustersInViewAndTheSamePixels) {
     Mesh compiled;
     ASSERT_TRUE(animated.load("res/1.dat"));
     ASSERT_TRUE(compiled.load("res/2.dat"));
-    ASSERT_NE(0u, compiled.displayList);
+    ASSERT_NE(0u, compiled.getDisplayList());
     for (Mesh* mesh : {&animated, &compiled}) {
         // One cluster a block, in order, covering every vertex once.
-        ASSERT_EQ(12u, mesh->clusters.size());
+        ASSERT_EQ(12u, mesh->getClusters().size());
         int32_t next = 0;
-        for (const Mesh::Cluster& c : mesh->clusters) {
+        for (const Mesh::Cluster& c : mesh->getClusters()) {
             EXPECT_EQ(next, c.first);
             EXPECT_EQ(768, c.count);
             next += c.count;
@@ -485,7 +485,7 @@ TEST_F(MeshTest, LargeMeshDrawsOnlyTheClustersInViewAndTheSamePixels) {
         EXPECT_EQ(mesh->vertexCount, next);
     }
     // Each sphere holds its vertices in every pose.
-    for (const Mesh::Cluster& c : animated.clusters) {
+    for (const Mesh::Cluster& c : animated.getClusters()) {
         for (float t = 0.0f; t < 1.0f; t += 0.125f) {
             for (int32_t i = c.first; i < c.first + c.count; i += 7) {
                 Vec3 d = animated.vertexAt(i, t);
@@ -530,8 +530,8 @@ TEST_F(MeshTest, LargeMeshDrawsOnlyTheClustersInViewAndTheSamePixels) {
     animated.drawInView(0.0f, ViewFrustum());
     EXPECT_EQ(static_cast<uint64_t>(animated.vertexCount), gVerticesSubmitted);
 
-    const GLuint list = compiled.displayList;
+    const GLuint list = compiled.getDisplayList();
     compiled.clear();
     EXPECT_FALSE(glIsList(list + 11));
-    EXPECT_TRUE(compiled.clusters.empty());
+    EXPECT_TRUE(compiled.getClusters().empty());
 }

@@ -140,7 +140,7 @@ TEST_F(ResourceCacheGlTest, TheEmptyNameIsAnEmptyDefaultOfEachKind) {
     Mesh* mesh = cache.acquireMesh("");
     EXPECT_TRUE(cache.failed());
     EXPECT_EQ(0, mesh->vertexCount);
-    EXPECT_EQ(0u, mesh->displayList);
+    EXPECT_EQ(0u, mesh->getDisplayList());
     Texture* texture = cache.acquireTexture("");
     EXPECT_TRUE(cache.failed());
     EXPECT_EQ(0u, texture->glName);
