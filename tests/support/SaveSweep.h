@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -246,6 +247,41 @@ inline const RulePlace kRulePlaces[] = {
     {"in the hall", 7, -10.5f, -3.2f, 1.5707964f},
 };
 
+// A chain of cases played live one after another in one state, saved and
+// loaded only at its end: drift that one case from a built room cannot show
+// (a look an earlier change left that a later one keeps). Each link is an
+// action on a target, with the items of all the chain's actions in hand.
+struct ChainLink {
+    int32_t action;
+    const char* target;
+};
+struct SweepChain {
+    const char* label;
+    const char* state;
+    std::vector<ChainLink> links;
+};
+const int32_t kUseKnifeAction = 10;
+const int32_t kUseLitCandleAction = 14;
+inline const SweepChain kSweepChains[] = {
+    {"the pumpkin cut twice", "1 garden", {{kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"}}},
+    {"the pumpkin carved", "1 garden",
+     {{kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"},
+      {kUseKnifeAction, "big pumpkin"}}},
+    {"the pumpkin carved and lit", "1 garden",
+     {{kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"},
+      {kUseKnifeAction, "big pumpkin"}, {kUseLitCandleAction, "big pumpkin"}}},
+};
+
+inline const int32_t kSweepChainCount = static_cast<int32_t>(sizeof(kSweepChains) / sizeof(kSweepChains[0]));
+
+// The state of that label; null when none has it.
+inline const SweepState* stateNamed(const std::string& label) {
+    for (const SweepState& state : kSweepStates) {
+        if (label == state.label) return &state;
+    }
+    return nullptr;
+}
+
 // The first action ids that are items; 0 to 3 are always in hand.
 const int32_t kFirstItem = 4;
 const int32_t kActionCount = 19;
@@ -376,6 +412,39 @@ public:
             const std::string label = std::string("standing at ") + place.label;
             if (playOut(label)) saveLoadAndCompare(label);
         }
+    }
+
+    // The chain's links played out live in turn from the state's room, then
+    // the one save and load; a link that cannot run fails the chain.
+    void sweepChain(const SweepChain& chain) {
+        PlayScreen& p = play();
+        setUp(-1);
+        for (const ChainLink& link : chain.links) {
+            const bool held = std::any_of(p.player.actions().begin(), p.player.actions().end(),
+                                          [&link](const std::unique_ptr<ActionEntry>& entry) {
+                                              return entry->actionId == link.action;
+                                          });
+            if (link.action >= kFirstItem && !held) {
+                holdItem(p.story, link.action);
+                p.player.appendAction(link.action);
+            }
+        }
+        const std::string label = std::string("the chain \"") + chain.label + "\"";
+        std::vector<int32_t> steps;
+        for (const ChainLink& link : chain.links) {
+            ASSERT_TRUE(face(link.target)) << label << ": \"" << link.target << "\" is out of sight";
+            for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) {
+                if (entry->actionId == link.action) p.player.selectedAction = entry.get();
+            }
+            performAction(p);
+            const Vec3 angles = p.player.viewAngles;
+            toSpot();
+            p.player.viewAngles = angles;
+            ASSERT_TRUE(playOut(label)) << label << " did not hand control back";
+            steps.insert(steps.end(), caseSteps.begin(), caseSteps.end());
+        }
+        caseSteps = steps;
+        saveLoadAndCompare(label);
     }
 
     // "<state>: rows ..., steps ..." for the test's output.
@@ -527,6 +596,7 @@ private:
     // without handing control back.
     bool playOut(const std::string& label) {
         PlayScreen& p = play();
+        caseSteps.clear();
         int quiet = 0;
         int still = 0;
         bool held = false;
@@ -542,7 +612,10 @@ private:
                 ++counts.ended;
                 return false;
             }
-            if (p.script.scriptStep != step::kNone) counts.stepsSeen.insert(p.script.scriptStep);
+            if (p.script.scriptStep != step::kNone) {
+                counts.stepsSeen.insert(p.script.scriptStep);
+                if (caseSteps.empty() || caseSteps.back() != p.script.scriptStep) caseSteps.push_back(p.script.scriptStep);
+            }
             quiet = p.isPlayerInControl() && p.view.roomFade >= 1.0f && !held ? quiet + 1 : 0;
             if (quiet >= 3) return true;
             const std::vector<float> now = {static_cast<float>(p.script.scriptStep), p.script.scriptStepDelay,
@@ -587,15 +660,46 @@ private:
         frame();
         ASSERT_EQ(kGameStatePlay, gGameState) << label;
         const int32_t room = p.world.room;
-        const std::vector<ObjectRecord> saved = playtest::worldRecords(p);
+        std::vector<ObjectRecord> saved = playtest::worldRecords(p);
+        std::map<std::string, std::string> savedEffects = playtest::effectRecords(p);
+        letInProgressThrough(p, saved, savedEffects);
         srand(playtest::kRoomSeed);
         gLoadRequest = 1;
         s.frames(1);
         ASSERT_EQ(kGameStatePlay, gGameState) << label << ": " << gFatalErrorText;
         ++counts.compared;
         EXPECT_EQ(room, p.world.room) << state->label << ": " << label;
-        const std::string differences = playtest::compareWorlds(room, saved, playtest::worldRecords(p));
-        EXPECT_EQ("", differences) << "room " << room << " in state \"" << state->label << "\" after " << label;
+        const std::string differences = playtest::compareWorlds(room, saved, playtest::worldRecords(p)) +
+                                        playtest::compareEffects(savedEffects, playtest::effectRecords(p));
+        EXPECT_EQ("", differences) << "room " << room << " in state \"" << state->label << "\" after " << label
+                                   << stepsOfCase();
+    }
+
+    // What is still in progress at the save and is not saved, so that the
+    // rebuilt room shows it finished: left out of the live records.
+    // Two things still running at the save are not saved, and the load shows
+    // them finished: a mesh cross-fade (the procession's 0.75 seconds between
+    // walking and standing, the dog's, the fish person's and the goat
+    // person's blends of a second or two), once the rebuilt object shows the
+    // mesh it blends to; and the goat person's dissolve after the trick is
+    // learned, a sweep effect of 14 seconds that the rebuilt room leaves out.
+    static void letInProgressThrough(const PlayScreen& p, std::vector<ObjectRecord>& live,
+                                     std::map<std::string, std::string>& liveEffects) {
+        for (ObjectRecord& r : live) r.fadeSource = playtest::kNoFadeSource;
+        if (p.world.room == room::kBehindHall && p.story.specialTrickLearned && p.effects.sweepEffect) {
+            for (auto k = liveEffects.begin(); k != liveEffects.end();) {
+                k = k->first.compare(0, 5, "sweep") == 0 ? liveEffects.erase(k) : std::next(k);
+            }
+            liveEffects["sweep"] = "none";
+        }
+    }
+
+    // " (steps 12 13)": the steps the case passed, in the order they ran.
+    std::string stepsOfCase() const {
+        if (caseSteps.empty()) return " (no step)";
+        std::string out = " (steps";
+        for (int32_t step : caseSteps) out += " " + std::to_string(step);
+        return out + ")";
     }
 
     // The names of the room's objects, each once, after the player's own.
@@ -610,6 +714,8 @@ private:
     }
 
     const SweepState* state;
+    // The steps the case being played out passed, each run of a step once.
+    std::vector<int32_t> caseSteps;
     // The states are swept side by side, each drawing a frame at a time: on
     // one shared X server they would wait for one another, so each sweep has
     // a server of its own, and a small window, as what is drawn does not

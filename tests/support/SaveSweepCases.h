@@ -31,6 +31,26 @@ INSTANTIATE_TEST_SUITE_P(EveryState, SaveSweepTest, testing::Range(0, sweep::kSw
                              return sweep::stateTestName(info.param);
                          });
 
+// Each chain of cases comes back as the player left it at the chain's end.
+class SaveSweepChainTest : public testing::TestWithParam<int32_t> {};
+
+TEST_P(SaveSweepChainTest, ChainsComeBackAsThePlayerLeftThem) {
+    const sweep::SweepChain& chain = sweep::kSweepChains[GetParam()];
+    const sweep::SweepState* state = sweep::stateNamed(chain.state);
+    ASSERT_NE(nullptr, state) << chain.state;
+    sweep::SaveSweep run(*state);
+    ASSERT_TRUE(run.start()) << gFatalErrorText;
+    run.sweepChain(chain);
+    EXPECT_EQ(1, run.counts.compared) << chain.label;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryChain, SaveSweepChainTest, testing::Range(0, sweep::kSweepChainCount),
+                         [](const testing::TestParamInfo<int32_t>& info) {
+                             std::string name = sweep::kSweepChains[info.param].label;
+                             for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
+
 TEST(SaveSweepCoverage, EveryRowIsChosenInSomeState) { sweep::checkEveryRowIsChosen(); }
 
 TEST(SaveSweepCoverage, TheStepChecksSplitTheSweepWithoutAGap) { sweep::checkTheCoverageChecksSplitTheSweep(); }
