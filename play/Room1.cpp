@@ -3,6 +3,7 @@
 #include "catalog/ResourceCatalog.h"
 #include "engine/CountOf.h"
 #include "engine/Random.h"
+#include "play/GardenLooks.h"
 #include "play/GlowSprite.h"
 #include "play/PlayScreen.h"
 #include "play/RoomRecord.h"
@@ -102,12 +103,14 @@ const NamedRoomRow kWellPole = {kObjPole, {mesh::kWellPole, -1, picture::kStoneS
 const NamedRoomRow kHouseDoor = {kObjDoor, {mesh::kHouseDoor, -1, -1, 12.6f, 29.4f, 2.4f, 0, kNoCollision,
                                             kNoCollision, kNoCollision, 0}};
 
-// The pumpkin's cut stump, under the lit pumpkin (named, eyes added) while
-// it is lit.
+// The big pumpkin's place, pictures and box, its mesh following its cuts;
+// the cut stump under the lit pumpkin.
+const NamedRoomRow kBigPumpkin = {kObjBigPumpkin, {-1, picture::kPumpkin, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0,
+                                                   0.3f, 0.7f, 5.0f, 0}};
+const int32_t kPumpkinCutMeshes[4] = {mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut,
+                                      mesh::kPumpkinCarved};
 const RoomRow kPumpkinStump = {mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0,
                                kNoCollision, kNoCollision, kNoCollision, 0};
-const RoomRow kLitPumpkin = {mesh::kPumpkinLit, picture::kPumpkinLit, picture::kBlack, 13.5f, 26.4f, 0.7357f, 0, 0.3f,
-                             0.7f, 5.0f, 0};
 
 // The spider in its web at the shed's corner (speed 3, eight glows added),
 // and the dog chewing the bone it got (speed 2, eyes added).
@@ -116,9 +119,12 @@ const RoomRow kSpider = {mesh::kSpider, picture::kPaleFibre, -1, -0.38671f, 44.0
 const RoomRow kDogChewing = {mesh::kDogChewing, picture::kCharacterAtlas, -1, 13.5f, 23.5f, 0.35651f, 0, kNoCollision,
                              kNoCollision, kNoCollision, 0};
 
-// The dog awake, guarding the bone it has not got yet (eyes added).
-const RoomRow kDogGuarding = {mesh::kDogGuarding, picture::kCharacterAtlas, -1, 13.5f, 24.5f, 0.35651f, 0, 0.3f, 0.7f,
-                              5.0f, 0};
+// The bone laid down before the dog, and the filled hole where the dog
+// buried it.
+const NamedRoomRow kPlacedBone = {kObjBone, {mesh::kBone, -1, -1, 13.6f, 23.5f, 0.027f, 0, kNoCollision, kNoCollision,
+                                             kNoCollision, 0}};
+const RoomRow kBoneHoleFilled = {mesh::kBoneHoleFilled, -1, -1, 13.5f, 23.5f, 0.35651f, 0, kNoCollision, kNoCollision,
+                                 kNoCollision, 0};
 
 // The house's front, its picture following the night.
 bool beforeDawn(const StoryState& s) { return !s.nightAlmostOver; }
@@ -134,16 +140,13 @@ const StoryRoomRow kHouseFront[] = {
 // it is taken.
 bool dogAsleep(const StoryState& s) { return !s.nightAlmostOver && !s.bonePlaced; }
 bool boneThere(const StoryState& s) { return !s.nightAlmostOver && s.bonePlaced && !s.boneTaken; }
-const StoryRoomRow kDogAndBone[] = {
-    {dogAsleep, kObjDog, {mesh::kDogAsleep, -1, -1, 13.5f, 23.5f, 0.35651f, 0, 0.7f, 0.3f, 5.0f, 0}},
-    {boneThere, kObjBone, {mesh::kBone, -1, -1, 13.6f, 23.5f, 0.027f, 0, kNoCollision, kNoCollision, kNoCollision,
-                           0}},
-};
+const StoryRoomRow kSleepingDog = {dogAsleep, kObjDog, {mesh::kDogAsleep, -1, -1, 13.5f, 23.5f, 0.35651f, 0, 0.7f,
+                                                        0.3f, 5.0f, 0}};
 
 // The rope tied to the well's pole, before dawn.
 bool ropeOnPole(const StoryState& s) { return !s.nightAlmostOver && s.ropeOnPole; }
-const StoryRoomRow kRopeOnPole = {ropeOnPole, kObjRope, {mesh::kRopeOnPole, picture::kPaleFibre, -1, 25.85f, 15.43f,
-                                                         0.75f, 0, kNoCollision, kNoCollision, kNoCollision, 0}};
+const NamedRoomRow kRopeOnPole = {kObjRope, {mesh::kRopeOnPole, picture::kPaleFibre, -1, 25.85f, 15.43f, 0.75f, 0,
+                                             kNoCollision, kNoCollision, kNoCollision, 0}};
 
 // The broomstick in the crack, seen from the garden's side of the wall.
 const RoomRow kBroomstickInCrack = {mesh::kBroomstick, -1, picture::kStoneSheen, 12.1f, 8.45f, 0.421f, 0,
@@ -153,11 +156,15 @@ const RoomRow kBroomstickInCrack = {mesh::kBroomstick, -1, picture::kStoneSheen,
 const RoomRow kPumpkinVines = {mesh::kPumpkinVines, picture::kPumpkinLeaves, -1, 13.5f, 26.4f, 0.7357f, 0,
                                kNoCollision, kNoCollision, kNoCollision, 0};
 
-// The dog's two eyes: the created vector times 0.9, its first component 0.1.
-void dogEye(GlowSprite* sprite) {
-    sprite->quadExtent.scale(0.9f);
-    sprite->quadExtent.x = 0.1f;
-    setGlowColour(sprite, 0.8039216f, 0.8039216f, 0.0627451f, 1.0f);
+// The dog's two yellow eyes on vertices first and second: the created
+// vector times 0.9, its first component 0.1.
+void addDogEyes(SceneObject& dog, int32_t first, int32_t second) {
+    for (int32_t vertex : {first, second}) {
+        GlowSprite& sprite = dog.attachGlowSprite(vertex);
+        sprite.quadExtent.scale(0.9f);
+        sprite.quadExtent.x = 0.1f;
+        setGlowColour(&sprite, 0.8039216f, 0.8039216f, 0.0627451f, 1.0f);
+    }
 }
 
 float distance(float x, float y, float cx, float cy) {
@@ -244,66 +251,99 @@ void appendAwakeDog(SceneObjectList& w, const StoryState& story) {
         return;
     }
     if (!story.dogGotBone) {
-        RoomRecord dog(kDogGuarding);
-        dog.name(kObjDog);
-        dogEye(dog.glow(505));
-        dogEye(dog.glow(2162));
+        RoomRecord dog;
+        dog.name(kObjDog).mesh(mesh::kDogGuarding);
+        poseAwakeDog(*dog.object);
         w.appendSceneObject(dog.take());
         return;
     }
-    w.appendSceneObject(RoomRecord().mesh(mesh::kBoneHoleFilled).at(13.5f, 23.5f, 0.35651f).take());
-    RoomRecord eating(kDogChewing);
-    eating.speed(2.0f);
-    dogEye(eating.glow(76));
-    dogEye(eating.glow(374));
-    w.appendSceneObject(eating.take());
+    appendContentDog(w);
 }
 
-// The big pumpkin by its stage: whole, then cut three times (the first cut
-// held at its end), carved, then the stump under the lit pumpkin with its
+// The big pumpkin by its stage: whole, then cut four times (each cut held at
+// the end of the first), then the stump under the lit pumpkin with its
 // glowing eyes, then the stump alone; gone after stage 6.
 void appendPumpkin(SceneObjectList& w, const StoryState& story) {
     const int32_t stage = story.pumpkinStage();
-    const int32_t meshes[5] = {mesh::kBigPumpkin, mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut,
-                               mesh::kPumpkinThirdCut, mesh::kPumpkinCarved};
-    if (stage >= 0 && stage <= 4) {
-        RoomRecord pumpkin;
-        pumpkin.name(kObjBigPumpkin).mesh(meshes[stage]).texture(picture::kPumpkin).secondTexture(picture::kBlack);
-        pumpkin.at(13.5f, 26.4f, 0.7357f).size(0.3f, 0.7f, 5.0f);
-        if (stage == 1) {
-            pumpkin.animTime(50.0f).speed(0.0f);
-        }
-        w.appendSceneObject(pumpkin.take());
+    if (stage < 0 || stage > 6) {
         return;
     }
-    if (stage != 5 && stage != 6) {
+    if (stage >= 5) {
+        appendPumpkinStump(w);
+    }
+    if (stage == 6) {
         return;
     }
-    w.appendSceneObject(RoomRecord(kPumpkinStump).take());
+    RoomRecord pumpkin(kBigPumpkin.row);
+    pumpkin.name(kBigPumpkin.name);
+    SceneObject& object = *pumpkin.object;
+    if (stage == 0) {
+        object.setSceneObjectMesh(mesh::kBigPumpkin);
+    } else if (stage <= 4) {
+        cutPumpkin(object, stage);
+    }
+    if (stage >= 1) {
+        holdCutPumpkin(object);
+    }
     if (stage == 5) {
-        RoomRecord pumpkin(kLitPumpkin);
-        pumpkin.name(kObjBigPumpkin);
-        for (int32_t vertex : {1090, 1092}) {
-            GlowSprite* sprite = pumpkin.glow(vertex);
-            sprite->quadExtent.scale(2.0f);
-            setGlowColour(sprite, 1.0f, 0.5019608f, 0.0627451f, 1.0f);
-        }
-        w.appendSceneObject(pumpkin.take());
+        lightPumpkin(object);
     }
+    w.appendSceneObject(pumpkin.take());
 }
 
-// The house door before anyone knocks; after a knock, the opened door held
-// at the end of its opening.
+// The house door before anyone knocks; after a knock, the opened door.
 void appendHouseDoor(SceneObjectList& w, const StoryState& story) {
     if (!story.doorKnocked) {
         appendNamedRow(w, kHouseDoor);
         return;
     }
-    w.appendSceneObject(
-        RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());
+    appendOpenedDoor(w);
 }
 
 }  // namespace
+
+SceneObject* appendRopeOnPole(SceneObjectList& list) { return appendNamedRow(list, kRopeOnPole); }
+
+SceneObject* appendPlacedBone(SceneObjectList& list) { return appendNamedRow(list, kPlacedBone); }
+
+void poseAwakeDog(SceneObject& dog) {
+    dog.setSceneObjectTexture(picture::kCharacterAtlas);
+    dog.position.set(13.5f, 24.5f, 0.35651f);
+    dog.halfSize.set(0.3f, 0.7f, 5.0f);
+    addDogEyes(dog, 505, 2162);
+}
+
+void appendContentDog(SceneObjectList& list) {
+    appendRoomRows(list, &kBoneHoleFilled, 1);
+    RoomRecord eating(kDogChewing);
+    eating.speed(2.0f);
+    addDogEyes(*eating.object, 76, 374);
+    list.appendSceneObject(eating.take());
+}
+
+void cutPumpkin(SceneObject& pumpkin, int32_t cut) { pumpkin.setSceneObjectMesh(kPumpkinCutMeshes[cut - 1]); }
+
+void holdCutPumpkin(SceneObject& pumpkin) {
+    pumpkin.animTime = 50.0f;
+    pumpkin.animSpeed = 0.0f;
+}
+
+void lightPumpkin(SceneObject& pumpkin) {
+    pumpkin.setSceneObjectMesh(mesh::kPumpkinLit);
+    pumpkin.setSceneObjectTexture(picture::kPumpkinLit);
+    for (int32_t vertex : {1090, 1092}) {
+        GlowSprite& sprite = pumpkin.attachGlowSprite(vertex);
+        sprite.quadExtent.scale(2.0f);
+        setGlowColour(&sprite, 1.0f, 0.5019608f, 0.0627451f, 1.0f);
+    }
+}
+
+void appendPumpkinStump(SceneObjectList& list) { appendRoomRows(list, &kPumpkinStump, 1); }
+
+void appendOpenedDoor(SceneObjectList& list) {
+    list.appendSceneObject(
+        RoomRecord().mesh(mesh::kHouseDoorOpening).at(12.6f, 29.4f, 2.4f).animTime(40.0f).speed(0.0f).take());
+}
 
 // Room 1, the garden: the back of the street wall, the wider ground, the
 // house seen from the garden, the dog and its house, the spider, the
@@ -317,7 +357,10 @@ void PlayScreen::buildRoom1() {
     w.appendSceneObject(RoomRecord(kHouseWindows).sphereMapped().take());
     appendNamedRow(w, kDogHouse);
     appendSpider(w, story);
-    appendStoryRows(w, story, kDogAndBone, COUNT_OF(kDogAndBone));
+    appendStoryRows(w, story, &kSleepingDog, 1);
+    if (boneThere(story)) {
+        appendPlacedBone(w);
+    }
     appendAwakeDog(w, story);
     appendRoomRows(w, &kPumpkinVines, 1);
     appendPumpkin(w, story);
@@ -325,7 +368,9 @@ void PlayScreen::buildRoom1() {
     appendNamedRow(w, kWell);
     appendRoomRows(w, kWellBoxes, COUNT_OF(kWellBoxes));
     appendNamedRow(w, kWellPole);
-    appendStoryRows(w, story, &kRopeOnPole, 1);
+    if (ropeOnPole(story)) {
+        appendRopeOnPole(w);
+    }
     appendRoomRows(w, kBackWallAndShed, COUNT_OF(kBackWallAndShed));
     appendNamedRow(w, kShedDoorMark);
     appendHouseDoor(w, story);

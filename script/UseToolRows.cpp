@@ -1,6 +1,6 @@
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
-#include "play/GlowSprite.h"
+#include "play/GardenLooks.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
@@ -28,11 +28,9 @@ void carvePumpkin(PlayScreen& play) {
         showAnswer(play, kAnsDoneCarving);
         return;
     }
-    static const int32_t kStageMeshes[] = {mesh::kPumpkinFirstCut, mesh::kPumpkinSecondCut, mesh::kPumpkinThirdCut,
-                                           mesh::kPumpkinCarved};
     play.story.storyCount33 = stage + 1;
     SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
-    pumpkin->setSceneObjectMesh(kStageMeshes[stage]);
+    cutPumpkin(*pumpkin, stage + 1);
     if (stage == 0) {
         pumpkin->animTime = 0.0f;
         play.script.scriptStepDelay = 1.0f;
@@ -67,7 +65,7 @@ const ActionRow kUseKnifeRows[] = {
 // way down the well is closed, so the pole takes the rope only while the
 // night is young; later the rope stays in hand.
 void tieRopeToPole(PlayScreen& play) {
-    addRowObject(play, objectName(kObjRope), mesh::kRopeOnPole, picture::kPaleFibre, -1, Vec3(25.85f, 15.43f, 0.75f));
+    appendRopeOnPole(play.world.worldList);
     play.story.ropeOnPole = true;
 }
 
@@ -160,13 +158,6 @@ const ActionRow kUseCandleRows[] = {
 
 // Use lit candle on. In the fully carved pumpkin the candle makes a lantern
 // with two glowing eyes.
-void addPumpkinEye(SceneObject* pumpkin, int32_t vertex) {
-    GlowSprite& sprite = pumpkin->attachGlowSprite(vertex);
-    sprite.quadExtent.scale(2.0f);
-    sprite.colour[0] = 1.0f;
-    sprite.colour[1] = 0.501961f;
-    sprite.colour[2] = 0.0627451f;
-}
 
 void lightPumpkin(PlayScreen& play) {
     if (play.story.pumpkinStage() != 4) {
@@ -177,12 +168,8 @@ void lightPumpkin(PlayScreen& play) {
     play.player.removeActionById(action::kUseLitCandle);
     play.story.storyCount33 += 1;
     play.story.storyFlag07 = true;
-    addRowObject(play, "", mesh::kPumpkinStump, picture::kPumpkin, picture::kBlack, Vec3(13.5f, 26.4f, 0.7357f));
-    SceneObject* pumpkin = rowObject(play, kObjBigPumpkin);
-    pumpkin->setSceneObjectMesh(mesh::kPumpkinLit);
-    pumpkin->setSceneObjectTexture(picture::kPumpkinLit);
-    addPumpkinEye(pumpkin, 1090);
-    addPumpkinEye(pumpkin, 1092);
+    appendPumpkinStump(play.world.worldList);
+    lightPumpkin(*rowObject(play, kObjBigPumpkin));
 }
 
 const ActionRow kUseLitCandleRows[] = {

@@ -1,7 +1,7 @@
 // The dog: it comes to the placed bone, makes itself heard, and buries the bone it is given.
 #include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
-#include "play/GlowSprite.h"
+#include "play/GardenLooks.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
@@ -17,28 +17,16 @@ const StepRow kDogRows[] = {
     {step::kDogSceneEnds, kStepSilent, 0, 0.0f, kNoStepLine, kKeepDelay, step::kNone},
 };
 
-const Vec3 kDogGlowScale(0.9f, 0.9f, 0.9f);
 const Vec3 kDogPlace(13.5f, 23.5f, 0.35651f);
 
-// The dog's two eyes glow yellow.
-void addDogGlows(SceneObject* dog, int32_t first, int32_t second) {
-    for (int32_t vertex : {first, second}) {
-        addGlow(dog, vertex, kDogGlowScale, 0.803922f, 0.803922f, 0.0627451f, 1.0f);
-        dog->attachments().back()->quadExtent.x = 0.1f;
-    }
-}
-
-// The bone is laid down and the dog stands behind it.
+// The bone is laid down and the dog wakes behind it.
 void layBoneDown(PlayScreen& play) {
     play.story.bonePlaced = true;
-    addRowObject(play, objectName(kObjBone), mesh::kBone, -1, -1, Vec3(13.6f, 23.5f, 0.027f));
+    appendPlacedBone(play.world.worldList);
     SceneObject* dog = sceneObject(play, kObjDog);
     dog->setSceneObjectMesh(mesh::kDogWaking);
     dog->animTime = 0.0f;
-    dog->position.set(13.5f, 24.5f, 0.35651f);
-    dog->halfSize.set(0.3f, 0.7f, 5.0f);
-    dog->setSceneObjectTexture(picture::kCharacterAtlas);
-    addDogGlows(dog, 505, 2162);
+    poseAwakeDog(*dog);
     nextAfter(play, 1.0f, step::kDogCameraToBone);
 }
 
@@ -101,10 +89,7 @@ void dogBurialDarkens(PlayScreen& play) { darkenToStep(play, step::kDogLiesConte
 void dogLiesContent(PlayScreen& play) {
     deleteRowObject(play, kObjDog);
     deleteRowObject(play, kObjTmp);
-    addRowObject(play, "", mesh::kBoneHoleFilled, -1, -1, kDogPlace);
-    SceneObject* dog = addRowObject(play, "", mesh::kDogChewing, picture::kCharacterAtlas, -1, kDogPlace);
-    dog->animSpeed = 2.0f;
-    addDogGlows(dog, 76, 374);
+    appendContentDog(play.world.worldList);
     fadeScene(play, 1.0f);
     play.script.scriptStep = step::kNone;
 }

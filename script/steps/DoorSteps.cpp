@@ -1,5 +1,6 @@
 // The door: knocked on, it gives way to an open door.
 #include "catalog/ResourceCatalog.h"
+#include "play/GardenLooks.h"
 #include "play/PlayScreen.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
@@ -11,7 +12,7 @@ namespace {
 // The door object gives way to an unnamed open door.
 void doorGivesWay(PlayScreen& play) {
     deleteRowObject(play, kObjDoor);
-    animate(addRowObject(play, "", mesh::kHouseDoorOpening, -1, -1, Vec3(12.6f, 29.4f, 2.4f)), 40.0f, 0.0f);
+    appendOpenedDoor(play.world.worldList);
     play.script.scriptStep = step::kNone;
 }
 

@@ -1,4 +1,5 @@
 // The big pumpkin: the first cut settles, and the lit pumpkin is gone once it has spoken.
+#include "play/GardenLooks.h"
 #include "play/PlayScreen.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
@@ -8,7 +9,7 @@
 namespace {
 
 void pumpkinCutSettles(PlayScreen& play) {
-    animate(sceneObject(play, kObjBigPumpkin), 50.0f, 0.0f);
+    holdCutPumpkin(*sceneObject(play, kObjBigPumpkin));
     play.script.scriptStep = step::kNone;
 }
 void pumpkinGone(PlayScreen& play) { deleteRowObject(play, kObjBigPumpkin); play.script.scriptStep = step::kNone; }

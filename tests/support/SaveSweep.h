@@ -253,7 +253,7 @@ inline const RulePlace kRulePlaces[] = {
 // action on a target, with the items of all the chain's actions in hand.
 struct ChainLink {
     int32_t action;
-    const char* target;
+    ObjectName target;
 };
 struct SweepChain {
     const char* label;
@@ -263,13 +263,13 @@ struct SweepChain {
 const int32_t kUseKnifeAction = 10;
 const int32_t kUseLitCandleAction = 14;
 inline const SweepChain kSweepChains[] = {
-    {"the pumpkin cut twice", "1 garden", {{kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"}}},
+    {"the pumpkin cut twice", "1 garden", {{kUseKnifeAction, kObjBigPumpkin}, {kUseKnifeAction, kObjBigPumpkin}}},
     {"the pumpkin carved", "1 garden",
-     {{kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"},
-      {kUseKnifeAction, "big pumpkin"}}},
+     {{kUseKnifeAction, kObjBigPumpkin}, {kUseKnifeAction, kObjBigPumpkin}, {kUseKnifeAction, kObjBigPumpkin},
+      {kUseKnifeAction, kObjBigPumpkin}}},
     {"the pumpkin carved and lit", "1 garden",
-     {{kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"}, {kUseKnifeAction, "big pumpkin"},
-      {kUseKnifeAction, "big pumpkin"}, {kUseLitCandleAction, "big pumpkin"}}},
+     {{kUseKnifeAction, kObjBigPumpkin}, {kUseKnifeAction, kObjBigPumpkin}, {kUseKnifeAction, kObjBigPumpkin},
+      {kUseKnifeAction, kObjBigPumpkin}, {kUseLitCandleAction, kObjBigPumpkin}}},
 };
 
 inline const int32_t kSweepChainCount = static_cast<int32_t>(sizeof(kSweepChains) / sizeof(kSweepChains[0]));
@@ -432,7 +432,8 @@ public:
         const std::string label = std::string("the chain \"") + chain.label + "\"";
         std::vector<int32_t> steps;
         for (const ChainLink& link : chain.links) {
-            ASSERT_TRUE(face(link.target)) << label << ": \"" << link.target << "\" is out of sight";
+            ASSERT_TRUE(face(objectName(link.target))) << label << ": \"" << objectName(link.target)
+                                                       << "\" is out of sight";
             for (const std::unique_ptr<ActionEntry>& entry : p.player.actions()) {
                 if (entry->actionId == link.action) p.player.selectedAction = entry.get();
             }
