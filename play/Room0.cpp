@@ -10,16 +10,22 @@
 #include "play/SceneObject.h"
 #include "play/SceneObjectList.h"
 #include "play/StoryState.h"
+#include "play/StreetLooks.h"
 
 namespace {
 
 const float kGlowBlue = 0.1254902f;  // 32/255
 
-// The quad vector of a bird statue's eyes: the created vector times
-// (0.5, 0.7, 0.7).
-void birdEye(GlowSprite* sprite) {
-    sprite->quadExtent.multiply(0.5f, 0.7f, 0.7f);
-    setGlowColour(sprite, kGlowBlue, 1.0f, 1.0f, 1.0f);
+// A bird statue awake with mesh n and its two eyes on vertices first and
+// second: the created vector times (0.5, 0.7, 0.7), in pale blue.
+void wakeBirdStatue(SceneObject& statue, int32_t n, int32_t first, int32_t second) {
+    statue.setSceneObjectMesh(n);
+    statue.setSceneObjectTexture(picture::kCharacterAtlas);
+    for (int32_t vertex : {first, second}) {
+        GlowSprite& sprite = statue.attachGlowSprite(vertex);
+        sprite.quadExtent.multiply(0.5f, 0.7f, 0.7f);
+        setGlowColour(&sprite, kGlowBlue, 1.0f, 1.0f, 1.0f);
+    }
 }
 
 // The coin machine's wall posts, beside its panel.
@@ -198,15 +204,8 @@ void appendProcession(SceneObjectList& w, StoryState& story) {
                             .speed(-1.8f)
                             .take());
     appendMonique(w, shift);
-    // Monique's hat as her scene drops it: without the stone sheen of the
-    // hat on the broomstick.
     if (story.moniqueHasFlower && !story.hatTaken) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjHat)
-                                .mesh(mesh::kHat)
-                                .at(story.hatDropX(), 3.8f, 0.19f)
-                                .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
-                                .take());
+        appendDroppedHat(w, story.hatDropX());
     }
     appendLeader(w, shift);
     if (!story.knifeTaken) {
@@ -250,12 +249,8 @@ void appendBirdStatues(SceneObjectList& w, const StoryState& story) {
     RoomRecord left;
     left.name(kObjLeftBirdStatue).at(11.6f, 10.0f, 1.92f).speed(0.0f);
     if (story.birdStatuesAwake()) {
-        right.mesh(mesh::kRightBirdAwake).texture(picture::kCharacterAtlas);
-        birdEye(right.glow(363));
-        birdEye(right.glow(1063));
-        left.mesh(mesh::kLeftBirdAwake).texture(picture::kCharacterAtlas);
-        birdEye(left.glow(1433));
-        birdEye(left.glow(1043));
+        wakeRightBirdStatue(*right.object);
+        wakeLeftBirdStatue(*left.object);
     } else {
         right.mesh(mesh::kRightBirdStatue);
         left.mesh(mesh::kLeftBirdStatue);
@@ -265,6 +260,38 @@ void appendBirdStatues(SceneObjectList& w, const StoryState& story) {
 }
 
 }  // namespace
+
+SceneObject* appendStreetItem(SceneObjectList& list, const StoryState& story, ObjectName name) {
+    for (const StoryRoomRow& row : kStreetItems) {
+        if (row.name == name && (row.holds == nullptr || row.holds(story))) {
+            return list.appendSceneObject(RoomRecord(row.row).name(name).take());
+        }
+    }
+    return nullptr;
+}
+
+SceneObject* appendHatOnBroomstick(SceneObjectList& list, ObjectName name) {
+    RoomRecord hat;
+    hat.mesh(mesh::kHat).secondTexture(picture::kStoneSheen).at(12.17f, 8.4f, 0.9f).turnDegrees(-6.0f, 35.0f, -94.0f);
+    if (name != kUnnamedRow) {
+        hat.name(name);
+    }
+    return list.appendSceneObject(hat.take());
+}
+
+// Without the stone sheen of the hat on the broomstick.
+SceneObject* appendDroppedHat(SceneObjectList& list, float x) {
+    return list.appendSceneObject(RoomRecord()
+                                      .name(kObjHat)
+                                      .mesh(mesh::kHat)
+                                      .at(x, 3.8f, 0.19f)
+                                      .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
+                                      .take());
+}
+
+void wakeLeftBirdStatue(SceneObject& statue) { wakeBirdStatue(statue, mesh::kLeftBirdAwake, 1433, 1043); }
+
+void wakeRightBirdStatue(SceneObject& statue) { wakeBirdStatue(statue, mesh::kRightBirdAwake, 363, 1063); }
 
 // Room 0, the street: the wall and ground grid, then the items, the coin
 // machine, the procession (or late at night the gate), the hat on the
@@ -279,13 +306,7 @@ void PlayScreen::buildRoom0() {
         appendGateAtNight(w, story);
     }
     if (story.hatOnBroomstick) {
-        w.appendSceneObject(RoomRecord()
-                                .name(kObjHat)
-                                .mesh(mesh::kHat)
-                                .secondTexture(picture::kStoneSheen)
-                                .at(12.17f, 8.4f, 0.9f)
-                                .turnRadians(-0.1047198f, 0.6108652f, -1.64061f)
-                                .take());
+        appendHatOnBroomstick(w, kObjHat);
     }
     appendStoryRows(w, story, &kSleepingSnake, 1);
     appendBirdStatues(w, story);

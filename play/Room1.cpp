@@ -11,6 +11,7 @@
 #include "play/SceneObject.h"
 #include "play/SceneObjectList.h"
 #include "play/StoryState.h"
+#include "play/StreetLooks.h"
 
 namespace {
 
@@ -178,12 +179,7 @@ float distance(float x, float y, float cx, float cy) {
 // the crack's tile and the worn tile by the well.
 void appendGardenGrid(SceneObjectList& w) {
     appendRoomRows(w, &kBroomstickInCrack, 1);
-    w.appendSceneObject(RoomRecord()
-                            .mesh(mesh::kHat)
-                            .secondTexture(picture::kStoneSheen)
-                            .at(12.17f, 8.4f, 0.9f)
-                            .turnDegrees(-6.0f, 35.0f, -94.0f)
-                            .take());
+    appendHatOnBroomstick(w, kUnnamedRow);
     appendRoomRows(w, &kGatewayPostBox, 1);
     for (int i = -4; i <= 7; ++i) {
         const float x0 = 5.0f * static_cast<float>(i) + 2.5f;

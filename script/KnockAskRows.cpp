@@ -3,6 +3,7 @@
 #include "engine/Random.h"
 #include "engine/ResourcesByNumber.h"
 #include "play/PlayScreen.h"
+#include "play/StreetLooks.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
@@ -46,9 +47,9 @@ void pushLeftSlider(PlayScreen& play) {
         return;
     }
     playRowSound(sound::kSlideClunkSnap, 0.6f);
-    addRowObject(play, objectName(kObjCandle), mesh::kCandle, -1, -1, Vec3(15.34f, 0.95f, 0.748f));
     play.story.coinInserted = false;
     play.story.storyFlag07 = true;
+    appendStreetItem(play.world.worldList, play.story, kObjCandle);
     showAnswer(play, kAnsDispensedCandle);
 }
 

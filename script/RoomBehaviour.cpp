@@ -9,6 +9,7 @@
 #include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/StreetLooks.h"
 #include "script/Room7Behaviour.h"
 #include "script/RoomRule.h"
 #include "script/RowParts.h"
@@ -78,19 +79,13 @@ void moveProcession(PlayScreen& play, float dt) {
 void wakeStatues(PlayScreen& play) {
     playCueOnAnyChannel(sound::kBirdsWake, 0.8f);
     play.story.storyFlag20 = true;
-    const Vec3 scale(0.5f, 0.7f, 0.7f);
     SceneObject* left = play.findSceneObject(kObjLeftBirdStatue);
     SceneObject* right = play.findSceneObject(kObjRightBirdStatue);
-    left->setSceneObjectMesh(mesh::kLeftBirdAwake);
-    right->setSceneObjectMesh(mesh::kRightBirdAwake);
+    wakeLeftBirdStatue(*left);
+    wakeRightBirdStatue(*right);
     for (SceneObject* statue : {left, right}) {
         animate(statue, 0.0f, 1.0f);
-        statue->setSceneObjectTexture(picture::kCharacterAtlas);
     }
-    addGlow(left, 1433, scale, 0.12549f, 1.0f, 1.0f, 1.0f);
-    addGlow(left, 1043, scale, 0.12549f, 1.0f, 1.0f, 1.0f);
-    addGlow(right, 363, scale, 0.12549f, 1.0f, 1.0f, 1.0f);
-    addGlow(right, 1063, scale, 0.12549f, 1.0f, 1.0f, 1.0f);
     Vec3 eye = play.player.playerEyePosition();
     eye.y += 0.3f;
     play.startCameraFlight(eye, play.player.playerViewAngles(), 0.5f, false);

@@ -1,6 +1,7 @@
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
+#include "play/StreetLooks.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
@@ -77,9 +78,9 @@ void takeBroom(PlayScreen& play) { pickUp(play, kObjBroom, action::kUseBroom, &S
 // Under the rock lies the key.
 void takeRock(PlayScreen& play) {
     deleteRowObject(play, kObjRock);
-    addRowObject(play, objectName(kObjKey), mesh::kKey, picture::kBrass, -1, Vec3(6.0f, 2.0f, 0.012f));
-    giveAction(play, action::kUseRock);
     play.story.rockTaken = true;
+    appendStreetItem(play.world.worldList, play.story, kObjKey);
+    giveAction(play, action::kUseRock);
     finishGive(play, 0.5f);
 }
 

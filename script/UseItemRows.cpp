@@ -1,6 +1,7 @@
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
+#include "play/StreetLooks.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
 #include "script/RowParts.h"
@@ -18,9 +19,8 @@ const ActionRow kDoesntWork = {targets(), nullptr, kAnsDoesntWork, kNoSound, 0.0
 // Use rock on. Put back where the key lay, the rock hides it again.
 void coverKey(PlayScreen& play) {
     deleteRowObject(play, kObjKey);
-    addRowObject(play, objectName(kObjRock), mesh::kRock, picture::kRockSurface, picture::kStoneSheen,
-                 Vec3(6.0f, 2.0f, 0.0f));
     play.story.rockTaken = false;
+    appendStreetItem(play.world.worldList, play.story, kObjRock);
 }
 
 const ActionRow kUseRockRows[] = {
@@ -99,9 +99,8 @@ const ActionRow kUseBristlesRows[] = {
 
 // Use broomstick on. Stood in the crack, it can carry the hat.
 void standInCrack(PlayScreen& play) {
-    addRowObject(play, objectName(kObjBroomstick), mesh::kBroomstick, -1, picture::kStoneSheen,
-                 Vec3(12.1f, 8.45f, 0.421f));
     play.story.broomstickInCrack = true;
+    appendStreetItem(play.world.worldList, play.story, kObjBroomstick);
 }
 
 const ActionRow kUseBroomstickRows[] = {
@@ -143,9 +142,7 @@ void dressBroomstick(PlayScreen& play) {
         return;
     }
     playRowSound(sound::kRustle, 0.42f);
-    SceneObject* hat =
-        addRowObject(play, objectName(kObjHat), mesh::kHat, -1, picture::kStoneSheen, Vec3(12.17f, 8.4f, 0.9f));
-    hat->rotation.set(-0.10472f, 0.610865f, -1.64061f);
+    appendHatOnBroomstick(play.world.worldList, kObjHat);
     play.player.removeActionById(action::kUseHat);
     play.story.hatOnBroomstick = true;
 }

@@ -2,6 +2,7 @@
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
+#include "play/StreetLooks.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
 #include "script/RowParts.h"
@@ -38,9 +39,7 @@ void moniqueDarkens(PlayScreen& play) { darkenToStep(play, step::kHatDrops); }
 // The hat drops where Monique stood; the flower is hers.
 void hatDrops(PlayScreen& play) {
     fadeScene(play, 1.0f);
-    SceneObject* hat =
-        addRowObject(play, objectName(kObjHat), mesh::kHat, -1, -1, Vec3(play.story.hatDropX(), 3.8f, 0.19f));
-    hat->rotation.set(2.79253f, 0.453786f, -0.244346f);
+    appendDroppedHat(play.world.worldList, play.story.hatDropX());
     play.player.removeActionById(action::kUseFlower);
     play.story.moniqueHasFlower = true;
     play.script.scriptStep = step::kNone;
