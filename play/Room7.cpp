@@ -9,6 +9,7 @@
 #include "play/SceneObject.h"
 #include "play/SceneObjectList.h"
 #include "play/StoryState.h"
+#include "play/TunnelLooks.h"
 
 namespace {
 
@@ -61,15 +62,7 @@ void appendOpenArches(SceneObjectList& w, StoryState& story) {
         return;
     }
     for (int k = -1; k <= 0; ++k) {
-        SceneObject* arch = w.appendSceneObject(RoomRecord()
-                                                    .mesh(mesh::kTunnelArch)
-                                                    .texture(picture::kTunnelArch)
-                                                    .secondTexture(picture::kRedSheen)
-                                                    .at(30.0f * static_cast<float>(k) - 0.5f, 5.0f, 1.0f)
-                                                    .turnDegrees(180.0f, 0.0f, 0.0f)
-                                                    .drawDistance(9999.0f)
-                                                    .take());
-        story.tunnelFloorList.push_back(arch);
+        story.tunnelFloorList.push_back(appendOpenArch(w, 30.0f * static_cast<float>(k) - 0.5f));
     }
 }
 
@@ -108,15 +101,11 @@ void appendRingsAndFloor(SceneObjectList& w, StoryState& story) {
         const float xn = -0.5f - 1.5f * static_cast<float>(n);
         RoomRow ring = kTunnelRing;
         if (story.tunnelOpening() == 1.0f) {
-            const float s = 11.0f / (randomUnit() * 7.5f + 5.0f);
-            ring.mesh = mesh::kTunnelRingMoving;
+            const float s = drawRingSpeed();
             for (int k = -1; k <= 0; ++k) {
-                ring.x = 30.0f * static_cast<float>(k) + xn;
-                story.tunnelRowList.push_back(w.appendSceneObject(RoomRecord(ring)
-                                                                      .turnDegrees(180.0f, 0.0f, 0.0f)
-                                                                      .animTime(story.tunnelClosing() * 11.0f * s)
-                                                                      .speed(s)
-                                                                      .take()));
+                SceneObject* moving = appendMovingRing(w, 30.0f * static_cast<float>(k) + xn, s);
+                moving->animTime = story.tunnelClosing() * 11.0f * s;
+                story.tunnelRowList.push_back(moving);
             }
         } else if (story.tunnelOpening() < 1.0f) {
             for (int k = -1; k <= 0; ++k) {
@@ -144,24 +133,47 @@ void appendEyes(SceneObjectList& w, const StoryState& story) {
     if (!(story.eyesOpening() > 0.0f)) {
         return;
     }
-    const bool opening = story.eyesOpening() < 1.0f;
-    RoomRecord eye1;
-    RoomRecord eye2;
-    for (RoomRecord* eye : {&eye1, &eye2}) {
-        if (opening) {
-            eye->mesh(mesh::kEyesOpening).animTime(5.0f * story.eyesOpening());
-        } else {
-            eye->mesh(mesh::kEyesOpen);
-        }
-        eye->secondTexture(picture::kBlack).drawDistance(9999.0f);
-    }
-    eye1.name(kObjEye1).texture(picture::kEyes);
-    eye2.name(kObjEye2).texture(picture::kEyes);
-    w.appendSceneObject(eye1.take());
-    w.appendSceneObject(eye2.take());
+    appendEye(w, kObjEye1, story.eyesOpening());
+    appendEye(w, kObjEye2, story.eyesOpening());
 }
 
 }  // namespace
+
+float drawRingSpeed() { return 11.0f / (randomUnit() * 7.5f + 5.0f); }
+
+SceneObject* appendMovingRing(SceneObjectList& list, float x, float speed) {
+    RoomRow ring = kTunnelRing;
+    ring.mesh = mesh::kTunnelRingMoving;
+    ring.x = x;
+    return list.appendSceneObject(RoomRecord(ring).turnDegrees(180.0f, 0.0f, 0.0f).speed(speed).take());
+}
+
+SceneObject* appendOpenArch(SceneObjectList& list, float x) {
+    return list.appendSceneObject(RoomRecord()
+                                      .mesh(mesh::kTunnelArch)
+                                      .texture(picture::kTunnelArch)
+                                      .secondTexture(picture::kRedSheen)
+                                      .at(x, 5.0f, 1.0f)
+                                      .turnDegrees(180.0f, 0.0f, 0.0f)
+                                      .drawDistance(9999.0f)
+                                      .take());
+}
+
+SceneObject* appendEye(SceneObjectList& list, ObjectName name, float opening) {
+    RoomRecord eye;
+    if (opening < 1.0f) {
+        eye.mesh(mesh::kEyesOpening).animTime(5.0f * opening);
+    } else {
+        eye.mesh(mesh::kEyesOpen);
+    }
+    eye.secondTexture(picture::kBlack).drawDistance(9999.0f).name(name).texture(picture::kEyes);
+    return list.appendSceneObject(eye.take());
+}
+
+void openEye(SceneObject& eye) {
+    eye.setSceneObjectMesh(mesh::kEyesOpen);
+    eye.animSpeed = 1.0f;
+}
 
 // Room 7, the tunnel: the backdrop, then the open tunnel's arches, three
 // copies of the tunnel set with the corridor's boxes, and the story-driven

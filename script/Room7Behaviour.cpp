@@ -9,12 +9,12 @@
 #include "engine/Camera.h"
 #include "engine/CountOf.h"
 #include "engine/Light.h"
-#include "engine/Random.h"
 #include "play/PlayScreen.h"
 #include "play/RoomId.h"
 #include "play/RoomTables.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/TunnelLooks.h"
 #include "script/RoomRule.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
@@ -43,10 +43,6 @@ void destroyListed(PlayScreen& play, std::vector<SceneObject*>& list) {
     list.clear();
 }
 
-SceneObject* addTunnelPiece(PlayScreen& play, int32_t mesh, int32_t texture, int32_t second, const Vec3& position) {
-    return addRowObject(play, "", mesh, texture, second, position);
-}
-
 void openTunnel(PlayScreen& play) {
     const float x = play.player.position.x;
     const float f = (std::fabs(x) / 29.0f) * (std::fabs(x) / 29.0f);
@@ -63,21 +59,15 @@ void openTunnel(PlayScreen& play) {
     deleteRowObject(play, kObjTunnelStart1);
     deleteRowObject(play, kObjTunnelStart2);
     destroyListed(play, play.story.tunnelRowList);
+    SceneObjectList& w = play.world.worldList;
     for (int32_t r = 0; r < 20; ++r) {
-        const float speed = 11.0f / (randomUnit() * 7.5f + 5.0f);
+        const float speed = drawRingSpeed();
         for (int32_t k = -1; k <= 0; ++k) {
-            SceneObject* row = addTunnelPiece(play, 245, 243, 116, Vec3(k * 30.0f - 0.5f - 1.5f * r, 5.0f, 1.0f));
-            row->rotation.set(180.0f * kDegrees, 0.0f, 0.0f);
-            row->animSpeed = speed;
-            row->drawDistance = 20.0f;
-            play.story.tunnelRowList.push_back(row);
+            play.story.tunnelRowList.push_back(appendMovingRing(w, k * 30.0f - 0.5f - 1.5f * r, speed));
         }
     }
     for (int32_t k = -1; k <= 0; ++k) {
-        SceneObject* floor = addTunnelPiece(play, 227, 235, 238, Vec3(k * 30.0f - 0.5f, 5.0f, 1.0f));
-        floor->rotation.set(3.14159f, 0.0f, 0.0f);
-        floor->drawDistance = 9999.0f;
-        play.story.tunnelFloorList.push_back(floor);
+        play.story.tunnelFloorList.push_back(appendOpenArch(w, k * 30.0f - 0.5f));
     }
 }
 
@@ -145,8 +135,7 @@ void startEyes(PlayScreen& play) {
     playCueOnAnyChannel(sound::kOminousSting, 0.6f);
     play.story.storyValue52 = 0.0001f;
     for (ObjectName name : {kObjEye1, kObjEye2}) {
-        addRowObject(play, objectName(name), mesh::kEyesOpening, picture::kEyes, picture::kBlack, Vec3())
-            ->drawDistance = 9999.0f;
+        appendEye(play.world.worldList, name, 0.0f);
     }
 }
 
@@ -164,9 +153,7 @@ void openEyes(PlayScreen& play, float dt) {
         if (play.story.eyesOpening() >= 1.0f) {
             play.story.storyValue52 = 1.0f;
             for (ObjectName name : {kObjEye1, kObjEye2}) {
-                SceneObject* eye = play.findSceneObject(name);
-                eye->setSceneObjectMesh(mesh::kEyesOpen);
-                eye->animSpeed = 1.0f;
+                openEye(*play.findSceneObject(name));
             }
         }
     }
