@@ -213,9 +213,17 @@ inline bool glowsAgree(const GlowRecord& a, const GlowRecord& b) {
            figuresAgree(a.blinkEdge, b.blinkEdge);
 }
 
+// The open tunnel's moving rings each draw their speed at random whenever
+// they are built, live or by a load, and the speeds are not saved: theirs
+// are not compared.
+inline bool speedIsDrawnAtRandom(int32_t room, const ObjectRecord& r) {
+    return room == room::kTunnel && (r.lists & kInRowList) != 0 && r.animSpeed != 0.0f;
+}
+
 // The mesh time shows only in a held pose: a running animation's clock is
 // not saved and starts again with the room's build.
-inline bool animationsAgree(const ObjectRecord& a, const ObjectRecord& b) {
+inline bool animationsAgree(int32_t room, const ObjectRecord& a, const ObjectRecord& b) {
+    if (speedIsDrawnAtRandom(room, a) && speedIsDrawnAtRandom(room, b)) return true;
     if (!figuresAgree(a.animSpeed, b.animSpeed)) return false;
     return a.animSpeed != 0.0f || figuresAgree(a.animTime, b.animTime);
 }
@@ -227,7 +235,7 @@ inline bool recordsAgree(int32_t room, const ObjectRecord& a, const ObjectRecord
     }
     return placeGap(room, a.position, b.position) <= t.position && vectorGap(a.rotation, b.rotation) <= t.rotation &&
            vectorGap(a.halfSize, b.halfSize) <= t.size && std::fabs(a.drawDistance - b.drawDistance) <= t.drawDistance &&
-           animationsAgree(a, b);
+           animationsAgree(room, a, b);
 }
 
 // " property: live a, rebuilt b;" for one property of a difference.
@@ -288,10 +296,10 @@ inline std::string recordDifference(int32_t room, const ObjectRecord& a, const O
     if (a.secondPassShown != b.secondPassShown) {
         out += propertyText("second pass", a.secondPassShown ? "shown" : "hidden", b.secondPassShown ? "shown" : "hidden");
     }
-    if (!figuresAgree(a.animSpeed, b.animSpeed)) {
-        out += propertyText("animation speed", numberText(a.animSpeed), numberText(b.animSpeed));
-    } else if (!animationsAgree(a, b)) {
-        out += propertyText("held mesh time", numberText(a.animTime), numberText(b.animTime));
+    if (!animationsAgree(room, a, b)) {
+        out += figuresAgree(a.animSpeed, b.animSpeed)
+                   ? propertyText("held mesh time", numberText(a.animTime), numberText(b.animTime))
+                   : propertyText("animation speed", numberText(a.animSpeed), numberText(b.animSpeed));
     }
     if (a.fadeSource != b.fadeSource) {
         out += propertyText("cross-fade source", std::to_string(a.fadeSource), std::to_string(b.fadeSource));
