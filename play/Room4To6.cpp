@@ -3,6 +3,7 @@
 #include "engine/Texture.h"
 #include "play/ClothMesh.h"
 #include "play/GlowSprite.h"
+#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/RoomRecord.h"
 #include "play/RoomRow.h"
@@ -118,8 +119,8 @@ const RoomRow kBesideChair = {-1, -1, -1, 13.60098f, 30.0f, 8.44822f, 0, 0.3f, 0
 const NamedRoomRow kSpacedChair = {kObjSpacedChair,
                                    {mesh::kArmchair, -1, -1, 11.94327f, 30.0f, 8.44822f, 105.0f, 0.4f, 0.4f, 2.0f, 0}};
 bool treatThere(const StoryState& s) { return s.nightAlmostOver && !s.treatTaken; }
-const StoryRoomRow kTreat = {treatThere, kObjTreat, {mesh::kTreat, picture::kSweetWrapper, -1, 11.12958f, 40.80397f,
-                                                     8.63261f, 0, kNoCollision, kNoCollision, kNoCollision, 0}};
+const NamedRoomRow kTreatOnLetter = {kObjTreat, {mesh::kTreat, picture::kSweetWrapper, -1, 11.12958f, 40.80397f,
+                                                 8.63261f, 0, kNoCollision, kNoCollision, kNoCollision, 0}};
 const NamedRoomRow kLetterMark = {kObjLetter, {-1, -1, -1, 11.19f, 40.76f, 8.63f, 0, kNoCollision, kNoCollision,
                                                kNoCollision, 0}};
 const RoomRow kLetterSheen = {mesh::kLetter, picture::kPaperSheen, -1, 11.19f, 40.76f, -1.37f, 0, kNoCollision,
@@ -129,6 +130,13 @@ const NamedRoomRow kLetterText = {
                   kNoCollision, kNoCollision, 9999.0f}};
 
 }  // namespace
+
+SceneObject* appendTreatOnLetter(SceneObjectList& list) { return appendNamedRow(list, kTreatOnLetter); }
+
+SceneObject* appendPutDownBroom(SceneObjectList& list) {
+    return list.appendSceneObject(
+        RoomRecord().mesh(mesh::kBroom).at(18.26058f, 41.78405f, 1.623f).turnDegrees(12.911f, 0.534f, -5.041f).take());
+}
 
 // The house shell of rooms 4, 5 and 6: walls and floors, the stairs and the
 // gallery, and the house's glass.
@@ -231,11 +239,7 @@ void PlayScreen::buildRoom5() {
         }
         w.appendSceneObject(dust.take());
     } else {
-        w.appendSceneObject(RoomRecord()
-                                .mesh(mesh::kBroom)
-                                .at(18.26058f, 41.78405f, 1.623f)
-                                .turnDegrees(12.911f, 0.534f, -5.041f)
-                                .take());
+        appendPutDownBroom(w);
     }
 }
 
@@ -269,7 +273,9 @@ void PlayScreen::buildRoom6() {
     w.appendSceneObject(equipment.take());
     w.appendSceneObject(RoomRecord(kBesideChair).take());
     appendNamedRow(w, kSpacedChair);
-    appendStoryRows(w, story, &kTreat, 1);
+    if (treatThere(story)) {
+        appendTreatOnLetter(w);
+    }
     if (story.nightAlmostOver && !story.letterTaken) {
         appendNamedRow(w, kLetterMark);
         w.appendSceneObject(RoomRecord(kLetterSheen).name(kObjLetter1).sphereMapped().take());

@@ -1,6 +1,7 @@
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "play/GardenLooks.h"
+#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "script/ActionRow.h"
@@ -268,8 +269,7 @@ const ActionRow kNotYetSpecial = {targets(), nullptr, kAnsSpecialOccasion, kNoSo
 
 // Use treat on. Put on the letter, the treat can be taken again.
 void putTreatOnLetter(PlayScreen& play) {
-    addRowObject(play, objectName(kObjTreat), mesh::kTreat, picture::kSweetWrapper, -1,
-                 Vec3(11.1296f, 40.804f, 8.63261f));
+    appendTreatOnLetter(play.world.worldList);
     play.player.removeActionById(action::kUseTreat);
     play.story.treatTaken = false;
 }

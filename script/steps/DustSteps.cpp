@@ -1,8 +1,8 @@
 // The dust: it blows away frame by frame, and the broom is put down.
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
-#include "engine/Angles.h"
 #include "engine/Texture.h"
+#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
@@ -35,8 +35,7 @@ void dustBlows(PlayScreen& play) {
 
 void broomPutDown(PlayScreen& play) {
     play.player.removeActionById(action::kUseBroom);
-    SceneObject* broom = addRowObject(play, "", mesh::kBroom, -1, -1, Vec3(18.2606f, 41.784f, 1.623f));
-    broom->rotation.set(12.911f * kDegrees, 0.534f * kDegrees, -5.041f * kDegrees);
+    appendPutDownBroom(play.world.worldList);
     play.script.scriptStep = step::kNone;
 }
 

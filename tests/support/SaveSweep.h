@@ -615,7 +615,9 @@ private:
             }
             if (p.script.scriptStep != step::kNone) {
                 counts.stepsSeen.insert(p.script.scriptStep);
-                if (caseSteps.empty() || caseSteps.back() != p.script.scriptStep) caseSteps.push_back(p.script.scriptStep);
+                if (caseSteps.empty() || caseSteps.back() != p.script.scriptStep) {
+                    caseSteps.push_back(p.script.scriptStep);
+                }
             }
             quiet = p.isPlayerInControl() && p.view.roomFade >= 1.0f && !held ? quiet + 1 : 0;
             if (quiet >= 3) return true;

@@ -234,7 +234,8 @@ inline bool recordsAgree(int32_t room, const ObjectRecord& a, const ObjectRecord
         if (!glowsAgree(a.glowList[k], b.glowList[k])) return false;
     }
     return placeGap(room, a.position, b.position) <= t.position && vectorGap(a.rotation, b.rotation) <= t.rotation &&
-           vectorGap(a.halfSize, b.halfSize) <= t.size && std::fabs(a.drawDistance - b.drawDistance) <= t.drawDistance &&
+           vectorGap(a.halfSize, b.halfSize) <= t.size &&
+           std::fabs(a.drawDistance - b.drawDistance) <= t.drawDistance &&
            animationsAgree(room, a, b);
 }
 
@@ -250,7 +251,9 @@ inline std::string colourText(const float* c) {
 inline std::string glowDifference(size_t k, const GlowRecord& a, const GlowRecord& b) {
     const std::string sprite = "glow " + std::to_string(k) + " ";
     std::string out;
-    if (a.vertex != b.vertex) out += propertyText(sprite + "vertex", std::to_string(a.vertex), std::to_string(b.vertex));
+    if (a.vertex != b.vertex) {
+        out += propertyText(sprite + "vertex", std::to_string(a.vertex), std::to_string(b.vertex));
+    }
     if (vectorGap(a.extent, b.extent) > kFigureTolerance) {
         out += propertyText(sprite + "extent", vectorText(a.extent), vectorText(b.extent));
     }
@@ -286,7 +289,9 @@ inline std::string recordDifference(int32_t room, const ObjectRecord& a, const O
     if (vectorGap(a.rotation, b.rotation) > t.rotation) {
         out += propertyText("rotation", vectorText(a.rotation), vectorText(b.rotation));
     }
-    if (vectorGap(a.halfSize, b.halfSize) > t.size) out += propertyText("box", vectorText(a.halfSize), vectorText(b.halfSize));
+    if (vectorGap(a.halfSize, b.halfSize) > t.size) {
+        out += propertyText("box", vectorText(a.halfSize), vectorText(b.halfSize));
+    }
     if (std::fabs(a.drawDistance - b.drawDistance) > t.drawDistance) {
         out += propertyText("draw distance", numberText(a.drawDistance), numberText(b.drawDistance));
     }
@@ -294,7 +299,8 @@ inline std::string recordDifference(int32_t room, const ObjectRecord& a, const O
         out += propertyText("sphere mapping", a.sphereMapped ? "on" : "off", b.sphereMapped ? "on" : "off");
     }
     if (a.secondPassShown != b.secondPassShown) {
-        out += propertyText("second pass", a.secondPassShown ? "shown" : "hidden", b.secondPassShown ? "shown" : "hidden");
+        out += propertyText("second pass", a.secondPassShown ? "shown" : "hidden",
+                            b.secondPassShown ? "shown" : "hidden");
     }
     if (!animationsAgree(room, a, b)) {
         out += figuresAgree(a.animSpeed, b.animSpeed)
@@ -399,8 +405,8 @@ inline std::map<std::string, std::string> effectRecords(const PlayScreen& p) {
         out["grid far corner"] = effectVector(g.restPoints[GroundGrid::kCells - 1][GroundGrid::kCells - 1]);
         out["grid source"] = std::to_string(g.sourceRow) + ", " + std::to_string(g.sourceColumn) + " radius " +
                              std::to_string(g.sourceRadius);
-        out["grid source wave"] = effectNumber(g.sourceFrequency) + " Hz, " + effectNumber(g.sourceAmplitude) + " high, " +
-                                  effectNumber(g.sourceOffset) + " offset";
+        out["grid source wave"] = effectNumber(g.sourceFrequency) + " Hz, " + effectNumber(g.sourceAmplitude) +
+                                  " high, " + effectNumber(g.sourceOffset) + " offset";
     }
     for (int k = 0; k < 4; ++k) {
         const std::string cloth = "cloth " + std::to_string(k);
@@ -423,7 +429,8 @@ inline std::map<std::string, std::string> effectRecords(const PlayScreen& p) {
     out["noise"] = e.noiseOverlay ? "present" : "none";
     if (e.noiseOverlay) {
         const NoiseOverlay& n = *e.noiseOverlay;
-        out["noise level"] = effectNumber(n.level) + " toward " + effectNumber(n.targetLevel) + " at " + effectNumber(n.rate);
+        out["noise level"] =
+            effectNumber(n.level) + " toward " + effectNumber(n.targetLevel) + " at " + effectNumber(n.rate);
         out["noise texture"] = std::to_string(textureNumber(n.noiseTexture));
     }
     out["backdrop"] = e.backdropLayer ? "present" : "none";
