@@ -261,13 +261,16 @@ void appendBirdStatues(SceneObjectList& w, const StoryState& story) {
 
 }  // namespace
 
+// A name's later rows are its later states (the broomstick leaning, then in
+// the crack), so the last row that holds is taken.
 SceneObject* appendStreetItem(SceneObjectList& list, const StoryState& story, ObjectName name) {
+    const StoryRoomRow* chosen = nullptr;
     for (const StoryRoomRow& row : kStreetItems) {
         if (row.name == name && (row.holds == nullptr || row.holds(story))) {
-            return list.appendSceneObject(RoomRecord(row.row).name(name).take());
+            chosen = &row;
         }
     }
-    return nullptr;
+    return chosen ? list.appendSceneObject(RoomRecord(chosen->row).name(name).take()) : nullptr;
 }
 
 SceneObject* appendHatOnBroomstick(SceneObjectList& list, ObjectName name) {

@@ -13,7 +13,8 @@ struct StoryState;
 
 // The street's row for the item of that name as story now holds it (the
 // rock, the key under it, the broomstick leaning or in the crack, the
-// dispensed candle, ...), named; null when no row of that name holds.
+// dispensed candle, ...), named: the last of its rows that holds; null when
+// none does.
 SceneObject* appendStreetItem(SceneObjectList& list, const StoryState& story, ObjectName name);
 
 // The hat on the broomstick in the crack, as both sides of the wall show it,

@@ -134,7 +134,7 @@ TEST_F(RoomRulesTest, TheBirdStatuesWakeHoldTheWayAndLeave) {
             EXPECT_EQ(st.vertices[k], glow->vertexIndex);
             EXPECT_FLOAT_EQ(0.5f * plain.quadExtent.x, glow->quadExtent.x);
             EXPECT_FLOAT_EQ(0.7f * plain.quadExtent.z, glow->quadExtent.z);
-            EXPECT_FLOAT_EQ(0.12549f, glow->colour[0]);
+            EXPECT_FLOAT_EQ(0.1254902f, glow->colour[0]);
             EXPECT_FLOAT_EQ(1.0f, glow->colour[2]);
         }
     }

@@ -275,7 +275,7 @@ const RowCase kUseTreatCases[] = {
          EXPECT_EQ(objectName(kObjTreat), treat->name);
          EXPECT_TRUE(showsMesh(treat, mesh::kTreat));
          EXPECT_TRUE(showsTexture(treat->sceneObjectTexture(), picture::kSweetWrapper));
-         EXPECT_TRUE(near(treat->position, 11.1296f, 40.804f, 8.63261f));
+         EXPECT_TRUE(near(treat->position, 11.12958f, 40.80397f, 8.63261f));
      }},
     {action::kUseTreat, kObjSpacedChair, nullptr, kAnsItsYours, {}, step::kNone, keeps<18>},
     {action::kUseTreat, kObjTable, nullptr, kAnsItsYours, {}, step::kNone, nullptr},
