@@ -1,7 +1,7 @@
 // quendralvoss-bench: what a frame of the real game costs in every room.
 //
 //   quendralvoss-bench [width height] [--res DIR] [--shots DIR] [--frames N]
-//                      [--without PASS[,PASS...]]
+//                      [--without PASS[,PASS...]] [--rooms N[,N...]]
 //
 // Runs the English GameApp in a window of width x height (default 1280 x 720)
 // from the content in DIR (default ./res), in a scratch working directory so
@@ -15,7 +15,10 @@
 // comparing what the frames show before and after a change. --without
 // leaves parts of the frame out (clear, backdrop, objects, reflection, grid,
 // cloth, glow, fog, vignette, noise, or cull to draw every object within
-// reach), to find what each one costs.
+// reach), to find what each one costs. --rooms runs only the variants of the
+// rooms numbered (0 to 7), for quicker looks at one room; its shots compare
+// only with shots of a run over the same rooms (the clock and the random
+// draws go on from the rooms before).
 //
 // Prints per room: the frame work (wall time of one pass of the run loop)
 // p50, p99 and max, the main thread's and the whole process's CPU per frame
@@ -91,6 +94,22 @@ bool passesByName(const std::string& list, uint32_t& passes) {
     return true;
 }
 
+// The room numbers in a comma-separated list, one bit each, or false for a
+// number that names no room.
+bool roomsByNumber(const std::string& list, uint32_t& rooms) {
+    size_t from = 0;
+    while (from <= list.size()) {
+        const size_t comma = std::min(list.find(',', from), list.size());
+        const std::string number = list.substr(from, comma - from);
+        if (number.size() != 1 || number[0] < '0' || number[0] > '7') {
+            return false;
+        }
+        rooms |= 1u << (number[0] - '0');
+        from = comma + 1;
+    }
+    return true;
+}
+
 // The peak resident memory since the last reset, in MB; the reset lets each
 // room report its own peak.
 double peakResidentMb() {
@@ -153,6 +172,8 @@ int main(int argc, char** argv) {
     std::string res = "res";
     std::string shots;
     std::string without;
+    // Every room unless --rooms names some.
+    uint32_t rooms = 0;
     std::vector<int> sizes;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
@@ -168,6 +189,11 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%s: unknown pass in %s\n", argv[0], argv[k]);
                 return 1;
             }
+        } else if (arg == "--rooms" && k + 1 < argc) {
+            if (!roomsByNumber(argv[++k], rooms)) {
+                std::fprintf(stderr, "%s: unknown room in %s\n", argv[0], argv[k]);
+                return 1;
+            }
         } else {
             sizes.push_back(std::atoi(arg.c_str()));
         }
@@ -177,7 +203,8 @@ int main(int argc, char** argv) {
         height = sizes[1];
     } else if (!sizes.empty()) {
         std::fprintf(stderr,
-                     "usage: %s [width height] [--res DIR] [--shots DIR] [--frames N] [--without PASS[,PASS...]]\n",
+                     "usage: %s [width height] [--res DIR] [--shots DIR] [--frames N] [--without PASS[,PASS...]] "
+                     "[--rooms N[,N...]]\n",
                      argv[0]);
         return 1;
     }
@@ -203,6 +230,9 @@ int main(int argc, char** argv) {
                 "main cpu", "all cpu", "peak MB", "vertices");
     for (int32_t n = 0; n < kRoomVariantCount; ++n) {
         const RoomVariant& v = kRoomVariants[n];
+        if (rooms != 0 && (rooms & (1u << v.room)) == 0) {
+            continue;
+        }
         game.prepareVariant(v);
         resetPeakResident();
         const double build0 = wallNow();
