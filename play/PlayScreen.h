@@ -163,6 +163,8 @@ private:
 
     // The objects in view this frame, found once for both drawing passes.
     std::vector<SceneObject*> visibleObjects;
+    // Those of them whose reflection keeps its own pass this frame.
+    std::vector<SceneObject*> reflectedObjects;
 };
 
 #endif

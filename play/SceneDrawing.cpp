@@ -12,6 +12,7 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "engine/TextureUnits.h"
 #include "engine/ViewFrustum.h"
 #include "play/BackdropLayer.h"
 #include "play/ClothMesh.h"
@@ -28,6 +29,9 @@ namespace {
 // Objects with a draw distance below this are meant to be seen close up and
 // must also lie in the wedge in front of the camera.
 const float kViewTestDistance = 7.1f;
+
+// The alpha the reflection pass is drawn at over the main pass.
+const float kReflectionAlpha = 0.5f;
 
 }  // namespace
 
@@ -87,15 +91,28 @@ void PlayScreen::drawRoom() {
             visibleObjects.push_back(object);
         }
     }
-    if (isDrawPassOn(kDrawPassObjects)) {
-        for (SceneObject* object : visibleObjects) {
+    // An opaque object whose reflection has an opaque texture is drawn once
+    // with the reflection mixed in on a second texture unit, which gives the
+    // two passes' colour up to rounding; the others keep the second pass.
+    // (Where a mesh has faces at the same depth, the second pass blended the
+    // reflection in once for each of them; one pass mixes it in once.)
+    const bool joining = isDrawPassOn(kDrawPassObjects) && isDrawPassOn(kDrawPassReflection) &&
+                         gColourTranslucent == 0 && textureUnitCount() >= 2;
+    reflectedObjects.clear();
+    for (SceneObject* object : visibleObjects) {
+        if (joining && object->isReflectionJoinable()) {
+            object->drawSceneObjectWithReflection(view, kReflectionAlpha);
+            continue;
+        }
+        if (isDrawPassOn(kDrawPassObjects)) {
             object->drawSceneObject(view);
         }
+        reflectedObjects.push_back(object);
     }
     setSphereMapTexGen(true);
-    applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
+    applyPlainColour(1.0f, 1.0f, 1.0f, kReflectionAlpha);
     if (isDrawPassOn(kDrawPassReflection)) {
-        for (SceneObject* object : visibleObjects) {
+        for (SceneObject* object : reflectedObjects) {
             object->drawSceneObjectSecondPass(view);
         }
     }

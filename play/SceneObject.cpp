@@ -11,6 +11,7 @@
 #include "engine/Mesh.h"
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
+#include "engine/TextureUnits.h"
 #include "engine/Texture.h"
 #include "engine/ViewFrustum.h"
 #include "play/GlowSprite.h"
@@ -266,6 +267,27 @@ void SceneObject::drawSceneObjectWithTexture(Texture* standIn) { drawMain(nullpt
 void SceneObject::drawSceneObjectSecondPass() { drawSecond(nullptr); }
 
 void SceneObject::drawSceneObjectSecondPass(const ViewFrustum& view) { drawSecond(&view); }
+
+bool SceneObject::isReflectionJoinable() const {
+    return reflectionShown && texture && texture->alphaMode == Texture::alphaOpaque && reflectionTexture &&
+           reflectionTexture->glName != 0 && reflectionTexture->alphaMode == Texture::alphaOpaque;
+}
+
+void SceneObject::drawSceneObjectWithReflection(const ViewFrustum& view, float weight) {
+    glPushMatrix();
+    transform();
+    texture->bind();
+    if (sphereMapped) {
+        setSphereMapTexGen(true);
+    }
+    bindSecondTextureUnit(*reflectionTexture, weight);
+    drawMeshes(&view);
+    unbindSecondTextureUnit();
+    if (sphereMapped) {
+        setSphereMapTexGen(false);
+    }
+    glPopMatrix();
+}
 
 void SceneObject::drawSceneObjectAttachments() {
     for (const std::unique_ptr<GlowSprite>& sprite : glows) {

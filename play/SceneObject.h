@@ -68,6 +68,14 @@ public:
     void drawSceneObjectSecondPass();
     // The same, leaving out what lies wholly outside view, as above.
     void drawSceneObjectSecondPass(const ViewFrustum& view);
+    // Whether both passes can be drawn as one (drawSceneObjectWithReflection):
+    // the main texture is opaque and the reflection is shown with an opaque
+    // texture. The main pass's colour must be opaque too (the caller's).
+    bool isReflectionJoinable() const;
+    // The main pass and the reflection in one pass, on two texture units: the
+    // reflection mixed in at weight, as the second pass blended at alpha
+    // weight would give. Only for a joinable object.
+    void drawSceneObjectWithReflection(const ViewFrustum& view, float weight);
     // Every attached glow sprite at the present position of its vertex.
     void drawSceneObjectAttachments();
     // Appends a glow sprite on vertex with createGlowSprite's defaults, owned
