@@ -108,6 +108,12 @@ void AnswerPanel::drawAnswerPanel(bool warning) {
     float o3 = clamp01(4.0f * o - 2.0f);
     float o4 = clamp01(4.0f * o - 3.0f);
     const float o5 = clamp01(3.0f * o2 - 2.0f);
+    if (o1 == 0.0f) {
+        // Fully closed: every layer below would blend at alpha 0, changing no
+        // pixel, so none is drawn.
+        unbindTexture();
+        return;
+    }
     if (targetOpenness == 0.0f) {
         // Closing: the text is covered again from the left.
         const float swap = o3;

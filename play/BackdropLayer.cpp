@@ -96,9 +96,13 @@ void BackdropLayer::drawBackdropSky() {
     glPushMatrix();
     glTranslatef(camera.position.x, camera.position.y, 0.0f);
     glRotatef(time, 0.0f, 0.0f, 1.0f);
+    // The sky is the first thing of the frame and writes no depth, so the
+    // depth test would pass everywhere: it is left off.
     glDepthMask(GL_FALSE);
+    glDisable(GL_DEPTH_TEST);
     applyPlainColour(0.45f, 0.05f, 0.05f, 1.0f);
     drawMeshWith(skyMesh, skyTexture, time);
+    glEnable(GL_DEPTH_TEST);
     glDepthMask(GL_TRUE);
     glPopMatrix();
 

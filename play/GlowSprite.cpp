@@ -117,6 +117,14 @@ void GlowSprite::drawGlowSprite(const Vec3& objectPosition, const Vec3& objectRo
     const float distance = toCamera.length();
     const float fogEnd = gCamera->fogEnd;
     const float a = clamp01(colour[3] * (1.0f - (distance - fogEnd) / fogEnd));
+    const float f = 0.85f + 0.15f * randomUnit();
+    // Fully transparent (faded in not yet, blinked off or beyond the fog):
+    // both layers would blend at alpha 0 and change no pixel. The flicker's
+    // random number is taken all the same, so that the random sequence stays.
+    if (b * a * fadeIn == 0.0f) {
+        glPopMatrix();
+        return;
+    }
 
     const float hy = quadExtent.y * (distance + 1.0f);
     const float hz = quadExtent.z * (distance + 1.0f);
@@ -138,7 +146,6 @@ void GlowSprite::drawGlowSprite(const Vec3& objectPosition, const Vec3& objectRo
     if (!black) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     }
-    const float f = 0.85f + 0.15f * randomUnit();
     glBegin(GL_QUADS);
     glTexCoord2f(1.0f, 0.0f);
     glVertex3f(x, hy * f, hz * f);

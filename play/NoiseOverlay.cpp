@@ -62,6 +62,11 @@ void NoiseOverlay::drawNoiseOverlay() const {
     const float h = gScreenSize2D->height;
     const float u = randomUnit();
     const float v = randomUnit();
+    if (level == 0.0f) {
+        // Noise and veil would blend at alpha 0 and change no pixel; the
+        // two random numbers are still taken, so that the random sequence stays the same.
+        return;
+    }
     applyPlainColour(0.0f, 0.0f, 0.0f, 0.5f * level);
     if (noiseTexture) {
         noiseTexture->bind();

@@ -58,6 +58,11 @@ TEST_F(BackdropLayerTest, SkyDrawLeavesTheCameraAsItWas) {
     gCamera->fogColour[1] = 0.3f;
     startFrame(0.0f, 0.3f, 0.0f);
     layer.drawBackdropSky();
+    // The sky goes without the depth test; what follows has it again.
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    GLboolean depthWrites = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_TRUE(depthWrites);
     EXPECT_EQ(1u, gCamera->fogOn);
     EXPECT_EQ(1.5f, gCamera->fogStart);
     EXPECT_EQ(4.75f, gCamera->fogEnd);

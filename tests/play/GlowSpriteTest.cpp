@@ -4,6 +4,8 @@
 #include "play/GlowSprite.h"
 #include "play/SceneObject.h"
 
+#include <cstdlib>
+
 #include "engine/SurfaceColour.h"
 #include "tests/play/PlayFixture.h"
 
@@ -75,6 +77,23 @@ TEST_F(GlowSpriteTest, GoneBeyondTwiceTheFogEnd) {
     sprite->colour[3] = 0.25f;
     gCamera->fogEnd = 5.0f;
     EXPECT_NEAR(48, drawnAt(object, 2.5f, 0.0f, 0.0f)[0], 3);
+}
+
+// A sprite that draws nothing still takes its flicker's random number, so
+// that whatever draws after it sees the same random sequence as when it shows.
+TEST_F(GlowSpriteTest, ATransparentSpriteTakesItsRandomNumberAllTheSame) {
+    SceneObject object;
+    object.constructSceneObject();
+    object.position.set(2.0f, 0.0f, 0.0f);
+    GlowSprite* sprite = addSprite(object, 1.0f, 0.0f, 0.0f);
+    ASSERT_EQ(0.0f, sprite->fadeIn);
+    srand(11);
+    EXPECT_EQ((std::vector<int>{0, 255, 0}), drawnAt(object, 2.0f, 0.0f, 0.0f));
+    const int afterHidden = rand();
+    object.updateSceneObject(2.0f);
+    srand(11);
+    EXPECT_NE((std::vector<int>{0, 255, 0}), drawnAt(object, 2.0f, 0.0f, 0.0f));
+    EXPECT_EQ(afterHidden, rand());
 }
 
 TEST_F(GlowSpriteTest, FollowsItsVertex) {

@@ -2,6 +2,8 @@
 // drives the camera's fog and field of view, and at full level hides the scene.
 #include "play/NoiseOverlay.h"
 
+#include <cstdlib>
+
 #include "engine/Camera.h"
 #include "tests/play/PlayFixture.h"
 
@@ -34,6 +36,18 @@ TEST_F(NoiseOverlayTest, LevelZeroLeavesTheRoomAsItIs) {
     EXPECT_FLOAT_EQ(0.2f, gCamera->fogColour[0]);
     EXPECT_FLOAT_EQ(70.0f, gCamera->fovy);
     EXPECT_EQ((std::vector<int>{255, 0, 0}), drawnOverRed());
+}
+
+// At level 0 nothing is drawn, but the noise window's two random numbers are
+// taken as at any level, so that the random sequence does not depend on it.
+TEST_F(NoiseOverlayTest, LevelZeroTakesTheSameRandomNumbers) {
+    srand(5);
+    EXPECT_EQ((std::vector<int>{255, 0, 0}), drawnOverRed());
+    const int afterNone = rand();
+    overlay.level = 0.5f;
+    srand(5);
+    EXPECT_NE((std::vector<int>{255, 0, 0}), drawnOverRed());
+    EXPECT_EQ(afterNone, rand());
 }
 
 TEST_F(NoiseOverlayTest, RisesAndFallsAtItsRateAndHidesTheSceneAtFullLevel) {
