@@ -10,26 +10,57 @@
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
 #include "engine/Texture.h"
+#include "engine/TextureUnits.h"
 
 namespace {
 const int32_t kFogPicture = picture::kFogLayer;
 const int32_t kVignettePicture = picture::kVignette;
 
-// One quad over the whole overlay with the given corner texture coordinates
-// (lower left, lower right, upper right, upper left).
-void overlayQuad(float u0, float v0, float u1, float v1) {
+// The fog layer's colour and alpha and the vignette's.
+const float kFogAlpha = 0.02f;
+const float kVignetteAlpha = 0.25f;
+
+// The texture coordinate t at height z of a layer whose quad has t at the
+// bottom edge and t at the top; the edges themselves exactly.
+float bandCoordinate(float atBottom, float atTop, float z, float h) {
+    if (z <= 0.0f) return atBottom;
+    if (z >= h) return atTop;
+    return atBottom + (atTop - atBottom) * (z / h);
+}
+
+// One quad over the band bottom..top of the overlay with the texture
+// coordinates a quad over the whole overlay has at the same heights (u0, v0
+// at its upper left, u1, v1 at its lower right).
+void overlayQuad(float u0, float v0, float u1, float v1, float bottom, float top) {
     const float w = gScreenSize2D->width;
     const float h = gScreenSize2D->height;
+    const float vb = bandCoordinate(v1, v0, bottom, h);
+    const float vt = bandCoordinate(v1, v0, top, h);
     glBegin(GL_QUADS);
-    glTexCoord2f(u0, v1);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glTexCoord2f(u1, v1);
-    glVertex3f(0.0f, w, 0.0f);
-    glTexCoord2f(u1, v0);
-    glVertex3f(0.0f, w, h);
-    glTexCoord2f(u0, v0);
-    glVertex3f(0.0f, 0.0f, h);
+    glTexCoord2f(u0, vb);
+    glVertex3f(0.0f, 0.0f, bottom);
+    glTexCoord2f(u1, vb);
+    glVertex3f(0.0f, w, bottom);
+    glTexCoord2f(u1, vt);
+    glVertex3f(0.0f, w, top);
+    glTexCoord2f(u0, vt);
+    glVertex3f(0.0f, 0.0f, top);
     glEnd();
+}
+
+void setCombine(GLenum rgb, GLenum alpha, const GLfloat* constant) {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, static_cast<GLint>(rgb));
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, static_cast<GLint>(alpha));
+    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, constant);
+}
+
+// Source k of the colour (or, with alpha set, of the alpha) combine.
+void setSource(int k, bool alpha, GLenum source, GLenum operand) {
+    glTexEnvi(GL_TEXTURE_ENV, static_cast<GLenum>((alpha ? GL_SOURCE0_ALPHA : GL_SOURCE0_RGB) + k),
+              static_cast<GLint>(source));
+    glTexEnvi(GL_TEXTURE_ENV, static_cast<GLenum>((alpha ? GL_OPERAND0_ALPHA : GL_OPERAND0_RGB) + k),
+              static_cast<GLint>(operand));
 }
 }  // namespace
 
@@ -64,23 +95,89 @@ void ScreenOverlay::fogOffset(float& u0, float& v0) const {
     v0 = gCamera->rotation.y / kFullTurn * 4.0f;
 }
 
-void ScreenOverlay::drawScreenOverlayFog() const {
+void ScreenOverlay::drawScreenOverlayFog() const { drawScreenOverlayFog(0.0f, gScreenSize2D->height); }
+
+void ScreenOverlay::drawScreenOverlayVignette() const { drawScreenOverlayVignette(0.0f, gScreenSize2D->height); }
+
+void ScreenOverlay::drawScreenOverlayFog(float bottom, float top) const {
     float u0 = 0.0f;
     float v0 = 0.0f;
     fogOffset(u0, v0);
-    applyPlainColour(1.0f, 1.0f, 1.0f, 0.02f);
+    applyPlainColour(1.0f, 1.0f, 1.0f, kFogAlpha);
     if (fogLayer) {
         fogLayer->bind();
     }
-    overlayQuad(u0, v0, u0 + 1.0f, v0 + 1.0f);
+    overlayQuad(u0, v0, u0 + 1.0f, v0 + 1.0f, bottom, top);
     unbindTexture();
 }
 
-void ScreenOverlay::drawScreenOverlayVignette() const {
-    applyPlainColour(0.0f, 0.0f, 0.0f, 0.25f);
+void ScreenOverlay::drawScreenOverlayVignette(float bottom, float top) const {
+    applyPlainColour(0.0f, 0.0f, 0.0f, kVignetteAlpha);
     if (vignette) {
         vignette->bind();
     }
-    overlayQuad(0.0f, 0.0f, 1.0f, 1.0f);
+    overlayQuad(0.0f, 0.0f, 1.0f, 1.0f, bottom, top);
+    unbindTexture();
+}
+
+bool ScreenOverlay::canJoinScreenOverlay() const {
+    return fogLayer && fogLayer->glName != 0 && fogLayer->alphaMode == Texture::alphaOpaque && vignette &&
+           vignette->glName != 0 && textureUnitCount() >= 3;
+}
+
+// With the fog f (white x picture, alpha a = kFogAlpha) and the vignette v
+// (black, alpha b = kVignetteAlpha x picture alpha) drawn in turn over d, a
+// pixel becomes b x 0 + (1 - b) x (a x f + (1 - a) x d). The units give the
+// premultiplied colour (1 - b) x a x f and the alpha 1 - (1 - b)(1 - a), and
+// the blend adds d times one minus that alpha: the same.
+void ScreenOverlay::drawScreenOverlayJoined(float bottom, float top) const {
+    float u0 = 0.0f;
+    float v0 = 0.0f;
+    fogOffset(u0, v0);
+    const GLfloat fogConstant[4] = {0.0f, 0.0f, 0.0f, kFogAlpha};
+    const GLfloat vignetteConstant[4] = {0.0f, 0.0f, 0.0f, kVignetteAlpha};
+    applyPlainColour(1.0f, 1.0f, 1.0f, 1.0f);
+    fogLayer->bind();
+    // Unit 0: the fog premultiplied, a x f.
+    setCombine(GL_MODULATE, GL_REPLACE, fogConstant);
+    setSource(0, false, GL_TEXTURE, GL_SRC_COLOR);
+    setSource(1, false, GL_CONSTANT, GL_SRC_ALPHA);
+    setSource(0, true, GL_CONSTANT, GL_SRC_ALPHA);
+    // Unit 1: the vignette's alpha b; the colour passed on.
+    bindTextureOnUnit(1, *vignette);
+    setCombine(GL_REPLACE, GL_MODULATE, vignetteConstant);
+    setSource(0, false, GL_PREVIOUS, GL_SRC_COLOR);
+    setSource(0, true, GL_TEXTURE, GL_SRC_ALPHA);
+    setSource(1, true, GL_CONSTANT, GL_SRC_ALPHA);
+    // Unit 2 (its texture unused): colour (1 - b) x a x f; alpha
+    // 1 x b + a x (1 - b), the primary colour's alpha being 1.
+    bindTextureOnUnit(2, *vignette);
+    setCombine(GL_MODULATE, GL_INTERPOLATE, fogConstant);
+    setSource(0, false, GL_PREVIOUS, GL_SRC_COLOR);
+    setSource(1, false, GL_PREVIOUS, GL_ONE_MINUS_SRC_ALPHA);
+    setSource(0, true, GL_PRIMARY_COLOR, GL_SRC_ALPHA);
+    setSource(1, true, GL_CONSTANT, GL_SRC_ALPHA);
+    setSource(2, true, GL_PREVIOUS, GL_SRC_ALPHA);
+    glActiveTexture(GL_TEXTURE0);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+
+    const float w = gScreenSize2D->width;
+    const float h = gScreenSize2D->height;
+    const float zs[4] = {bottom, bottom, top, top};
+    const float ys[4] = {0.0f, w, w, 0.0f};
+    const float fogU[4] = {u0, u0 + 1.0f, u0 + 1.0f, u0};
+    const float vignetteU[4] = {0.0f, 1.0f, 1.0f, 0.0f};
+    glBegin(GL_QUADS);
+    for (int k = 0; k < 4; ++k) {
+        glMultiTexCoord2f(GL_TEXTURE0, fogU[k], bandCoordinate(v0 + 1.0f, v0, zs[k], h));
+        glMultiTexCoord2f(GL_TEXTURE1, vignetteU[k], bandCoordinate(1.0f, 0.0f, zs[k], h));
+        glVertex3f(0.0f, ys[k], zs[k]);
+    }
+    glEnd();
+
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    resetTextureUnits(2);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     unbindTexture();
 }

@@ -29,6 +29,16 @@ public:
     // and ends with the texture unbound.
     void drawScreenOverlayFog() const;
     void drawScreenOverlayVignette() const;
+    // The same over the full-width band bottom..top of the overlay only.
+    void drawScreenOverlayFog(float bottom, float top) const;
+    void drawScreenOverlayVignette(float bottom, float top) const;
+    // Whether the joined drawing can run: both pictures held, the fog
+    // picture opaque, three texture units.
+    bool canJoinScreenOverlay() const;
+    // The fog layer with the vignette over it, as drawing the two one after
+    // the other over the band bottom..top gives (up to rounding), in one
+    // quad; ends with the textures unbound.
+    void drawScreenOverlayJoined(float bottom, float top) const;
 
     // The fog picture's lower-left texture coordinate for the camera's
     // rotation now and the time: it repeats four times per full turn.

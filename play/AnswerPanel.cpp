@@ -2,6 +2,8 @@
 
 #include <SDL_opengl.h>
 
+#include <algorithm>
+
 #include "app/FatalError.h"
 #include "app/GameFont.h"
 #include "app/InputActions.h"
@@ -34,6 +36,12 @@ void bandQuad(const float* rgb, float y0, float y1, float z0, float z1, float bo
     glVertex3f(0.0f, y0, z1);
     glEnd();
 }
+
+// How far the drifting texture reaches above the top of the band's third,
+// and the top of the glow, in overlay units; nothing of the panel lies
+// higher.
+const float kTextureRise = 1.0f;
+const float kGlowTop = 12.0f;
 
 }  // namespace
 
@@ -99,6 +107,14 @@ void AnswerPanel::updateAnswerPanel(float dt, int32_t scriptStep, float scriptSt
     scrollTime += dt;
 }
 
+float AnswerPanel::drawnTop() const {
+    if (openness <= 0.0f) {
+        return 0.0f;
+    }
+    const float h = gScreenSize2D ? gScreenSize2D->height : 36.0f;
+    return std::max(h / 3.0f + kTextureRise, kGlowTop);
+}
+
 void AnswerPanel::drawAnswerPanel(bool warning) {
     const float w = gScreenSize2D ? gScreenSize2D->width : 48.0f;
     const float h = gScreenSize2D ? gScreenSize2D->height : 36.0f;
@@ -151,9 +167,9 @@ void AnswerPanel::drawAnswerPanel(bool warning) {
     glVertex3f(0.0f, w, top);
     glColor4f(band[0], band[1], band[2], 0.0f);
     glTexCoord2f(s0 + 0.5f * o2, 1.0f);
-    glVertex3f(0.0f, w, p + 1.0f);
+    glVertex3f(0.0f, w, p + kTextureRise);
     glTexCoord2f(s0 + 0.5f * o2, 0.0f);
-    glVertex3f(0.0f, 0.0f, p + 1.0f);
+    glVertex3f(0.0f, 0.0f, p + kTextureRise);
     glEnd();
 
     // 3: the text, uncovered from the left as the panel opens.
@@ -191,9 +207,9 @@ void AnswerPanel::drawAnswerPanel(bool warning) {
     glVertex3f(0.0f, w, 0.0f);
     glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
     glTexCoord2f(0.0f, t0 + 0.5f);
-    glVertex3f(0.0f, w, 12.0f);
+    glVertex3f(0.0f, w, kGlowTop);
     glTexCoord2f(1.0f, t0 + 0.5f);
-    glVertex3f(0.0f, 0.0f, 12.0f);
+    glVertex3f(0.0f, 0.0f, kGlowTop);
     glEnd();
 
     // 5.

@@ -35,6 +35,9 @@ public:
     void updateAnswerPanel(float dt, int32_t scriptStep, float scriptStepDelay);
     // The band, its text and its glow on the 2D overlay; warning tints red.
     void drawAnswerPanel(bool warning);
+    // The top of the band of the overlay that drawAnswerPanel changes, from
+    // the bottom edge; 0 while fully closed (it draws nothing then).
+    float drawnTop() const;
 
     Texture* panelTexture;
     float openness;

@@ -1,5 +1,7 @@
 #include "play/CaptionText.h"
 
+#include <algorithm>
+
 #include "app/FatalError.h"
 #include "app/GameFont.h"
 #include "engine/FontRegistry.h"
@@ -9,6 +11,8 @@ namespace {
 
 // Shadow copies stand this far apart, 5 x 5 of them.
 const float kShadowStep = 0.055f;
+// What the caption's band takes beyond its glyphs and shadow.
+const float kBandMargin = 0.25f;
 
 void setUpLine(TextLabel& label, float y, float z) {
     useGameFont(label);
@@ -45,11 +49,27 @@ void CaptionText::updateCaptionText(float dt, bool shown) {
     }
 }
 
-void CaptionText::drawCaptionText(const std::string& first, const std::string& second) {
+void CaptionText::setCaptionTexts(const std::string& first, const std::string& second) {
     if (targetVisibility != 0.0f) {
         firstLine.text = first;
         secondLine.text = second;
     }
+}
+
+bool CaptionText::drawnBand(float& bottom, float& top) const {
+    if (visibility == 0.0f) {
+        return false;
+    }
+    // Each line's block hangs from its top; the shadow spreads two steps
+    // each way, and a margin keeps the glyphs' filtered edges inside.
+    const float margin = 2.0f * kShadowStep + kBandMargin;
+    top = std::max(firstLine.position.z, secondLine.position.z) + margin;
+    bottom = std::min(firstLine.position.z - firstLine.height(), secondLine.position.z - secondLine.height()) - margin;
+    return true;
+}
+
+void CaptionText::drawCaptionText(const std::string& first, const std::string& second) {
+    setCaptionTexts(first, second);
     const Vec3 firstAt = firstLine.position;
     const Vec3 secondAt = secondLine.position;
     firstLine.setColour(0.2f, 0.2f, 0.2f, 0.5f * visibility);

@@ -18,9 +18,13 @@ public:
     void loadCaptionText();
     // Fades toward shown (1) or hidden (0) by 2 x dt.
     void updateCaptionText(float dt, bool shown);
-    // Draws both lines on the 2D overlay; the texts become first and second
-    // unless the caption is fading out.
+    // The texts become first and second unless the caption is fading out.
+    void setCaptionTexts(const std::string& first, const std::string& second);
+    // Draws both lines on the 2D overlay after setCaptionTexts(first, second).
     void drawCaptionText(const std::string& first, const std::string& second);
+    // The band of the overlay (bottom, top) that drawing the present texts
+    // changes, shadow included; false when it changes nothing (hidden).
+    bool drawnBand(float& bottom, float& top) const;
 
     TextLabel firstLine;
     TextLabel secondLine;

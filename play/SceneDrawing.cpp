@@ -19,6 +19,7 @@
 #include "play/DrawPasses.h"
 #include "play/GroundGrid.h"
 #include "play/NoiseOverlay.h"
+#include "play/OverlayBands.h"
 #include "play/RoomId.h"
 #include "play/SceneObject.h"
 #include "play/SweepEffect.h"
@@ -143,16 +144,13 @@ void PlayScreen::drawRoom() {
 }
 
 void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelectionLearned) {
-    if (!effects.backdropLayer && isDrawPassOn(kDrawPassFog)) {
-        screenOverlay.drawScreenOverlayFog();
-    }
+    const bool fogShown = !effects.backdropLayer && isDrawPassOn(kDrawPassFog);
+    const bool vignetteShown = isDrawPassOn(kDrawPassVignette);
+    const bool noiseShown = effects.noiseOverlay && isDrawPassOn(kDrawPassNoise);
+    const float h = gScreenSize2D->height;
     // The fade to black; once the room has faded in the quad would blend
     // nothing into a whole screen of pixels, so it is left out.
     const float fade = 1.0f - view.roomFade * view.sceneVisibility;
-    applyPlainColour(0.0f, 0.0f, 0.0f, fade);
-    if (fade != 0.0f) {
-        drawFullOverlayQuad();
-    }
 
     const bool cue = caption.visibility == 1.0f && isPlayerInControl();
     std::string first;
@@ -164,12 +162,50 @@ void PlayScreen::drawPlayOverlay(bool actionSelectionLearned, bool targetSelecti
         second = selection.currentTargetName(cue);
     }
     second = applyTargetGrammar(first, second);
+    caption.setCaptionTexts(first, second);
+
+    // The fog and the vignette are drawn as one quad over the bands where
+    // nothing comes between them (the caption, the answer panel; the fade
+    // and the noise cover the whole screen while they show), and apart over
+    // the rest.
+    const bool noiseCovers = noiseShown && effects.noiseOverlay->level != 0.0f;
+    const bool joined =
+        fogShown && vignetteShown && fade == 0.0f && !noiseCovers && screenOverlay.canJoinScreenOverlay();
+    OverlayBands between(h);
+    if (joined) {
+        float bottom = 0.0f;
+        float top = 0.0f;
+        if (caption.drawnBand(bottom, top)) {
+            between.cover(bottom, top);
+        }
+        between.cover(0.0f, answerPanel.drawnTop());
+    } else {
+        between.cover(0.0f, h);
+    }
+    const std::vector<OverlayBands::Band> apart = between.covered();
+
+    if (fogShown) {
+        for (const OverlayBands::Band& band : apart) {
+            screenOverlay.drawScreenOverlayFog(band.bottom, band.top);
+        }
+    }
+    applyPlainColour(0.0f, 0.0f, 0.0f, fade);
+    if (fade != 0.0f) {
+        drawFullOverlayQuad();
+    }
     caption.drawCaptionText(first, second);
     answerPanel.drawAnswerPanel(world.room == room::kTunnel && story.tunnelClosing() > 0.0f);
-    if (effects.noiseOverlay && isDrawPassOn(kDrawPassNoise)) {
+    if (noiseShown) {
         effects.noiseOverlay->drawNoiseOverlay();
     }
-    if (isDrawPassOn(kDrawPassVignette)) {
-        screenOverlay.drawScreenOverlayVignette();
+    if (vignetteShown) {
+        for (const OverlayBands::Band& band : apart) {
+            screenOverlay.drawScreenOverlayVignette(band.bottom, band.top);
+        }
+    }
+    if (joined) {
+        for (const OverlayBands::Band& band : between.uncovered()) {
+            screenOverlay.drawScreenOverlayJoined(band.bottom, band.top);
+        }
     }
 }

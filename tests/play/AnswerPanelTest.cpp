@@ -4,6 +4,10 @@
 #include "play/AnswerPanel.h"
 #include "play/CaptionText.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "support/GlTestWindow.h"
 #include "tests/play/PlayFixture.h"
 
 using namespace playtest;
@@ -105,6 +109,64 @@ TEST_F(AnswerPanelTest, HoldsHalfOpenBetweenScriptSteps) {
     EXPECT_FLOAT_EQ(0.0f, panel.openness);
     EXPECT_FLOAT_EQ(0.0f, panel.targetOpenness);
     EXPECT_EQ("x", panel.text);
+}
+
+// The play overlay draws the fog and vignette joined above drawnTop, so no
+// pixel there may change at any openness, opening or closing; closed, none
+// at all.
+TEST_F(AnswerPanelTest, NothingChangesAboveItsDrawnTop) {
+    panel.setAnswerText("ab");
+    startOverlay(0.2f, 0.4f, 0.6f);
+    const std::vector<uint8_t> cleared = readWindow(480, 360);
+    for (float target : {1.0f, 0.0f}) {
+        for (float openness : {0.0f, 0.1f, 0.3f, 0.6f, 0.8f, 1.0f}) {
+            panel.targetOpenness = target;
+            panel.openness = openness;
+            startOverlay(0.2f, 0.4f, 0.6f);
+            panel.drawAnswerPanel(target == 0.0f);
+            const std::vector<uint8_t> drawn = readWindow(480, 360);
+            const int firstFree = static_cast<int>(std::ceil(panel.drawnTop() * 10.0f));
+            int changedRows = 0;
+            for (int row = 0; row < 360; ++row) {
+                const size_t at = static_cast<size_t>(row) * 480 * 4;
+                const bool same = std::equal(drawn.begin() + at, drawn.begin() + at + 480 * 4, cleared.begin() + at);
+                if (!same) ++changedRows;
+                EXPECT_TRUE(row < firstFree || same) << "row " << row << " at openness " << openness;
+            }
+            EXPECT_EQ(openness == 0.0f, changedRows == 0) << openness;
+        }
+    }
+}
+
+// Likewise the caption outside its band, with a first line of three lines
+// (as the German build's action texts have); hidden, it changes nothing.
+TEST_F(AnswerPanelTest, TheCaptionChangesNothingOutsideItsBand) {
+    CaptionText caption;
+    startOverlay(0.2f, 0.4f, 0.6f);
+    const std::vector<uint8_t> cleared = readWindow(480, 360);
+    float bottom = 0.0f;
+    float top = 0.0f;
+    caption.setCaptionTexts("ab\n\ncd", "xyz");
+    EXPECT_FALSE(caption.drawnBand(bottom, top));
+    caption.drawCaptionText("ab\n\ncd", "xyz");
+    EXPECT_EQ(cleared, readWindow(480, 360));
+
+    caption.visibility = 1.0f;
+    startOverlay(0.2f, 0.4f, 0.6f);
+    caption.drawCaptionText("ab\n\ncd", "xyz");
+    const std::vector<uint8_t> drawn = readWindow(480, 360);
+    ASSERT_TRUE(caption.drawnBand(bottom, top));
+    int changedRows = 0;
+    for (int row = 0; row < 360; ++row) {
+        const size_t at = static_cast<size_t>(row) * 480 * 4;
+        const bool same = std::equal(drawn.begin() + at, drawn.begin() + at + 480 * 4, cleared.begin() + at);
+        if (!same) ++changedRows;
+        const bool inside = row + 1 > static_cast<int>(bottom * 10.0f) && row < static_cast<int>(std::ceil(top * 10.0f));
+        EXPECT_TRUE(inside || same) << "row " << row;
+    }
+    // The three lines of the first text reach below the second line.
+    EXPECT_LT(bottom, 36.0f - 4.0f);
+    EXPECT_GT(changedRows, 30);
 }
 
 TEST_F(AnswerPanelTest, BandPixelsInNormalAndWarningMode) {
