@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/FaceOverlap.h"
 #include "engine/MemoryReader.h"
 #include "engine/Random.h"
 #include "engine/VertexCounter.h"
@@ -57,7 +58,8 @@ Mesh::Mesh()
       lastTime(-1.0f),
       displayList(0),
       boundsCentre(0.0f, 0.0f, 0.0f),
-      boundsRadius(-1.0f) {}
+      boundsRadius(-1.0f),
+      overlappingFaces(false) {}
 
 Mesh::~Mesh() { clear(); }
 
@@ -78,6 +80,7 @@ void Mesh::clear() {
     displayList = 0;
     boundsCentre.set(0.0f, 0.0f, 0.0f);
     boundsRadius = -1.0f;
+    overlappingFaces = false;
 }
 
 bool Mesh::load(const char* path) {
@@ -98,6 +101,7 @@ bool Mesh::load(const char* path) {
     }
     findBounds();
     findClusters();
+    overlappingFaces = frameCount > 0 && facesOverlapInOnePlane(framePositions[0]);
     if (frameCount == 1) {
         compile();
     }

@@ -81,6 +81,9 @@ public:
     // The runs, in order and covering every vertex, of a mesh large enough
     // that a view often sees only part of it; empty for the others.
     const std::vector<Cluster>& getClusters() const { return clusters; }
+    // Whether two triangles of the first keyframe lie in one plane over a
+    // common area (facesOverlapInOnePlane), where a blended pass lands twice.
+    bool hasOverlappingFaces() const { return overlappingFaces; }
 
     // Test seam: the work positions, writable, so that a test can mark them
     // and see whether the next draw recomputed them.
@@ -110,6 +113,7 @@ private:
     Vec3 boundsCentre;
     float boundsRadius;
     std::vector<Cluster> clusters;
+    bool overlappingFaces;
 };
 
 #endif

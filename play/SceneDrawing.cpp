@@ -95,8 +95,6 @@ void PlayScreen::drawRoom() {
     // An opaque object whose reflection has an opaque texture is drawn once
     // with the reflection mixed in on a second texture unit, which gives the
     // two passes' colour up to rounding; the others keep the second pass.
-    // (Where a mesh has faces at the same depth, the second pass blended the
-    // reflection in once for each of them; one pass mixes it in once.)
     const bool joining = isDrawPassOn(kDrawPassObjects) && isDrawPassOn(kDrawPassReflection) &&
                          gColourTranslucent == 0 && textureUnitCount() >= 2;
     reflectedObjects.clear();

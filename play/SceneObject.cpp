@@ -269,8 +269,13 @@ void SceneObject::drawSceneObjectSecondPass() { drawSecond(nullptr); }
 void SceneObject::drawSceneObjectSecondPass(const ViewFrustum& view) { drawSecond(&view); }
 
 bool SceneObject::isReflectionJoinable() const {
-    return reflectionShown && texture && texture->alphaMode == Texture::alphaOpaque && reflectionTexture &&
-           reflectionTexture->glName != 0 && reflectionTexture->alphaMode == Texture::alphaOpaque;
+    // Where faces overlap in one plane the second pass blends the reflection in
+    // twice, which one pass cannot give; such meshes keep both passes.
+    const bool singleFaced = mesh && !mesh->hasOverlappingFaces() &&
+                             !(fadeFromMesh && fadeFromMesh->hasOverlappingFaces());
+    return singleFaced && reflectionShown && texture && texture->alphaMode == Texture::alphaOpaque &&
+           reflectionTexture && reflectionTexture->glName != 0 &&
+           reflectionTexture->alphaMode == Texture::alphaOpaque;
 }
 
 void SceneObject::drawSceneObjectWithReflection(const ViewFrustum& view, float weight) {

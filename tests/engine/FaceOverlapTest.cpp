@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/FaceOverlap.h"
+
+namespace {
+
+// Appends the triangle a, b, c.
+void triangle(std::vector<float>& p, const float (&a)[3], const float (&b)[3], const float (&c)[3]) {
+    p.insert(p.end(), a, a + 3);
+    p.insert(p.end(), b, b + 3);
+    p.insert(p.end(), c, c + 3);
+}
+
+const float kA[3] = {0, 0, 0}, kB[3] = {2, 0, 0}, kC[3] = {2, 2, 0}, kD[3] = {0, 2, 0};
+
+}  // namespace
+
+TEST(FaceOverlap, FacesThatShareOnlyAnEdgeOrAPlaneApartDoNotOverlap) {
+    std::vector<float> quad;
+    triangle(quad, kA, kB, kC);
+    triangle(quad, kA, kC, kD);
+    EXPECT_FALSE(facesOverlapInOnePlane(quad));
+    // The same quad again a little above, and a face without area on it.
+    const float a[3] = {0, 0, 0.01f}, b[3] = {2, 0, 0.01f}, c[3] = {2, 2, 0.01f};
+    triangle(quad, a, b, c);
+    triangle(quad, kA, kB, kB);
+    EXPECT_FALSE(facesOverlapInOnePlane(quad));
+    // Two triangles meeting at one corner only.
+    std::vector<float> corner;
+    const float e[3] = {4, 0, 0}, f[3] = {4, 2, 0};
+    triangle(corner, kA, kB, kC);
+    triangle(corner, kB, e, f);
+    EXPECT_FALSE(facesOverlapInOnePlane(corner));
+}
+
+TEST(FaceOverlap, TheBackOfAFaceAndAStripLaidOnItOverlap) {
+    std::vector<float> twoSided;
+    triangle(twoSided, kA, kB, kC);
+    triangle(twoSided, kC, kB, kA);
+    EXPECT_TRUE(facesOverlapInOnePlane(twoSided));
+    // A small triangle inside a large one of the same plane, made of other points.
+    std::vector<float> strip;
+    const float big[3][3] = {{-5, -5, 3}, {5, -5, 3}, {0, 5, 3}};
+    const float small[3][3] = {{-1, 0, 3}, {1, 0, 3}, {0, 1, 3}};
+    triangle(strip, big[0], big[1], big[2]);
+    triangle(strip, small[0], small[1], small[2]);
+    EXPECT_TRUE(facesOverlapInOnePlane(strip));
+}
