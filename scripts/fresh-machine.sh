@@ -1,7 +1,9 @@
 #!/bin/sh
 # Checks that the README's two commands work on a freshly installed Debian 12
 # (bookworm, classic SDL 1.2) and Debian 13 (trixie, sdl12-compat over SDL 2).
-# For each release it makes a root with debootstrap (default variant: the
+# The two releases are checked at the same time, each in a process of its own:
+# much of a check waits on the mirror (debootstrap, apt), so the two overlap
+# well on one machine. For each release it makes a root with debootstrap (default variant: the
 # required and important packages, as the installer leaves a machine with no
 # task chosen) from the Debian mirror of this machine's apt sources, which
 # serves both releases, copies the source tree in (the files git knows, as a
@@ -56,19 +58,21 @@ say() {
   echo "fresh machine: $*"
 }
 
-# Mount points under the roots, deepest first.
+# Mount points under the directory $1 (default: all the roots), deepest first.
 mounts_in_roots() {
-  awk -v roots="$roots/" 'index($2, roots) == 1 { print $2 }' /proc/self/mounts | sort -r
+  awk -v roots="${1:-$roots}/" 'index($2, roots) == 1 { print $2 }' /proc/self/mounts | sort -r
 }
 
 # Ends what still runs inside a root (daemons a package started, a game that
-# did not quit): the processes whose root directory lies in the roots.
+# did not quit): the processes whose root directory lies under the directory
+# $1 (default: all the roots).
 stop_root_processes() {
+  under="${1:-$roots}"
   for signal in TERM KILL; do
     found=""
     for proc in /proc/[0-9]*; do
       case "$(readlink "$proc/root" 2>/dev/null)" in
-        "$roots"/*)
+        "$under" | "$under"/*)
           kill -s "$signal" "${proc#/proc/}" 2>/dev/null || true
           found=1
           ;;
@@ -79,8 +83,9 @@ stop_root_processes() {
   done
 }
 
+# Undoes the mounts under the directory $1 (default: all the roots).
 unmount_roots() {
-  for point in $(mounts_in_roots); do
+  for point in $(mounts_in_roots "$1"); do
     umount "$point" 2>/dev/null || umount -l "$point" || true
   done
 }
@@ -105,8 +110,19 @@ stop_xvfb() {
     xvfb_pid=""
   fi
 }
+# The processes that check a release each, while they run.
+checks=""
 cleanup() {
   status=$?
+  # A check waits on what it runs in its root before it takes its signal, so
+  # that goes first.
+  for check in $checks; do
+    kill "$check" 2>/dev/null || true
+  done
+  stop_root_processes
+  for check in $checks; do
+    wait "$check" 2>/dev/null || true
+  done
   stop_root_processes
   unmount_roots
   stop_xvfb
@@ -150,13 +166,19 @@ running() {
   [ -n "$state" ] && [ "$state" != "Z" ]
 }
 
-# Makes the root of release $1, copies the tree in and runs its two steps.
+# Makes the root of release $1, copies the tree in and runs its two steps. Run
+# in a process of its own: its X server is stopped when it exits, however it
+# ends; the mounts and processes of its root are left to the cleanup of the
+# whole check when it fails.
 check_release() {
   release="$1"
   root="$roots/$release"
   logs="$work/logs/$release"
+  screen_dir="$work/screen/$release"
   release_start=$(date +%s)
-  mkdir -p "$logs" "$work/screen"
+  mkdir -p "$logs" "$screen_dir"
+  trap stop_xvfb EXIT
+  trap 'exit 130' INT TERM HUP
 
   begin debootstrap
   debootstrap "$release" "$root" "$mirror" >"$logs/debootstrap.log" 2>&1 || fail debootstrap "no root made"
@@ -185,20 +207,20 @@ check_release() {
   done
 
   begin play
-  rm -f "$work/screen/Xvfb_screen0"
-  Xvfb -displayfd 3 -fbdir "$work/screen" -br -nolisten tcp -noreset -screen 0 1280x720x24 \
-    3>"$work/display" 2>"$logs/xvfb.log" &
+  rm -f "$screen_dir/Xvfb_screen0"
+  Xvfb -displayfd 3 -fbdir "$screen_dir" -br -nolisten tcp -noreset -screen 0 1280x720x24 \
+    3>"$screen_dir/display" 2>"$logs/xvfb.log" &
   xvfb_pid=$!
   display=""
   waited=0
   while [ -z "$display" ] && [ "$waited" -lt 30 ]; do
     sleep 1
     waited=$((waited + 1))
-    display="$(cat "$work/display")"
+    display="$(cat "$screen_dir/display")"
     running "$xvfb_pid" || break
   done
   [ -n "$display" ] || fail xvfb "no Xvfb display"
-  screen="$work/screen/Xvfb_screen0"
+  screen="$screen_dir/Xvfb_screen0"
 
   # Started straight from here (not from a subshell of its own) and ending by
   # play.sh's exec of the game, this process becomes the game. There is no
@@ -268,8 +290,8 @@ check_release() {
   done_step tests
 
   # Done with this root: nothing of it stays running or mounted.
-  stop_root_processes
-  unmount_roots
+  stop_root_processes "$root"
+  unmount_roots "$root"
   say "$release: passed in $(($(date +%s) - release_start)) s"
 }
 
@@ -299,7 +321,16 @@ mirror="$(debian_mirror /etc/apt "$host_release")" || fail host "no Debian $host
 done_step host
 
 for name in $releases; do
-  check_release "$name"
+  (check_release "$name") &
+  checks="$checks $!"
 done
+failed=""
+set -- $releases
+for check in $checks; do
+  wait "$check" || failed="$failed $1"
+  shift
+done
+checks=""
 release=""
+[ -z "$failed" ] || fail releases "the check of$failed failed (its lines above say where)"
 say "passed in $(($(date +%s) - all_start)) s (logs in $work/logs)"
