@@ -42,18 +42,22 @@ void bindSecondTextureUnit(const Texture& texture, float weight) {
     setSphereMapTexGen(true);
     const GLfloat constant[4] = {0.0f, 0.0f, 0.0f, weight};
     glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, constant);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    // Interpolate: source 0 x source 2 + source 1 x (1 - source 2).
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_INTERPOLATE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PREVIOUS);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE2_RGB, GL_CONSTANT);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND2_RGB, GL_SRC_ALPHA);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_PREVIOUS);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
+    // Interpolate: source 0 x source 2 + source 1 x (1 - source 2), the
+    // alpha passed on from the unit before.
+    static const struct {
+        GLenum name;
+        GLint value;
+    } kInterpolate[] = {
+        {GL_TEXTURE_ENV_MODE, GL_COMBINE},       {GL_COMBINE_RGB, GL_INTERPOLATE},
+        {GL_SOURCE0_RGB, GL_TEXTURE},            {GL_OPERAND0_RGB, GL_SRC_COLOR},
+        {GL_SOURCE1_RGB, GL_PREVIOUS},           {GL_OPERAND1_RGB, GL_SRC_COLOR},
+        {GL_SOURCE2_RGB, GL_CONSTANT},           {GL_OPERAND2_RGB, GL_SRC_ALPHA},
+        {GL_COMBINE_ALPHA, GL_REPLACE},          {GL_SOURCE0_ALPHA, GL_PREVIOUS},
+        {GL_OPERAND0_ALPHA, GL_SRC_ALPHA},
+    };
+    for (const auto& setting : kInterpolate) {
+        glTexEnvi(GL_TEXTURE_ENV, setting.name, setting.value);
+    }
     glActiveTexture(GL_TEXTURE0);
 }
 
