@@ -83,12 +83,13 @@ while [ "$round" -le "$rounds" ]; do
 done
 echo "machine load after: $(cat /proc/loadavg)"
 
-# Rows of the bench's table: a label of one or more words, then nine numbers
-# (build, first, p50, p99, max, main cpu, all cpu, peak MB, vertices).
+# Rows of the bench's table: a room number and a label of more words, then
+# nine numbers (build, first, p50, p99, max, main cpu, all cpu, peak MB,
+# vertices). The bench's other lines (the machine's load, ...) are left out.
 for side in base new; do
   for file in "$work/$side"-*.txt; do
     awk -v side="$side" -v rooms=",$rooms," '
-      NF >= 10 && $NF ~ /^[0-9.]+$/ && $(NF - 8) ~ /^[0-9.]+$/ && (rooms == ",," || index(rooms, "," $1 ",")) {
+      $1 ~ /^[0-9]+$/ && NF >= 10 && $NF ~ /^[0-9.]+$/ && $(NF - 8) ~ /^[0-9.]+$/ && (rooms == ",," || index(rooms, "," $1 ",")) {
         label = $1
         for (k = 2; k <= NF - 9; ++k) label = label " " $k
         print side "\t" label "\t" $(NF - 6) "\t" $(NF - 5) "\t" $(NF - 3) "\t" $(NF - 2)
