@@ -68,14 +68,9 @@ const StoryRoomRow kStreetItems[] = {
     {nullptr, kObjCoinSlot, {-1, -1, -1, 15.0f, 1.0f, 1.1f, 0, kNoCollision, kNoCollision, kNoCollision, 0}},
 };
 
-// The gateway's lock: shut until it is opened, then the open lock.
-bool lockShut(const StoryState& s) { return !s.lockOpened; }
-bool lockOpen(const StoryState& s) { return s.lockOpened; }
-const StoryRoomRow kGatewayLock[] = {
-    {lockShut, kObjLock, {mesh::kLock, -1, -1, 12.65f, 10.0f, 1.1f, 0, 0.765f, 0.085f, 0.72f, 0}},
-    {lockOpen, kUnnamedRow, {mesh::kLockOpen, -1, -1, 12.65f, 10.0f, 1.1f, 0, kNoCollision, kNoCollision,
-                             kNoCollision, 0}},
-};
+// The gateway's lock's place, the same from both sides of the wall; its
+// mesh, box and name follow whether it is shut or open.
+const RoomRow kLockPlace = {-1, -1, -1, 12.65f, 10.0f, 1.1f, 0, kNoCollision, kNoCollision, kNoCollision, 0};
 
 // The snake asleep on the wall until its rope is taken.
 bool snakeAsleep(const StoryState& s) { return !s.ropeTaken; }
@@ -93,10 +88,10 @@ const RoomRow kGateBoxes[] = {
 const NamedRoomRow kShutGate = {kObjGate1, {-1, -1, -1, 3.45f, 5.0f, 10.0f, 0, 1.74f, 0.8f, 30.0f, 0}};
 
 // Late in the procession's scene: the witch (speed 0.1, eyes added) and the
-// shady cat.
+// shady cat (its mesh following its pose).
 const RoomRow kWitch = {mesh::kWitch, picture::kWitchLook, -1, 23.26f, 1.1f, 1.6f, 90.0f, 0.3f, 0.3f, 1.5f, 0};
 const NamedRoomRow kShadyCat = {
-    kObjShadyCat, {mesh::kShadyCat, picture::kCatLook, picture::kBlack, 22.3f, 1.0f, 0.6f, 0, 0.15f, 0.15f, 1.5f, 0}};
+    kObjShadyCat, {-1, picture::kCatLook, picture::kBlack, 22.3f, 1.0f, 0.6f, 0, 0.15f, 0.15f, 1.5f, 0}};
 
 // The wall and the ground grid: the south wall with the coin machine's wall
 // at i = 3, the north wall with the gateway and its lock at i = 2, and the
@@ -117,7 +112,7 @@ void appendStreetGrid(SceneObjectList& w, const StoryState& story) {
         } else {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).take());
             appendRoomRows(w, kGatewaySides, kGatewaySideCount);
-            appendStoryRows(w, story, kGatewayLock, COUNT_OF(kGatewayLock));
+            appendGatewayLock(w, story.lockOpened);
         }
         for (int j = -2; j <= 3; ++j) {
             if (i == 2 && j == 1) {
@@ -212,7 +207,7 @@ void appendProcession(SceneObjectList& w, StoryState& story) {
         w.appendSceneObject(RoomRecord().name(kObjKnife).at(21.1f + shift, 3.6f, 1.2f).take());
     }
     appendWitch(w);
-    appendNamedRow(w, kShadyCat);
+    restShadyCat(*appendNamedRow(w, kShadyCat));
     appendSkeleton(w, shift);
 }
 
@@ -220,11 +215,12 @@ void appendProcession(SceneObjectList& w, StoryState& story) {
 // it opens, with two dark glows, and the boxes that hold the player back.
 void appendGateAtNight(SceneObjectList& w, const StoryState& story) {
     RoomRecord gate;
-    gate.name(kObjGate)
-        .mesh(story.gateOpened() ? mesh::kGateOpen : mesh::kGateBreathing)
-        .texture(picture::kDarkWood)
-        .secondTexture(picture::kBlack)
-        .at(4.5f, 5.0f, 0.62393f);
+    gate.name(kObjGate).texture(picture::kDarkWood).secondTexture(picture::kBlack).at(4.5f, 5.0f, 0.62393f);
+    if (story.gateOpened()) {
+        standGateOpen(*gate.object);
+    } else {
+        gate.mesh(mesh::kGateBreathing);
+    }
     for (int32_t vertex : {7584, 7338}) {
         GlowSprite* sprite = gate.glow(vertex);
         sprite->quadExtent.scale(1.5f);
@@ -290,6 +286,30 @@ SceneObject* appendDroppedHat(SceneObjectList& list, float x) {
                                       .at(x, 3.8f, 0.19f)
                                       .turnRadians(2.792527f, 0.4537856f, -0.2443461f)
                                       .take());
+}
+
+SceneObject* appendGatewayLock(SceneObjectList& list, bool open) {
+    RoomRecord lock(kLockPlace);
+    if (open) {
+        standLockOpen(*lock.object);
+    } else {
+        lock.name(kObjLock).mesh(mesh::kLock).size(0.765f, 0.085f, 0.72f);
+    }
+    return list.appendSceneObject(lock.take());
+}
+
+void standLockOpen(SceneObject& lock) {
+    lock.setSceneObjectMesh(mesh::kLockOpen);
+    lock.halfSize.set(kNoCollision, kNoCollision, kNoCollision);
+    lock.name.clear();
+}
+
+void standGateOpen(SceneObject& gate) { gate.setSceneObjectMesh(mesh::kGateOpen); }
+
+void restShadyCat(SceneObject& cat) {
+    cat.setSceneObjectMesh(mesh::kShadyCat);
+    cat.animSpeed = 1.0f;
+    cat.freeAttachments();
 }
 
 void wakeLeftBirdStatue(SceneObject& statue) { wakeBirdStatue(statue, mesh::kLeftBirdAwake, 1433, 1043); }

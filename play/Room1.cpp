@@ -175,8 +175,9 @@ float distance(float x, float y, float cx, float cy) {
 }
 
 // The garden's side of the street wall (the broomstick and hat in the crack,
-// the gateway and its open lock), the garden walls and the wider ground with
-// the crack's tile and the worn tile by the well.
+// the gateway and its lock, open since the way here leads through it), the
+// garden walls and the wider ground with the crack's tile and the worn tile
+// by the well.
 void appendGardenGrid(SceneObjectList& w) {
     appendRoomRows(w, &kBroomstickInCrack, 1);
     appendHatOnBroomstick(w, kUnnamedRow);
@@ -186,7 +187,7 @@ void appendGardenGrid(SceneObjectList& w) {
         if (i == 2) {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGatewayWall).at(12.5f, 10.0f, 1.0f).take());
             appendRoomRows(w, kGatewaySides, kGatewaySideCount);
-            w.appendSceneObject(RoomRecord().mesh(mesh::kLockOpen).at(12.65f, 10.0f, 1.1f).take());
+            appendGatewayLock(w, true);
         } else if (i >= -2 && i <= 5) {
             w.appendSceneObject(RoomRecord().mesh(mesh::kGardenWall).at(x0, 10.0f, 1.0f).size(2.5f, 0.3f, 1.0f).take());
         }

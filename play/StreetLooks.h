@@ -24,6 +24,20 @@ SceneObject* appendHatOnBroomstick(SceneObjectList& list, ObjectName name);
 // returned (owned by list).
 SceneObject* appendDroppedHat(SceneObjectList& list, float x);
 
+// The gateway's lock, the same from both sides of the wall: shut, named and
+// in the way, or once open standing open; returned (owned by list).
+SceneObject* appendGatewayLock(SceneObjectList& list, bool open);
+// The lock standing open once it has swung: the open mesh, out of the way
+// and no longer a target.
+void standLockOpen(SceneObject& lock);
+
+// The gate late at night standing open once it has swung: the open mesh.
+void standGateOpen(SceneObject& gate);
+
+// The shady cat at rest, before and after its close-ups: its sitting mesh,
+// running, without the glow in its eye.
+void restShadyCat(SceneObject& cat);
+
 // A bird statue awake: its awake mesh, the character texture and its two
 // glowing eyes. Its clock is the caller's.
 void wakeLeftBirdStatue(SceneObject& statue);

@@ -3,6 +3,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/StreetLooks.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
@@ -48,7 +49,7 @@ void gateCameraRises(PlayScreen& play) {
 }
 
 void gateStandsOpen(PlayScreen& play) {
-    sceneObject(play, kObjGate)->setSceneObjectMesh(mesh::kGateOpen);
+    standGateOpen(*sceneObject(play, kObjGate));
     fadeOutToStep(play, step::kGateSceneEnds);
 }
 

@@ -5,6 +5,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/StreetLooks.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
@@ -51,10 +52,7 @@ void shadowGiggles(PlayScreen& play) {
 void catDarkens(PlayScreen& play) { darkenToStep(play, step::kCatCloseUpEnds); }
 
 void catCloseUpEnds(PlayScreen& play) {
-    SceneObject* cat = sceneObject(play, kObjShadyCat);
-    cat->setSceneObjectMesh(mesh::kShadyCat);
-    cat->animSpeed = 1.0f;
-    freeGlows(cat);
+    restShadyCat(*sceneObject(play, kObjShadyCat));
     fadeScene(play, 1.0f);
     play.script.scriptStep = step::kNone;
 }

@@ -4,6 +4,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/StreetLooks.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
@@ -34,10 +35,7 @@ void witchAnswers(PlayScreen& play) {
 
 // The opened lock is no longer a target.
 void lockOpens(PlayScreen& play) {
-    SceneObject* lock = sceneObject(play, kObjLock);
-    lock->setSceneObjectMesh(mesh::kLockOpen);
-    noCollision(lock);
-    lock->name.clear();
+    standLockOpen(*sceneObject(play, kObjLock));
     play.script.scriptStep = step::kNone;
 }
 
