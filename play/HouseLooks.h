@@ -1,6 +1,8 @@
 #ifndef QUENDRALVOSS_PLAY_HOUSELOOKS_H
 #define QUENDRALVOSS_PLAY_HOUSELOOKS_H
 
+#include "text/ObjectNames.h"
+
 class SceneObject;
 class SceneObjectList;
 
@@ -13,5 +15,14 @@ SceneObject* appendTreatOnLetter(SceneObjectList& list);
 // The broom put down behind the painting once the dust is swept, unnamed;
 // returned (owned by list).
 SceneObject* appendPutDownBroom(SceneObjectList& list);
+
+// The big painting beginning to swing open: the swinging mesh from its start.
+void startPaintingSwing(SceneObject& painting);
+// The big painting swung open: still at the end of its swing (time 6, speed
+// 0), no longer barring the way.
+void holdSwungPainting(SceneObject& painting);
+// The big painting swung open under name (kUnnamedRow: none), as the hall
+// and the room behind it show it; returned (owned by list).
+SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name);
 
 #endif

@@ -61,11 +61,6 @@ const RoomRow kHallDoorSide[] = {
     {mesh::kWallLamp, -1, -1, 6.33636f, 29.5f, 2, 0, kNoCollision, kNoCollision, kNoCollision, 0},
 };
 
-// The big painting swung open, as the player leaves it: still at the end of
-// its swing (animTime 6, speed 0).
-const RoomRow kSwungPainting = {mesh::kBigPaintingSwinging, picture::kFadedPainting, picture::kBlack, 14.1f, 41.0f,
-                                2.7f, 0, kNoCollision, kNoCollision, kNoCollision, 0};
-
 // The hall's back corner past the chair: its back's box, the planks, the box
 // and the trapdoor.
 const RoomRow kChairBack = {-1, -1, -1, 8.75f, 44.0f, 1.0f, 0, 0.05f, 0.3f, 2.0f, 0};
@@ -85,9 +80,10 @@ const NamedRoomRow kPicturesBeforePainting[] = {
      {mesh::kSmallPaintings, picture::kPortraitAtlas, picture::kBlack, 12.3f, 41.0f, 2.6f, 0, kNoCollision,
       kNoCollision, kNoCollision, 0}},
 };
-const NamedRoomRow kBigPainting = {
-    kObjBigPainting,
-    {mesh::kBigPainting, picture::kFadedPainting, picture::kBlack, 14.1f, 41.0f, 2.7f, 0, 0.7f, 0.04f, 2.0f, 0}};
+// The big painting's place, pictures and box while it hangs; its mesh
+// follows whether it has swung open.
+const RoomRow kBigPainting = {-1, picture::kFadedPainting, picture::kBlack, 14.1f, 41.0f, 2.7f, 0, 0.7f, 0.04f, 2.0f,
+                              0};
 const NamedRoomRow kSmallPictures = {
     kObjSmallPictures, {mesh::kSmallPictures, picture::kOldPhotos, picture::kBlack, 15.9f, 41.0f, 2.6f, 0,
                         kNoCollision, kNoCollision, kNoCollision, 0}};
@@ -136,6 +132,27 @@ SceneObject* appendTreatOnLetter(SceneObjectList& list) { return appendNamedRow(
 SceneObject* appendPutDownBroom(SceneObjectList& list) {
     return list.appendSceneObject(
         RoomRecord().mesh(mesh::kBroom).at(18.26058f, 41.78405f, 1.623f).turnDegrees(12.911f, 0.534f, -5.041f).take());
+}
+
+void startPaintingSwing(SceneObject& painting) {
+    painting.setSceneObjectMesh(mesh::kBigPaintingSwinging);
+    painting.animTime = 0.0f;
+}
+
+void holdSwungPainting(SceneObject& painting) {
+    painting.setSceneObjectMesh(mesh::kBigPaintingSwinging);
+    painting.animTime = 6.0f;
+    painting.animSpeed = 0.0f;
+    painting.halfSize.set(kNoCollision, kNoCollision, kNoCollision);
+}
+
+SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name) {
+    RoomRecord painting(kBigPainting);
+    if (name != kUnnamedRow) {
+        painting.name(name);
+    }
+    holdSwungPainting(*painting.object);
+    return list.appendSceneObject(painting.take());
 }
 
 // The house shell of rooms 4, 5 and 6: walls and floors, the stairs and the
@@ -198,11 +215,11 @@ void PlayScreen::buildRoom4() {
     appendNamedRows(w, kHallCorner, COUNT_OF(kHallCorner));
     appendNamedRows(w, kPicturesBeforePainting, COUNT_OF(kPicturesBeforePainting));
     if (!story.paintingOpened()) {
-        appendNamedRow(w, kBigPainting);
+        w.appendSceneObject(RoomRecord(kBigPainting).name(kObjBigPainting).mesh(mesh::kBigPainting).take());
     } else {
         // Swung open, it keeps its name, as it does when it swings open in
-        // front of the player, and no longer bars the way.
-        w.appendSceneObject(RoomRecord(kSwungPainting).name(kObjBigPainting).animTime(6.0f).speed(0.0f).take());
+        // front of the player.
+        appendSwungPainting(w, kObjBigPainting);
     }
     appendNamedRow(w, kSmallPictures);
     w.appendSceneObject(RoomRecord(kInstantPicture).name(kObjInstantPicture).turnDegrees(0.0f, 10.0f, 0.0f).take());
@@ -213,7 +230,7 @@ void PlayScreen::buildRoom4() {
 // until the special trick is learned, and the dust or the broom left there.
 void PlayScreen::buildRoom5() {
     SceneObjectList& w = world.worldList;
-    w.appendSceneObject(RoomRecord(kSwungPainting).animTime(6.0f).speed(0.0f).take());
+    appendSwungPainting(w, kUnnamedRow);
     appendNamedRow(w, kTable);
     if (!story.specialTrickLearned) {
         RoomRecord goat(kGoatPerson);

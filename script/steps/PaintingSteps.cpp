@@ -1,7 +1,6 @@
 // The big painting: it swings open and no longer bars the way.
-#include "catalog/ResourceCatalog.h"
+#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
-#include "play/SceneObject.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
@@ -11,7 +10,7 @@ namespace {
 void paintingSwings(PlayScreen& play) { returnToPlayer(play, step::kPaintingOpen); }
 
 void paintingOpen(PlayScreen& play) {
-    noCollision(poseObject(play, kObjBigPainting, mesh::kBigPaintingSwinging, 6.0f, 0.0f));
+    holdSwungPainting(*sceneObject(play, kObjBigPainting));
     play.script.scriptStep = step::kNone;
 }
 
