@@ -1,6 +1,8 @@
 #ifndef QUENDRALVOSS_PLAY_HOUSELOOKS_H
 #define QUENDRALVOSS_PLAY_HOUSELOOKS_H
 
+#include <cstdint>
+
 #include "text/ObjectNames.h"
 
 class SceneObject;
@@ -15,6 +17,10 @@ SceneObject* appendTreatOnLetter(SceneObjectList& list);
 // The broom put down behind the painting once the dust is swept, unnamed;
 // returned (owned by list).
 SceneObject* appendPutDownBroom(SceneObjectList& list);
+
+// The dust on the table behind the painting at stage (0 lying, 4 to 7
+// blowing away): that stage's picture, drawn without smoothing.
+void showDustStage(SceneObject& dust, int32_t stage);
 
 // The big painting beginning to swing open: the swinging mesh from its start.
 void startPaintingSwing(SceneObject& painting);

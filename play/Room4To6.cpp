@@ -103,6 +103,9 @@ const NamedRoomRow kTable = {kObjTable,
                              {mesh::kTable, -1, -1, 12.47028f, 44.79217f, 2.0f, 4.472f, 1.0f, 0.6f, 1.0f, 9999.0f}};
 const RoomRow kGoatPerson = {mesh::kGoatPersonBound, picture::kGoatPersonLook, picture::kBlack, 20.95f, 43.4f, 1.0f, 0,
                              0.3f, 0.4f, 2.0f, 0};
+// The dust lying on the table, its picture following its stage.
+const NamedRoomRow kDust = {kObjDust, {mesh::kDust, -1, picture::kBlack, 20.91641f, 43.48899f, 1.0f, -90.753f,
+                                       kNoCollision, kNoCollision, kNoCollision, 0}};
 
 // The upper floor: the bat, the box beside the person's chair, the chair,
 // and late at night the treat and the letter (its mark, then its two sheets
@@ -132,6 +135,13 @@ SceneObject* appendTreatOnLetter(SceneObjectList& list) { return appendNamedRow(
 SceneObject* appendPutDownBroom(SceneObjectList& list) {
     return list.appendSceneObject(
         RoomRecord().mesh(mesh::kBroom).at(18.26058f, 41.78405f, 1.623f).turnDegrees(12.911f, 0.534f, -5.041f).take());
+}
+
+void showDustStage(SceneObject& dust, int32_t stage) {
+    Texture* texture = dust.setSceneObjectTexture(picture::kDust + stage);
+    if (texture) {
+        texture->setNearest();
+    }
 }
 
 void startPaintingSwing(SceneObject& painting) {
@@ -244,17 +254,7 @@ void PlayScreen::buildRoom5() {
         w.appendSceneObject(goat.take());
     }
     if (story.dustStage() == 0) {
-        RoomRecord dust;
-        dust.name(kObjDust)
-            .mesh(mesh::kDust)
-            .secondTexture(picture::kBlack)
-            .at(20.91641f, 43.48899f, 1.0f)
-            .turnDegrees(0.0f, 0.0f, -90.753f);
-        Texture* texture = dust.object->setSceneObjectTexture(picture::kDust);
-        if (texture) {
-            texture->setNearest();
-        }
-        w.appendSceneObject(dust.take());
+        showDustStage(*appendNamedRow(w, kDust), 0);
     } else {
         appendPutDownBroom(w);
     }

@@ -1,7 +1,6 @@
 // The dust: it blows away frame by frame, and the broom is put down.
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
-#include "engine/Texture.h"
 #include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -27,10 +26,7 @@ void dustBlows(PlayScreen& play) {
         play.script.scriptStep = step::kBroomPutDown;
         return;
     }
-    Texture* texture = sceneObject(play, kObjDust)->setSceneObjectTexture(picture::kDust + play.story.dustStage());
-    if (texture) {
-        texture->setNearest();
-    }
+    showDustStage(*sceneObject(play, kObjDust), play.story.dustStage());
 }
 
 void broomPutDown(PlayScreen& play) {
