@@ -31,4 +31,8 @@ void holdSwungPainting(SceneObject& painting);
 // and the room behind it show it; returned (owned by list).
 SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name);
 
+// One of the letter's two sheets unfolding: the unfolding mesh from its
+// start, at speed 3.
+void unfoldLetterSheet(SceneObject& sheet);
+
 #endif

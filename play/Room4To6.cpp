@@ -109,7 +109,8 @@ const NamedRoomRow kDust = {kObjDust, {mesh::kDust, -1, picture::kBlack, 20.9164
 
 // The upper floor: the bat, the box beside the person's chair, the chair,
 // and late at night the treat and the letter (its mark, then its two sheets
-// drawn from any distance, the first sphere mapped).
+// drawn from any distance, the first sphere mapped, both folded until they
+// are read).
 const NamedRoomRow kBat = {kObjBat, {mesh::kBat, -1, -1, 3.89975f, 38.58609f, 11.05444f, 0, kNoCollision,
                                      kNoCollision, kNoCollision, 0}};
 const RoomRow kPersonInChair = {mesh::kPersonInChair, picture::kPersonLook, -1, 11.94327f, 30.0f, 8.44822f, 105.0f,
@@ -163,6 +164,12 @@ SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name) {
     }
     holdSwungPainting(*painting.object);
     return list.appendSceneObject(painting.take());
+}
+
+void unfoldLetterSheet(SceneObject& sheet) {
+    sheet.setSceneObjectMesh(mesh::kLetterUnfolding);
+    sheet.animTime = 0.0f;
+    sheet.animSpeed = 3.0f;
 }
 
 // The house shell of rooms 4, 5 and 6: walls and floors, the stairs and the

@@ -1,7 +1,6 @@
 // The letter: taken up, it is read, and its sheets lift and blow away.
-#include "catalog/ResourceCatalog.h"
+#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
-#include "play/SceneObject.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
@@ -19,9 +18,7 @@ void letterRead(PlayScreen& play) {
 void letterUnfolds(PlayScreen& play) {
     deleteRowObject(play, kObjLetter);
     for (ObjectName name : {kObjLetter1, kObjLetter2}) {
-        SceneObject* letter = sceneObject(play, name);
-        letter->setSceneObjectMesh(mesh::kLetterUnfolding);
-        animate(letter, 0.0f, 3.0f);
+        unfoldLetterSheet(*sceneObject(play, name));
     }
     nextAfter(play, 3.0f, step::kLetterBlowsAway);
 }
