@@ -35,4 +35,8 @@ SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name);
 // start, at speed 3.
 void unfoldLetterSheet(SceneObject& sheet);
 
+// The goat person out of the noise upstairs, facing ahead, named, its two
+// eyes hidden until the sweep shows them; returned (owned by list).
+SceneObject* appendGoatPersonFacingAhead(SceneObjectList& list);
+
 #endif

@@ -103,6 +103,8 @@ const NamedRoomRow kTable = {kObjTable,
                              {mesh::kTable, -1, -1, 12.47028f, 44.79217f, 2.0f, 4.472f, 1.0f, 0.6f, 1.0f, 9999.0f}};
 const RoomRow kGoatPerson = {mesh::kGoatPersonBound, picture::kGoatPersonLook, picture::kBlack, 20.95f, 43.4f, 1.0f, 0,
                              0.3f, 0.4f, 2.0f, 0};
+// The vertices of the goat person's two eyes, in every one of its meshes.
+const int32_t kGoatEyes[2] = {3098, 6685};
 // The dust lying on the table, its picture following its stage.
 const NamedRoomRow kDust = {kObjDust, {mesh::kDust, -1, picture::kBlack, 20.91641f, 43.48899f, 1.0f, -90.753f,
                                        kNoCollision, kNoCollision, kNoCollision, 0}};
@@ -128,6 +130,15 @@ const RoomRow kLetterSheen = {mesh::kLetter, picture::kPaperSheen, -1, 11.19f, 4
 const NamedRoomRow kLetterText = {
     kObjLetter2, {mesh::kLetter, text::kLetterTextPicture, picture::kBlack, 11.19f, 40.76f, -1.37f, 0, kNoCollision,
                   kNoCollision, kNoCollision, 9999.0f}};
+
+// One of the goat person's eyes on vertex: the created vector times 0.8,
+// its first component 0.2; returned for its colour.
+GlowSprite& attachGoatEye(SceneObject& goat, int32_t vertex) {
+    GlowSprite& sprite = goat.attachGlowSprite(vertex);
+    sprite.quadExtent.scale(0.8f);
+    sprite.quadExtent.x = 0.2f;
+    return sprite;
+}
 
 }  // namespace
 
@@ -170,6 +181,19 @@ void unfoldLetterSheet(SceneObject& sheet) {
     sheet.setSceneObjectMesh(mesh::kLetterUnfolding);
     sheet.animTime = 0.0f;
     sheet.animSpeed = 3.0f;
+}
+
+SceneObject* appendGoatPersonFacingAhead(SceneObjectList& list) {
+    RoomRecord goat;
+    goat.name(kObjGoatPerson)
+        .mesh(mesh::kGoatPersonFacingAhead)
+        .texture(picture::kGoatPersonLook)
+        .secondTexture(picture::kBlack)
+        .at(11.7759f, 30.9747f, 7.2949f);
+    for (int32_t vertex : kGoatEyes) {
+        attachGoatEye(*goat.object, vertex).colour[3] = 0.0f;
+    }
+    return list.appendSceneObject(goat.take());
 }
 
 // The house shell of rooms 4, 5 and 6: walls and floors, the stairs and the
@@ -252,11 +276,8 @@ void PlayScreen::buildRoom5() {
     if (!story.specialTrickLearned) {
         RoomRecord goat(kGoatPerson);
         goat.name(kObjGoatPerson);
-        for (int32_t vertex : {3098, 6685}) {
-            GlowSprite* sprite = goat.glow(vertex);
-            sprite->quadExtent.scale(0.8f);
-            sprite->quadExtent.x = 0.2f;
-            sprite->colourCycling = true;
+        for (int32_t vertex : kGoatEyes) {
+            attachGoatEye(*goat.object, vertex).colourCycling = true;
         }
         w.appendSceneObject(goat.take());
     }

@@ -6,6 +6,7 @@
 #include "engine/ResourceCache.h"
 #include "engine/ResourcesByNumber.h"
 #include "play/GlowSprite.h"
+#include "play/HouseLooks.h"
 #include "play/NoiseOverlay.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
@@ -38,14 +39,6 @@ void setNoiseTarget(PlayScreen& play, float targetLevel) {
     if (play.effects.noiseOverlay) {
         play.effects.noiseOverlay->targetLevel = targetLevel;
     }
-}
-
-// A glow sprite on the goat person's vertex, hidden until the sweep shows it.
-void addHiddenGlow(SceneObject* object, int32_t vertex) {
-    GlowSprite& sprite = object->attachGlowSprite(vertex);
-    sprite.quadExtent.scale(0.8f);
-    sprite.quadExtent.x = 0.2f;
-    sprite.colour[3] = 0.0f;
 }
 
 void trickBegins(PlayScreen& play) {
@@ -102,11 +95,7 @@ void ratAndGoatAppear(PlayScreen& play) {
     animate(sceneObject(play, kObjYou), 80.0f, 0.0f);
     SceneObject* rat = addRowObject(play, objectName(kObjRat), mesh::kRat, -1, -1, Vec3(12.5f, 29.0f, 7.0f));
     rat->animSpeed = 1.5f;
-    SceneObject* goat = addRowObject(play, objectName(kObjGoatPerson), mesh::kGoatPersonFacingAhead,
-                                     picture::kGoatPersonLook, picture::kBlack, Vec3(11.7759f, 30.9747f, 7.2949f));
-    addHiddenGlow(goat, 3098);
-    addHiddenGlow(goat, 6685);
-    SweepEffect* sweep = sweepTakesOver(play, goat);
+    SweepEffect* sweep = sweepTakesOver(play, appendGoatPersonFacingAhead(play.world.worldList));
     sweep->progress = 0.0f;
     sweep->targetProgress = 0.0f;
     if (play.effects.noiseOverlay) {
