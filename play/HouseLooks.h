@@ -35,6 +35,17 @@ SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name);
 // start, at speed 3.
 void unfoldLetterSheet(SceneObject& sheet);
 
+// The goat person behind the hall, each look a cross-fade from the one before
+// (a cut on a goat without a mesh yet): pleading over 2 s; bound in the dust,
+// as it sits until it is freed, over 1 s.
+void fadeGoatToPleading(SceneObject& goat);
+void fadeGoatToBound(SceneObject& goat);
+// The goat person rising once the dust is gone: the rising mesh from its start.
+void raiseGoatPerson(SceneObject& goat);
+// The freed goat person thanking (at speed 1.5), then teaching the special
+// trick: each a cross-fade over 1 s.
+void fadeGoatToThanking(SceneObject& goat);
+void fadeGoatToTeaching(SceneObject& goat);
 // The goat person out of the noise upstairs, facing ahead, named, its two
 // eyes hidden until the sweep shows them; returned (owned by list).
 SceneObject* appendGoatPersonFacingAhead(SceneObjectList& list);

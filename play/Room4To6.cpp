@@ -97,12 +97,13 @@ const RoomRow kCrystalBall = {mesh::kCrystalBall, picture::kCrystalSheen, pictur
 const RoomRow kTableFar = {mesh::kTableFar, -1, -1, 12.47028f, 44.79217f, 2.0f, 4.472f, kNoCollision, kNoCollision,
                            kNoCollision, 9999.0f};
 
-// Behind the hall: the same table seen close, and the goat person (with its
-// glowing eyes added) while it is bound there.
+// Behind the hall: the same table seen close, and the goat person's place,
+// pictures and box while it is bound there (its mesh following the story,
+// its glowing eyes added).
 const NamedRoomRow kTable = {kObjTable,
                              {mesh::kTable, -1, -1, 12.47028f, 44.79217f, 2.0f, 4.472f, 1.0f, 0.6f, 1.0f, 9999.0f}};
-const RoomRow kGoatPerson = {mesh::kGoatPersonBound, picture::kGoatPersonLook, picture::kBlack, 20.95f, 43.4f, 1.0f, 0,
-                             0.3f, 0.4f, 2.0f, 0};
+const RoomRow kGoatPerson = {-1, picture::kGoatPersonLook, picture::kBlack, 20.95f, 43.4f, 1.0f, 0, 0.3f, 0.4f, 2.0f,
+                             0};
 // The vertices of the goat person's two eyes, in every one of its meshes.
 const int32_t kGoatEyes[2] = {3098, 6685};
 // The dust lying on the table, its picture following its stage.
@@ -182,6 +183,22 @@ void unfoldLetterSheet(SceneObject& sheet) {
     sheet.animTime = 0.0f;
     sheet.animSpeed = 3.0f;
 }
+
+void fadeGoatToPleading(SceneObject& goat) { goat.crossFadeSceneObjectMesh(mesh::kGoatPersonPleading, 2.0f); }
+
+void fadeGoatToBound(SceneObject& goat) { goat.crossFadeSceneObjectMesh(mesh::kGoatPersonBound, 1.0f); }
+
+void raiseGoatPerson(SceneObject& goat) {
+    goat.setSceneObjectMesh(mesh::kGoatPersonRising);
+    goat.animTime = 0.0f;
+}
+
+void fadeGoatToThanking(SceneObject& goat) {
+    goat.animSpeed = 1.5f;
+    goat.crossFadeSceneObjectMesh(mesh::kGoatPersonThanking, 1.0f);
+}
+
+void fadeGoatToTeaching(SceneObject& goat) { goat.crossFadeSceneObjectMesh(mesh::kGoatPersonTeaching, 1.0f); }
 
 SceneObject* appendGoatPersonFacingAhead(SceneObjectList& list) {
     RoomRecord goat;
@@ -276,6 +293,7 @@ void PlayScreen::buildRoom5() {
     if (!story.specialTrickLearned) {
         RoomRecord goat(kGoatPerson);
         goat.name(kObjGoatPerson);
+        fadeGoatToBound(*goat.object);
         for (int32_t vertex : kGoatEyes) {
             attachGoatEye(*goat.object, vertex).colourCycling = true;
         }

@@ -2,6 +2,7 @@
 #include "engine/Angles.h"
 #include "engine/Random.h"
 #include "engine/ResourcesByNumber.h"
+#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/StreetLooks.h"
 #include "play/SceneObject.h"
@@ -116,7 +117,7 @@ void askGoatPerson(PlayScreen& play) {
         return;
     }
     play.story.storyFlag43 = true;
-    rowObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonPleading, 2.0f);
+    fadeGoatToPleading(*rowObject(play, kObjGoatPerson));
     playRowSound(sound::kGoatPersonVoice, 0.4f);
     play.script.scriptStep = step::kGoatBoasts;
     showAnswer(play, kAnsGoatNothingSweet);

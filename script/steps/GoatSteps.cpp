@@ -2,6 +2,7 @@
 #include "app/ActionId.h"
 #include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
+#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
@@ -22,15 +23,13 @@ const StepRow kGoatRows[] = {
 };
 
 void goatBound(PlayScreen& play) {
-    sceneObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonBound, 1.0f);
+    fadeGoatToBound(*sceneObject(play, kObjGoatPerson));
     play.script.scriptStep = step::kNone;
 }
 
 // The dust is gone: a close-up of the goat person, the camera sinking slowly.
 void goatRises(PlayScreen& play) {
-    SceneObject* goat = sceneObject(play, kObjGoatPerson);
-    goat->setSceneObjectMesh(mesh::kGoatPersonRising);
-    goat->animTime = 0.0f;
+    raiseGoatPerson(*sceneObject(play, kObjGoatPerson));
     fadeScene(play, 1.0f);
     placeCamera(Vec3(19.48f, 43.34f, 2.5f), Vec3(0.0f, 32.0f, 359.0f));
     play.script.scriptStepDelay = 7.25f;
@@ -40,15 +39,13 @@ void goatRises(PlayScreen& play) {
 }
 
 void goatRelief(PlayScreen& play) {
-    SceneObject* goat = sceneObject(play, kObjGoatPerson);
-    goat->animSpeed = 1.5f;
-    goat->crossFadeSceneObjectMesh(mesh::kGoatPersonThanking, 1.0f);
+    fadeGoatToThanking(*sceneObject(play, kObjGoatPerson));
     cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatRelief, step::kGoatHandsOver);
 }
 
 void goatTeaches(PlayScreen& play) {
     SceneObject* goat = sceneObject(play, kObjGoatPerson);
-    goat->crossFadeSceneObjectMesh(mesh::kGoatPersonTeaching, 1.0f);
+    fadeGoatToTeaching(*goat);
     sweepTakesOver(play, goat);
     nextAfter(play, 4.0f, step::kGoatTeachingDarkens);
 }
