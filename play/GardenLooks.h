@@ -18,6 +18,9 @@ SceneObject* appendPlacedBone(SceneObjectList& list);
 // The dog awake behind the placed bone: the character texture, its place,
 // its box and its two glowing eyes. The mesh is the caller's.
 void poseAwakeDog(SceneObject& dog);
+// The dog guarding the placed bone: a cross-fade into the guarding mesh
+// over seconds (a cut on a dog without a mesh yet), at speed 1.
+void fadeDogToGuarding(SceneObject& dog, float seconds);
 // The dog content with its bone: the filled hole and the dog chewing (speed
 // 2, its eyes glowing), both unnamed.
 void appendContentDog(SceneObjectList& list);

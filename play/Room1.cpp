@@ -249,7 +249,8 @@ void appendAwakeDog(SceneObjectList& w, const StoryState& story) {
     }
     if (!story.dogGotBone) {
         RoomRecord dog;
-        dog.name(kObjDog).mesh(mesh::kDogGuarding);
+        dog.name(kObjDog);
+        fadeDogToGuarding(*dog.object, 0.0f);
         poseAwakeDog(*dog.object);
         w.appendSceneObject(dog.take());
         return;
@@ -308,6 +309,11 @@ void poseAwakeDog(SceneObject& dog) {
     dog.position.set(13.5f, 24.5f, 0.35651f);
     dog.halfSize.set(0.3f, 0.7f, 5.0f);
     addDogEyes(dog, 505, 2162);
+}
+
+void fadeDogToGuarding(SceneObject& dog, float seconds) {
+    dog.crossFadeSceneObjectMesh(mesh::kDogGuarding, seconds);
+    dog.animSpeed = 1.0f;
 }
 
 void appendContentDog(SceneObjectList& list) {

@@ -6,6 +6,7 @@
 #include "play/RoomRecord.h"
 #include "play/RoomRow.h"
 #include "play/SceneObject.h"
+#include "play/WellLooks.h"
 
 namespace {
 
@@ -56,6 +57,16 @@ const RoomRow kSwingingLamp = {mesh::kSwingingLamp, picture::kShedAtlas, picture
                                kNoCollision, kNoCollision, kNoCollision, 0};
 
 }  // namespace
+
+void settleFishPersonInPond(SceneObject& fish) {
+    fish.setSceneObjectMesh(mesh::kFishPersonResurfacing);
+    fish.animTime = 0.0f;
+    fish.crossFadeSceneObjectMesh(kFishPerson.mesh, 0.9f);
+    // The row is built unturned.
+    fish.rotation.set(0.0f, 0.0f, 0.0f);
+    fish.position.set(kFishPerson.x, kFishPerson.y, kFishPerson.z);
+    fish.halfSize.set(kFishPerson.hx, kFishPerson.hy, kFishPerson.hz);
+}
 
 // Room 2, the fish person's place: a fresh ground grid, the stand, the fish
 // person, the coins, the rope and four pillars.

@@ -42,8 +42,7 @@ void dogCameraToDog(PlayScreen& play) {
 
 void dogGuards(PlayScreen& play) {
     SceneObject* dog = sceneObject(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 0.9f);
-    dog->animSpeed = 1.0f;
+    fadeDogToGuarding(*dog, 0.9f);
     returnToPlayer(play, step::kDogSceneEnds);
 }
 
@@ -58,8 +57,7 @@ void dogBarks(PlayScreen& play) {
 
 void dogSettles(PlayScreen& play) {
     SceneObject* dog = sceneObject(play, kObjDog);
-    dog->crossFadeSceneObjectMesh(mesh::kDogGuarding, 1.0f);
-    dog->animSpeed = 1.0f;
+    fadeDogToGuarding(*dog, 1.0f);
     play.script.scriptStep = step::kNone;
 }
 

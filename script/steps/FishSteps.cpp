@@ -6,6 +6,7 @@
 #include "play/PlayScreen.h"
 #include "play/SceneObject.h"
 #include "play/SoundCue.h"
+#include "play/WellLooks.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
 #include "script/StepRow.h"
@@ -112,12 +113,7 @@ void fishSplashesDown(PlayScreen& play) { splash(play, 0.5f, step::kFishBackInPo
 // Back in its place in the pond, rippling it as before.
 void fishBackInPond(PlayScreen& play) {
     SceneObject* fish = sceneObject(play, kObjFishPerson);
-    fish->setSceneObjectMesh(mesh::kFishPersonResurfacing);
-    fish->animTime = 0.0f;
-    fish->crossFadeSceneObjectMesh(mesh::kFishPersonFloating, 0.9f);
-    fish->rotation.set(0.0f, 0.0f, 0.0f);
-    fish->position.set(0.0f, -3.5f, 0.95f);
-    fish->halfSize.set(0.5f, 0.5f, 5.0f);
+    settleFishPersonInPond(*fish);
     if (play.effects.groundGrid) {
         play.effects.groundGrid->sourceRow = 40;
         play.effects.groundGrid->sourceColumn = 13;
