@@ -22,8 +22,6 @@ SceneObject* appendPutDownBroom(SceneObjectList& list);
 // blowing away): that stage's picture, drawn without smoothing.
 void showDustStage(SceneObject& dust, int32_t stage);
 
-// The big painting beginning to swing open: the swinging mesh from its start.
-void startPaintingSwing(SceneObject& painting);
 // The big painting swung open: still at the end of its swing (time 6, speed
 // 0), no longer barring the way.
 void holdSwungPainting(SceneObject& painting);
@@ -31,21 +29,10 @@ void holdSwungPainting(SceneObject& painting);
 // and the room behind it show it; returned (owned by list).
 SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name);
 
-// One of the letter's two sheets unfolding: the unfolding mesh from its
-// start, at speed 3.
-void unfoldLetterSheet(SceneObject& sheet);
-
-// The goat person behind the hall, each look a cross-fade from the one before
-// (a cut on a goat without a mesh yet): pleading over 2 s; bound in the dust,
-// as it sits until it is freed, over 1 s.
-void fadeGoatToPleading(SceneObject& goat);
+// The goat person bound in the dust, as it sits until it is freed: a
+// cross-fade over 1 s from its look before (a cut on a goat without a mesh
+// yet).
 void fadeGoatToBound(SceneObject& goat);
-// The goat person rising once the dust is gone: the rising mesh from its start.
-void raiseGoatPerson(SceneObject& goat);
-// The freed goat person thanking (at speed 1.5), then teaching the special
-// trick: each a cross-fade over 1 s.
-void fadeGoatToThanking(SceneObject& goat);
-void fadeGoatToTeaching(SceneObject& goat);
 // The goat person out of the noise upstairs, facing ahead, named, its two
 // eyes hidden until the sweep shows them; returned (owned by list).
 SceneObject* appendGoatPersonFacingAhead(SceneObjectList& list);

@@ -157,11 +157,6 @@ void showDustStage(SceneObject& dust, int32_t stage) {
     }
 }
 
-void startPaintingSwing(SceneObject& painting) {
-    painting.setSceneObjectMesh(mesh::kBigPaintingSwinging);
-    painting.animTime = 0.0f;
-}
-
 void holdSwungPainting(SceneObject& painting) {
     painting.setSceneObjectMesh(mesh::kBigPaintingSwinging);
     painting.animTime = 6.0f;
@@ -178,27 +173,7 @@ SceneObject* appendSwungPainting(SceneObjectList& list, ObjectName name) {
     return list.appendSceneObject(painting.take());
 }
 
-void unfoldLetterSheet(SceneObject& sheet) {
-    sheet.setSceneObjectMesh(mesh::kLetterUnfolding);
-    sheet.animTime = 0.0f;
-    sheet.animSpeed = 3.0f;
-}
-
-void fadeGoatToPleading(SceneObject& goat) { goat.crossFadeSceneObjectMesh(mesh::kGoatPersonPleading, 2.0f); }
-
 void fadeGoatToBound(SceneObject& goat) { goat.crossFadeSceneObjectMesh(mesh::kGoatPersonBound, 1.0f); }
-
-void raiseGoatPerson(SceneObject& goat) {
-    goat.setSceneObjectMesh(mesh::kGoatPersonRising);
-    goat.animTime = 0.0f;
-}
-
-void fadeGoatToThanking(SceneObject& goat) {
-    goat.animSpeed = 1.5f;
-    goat.crossFadeSceneObjectMesh(mesh::kGoatPersonThanking, 1.0f);
-}
-
-void fadeGoatToTeaching(SceneObject& goat) { goat.crossFadeSceneObjectMesh(mesh::kGoatPersonTeaching, 1.0f); }
 
 SceneObject* appendGoatPersonFacingAhead(SceneObjectList& list) {
     RoomRecord goat;

@@ -2,7 +2,6 @@
 #include "engine/Angles.h"
 #include "engine/Random.h"
 #include "engine/ResourcesByNumber.h"
-#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/StreetLooks.h"
 #include "play/SceneObject.h"
@@ -117,7 +116,7 @@ void askGoatPerson(PlayScreen& play) {
         return;
     }
     play.story.storyFlag43 = true;
-    fadeGoatToPleading(*rowObject(play, kObjGoatPerson));
+    rowObject(play, kObjGoatPerson)->crossFadeSceneObjectMesh(mesh::kGoatPersonPleading, 2.0f);
     playRowSound(sound::kGoatPersonVoice, 0.4f);
     play.script.scriptStep = step::kGoatBoasts;
     showAnswer(play, kAnsGoatNothingSweet);

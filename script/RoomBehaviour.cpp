@@ -5,7 +5,6 @@
 
 #include "catalog/ResourceCatalog.h"
 #include "engine/Camera.h"
-#include "play/HouseLooks.h"
 #include "play/PlayScreen.h"
 #include "play/RoomId.h"
 #include "play/SceneObject.h"
@@ -224,7 +223,9 @@ bool paintingReady(const PlayScreen& play) {
 void swingPainting(PlayScreen& play) {
     playCueOnAnyChannel(sound::kPaintingSwings, 0.6f);
     play.story.storyFlag37 = true;
-    startPaintingSwing(*play.findSceneObject(kObjBigPainting));
+    SceneObject* painting = play.findSceneObject(kObjBigPainting);
+    painting->setSceneObjectMesh(mesh::kBigPaintingSwinging);
+    painting->animTime = 0.0f;
     flyToward(play, play.player.playerEyePosition(), Vec3(14.1f, 41.0f, 2.25f), 2.0f, true);
     play.player.walkIntensity = 0.0f;
     play.script.scriptStepDelay = 3.0f;

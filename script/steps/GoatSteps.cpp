@@ -29,7 +29,9 @@ void goatBound(PlayScreen& play) {
 
 // The dust is gone: a close-up of the goat person, the camera sinking slowly.
 void goatRises(PlayScreen& play) {
-    raiseGoatPerson(*sceneObject(play, kObjGoatPerson));
+    SceneObject* goat = sceneObject(play, kObjGoatPerson);
+    goat->setSceneObjectMesh(mesh::kGoatPersonRising);
+    goat->animTime = 0.0f;
     fadeScene(play, 1.0f);
     placeCamera(Vec3(19.48f, 43.34f, 2.5f), Vec3(0.0f, 32.0f, 359.0f));
     play.script.scriptStepDelay = 7.25f;
@@ -39,13 +41,15 @@ void goatRises(PlayScreen& play) {
 }
 
 void goatRelief(PlayScreen& play) {
-    fadeGoatToThanking(*sceneObject(play, kObjGoatPerson));
+    SceneObject* goat = sceneObject(play, kObjGoatPerson);
+    goat->animSpeed = 1.5f;
+    goat->crossFadeSceneObjectMesh(mesh::kGoatPersonThanking, 1.0f);
     cueLine(play, sound::kGoatPersonVoice, 0.4f, kStpGoatRelief, step::kGoatHandsOver);
 }
 
 void goatTeaches(PlayScreen& play) {
     SceneObject* goat = sceneObject(play, kObjGoatPerson);
-    fadeGoatToTeaching(*goat);
+    goat->crossFadeSceneObjectMesh(mesh::kGoatPersonTeaching, 1.0f);
     sweepTakesOver(play, goat);
     nextAfter(play, 4.0f, step::kGoatTeachingDarkens);
 }

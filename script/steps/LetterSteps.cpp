@@ -1,6 +1,7 @@
 // The letter: taken up, it is read, and its sheets lift and blow away.
-#include "play/HouseLooks.h"
+#include "catalog/ResourceCatalog.h"
 #include "play/PlayScreen.h"
+#include "play/SceneObject.h"
 #include "script/RowParts.h"
 #include "script/StepIds.h"
 #include "script/StepParts.h"
@@ -18,7 +19,9 @@ void letterRead(PlayScreen& play) {
 void letterUnfolds(PlayScreen& play) {
     deleteRowObject(play, kObjLetter);
     for (ObjectName name : {kObjLetter1, kObjLetter2}) {
-        unfoldLetterSheet(*sceneObject(play, name));
+        SceneObject* letter = sceneObject(play, name);
+        letter->setSceneObjectMesh(mesh::kLetterUnfolding);
+        animate(letter, 0.0f, 3.0f);
     }
     nextAfter(play, 3.0f, step::kLetterBlowsAway);
 }
