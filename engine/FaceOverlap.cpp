@@ -17,8 +17,8 @@ const float kTouching = 1e-5f;
 typedef std::array<float, 2> Point;
 typedef std::array<Point, 3> Flat;
 
-// The plane's key: the normal turned so its first clear component is positive
-// (a face and its back share a plane), and the distance, both in steps.
+// The plane's key: the unit normal, which way the face looks included, and
+// the distance, both in steps.
 typedef std::array<long, 4> PlaneKey;
 
 bool planeOf(const float* p, PlaneKey& key, int& dropped) {
@@ -31,14 +31,6 @@ bool planeOf(const float* p, PlaneKey& key, int& dropped) {
     }
     for (float& c : n) {
         c /= length;
-    }
-    for (float c : n) {
-        if (std::fabs(c) > kNormalStep) {
-            if (c < 0.0f) {
-                n[0] = -n[0], n[1] = -n[1], n[2] = -n[2];
-            }
-            break;
-        }
     }
     const float d = n[0] * p[0] + n[1] * p[1] + n[2] * p[2];
     key = {std::lround(n[0] / kNormalStep), std::lround(n[1] / kNormalStep), std::lround(n[2] / kNormalStep),

@@ -4,10 +4,11 @@
 #include <vector>
 
 // Whether two triangles of a mesh pose (3 floats a vertex, 3 vertices a
-// triangle) lie in one plane and cover a common area there: the same face
-// drawn from both sides, say, or a strip laid onto a wall. Both pass a
-// less-or-equal depth test, so a pass blended over such a mesh lands on those
-// pixels twice. Triangles without area are left out.
+// triangle) face the same way in one plane and cover a common area there: a
+// strip laid onto a wall, say. Both pass a less-or-equal depth test, so a pass
+// blended over such a mesh lands on those pixels twice. A face and its back
+// do not count: with back faces culled only one of them is drawn from any
+// side. Triangles without area are left out.
 bool facesOverlapInOnePlane(const std::vector<float>& positions);
 
 #endif

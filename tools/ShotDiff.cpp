@@ -6,7 +6,7 @@
 // Compares two shots, or every .ppm file of DIR_A with the file of the same
 // name in DIR_B, pixel by pixel. Prints per shot, and for two folders per room
 // (the shots of one room variant together), the largest difference per
-// channel (R, G, B) and how many pixels differ. Exits 0 when every shot is
+// channel (R, G, B), how many pixels differ and how many by more than N. Exits 0 when every shot is
 // there, of the same size and no channel differs by more than N levels
 // (default 2, rounding), 1 otherwise, 2 when it cannot run.
 #include <dirent.h>
@@ -48,13 +48,13 @@ void printLine(const std::string& label, const ShotDifference& d) {
         return;
     }
     const double share = d.pixels > 0 ? 100.0 * static_cast<double>(d.differing) / static_cast<double>(d.pixels) : 0.0;
-    std::printf("%-34s max R %3d G %3d B %3d  differing %9lld of %9lld (%6.3f%%)\n", label.c_str(), d.largest[0],
-                d.largest[1], d.largest[2], static_cast<long long>(d.differing), static_cast<long long>(d.pixels),
-                share);
+    std::printf("%-34s max R %3d G %3d B %3d  differing %9lld of %9lld (%6.3f%%), beyond %7lld\n", label.c_str(),
+                d.largest[0], d.largest[1], d.largest[2], static_cast<long long>(d.differing),
+                static_cast<long long>(d.pixels), share, static_cast<long long>(d.beyondTolerance));
 }
 
 // Compares one pair; false when either cannot be read.
-bool comparePair(const std::string& a, const std::string& b, ShotDifference& difference) {
+bool comparePair(const std::string& a, const std::string& b, int tolerance, ShotDifference& difference) {
     PpmShot first, second;
     if (!readPpmShot(a, first)) {
         std::fprintf(stderr, "quendralvoss-shotdiff: cannot read %s\n", a.c_str());
@@ -64,7 +64,7 @@ bool comparePair(const std::string& a, const std::string& b, ShotDifference& dif
         std::fprintf(stderr, "quendralvoss-shotdiff: cannot read %s\n", b.c_str());
         return false;
     }
-    difference = compareShots(first, second);
+    difference = compareShots(first, second, tolerance);
     return true;
 }
 
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     }
     if (!isFolder(paths[0]) || !isFolder(paths[1])) {
         ShotDifference difference;
-        if (!comparePair(paths[0], paths[1], difference)) return 2;
+        if (!comparePair(paths[0], paths[1], tolerance, difference)) return 2;
         printLine("shot", difference);
         return withinTolerance(difference, tolerance) ? 0 : 1;
     }
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     ShotDifference all;
     for (const std::string& name : names) {
         ShotDifference difference;
-        if (!comparePair(paths[0] + "/" + name, paths[1] + "/" + name, difference)) {
+        if (!comparePair(paths[0] + "/" + name, paths[1] + "/" + name, tolerance, difference)) {
             equal = false;
             continue;
         }

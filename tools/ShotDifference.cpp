@@ -45,7 +45,7 @@ bool readPpmShot(const std::string& path, PpmShot& shot) {
     return ok;
 }
 
-ShotDifference compareShots(const PpmShot& a, const PpmShot& b) {
+ShotDifference compareShots(const PpmShot& a, const PpmShot& b, int tolerance) {
     ShotDifference difference;
     if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size()) {
         difference.sizesMatch = false;
@@ -53,13 +53,14 @@ ShotDifference compareShots(const PpmShot& a, const PpmShot& b) {
     }
     difference.pixels = static_cast<int64_t>(a.rgb.size() / 3);
     for (size_t p = 0; p < a.rgb.size(); p += 3) {
-        bool differs = false;
+        int most = 0;
         for (int c = 0; c < 3; ++c) {
             const int d = std::abs(static_cast<int>(a.rgb[p + c]) - static_cast<int>(b.rgb[p + c]));
             difference.largest[c] = std::max(difference.largest[c], d);
-            differs = differs || d != 0;
+            most = std::max(most, d);
         }
-        if (differs) ++difference.differing;
+        if (most != 0) ++difference.differing;
+        if (most > tolerance) ++difference.beyondTolerance;
     }
     return difference;
 }
@@ -69,6 +70,7 @@ void addShotDifference(ShotDifference& total, const ShotDifference& part) {
         total.largest[c] = std::max(total.largest[c], part.largest[c]);
     }
     total.differing += part.differing;
+    total.beyondTolerance += part.beyondTolerance;
     total.pixels += part.pixels;
     total.sizesMatch = total.sizesMatch && part.sizesMatch;
 }

@@ -17,18 +17,21 @@ struct PpmShot {
 // another kind or cut short.
 bool readPpmShot(const std::string& path, PpmShot& shot);
 
-// How two shots differ: the largest difference per channel (R, G, B) and how
-// many pixels differ in any channel, out of how many compared.
+// How two shots differ: the largest difference per channel (R, G, B), how
+// many pixels differ in any channel and how many by more than the tolerance
+// in some channel, out of how many compared.
 struct ShotDifference {
     int largest[3] = {0, 0, 0};
     int64_t differing = 0;
+    int64_t beyondTolerance = 0;
     int64_t pixels = 0;
     bool sizesMatch = true;
 };
 
-// Compares a and b pixel by pixel; shots of different sizes compare nothing
-// and clear sizesMatch.
-ShotDifference compareShots(const PpmShot& a, const PpmShot& b);
+// Compares a and b pixel by pixel, counting the pixels off by more than
+// tolerance levels apart; shots of different sizes compare nothing and clear
+// sizesMatch.
+ShotDifference compareShots(const PpmShot& a, const PpmShot& b, int tolerance);
 
 // Adds part to total: the larger of each channel's largest difference and the
 // sums of the counts.

@@ -27,6 +27,11 @@ TEST(FaceOverlap, FacesThatShareOnlyAnEdgeOrAPlaneApartDoNotOverlap) {
     triangle(quad, a, b, c);
     triangle(quad, kA, kB, kB);
     EXPECT_FALSE(facesOverlapInOnePlane(quad));
+    // A face and its back: with back faces culled only one is ever drawn.
+    std::vector<float> twoSided;
+    triangle(twoSided, kA, kB, kC);
+    triangle(twoSided, kC, kB, kA);
+    EXPECT_FALSE(facesOverlapInOnePlane(twoSided));
     // Two triangles meeting at one corner only.
     std::vector<float> corner;
     const float e[3] = {4, 0, 0}, f[3] = {4, 2, 0};
@@ -35,11 +40,11 @@ TEST(FaceOverlap, FacesThatShareOnlyAnEdgeOrAPlaneApartDoNotOverlap) {
     EXPECT_FALSE(facesOverlapInOnePlane(corner));
 }
 
-TEST(FaceOverlap, TheBackOfAFaceAndAStripLaidOnItOverlap) {
-    std::vector<float> twoSided;
-    triangle(twoSided, kA, kB, kC);
-    triangle(twoSided, kC, kB, kA);
-    EXPECT_TRUE(facesOverlapInOnePlane(twoSided));
+TEST(FaceOverlap, AFaceDrawnTwiceAndAStripLaidOnItOverlap) {
+    std::vector<float> twice;
+    triangle(twice, kA, kB, kC);
+    triangle(twice, kB, kC, kA);
+    EXPECT_TRUE(facesOverlapInOnePlane(twice));
     // A small triangle inside a large one of the same plane, made of other points.
     std::vector<float> strip;
     const float big[3][3] = {{-5, -5, 3}, {5, -5, 3}, {0, 5, 3}};

@@ -51,18 +51,21 @@ TEST(ShotDifferenceTest, ReadsTheBenchsPpmAndRefusesOtherFiles) {
 TEST(ShotDifferenceTest, CountsEachChannelAndEachDifferingPixelOnce) {
     const PpmShot a = shotOf(3, 1, {10, 20, 30, 0, 0, 0, 255, 255, 255});
     // Pixel 0 differs in two channels (one pixel), pixel 1 not at all, pixel 2
-    // by less in blue and downwards in red.
+    // by less in blue and downwards in red; only pixel 2 is off by more than
+    // two levels.
     const PpmShot b = shotOf(3, 1, {12, 20, 29, 0, 0, 0, 250, 255, 254});
-    const ShotDifference d = compareShots(a, b);
+    const ShotDifference d = compareShots(a, b, 2);
     EXPECT_TRUE(d.sizesMatch);
     EXPECT_EQ(5, d.largest[0]);
     EXPECT_EQ(0, d.largest[1]);
     EXPECT_EQ(1, d.largest[2]);
     EXPECT_EQ(2, d.differing);
+    EXPECT_EQ(1, d.beyondTolerance);
     EXPECT_EQ(3, d.pixels);
     EXPECT_EQ(5, largestDifference(d));
+    EXPECT_EQ(2, compareShots(a, b, 1).beyondTolerance);
 
-    const ShotDifference same = compareShots(a, a);
+    const ShotDifference same = compareShots(a, a, 0);
     EXPECT_EQ(0, largestDifference(same));
     EXPECT_EQ(0, same.differing);
 }
@@ -70,7 +73,7 @@ TEST(ShotDifferenceTest, CountsEachChannelAndEachDifferingPixelOnce) {
 TEST(ShotDifferenceTest, ShotsOfAnotherSizeDoNotCompare) {
     const PpmShot wide = shotOf(2, 1, {0, 0, 0, 0, 0, 0});
     const PpmShot tall = shotOf(1, 2, {0, 0, 0, 0, 0, 0});
-    EXPECT_FALSE(compareShots(wide, tall).sizesMatch);
+    EXPECT_FALSE(compareShots(wide, tall, 2).sizesMatch);
 }
 
 TEST(ShotDifferenceTest, RoomsSumCountsAndKeepTheLargestPerChannel) {
@@ -79,6 +82,7 @@ TEST(ShotDifferenceTest, RoomsSumCountsAndKeepTheLargestPerChannel) {
     first.largest[0] = 2;
     first.largest[2] = 1;
     first.differing = 10;
+    first.beyondTolerance = 3;
     first.pixels = 100;
     ShotDifference second;
     second.largest[1] = 3;
@@ -91,6 +95,7 @@ TEST(ShotDifferenceTest, RoomsSumCountsAndKeepTheLargestPerChannel) {
     EXPECT_EQ(3, total.largest[1]);
     EXPECT_EQ(1, total.largest[2]);
     EXPECT_EQ(14, total.differing);
+    EXPECT_EQ(3, total.beyondTolerance);
     EXPECT_EQ(200, total.pixels);
     EXPECT_TRUE(total.sizesMatch);
     ShotDifference mismatched;
