@@ -1,9 +1,11 @@
 #include "engine/FaceOverlap.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -74,25 +76,37 @@ bool edgeSeparates(const Flat& s, const Flat& t) {
 
 }  // namespace
 
-bool facesOverlapInOnePlane(const std::vector<float>& positions) {
-    std::map<PlaneKey, std::vector<Flat>> planes;
+std::vector<bool> markOverlappingFaces(const std::vector<float>& positions) {
+    std::vector<bool> marks(positions.size() / 9, false);
+    // The faces of each plane, by their triangle number.
+    std::map<PlaneKey, std::vector<std::pair<size_t, Flat>>> planes;
     for (size_t t = 0; t + 9 <= positions.size(); t += 9) {
         PlaneKey key;
         int dropped = 0;
         if (!planeOf(&positions[t], key, dropped)) {
             continue;
         }
-        planes[key].push_back(flatten(&positions[t], dropped));
+        planes[key].push_back(std::make_pair(t / 9, flatten(&positions[t], dropped)));
     }
     for (const auto& plane : planes) {
-        const std::vector<Flat>& faces = plane.second;
+        const std::vector<std::pair<size_t, Flat>>& faces = plane.second;
         for (size_t i = 0; i < faces.size(); ++i) {
             for (size_t j = i + 1; j < faces.size(); ++j) {
-                if (!edgeSeparates(faces[i], faces[j]) && !edgeSeparates(faces[j], faces[i])) {
-                    return true;
+                if (marks[faces[i].first] && marks[faces[j].first]) {
+                    continue;
+                }
+                if (!edgeSeparates(faces[i].second, faces[j].second) &&
+                    !edgeSeparates(faces[j].second, faces[i].second)) {
+                    marks[faces[i].first] = true;
+                    marks[faces[j].first] = true;
                 }
             }
         }
     }
-    return false;
+    return marks;
+}
+
+bool facesOverlapInOnePlane(const std::vector<float>& positions) {
+    const std::vector<bool> marks = markOverlappingFaces(positions);
+    return std::find(marks.begin(), marks.end(), true) != marks.end();
 }

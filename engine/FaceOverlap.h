@@ -10,5 +10,8 @@
 // do not count: with back faces culled only one of them is drawn from any
 // side. Triangles without area are left out.
 bool facesOverlapInOnePlane(const std::vector<float>& positions);
+// Per triangle of positions, whether it overlaps another as
+// facesOverlapInOnePlane means it.
+std::vector<bool> markOverlappingFaces(const std::vector<float>& positions);
 
 #endif

@@ -74,6 +74,7 @@ void Mesh::clear() {
         glDeleteLists(displayList, listCount());
     }
     releaseVector(clusters);
+    releaseVector(faceRuns);
     frameCount = 0;
     vertexCount = 0;
     lastTime = -1.0f;
@@ -101,7 +102,7 @@ bool Mesh::load(const char* path) {
     }
     findBounds();
     findClusters();
-    overlappingFaces = frameCount > 0 && facesOverlapInOnePlane(framePositions[0]);
+    findFaceRuns();
     if (frameCount == 1) {
         compile();
     }
@@ -249,7 +250,67 @@ void Mesh::findClusters() {
     }
 }
 
-int32_t Mesh::listCount() const { return clusters.empty() ? 1 : static_cast<int32_t>(clusters.size()); }
+void Mesh::findFaceRuns() {
+    faceRuns.clear();
+    const std::vector<bool> marks = frameCount > 0 ? markOverlappingFaces(framePositions[0]) : std::vector<bool>();
+    overlappingFaces = std::find(marks.begin(), marks.end(), true) != marks.end();
+    if (!overlappingFaces) {
+        return;
+    }
+    faceRuns.resize(static_cast<size_t>(partCount()));
+    for (size_t k = 0; k < faceRuns.size(); ++k) {
+        if (clusters.empty()) {
+            faceRuns[k].split(marks, 0, vertexCount);
+        } else {
+            faceRuns[k].split(marks, clusters[k].first, clusters[k].count);
+        }
+    }
+}
+
+int32_t Mesh::partCount() const { return clusters.empty() ? 1 : static_cast<int32_t>(clusters.size()); }
+
+// A list per part; with overlapping faces then two more per part, its alone
+// and its overlapping faces.
+int32_t Mesh::listCount() const { return partCount() * (faceRuns.empty() ? 1 : 3); }
+
+uint32_t Mesh::listOf(int32_t part, MeshFaces faces) const {
+    const uint32_t k = static_cast<uint32_t>(part);
+    if (faceRuns.empty() || faces == MeshFaces::all) {
+        return displayList + k;
+    }
+    const uint32_t split = displayList + static_cast<uint32_t>(partCount()) + 2 * k;
+    return faces == MeshFaces::alone ? split : split + 1;
+}
+
+void Mesh::drawRuns(const std::vector<MeshFaceRuns::Run>& runs) {
+    for (const MeshFaceRuns::Run& run : runs) {
+        drawWorkArrays(run.first, run.count);
+    }
+}
+
+void Mesh::drawPart(int32_t part, MeshFaces faces) {
+    const int32_t first = clusters.empty() ? 0 : clusters[static_cast<size_t>(part)].first;
+    const int32_t count = clusters.empty() ? vertexCount : clusters[static_cast<size_t>(part)].count;
+    if (faces != MeshFaces::all && !faceRuns.empty()) {
+        const MeshFaceRuns& runs = faceRuns[static_cast<size_t>(part)];
+        if (displayList == 0) {
+            drawRuns(runs.runsOf(faces));
+        } else if (!runs.runsOf(faces).empty()) {
+            glCallList(listOf(part, faces));
+            gVerticesSubmitted += static_cast<uint64_t>(runs.vertexCountOf(faces));
+        }
+        return;
+    }
+    if (faces == MeshFaces::overlapping) {
+        return;
+    }
+    if (displayList == 0) {
+        drawWorkArrays(first, count);
+    } else {
+        glCallList(listOf(part, MeshFaces::all));
+        gVerticesSubmitted += static_cast<uint64_t>(count);
+    }
+}
 
 void Mesh::compile() {
     const GLuint list = glGenLists(listCount());
@@ -258,16 +319,23 @@ void Mesh::compile() {
         // pose is drawClamped's at time 0.
         const uint64_t submitted = gVerticesSubmitted;
         pose(std::min(std::max(0.0f, keyTimes[0]), keyTimes[frameCount - 1]));
-        if (clusters.empty()) {
-            glNewList(list, GL_COMPILE);
-            drawWorkArrays(0, vertexCount);
-            glEndList();
-        } else {
-            for (size_t k = 0; k < clusters.size(); ++k) {
-                glNewList(list + static_cast<GLuint>(k), GL_COMPILE);
+        const GLuint parts = static_cast<GLuint>(partCount());
+        for (GLuint k = 0; k < parts; ++k) {
+            glNewList(list + k, GL_COMPILE);
+            if (clusters.empty()) {
+                drawWorkArrays(0, vertexCount);
+            } else {
                 drawWorkArrays(clusters[k].first, clusters[k].count);
-                glEndList();
             }
+            glEndList();
+        }
+        for (size_t k = 0; k < faceRuns.size(); ++k) {
+            glNewList(list + parts + 2 * static_cast<GLuint>(k), GL_COMPILE);
+            drawRuns(faceRuns[k].alone);
+            glEndList();
+            glNewList(list + parts + 2 * static_cast<GLuint>(k) + 1, GL_COMPILE);
+            drawRuns(faceRuns[k].overlapping);
+            glEndList();
         }
         gVerticesSubmitted = submitted;
     }
@@ -341,34 +409,37 @@ void Mesh::pose(float t) {
     }
 }
 
-void Mesh::draw(float t) {
+void Mesh::draw(float t, MeshFaces faces) {
     if (frameCount == 0) {
         return;
     }
-    if (displayList != 0) {
-        for (int32_t k = 0; k < listCount(); ++k) {
-            glCallList(displayList + static_cast<GLuint>(k));
+    if (displayList == 0) {
+        pose(t);
+        if (faces == MeshFaces::all) {
+            drawWorkArrays(0, vertexCount);
+            return;
         }
-        gVerticesSubmitted += static_cast<uint64_t>(vertexCount);
-        return;
     }
-    pose(t);
-    drawWorkArrays(0, vertexCount);
+    for (int32_t k = 0; k < partCount(); ++k) {
+        drawPart(k, faces);
+    }
 }
 
-void Mesh::drawInView(float t, const ViewFrustum& view) {
+void Mesh::drawInView(float t, const ViewFrustum& view, MeshFaces faces) {
     if (frameCount == 0) {
         return;
     }
     if (clusters.empty()) {
-        draw(t);
+        draw(t, faces);
         return;
     }
-    if (displayList != 0) {
+    if (displayList != 0 || faces != MeshFaces::all) {
+        if (displayList == 0) {
+            pose(t);
+        }
         for (size_t k = 0; k < clusters.size(); ++k) {
             if (!view.excludesSphere(clusters[k].centre, clusters[k].radius)) {
-                glCallList(displayList + static_cast<GLuint>(k));
-                gVerticesSubmitted += static_cast<uint64_t>(clusters[k].count);
+                drawPart(static_cast<int32_t>(k), faces);
             }
         }
         return;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/MeshFaceRuns.h"
 #include "engine/Vec3.h"
 
 class MemoryReader;
@@ -30,13 +31,16 @@ public:
     bool load(const char* path);
     // Draws the pose at time t (seconds) of the looping animation; texture,
     // colour and transform are the caller's. An empty mesh draws nothing.
-    void draw(float t);
+    // faces picks all of them or one side of hasOverlappingFaces's split (for
+    // a mesh without overlaps every face is alone); the faces of each set keep
+    // their order.
+    void draw(float t, MeshFaces faces = MeshFaces::all);
     // Draws at t clamped to the first and last key time.
     void drawClamped(float t);
     // Draws as draw does, leaving out the clusters that lie wholly outside
     // view (given in the mesh's own coordinates); the triangles drawn keep
     // their order, so the picture is the same as draw's.
-    void drawInView(float t, const ViewFrustum& view);
+    void drawInView(float t, const ViewFrustum& view, MeshFaces faces = MeshFaces::all);
     // Draws the cross-fade of this mesh at tThis (weight p) with other at
     // tOther (weight 1 - p); when the two cannot be blended (a display list,
     // no frames, different vertex counts) only the dominant one is drawn.
@@ -82,7 +86,8 @@ public:
     // that a view often sees only part of it; empty for the others.
     const std::vector<Cluster>& getClusters() const { return clusters; }
     // Whether two triangles of the first keyframe lie in one plane over a
-    // common area (facesOverlapInOnePlane), where a blended pass lands twice.
+    // common area (facesOverlapInOnePlane), where a blended pass lands twice;
+    // such faces are the overlapping ones of draw's split.
     bool hasOverlappingFaces() const { return overlappingFaces; }
 
     // Test seam: the work positions, writable, so that a test can mark them
@@ -101,7 +106,17 @@ private:
     // The sphere over every keyframe of vertices first .. first + count - 1.
     void sphereOf(int32_t first, int32_t count, Vec3& centre, float& radius) const;
     void compile();
+    // The runs of overlapping and lone faces per part (cluster) from the first
+    // keyframe's marks, and hasOverlappingFaces.
+    void findFaceRuns();
+    // The clusters, or 1 for a mesh without them.
+    int32_t partCount() const;
     int32_t listCount() const;
+    // The display list of part's faces.
+    uint32_t listOf(int32_t part, MeshFaces faces) const;
+    // Draws part's faces from its list, or from the work arrays as posed.
+    void drawPart(int32_t part, MeshFaces faces);
+    void drawRuns(const std::vector<MeshFaceRuns::Run>& runs);
     // Recomputes the work arrays for time t unless they hold it already.
     void pose(float t);
     void drawWorkArrays(int32_t first, int32_t count);
@@ -113,6 +128,8 @@ private:
     Vec3 boundsCentre;
     float boundsRadius;
     std::vector<Cluster> clusters;
+    // Per part, empty unless some faces overlap.
+    std::vector<MeshFaceRuns> faceRuns;
     bool overlappingFaces;
 };
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/ScreenOverlay.h"
@@ -163,8 +164,9 @@ private:
 
     // The objects in view this frame, found once for both drawing passes.
     std::vector<SceneObject*> visibleObjects;
-    // Those of them whose reflection keeps its own pass this frame.
-    std::vector<SceneObject*> reflectedObjects;
+    // Those of them whose reflection keeps its own pass this frame, with the
+    // faces it is drawn on.
+    std::vector<std::pair<SceneObject*, MeshFaces>> reflectedObjects;
 };
 
 #endif

@@ -94,25 +94,29 @@ void PlayScreen::drawRoom() {
     }
     // An opaque object whose reflection has an opaque texture is drawn once
     // with the reflection mixed in on a second texture unit, which gives the
-    // two passes' colour up to rounding; the others keep the second pass.
+    // two passes' colour up to rounding; the others, and the faces that lie
+    // on another in one plane, keep the second pass.
     const bool joining = isDrawPassOn(kDrawPassObjects) && isDrawPassOn(kDrawPassReflection) &&
                          gColourTranslucent == 0 && textureUnitCount() >= 2;
     reflectedObjects.clear();
     for (SceneObject* object : visibleObjects) {
         if (joining && object->isReflectionJoinable()) {
             object->drawSceneObjectWithReflection(view, kReflectionAlpha);
+            if (object->isReflectionLeftOver()) {
+                reflectedObjects.push_back(std::make_pair(object, MeshFaces::overlapping));
+            }
             continue;
         }
         if (isDrawPassOn(kDrawPassObjects)) {
             object->drawSceneObject(view);
         }
-        reflectedObjects.push_back(object);
+        reflectedObjects.push_back(std::make_pair(object, MeshFaces::all));
     }
     setSphereMapTexGen(true);
     applyPlainColour(1.0f, 1.0f, 1.0f, kReflectionAlpha);
     if (isDrawPassOn(kDrawPassReflection)) {
-        for (SceneObject* object : reflectedObjects) {
-            object->drawSceneObjectSecondPass(view);
+        for (const std::pair<SceneObject*, MeshFaces>& reflected : reflectedObjects) {
+            reflected.first->drawSceneObjectSecondPass(view, reflected.second);
         }
     }
     setSphereMapTexGen(false);

@@ -216,16 +216,16 @@ void SceneObject::transform() const {
     glRotatef(rotation.x * kDegreesPerRadian, 1.0f, 0.0f, 0.0f);
 }
 
-void SceneObject::drawMeshes(const ViewFrustum* view) {
+void SceneObject::drawMeshes(const ViewFrustum* view, MeshFaces faces) {
     if (!mesh) {
         return;
     }
     if (fadeFromMesh) {
         mesh->drawBlended(animTime, animTime, *fadeFromMesh, fadeWeight());
     } else if (view && !mesh->getClusters().empty()) {
-        mesh->drawInView(animTime, view->inModelSpace(position, rotation));
+        mesh->drawInView(animTime, view->inModelSpace(position, rotation), faces);
     } else {
-        mesh->draw(animTime);
+        mesh->draw(animTime, faces);
     }
 }
 
@@ -245,7 +245,7 @@ void SceneObject::drawMain(const ViewFrustum* view, Texture* shown) {
     glPopMatrix();
 }
 
-void SceneObject::drawSecond(const ViewFrustum* view) {
+void SceneObject::drawSecond(const ViewFrustum* view, MeshFaces faces) {
     if (!reflectionShown) {
         return;
     }
@@ -254,7 +254,7 @@ void SceneObject::drawSecond(const ViewFrustum* view) {
     if (reflectionTexture) {
         reflectionTexture->bind();
     }
-    drawMeshes(view);
+    drawMeshes(view, faces);
     glPopMatrix();
 }
 
@@ -264,16 +264,17 @@ void SceneObject::drawSceneObject(const ViewFrustum& view) { drawMain(&view, tex
 
 void SceneObject::drawSceneObjectWithTexture(Texture* standIn) { drawMain(nullptr, standIn); }
 
-void SceneObject::drawSceneObjectSecondPass() { drawSecond(nullptr); }
+void SceneObject::drawSceneObjectSecondPass() { drawSecond(nullptr, MeshFaces::all); }
 
-void SceneObject::drawSceneObjectSecondPass(const ViewFrustum& view) { drawSecond(&view); }
+void SceneObject::drawSceneObjectSecondPass(const ViewFrustum& view, MeshFaces faces) { drawSecond(&view, faces); }
 
 bool SceneObject::isReflectionJoinable() const {
     // Where faces overlap in one plane the second pass blends the reflection in
-    // twice, which one pass cannot give; such meshes keep both passes.
-    const bool singleFaced = mesh && !mesh->hasOverlappingFaces() &&
-                             !(fadeFromMesh && fadeFromMesh->hasOverlappingFaces());
-    return singleFaced && reflectionShown && texture && texture->alphaMode == Texture::alphaOpaque &&
+    // twice, which one pass cannot give: those faces keep both passes. A
+    // cross-fade draws the blend of two whole meshes, which cannot be split.
+    const bool splittable = mesh && !(fadeFromMesh && (mesh->hasOverlappingFaces() ||
+                                                       fadeFromMesh->hasOverlappingFaces()));
+    return splittable && reflectionShown && texture && texture->alphaMode == Texture::alphaOpaque &&
            reflectionTexture && reflectionTexture->glName != 0 &&
            reflectionTexture->alphaMode == Texture::alphaOpaque;
 }
@@ -286,13 +287,18 @@ void SceneObject::drawSceneObjectWithReflection(const ViewFrustum& view, float w
         setSphereMapTexGen(true);
     }
     bindSecondTextureUnit(*reflectionTexture, weight);
-    drawMeshes(&view);
+    drawMeshes(&view, MeshFaces::alone);
     unbindSecondTextureUnit();
+    if (isReflectionLeftOver()) {
+        drawMeshes(&view, MeshFaces::overlapping);
+    }
     if (sphereMapped) {
         setSphereMapTexGen(false);
     }
     glPopMatrix();
 }
+
+bool SceneObject::isReflectionLeftOver() const { return mesh && !fadeFromMesh && mesh->hasOverlappingFaces(); }
 
 void SceneObject::drawSceneObjectAttachments() {
     for (const std::unique_ptr<GlowSprite>& sprite : glows) {

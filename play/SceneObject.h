@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/MeshFaceRuns.h"
 #include "engine/Vec3.h"
 
 class GlowSprite;
@@ -66,16 +67,22 @@ public:
     void drawSceneObjectWithTexture(Texture* standIn);
     // The reflection pass with the second texture; nothing when hidden.
     void drawSceneObjectSecondPass();
-    // The same, leaving out what lies wholly outside view, as above.
-    void drawSceneObjectSecondPass(const ViewFrustum& view);
+    // The same, leaving out what lies wholly outside view, as above; only the
+    // mesh's faces of that set (all of them unless joined).
+    void drawSceneObjectSecondPass(const ViewFrustum& view, MeshFaces faces = MeshFaces::all);
     // Whether both passes can be drawn as one (drawSceneObjectWithReflection):
     // the main texture is opaque and the reflection is shown with an opaque
     // texture. The main pass's colour must be opaque too (the caller's).
     bool isReflectionJoinable() const;
     // The main pass and the reflection in one pass, on two texture units: the
     // reflection mixed in at weight, as the second pass blended at alpha
-    // weight would give. Only for a joinable object.
+    // weight would give. Only for a joinable object. The mesh's overlapping
+    // faces get the main pass alone: their reflection is left to the second
+    // pass (isReflectionLeftOver), which lands on them twice as before.
     void drawSceneObjectWithReflection(const ViewFrustum& view, float weight);
+    // Whether drawSceneObjectWithReflection leaves the reflection of the
+    // mesh's overlapping faces to drawSceneObjectSecondPass.
+    bool isReflectionLeftOver() const;
     // Every attached glow sprite at the present position of its vertex.
     void drawSceneObjectAttachments();
     // Appends a glow sprite on vertex with createGlowSprite's defaults, owned
@@ -119,10 +126,11 @@ private:
     // whose handles were all given back.
     SceneObject& operator=(SceneObject&&) = default;
     void transform() const;
-    // Both meshes of a cross-fade, or the mesh (in view when view is set).
-    void drawMeshes(const ViewFrustum* view);
+    // Both meshes of a cross-fade, or the mesh (in view when view is set);
+    // faces other than all only for an object not fading.
+    void drawMeshes(const ViewFrustum* view, MeshFaces faces = MeshFaces::all);
     void drawMain(const ViewFrustum* view, Texture* shown);
-    void drawSecond(const ViewFrustum* view);
+    void drawSecond(const ViewFrustum* view, MeshFaces faces);
     void releaseFadeSource();
 
     Mesh* mesh = nullptr;

@@ -53,3 +53,16 @@ TEST(FaceOverlap, AFaceDrawnTwiceAndAStripLaidOnItOverlap) {
     triangle(strip, small[0], small[1], small[2]);
     EXPECT_TRUE(facesOverlapInOnePlane(strip));
 }
+
+TEST(FaceOverlap, MarksEachFaceThatOverlapsAnotherAndNoOther) {
+    // A quad, a strip inside its first triangle, and the quad's back.
+    std::vector<float> p;
+    triangle(p, kA, kB, kC);
+    triangle(p, kA, kC, kD);
+    const float s0[3] = {1.2f, 0.2f, 0}, s1[3] = {1.8f, 0.2f, 0}, s2[3] = {1.8f, 0.8f, 0};
+    triangle(p, s0, s1, s2);
+    triangle(p, kC, kB, kA);
+    EXPECT_EQ((std::vector<bool>{true, false, true, false}), markOverlappingFaces(p));
+    EXPECT_TRUE(facesOverlapInOnePlane(p));
+    EXPECT_TRUE(markOverlappingFaces(std::vector<float>()).empty());
+}

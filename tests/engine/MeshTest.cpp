@@ -4,6 +4,7 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <string>
@@ -534,4 +535,66 @@ TEST_F(MeshTest, LargeMeshDrawsOnlyTheClustersInViewAndTheSamePixels) {
     compiled.clear();
     EXPECT_FALSE(glIsList(list + 11));
     EXPECT_TRUE(compiled.getClusters().empty());
+}
+
+TEST_F(MeshTest, OverlappingFacesDrawApartFromTheRestAndTogetherGiveTheWholeMesh) {
+    // The block row with the second triangle of block 6 (in view) laid over
+    // its first.
+    MeshFile overlapping = blockRow({0, 10000});
+    MeshFile compiledFile = blockRow({0});
+    for (MeshFile* file : {&overlapping, &compiledFile}) {
+        for (MeshFileFrame& frame : file->frames) {
+            const size_t first = 3 * 6 * 768;
+            std::copy(frame.positions.begin() + first, frame.positions.begin() + first + 9,
+                      frame.positions.begin() + first + 9);
+        }
+    }
+    ASSERT_TRUE(write("res/1.dat", overlapping));
+    ASSERT_TRUE(write("res/2.dat", compiledFile));
+    ASSERT_TRUE(write("res/3.dat", blockRow({0})));
+    Mesh animated;
+    Mesh compiled;
+    Mesh plain;
+    ASSERT_TRUE(animated.load("res/1.dat"));
+    ASSERT_TRUE(compiled.load("res/2.dat"));
+    ASSERT_TRUE(plain.load("res/3.dat"));
+    for (Mesh* mesh : {&animated, &compiled}) {
+        SCOPED_TRACE(mesh == &animated ? "animated" : "compiled");
+        EXPECT_TRUE(mesh->hasOverlappingFaces());
+        startFrame();
+        mesh->draw(0.0f);
+        const std::vector<uint8_t> whole = readWindow(kWidth, kHeight);
+        startFrame();
+        gVerticesSubmitted = 0;
+        mesh->draw(0.0f, MeshFaces::alone);
+        EXPECT_EQ(static_cast<uint64_t>(mesh->vertexCount - 6), gVerticesSubmitted);
+        gVerticesSubmitted = 0;
+        mesh->draw(0.0f, MeshFaces::overlapping);
+        EXPECT_EQ(6u, gVerticesSubmitted);
+        EXPECT_EQ(whole, readWindow(kWidth, kHeight));
+
+        startFrame();
+        ViewFrustum view;
+        view.setFromCurrentMatrices();
+        gVerticesSubmitted = 0;
+        mesh->drawInView(0.0f, view, MeshFaces::alone);
+        EXPECT_EQ(6u * 768u - 6u, gVerticesSubmitted);
+        gVerticesSubmitted = 0;
+        mesh->drawInView(0.0f, view, MeshFaces::overlapping);
+        EXPECT_EQ(6u, gVerticesSubmitted);
+        EXPECT_EQ(whole, readWindow(kWidth, kHeight));
+    }
+    // Without overlaps every face is alone.
+    EXPECT_FALSE(plain.hasOverlappingFaces());
+    gVerticesSubmitted = 0;
+    plain.draw(0.0f, MeshFaces::overlapping);
+    EXPECT_EQ(0u, gVerticesSubmitted);
+    plain.draw(0.0f, MeshFaces::alone);
+    EXPECT_EQ(static_cast<uint64_t>(plain.vertexCount), gVerticesSubmitted);
+
+    // The lists of both sets go with the mesh.
+    const GLuint list = compiled.getDisplayList();
+    EXPECT_TRUE(glIsList(list + 35));
+    compiled.clear();
+    EXPECT_FALSE(glIsList(list + 35));
 }

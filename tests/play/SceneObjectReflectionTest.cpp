@@ -79,9 +79,16 @@ protected:
         unbindTexture();
         return readWindow(kWidth, kHeight);
     }
-    std::vector<uint8_t> drawJoined() {
+    // The joined pass, then the reflection it leaves over if asked.
+    std::vector<uint8_t> drawJoined(bool leftOver = false) {
         startLitFrame();
         object->drawSceneObjectWithReflection(view, 0.5f);
+        if (leftOver) {
+            setSphereMapTexGen(true);
+            applyPlainColour(1.0f, 1.0f, 1.0f, 0.5f);
+            object->drawSceneObjectSecondPass(view, MeshFaces::overlapping);
+            setSphereMapTexGen(false);
+        }
         unbindTexture();
         return readWindow(kWidth, kHeight);
     }
@@ -152,4 +159,28 @@ TEST_F(SceneObjectReflectionTest, OnlyOpaquePassesWithAShownReflectionJoin) {
     EXPECT_FALSE(object->isReflectionJoinable());
     object->setSceneObjectSecondTexture(117);
     EXPECT_TRUE(object->isReflectionJoinable());
+}
+
+TEST_F(SceneObjectReflectionTest, FacesLaidOnOneAnotherKeepTheirSecondPass) {
+    ASSERT_GE(textureUnitCount(), 2);
+    // Two quads side by side, a strip laid on the right one.
+    std::vector<float> faces = quadFacingMinusX(1.5f, 0.1f, -1.0f, 1.0f);
+    for (const std::vector<float>& more :
+         {quadFacingMinusX(-0.1f, -1.5f, -1.0f, 1.0f), quadFacingMinusX(-0.5f, -1.0f, -0.5f, 0.5f)}) {
+        faces.insert(faces.end(), more.begin(), more.end());
+    }
+    writeMesh(11, makeMeshBytes({Frame{0.0f, faces}, Frame{1.0f, faces}}));
+    object->setSceneObjectMesh(11);
+    ASSERT_TRUE(object->isReflectionJoinable());
+    ASSERT_TRUE(object->isReflectionLeftOver());
+    const std::vector<uint8_t> twoPasses = drawTwoPasses(true);
+    // The strip's reflection lands twice in the two passes; the pass left
+    // over keeps that, and one pass alone would not.
+    EXPECT_LE(largestDifference(twoPasses, drawJoined(true)), 2);
+    EXPECT_GT(largestDifference(twoPasses, drawJoined(false)), 10);
+
+    // A cross-fade blends whole meshes, which cannot be split: both passes.
+    object->crossFadeSceneObjectMesh(10, 1.0f);
+    EXPECT_FALSE(object->isReflectionJoinable());
+    EXPECT_FALSE(object->isReflectionLeftOver());
 }
