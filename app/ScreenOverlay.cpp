@@ -2,6 +2,9 @@
 
 #include <SDL_opengl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "catalog/ResourceCatalog.h"
 #include "engine/Angles.h"
 #include "engine/Camera.h"
@@ -48,6 +51,21 @@ void overlayQuad(float u0, float v0, float u1, float v1, float bottom, float top
     glEnd();
 }
 
+// The part x0..x1, z0..z1 of a quad over the whole overlay with u from 0 at
+// the left to 1 at the right and t from 1 at the bottom to 0 at the top.
+void overlayPiece(float x0, float x1, float z0, float z1) {
+    const float w = gScreenSize2D->width;
+    const float h = gScreenSize2D->height;
+    const float xs[4] = {x0, x1, x1, x0};
+    const float zs[4] = {z0, z0, z1, z1};
+    glBegin(GL_QUADS);
+    for (int k = 0; k < 4; ++k) {
+        glTexCoord2f(xs[k] >= w ? 1.0f : xs[k] / w, bandCoordinate(1.0f, 0.0f, zs[k], h));
+        glVertex3f(0.0f, xs[k], zs[k]);
+    }
+    glEnd();
+}
+
 void setCombine(GLenum rgb, GLenum alpha, const GLfloat* constant) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
     glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, static_cast<GLint>(rgb));
@@ -76,6 +94,9 @@ void ScreenOverlay::createScreenOverlay() {
     time = 0.0f;
     fogLayer = acquireTextureByNumber(kFogPicture);
     vignette = acquireTextureByNumber(kVignettePicture);
+    if (vignette) {
+        vignetteHole.findVignetteHole(*vignette);
+    }
 }
 
 void ScreenOverlay::freeScreenOverlay() {
@@ -116,7 +137,28 @@ void ScreenOverlay::drawScreenOverlayVignette(float bottom, float top) const {
     if (vignette) {
         vignette->bind();
     }
-    overlayQuad(0.0f, 0.0f, 1.0f, 1.0f, bottom, top);
+    // Around the clear centre only (none without a picture): there the quad
+    // would blend nothing in.
+    const float w = gScreenSize2D->width;
+    const float h = gScreenSize2D->height;
+    float z = bottom;
+    const std::vector<VignetteHole::Span>& spans = vignetteHole.spans();
+    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+        const float low = std::max((1.0f - span->t1) * h, bottom);
+        const float high = std::min((1.0f - span->t0) * h, top);
+        if (low >= high || low < z) {
+            continue;
+        }
+        if (low > z) {
+            overlayPiece(0.0f, w, z, low);
+        }
+        overlayPiece(0.0f, span->u0 * w, low, high);
+        overlayPiece(span->u1 * w, w, low, high);
+        z = high;
+    }
+    if (z < top) {
+        overlayPiece(0.0f, w, z, top);
+    }
     unbindTexture();
 }
 

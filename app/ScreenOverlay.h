@@ -1,6 +1,8 @@
 #ifndef QUENDRALVOSS_APP_SCREENOVERLAY_H
 #define QUENDRALVOSS_APP_SCREENOVERLAY_H
 
+#include "app/VignetteHole.h"
+
 class Texture;
 
 // Two full-screen layers drawn over the 3D view on the 2D overlay: a faint
@@ -47,6 +49,8 @@ public:
     float time;
     Texture* fogLayer;
     Texture* vignette;
+    // Where the vignette blends nothing in, found when it is taken.
+    VignetteHole vignetteHole;
 };
 
 #endif

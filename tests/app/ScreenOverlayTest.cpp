@@ -1,11 +1,16 @@
 // The fog layer's texture offset and the vignette's darkening.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "app/OverlayQuad.h"
 #include "app/ScreenOverlay.h"
 #include "engine/Camera.h"
 #include "engine/ScreenSize2D.h"
 #include "engine/SurfaceColour.h"
+#include "support/GlTestWindow.h"
+#include "support/PictureFiles.h"
 #include "support/ScreenHarness.h"
 
 using namespace screentest;
@@ -51,4 +56,38 @@ TEST(ScreenOverlay, EachVignetteDarkensByAQuarter) {
     EXPECT_NEAR(191, pixelAt(24, 18).g, 2);
     overlay.drawScreenOverlayVignette();
     EXPECT_NEAR(143, pixelAt(24, 18).g, 2);
+}
+
+TEST(ScreenOverlay, TheVignetteLeftOutOverItsClearCentreGivesTheSamePicture) {
+    ScreenSession s;
+    // A 64 x 64 vignette, clear inside a disc and darkening outside it.
+    std::vector<uint8_t> rgba;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const float d = std::hypot((x + 0.5f) / 32.0f - 1.0f, (y + 0.5f) / 32.0f - 1.0f);
+            rgba.insert(rgba.end(), {0, 0, 0, static_cast<uint8_t>(d < 0.6f ? 0 : std::fmin(255.0f, 600.0f * (d - 0.6f)))});
+        }
+    }
+    writeScrambledFile("res/3.dat", makePng(64, 64, pngRgba, rgba));
+    s.start();
+    ScreenOverlay overlay;
+    overlay.createScreenOverlay();
+    ASSERT_FALSE(overlay.vignetteHole.spans().empty());
+    const VignetteHole hole = overlay.vignetteHole;
+    const VignetteHole none;
+    // Whole and in bands that cut through the centre, over white.
+    const float bands[3][2] = {{0.0f, 36.0f}, {10.0f, 19.5f}, {17.25f, 30.0f}};
+    for (const auto& band : bands) {
+        SCOPED_TRACE(band[0]);
+        std::vector<uint8_t> pictures[2];
+        for (int k = 0; k < 2; ++k) {
+            overlay.vignetteHole = k == 0 ? none : hole;
+            gScreenSize2D->apply();
+            applyPlainColour(1.0f, 1.0f, 1.0f, 1.0f);
+            drawFullOverlayQuad();
+            overlay.drawScreenOverlayVignette(band[0], band[1]);
+            pictures[k] = readWindow(640, 360);
+        }
+        EXPECT_EQ(pictures[0], pictures[1]);
+    }
 }
