@@ -74,7 +74,7 @@ void Mesh::clear() {
         glDeleteLists(displayList, listCount());
     }
     releaseVector(clusters);
-    releaseVector(faceRuns);
+    releaseVector(faceSets);
     frameCount = 0;
     vertexCount = 0;
     lastTime = -1.0f;
@@ -102,7 +102,7 @@ bool Mesh::load(const char* path) {
     }
     findBounds();
     findClusters();
-    findFaceRuns();
+    findFaceSets();
     if (frameCount == 1) {
         compile();
     }
@@ -250,19 +250,19 @@ void Mesh::findClusters() {
     }
 }
 
-void Mesh::findFaceRuns() {
-    faceRuns.clear();
+void Mesh::findFaceSets() {
+    faceSets.clear();
     const std::vector<bool> marks = frameCount > 0 ? markOverlappingFaces(framePositions[0]) : std::vector<bool>();
     overlappingFaces = std::find(marks.begin(), marks.end(), true) != marks.end();
     if (!overlappingFaces) {
         return;
     }
-    faceRuns.resize(static_cast<size_t>(partCount()));
-    for (size_t k = 0; k < faceRuns.size(); ++k) {
+    faceSets.resize(static_cast<size_t>(partCount()));
+    for (size_t k = 0; k < faceSets.size(); ++k) {
         if (clusters.empty()) {
-            faceRuns[k].split(marks, 0, vertexCount);
+            faceSets[k].split(marks, 0, vertexCount);
         } else {
-            faceRuns[k].split(marks, clusters[k].first, clusters[k].count);
+            faceSets[k].split(marks, clusters[k].first, clusters[k].count);
         }
     }
 }
@@ -271,33 +271,27 @@ int32_t Mesh::partCount() const { return clusters.empty() ? 1 : static_cast<int3
 
 // A list per part; with overlapping faces then two more per part, its alone
 // and its overlapping faces.
-int32_t Mesh::listCount() const { return partCount() * (faceRuns.empty() ? 1 : 3); }
+int32_t Mesh::listCount() const { return partCount() * (faceSets.empty() ? 1 : 3); }
 
 uint32_t Mesh::listOf(int32_t part, MeshFaces faces) const {
     const uint32_t k = static_cast<uint32_t>(part);
-    if (faceRuns.empty() || faces == MeshFaces::all) {
+    if (faceSets.empty() || faces == MeshFaces::all) {
         return displayList + k;
     }
     const uint32_t split = displayList + static_cast<uint32_t>(partCount()) + 2 * k;
     return faces == MeshFaces::alone ? split : split + 1;
 }
 
-void Mesh::drawRuns(const std::vector<MeshFaceRuns::Run>& runs) {
-    for (const MeshFaceRuns::Run& run : runs) {
-        drawWorkArrays(run.first, run.count);
-    }
-}
-
 void Mesh::drawPart(int32_t part, MeshFaces faces) {
     const int32_t first = clusters.empty() ? 0 : clusters[static_cast<size_t>(part)].first;
     const int32_t count = clusters.empty() ? vertexCount : clusters[static_cast<size_t>(part)].count;
-    if (faces != MeshFaces::all && !faceRuns.empty()) {
-        const MeshFaceRuns& runs = faceRuns[static_cast<size_t>(part)];
+    if (faces != MeshFaces::all && !faceSets.empty()) {
+        const std::vector<uint32_t>& vertices = faceSets[static_cast<size_t>(part)].verticesOf(faces);
         if (displayList == 0) {
-            drawRuns(runs.runsOf(faces));
-        } else if (!runs.runsOf(faces).empty()) {
+            drawWorkElements(vertices);
+        } else if (!vertices.empty()) {
             glCallList(listOf(part, faces));
-            gVerticesSubmitted += static_cast<uint64_t>(runs.vertexCountOf(faces));
+            gVerticesSubmitted += static_cast<uint64_t>(vertices.size());
         }
         return;
     }
@@ -329,12 +323,12 @@ void Mesh::compile() {
             }
             glEndList();
         }
-        for (size_t k = 0; k < faceRuns.size(); ++k) {
+        for (size_t k = 0; k < faceSets.size(); ++k) {
             glNewList(list + parts + 2 * static_cast<GLuint>(k), GL_COMPILE);
-            drawRuns(faceRuns[k].alone);
+            drawWorkElements(faceSets[k].alone);
             glEndList();
             glNewList(list + parts + 2 * static_cast<GLuint>(k) + 1, GL_COMPILE);
-            drawRuns(faceRuns[k].overlapping);
+            drawWorkElements(faceSets[k].overlapping);
             glEndList();
         }
         gVerticesSubmitted = submitted;
@@ -380,7 +374,7 @@ void Mesh::chooseFrames(float t, int32_t& a, int32_t& b, float& f) const {
     f = d == 0.0f ? 1.0f : (t - keyTimes[a]) / d;
 }
 
-void Mesh::drawWorkArrays(int32_t first, int32_t count) {
+void Mesh::enableWorkArrays() const {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -388,12 +382,30 @@ void Mesh::drawWorkArrays(int32_t first, int32_t count) {
     glNormalPointer(GL_FLOAT, 0, workNormals.data());
     glTexCoordPointer(2, GL_FLOAT, 0, texCoords.data());
     glEnable(GL_NORMALIZE);
-    glDrawArrays(GL_TRIANGLES, first, count);
-    gVerticesSubmitted += static_cast<uint64_t>(count);
+}
+
+void Mesh::disableWorkArrays() {
     glDisable(GL_NORMALIZE);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+}
+
+void Mesh::drawWorkArrays(int32_t first, int32_t count) {
+    enableWorkArrays();
+    glDrawArrays(GL_TRIANGLES, first, count);
+    gVerticesSubmitted += static_cast<uint64_t>(count);
+    disableWorkArrays();
+}
+
+void Mesh::drawWorkElements(const std::vector<uint32_t>& vertices) {
+    if (vertices.empty()) {
+        return;
+    }
+    enableWorkArrays();
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(vertices.size()), GL_UNSIGNED_INT, vertices.data());
+    gVerticesSubmitted += static_cast<uint64_t>(vertices.size());
+    disableWorkArrays();
 }
 
 void Mesh::pose(float t) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/MeshFaceRuns.h"
+#include "engine/MeshFaceSets.h"
 #include "engine/Vec3.h"
 
 class MemoryReader;
@@ -106,9 +106,9 @@ private:
     // The sphere over every keyframe of vertices first .. first + count - 1.
     void sphereOf(int32_t first, int32_t count, Vec3& centre, float& radius) const;
     void compile();
-    // The runs of overlapping and lone faces per part (cluster) from the first
+    // The sets of overlapping and lone faces per part (cluster) from the first
     // keyframe's marks, and hasOverlappingFaces.
-    void findFaceRuns();
+    void findFaceSets();
     // The clusters, or 1 for a mesh without them.
     int32_t partCount() const;
     int32_t listCount() const;
@@ -116,7 +116,11 @@ private:
     uint32_t listOf(int32_t part, MeshFaces faces) const;
     // Draws part's faces from its list, or from the work arrays as posed.
     void drawPart(int32_t part, MeshFaces faces);
-    void drawRuns(const std::vector<MeshFaceRuns::Run>& runs);
+    // The work arrays' vertices of that list, in one call.
+    void drawWorkElements(const std::vector<uint32_t>& vertices);
+    // The work arrays as OpenGL's client arrays, and back off.
+    void enableWorkArrays() const;
+    static void disableWorkArrays();
     // Recomputes the work arrays for time t unless they hold it already.
     void pose(float t);
     void drawWorkArrays(int32_t first, int32_t count);
@@ -129,7 +133,7 @@ private:
     float boundsRadius;
     std::vector<Cluster> clusters;
     // Per part, empty unless some faces overlap.
-    std::vector<MeshFaceRuns> faceRuns;
+    std::vector<MeshFaceSets> faceSets;
     bool overlappingFaces;
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/MeshFaceRuns.h"
+#include "engine/MeshFaceSets.h"
 #include "engine/Vec3.h"
 
 class GlowSprite;
