@@ -23,44 +23,26 @@ const int32_t kVignettePicture = picture::kVignette;
 const float kFogAlpha = 0.02f;
 const float kVignetteAlpha = 0.25f;
 
-// The texture coordinate t at height z of a layer whose quad has t at the
-// bottom edge and t at the top; the edges themselves exactly.
+// The texture coordinate at z along a side of the overlay h long, of a layer
+// whose quad has atBottom at 0 and atTop at h (up, or across from the left);
+// the edges themselves exactly.
 float bandCoordinate(float atBottom, float atTop, float z, float h) {
     if (z <= 0.0f) return atBottom;
     if (z >= h) return atTop;
     return atBottom + (atTop - atBottom) * (z / h);
 }
 
-// One quad over the band bottom..top of the overlay with the texture
-// coordinates a quad over the whole overlay has at the same heights (u0, v0
+// One quad over left..right, bottom..top of the overlay with the texture
+// coordinates a quad over the whole overlay has at the same points (u0, v0
 // at its upper left, u1, v1 at its lower right).
-void overlayQuad(float u0, float v0, float u1, float v1, float bottom, float top) {
+void overlayQuad(float u0, float v0, float u1, float v1, float left, float right, float bottom, float top) {
     const float w = gScreenSize2D->width;
     const float h = gScreenSize2D->height;
-    const float vb = bandCoordinate(v1, v0, bottom, h);
-    const float vt = bandCoordinate(v1, v0, top, h);
-    glBegin(GL_QUADS);
-    glTexCoord2f(u0, vb);
-    glVertex3f(0.0f, 0.0f, bottom);
-    glTexCoord2f(u1, vb);
-    glVertex3f(0.0f, w, bottom);
-    glTexCoord2f(u1, vt);
-    glVertex3f(0.0f, w, top);
-    glTexCoord2f(u0, vt);
-    glVertex3f(0.0f, 0.0f, top);
-    glEnd();
-}
-
-// The part x0..x1, z0..z1 of a quad over the whole overlay with u from 0 at
-// the left to 1 at the right and t from 1 at the bottom to 0 at the top.
-void overlayPiece(float x0, float x1, float z0, float z1) {
-    const float w = gScreenSize2D->width;
-    const float h = gScreenSize2D->height;
-    const float xs[4] = {x0, x1, x1, x0};
-    const float zs[4] = {z0, z0, z1, z1};
+    const float xs[4] = {left, right, right, left};
+    const float zs[4] = {bottom, bottom, top, top};
     glBegin(GL_QUADS);
     for (int k = 0; k < 4; ++k) {
-        glTexCoord2f(xs[k] >= w ? 1.0f : xs[k] / w, bandCoordinate(1.0f, 0.0f, zs[k], h));
+        glTexCoord2f(bandCoordinate(u0, u1, xs[k], w), bandCoordinate(v1, v0, zs[k], h));
         glVertex3f(0.0f, xs[k], zs[k]);
     }
     glEnd();
@@ -128,7 +110,7 @@ void ScreenOverlay::drawScreenOverlayFog(float bottom, float top) const {
     if (fogLayer) {
         fogLayer->bind();
     }
-    overlayQuad(u0, v0, u0 + 1.0f, v0 + 1.0f, bottom, top);
+    overlayQuad(u0, v0, u0 + 1.0f, v0 + 1.0f, 0.0f, gScreenSize2D->width, bottom, top);
     unbindTexture();
 }
 
@@ -150,14 +132,14 @@ void ScreenOverlay::drawScreenOverlayVignette(float bottom, float top) const {
             continue;
         }
         if (low > z) {
-            overlayPiece(0.0f, w, z, low);
+            overlayQuad(0.0f, 0.0f, 1.0f, 1.0f, 0.0f, w, z, low);
         }
-        overlayPiece(0.0f, span->u0 * w, low, high);
-        overlayPiece(span->u1 * w, w, low, high);
+        overlayQuad(0.0f, 0.0f, 1.0f, 1.0f, 0.0f, span->u0 * w, low, high);
+        overlayQuad(0.0f, 0.0f, 1.0f, 1.0f, span->u1 * w, w, low, high);
         z = high;
     }
     if (z < top) {
-        overlayPiece(0.0f, w, z, top);
+        overlayQuad(0.0f, 0.0f, 1.0f, 1.0f, 0.0f, w, z, top);
     }
     unbindTexture();
 }

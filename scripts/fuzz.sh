@@ -65,17 +65,13 @@ run_target Music "$seconds" 65536 "$dir/seeds/music" "$regressions" &
 run_target ResourceFile "$seconds" 4096 "$dir/seeds/resource-file" "$corpus/resource-file" &
 run_target MemoryReader "$seconds" 4096 "$dir/seeds/memory-reader" "$corpus/memory-reader" &
 wait
-# The save target shuts the game down when it exits, and Mesa unloads its
-# software driver with the display, taking the driver's own pointers to the
-# memory it keeps; preloaded, as in the sanitizer suite, the driver stays mapped
-# and that memory reachable.
-for driver in /usr/lib/*/dri/swrast_dri.so /usr/lib/dri/swrast_dri.so; do
-  if [ -f "$driver" ]; then
-    target_preload="$driver"
-    export ASAN_OPTIONS=verify_asan_link_order=0
-    break
-  fi
-done
+# The save target shuts the game down when it exits, closing the display: it
+# runs with the software driver preloaded, as the sanitizer suite does.
+. "$root/scripts/software-driver.sh"
+target_preload="$(software_driver)"
+if [ -n "$target_preload" ]; then
+  export ASAN_OPTIONS=verify_asan_link_order=0
+fi
 run_target SaveFile $((seconds * 2)) 4096 "$corpus/save"
 
 failed=0

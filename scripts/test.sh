@@ -44,17 +44,13 @@ fi
 # same options while the suite is built.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
-# Mesa unloads its software driver when the display closes, and with it the
-# driver's own pointers to the memory it keeps; preloading the driver keeps it
-# mapped, so that memory stays reachable instead of turning up as a leak.
-# Only the tests run with it; the build and its tools do not.
-for driver in /usr/lib/*/dri/swrast_dri.so /usr/lib/dri/swrast_dri.so; do
-  if [ -f "$driver" ]; then
-    test_preload="$driver"
-    export ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
-    break
-  fi
-done
+# The software driver preloaded (see software-driver.sh); only the tests run
+# with it, the build and its tools do not.
+. scripts/software-driver.sh
+test_preload="$(software_driver)"
+if [ -n "$test_preload" ]; then
+  export ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
+fi
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON
 
